@@ -1,0 +1,9 @@
+// The program's entry: creates every window once, in order, and runs the loop.
+#include "game/application.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return quorvex::RunApplication(app);
+}

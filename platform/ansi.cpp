@@ -1,0 +1,46 @@
+#include "platform/ansi.h"
+
+namespace qx {
+
+namespace {
+// Code points of bytes 0x80..0x9F; 0 where Windows-1252 leaves the byte unused
+// (those map to the C1 control of the same value, as Windows does).
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+}  // namespace
+
+QString FromAnsi(const std::string& bytes) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(bytes.size()));
+    for (unsigned char b : bytes) {
+        char16_t u = b;
+        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) u = kHigh[b - 0x80];
+        out.append(QChar(u));
+    }
+    return out;
+}
+
+std::string ToAnsi(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar qc : text) {
+        char16_t u = qc.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.push_back(static_cast<char>(u));
+            continue;
+        }
+        char found = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
+                found = static_cast<char>(0x80 + i);
+                break;
+            }
+        }
+        out.push_back(found);
+    }
+    return out;
+}
+
+}  // namespace qx

@@ -1,0 +1,63 @@
+// Builders for the fixed-position controls the windows are made of. Every
+// control gets its component name as objectName, so tests find it by name.
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+
+namespace qx {
+
+// A 25 by 25 picture control that shows its picture stretched and reports
+// clicks while enabled (the cells of the fields).
+class PictureCell : public QLabel {
+    Q_OBJECT
+public:
+    PictureCell(QWidget* parent, const QString& name, int number);
+    int Number() const { return number_; }
+    void SetPicture(const QPixmap& pixmap);
+    const QPixmap& CurrentPicture() const { return current_; }
+    // Which of the named pictures it shows (for tests and reveal logic).
+    QString PictureName() const { return pictureName_; }
+    void SetPicture(const QPixmap& pixmap, const QString& name);
+
+signals:
+    void clicked(int number);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int number_;
+    QPixmap current_;
+    QString pictureName_;
+};
+
+// Makes `w` a fixed-size tool window with the given client size and caption.
+void SetupToolWindow(QWidget* w, const QString& objectName, const QString& caption, int width, int height,
+                     const QColor& background = Qt::black);
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, const QFont& font,
+                  const QColor& colour);
+// A label of fixed size with the given alignment.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,
+                  const QColor& colour, Qt::Alignment align);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                        bool flat = true, const QPixmap& icon = QPixmap());
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QColor& text = QColor(0, 255, 0),
+                    const QColor& background = Qt::black);
+QPlainTextEdit* MakeMemo(QWidget* parent, const QString& name, QRect rect);
+QGroupBox* MakeGroupBox(QWidget* parent, const QString& name, const QString& caption, QRect rect);
+QFrame* MakePanel(QWidget* parent, const QString& name, QRect rect, const QColor& background = QColor());
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect rect);
+
+// Small icons drawn for flat buttons (":/assets/icons/<name>.png").
+QPixmap ButtonIcon(const QString& name);
+
+}  // namespace qx

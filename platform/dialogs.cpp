@@ -1,0 +1,82 @@
+#include "platform/dialogs.h"
+
+#include "platform/ansi.h"
+#include "platform/text.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace qx {
+
+namespace {
+DialogScript* g_script = nullptr;
+}
+
+DialogScript::DialogScript() { g_script = this; }
+DialogScript::~DialogScript() {
+    if (g_script == this) g_script = nullptr;
+}
+
+std::vector<std::string> DialogScript::Texts(BoxKind kind) const {
+    std::vector<std::string> out;
+    for (const auto& b : boxes)
+        if (b.kind == kind) out.push_back(b.text);
+    return out;
+}
+
+void DialogScript::Clear() {
+    boxes.clear();
+    answers.clear();
+    modals.clear();
+    openedUrls.clear();
+}
+
+DialogScript* ActiveScript() { return g_script; }
+
+void ShowMessage(const std::string& text, QWidget* parent) {
+    if (g_script) {
+        g_script->boxes.push_back({BoxKind::Information, text});
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool Confirm(const std::string& question, QWidget* parent) {
+    if (g_script) {
+        g_script->boxes.push_back({BoxKind::Confirmation, question});
+        if (g_script->answers.empty()) return false;
+        bool a = g_script->answers.front();
+        g_script->answers.pop_front();
+        return a;
+    }
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kConfirmCaption), FromAnsi(question), QMessageBox::NoButton,
+                    parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void ShowErrorReport(const std::string& text, QWidget* parent) {
+    std::string shown = ErrorReportText(text);
+    if (g_script) {
+        g_script->boxes.push_back({BoxKind::Error, shown});
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void ShowModal(QDialog* dialog) {
+    if (g_script) {
+        g_script->modals.push_back(dialog->objectName().toStdString());
+        dialog->show();
+        return;
+    }
+    dialog->exec();
+}
+
+}  // namespace qx

@@ -1,0 +1,72 @@
+// Message boxes, modal showing and the handler guard.
+//
+// Every window handler runs inside Guard(): an exception that escapes is
+// shown by the general error report and the program goes on. Tests install a
+// DialogScript, which records every box and modal showing instead of blocking
+// and answers confirmations from a queue.
+#pragma once
+
+#include <deque>
+#include <exception>
+#include <string>
+#include <vector>
+
+class QWidget;
+class QDialog;
+
+namespace qx {
+
+inline constexpr const char* kAppTitle = "Quorvex v1.3";
+inline constexpr const char* kConfirmCaption = "Bestätigung";  // UTF-8 here; shown as is
+
+enum class BoxKind { Information, Confirmation, Error };
+
+struct ShownBox {
+    BoxKind kind;
+    std::string text;  // 8-bit text as the game passed it (after the full-stop rule for errors)
+};
+
+class DialogScript {
+public:
+    DialogScript();
+    ~DialogScript();
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    std::vector<ShownBox> boxes;          // every box, in order
+    std::deque<bool> answers;             // confirmations: true = "&Ja"; empty queue answers "&Nein"
+    std::vector<std::string> modals;      // objectName of every dialog shown modally
+    std::vector<std::string> openedUrls;  // addresses handed to the shell
+
+    // Texts of the boxes of one kind, in order.
+    std::vector<std::string> Texts(BoxKind kind) const;
+    void Clear();
+};
+
+// The active script, or nullptr in the real game.
+DialogScript* ActiveScript();
+
+// Information box: the text, one OK button, caption "Quorvex v1.3".
+void ShowMessage(const std::string& text, QWidget* parent = nullptr);
+// Confirmation box ("Bestätigung", "&Ja"/"&Nein"): true only on "&Ja".
+bool Confirm(const std::string& question, QWidget* parent = nullptr);
+// General error report: error icon, OK, the text with the full-stop rule.
+void ShowErrorReport(const std::string& text, QWidget* parent = nullptr);
+
+// Shows a dialog modally (exec) and returns when it is closed; under a script
+// it is shown without blocking and the call returns at once.
+void ShowModal(QDialog* dialog);
+
+// Runs a handler body; any exception that escapes becomes the error report.
+template <class F>
+void Guard(F&& body) noexcept {
+    try {
+        body();
+    } catch (const std::exception& e) {
+        ShowErrorReport(e.what());
+    } catch (...) {
+        ShowErrorReport("Unknown error");
+    }
+}
+
+}  // namespace qx

@@ -1,0 +1,55 @@
+// File access as the game needs it: whole files as lists of 8-bit lines,
+// written with CR LF and replaced atomically, in the program folder.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qx {
+
+// A file that could not be read, written or replaced. The text is meant for
+// the player (shown by the general error report).
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Folder of the running executable, with its trailing '/'.
+std::string ExecutableFolder();
+
+// The program folder: fixed once at start-up, settable by tests so they never
+// write beside the build.
+const std::string& ProgramFolder();
+void SetProgramFolder(std::string folder);  // appends '/' when missing
+
+bool FileExists(const std::string& path);
+
+// Splits text into lines; a line ends at CR LF, LF or CR. A final line without
+// terminator counts; an empty text gives no lines.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Reads a whole file as bytes / lines. Throws FileError when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+std::vector<std::string> ReadLines(const std::string& path);
+
+// Writes every line followed by CR LF to a temporary file in the same folder
+// and renames it over `path`, so a failure never leaves half a file behind.
+// Throws FileError (the old file is untouched then).
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+void WriteBytesAtomic(const std::string& path, std::string_view bytes);
+
+// Removes a file; false when it did not exist or could not be removed.
+bool RemoveFile(const std::string& path);
+
+// Gives the owner write permission on an existing file; failures are ignored.
+void MakeWritable(const std::string& path);
+
+// Test hook: the next atomic writes fail as if the disk became full after
+// `bytes` bytes of the new content had been written. nullopt switches it off.
+void SetWriteFaultForTests(std::optional<std::size_t> bytes);
+
+}  // namespace qx

@@ -1,0 +1,56 @@
+#include "platform/text.h"
+
+#include <charconv>
+#include <limits>
+#include <stdexcept>
+
+namespace qx {
+
+std::string Trim(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string UpperAscii(std::string_view s) {
+    std::string r(s);
+    for (char& c : r)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return r;
+}
+
+std::int64_t ParseInt64(const std::string& s) {
+    std::string_view v = s;
+    bool neg = false;
+    if (!v.empty() && (v[0] == '-' || v[0] == '+')) {
+        neg = v[0] == '-';
+        v.remove_prefix(1);
+    }
+    bool ok = !v.empty();
+    for (char c : v) ok = ok && c >= '0' && c <= '9';
+    std::uint64_t mag = 0;
+    if (ok) {
+        auto r = std::from_chars(v.data(), v.data() + v.size(), mag);
+        ok = r.ec == std::errc() && r.ptr == v.data() + v.size();
+    }
+    const std::uint64_t limit = neg ? std::uint64_t(std::numeric_limits<std::int64_t>::max()) + 1
+                                    : std::uint64_t(std::numeric_limits<std::int64_t>::max());
+    if (!ok || mag > limit) throw std::runtime_error("'" + s + "' is not a valid integer value");
+    if (neg) return mag == limit ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(mag);
+    return static_cast<std::int64_t>(mag);
+}
+
+std::int32_t ParseInt32(const std::string& s) {
+    std::int64_t v = ParseInt64(s);
+    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+        throw std::runtime_error("'" + s + "' is not a valid integer value");
+    return static_cast<std::int32_t>(v);
+}
+
+std::string ErrorReportText(std::string text) {
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
+    return text;
+}
+
+}  // namespace qx

@@ -1,0 +1,26 @@
+// Small text helpers shared by the rules: trimming as the game defines it and
+// decimal conversions that fail the way the error report expects.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qx {
+
+// Removes leading and trailing characters with codes 0..32.
+std::string Trim(std::string_view s);
+
+// ASCII upper case (other bytes unchanged).
+std::string UpperAscii(std::string_view s);
+
+// Parses a whole decimal text (optional leading '-' or '+', digits only, in
+// range). Throws std::runtime_error with "'<text>' is not a valid integer value".
+std::int64_t ParseInt64(const std::string& s);
+std::int32_t ParseInt32(const std::string& s);
+
+// The general error report's rule: a full stop is appended when the last
+// character's code is greater than that of '.'.
+std::string ErrorReportText(std::string text);
+
+}  // namespace qx
