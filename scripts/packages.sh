@@ -1,0 +1,15 @@
+# Debian packages the game needs to build, run and test. Sourced by the other scripts.
+QUORVEX_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg-dev \
+googletest libgtest-dev fonts-dejavu-core xvfb xauth"
+
+quorvex_install_packages() {
+    local missing=""
+    for p in $QUORVEX_PACKAGES "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+}

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds everything and runs all tests headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/packages.sh
+quorvex_install_packages
+export QT_QPA_PLATFORM=offscreen
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-test
+ctest --test-dir build-test --output-on-failure
