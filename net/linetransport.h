@@ -1,0 +1,266 @@
+// The line-oriented TCP transport beneath the two-player game: a connection
+// that sends and receives CR LF terminated lines, a server that serves one
+// client at a time on its own thread, and a client that connects with a
+// time-out while its window keeps processing events.
+//
+// Plain POSIX sockets over IPv4; the core knows nothing of the windowing
+// toolkit, the client window hands in an "idle hook" that processes its events.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace quorvex {
+
+// Every failure of the transport is a NetError (a std::runtime_error).
+class NetError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The connection is gone: the peer closed or reset it, or it was closed here.
+// Texts: kClosedGracefully, kConnectionReset, kNotConnected.
+class ConnectionClosedError : public NetError {
+public:
+    using NetError::NetError;
+};
+
+// A received line grew beyond the maximum length. Its bytes are discarded
+// (up to and including its LF), so the next read goes on with the next line.
+class LineTooLongError : public NetError {
+public:
+    using NetError::NetError;
+};
+
+// A connect or a server stop took longer than allowed.
+class NetTimeoutError : public NetError {
+public:
+    using NetError::NetError;
+};
+
+// Any other failure of the operating system's sockets, or a host name that
+// cannot be resolved. The text names the operation and the system's error.
+class SocketError : public NetError {
+public:
+    using NetError::NetError;
+};
+
+inline constexpr const char* kClosedGracefully = "Connection closed gracefully.";
+inline constexpr const char* kConnectionReset = "Connection reset by peer.";
+inline constexpr const char* kNotConnected = "Not connected.";
+inline constexpr const char* kLineTooLong = "Max line length exceeded.";
+inline constexpr const char* kConnectTimedOut = "Connect timed out.";
+inline constexpr const char* kConnectCancelled = "Connect cancelled.";
+inline constexpr const char* kAlreadyConnected = "Already connected.";
+inline constexpr const char* kTerminateTimedOut = "Terminate thread timeout.";
+
+inline constexpr std::size_t kMaxLineLength = 16384;
+// Time-outs in milliseconds: wait without limit, or use the channel's ReadTimeout.
+inline constexpr int kInfinite = -1;
+inline constexpr int kUseReadTimeout = -2;
+// Longest wait between two calls of an idle hook while reading / connecting.
+inline constexpr int kIdleSliceMs = 250;
+inline constexpr int kConnectSliceMs = 125;
+
+using IdleHook = std::function<void()>;
+
+// What the line protocol needs of a connection; implemented by the server's
+// LineConnection and by the LineClient.
+class LineChannel {
+public:
+    virtual ~LineChannel() = default;
+    // Sends text + CR LF as one write. Throws ConnectionClosedError when the
+    // connection is closed (or found broken), SocketError on other failures.
+    virtual void WriteLn(const std::string& text) = 0;
+    // The next line without its LF and without one CR directly before it.
+    // Returns "" (and sets ReadLnTimedOut) when no complete line arrives in
+    // time. Throws ConnectionClosedError once the peer's close has been seen
+    // and every complete line received before it has been returned.
+    virtual std::string ReadLn(int timeoutMs = kUseReadTimeout, std::size_t maxLength = kMaxLineLength) = 0;
+    virtual bool ReadLnTimedOut() const = 0;
+    virtual bool Connected() const = 0;
+};
+
+// One open TCP connection. Reads belong to one thread at a time; WriteLn and
+// Close may be called from any thread (writes are serialised). The socket
+// itself is released when the object is destroyed, so a thread still using
+// a closed connection never touches a reused descriptor.
+class LineConnection : public LineChannel {
+public:
+    // Takes ownership of a connected socket.
+    explicit LineConnection(int fd);
+    ~LineConnection() override;
+    LineConnection(const LineConnection&) = delete;
+    LineConnection& operator=(const LineConnection&) = delete;
+
+    void WriteLn(const std::string& text) override;
+    std::string ReadLn(int timeoutMs = kUseReadTimeout, std::size_t maxLength = kMaxLineLength) override;
+    bool ReadLnTimedOut() const override { return timedOut_; }
+    bool Connected() const override { return open_.load(); }
+
+    // Shuts the socket down (the peer sees the close, a waiting read here
+    // wakes up) and runs the disconnect notice once. True if it was open.
+    bool Close();
+
+    // Default time-out of ReadLn (kInfinite unless set).
+    void SetReadTimeout(int ms) { readTimeout_ = ms; }
+    // Called after every slice of a read's wait that ends without data.
+    void SetIdleHook(IdleHook hook) { idleHook_ = std::move(hook); }
+    // Runs once when the connection goes from open to closed.
+    void SetDisconnectNotice(std::function<void()> notice) { notice_ = std::move(notice); }
+
+    // Text form of the peer's address ("127.0.0.1:4711"), for logs.
+    std::string PeerAddress() const;
+
+private:
+    // Takes a complete line off the buffer; false if there is none.
+    bool TakeLine(std::size_t maxLength, std::string& line);
+    void Append(const char* data, std::size_t n);
+    void PeerGone();
+
+    const int fd_;
+    std::atomic<bool> open_{true};
+    std::atomic<bool> peerClosed_{false};
+    std::mutex writeMutex_;
+    // Reader's state.
+    std::string buffer_;
+    bool discarding_ = false;  // dropping the rest of an over-long line
+    bool timedOut_ = false;
+    int readTimeout_ = kInfinite;
+    IdleHook idleHook_;
+    std::function<void()> notice_;
+};
+
+using ConnectionPtr = std::shared_ptr<LineConnection>;
+
+// Listens on all local IPv4 addresses and serves at most one client at a
+// time, each on a connection thread of its own: OnConnect, then OnExecute
+// passes back to back while the connection is open, then OnDisconnect (also
+// when OnConnect or OnExecute threw). A client arriving while one is served
+// is closed at once without a byte. Set the handlers and the port before
+// activating; Active, BoundPort and the setters are for one controlling thread.
+class LineServer {
+public:
+    using Handler = std::function<void(const ConnectionPtr&)>;
+
+    static constexpr int kDefaultPort = 9999;
+    static constexpr int kMaxConnections = 1;
+    static constexpr int kListenQueue = 15;
+    static constexpr int kTerminateWaitTime = 5000;
+    static constexpr int kTerminateCheckMs = 250;
+
+    LineServer() = default;
+    // Stops like SetActive(false) but waits for the connection thread without limit.
+    ~LineServer();
+    LineServer(const LineServer&) = delete;
+    LineServer& operator=(const LineServer&) = delete;
+
+    Handler OnConnect;
+    Handler OnExecute;
+    Handler OnDisconnect;
+
+    // Port to listen on; 0 lets the system choose one (see BoundPort).
+    void SetDefaultPort(int port) { port_ = port; }
+    int DefaultPort() const { return port_; }
+    void SetTerminateWaitTime(int ms) { terminateWait_ = ms; }
+    int TerminateWaitTime() const { return terminateWait_; }
+
+    // true: bind, listen and accept on a listening thread; throws SocketError
+    // (the server stays inactive) when the port cannot be bound.
+    // false: stop listening, close the client's connection and wait for its
+    // thread, checking every 250 ms up to TerminateWaitTime; throws
+    // NetTimeoutError and stays active when the thread does not end in time.
+    void SetActive(bool active);
+    bool Active() const { return active_.load(); }
+    // The port actually listened on while active.
+    int BoundPort() const { return boundPort_; }
+    // True while a client is being served.
+    bool Serving() const;
+
+private:
+    void Start();
+    void Stop(bool unlimited);
+    void ListenLoop();
+    void ServeConnection(ConnectionPtr conn);
+
+    int port_ = kDefaultPort;
+    int terminateWait_ = kTerminateWaitTime;
+    std::atomic<bool> active_{false};
+    int boundPort_ = 0;
+
+    int listenFd_ = -1;
+    int wakeRead_ = -1, wakeWrite_ = -1;
+    std::thread listener_;
+
+    mutable std::mutex mutex_;
+    std::condition_variable threadEnded_;
+    bool serving_ = false;       // the connection thread runs
+    ConnectionPtr current_;      // its connection
+    std::thread connThread_;
+};
+
+// Connects to a host's port and reads and writes lines on the thread that
+// uses it (the client window's user-interface thread). While it waits - for
+// a connect or for data - it calls the idle hook, if one is set, so that the
+// window stays responsive; the hook may even close the connection.
+class LineClient : public LineChannel {
+public:
+    static constexpr int kDefaultPort = 9999;
+    static constexpr int kDefaultReadTimeout = 5;
+
+    LineClient() = default;
+    ~LineClient() override;
+    LineClient(const LineClient&) = delete;
+    LineClient& operator=(const LineClient&) = delete;
+
+    // Runs inside Connect once the TCP connection is up; an exception that
+    // escapes it closes the connection and fails Connect.
+    std::function<void()> OnConnected;
+    // Runs once after the connection was closed: by Disconnect, by a read or
+    // write that found it closed or broken, or by a failed OnConnected.
+    std::function<void()> OnDisconnected;
+
+    void SetHost(const std::string& host) { host_ = host; }
+    const std::string& Host() const { return host_; }
+    void SetPort(int port) { port_ = port; }
+    int Port() const { return port_; }
+    void SetReadTimeout(int ms);
+    int ReadTimeout() const { return readTimeout_; }
+    void SetIdleHook(IdleHook hook);
+
+    // Resolves the host (name or dotted address), connects within timeoutMs
+    // and runs OnConnected. Throws SocketError (refused, unresolvable, other
+    // socket errors), NetTimeoutError, NetError (already connected, cancelled
+    // by Disconnect while pending) or whatever OnConnected threw.
+    void Connect(int timeoutMs);
+    // Closes the connection and runs OnDisconnected; nothing if not connected.
+    // During a pending connect it cancels that connect.
+    void Disconnect();
+
+    void WriteLn(const std::string& text) override;
+    std::string ReadLn(int timeoutMs = kUseReadTimeout, std::size_t maxLength = kMaxLineLength) override;
+    bool ReadLnTimedOut() const override;
+    bool Connected() const override;
+
+private:
+    int ConnectSocket(int timeoutMs);
+    void Idle();
+
+    std::string host_ = "localhost";
+    int port_ = kDefaultPort;
+    int readTimeout_ = kDefaultReadTimeout;
+    IdleHook idleHook_;
+    ConnectionPtr conn_;  // kept until the next connect: a read may still run on it
+    bool connecting_ = false;
+    bool cancel_ = false;
+};
+
+}  // namespace quorvex

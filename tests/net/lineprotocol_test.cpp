@@ -1,0 +1,482 @@
+// The two-player protocol, host and client sides talking over real loopback
+// connections: the host reads on its server's connection thread, the client
+// is polled from the test thread (as its window's timer would).
+#include "net/lineprotocol.h"
+
+#include "net_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+
+using namespace quorvex;
+using nettest::Relay;
+using nettest::RawListener;
+using nettest::RawSocket;
+using nettest::WaitUntil;
+
+namespace {
+
+const std::string R = kRaquo, L = kLaquo;
+
+// The handshake's 500 ms pauses shortened; their length is not under test.
+void ShortWait(int) { std::this_thread::sleep_for(std::chrono::milliseconds(10)); }
+
+class RecordingView : public ProtocolView {
+public:
+    void AppendLog(const std::string& line) override { Locked([&] { log_.push_back(line); }); }
+    void SetStatus(const std::string& text) override { Locked([&] { status_ = text; }); }
+    void SetBattlefieldResult(const std::string& text) override { Locked([&] { battlefield_ = text; }); }
+    void SetBombResult(const std::string& text) override { Locked([&] { bomb_ = text; }); }
+    void ResetGameView() override { Locked([&] { ++resets_; }); }
+
+    std::vector<std::string> Log() const { return Get(log_); }
+    bool Logged(const std::string& line) const {
+        const auto log = Log();
+        return std::find(log.begin(), log.end(), line) != log.end();
+    }
+    std::string Status() const { return Get(status_); }
+    std::string Battlefield() const { return Get(battlefield_); }
+    std::string BombResult() const { return Get(bomb_); }
+    int Resets() const { return Get(resets_); }
+
+private:
+    template <class F>
+    void Locked(F f) {
+        std::lock_guard<std::mutex> lock(m_);
+        f();
+    }
+    template <class T>
+    T Get(const T& v) const {
+        std::lock_guard<std::mutex> lock(m_);
+        return v;
+    }
+    mutable std::mutex m_;
+    std::vector<std::string> log_;
+    std::string status_ = ".... idle ...", battlefield_ = "[ result ]", bomb_ = "[ result ]";
+    int resets_ = 0;
+};
+
+struct Host {
+    NetGameState state;
+    RecordingView view;
+    LineProtocol proto{NetSide::Host, state, view};
+    std::string nick = "  Hoster\t";
+    LineServer server;
+
+    Host() {
+        server.SetDefaultPort(0);
+        server.OnConnect = [this](const ConnectionPtr& c) { proto.HostHandshake(c, nick, "Srv", ShortWait); };
+        server.OnExecute = [this](const ConnectionPtr& c) { proto.ReadPass(*c); };
+        server.OnDisconnect = [this](const ConnectionPtr& c) {
+            proto.ForgetPeer(c);
+            view.AppendLog("lost");
+        };
+        server.SetActive(true);
+    }
+    int Port() const { return server.BoundPort(); }
+};
+
+struct Client {
+    NetGameState state;
+    RecordingView view;
+    LineProtocol proto{NetSide::Client, state, view};
+    std::string nick = "Cli ";
+    int disconnects = 0;
+    LineClient client;
+
+    void Connect(int port) {
+        client.SetHost("127.0.0.1");
+        client.SetPort(port);
+        client.OnConnected = [this] { proto.ClientHandshake(client, nick, ShortWait); };
+        client.OnDisconnected = [this] { ++disconnects; };
+        client.Connect(10000);
+    }
+    // The window's poll timer.
+    void Poll() {
+        if (client.Connected())
+            proto.ReadPass(client);
+        else
+            proto.CheckCompletion();
+    }
+    // Polls until the view shows what is asked for.
+    bool PollUntil(const std::function<bool()>& pred) {
+        return WaitUntil(pred, [this] { Poll(); });
+    }
+    LineProtocol::WaitFn Pumping() {
+        return [this](int) { Poll(); };
+    }
+};
+
+void Place(NetGameState& s, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
+    for (int c : victims) CycleOwnCell(s, c);
+    for (int c : dragons) {
+        CycleOwnCell(s, c);
+        CycleOwnCell(s, c);
+    }
+}
+
+void MarkOnly(NetGameState& s, std::initializer_list<int> cells) {
+    for (int c = 1; c <= 25; ++c) {
+        const bool want = std::find(cells.begin(), cells.end(), c) != cells.end();
+        bool marked;
+        {
+            auto lock = s.Lock();
+            marked = s.bombMarks[static_cast<std::size_t>(c - 1)];
+        }
+        if (marked != want) ToggleBombMark(s, c);
+    }
+}
+
+std::vector<std::pair<int, bool>> Figures(const NetGameState& s) {
+    std::vector<std::pair<int, bool>> out;
+    for (const OpponentFigure& f : OpponentFigures(s)) out.emplace_back(f.cell, f.victim);
+    return out;
+}
+
+std::string Position(int cell, bool victim) {
+    return victim ? "[100] [" + std::to_string(cell) + "] Victim" : "[200] [" + std::to_string(cell) + "] Dragon";
+}
+
+// A client whose host is a raw socket that sends exact lines.
+struct ClientOnRaw {
+    RawListener listener;
+    RawSocket host;
+    Client cli;
+
+    ClientOnRaw() {
+        std::thread accept([this] {
+            host = listener.Accept();
+            host.Send("RawHost\r\n");
+        });
+        cli.Connect(listener.Port());
+        accept.join();
+        EXPECT_EQ(host.ReceiveUntil("\r\n"), "Cli \r\n");
+    }
+};
+
+// Host and client connected through a recording relay, greeting received.
+struct Linked {
+    Host host;
+    Relay relay{host.Port()};
+    Client cli;
+
+    Linked() {
+        cli.Connect(relay.Port());
+        EXPECT_TRUE(cli.PollUntil([&] { return cli.view.Logged("[server] Welcome, Cli "); }));
+    }
+    ConnectionPtr Peer() { return host.proto.CurrentPeer(); }
+    // Both battlefields placed and exchanged, as in the example game.
+    void Exchange() {
+        Place(host.state, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
+        Place(cli.state, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
+        EXPECT_TRUE(host.proto.SendPositions(Peer().get(), cli.Pumping()));
+        EXPECT_TRUE(cli.proto.SendPositions(&cli.client, cli.Pumping()));
+        EXPECT_TRUE(WaitUntil([&] { return host.view.Logged(kLogAllReceived); }));
+    }
+};
+
+}  // namespace
+
+TEST(LineProtocol, WholeExampleGameOnTheWire) {
+    Linked g;
+    EXPECT_TRUE(g.host.view.Logged("[" + R + " conn. w/ \"Cli \" " + L + "]"));
+    EXPECT_TRUE(g.cli.view.Logged("[" + R + " conn. w/ \"Hoster\" " + L + "]"));
+    EXPECT_TRUE(g.cli.view.Logged("[" + R + " Srv " + L + "]"));
+
+    Place(g.host.state, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
+    Place(g.cli.state, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
+    ASSERT_TRUE(g.host.proto.SendPositions(g.Peer().get(), g.cli.Pumping()));
+    EXPECT_TRUE(g.host.view.Logged(kLogAllSent));
+    EXPECT_EQ(g.host.view.Status(), kStatusBombNow);
+    EXPECT_TRUE(g.cli.view.Logged(kLogAllReceived));
+    EXPECT_EQ(g.cli.view.Status(), kStatusSetUp);
+
+    ASSERT_TRUE(g.cli.proto.SendPositions(&g.cli.client, g.cli.Pumping()));
+    EXPECT_TRUE(g.cli.view.Logged(kLogAllSent));
+    EXPECT_EQ(g.cli.view.Status(), kStatusBombNow);
+    ASSERT_TRUE(WaitUntil([&] { return g.host.view.Logged(kLogAllReceived) && g.host.view.Status() == kStatusBombNow; }));
+
+    using Fig = std::vector<std::pair<int, bool>>;
+    EXPECT_EQ(Figures(g.cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
+                                         {21, false}, {22, false}, {23, false}, {24, false}, {25, false}}));
+    EXPECT_EQ(Figures(g.host.state), (Fig{{6, true}, {7, true}, {8, true}, {9, true}, {10, true},
+                                          {16, false}, {17, false}, {18, false}, {19, false}, {20, false}}));
+
+    // The host hits 3 Victims and 1 Dragon.
+    MarkOnly(g.host.state, {6, 7, 8, 16, 1});
+    const BombOutcome hostBomb = g.host.proto.Bomb(g.Peer().get());
+    EXPECT_EQ(hostBomb.resultLabel, "[ You won ]");
+    EXPECT_EQ(hostBomb.victimsText, "Bombed Victims: 3");
+    EXPECT_EQ(hostBomb.dragonsText, "Bombed Dragons: 1");
+    EXPECT_TRUE(hostBomb.complete && hostBomb.sent);
+    EXPECT_EQ(g.host.view.BombResult(), "[ You won ]");
+    ASSERT_TRUE(g.cli.PollUntil([&] { return g.cli.view.Battlefield() == "[ You lost ]"; }));
+    EXPECT_TRUE(g.cli.view.Logged("[game] Hoster won!"));
+
+    // The client hits 1 Victim and 1 Dragon.
+    MarkOnly(g.cli.state, {1, 21, 10, 11, 12});
+    EXPECT_EQ(g.cli.proto.Bomb(&g.cli.client).resultLabel, "[ Draw ]");
+    ASSERT_TRUE(WaitUntil([&] { return g.host.view.Battlefield() == "[ Draw ]"; }));
+    EXPECT_TRUE(g.host.view.Logged("[game] Cli  bombed a draw!"));
+
+    g.host.proto.Restart(g.Peer().get());
+    EXPECT_EQ(g.host.view.Log().back(), kLogHostRestart);
+    ASSERT_TRUE(g.cli.PollUntil([&] { return g.cli.view.Resets() == 1; }));
+    EXPECT_EQ(g.cli.view.Log().back(), kLogClientRestart);
+
+    // Handshake lines, each way in order (the two nicks may cross on the wire).
+    const auto fromClient = g.relay.LinesFrom(true);
+    const auto fromHost = g.relay.LinesFrom(false);
+    ASSERT_GE(fromClient.size(), 1u);
+    ASSERT_GE(fromHost.size(), 3u);
+    EXPECT_EQ(fromClient[0], "Cli ");
+    EXPECT_EQ(std::vector<std::string>(fromHost.begin(), fromHost.begin() + 3),
+              (std::vector<std::string>{"Hoster", "[" + R + " Srv " + L + "]", "[server] Welcome, Cli "}));
+
+    // Everything after the handshake is stop-and-wait, so its order is fixed.
+    std::vector<Relay::Line> expected;
+    for (int c : {26, 27, 28, 29, 30, 46, 47, 48, 49, 50}) {
+        expected.push_back({false, Position(c, c < 46)});
+        expected.push_back({true, kConfirmLine});
+    }
+    for (int c : {31, 32, 33, 34, 35, 41, 42, 43, 44, 45}) {
+        expected.push_back({true, Position(c, c < 41)});
+        expected.push_back({false, kConfirmLine});
+    }
+    expected.push_back({false, "[700] You lost"});
+    expected.push_back({true, "[702] Draw"});
+    expected.push_back({false, kRestartLine});
+    ASSERT_TRUE(WaitUntil([&] { return g.relay.Lines().size() >= expected.size() + 4; }));
+    const auto lines = g.relay.Lines();
+    EXPECT_EQ(std::vector<Relay::Line>(lines.end() - static_cast<long>(expected.size()), lines.end()), expected);
+
+    // A new game: this game's positions are not in yet, the old cells are not used.
+    EXPECT_TRUE(Figures(g.cli.state).empty());
+    EXPECT_FALSE(AllPositionsReceived(g.cli.state));
+    const BombOutcome early = g.cli.proto.Bomb(nullptr);
+    EXPECT_EQ(early.resultLabel, "[ Draw ]");
+    EXPECT_FALSE(early.complete || early.sent);
+    auto lock = g.cli.state.Lock();
+    EXPECT_EQ(g.cli.state.opponentNick, "Hoster");
+    EXPECT_EQ(g.cli.state.opponentCells[0], 1);  // kept, but no longer counted
+    EXPECT_EQ(g.cli.state.victimsLeft, 5);
+}
+
+TEST(LineProtocol, DragonOn26GoesBeforeVictimOn27) {
+    Linked g;
+    Place(g.cli.state, {27}, {26});
+    ASSERT_TRUE(g.cli.proto.SendPositions(&g.cli.client, g.cli.Pumping()));
+    const auto fromClient = g.relay.LinesFrom(true);
+    ASSERT_GE(fromClient.size(), 3u);
+    EXPECT_EQ(fromClient[1], "[200] [26] Dragon");
+    EXPECT_EQ(fromClient[2], "[100] [27] Victim");
+    using Fig = std::vector<std::pair<int, bool>>;
+    EXPECT_EQ(Figures(g.host.state), (Fig{{2, true}, {1, false}}));
+}
+
+TEST(LineProtocol, ShortConfirmationNearCodesAndChat) {
+    ClientOnRaw t;
+    Client& cli = t.cli;
+    t.host.Send("[500]\r\n");
+    ASSERT_TRUE(cli.PollUntil([&] { return cli.state.confirmFlag.load(); }));
+    {
+        auto lock = cli.state.Lock();
+        EXPECT_EQ(cli.state.confirmedCount, 1);
+    }
+
+    const std::vector<std::string> plain = {"[1000] [26] Victim", " [100] [26] Victim", "[10", "[50",
+                                            "<RawHost> [100] [26] Victim", "[600] what", "[100)[26] Victim"};
+    for (const auto& line : plain) t.host.Send(line + "\r\n");
+    t.host.Send("end\r\n");
+    ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Logged("end"); }));
+    for (const auto& line : plain) EXPECT_TRUE(cli.view.Logged(line)) << line;
+    EXPECT_FALSE(AllPositionsReceived(cli.state));
+    EXPECT_TRUE(Figures(cli.state).empty());
+
+    // Only real position lines are confirmed: the first reply is this one's.
+    t.host.Send(Position(26, true) + "\r\n");
+    ASSERT_TRUE(cli.PollUntil([&] { return Figures(cli.state).size() == 1; }));
+    EXPECT_EQ(t.host.ReceiveUntil("\r\n"), std::string(kConfirmLine) + "\r\n");
+
+    // Chat is logged here and sent with the nick in front, whatever its text.
+    EXPECT_EQ(cli.proto.SendChat(&cli.client, "Cli ", "[900] Restart"), "<Cli > [900] Restart");
+    EXPECT_EQ(cli.view.Log().back(), "<Cli > [900] Restart");
+    EXPECT_EQ(t.host.ReceiveUntil("\r\n"), "<Cli > [900] Restart\r\n");
+
+    // The client knows "[900]".
+    t.host.Send("[900] Restart\r\n");
+    ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Resets() == 1; }));
+    EXPECT_EQ(cli.view.Log().back(), kLogClientRestart);
+}
+
+TEST(LineProtocol, HostTakesRestartAsPlainLine) {
+    Host host;
+    RawSocket raw = RawSocket::Connect(host.Port());
+    raw.Send("RawCli\r\n");
+    EXPECT_EQ(raw.ReceiveUntil("RawCli\r\n"), "Hoster\r\n[" + R + " Srv " + L + "]\r\n[server] Welcome, RawCli\r\n");
+    raw.Send("[900] Restart\r\n<RawCli> hi\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return host.view.Logged("<RawCli> hi"); }));
+    EXPECT_TRUE(host.view.Logged("[900] Restart"));
+    EXPECT_EQ(host.view.Resets(), 0);
+}
+
+TEST(LineProtocol, MalformedAndExtraPositionsAreIgnored) {
+    ClientOnRaw t;
+    Client& cli = t.cli;
+    const std::vector<std::string> bad = {"[100] [xx] Victim", "[100] [25] Victim", "[200] [51] Dragon",
+                                          "[100] [2", "[200] [4a] Dragon"};
+    std::string burst;
+    for (const auto& line : bad) burst += line + "\r\n";
+    for (int c = 26; c <= 31; ++c) burst += Position(c, true) + "\r\n";  // a sixth Victim
+    for (int c = 46; c <= 50; ++c) burst += Position(c, false) + "\r\n";
+    t.host.Send(burst);
+    ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Logged(kLogAllReceived); }));
+
+    for (const auto& line : bad) EXPECT_TRUE(cli.view.Logged(kLogInvalidPosition + line)) << line;
+    EXPECT_TRUE(cli.view.Logged(kLogExtraVictim + Position(31, true)));
+    using Fig = std::vector<std::pair<int, bool>>;
+    EXPECT_EQ(Figures(cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
+                                       {21, false}, {22, false}, {23, false}, {24, false}, {25, false}}));
+    // Positions in before the own battlefield was sent.
+    EXPECT_EQ(cli.view.Status(), kStatusSetUp);
+    {
+        auto lock = cli.state.Lock();
+        EXPECT_EQ(cli.state.receivedCount, 11);
+    }
+    // Every position line was answered, so a sender never waits for ever.
+    const std::string confirm = std::string(kConfirmLine) + "\r\n";
+    std::string replies;
+    while (replies.size() < 16 * confirm.size()) {
+        const std::string more = t.host.ReceiveUntil("\n");
+        if (more.empty()) break;
+        replies += more;
+    }
+    std::string all16;
+    for (int i = 0; i < 16; ++i) all16 += confirm;
+    EXPECT_EQ(replies, all16);
+
+    // A sixth Dragon is refused the same way; reading goes on.
+    t.host.Send(Position(45, false) + "\r\nafter\r\n");
+    ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Logged("after"); }));
+    EXPECT_TRUE(cli.view.Logged(kLogExtraDragon + Position(45, false)));
+    EXPECT_EQ(Figures(cli.state).size(), 10u);
+}
+
+TEST(LineProtocol, BombingResults) {
+    Linked g;
+    g.Exchange();
+    auto bomb = [&](std::initializer_list<int> marks, const std::string& label, const std::string& hostSees,
+                    const std::string& hostLog) {
+        const std::size_t before = g.host.view.Log().size();
+        MarkOnly(g.cli.state, marks);
+        EXPECT_EQ(g.cli.proto.Bomb(&g.cli.client).resultLabel, label);
+        EXPECT_EQ(g.cli.view.BombResult(), label);
+        ASSERT_TRUE(WaitUntil([&] { return g.host.view.Log().size() > before; }));
+        EXPECT_EQ(g.host.view.Log().back(), hostLog);
+        EXPECT_EQ(g.host.view.Battlefield(), hostSees);
+    };
+    // Victims of the host are on 1..5, Dragons on 21..25.
+    bomb({1, 2, 21, 22, 13}, "[ Draw ]", "[ Draw ]", "[game] Cli  bombed a draw!");
+    bomb({11, 12, 13, 14, 15}, "[ Draw ]", "[ Draw ]", "[game] Cli  bombed a draw!");
+    bomb({1, 11, 12, 13, 14}, "[ You won ]", "[ You lost ]", "[game] Cli  won!");
+    bomb({21, 11, 12, 13, 14}, "[ You lost ]", "[ You won ]", "[game] Cli  lost!");
+    const auto fromClient = g.relay.LinesFrom(true);
+    EXPECT_EQ(std::vector<std::string>(fromClient.end() - 4, fromClient.end()),
+              (std::vector<std::string>{"[702] Draw", "[702] Draw", "[700] You lost", "[701] You won"}));
+}
+
+TEST(LineProtocol, WaitsEndWithTheConnection) {
+    // A client that never sends its nick and leaves: the host's handshake ends.
+    Host host;
+    {
+        RawSocket raw = RawSocket::Connect(host.Port());
+        EXPECT_EQ(raw.ReceiveUntil("\r\n"), "Hoster\r\n");
+    }
+    ASSERT_TRUE(WaitUntil([&] { return host.view.Logged("lost") && !host.server.Serving(); }));
+
+    // A host that never sends its nick and leaves: the client's connect fails.
+    {
+        RawListener listener;
+        std::thread leave([&] { listener.Accept().ReceiveUntil("\r\n"); });
+        Client cli;
+        EXPECT_THROW(cli.Connect(listener.Port()), ConnectionClosedError);
+        leave.join();
+        EXPECT_FALSE(cli.client.Connected());
+        EXPECT_EQ(cli.disconnects, 1);
+    }
+
+    // A peer that never confirms and leaves: sending stops after one line.
+    RawSocket raw = RawSocket::Connect(host.Port());
+    raw.Send("RawCli\r\n");
+    raw.ReceiveUntil("Welcome, RawCli\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return host.proto.CurrentPeer() != nullptr; }));
+    Place(host.state, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
+    std::string got;
+    std::thread peer([&] {
+        got = raw.ReceiveUntil("Victim\r\n");
+        raw.Close();
+    });
+    EXPECT_FALSE(host.proto.SendPositions(host.proto.CurrentPeer().get()));
+    peer.join();
+    EXPECT_EQ(got, Position(26, true) + "\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return host.proto.CurrentPeer() == nullptr; }));
+
+    // No peer at all: nothing is sent and the status stays.
+    const std::string status = host.view.Status();
+    EXPECT_FALSE(host.proto.SendPositions(nullptr));
+    EXPECT_EQ(host.view.Status(), status);
+    EXPECT_EQ(host.proto.SendChat(nullptr, "Hoster", "anyone?"), "<Hoster> anyone?");
+    EXPECT_TRUE(host.view.Logged("<Hoster> anyone?"));
+}
+
+TEST(LineProtocol, SecondClientFailsItsHandshake) {
+    Linked g;
+    Client second;
+    EXPECT_THROW(second.Connect(g.host.Port()), ConnectionClosedError);
+    EXPECT_EQ(second.disconnects, 1);
+    g.cli.proto.SendChat(&g.cli.client, "Cli ", "still fine");
+    EXPECT_TRUE(WaitUntil([&] { return g.host.view.Logged("<Cli > still fine"); }));
+}
+
+TEST(NetGameRules, PlacingMarkingAndReset) {
+    NetGameState s;
+    PlaceResult p = CycleOwnCell(s, 26);
+    EXPECT_EQ(p.content, kCellVictim);
+    p = CycleOwnCell(s, 26);
+    EXPECT_EQ(p.content, kCellDragon);
+    EXPECT_EQ(p.victimsLeft, 5);
+    EXPECT_EQ(p.dragonsLeft, 4);
+    p = CycleOwnCell(s, 26);
+    EXPECT_EQ(p.content, kCellEmpty);
+    EXPECT_EQ(p.dragonsLeft, 5);
+    for (int c = 26; c <= 31; ++c) p = CycleOwnCell(s, c);
+    EXPECT_EQ(p.victimsLeft, -1);
+    EXPECT_FALSE(p.canSend);
+    CycleOwnCell(s, 31);  // the sixth Victim becomes a Dragon
+    for (int c = 32; c <= 35; ++c) p = CycleOwnCell(s, c), p = CycleOwnCell(s, c);
+    EXPECT_TRUE(p.canSend);
+    EXPECT_THROW(CycleOwnCell(s, 25), std::out_of_range);
+
+    MarkResult m;
+    for (int c = 1; c <= 4; ++c) m = ToggleBombMark(s, c);
+    EXPECT_EQ(m.fieldsLeftText, "1 fields left");
+    m = ToggleBombMark(s, 5);
+    EXPECT_EQ(m.fieldsLeftText, "Ready to bomb!!!");
+    EXPECT_TRUE(m.canBomb);
+    m = ToggleBombMark(s, 6);
+    EXPECT_EQ(m.fieldsLeftText, "Only 5 fields max!");
+    EXPECT_FALSE(m.canBomb);
+    m = ToggleBombMark(s, 6);
+    EXPECT_FALSE(m.marked);
+    EXPECT_TRUE(m.canBomb);
+
+    ResetNetGame(s);
+    auto lock = s.Lock();
+    EXPECT_EQ(s.bombMarkCount, 0);
+    EXPECT_EQ(s.victimsLeft, 5);
+    EXPECT_EQ(s.dragonsLeft, 5);
+    EXPECT_TRUE(std::all_of(s.ownField.begin(), s.ownField.end(), [](auto v) { return v == kCellEmpty; }));
+    EXPECT_TRUE(std::none_of(s.bombMarks.begin(), s.bombMarks.end(), [](bool b) { return b; }));
+}
