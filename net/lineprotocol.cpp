@@ -100,8 +100,10 @@ MarkResult ToggleBombMark(NetGameState& state, int cell) {
     return r;
 }
 
-std::vector<OpponentFigure> OpponentFigures(const NetGameState& state) {
-    auto lock = state.Lock();
+namespace {
+
+// The caller holds the state's lock.
+std::vector<OpponentFigure> FiguresLocked(const NetGameState& state) {
     std::vector<OpponentFigure> figures;
     auto add = [&](int firstIndex, int filled, bool victim) {
         for (int k = 0; k < filled && k < kFiguresPerKind; ++k) {
@@ -115,9 +117,20 @@ std::vector<OpponentFigure> OpponentFigures(const NetGameState& state) {
     return figures;
 }
 
+bool AllInLocked(const NetGameState& state) {
+    return state.nextVictimSlot > kFiguresPerKind && state.nextDragonSlot > kFiguresPerKind;
+}
+
+}  // namespace
+
+std::vector<OpponentFigure> OpponentFigures(const NetGameState& state) {
+    auto lock = state.Lock();
+    return FiguresLocked(state);
+}
+
 bool AllPositionsReceived(const NetGameState& state) {
     auto lock = state.Lock();
-    return state.nextVictimSlot > kFiguresPerKind && state.nextDragonSlot > kFiguresPerKind;
+    return AllInLocked(state);
 }
 
 std::string ChatLine(const std::string& nick, const std::string& text) { return "<" + nick + "> " + text; }
@@ -305,8 +318,11 @@ bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
 
 BombOutcome LineProtocol::Bomb(LineChannel* peer) {
     BombOutcome r;
-    r.figures = OpponentFigures(state_);
-    r.complete = AllPositionsReceived(state_);
+    {
+        auto lock = state_.Lock();
+        r.figures = FiguresLocked(state_);
+        r.complete = AllInLocked(state_);
+    }
     for (const OpponentFigure& f : r.figures)
         if (f.marked) ++(f.victim ? r.victimHits : r.dragonHits);
     if (r.victimHits > r.dragonHits) {

@@ -326,8 +326,14 @@ void LineServer::Stop(bool unlimited) {
         ::close(wakeWrite_);
         listenFd_ = wakeRead_ = wakeWrite_ = -1;
     }
+    ConnectionPtr conn;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        conn = current_;
+    }
+    if (conn) conn->Close();  // wakes the connection thread's read
+    conn.reset();
     std::unique_lock<std::mutex> lock(mutex_);
-    if (current_) current_->Close();
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(terminateWait_);
     while (serving_) {
         if (!unlimited && Clock::now() >= deadline) throw NetTimeoutError(kTerminateTimedOut);
