@@ -1,0 +1,42 @@
+#include "game/application.h"
+
+#include "game/main.h"
+#include "platform/dialogs.h"
+
+#include <QApplication>
+
+namespace quorvex {
+
+THaupt* Haupt = nullptr;
+TSetup* Setup = nullptr;
+TAboutBox* AboutBox = nullptr;
+TSplashScr* SplashScr = nullptr;
+TSpeicherMenu* SpeicherMenu = nullptr;
+TLadenMenu* LadenMenu = nullptr;
+Tstat* stat = nullptr;
+TDelMenu* DelMenu = nullptr;
+Tqx_host* qx_host = nullptr;
+Tqx_client* qx_client = nullptr;
+THelp* Help = nullptr;
+
+void CreateForms() {
+    Haupt = new THaupt();
+    Haupt->UpdateMenuAvailability();
+}
+
+void DestroyForms() {
+    delete Haupt;
+    Haupt = nullptr;
+}
+
+int RunApplication(QApplication& app) {
+    QApplication::setApplicationName(QString::fromLatin1(qx::kAppTitle));
+    QApplication::setApplicationDisplayName(QString());
+    CreateForms();
+    Haupt->show();
+    const int rc = app.exec();
+    DestroyForms();
+    return rc;
+}
+
+}  // namespace quorvex

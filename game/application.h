@@ -1,0 +1,43 @@
+// The windows of the run. Each is created once, in the program's order, and
+// lives until the end; the menu shows the others modally.
+#pragma once
+
+class QApplication;
+
+namespace quorvex {
+
+class THaupt;
+class TSetup;
+class TAboutBox;
+class TSplashScr;
+class TSpeicherMenu;
+class TLadenMenu;
+class Tstat;
+class TDelMenu;
+class Tqx_host;
+class Tqx_client;
+class THelp;
+
+// The form objects, named as the windows are known throughout the program.
+extern THaupt* Haupt;
+extern TSetup* Setup;
+extern TAboutBox* AboutBox;
+extern TSplashScr* SplashScr;
+extern TSpeicherMenu* SpeicherMenu;
+extern TLadenMenu* LadenMenu;
+extern Tstat* stat;
+extern TDelMenu* DelMenu;
+extern Tqx_host* qx_host;
+extern Tqx_client* qx_client;
+extern THelp* Help;
+
+// Creates every window in order; the main window first, so its start-up runs
+// before the others exist.
+void CreateForms();
+// Destroys them again (tests create a fresh set per test).
+void DestroyForms();
+
+// Sets the title, creates the windows, shows the main window and runs the loop.
+int RunApplication(QApplication& app);
+
+}  // namespace quorvex

@@ -1,0 +1,567 @@
+#include "game/main.h"
+
+#include "game/application.h"
+#include "game/weblinks.h"
+#include "platform/ansi.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "settings/settingsfile.h"
+#include "stats/statfile.h"
+#include "stats/statistics.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <cmath>
+
+namespace quorvex {
+
+namespace {
+QString Dec(std::int64_t v) { return QString::number(v); }
+
+// The game panels keep the desktop's own face colour, as standard panels do.
+void FacePanel(QFrame* panel) {
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, QColor(212, 208, 200));
+    p.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(p);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+}
+
+const QColor kWindowText = Qt::black;
+}  // namespace
+
+THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
+    setObjectName(QStringLiteral("Haupt"));
+    setWindowTitle(QStringLiteral("Quorvex"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint);
+    setWindowIcon(QIcon(qx::Picture(QStringLiteral(":/assets/appicon/quorvex-32.png"))));
+
+    SmileImage = qx::Picture(QStringLiteral(":/assets/smile.png"));
+    MarkImage = qx::Picture(QStringLiteral(":/assets/mark.png"));
+    VictimImage = qx::Picture(QStringLiteral(":/assets/victim.png"));
+    VictimHitImage = qx::Picture(QStringLiteral(":/assets/victimhit.png"));
+    DragonImage = qx::Picture(QStringLiteral(":/assets/dragon.png"));
+    DragonHitImage = qx::Picture(QStringLiteral(":/assets/dragonhit.png"));
+    bombColour_ = qx::Picture(QStringLiteral(":/assets/bomb.png"));
+    bombGrey_ = qx::Picture(QStringLiteral(":/assets/bomb_grey.png"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(477, 235);
+    qx::SetColours(client, Qt::white, Qt::black);
+    setCentralWidget(client);
+    BuildGamePanels();
+    BuildStartPanel();
+    BuildMenu();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(20);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(QStringLiteral("Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team"), StatusBar1);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setAlignment(Qt::AlignCenter);
+    StatusBar1->addWidget(StatusPanel, 1);
+    setStatusBar(StatusBar1);
+
+    Timer1 = new QTimer(this);
+    Timer2 = new QTimer(this);
+    Timer3 = new QTimer(this);
+    for (QTimer* t : {Timer1, Timer2, Timer3}) t->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
+    connect(Timer2, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer2Timer(); }); });
+    connect(Timer3, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer3Timer(); }); });
+
+    // Alpha blending is on with value 0 from creation: transparent until start-up lets it appear.
+    alpha_.SetValue(0);
+    alpha_.SetEnabled(true);
+
+    setFixedSize(477, menuBar()->sizeHint().height() + 235 + 20);
+    FormCreate();
+}
+
+THaupt::~THaupt() = default;
+
+void THaupt::BuildStartPanel() {
+    QWidget* client = centralWidget();
+    StartPanel = qx::MakePanel(client, QStringLiteral("StartPanel"), QRect(6, 8, 466, 220), Qt::black);
+    Image28 = new QLabel(StartPanel);
+    Image28->setObjectName(QStringLiteral("Image28"));
+    Image28->setGeometry(128, 8, 200, 200);
+    Image28->setPixmap(qx::JpegResource(QStringLiteral(":/assets/start.jpg")));
+    Label8 = qx::MakeLabel(StartPanel, QStringLiteral("Label8"), QStringLiteral("Quorvex v1.3"), QRect(8, 72, 450, 44),
+                           qx::VerdanaPx(35, true), Qt::white, Qt::AlignHCenter | Qt::AlignTop);
+    Label5 = qx::MakeLabel(StartPanel, QStringLiteral("Label5"), QStringLiteral("Zentrafell"), 72, 72,
+                           qx::VerdanaPx(11), Qt::white);
+    Label13 = qx::MakeLabel(StartPanel, QStringLiteral("Label13"), QStringLiteral("PRE-RELEASE 3"), 48, 104,
+                            qx::VerdanaPx(35, true), qx::kLime);
+    Label14 = qx::MakeLabel(StartPanel, QStringLiteral("Label14"), QStringLiteral("written by the Quorvex team"),
+                            QRect(8, 176, 450, 16), qx::VerdanaPx(11), Qt::white, Qt::AlignHCenter);
+    Label16 = qx::MakeLabel(StartPanel, QStringLiteral("Label16"),
+                            QStringLiteral("Found a fault? Report it in the project's issue tracker."),
+                            QRect(8, 194, 450, 16), qx::VerdanaPx(11), Qt::white, Qt::AlignHCenter);
+    StartPanel->raise();
+}
+
+void THaupt::BuildGamePanels() {
+    QWidget* client = centralWidget();
+    GameMainPanel = qx::MakePanel(client, QStringLiteral("GameMainPanel"), QRect(6, 8, 466, 220), Qt::black);
+
+    InfoPanel = qx::MakePanel(GameMainPanel, QStringLiteral("InfoPanel"), QRect(0, 0, 466, 58));
+    FacePanel(InfoPanel);
+    const QFont info = qx::VerdanaPx(13, true);
+    Label3 = qx::MakeLabel(InfoPanel, QStringLiteral("Label3"), QStringLiteral("Player \"\""), QRect(8, 4, 320, 16),
+                           info, qx::kNavy, Qt::AlignLeft | Qt::AlignVCenter);
+    Label15 = qx::MakeLabel(InfoPanel, QStringLiteral("Label15"), QStringLiteral("game type"), QRect(8, 20, 320, 16),
+                            info, qx::kNavy, Qt::AlignLeft | Qt::AlignVCenter);
+    Label4 = qx::MakeLabel(InfoPanel, QStringLiteral("Label4"), QStringLiteral("Money: $"), QRect(8, 36, 66, 16), info,
+                           kWindowText, Qt::AlignLeft | Qt::AlignVCenter);
+    Money = qx::MakeLabel(InfoPanel, QStringLiteral("Money"), QStringLiteral("1000"), QRect(74, 36, 250, 16), info,
+                          kWindowText, Qt::AlignLeft | Qt::AlignVCenter);
+    Image26 = new QLabel(InfoPanel);
+    Image26->setObjectName(QStringLiteral("Image26"));
+    Image26->setGeometry(336, 2, 25, 25);
+    Image26->setPixmap(qx::Picture(QStringLiteral(":/assets/counter_victim.png")));
+    Image27 = new QLabel(InfoPanel);
+    Image27->setObjectName(QStringLiteral("Image27"));
+    Image27->setGeometry(336, 26, 25, 25);
+    Image27->setPixmap(qx::Picture(QStringLiteral(":/assets/counter_dragon.png")));
+    const QFont counter = qx::VerdanaPx(24, true);
+    VictimCount = qx::MakeLabel(InfoPanel, QStringLiteral("VictimCount"), QStringLiteral("0"), QRect(368, 0, 94, 28),
+                                counter, Qt::gray, Qt::AlignLeft | Qt::AlignVCenter);
+    DragonCount = qx::MakeLabel(InfoPanel, QStringLiteral("DragonCount"), QStringLiteral("0"), QRect(368, 24, 94, 28),
+                                counter, Qt::gray, Qt::AlignLeft | Qt::AlignVCenter);
+
+    GamePanel = qx::MakePanel(GameMainPanel, QStringLiteral("GamePanel"), QRect(0, 64, 322, 156));
+    FacePanel(GamePanel);
+    GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), QStringLiteral(" Bomb here "),
+                                 QRect(8, 4, 138, 146));
+    for (int n = 1; n <= kCells; ++n) {
+        auto* cell = new qx::PictureCell(GroupBox2, QStringLiteral("Image%1").arg(n), n);
+        cell->move(8 + 24 * ((n - 1) % 5), 16 + 24 * ((n - 1) / 5));
+        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        // The cell number comes from the control's name, as the field's shared handler does.
+        connect(cell, &qx::PictureCell::clicked, this, [this, cell] {
+            qx::Guard([this, cell] { ImageClick(cell->objectName().mid(5, 2).toInt()); });
+        });
+        Image[n] = cell;
+    }
+    BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), QStringLiteral("Quorvex!"), QRect(152, 8, 162, 42),
+                            false, bombColour_);
+    BombIt->setFont(qx::VerdanaPx(13, true));
+    SetBombButtonEnabled(false);
+    connect(BombIt, &QPushButton::clicked, this, [this] { qx::Guard([this] { BombItClick(); }); });
+    Label1 = qx::MakeLabel(GamePanel, QStringLiteral("Label1"), QStringLiteral("Bombed Victims:"),
+                           QRect(152, 54, 165, 14), qx::SansSerifPx(11), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    Label2 = qx::MakeLabel(GamePanel, QStringLiteral("Label2"), QStringLiteral("Bombed Dragons:"),
+                           QRect(152, 68, 165, 13), qx::SansSerifPx(11), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    Kill = qx::MakeLabel(GamePanel, QStringLiteral("Kill"), QString(), QRect(152, 80, 169, 16), qx::VerdanaPx(13, true),
+                         qx::kMaroon, Qt::AlignLeft | Qt::AlignVCenter);
+    KillBonus = qx::MakeLabel(GamePanel, QStringLiteral("KillBonus"), QString(), QRect(152, 94, 169, 16),
+                              qx::VerdanaPx(13, true), qx::kGreen, Qt::AlignLeft | Qt::AlignVCenter);
+    RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QString(), QRect(152, 112, 162, 34), true,
+                                qx::Picture(QStringLiteral(":/assets/reload.png")));
+    RestartBut->setEnabled(false);
+    connect(RestartBut, &QPushButton::clicked, this, [this] { qx::Guard([this] { RestartButClick(); }); });
+
+    InfoPanel2 = qx::MakePanel(GameMainPanel, QStringLiteral("InfoPanel2"), QRect(328, 64, 138, 156));
+    FacePanel(InfoPanel2);
+    const QFont small = qx::VerdanaPx(11);
+    const QFont normal = qx::VerdanaPx(13);
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    Label6 = qx::MakeLabel(InfoPanel2, "Label6", "Gain per Victim:", QRect(8, 8, 126, 14), small, kWindowText, left);
+    provic = qx::MakeLabel(InfoPanel2, "provic", "0", QRect(8, 22, 126, 14), small, kWindowText, left);
+    Label7 = qx::MakeLabel(InfoPanel2, "Label7", "Loss per Dragon:", QRect(8, 40, 126, 14), small, kWindowText, left);
+    prodra = qx::MakeLabel(InfoPanel2, "prodra", "0", QRect(8, 54, 126, 14), small, kWindowText, left);
+    Label12 = qx::MakeLabel(InfoPanel2, "Label12", "Total gain / loss:", QRect(8, 80, 128, 16), normal, kWindowText, left);
+    Bilanz = qx::MakeLabel(InfoPanel2, "Bilanz", "$0", QRect(8, 96, 126, 16), normal, kWindowText, left);
+    Label10 = qx::MakeLabel(InfoPanel2, "Label10", "Hits:", QRect(8, 112, 40, 16), normal, kWindowText, left);
+    Treffer = qx::MakeLabel(InfoPanel2, "Treffer", "0", QRect(48, 112, 80, 16), normal, kWindowText, left);
+    Label11 = qx::MakeLabel(InfoPanel2, "Label11", "Miss:", QRect(8, 128, 40, 16), normal, kWindowText, left);
+    Verfehlt = qx::MakeLabel(InfoPanel2, "Verfehlt", "0", QRect(48, 128, 80, 16), normal, kWindowText, left);
+}
+
+void THaupt::BuildMenu() {
+    auto icon = [](const char* name) { return QIcon(qx::ButtonIcon(QString::fromLatin1(name))); };
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, const QIcon& ic, void (THaupt::*handler)()) {
+        QAction* a = menu->addAction(ic, caption);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, handler] { qx::Guard([this, handler] { (this->*handler)(); }); });
+        return a;
+    };
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* spiel = bar->addMenu(QStringLiteral("Game"));
+    spiel->setObjectName(QStringLiteral("Spiel1"));
+    PlayerStat1 = add(spiel, "PlayerStat1", "Statistic", icon("statistic"), &THaupt::PlayerStat1Click);
+    Konfiguration1 = add(spiel, "Konfiguration1", "Config", icon("config"), &THaupt::Konfiguration1Click);
+    Beenden1 = add(spiel, "Beenden1", "Exit", icon("exit"), &THaupt::Beenden1Click);
+
+    QMenu* single = bar->addMenu(QStringLiteral("Singleplayer"));
+    single->setObjectName(QStringLiteral("Singleplayer1"));
+    N1Spieler1 = single->addMenu(icon("newgame"), QStringLiteral("New game"));
+    N1Spieler1->setObjectName(QStringLiteral("N1Spieler1"));
+    EndlosSpiel1 = add(N1Spieler1, "EndlosSpiel1", "Endless game", QIcon(), &THaupt::N1Spieler1Click);
+    he100th1 = add(N1Spieler1, "he100th1", "100 dead Victims", QIcon(), &THaupt::he100th1Click);
+    N10001 = add(N1Spieler1, "N10001", "200 dead Victims", QIcon(), &THaupt::N10001Click);
+    single->addSeparator()->setObjectName(QStringLiteral("N5"));
+    Spielladen1 = add(single, "Spielladen1", "Load game", icon("load"), &THaupt::Spielladen1Click);
+    Spielsichern1 = add(single, "Spielsichern1", "Save game", icon("save"), &THaupt::Spielsichern1Click);
+    Spielsichern1->setEnabled(false);
+    single->addSeparator()->setObjectName(QStringLiteral("N4"));
+    managesavnes1 = add(single, "managesavnes1", "Delete savegame", icon("delete"), &THaupt::managesavnes1Click);
+
+    QMenu* multi = bar->addMenu(QStringLiteral("Multiplayer"));
+    multi->setObjectName(QStringLiteral("Multiplayer2"));
+    Spielbeitreten1 = add(multi, "Spielbeitreten1", "Host game", icon("host"), &THaupt::Spielbeitreten1Click);
+    Joingame1 = add(multi, "Joingame1", "Join game", icon("join"), &THaupt::Joingame1Click);
+
+    QMenu* q = bar->addMenu(QStringLiteral("?"));
+    q->setObjectName(QStringLiteral("N1"));
+    Anleitung1 = add(q, "Anleitung1", "Help", icon("help"), &THaupt::Anleitung1Click);
+    q->addSeparator()->setObjectName(QStringLiteral("N3"));
+    Zentrafellcom1 = add(q, "Zentrafellcom1", QString::fromLatin1(kMakerSiteCaption), icon("web"),
+                         &THaupt::Zentrafellcom1Click);
+    QXHomepage1 = add(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), icon("web"), &THaupt::QXHomepage1Click);
+    q->addSeparator()->setObjectName(QStringLiteral("N2"));
+    ber1 = add(q, "ber1", "About...", icon("about"), &THaupt::ber1Click);
+}
+
+void THaupt::UpdateMenuAvailability() {
+    PlayerStat1->setEnabled(stat != nullptr);
+    Konfiguration1->setEnabled(Setup != nullptr);
+    Spielladen1->setEnabled(LadenMenu != nullptr);
+    managesavnes1->setEnabled(DelMenu != nullptr);
+    if (!SpeicherMenu) Spielsichern1->setEnabled(false);
+    Spielbeitreten1->setEnabled(qx_host != nullptr && Setup != nullptr);
+    Joingame1->setEnabled(qx_client != nullptr && Setup != nullptr);
+    Anleitung1->setEnabled(Help != nullptr);
+    ber1->setEnabled(AboutBox != nullptr);
+}
+
+void THaupt::FormCreate() {
+    // 1, 2: a fresh run.
+    ClearStatistics();
+    game.freeSave = true;
+    game.streakFlags.Clear();
+    // 3: centre.
+    qx::CentreOnScreen(this);
+    // 4: the program folder is fixed once (tests set it beforehand).
+    const std::string settingsPath = SettingsPath();
+    // 5.
+    game.markCount = 0;
+    game.victimCount = 0;
+    game.dragonCount = 0;
+    Spielsichern1->setEnabled(false);
+    game.marks.fill(false);
+    // 6, 7: defaults when missing, then the three start-up values.
+    EnsureSettingsFile(settingsPath);
+    const StartupSettings s = ReadStartupSettings(settingsPath);
+    fadeSwitch_ = s.fade;
+    ShowPlayerName(s.name);
+    // 8: splash, fade-in or opaque at once.
+    if (IsOn(s.splash))
+        Timer3->start();
+    else if (IsOn(fadeSwitch_))
+        Timer1->start();
+    else
+        alpha_.SetValue(255);
+    // 9.
+    RefreshRates();
+}
+
+void THaupt::ShowPlayerName(const std::string& name) {
+    Label3->setText(QStringLiteral("Player \"") + qx::FromAnsi(name) + QStringLiteral("\""));
+}
+
+QString THaupt::StatusText() const { return StatusPanel->text(); }
+void THaupt::SetStatusText(const QString& text) { StatusPanel->setText(text); }
+
+void THaupt::SetBombButtonEnabled(bool on) {
+    BombIt->setEnabled(on);
+    BombIt->setIcon(QIcon(on ? bombColour_ : bombGrey_));
+}
+
+void THaupt::ShowCell(int cell, const QPixmap& picture, const char* name) {
+    Image[cell]->SetPicture(picture, QString::fromLatin1(name));
+}
+
+void THaupt::ResetField() {
+    for (int n = 1; n <= kCells; ++n) {
+        ShowCell(n, SmileImage, "SmileImage");
+        game.marks[n] = false;
+        Image[n]->setEnabled(true);
+    }
+    game.markCount = 0;
+}
+
+void THaupt::RefreshRates() {
+    game.gainPerVictim = GainPerVictim(game.money);
+    game.lossPerDragon = LossPerDragon(game.money);
+    provic->setText(QStringLiteral("$") + Dec(game.gainPerVictim));
+    prodra->setText(QStringLiteral("$") + Dec(game.lossPerDragon));
+}
+
+void THaupt::RefreshSavePrice() {
+    if (game.freeSave) {
+        game.savePrice = 0;
+        Spielsichern1->setText(QStringLiteral("Save game"));
+    } else {
+        game.savePrice = SavePriceFor(game.money);
+        Spielsichern1->setText(QStringLiteral("Save game [ $") + Dec(game.savePrice) + QStringLiteral(" ]"));
+    }
+    // The save dialog's price label shows the same price.
+}
+
+void THaupt::ImageClick(int n) {
+    if (n < 1 || n > kCells) return;
+    if (!game.marks[n]) {
+        game.marks[n] = true;
+        ShowCell(n, MarkImage, "MarkImage");
+        ++game.markCount;
+    } else {
+        game.marks[n] = false;
+        ShowCell(n, SmileImage, "SmileImage");
+        --game.markCount;
+    }
+    if (game.markCount < 6) {
+        SetStatusText(QString::number(5 - game.markCount) + QStringLiteral(" fields left"));
+        SetBombButtonEnabled(false);
+    } else {
+        SetStatusText(QStringLiteral("Only 5 fields max!"));
+        SetBombButtonEnabled(false);
+    }
+    if (game.markCount == 5) {
+        SetStatusText(QStringLiteral("Ready to bomb!!!"));
+        SetBombButtonEnabled(true);
+    }
+}
+
+void THaupt::BombItClick() {
+    // A turn is bombed with exactly five marks; the button is only enabled then.
+    if (game.markCount != 5) return;
+    // 1.
+    for (int n = 1; n <= kCells; ++n) Image[n]->setEnabled(false);
+    game.freeSave = false;
+    RefreshSavePrice();
+    Label1->setText(QStringLiteral("Bombed Victims:"));
+    Label2->setText(QStringLiteral("Bombed Dragons:"));
+    SetBombButtonEnabled(false);
+    // 2-4: reseeded from the clock at every turn.
+    lastPlacement_ = placementSource_ ? placementSource_() : [] {
+        qx::Rng rng = qx::Rng::FromClock();
+        return PlaceFigures(rng);
+    }();
+    const Placement& p = lastPlacement_;
+    // 5.
+    RefreshSavePrice();
+    // 6.
+    for (int c : p.victims)
+        game.marks[c] ? ShowCell(c, VictimHitImage, "VictimHitImage") : ShowCell(c, VictimImage, "VictimImage");
+    for (int c : p.dragons)
+        game.marks[c] ? ShowCell(c, DragonHitImage, "DragonHitImage") : ShowCell(c, DragonImage, "DragonImage");
+    // 7-9.
+    const std::int64_t before = game.money;
+    const TurnScore score = ScoreTurn(game.marks, p, before, game.gainPerVictim, game.lossPerDragon);
+    game.killBonus = score.killBonus;
+    switch (score.streak) {
+        case 2: ++game.streakFlags.doubleKill; break;
+        case 3: ++game.streakFlags.tripleKill; break;
+        case 4: ++game.streakFlags.masterKill; break;
+        case 5: ++game.streakFlags.ultraKill; break;
+        default: break;
+    }
+    if (score.streak != 0) {
+        Kill->setText(QString::fromStdString(KillName(score.victimHits)));
+        KillBonus->setText(QStringLiteral("+$") + Dec(game.killBonus));
+    }
+    game.victimGain = score.victimGain;
+    game.dragonLoss = score.dragonLoss;
+    game.turnTotal = score.turnTotal;
+    // 10.
+    game.lastVictimHits = score.victimHits;
+    game.lastDragonHits = score.dragonHits;
+    const StreakFlags& f = game.streakFlags;
+    RecordTurn(Statistics(), f.doubleKill, f.tripleKill, f.masterKill, f.ultraKill, game.lastVictimHits,
+               game.lastDragonHits, game.turnTotal);
+    // 11.
+    game.money = static_cast<std::int64_t>(static_cast<std::uint64_t>(game.money) +
+                                           static_cast<std::uint64_t>(game.turnTotal));
+    Money->setText(Dec(game.money));
+    // 12.
+    Label1->setText(QStringLiteral("Bombed Victims: ") + Dec(score.victimHits));
+    Label2->setText(QStringLiteral("Bombed Dragons: ") + Dec(score.dragonHits));
+    // 13.
+    const QString amount = QString::fromStdString(SignedAmount(game.turnTotal));
+    QColor colour = kWindowText;
+    if (game.turnTotal > 0)
+        colour = qx::kGreen;
+    else if (game.turnTotal != 0)
+        colour = qx::kMaroon;
+    qx::SetColours(Bilanz, colour);
+    Bilanz->setText(amount);
+    // 14, 15.
+    const int hits = score.victimHits + score.dragonHits;
+    Treffer->setText(Dec(hits));
+    Verfehlt->setText(Dec(5 - hits));
+    SetStatusText(QStringLiteral("Victims Bombed! %1 hits, %2 miss -- ").arg(hits).arg(5 - hits) + amount);
+    // 16, 17.
+    if (game.mode == 1) {
+        game.victimCount += score.victimHits;
+        game.dragonCount += score.dragonHits;
+        RestartBut->setEnabled(true);
+    } else if (game.mode == 2 || game.mode == 3) {
+        game.victimCount += score.victimHits;
+        game.dragonCount += score.dragonHits;
+        if (game.victimCount < 0) {
+            RestartBut->setEnabled(true);
+        } else {
+            game.victimCount = 0;
+            qx::ShowMessage(WinMessage(game.mode, game.money), this);
+        }
+    }
+    VictimCount->setText(Dec(game.victimCount));
+    DragonCount->setText(Dec(game.dragonCount));
+}
+
+void THaupt::RestartButClick() {
+    game.streakFlags.Clear();
+    Kill->clear();
+    KillBonus->clear();
+    qx::SetColours(Bilanz, kWindowText);
+    Bilanz->setText(QStringLiteral("$0"));
+    Treffer->setText(QStringLiteral("0"));
+    Verfehlt->setText(QStringLiteral("0"));
+    RefreshSavePrice();
+    RefreshRates();
+    Label1->setText(QStringLiteral("Bombed Victims:"));
+    Label2->setText(QStringLiteral("Bombed Dragons:"));
+    ResetField();
+    SetBombButtonEnabled(false);
+    RestartBut->setEnabled(false);
+}
+
+void THaupt::StartNewGame(GameMode mode) {
+    Spielsichern1->setEnabled(SpeicherMenu != nullptr);
+    StartPanel->hide();
+    GameMainPanel->update();
+    game.freeSave = true;
+    game.mode = mode;
+    Kill->clear();
+    KillBonus->clear();
+    game.streakFlags.Clear();
+    game.victimCount = StartVictimCount(mode);
+    game.dragonCount = 0;
+    VictimCount->setText(Dec(game.victimCount));
+    DragonCount->setText(QStringLiteral("0"));
+    Money->setText(QStringLiteral("1000"));
+    Label15->setText(QString::fromStdString(NewGameTypeText(mode)));
+    game.money = 1000;
+    SetBombButtonEnabled(false);
+    RestartBut->setEnabled(false);
+    ResetField();
+    RefreshRates();
+    RefreshSavePrice();
+}
+
+void THaupt::N1Spieler1Click() { StartNewGame(1); }
+void THaupt::he100th1Click() { StartNewGame(2); }
+void THaupt::N10001Click() { StartNewGame(3); }
+
+void THaupt::Timer1Timer() {
+    if (alpha_.Value() > 250) {
+        Timer1->stop();
+        return;
+    }
+    if (!alpha_.Enabled()) {
+        alpha_.SetEnabled(true);
+        alpha_.SetValue(0);
+    }
+    alpha_.SetValue(alpha_.Value() + 5);
+}
+
+void THaupt::Timer2Timer() {
+    if (Timer1->isActive()) Timer1->stop();
+    if (alpha_.Value() == 0) {
+        Timer2->stop();
+        return;
+    }
+    if (!alpha_.Enabled()) {
+        alpha_.SetEnabled(true);
+        alpha_.SetValue(255);
+    }
+    alpha_.SetValue(alpha_.Value() - 5);
+}
+
+void THaupt::Timer3Timer() {
+    Timer3->stop();
+    // The splash screen takes over and hands on to the fade-in when it ends.
+    if (IsOn(fadeSwitch_))
+        Timer1->start();
+    else
+        alpha_.SetValue(255);
+}
+
+bool THaupt::FormCloseQuery() {
+    alpha_.SetEnabled(true);
+    if (IsOn(fadeSwitch_)) {
+        Timer2->start();
+        const double wait = std::nearbyint(alpha_.Value() / 5.0 * Timer2->interval());
+        qx::PumpingDelay(static_cast<std::uint16_t>(wait));
+    }
+    return true;
+}
+
+void THaupt::FormClose() {
+    Timer1->stop();
+    Timer2->stop();
+    try {
+        SaveStatistics();
+    } catch (const std::exception& e) {
+        // The program still ends; the player learns that this run's figures are lost.
+        qx::ShowMessage(std::string("The statistics could not be saved.\n") + e.what(), this);
+    }
+}
+
+void THaupt::closeEvent(QCloseEvent* event) {
+    if (closeAllowed_) {
+        event->accept();
+        return;
+    }
+    if (closing_) {  // a second close request during the fade-out wait
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    bool allow = true;
+    qx::Guard([&] { allow = FormCloseQuery(); });
+    closing_ = false;
+    if (!allow) {
+        event->ignore();
+        return;
+    }
+    closeAllowed_ = true;
+    qx::Guard([this] { FormClose(); });
+    event->accept();
+}
+
+void THaupt::Beenden1Click() { close(); }
+
+// Entries whose windows are added with their own modules.
+void THaupt::PlayerStat1Click() {}
+void THaupt::Konfiguration1Click() {}
+void THaupt::Spielladen1Click() {}
+void THaupt::Spielsichern1Click() {}
+void THaupt::managesavnes1Click() {}
+void THaupt::Spielbeitreten1Click() {}
+void THaupt::Joingame1Click() {}
+void THaupt::Anleitung1Click() {}
+void THaupt::Zentrafellcom1Click() { qx::ShellOpen(kMakerSiteUrl); }
+void THaupt::QXHomepage1Click() { qx::ShellOpen(kAuthorSiteUrl); }
+void THaupt::ber1Click() {}
+
+}  // namespace quorvex

@@ -1,0 +1,157 @@
+// The main window: the single-player field, its menu, start-up and closing.
+#pragma once
+
+#include "game/gamecore.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QStatusBar;
+class QCloseEvent;
+
+namespace quorvex {
+
+class THaupt : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit THaupt(QWidget* parent = nullptr);
+    ~THaupt() override;
+
+    // The single-player game's record, shared with the savegame dialogs.
+    GameState game;
+
+    // --- handlers (named after component and event) ---
+    void ImageClick(int cell);
+    void BombItClick();
+    void RestartButClick();
+    void N1Spieler1Click();
+    void he100th1Click();
+    void N10001Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void PlayerStat1Click();
+    void Konfiguration1Click();
+    void Beenden1Click();
+    void Spielladen1Click();
+    void Spielsichern1Click();
+    void managesavnes1Click();
+    void Spielbeitreten1Click();
+    void Joingame1Click();
+    void Anleitung1Click();
+    void Zentrafellcom1Click();
+    void QXHomepage1Click();
+    void ber1Click();
+
+    // --- operations other windows call ---
+    void ResetField();
+    void RefreshRates();
+    void RefreshSavePrice();
+    // Menu entries whose windows exist are enabled; the others stay disabled.
+    void UpdateMenuAvailability();
+    // Player "<name>" in the player label.
+    void ShowPlayerName(const std::string& name);
+    // The fade switch read at start-up ("ja" = fading on).
+    const std::string& FadeSwitch() const { return fadeSwitch_; }
+    qx::AlphaBlend& Alpha() { return alpha_; }
+    QString StatusText() const;
+    void SetStatusText(const QString& text);
+    // Where a turn's Victims and Dragons come from; the game draws them at
+    // random, reseeded from the clock at every turn. Tests fix them.
+    void SetPlacementSource(std::function<Placement()> source) { placementSource_ = std::move(source); }
+    // Which placement the last bomb used.
+    const Placement& LastPlacement() const { return lastPlacement_; }
+
+    // --- controls (component names) ---
+    QFrame* StartPanel;
+    QLabel* Image28;
+    QLabel* Label8;
+    QLabel* Label5;
+    QLabel* Label13;
+    QLabel* Label14;  // credit: author
+    QLabel* Label16;  // credit: where to report faults
+    QFrame* GameMainPanel;
+    QFrame* InfoPanel;
+    QLabel* Label3;
+    QLabel* Label15;
+    QLabel* Label4;
+    QLabel* Money;
+    QLabel* Image26;
+    QLabel* Image27;
+    QLabel* VictimCount;
+    QLabel* DragonCount;
+    QFrame* GamePanel;
+    QGroupBox* GroupBox2;
+    std::array<qx::PictureCell*, kCells + 1> Image{};  // Image[1]..Image[25]
+    QPushButton* BombIt;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Kill;
+    QLabel* KillBonus;
+    QPushButton* RestartBut;
+    QFrame* InfoPanel2;
+    QLabel* Label6;
+    QLabel* provic;
+    QLabel* Label7;
+    QLabel* prodra;
+    QLabel* Label12;
+    QLabel* Bilanz;
+    QLabel* Label10;
+    QLabel* Treffer;
+    QLabel* Label11;
+    QLabel* Verfehlt;
+    QStatusBar* StatusBar1;
+    QLabel* StatusPanel;
+    QPixmap SmileImage, MarkImage, VictimImage, VictimHitImage, DragonImage, DragonHitImage;
+
+    QAction* PlayerStat1;
+    QAction* Konfiguration1;
+    QAction* Beenden1;
+    QMenu* N1Spieler1;
+    QAction* EndlosSpiel1;
+    QAction* he100th1;
+    QAction* N10001;
+    QAction* Spielladen1;
+    QAction* Spielsichern1;
+    QAction* managesavnes1;
+    QAction* Spielbeitreten1;
+    QAction* Joingame1;
+    QAction* Anleitung1;
+    QAction* Zentrafellcom1;
+    QAction* QXHomepage1;
+    QAction* ber1;
+
+    QTimer* Timer1;  // fade-in
+    QTimer* Timer2;  // fade-out
+    QTimer* Timer3;  // splash
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+    void BuildStartPanel();
+    void BuildGamePanels();
+    void BuildMenu();
+    void StartNewGame(GameMode mode);
+    void ShowCell(int cell, const QPixmap& picture, const char* name);
+    void SetBombButtonEnabled(bool on);
+
+    qx::AlphaBlend alpha_;
+    std::string fadeSwitch_;
+    std::function<Placement()> placementSource_;
+    Placement lastPlacement_;
+    QPixmap bombColour_, bombGrey_;
+    bool closing_ = false;
+    bool closeAllowed_ = false;
+};
+
+}  // namespace quorvex

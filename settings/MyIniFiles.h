@@ -1,0 +1,34 @@
+// The settings store: an INI-style text file kept as a list of lines in memory.
+// Every write saves at once and releasing the store saves again; every failure
+// is silent, as the settings never stop the game.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+class TIniFile {
+public:
+    explicit TIniFile(std::string fileName);
+    ~TIniFile();  // release: saves the file again
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
+
+    std::string ReadString(const std::string& section, const std::string& ident, const std::string& defaultValue) const;
+    void WriteString(const std::string& section, const std::string& ident, const std::string& value);
+    void UpdateFile();
+
+    // Whether the last save failed. The store itself never reports it; a caller
+    // that must tell the player can ask.
+    bool LastSaveFailed() const { return lastSaveFailed_; }
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+private:
+    bool clearAttributes_ = true;
+    std::string fileName_;
+    std::vector<std::string> lines_;
+    bool lastSaveFailed_ = false;
+};
+
+}  // namespace quorvex

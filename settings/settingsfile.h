@@ -1,0 +1,52 @@
+// The five settings in "setup.ini": names and display switches.
+#pragma once
+
+#include <string>
+
+namespace quorvex {
+
+inline constexpr char kSectionSettings[] = "Einstellungen";
+inline constexpr char kSectionMultiplayer[] = "Multiplayer";
+inline constexpr char kDefaultName[] = "Mr. Victim";
+inline constexpr char kDefaultMultiName[] = "Remote Victim";
+inline constexpr char kDefaultServer[] = "Server of sadism";
+inline constexpr char kOn[] = "ja";
+inline constexpr char kOff[] = "nein";
+
+struct Settings {
+    std::string name;        // "Einstellungen"/"Name"
+    std::string splash;      // "Einstellungen"/"Splash"
+    std::string fade;        // "Einstellungen"/"Fade"
+    std::string multiName;   // "Multiplayer"/"Name"
+    std::string serverName;  // "Multiplayer"/"Server"
+};
+
+// The three values the main window reads at start-up.
+struct StartupSettings {
+    std::string splash;
+    std::string fade;
+    std::string name;
+};
+
+// The program folder followed by "setup.ini".
+std::string SettingsPath();
+
+// A switch is on exactly when its value is "ja".
+bool IsOn(const std::string& value);
+
+// Creates the file with the five defaults when it does not exist.
+void EnsureSettingsFile(const std::string& path);
+
+// "Splash", "Fade" and "Name" of "Einstellungen", "0" where missing.
+StartupSettings ReadStartupSettings(const std::string& path);
+
+// All five values, "0" where missing.
+Settings ReadAllSettings(const std::string& path);
+
+// The commit's five writes, in its order; false when the file could not be written.
+bool WriteSettings(const std::string& path, const Settings& s);
+
+// The first failing check of the commit's three names, or "" when all pass.
+std::string ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName);
+
+}  // namespace quorvex

@@ -1,0 +1,293 @@
+// The main window played through its real controls on the offscreen platform.
+#include "game/main.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "stats/statistics.h"
+#include "support/tempdir.h"
+
+#include <QAction>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <set>
+
+using namespace quorvex;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { qx::SetProgramFolder(dir.Folder()); }
+
+    void WriteSettings(const std::string& content) {
+        std::ofstream(dir.File("setup.ini"), std::ios::binary) << content;
+    }
+
+    THaupt& Open() {
+        window = std::make_unique<THaupt>();
+        window->show();
+        return *window;
+    }
+
+    // Opaque at once, no splash: the usual settings for playing.
+    THaupt& OpenPlain() {
+        WriteSettings("[Einstellungen]\r\nName=Tester\r\nSplash=nein\r\nFade=nein\r\n");
+        return Open();
+    }
+
+    void Click(int cell) { QTest::mouseClick(window->Image[cell], Qt::LeftButton); }
+    void Mark(std::initializer_list<int> cells) {
+        for (int c : cells) Click(c);
+    }
+    void Bomb() { QTest::mouseClick(window->BombIt, Qt::LeftButton); }
+    void FixPlacement(Placement p) {
+        window->SetPlacementSource([p] { return p; });
+    }
+    std::string Text(QLabel* l) { return l->text().toStdString(); }
+
+    qxtest::TempDir dir;
+    qx::DialogScript script;
+    std::unique_ptr<THaupt> window;
+};
+
+const Placement kPlacement{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
+
+TEST_F(MainWindowTest, FirstStartWritesDefaultSettingsAndStaysTransparentForTheSplash) {
+    THaupt& w = Open();
+    EXPECT_EQ(qx::ReadFileBytes(dir.File("setup.ini")),
+              "[Einstellungen]\r\nName=Mr. Victim\r\nSplash=ja\r\nFade=ja\r\n[Multiplayer]\r\n"
+              "Name=Remote Victim\r\nServer=Server of sadism\r\n");
+    EXPECT_EQ(Text(w.Label3), "Player \"Mr. Victim\"");
+    EXPECT_EQ(w.Alpha().Value(), 0);
+    EXPECT_TRUE(w.Timer3->isActive());
+    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_EQ(Text(w.provic), "$0");
+    EXPECT_FALSE(w.Spielsichern1->isEnabled());
+    EXPECT_TRUE(w.StartPanel->isVisible());
+}
+
+TEST_F(MainWindowTest, MissingKeysReadAsZeroAndFadeInTakes51Ticks) {
+    WriteSettings("[Einstellungen]\r\nFade=ja\r\n");
+    THaupt& w = Open();
+    EXPECT_EQ(Text(w.Label3), "Player \"0\"");
+    EXPECT_FALSE(w.Timer3->isActive());
+    ASSERT_TRUE(w.Timer1->isActive());
+    w.Timer1->stop();
+    std::vector<int> values;
+    for (int tick = 0; tick < 60; ++tick) {
+        w.Timer1Timer();
+        values.push_back(w.Alpha().Value());
+    }
+    EXPECT_EQ(values[0], 5);
+    EXPECT_EQ(values[50], 255);
+    EXPECT_EQ(values.back(), 255);
+}
+
+TEST_F(MainWindowTest, FadeOffMakesTheWindowOpaqueAtOnce) {
+    THaupt& w = OpenPlain();
+    EXPECT_EQ(w.Alpha().Value(), 255);
+    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_FALSE(w.Timer3->isActive());
+}
+
+TEST_F(MainWindowTest, FadeOutCountsDownFromTheValueReached) {
+    WriteSettings("[Einstellungen]\r\nSplash=nein\r\nFade=ja\r\n");
+    THaupt& w = Open();
+    for (int i = 0; i < 10; ++i) w.Timer1Timer();
+    ASSERT_EQ(w.Alpha().Value(), 50);
+    w.Timer2Timer();
+    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_EQ(w.Alpha().Value(), 45);
+    for (int i = 0; i < 20; ++i) w.Timer2Timer();
+    EXPECT_EQ(w.Alpha().Value(), 0);
+}
+
+TEST_F(MainWindowTest, MarkingCountsDownAndLimitsTheBombToFiveMarks) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    Click(1);
+    EXPECT_EQ(w.StatusText(), "4 fields left");
+    Click(1);
+    EXPECT_EQ(w.StatusText(), "5 fields left");
+    EXPECT_EQ(w.game.markCount, 0);
+    Mark({1, 2, 3, 4});
+    EXPECT_EQ(w.StatusText(), "1 fields left");
+    EXPECT_FALSE(w.BombIt->isEnabled());
+    Click(5);
+    EXPECT_EQ(w.StatusText(), "Ready to bomb!!!");
+    EXPECT_TRUE(w.BombIt->isEnabled());
+    Click(6);
+    EXPECT_EQ(w.StatusText(), "Only 5 fields max!");
+    EXPECT_FALSE(w.BombIt->isEnabled());
+    Click(2);
+    EXPECT_EQ(w.StatusText(), "Ready to bomb!!!");
+    EXPECT_TRUE(w.BombIt->isEnabled());
+    EXPECT_EQ(w.Image[2]->PictureName(), "SmileImage");
+    EXPECT_EQ(w.Image[6]->PictureName(), "MarkImage");
+}
+
+TEST_F(MainWindowTest, WorkedExampleTurnShowsEveryFigure) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    FixPlacement(kPlacement);
+    Mark({1, 2, 3, 6, 20});
+    Bomb();
+    EXPECT_EQ(Text(w.Money), "4263");
+    EXPECT_EQ(Text(w.Bilanz), "+$3263");
+    EXPECT_EQ(w.Bilanz->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(Text(w.Treffer), "4");
+    EXPECT_EQ(Text(w.Verfehlt), "1");
+    EXPECT_EQ(Text(w.Kill), "Triple kill!");
+    EXPECT_EQ(Text(w.KillBonus), "+$3030");
+    EXPECT_EQ(Text(w.Label1), "Bombed Victims: 3");
+    EXPECT_EQ(Text(w.Label2), "Bombed Dragons: 1");
+    EXPECT_EQ(w.StatusText(), "Victims Bombed! 4 hits, 1 miss -- +$3263");
+    EXPECT_EQ(Text(w.VictimCount), "3");
+    EXPECT_EQ(Text(w.DragonCount), "1");
+    // Reveal: hit Victims on white, unhit on black, the marked miss keeps its mark.
+    EXPECT_EQ(w.Image[1]->PictureName(), "VictimHitImage");
+    EXPECT_EQ(w.Image[4]->PictureName(), "VictimImage");
+    EXPECT_EQ(w.Image[6]->PictureName(), "DragonHitImage");
+    EXPECT_EQ(w.Image[7]->PictureName(), "DragonImage");
+    EXPECT_EQ(w.Image[20]->PictureName(), "MarkImage");
+    EXPECT_EQ(w.Image[21]->PictureName(), "SmileImage");
+    // The save price was worked out from the money before the bomb.
+    EXPECT_EQ(w.game.savePrice, 40);
+    EXPECT_EQ(w.Spielsichern1->text(), "Save game [ $40 ]");
+    const PlayerStatistics& s = Statistics();
+    EXPECT_EQ(s.tripleKills, 1);
+    EXPECT_EQ(s.hits, 4);
+    EXPECT_EQ(s.moneyWon, 3263);
+}
+
+TEST_F(MainWindowTest, TurnWithoutHitsShowsMinusZeroInWindowTextColour) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    FixPlacement(kPlacement);
+    Mark({21, 22, 23, 24, 25});
+    Bomb();
+    EXPECT_EQ(Text(w.Bilanz), "-$0");
+    EXPECT_EQ(w.Bilanz->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(w.StatusText(), "Victims Bombed! 0 hits, 5 miss -- -$0");
+    EXPECT_EQ(Text(w.Kill), "");
+    EXPECT_EQ(Text(w.Money), "1000");
+}
+
+TEST_F(MainWindowTest, LosingTurnIsMaroonAndUltraKillHasNoMisses) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    FixPlacement(kPlacement);
+    Mark({6, 7, 21, 22, 23});
+    Bomb();
+    EXPECT_EQ(Text(w.Bilanz), "-$200");
+    EXPECT_EQ(w.Bilanz->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    QTest::mouseClick(w.RestartBut, Qt::LeftButton);
+    EXPECT_EQ(Text(w.Bilanz), "$0");
+    EXPECT_EQ(Text(w.provic), "$89");  // 800 / 9
+    Mark({1, 2, 3, 4, 5});
+    Bomb();
+    EXPECT_EQ(Text(w.Kill), "Ultra sadistic kill!");
+    EXPECT_EQ(Text(w.KillBonus), "+$5040");  // 5 x 800 / 100 + 5000
+    EXPECT_EQ(Text(w.Verfehlt), "0");
+}
+
+TEST_F(MainWindowTest, CellsIgnoreClicksAfterTheBombUntilRestart) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    FixPlacement(kPlacement);
+    Mark({21, 22, 23, 24, 25});
+    Bomb();
+    const QString status = w.StatusText();
+    Click(11);
+    EXPECT_FALSE(w.game.marks[11]);
+    EXPECT_EQ(w.StatusText(), status);
+    EXPECT_EQ(w.Image[11]->PictureName(), "SmileImage");
+    EXPECT_TRUE(w.RestartBut->isEnabled());
+    QTest::mouseClick(w.RestartBut, Qt::LeftButton);
+    EXPECT_EQ(w.StatusText(), status);  // the summary stays until the first mark
+    Click(11);
+    EXPECT_TRUE(w.game.marks[11]);
+    EXPECT_FALSE(w.RestartBut->isEnabled());
+}
+
+TEST_F(MainWindowTest, RandomTurnsNeverShareACell) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    for (int turn = 0; turn < 50; ++turn) {
+        Mark({1, 7, 13, 19, 25});
+        Bomb();
+        std::set<int> cells;
+        for (int c : w.LastPlacement().victims) cells.insert(c);
+        for (int c : w.LastPlacement().dragons) cells.insert(c);
+        ASSERT_EQ(cells.size(), 10u);
+        int revealed = 0;
+        for (int n = 1; n <= 25; ++n) {
+            const QString p = w.Image[n]->PictureName();
+            revealed += p.startsWith("Victim") || p.startsWith("Dragon");
+        }
+        EXPECT_EQ(revealed, 10);
+        QTest::mouseClick(w.RestartBut, Qt::LeftButton);
+    }
+    EXPECT_EQ(Statistics().bombed, 50);
+    EXPECT_EQ(Statistics().hits + Statistics().misses, 250);
+}
+
+TEST_F(MainWindowTest, NewGameRightAfterABombStartsClean) {
+    THaupt& w = OpenPlain();
+    w.he100th1Click();
+    EXPECT_EQ(Text(w.VictimCount), "-100");
+    EXPECT_EQ(Text(w.Label15), "100 dead Victims");
+    FixPlacement(kPlacement);
+    Mark({1, 2, 3, 4, 5});
+    Bomb();
+    w.N10001Click();
+    EXPECT_FALSE(w.BombIt->isEnabled());
+    EXPECT_FALSE(w.RestartBut->isEnabled());
+    EXPECT_EQ(w.game.markCount, 0);
+    EXPECT_EQ(w.game.streakFlags.ultraKill, 0);
+    for (int n = 1; n <= 25; ++n) {
+        EXPECT_TRUE(w.Image[n]->isEnabled());
+        EXPECT_EQ(w.Image[n]->PictureName(), "SmileImage");
+    }
+    EXPECT_EQ(Text(w.VictimCount), "-200");
+    EXPECT_EQ(Text(w.Money), "1000");
+    EXPECT_EQ(Text(w.Label15), "200 dead Victims");
+    EXPECT_EQ(w.Spielsichern1->text(), "Save game");
+    EXPECT_EQ(Text(w.Kill), "");
+}
+
+TEST_F(MainWindowTest, HundredVictimsGameIsWonWithTheExactMessage) {
+    THaupt& w = OpenPlain();
+    w.he100th1Click();
+    FixPlacement(kPlacement);
+    int turns = 0;
+    while (w.RestartBut->isEnabled() || turns == 0) {
+        if (turns > 0) QTest::mouseClick(w.RestartBut, Qt::LeftButton);
+        Mark({1, 2, 3, 4, 5});
+        Bomb();
+        ++turns;
+        ASSERT_LE(turns, 20);
+    }
+    EXPECT_EQ(turns, 20);
+    const auto messages = script.Texts(qx::BoxKind::Information);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Congratulation! You won! Your Money after killing 100 Victims is $" +
+                               std::to_string(w.game.money) + "!");
+    EXPECT_EQ(Text(w.VictimCount), "0");
+    EXPECT_FALSE(w.RestartBut->isEnabled());
+    EXPECT_FALSE(w.BombIt->isEnabled());
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheStatisticsFileWithoutFadeWait) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    Mark({1, 2, 3, 4, 5});
+    Bomb();
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(qx::ReadFileBytes(dir.File("Quorvex.stat")).size(), 5832u);
+    EXPECT_TRUE(script.boxes.empty());
+}
+
+}  // namespace
