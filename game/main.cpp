@@ -9,6 +9,7 @@
 #include "stats/statfile.h"
 #include "stats/statistics.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -22,9 +23,11 @@ QString Dec(std::int64_t v) { return QString::number(v); }
 // The game panels keep the desktop's own face colour, as standard panels do.
 void FacePanel(QFrame* panel) {
     panel->setAutoFillBackground(true);
-    QPalette p = panel->palette();
+    QPalette p = QApplication::palette();
     p.setColor(QPalette::Window, QColor(212, 208, 200));
     p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::Button, QColor(212, 208, 200));
+    p.setColor(QPalette::ButtonText, Qt::black);
     panel->setPalette(p);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
