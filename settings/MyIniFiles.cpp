@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <sys/stat.h>
+
 namespace quorvex {
 
 namespace {
@@ -29,6 +31,8 @@ TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
         lines_ = qx::ReadLines(fileName_);
     } catch (...) {
         lines_.clear();
+        struct stat st {};
+        keepFile_ = ::stat(fileName_.c_str(), &st) == 0;
     }
 }
 
@@ -77,15 +81,18 @@ void TIniFile::WriteString(const std::string& section, const std::string& ident,
         if (!inSection) lines_.push_back("[" + qx::Trim(section) + "]");
         lines_.push_back(entry);
     }
+    keepFile_ = false;  // the caller chose to replace what could not be read
     UpdateFile();
 }
 
 void TIniFile::UpdateFile() {
+    if (keepFile_) return;
     if (clearAttributes_) qx::MakeWritable(fileName_);
     try {
         qx::WriteLinesAtomic(fileName_, lines_);
         lastSaveFailed_ = false;
     } catch (...) {
+        // Silent by design; the old file is untouched as the write is atomic.
         lastSaveFailed_ = true;
     }
 }

@@ -29,6 +29,9 @@ private:
     std::string fileName_;
     std::vector<std::string> lines_;
     bool lastSaveFailed_ = false;
+    // Set when the file exists but could not be read: until something is
+    // written, saving would replace the player's settings with an empty list.
+    bool keepFile_ = false;
 };
 
 }  // namespace quorvex

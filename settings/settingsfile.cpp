@@ -41,22 +41,15 @@ Settings ReadAllSettings(const std::string& path) {
 }
 
 bool WriteSettings(const std::string& path, const Settings& s) {
-    bool failed = false;
-    {
-        TIniFile ini(path);
-        auto write = [&](const char* section, const char* key, const std::string& value) {
-            ini.WriteString(section, key, value);
-            failed = failed || ini.LastSaveFailed();
-        };
-        write(kSectionSettings, "Name", s.name);
-        write(kSectionMultiplayer, "Name", s.multiName);
-        write(kSectionMultiplayer, "Server", s.serverName);
-        write(kSectionSettings, "Splash", s.splash);
-        write(kSectionSettings, "Fade", s.fade);
-        ini.UpdateFile();
-        failed = failed || ini.LastSaveFailed();
-    }
-    return !failed;
+    TIniFile ini(path);
+    ini.WriteString(kSectionSettings, "Name", s.name);
+    ini.WriteString(kSectionMultiplayer, "Name", s.multiName);
+    ini.WriteString(kSectionMultiplayer, "Server", s.serverName);
+    ini.WriteString(kSectionSettings, "Splash", s.splash);
+    ini.WriteString(kSectionSettings, "Fade", s.fade);
+    // Every save writes the whole list, so the last one decides what is on disk;
+    // the release saves the same list once more.
+    return !ini.LastSaveFailed();
 }
 
 std::string ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName) {

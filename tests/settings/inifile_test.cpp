@@ -5,13 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quorvex;
 
 namespace {
+
+// Runs fn in a child process that cannot override file permissions (root drops
+// to "nobody"); gives fn's exit code, or 77 when the rights could not be dropped.
+int RunUnprivileged(const std::function<int()>& fn) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+        ::_exit(fn());
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+void Chmod(const std::string& path, std::filesystem::perms p) { std::filesystem::permissions(path, p); }
 
 class IniTest : public ::testing::Test {
 protected:
@@ -44,6 +62,35 @@ TEST_F(IniTest, MalformedLinesNeverFail) {
     TIniFile ini(path);
     EXPECT_EQ(ini.ReadString("", "", "d"), "value without key");  // the empty section and key
     EXPECT_EQ(ini.ReadString("Good", "Key", "d"), "a=b");          // value runs from the first "="
+}
+
+TEST_F(IniTest, AnyLineEndIsReadAndTheFileIsRewrittenWithCrLf) {
+    Put("[A]\rx=1\ny=2\r\nz=3");
+    {
+        TIniFile ini(path);
+        EXPECT_EQ(ini.ReadString("a", "Y", "0"), "2");
+        EXPECT_EQ(ini.ReadString("A", "z", "0"), "3");  // last line without a line end
+    }
+    EXPECT_EQ(Get(), "[A]\r\nx=1\r\ny=2\r\nz=3\r\n");
+}
+
+TEST_F(IniTest, WritesNeverMatchMalformedLines) {
+    Put("[Einstellungen\r\nName=a\r\n[S]\r\nName\r\n");
+    {
+        TIniFile ini(path);
+        ini.WriteString("S", "Name", "b");               // "Name" without "=" has the empty key
+        ini.WriteString("Einstellungen", "Name", "c");   // a header without "]" names the empty section
+    }
+    EXPECT_EQ(Get(), "[Einstellungen\r\nName=a\r\n[S]\r\nName\r\nName=b\r\n[Einstellungen]\r\nName=c\r\n");
+}
+
+TEST_F(IniTest, WriteGoesToTheFirstOccurrenceOfItsSection) {
+    Put("[S]\r\na=1\r\n[T]\r\n[S]\r\nb=old\r\n");
+    TIniFile ini(path);
+    ini.WriteString("S", "b", "new");  // shadows the later "b"
+    ini.WriteString("S", "a", "2");
+    EXPECT_EQ(ini.Lines(), (std::vector<std::string>{"[S]", "a=2", "b=new", "[T]", "[S]", "b=old"}));
+    EXPECT_EQ(ini.ReadString("S", "B", "0"), "new");
 }
 
 TEST_F(IniTest, NewKeyGoesDirectlyAboveTheNextHeader) {
@@ -115,6 +162,55 @@ TEST_F(IniTest, FailedWritesAreSilentButKnownAndKeepTheOldFile) {
     EXPECT_FALSE(WriteSettings(path, Settings{"a", "ja", "ja", "b", "c"}));
     qx::SetWriteFaultForTests(std::nullopt);
     EXPECT_EQ(Get(), "[Einstellungen]\r\nName=old\r\n");
+    TIniFile ini(path);
+    ini.WriteString("Einstellungen", "Name", "new");
+    EXPECT_FALSE(ini.LastSaveFailed());
+}
+
+TEST_F(IniTest, ReadOnlyFolderIsSilentAndKeepsTheOldFile) {
+    Put("[Einstellungen]\r\nName=old\r\n");
+    Chmod(dir.Folder(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                            std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    const int rc = RunUnprivileged([&] {
+        int faults = 0;
+        {
+            TIniFile ini(path);
+            if (ini.ReadString("Einstellungen", "Name", "0") != "old") faults |= 1;
+            ini.WriteString("Einstellungen", "Name", "new");
+            if (!ini.LastSaveFailed()) faults |= 2;
+        }
+        if (WriteSettings(path, Settings{"a", "ja", "ja", "b", "c"})) faults |= 4;
+        return faults;
+    });
+    if (rc == 77) GTEST_SKIP() << "cannot drop root's rights here";
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(Get(), "[Einstellungen]\r\nName=old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Folder()), {}), 1);  // no temporary left
+}
+
+TEST_F(IniTest, ReadOnlyFileIsReplaced) {
+    Put("[Einstellungen]\r\nName=old\r\n");
+    Chmod(path, std::filesystem::perms::owner_read);
+    EXPECT_TRUE(WriteSettings(path, Settings{"a", "ja", "ja", "b", "c"}));
+    EXPECT_EQ(ReadAllSettings(path).name, "a");
+}
+
+TEST_F(IniTest, UnreadableFileIsNotBlankedByReading) {
+    const std::string settings = "[Einstellungen]\r\nName=old\r\n";
+    Put(settings);
+    Chmod(dir.Folder(), std::filesystem::perms::all);
+    Chmod(path, std::filesystem::perms::none);
+    const int rc = RunUnprivileged([&] {
+        TIniFile ini(path);
+        return ini.ReadString("Einstellungen", "Name", "0") == "0" ? 0 : 1;
+    });
+    if (rc == 77) GTEST_SKIP() << "cannot drop root's rights here";
+    EXPECT_EQ(rc, 0);
+    Chmod(path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(Get(), settings);
+    // A write is the caller's choice to replace it.
+    EXPECT_EQ(RunUnprivileged([&] { return WriteSettings(path, Settings{"a", "ja", "ja", "b", "c"}) ? 0 : 1; }), 0);
+    EXPECT_EQ(ReadAllSettings(path).name, "a");
 }
 
 }  // namespace
