@@ -1,0 +1,144 @@
+#include "savegames/funktionen.h"
+
+#include "game/application.h"
+#include "game/main.h"
+#include "platform/ansi.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "platform/files.h"
+#include "savegames/delsaves.h"
+#include "savegames/load.h"
+#include "savegames/save.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorvex {
+
+namespace {
+
+constexpr int kBoxLeft = 8;
+constexpr int kBoxStep = 164;
+constexpr int kBoxTop = 4;
+constexpr int kBoxWidth = 156;
+constexpr int kBoxHeight = 140;
+
+const QColor kButtonFace(212, 208, 200);
+
+QLabel* ValueLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,
+                   const QColor& colour) {
+    QLabel* l = qx::MakeLabel(parent, name, text, rect, font, colour, Qt::AlignLeft | Qt::AlignVCenter);
+    // Decoded texts are shown as they are, never as markup.
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QLabel* PictureLabel(QWidget* parent, const QString& name, const QString& resource, int x, int y) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(x, y, 25, 25);
+    l->setScaledContents(true);
+    l->setPixmap(qx::Picture(resource));
+    return l;
+}
+
+// A group box shows '&' as a mnemonic unless it is doubled.
+QString BoxTitle(const QString& text) {
+    QString t = text;
+    t.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return t;
+}
+
+// The labels of slot n; false for an empty slot. Reads the whole slot before
+// any label changes, so a damaged file leaves the slot's display as it was.
+bool PreviewLabels(SlotDisplay& d, int n) {
+    if (!qx::FileExists(SlotPath(n))) {
+        d.mode[n]->setText(QStringLiteral("No data present"));
+        return false;
+    }
+    const SlotTexts t = ReadSlot(n, BlankRule::Preview);
+    d.GroupBox[n]->setTitle(BoxTitle(QStringLiteral("\"") + qx::FromAnsi(t.name) + QStringLiteral("\"")));
+    d.geld[n]->setText(qx::FromAnsi(t.money));
+    d.vc[n]->setText(qx::FromAnsi(t.victims));
+    d.dc[n]->setText(qx::FromAnsi(t.dragons));
+    d.mode[n]->setText(SlotGameType(t.mode).value_or(qx::FromAnsi(t.mode)));
+    return true;
+}
+
+}  // namespace
+
+void BuildSlotDisplay(QWidget* form, SlotDisplay& d, const QColor& text, const QColor& money) {
+    const QFont caption = qx::VerdanaPx(11, true);
+    const QFont type = qx::VerdanaPx(11, true);
+    const QFont value = qx::VerdanaPx(13, true);
+    for (int n = 1; n <= kSlotCount; ++n) {
+        const QString num = QString::number(n);
+        QGroupBox* box = qx::MakeGroupBox(form, QStringLiteral("GroupBox") + num, QStringLiteral("Slot ") + num,
+                                          QRect(kBoxLeft + kBoxStep * (n - 1), kBoxTop, kBoxWidth, kBoxHeight));
+        box->setFont(caption);
+        qx::SetColours(box, text);
+        d.GroupBox[n] = box;
+        d.mode[n] = ValueLabel(box, QStringLiteral("mode") + num, QStringLiteral("type"), QRect(8, 18, 140, 16), type,
+                               text);
+        d.dollar[n] = ValueLabel(box, QStringLiteral("dollar") + num, QStringLiteral("$"), QRect(8, 38, 12, 18), value,
+                                 money);
+        d.geld[n] = ValueLabel(box, QStringLiteral("geld") + num, QStringLiteral("000"), QRect(20, 38, 128, 18), value,
+                               money);
+        d.victimPicture[n] =
+            PictureLabel(box, QStringLiteral("victimPicture") + num, QStringLiteral(":/assets/counter_victim.png"), 8, 60);
+        d.vc[n] = ValueLabel(box, QStringLiteral("vc") + num, QStringLiteral("0"), QRect(40, 60, 108, 25), value, text);
+        d.dragonPicture[n] =
+            PictureLabel(box, QStringLiteral("dragonPicture") + num, QStringLiteral(":/assets/counter_dragon.png"), 8, 88);
+        d.dc[n] = ValueLabel(box, QStringLiteral("dc") + num, QStringLiteral("0"), QRect(40, 88, 108, 25), value, text);
+    }
+}
+
+QRect SlotButtonRect() { return QRect(8, 116, 140, 20); }
+
+void FaceButton(QPushButton* button) {
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, kButtonFace);
+    p.setColor(QPalette::Window, kButtonFace);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    button->setPalette(p);
+    button->setFont(qx::VerdanaPx(11));
+}
+
+std::optional<QString> SlotGameType(const std::string& modeText) {
+    if (modeText == "1") return QStringLiteral("Endless game");
+    if (modeText == "2") return QStringLiteral("100 killed Victims");
+    if (modeText == "3") return QStringLiteral("200 killed Victims");
+    return std::nullopt;
+}
+
+void PreviewSlot(TSpeicherMenu& dialog, int n) {
+    if (PreviewLabels(dialog, n)) dialog.SpeedButton[n]->setText(QStringLiteral("overwrite"));
+}
+
+void PreviewSlot(TLadenMenu& dialog, int n) {
+    if (PreviewLabels(dialog, n)) dialog.SpeedButton[n]->setEnabled(true);
+}
+
+void PreviewSlot(TDelMenu& dialog, int n) {
+    if (PreviewLabels(dialog, n)) dialog.BitBtn[n]->setEnabled(true);
+}
+
+void PrepareLoadedGame() {
+    THaupt& h = *Haupt;
+    h.Spielsichern1->setEnabled(SpeicherMenu != nullptr);
+    h.StartPanel->hide();
+    for (QWidget* w : {static_cast<QWidget*>(h.GameMainPanel), static_cast<QWidget*>(h.InfoPanel),
+                       static_cast<QWidget*>(h.InfoPanel2), static_cast<QWidget*>(h.GamePanel),
+                       static_cast<QWidget*>(h.GroupBox2)})
+        w->update();
+    h.RestartButClick();
+    h.game.freeSave = true;
+    h.game.savePrice = 0;
+}
+
+}  // namespace quorvex

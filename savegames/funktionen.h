@@ -1,0 +1,63 @@
+// What the three slot dialogs (save, load, delete) share: the slot display
+// with its group boxes and labels, the slot preview, and switching the main
+// window to play before a loaded game is applied.
+#pragma once
+
+#include "savegames/slotfile.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <optional>
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace quorvex {
+
+class TSpeicherMenu;
+class TLadenMenu;
+class TDelMenu;
+
+// The three slots side by side. Entries [1] to [3] are used, so that the
+// index is the slot number.
+struct SlotDisplay {
+    std::array<QGroupBox*, kSlotCount + 1> GroupBox{};
+    std::array<QLabel*, kSlotCount + 1> mode{};
+    std::array<QLabel*, kSlotCount + 1> dollar{};  // the fixed "$" before the money
+    std::array<QLabel*, kSlotCount + 1> geld{};
+    std::array<QLabel*, kSlotCount + 1> victimPicture{};
+    std::array<QLabel*, kSlotCount + 1> vc{};
+    std::array<QLabel*, kSlotCount + 1> dragonPicture{};
+    std::array<QLabel*, kSlotCount + 1> dc{};
+};
+
+// Builds group boxes 1 to 3 with their labels on the form, in its colours:
+// text is the colour of captions and labels, money the colour of geld<N>.
+void BuildSlotDisplay(QWidget* form, SlotDisplay& display, const QColor& text, const QColor& money);
+// Where the slot button lies inside its group box.
+QRect SlotButtonRect();
+// Gives a button the desktop's face colour, whatever the form's colours.
+void FaceButton(QPushButton* button);
+
+// Shows slot n in the dialog. A missing file only sets mode<n> to
+// "No data present"; a file that cannot be read throws before any label of
+// the slot changes. A preview never resets a caption or disables a button.
+void PreviewSlot(TSpeicherMenu& dialog, int n);
+void PreviewSlot(TLadenMenu& dialog, int n);
+void PreviewSlot(TDelMenu& dialog, int n);
+
+// The game type a slot's mode text "1", "2" or "3" stands for; nothing for
+// any other text.
+std::optional<QString> SlotGameType(const std::string& modeText);
+
+// Switches the main window to play and starts a fresh turn with the money
+// and counters it has, ready for a loaded game's values; the next save is
+// free.
+void PrepareLoadedGame();
+
+}  // namespace quorvex

@@ -1,0 +1,93 @@
+#include "savegames/save.h"
+
+#include "game/application.h"
+#include "game/main.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "settings/einstellungen.h"
+
+#include <QTimer>
+
+namespace quorvex {
+
+TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
+    qx::SetupToolWindow(this, QStringLiteral("SpeicherMenu"), QStringLiteral("Save game"), 500, 188, Qt::black);
+    BuildSlotDisplay(this, *this, Qt::white, qx::kLime);
+
+    for (int n = 1; n <= kSlotCount; ++n) {
+        SpeedButton[n] = qx::MakeButton(GroupBox[n], QStringLiteral("SpeedButton%1").arg(n), QStringLiteral("save"),
+                                        SlotButtonRect(), false);
+        FaceButton(SpeedButton[n]);
+    }
+    SpeedButton[4] = qx::MakeButton(this, QStringLiteral("SpeedButton4"), QStringLiteral("close"),
+                                    QRect(8, 152, 100, 26), false);
+    FaceButton(SpeedButton[4]);
+    connect(SpeedButton[1], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn1Click(); }); });
+    connect(SpeedButton[2], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn2Click(); }); });
+    connect(SpeedButton[3], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn3Click(); }); });
+    connect(SpeedButton[4], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn4Click(); }); });
+
+    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("current price for saving: $"),
+                           QRect(172, 155, 248, 20), qx::VerdanaPx(11, true), Qt::white,
+                           Qt::AlignRight | Qt::AlignVCenter);
+    Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
+                           qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
+
+    FormCreate();
+}
+
+void TSpeicherMenu::FormCreate() { qx::CentreOnScreen(this); }
+
+void TSpeicherMenu::Timer1Timer() {
+    Timer1->stop();
+    for (int n = 1; n <= kSlotCount; ++n) PreviewSlot(*this, n);
+}
+
+bool WriteSlot(int n, std::int64_t money) {
+    if (qx::FileExists(SlotPath(n)) && !qx::Confirm("Savegame already exists. Overwrite?", SpeicherMenu)) return false;
+    const GameState& g = Haupt->game;
+    const std::string name = Setup ? Setup->PlayerName() : std::string();
+    WriteSlotFile(n, name, money, g.victimCount, g.dragonCount, g.mode);
+    if (SpeicherMenu) PreviewSlot(*SpeicherMenu, n);
+    return true;
+}
+
+void TSpeicherMenu::SaveSlot(int n) {
+    GameState& g = Haupt->game;
+    // The slot holds the money after the price; it is taken only once the
+    // file is written, so a declined or failed save costs nothing.
+    const auto after =
+        static_cast<std::int64_t>(static_cast<std::uint64_t>(g.money) - static_cast<std::uint64_t>(g.savePrice));
+    if (!WriteSlot(n, after)) return;
+    g.money = after;
+    Haupt->Money->setText(QString::number(g.money));
+    Timer1->start();
+    Label2->setText(QStringLiteral("0"));
+    g.savePrice = 0;
+}
+
+void TSpeicherMenu::BitBtn1Click() { SaveSlot(1); }
+void TSpeicherMenu::BitBtn2Click() { SaveSlot(2); }
+void TSpeicherMenu::BitBtn3Click() { SaveSlot(3); }
+void TSpeicherMenu::BitBtn4Click() { close(); }
+
+bool TSpeicherMenu::FormCloseQuery() {
+    // The price the main window works out next is charged again.
+    if (Haupt) Haupt->game.freeSave = false;
+    return true;
+}
+
+void TSpeicherMenu::reject() {
+    bool allow = true;
+    qx::Guard([&] { allow = FormCloseQuery(); });
+    if (allow) QDialog::reject();
+}
+
+}  // namespace quorvex
