@@ -2,6 +2,8 @@
 
 #include "game/main.h"
 #include "platform/dialogs.h"
+#include "settings/einstellungen.h"
+#include "stats/statistik.h"
 
 #include <QApplication>
 
@@ -21,10 +23,16 @@ THelp* Help = nullptr;
 
 void CreateForms() {
     Haupt = new THaupt();
+    Setup = new TSetup();
+    stat = new Tstat();
     Haupt->UpdateMenuAvailability();
 }
 
 void DestroyForms() {
+    delete stat;
+    stat = nullptr;
+    delete Setup;
+    Setup = nullptr;
     delete Haupt;
     Haupt = nullptr;
 }

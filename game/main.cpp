@@ -5,9 +5,11 @@
 #include "platform/ansi.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "settings/einstellungen.h"
 #include "settings/settingsfile.h"
 #include "stats/statfile.h"
 #include "stats/statistics.h"
+#include "stats/statistik.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -555,8 +557,15 @@ void THaupt::closeEvent(QCloseEvent* event) {
 void THaupt::Beenden1Click() { close(); }
 
 // Entries whose windows are added with their own modules.
-void THaupt::PlayerStat1Click() {}
-void THaupt::Konfiguration1Click() {}
+void THaupt::PlayerStat1Click() {
+    if (!stat) return;
+    stat->Timer1->start();
+    qx::ShowModal(stat);
+}
+void THaupt::Konfiguration1Click() {
+    if (!Setup) return;
+    qx::ShowModal(Setup);
+}
 void THaupt::Spielladen1Click() {}
 void THaupt::Spielsichern1Click() {}
 void THaupt::managesavnes1Click() {}
