@@ -65,9 +65,12 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const char* text, QRect re
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const char* caption, QRect rect) {
     QCheckBox* c = qx::MakeCheckBox(parent, QString::fromLatin1(name), QString::fromLatin1(caption), rect);
     c->setFont(qx::VerdanaPt(8));
-    // Only the caption turns white; the box keeps its own light face so the tick stays visible.
+    // The caption is white on the black window; the box itself stays a white square
+    // with a black tick, as the window's black would hide it.
     QPalette p = c->palette();
     p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
     c->setPalette(p);
     c->setChecked(true);
     return c;
