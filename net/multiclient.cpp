@@ -1,0 +1,171 @@
+#include "net/multiclient.h"
+
+#include "platform/ansi.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quorvex {
+
+namespace {
+constexpr int kConnectTimeoutMs = 10000;
+constexpr int kPollMs = 1000;
+
+NetWindowLayout ClientLayout() {
+    NetWindowLayout l;
+    l.objectName = QStringLiteral("qx_client");
+    l.caption = QStringLiteral("[ Client ]  Quorvex Multiplayer - Beta1");
+    l.label2Text = QStringLiteral("Server address");
+    l.startCaption = QStringLiteral("connect");
+    l.stopCaption = QStringLiteral("disconnect");
+    l.buttonsTop = 80;
+    l.memo = QRect(8, 112, 233, 209);
+    l.label10Top = 112;
+    return l;
+}
+
+// Clears a flag when the handler that set it ends, however it ends.
+struct FlagScope {
+    bool& flag;
+    explicit FlagScope(bool& f) : flag(f) { flag = true; }
+    ~FlagScope() { flag = false; }
+};
+}  // namespace
+
+Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayout(), parent) {
+    adresse = qx::MakeEdit(this, QStringLiteral("adresse"), QRect(104, 48, 137, 21));
+    adresse->setFont(nick->font());
+    adresse->setText(QStringLiteral("localhost"));
+    setTabOrder(nick, adresse);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kPollMs);
+
+    client.SetPort(LineClient::kDefaultPort);
+    client.SetReadTimeout(kProtocolReadMs);
+    client.SetIdleHook(&Tqx_client::IdAntiFreeze1Idle);
+    client.OnConnected = [this] { clientConnected(); };
+    client.OnDisconnected = [this] { clientDisconnected(); };
+
+    auto guarded = [this](void (Tqx_client::*handler)()) {
+        return [this, handler] { qx::Guard([this, handler] { (this->*handler)(); }); };
+    };
+    connect(nick, &QLineEdit::textChanged, this, guarded(&Tqx_client::nickChange));
+    connect(adresse, &QLineEdit::textChanged, this, guarded(&Tqx_client::adresseChange));
+    connect(start, &QPushButton::clicked, this, guarded(&Tqx_client::startClick));
+    connect(stop, &QPushButton::clicked, this, guarded(&Tqx_client::stopClick));
+    connect(sendit, &QPushButton::clicked, this, guarded(&Tqx_client::senditClick));
+    connect(BombIt, &QPushButton::clicked, this, guarded(&Tqx_client::BombItClick));
+    connect(send, &QPushButton::clicked, this, guarded(&Tqx_client::sendClick));
+    connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
+    connect(Timer1, &QTimer::timeout, this, guarded(&Tqx_client::Timer1Timer));
+
+    NoDefaultButtons();
+    qx::Guard([this] { FormCreate(); });
+}
+
+Tqx_client::~Tqx_client() {
+    Timer1->stop();
+    // Closed silently: the window is going away.
+    client.OnDisconnected = nullptr;
+    client.SetIdleHook(nullptr);
+}
+
+void Tqx_client::IdAntiFreeze1Idle() { QCoreApplication::processEvents(); }
+
+void Tqx_client::FormCreate() {
+    qx::CentreOnScreen(this);
+    ResetNetGame();
+}
+
+void Tqx_client::SetPort(int port) { client.SetPort(port); }
+void Tqx_client::SetPollInterval(int ms) { Timer1->setInterval(ms); }
+
+void Tqx_client::nickChange() { ApplyFieldRules(nick, adresse, client.Connected()); }
+void Tqx_client::adresseChange() { ApplyFieldRules(adresse, nick, client.Connected()); }
+
+void Tqx_client::startClick() {
+    // The window keeps handling events while it connects; a second press meanwhile is ignored.
+    if (connecting_ || client.Connected()) return;
+    FlagScope scope(connecting_);
+    const std::string address = qx::ToAnsi(adresse->text());
+    client.SetHost(address);
+    try {
+        client.Connect(kConnectTimeoutMs);
+    } catch (...) {
+        // Refused, unresolvable, timed out or failed in the handshake: all end here.
+        AppendLog(Notice("Could not connect to " + address));
+    }
+    if (client.Connected()) {
+        start->setEnabled(false);
+        stop->setEnabled(true);
+        sendtext->setEnabled(true);
+        send->setEnabled(true);
+    }
+}
+
+void Tqx_client::clientConnected() {
+    send->setEnabled(true);
+    sendtext->setEnabled(true);
+    protocol.ClientHandshake(client, qx::ToAnsi(nick->text()),
+                             [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
+    Timer1->start();
+}
+
+void Tqx_client::Timer1Timer() {
+    // A poll can run inside a wait of an earlier one's handler; one at a time.
+    if (polling_) return;
+    FlagScope scope(polling_);
+    if (client.Connected()) {
+        // A closed connection ends this poll with the transport's error, which
+        // the handler's guard shows; clientDisconnected has run by then.
+        protocol.ReadPass(client);
+        return;
+    }
+    Timer1->stop();
+    protocol.CheckCompletion();
+}
+
+void Tqx_client::stopClick() {
+    if (client.Connected()) client.Disconnect();
+}
+
+void Tqx_client::clientDisconnected() {
+    Timer1->stop();
+    AppendLog(Notice("disconnected!"));
+    start->setEnabled(true);
+    stop->setEnabled(false);
+    sendtext->setEnabled(false);
+    send->setEnabled(false);
+}
+
+void Tqx_client::senditClick() { RunSendPositions(&client); }
+
+void Tqx_client::BombItClick() { RunBomb(&client); }
+
+void Tqx_client::sendClick() { RunChat(&client); }
+
+void Tqx_client::sendtextKeyPress(char key) {
+    if (key == '\r') sendClick();
+}
+
+bool Tqx_client::FormCloseQuery() {
+    if (client.Connected() || connecting_) {
+        qx::ShowMessage("Can not close while client is active!", this);
+        return false;
+    }
+    return true;
+}
+
+void Tqx_client::reject() {
+    bool allow = false;
+    qx::Guard([&] { allow = FormCloseQuery(); });
+    if (allow) QDialog::reject();
+}
+
+}  // namespace quorvex

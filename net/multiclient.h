@@ -1,0 +1,55 @@
+// The client window: joins a host's game, polls the connection from a timer
+// and plays the client's side of the two-player game. Single-threaded: while
+// it waits on the network the window keeps processing its events.
+#pragma once
+
+#include "net/netwindow.h"
+
+class QTimer;
+
+namespace quorvex {
+
+class Tqx_client : public TNetWindow {
+    Q_OBJECT
+public:
+    explicit Tqx_client(QWidget* parent = nullptr);
+    ~Tqx_client() override;
+
+    // --- handlers (named after component and event) ---
+    void FormCreate();
+    void nickChange();
+    void adresseChange();
+    void startClick();
+    void clientConnected();
+    void Timer1Timer();
+    void stopClick();
+    void clientDisconnected();
+    void senditClick();
+    void BombItClick();
+    void sendClick();
+    void sendtextKeyPress(char key);
+    bool FormCloseQuery();
+
+    // The host's port to connect to (9999; tests use a free one).
+    void SetPort(int port);
+    // The poll's interval (1000 ms in the game; tests drive it faster).
+    void SetPollInterval(int ms);
+
+    // --- controls (component names) ---
+    QLineEdit* adresse;
+    LineClient client;
+    QTimer* Timer1;
+
+protected:
+    // Closing (the title bar's button, Escape) asks FormCloseQuery first.
+    void reject() override;
+
+private:
+    // IdAntiFreeze1: processes the window's events while the client waits.
+    static void IdAntiFreeze1Idle();
+
+    bool connecting_ = false;
+    bool polling_ = false;
+};
+
+}  // namespace quorvex

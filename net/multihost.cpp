@@ -1,0 +1,196 @@
+#include "net/multihost.h"
+
+#include "game/application.h"
+#include "platform/ansi.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "settings/einstellungen.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quorvex {
+
+namespace {
+NetWindowLayout HostLayout() {
+    NetWindowLayout l;
+    l.objectName = QStringLiteral("qx_host");
+    l.caption = QStringLiteral("[ Host ] Quorvex Multiplayer - Beta1");
+    l.label2Text = QStringLiteral("Servername");
+    l.startCaption = QStringLiteral("Start server");
+    l.stopCaption = QStringLiteral("Stop server");
+    l.buttonsTop = 88;
+    l.memo = QRect(8, 120, 233, 201);
+    l.label10Top = 104;
+    return l;
+}
+
+void Wait(int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); }
+}  // namespace
+
+Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), parent) {
+    servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
+    servername->setFont(nick->font());
+    setTabOrder(nick, servername);
+    RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
+                                QRect(152, 124, 162, 25), false);
+    RestartBut->setEnabled(false);
+
+    server = std::make_unique<LineServer>();
+    server->SetDefaultPort(LineServer::kDefaultPort);
+    server->OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
+    server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
+    server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
+
+    auto guarded = [this](void (Tqx_host::*handler)()) {
+        return [this, handler] { qx::Guard([this, handler] { (this->*handler)(); }); };
+    };
+    connect(nick, &QLineEdit::textChanged, this, guarded(&Tqx_host::nickChange));
+    connect(servername, &QLineEdit::textChanged, this, guarded(&Tqx_host::servernameChange));
+    connect(start, &QPushButton::clicked, this, guarded(&Tqx_host::startClick));
+    connect(stop, &QPushButton::clicked, this, guarded(&Tqx_host::stopClick));
+    connect(sendit, &QPushButton::clicked, this, guarded(&Tqx_host::senditClick));
+    connect(BombIt, &QPushButton::clicked, this, guarded(&Tqx_host::BombItClick));
+    connect(RestartBut, &QPushButton::clicked, this, guarded(&Tqx_host::RestartButClick));
+    connect(send, &QPushButton::clicked, this, guarded(&Tqx_host::sendClick));
+    connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
+
+    NoDefaultButtons();
+    qx::Guard([this] { FormCreate(); });
+}
+
+Tqx_host::~Tqx_host() {
+    // The connection thread hands its changes to this window: end it first.
+    server.reset();
+}
+
+void Tqx_host::FormCreate() {
+    qx::CentreOnScreen(this);
+    ResetNetGame();
+    SnapshotNames();
+}
+
+void Tqx_host::SetPort(int port) { server->SetDefaultPort(port); }
+int Tqx_host::ListeningPort() const { return server->BoundPort(); }
+
+void Tqx_host::SnapshotNames() {
+    std::lock_guard<std::mutex> lock(namesMutex_);
+    nickNow_ = qx::ToAnsi(nick->text());
+    serverNow_ = qx::ToAnsi(servername->text());
+}
+
+std::string Tqx_host::SnapshotNick() const {
+    std::lock_guard<std::mutex> lock(namesMutex_);
+    return nickNow_;
+}
+
+std::string Tqx_host::SnapshotServerName() const {
+    std::lock_guard<std::mutex> lock(namesMutex_);
+    return serverNow_;
+}
+
+void Tqx_host::nickChange() {
+    ApplyFieldRules(nick, servername, server->Active());
+    SnapshotNames();
+}
+
+void Tqx_host::servernameChange() {
+    ApplyFieldRules(servername, nick, server->Active());
+    SnapshotNames();
+}
+
+void Tqx_host::startClick() {
+    servername->setEnabled(false);
+    start->setEnabled(false);
+    stop->setEnabled(true);
+    SnapshotNames();
+    server->SetActive(true);  // a port that cannot be bound ends the handler here
+    AppendLog(Notice("Server active"));
+}
+
+void Tqx_host::stopClick() {
+    // The connection thread's "Client lost" is queued before the thread ends,
+    // so it is shown before "Server closed".
+    if (server->Active()) server->SetActive(false);
+    if (!server->Active()) {
+        servername->setEnabled(true);
+        start->setEnabled(true);
+        stop->setEnabled(false);
+        sendtext->setEnabled(false);
+        send->setEnabled(false);
+        AppendLog(Notice("Server closed"));
+    }
+}
+
+void Tqx_host::serverConnect(const ConnectionPtr& conn) {
+    protocol.HostHandshake(conn, SnapshotNick(), SnapshotServerName(), Wait);
+    Post([this] {
+        send->setEnabled(true);
+        sendtext->setEnabled(true);
+    });
+}
+
+void Tqx_host::serverExecute(const ConnectionPtr& conn) { protocol.ReadPass(*conn); }
+
+void Tqx_host::serverDisconnect(const ConnectionPtr& conn) {
+    protocol.ForgetPeer(conn);
+    AppendLog(Notice("Client lost"));
+    Post([this] {
+        sendtext->setEnabled(false);
+        send->setEnabled(false);
+    });
+    // A stop restores the idle controls and logs "Server closed" itself, once
+    // this thread has ended (the server counts as active until then).
+}
+
+void Tqx_host::senditClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    RunSendPositions(peer.get());
+    for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) Image[static_cast<std::size_t>(n)]->setEnabled(false);
+}
+
+void Tqx_host::BombItClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    RunBomb(peer.get());
+    BombIt->setEnabled(false);
+    RestartBut->setEnabled(true);
+}
+
+void Tqx_host::RestartButClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    protocol.Restart(peer.get());
+    RestartBut->setEnabled(false);
+}
+
+void Tqx_host::sendClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    RunChat(peer.get());
+}
+
+void Tqx_host::sendtextKeyPress(char key) {
+    if (key == '\r') sendClick();
+}
+
+bool Tqx_host::FormCloseQuery() {
+    if (server->Active()) {
+        qx::ShowMessage("Can not close while server is active!", this);
+        return false;
+    }
+    return true;
+}
+
+void Tqx_host::FormClose() {
+    if (Blank(servername) || !Setup) return;
+    Setup->SetServerName(qx::ToAnsi(servername->text()));
+    Setup->PressCommit();
+}
+
+void Tqx_host::reject() {
+    bool allow = false;
+    qx::Guard([&] { allow = FormCloseQuery(); });
+    if (!allow) return;
+    qx::Guard([this] { FormClose(); });
+    QDialog::reject();
+}
+
+}  // namespace quorvex

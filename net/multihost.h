@@ -1,0 +1,61 @@
+// The host window: runs the line server, plays the host's side of the
+// two-player game and starts the next game with "Play again".
+#pragma once
+
+#include "net/netwindow.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace quorvex {
+
+class Tqx_host : public TNetWindow {
+    Q_OBJECT
+public:
+    explicit Tqx_host(QWidget* parent = nullptr);
+    ~Tqx_host() override;
+
+    // --- handlers (named after component and event) ---
+    void FormCreate();
+    void nickChange();
+    void servernameChange();
+    void startClick();
+    void stopClick();
+    // On the server's connection thread.
+    void serverConnect(const ConnectionPtr& conn);
+    void serverExecute(const ConnectionPtr& conn);
+    void serverDisconnect(const ConnectionPtr& conn);
+    void senditClick();
+    void BombItClick();
+    void RestartButClick();
+    void sendClick();
+    void sendtextKeyPress(char key);
+    bool FormCloseQuery();
+    void FormClose();
+
+    // The port "Start server" listens on (9999; tests pass 0 for a free one).
+    void SetPort(int port);
+    // The port listened on while the server is active.
+    int ListeningPort() const;
+
+    // --- controls (component names) ---
+    QLineEdit* servername;
+    QPushButton* RestartBut;
+    std::unique_ptr<LineServer> server;
+
+protected:
+    // Closing (the title bar's button, Escape) asks FormCloseQuery first.
+    void reject() override;
+
+private:
+    // The names as the connection thread reads them for the handshake.
+    void SnapshotNames();
+    std::string SnapshotNick() const;
+    std::string SnapshotServerName() const;
+
+    mutable std::mutex namesMutex_;
+    std::string nickNow_, serverNow_;
+};
+
+}  // namespace quorvex

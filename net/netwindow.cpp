@@ -1,0 +1,313 @@
+#include "net/netwindow.h"
+
+#include "platform/ansi.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/text.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+namespace quorvex {
+
+namespace {
+const QColor kStatusBlue{0, 0, 80};
+const QColor kFace{212, 208, 200};
+const QColor kResultRed{255, 0, 0};
+
+QFont WindowFont() { return qx::VerdanaPx(11, true); }
+}  // namespace
+
+std::string Notice(const std::string& text) { return std::string("[") + kRaquo + " " + text + " " + kLaquo + "]"; }
+
+TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent)
+    : QDialog(parent), protocol(side, game, *this) {
+    qx::SetupToolWindow(this, layout.objectName, layout.caption, 575, 355);
+    setFont(WindowFont());
+    qx::SetColours(this, qx::kLime, Qt::black);
+
+    SmileImage = qx::Picture(QStringLiteral(":/assets/smile.png"));
+    MarkImage = qx::Picture(QStringLiteral(":/assets/mark.png"));
+    VictimImage = qx::Picture(QStringLiteral(":/assets/victim.png"));
+    VictimHitImage = qx::Picture(QStringLiteral(":/assets/victimhit.png"));
+    DragonImage = qx::Picture(QStringLiteral(":/assets/dragon.png"));
+    DragonHitImage = qx::Picture(QStringLiteral(":/assets/dragonhit.png"));
+
+    BuildLeftColumn(layout);
+    BuildGamePanel(layout);
+    BuildBattlefieldPanel();
+}
+
+void TNetWindow::NoDefaultButtons() {
+    // Enter belongs to the chat input: no button of the window takes it.
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+}
+
+TNetWindow::~TNetWindow() = default;
+
+void TNetWindow::FacePanel(QFrame* panel) {
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, kFace);
+    p.setColor(QPalette::Button, kFace);
+    panel->setPalette(p);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+}
+
+void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
+    const QFont font = WindowFont();
+    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Nickname"), 8, 8, font, Qt::white);
+    nick = qx::MakeEdit(this, QStringLiteral("nick"), QRect(8, 24, 233, 21));
+    nick->setFont(font);
+    Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), layout.label2Text, 8, 48, font, Qt::white);
+    start = qx::MakeButton(this, QStringLiteral("start"), layout.startCaption, QRect(8, layout.buttonsTop, 113, 25));
+    stop = qx::MakeButton(this, QStringLiteral("stop"), layout.stopCaption, QRect(128, layout.buttonsTop, 113, 25));
+    stop->setEnabled(false);
+    Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), layout.memo);
+    Memo1->setFont(font);
+    qx::SetColours(Memo1, qx::kLime, Qt::black);
+    sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
+    sendtext->setFont(font);
+    sendtext->setEnabled(false);
+    send = qx::MakeButton(this, QStringLiteral("send"), QString(), QRect(216, 328, 23, 22), true,
+                          qx::ButtonIcon(QStringLiteral("send")));
+    send->setEnabled(false);
+}
+
+void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
+    const QFont font = WindowFont();
+    const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    GamePanel = qx::MakePanel(this, QStringLiteral("GamePanel"), QRect(248, 8, 322, 156));
+    FacePanel(GamePanel);
+    GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), QStringLiteral(" Bomb here "),
+                                 QRect(8, 4, 138, 146));
+    BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), QStringLiteral("Quorvex!"), QRect(152, 8, 162, 42),
+                            false);
+    BombIt->setEnabled(false);
+    Label3 = qx::MakeLabel(GamePanel, QStringLiteral("Label3"), QStringLiteral("Bombed Victims:"),
+                           QRect(152, 54, 165, 14), font, qx::kLime, left);
+    Label4 = qx::MakeLabel(GamePanel, QStringLiteral("Label4"), QStringLiteral("Bombed Dragons:"),
+                           QRect(152, 68, 165, 14), font, qx::kLime, left);
+    Label12 = qx::MakeLabel(GamePanel, QStringLiteral("Label12"), QStringLiteral("[ result ]"),
+                            QRect(152, 88, 161, 16), font, kResultRed, centred);
+    Label10 = qx::MakeLabel(GamePanel, QStringLiteral("Label10"), QStringLiteral("5 fields left"),
+                            QRect(152, layout.label10Top, 161, 13), font, qx::kLime, centred);
+
+    info = new QLabel(QStringLiteral(".... idle ..."), this);
+    info->setObjectName(QStringLiteral("info"));
+    info->setGeometry(248, 166, 321, 25);
+    info->setFont(font);
+    info->setAlignment(Qt::AlignCenter);
+    info->setFrameShape(QFrame::Panel);
+    info->setFrameShadow(QFrame::Raised);
+    qx::SetColours(info, qx::kLime, kStatusBlue);
+
+    for (int n = 1; n <= kBombFieldCells; ++n) {
+        auto* cell = new qx::PictureCell(GroupBox2, QStringLiteral("Image%1").arg(n), n);
+        cell->move(8 + 24 * ((n - 1) % 5), 16 + 24 * ((n - 1) / 5));
+        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image1Click(c); }); });
+        Image[static_cast<std::size_t>(n)] = cell;
+    }
+}
+
+void TNetWindow::BuildBattlefieldPanel() {
+    const QFont font = WindowFont();
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    Panel1 = qx::MakePanel(this, QStringLiteral("Panel1"), QRect(248, 194, 322, 156));
+    FacePanel(Panel1);
+    GroupBox1 = qx::MakeGroupBox(Panel1, QStringLiteral("GroupBox1"), QStringLiteral(" Set here "),
+                                 QRect(8, 4, 138, 146));
+    Label6 = qx::MakeLabel(Panel1, QStringLiteral("Label6"), QStringLiteral("1st click: place Victim"), 152, 8, font,
+                           qx::kLime);
+    Label5 = qx::MakeLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("2nd click: place Dragon"), 152, 20, font,
+                           qx::kLime);
+    Label7 = qx::MakeLabel(Panel1, QStringLiteral("Label7"), QStringLiteral("3rd click: place nothing"), 152, 32, font,
+                           qx::kLime);
+    Label8 = qx::MakeLabel(Panel1, QStringLiteral("Label8"), QStringLiteral("Victims left:"), 152, 48, font, qx::kLime);
+    vLeft = qx::MakeLabel(Panel1, QStringLiteral("vLeft"), QStringLiteral("5"), QRect(232, 48, 40, 14), font,
+                          qx::kLime, left);
+    Label9 = qx::MakeLabel(Panel1, QStringLiteral("Label9"), QStringLiteral("Dragons left:"), 152, 60, font, qx::kLime);
+    dLeft = qx::MakeLabel(Panel1, QStringLiteral("dLeft"), QStringLiteral("5"), QRect(232, 60, 40, 14), font,
+                          qx::kLime, left);
+    Label11 = qx::MakeLabel(Panel1, QStringLiteral("Label11"), QStringLiteral("[ result ]"), QRect(152, 80, 161, 16),
+                            font, kResultRed, Qt::AlignHCenter | Qt::AlignVCenter);
+    sendit = qx::MakeButton(Panel1, QStringLiteral("sendit"), QStringLiteral("Send battlefield"),
+                            QRect(152, 104, 162, 42), false);
+    sendit->setEnabled(false);
+
+    for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) {
+        const int k = n - kFirstOwnCell;
+        auto* cell = new qx::PictureCell(GroupBox1, QStringLiteral("Image%1").arg(n), n);
+        cell->move(8 + 24 * (k % 5), 16 + 24 * (k / 5));
+        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image26Click(c); }); });
+        Image[static_cast<std::size_t>(n)] = cell;
+    }
+}
+
+void TNetWindow::ShowCell(int cell, const QPixmap& picture, const char* name) {
+    Image[static_cast<std::size_t>(cell)]->SetPicture(picture, QString::fromLatin1(name));
+}
+
+// ---------------------------------------------------------------------------
+// Hand-over to the user-interface thread
+
+void TNetWindow::Post(std::function<void()> change) {
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex_);
+        pending_.push_back(std::move(change));
+    }
+    if (qx::OnUiThread())
+        ApplyPending();
+    else
+        QMetaObject::invokeMethod(this, [this] { ApplyPending(); }, Qt::QueuedConnection);
+}
+
+void TNetWindow::ApplyPending() {
+    if (applying_) return;  // the running loop below takes the new change too
+    applying_ = true;
+    for (;;) {
+        std::function<void()> change;
+        {
+            std::lock_guard<std::mutex> lock(pendingMutex_);
+            if (pending_.empty()) break;
+            change = std::move(pending_.front());
+            pending_.pop_front();
+        }
+        change();
+    }
+    applying_ = false;
+}
+
+void TNetWindow::AppendLog(const std::string& line) {
+    Post([this, text = qx::FromAnsi(line)] { Memo1->appendPlainText(text); });
+}
+
+void TNetWindow::SetStatus(const std::string& text) {
+    Post([this, t = qx::FromAnsi(text)] { info->setText(t); });
+}
+
+void TNetWindow::SetBattlefieldResult(const std::string& text) {
+    Post([this, t = qx::FromAnsi(text)] { Label11->setText(t); });
+}
+
+void TNetWindow::SetBombResult(const std::string& text) {
+    Post([this, t = qx::FromAnsi(text)] { Label12->setText(t); });
+}
+
+void TNetWindow::ResetGameView() {
+    Post([this] {
+        for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) {
+            ShowCell(n, SmileImage, "SmileImage");
+            Image[static_cast<std::size_t>(n)]->setEnabled(true);
+        }
+        for (int n = 1; n <= kBombFieldCells; ++n) ShowCell(n, SmileImage, "SmileImage");
+        Label10->setText(QStringLiteral("5 fields left"));
+        vLeft->setText(QStringLiteral("5"));
+        dLeft->setText(QStringLiteral("5"));
+    });
+}
+
+std::vector<std::string> TNetWindow::LogLines() {
+    ApplyPending();
+    std::vector<std::string> lines;
+    if (Memo1->document()->isEmpty()) return lines;
+    for (QTextBlock b = Memo1->document()->begin(); b.isValid(); b = b.next()) lines.push_back(qx::ToAnsi(b.text()));
+    return lines;
+}
+
+// ---------------------------------------------------------------------------
+// Shared handlers
+
+void TNetWindow::ResetNetGame() {
+    quorvex::ResetNetGame(game);
+    ResetGameView();
+}
+
+void TNetWindow::Image26Click(int cell) {
+    if (cell < kFirstOwnCell || cell > kLastOwnCell) return;
+    const PlaceResult r = CycleOwnCell(game, cell);
+    if (r.content == kCellVictim)
+        ShowCell(cell, VictimImage, "VictimImage");
+    else if (r.content == kCellDragon)
+        ShowCell(cell, DragonImage, "DragonImage");
+    else
+        ShowCell(cell, SmileImage, "SmileImage");
+    vLeft->setText(QString::number(r.victimsLeft));
+    dLeft->setText(QString::number(r.dragonsLeft));
+    sendit->setEnabled(r.canSend);
+}
+
+void TNetWindow::Image1Click(int cell) {
+    if (cell < 1 || cell > kBombFieldCells) return;
+    const MarkResult r = ToggleBombMark(game, cell);
+    if (r.marked)
+        ShowCell(cell, MarkImage, "MarkImage");
+    else
+        ShowCell(cell, SmileImage, "SmileImage");
+    Label10->setText(qx::FromAnsi(r.fieldsLeftText));
+    BombIt->setEnabled(r.canBomb);
+}
+
+bool TNetWindow::RunSendPositions(LineChannel* peer) {
+    if (sending_) return false;  // already waiting inside an earlier press
+    sending_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{sending_};
+    return protocol.SendPositions(peer, [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
+}
+
+BombOutcome TNetWindow::RunBomb(LineChannel* peer) {
+    BombOutcome r = protocol.Bomb(peer);
+    for (const OpponentFigure& f : r.figures) {
+        if (f.victim)
+            f.marked ? ShowCell(f.cell, VictimHitImage, "VictimHitImage") : ShowCell(f.cell, VictimImage, "VictimImage");
+        else
+            f.marked ? ShowCell(f.cell, DragonHitImage, "DragonHitImage") : ShowCell(f.cell, DragonImage, "DragonImage");
+    }
+    Label3->setText(qx::FromAnsi(r.victimsText));
+    Label4->setText(qx::FromAnsi(r.dragonsText));
+    return r;
+}
+
+void TNetWindow::RunChat(LineChannel* peer) {
+    protocol.SendChat(peer, qx::ToAnsi(nick->text()), qx::ToAnsi(sendtext->text()));
+    sendtext->clear();
+}
+
+bool TNetWindow::Blank(const QLineEdit* edit) { return qx::Trim(qx::ToAnsi(edit->text())).empty(); }
+
+void TNetWindow::ApplyFieldRules(QLineEdit* changed, QLineEdit* other, bool active) {
+    if (Blank(changed)) {
+        if (active) {
+            sendtext->setEnabled(false);
+            send->setEnabled(false);
+        } else {
+            start->setEnabled(false);
+        }
+        if (!changed->text().isEmpty()) changed->clear();  // runs the rules once more, on an empty field
+    } else if (!Blank(other)) {
+        if (active) {
+            sendtext->setEnabled(true);
+            send->setEnabled(true);
+        } else {
+            start->setEnabled(true);
+        }
+    }
+}
+
+}  // namespace quorvex

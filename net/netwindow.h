@@ -1,0 +1,146 @@
+// What the host and the client window have in common: the look, the bomb
+// field and the own battlefield with their pictures, placing and marking,
+// the reveal of a bombing, the chat and the log, and the hand-over of every
+// change the protocol makes to the window.
+//
+// The host's protocol runs partly on its server's connection thread. Changes
+// from there are queued and applied on the user-interface thread in the order
+// they were made; a change made on the user-interface thread first applies
+// whatever is still queued, so the window never shows them out of order. The
+// connection thread only appends to the queue and never waits for the window.
+#pragma once
+
+#include "net/lineprotocol.h"
+#include "platform/controls.h"
+
+#include <QDialog>
+#include <QRect>
+#include <array>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QFrame;
+class QGroupBox;
+
+namespace quorvex {
+
+// Where the two windows differ in their left column.
+struct NetWindowLayout {
+    QString objectName;
+    QString caption;
+    QString label2Text;    // "Servername" / "Server address"
+    QString startCaption;  // "Start server" / "connect"
+    QString stopCaption;   // "Stop server" / "disconnect"
+    int buttonsTop = 0;    // top of start and stop
+    QRect memo;            // the log
+    int label10Top = 0;    // "5 fields left" in the game panel
+};
+
+class TNetWindow : public QDialog, public ProtocolView {
+    Q_OBJECT
+public:
+    ~TNetWindow() override;
+
+    // The window's two-player game.
+    NetGameState game;
+
+    // --- handlers shared by both windows ---
+    void Image26Click(int cell);  // own battlefield cell 26..50: empty, Victim, Dragon, empty
+    void Image1Click(int cell);   // bomb-field cell 1..25: toggles its mark
+    // Clears the game for the next one and redraws the fields.
+    void ResetNetGame();
+
+    // --- ProtocolView: every call is applied on the user-interface thread, in order ---
+    void AppendLog(const std::string& line) override;
+    void SetStatus(const std::string& text) override;
+    void SetBattlefieldResult(const std::string& text) override;
+    void SetBombResult(const std::string& text) override;
+    void ResetGameView() override;
+
+    // The log's lines as 8-bit texts (applies what is still queued first).
+    std::vector<std::string> LogLines();
+    // Applies the changes handed over by another thread so far.
+    void ApplyPending();
+
+    // --- controls (component names) ---
+    QLabel* Label1;
+    QLineEdit* nick;
+    QLabel* Label2;
+    QPushButton* start;
+    QPushButton* stop;
+    QPlainTextEdit* Memo1;
+    QLineEdit* sendtext;
+    QPushButton* send;
+    QFrame* GamePanel;
+    QGroupBox* GroupBox2;
+    QPushButton* BombIt;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label12;
+    QLabel* Label10;
+    QLabel* info;
+    QFrame* Panel1;
+    QGroupBox* GroupBox1;
+    QLabel* Label6;
+    QLabel* Label5;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLabel* vLeft;
+    QLabel* Label9;
+    QLabel* dLeft;
+    QLabel* Label11;
+    QPushButton* sendit;
+    // Image[1]..Image[25] the bomb field, Image[26]..Image[50] the own battlefield.
+    std::array<qx::PictureCell*, 51> Image{};
+    // The six picture holders the cells copy from.
+    QPixmap SmileImage, MarkImage, VictimImage, VictimHitImage, DragonImage, DragonHitImage;
+
+protected:
+    TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent);
+
+    // Sends the own battlefield through peer, waiting for each confirmation
+    // while the window keeps processing events. A second press during the
+    // wait is ignored. False when not everything went out.
+    bool RunSendPositions(LineChannel* peer);
+    // Judges and sends the bombing, reveals the opponent's figures of this
+    // game (only the slots filled so far) and shows the two counters.
+    BombOutcome RunBomb(LineChannel* peer);
+    // The chat line from nick and sendtext: logged, sent, input emptied.
+    void RunChat(LineChannel* peer);
+    // The field rules: `changed` was edited, `other` is its partner field;
+    // `active` is whether the server listens / the client is connected.
+    void ApplyFieldRules(QLineEdit* changed, QLineEdit* other, bool active);
+    // Queues a change of the window (see the top of this file).
+    void Post(std::function<void()> change);
+
+    // Called by the windows once all their buttons exist.
+    void NoDefaultButtons();
+    static bool Blank(const QLineEdit* edit);
+    // A panel in the desktop's face colour, as the main window's game panels.
+    static void FacePanel(QFrame* panel);
+
+    LineProtocol protocol;
+
+private:
+    void ShowCell(int cell, const QPixmap& picture, const char* name);
+    void BuildLeftColumn(const NetWindowLayout& layout);
+    void BuildGamePanel(const NetWindowLayout& layout);
+    void BuildBattlefieldPanel();
+
+    std::mutex pendingMutex_;
+    std::deque<std::function<void()>> pending_;
+    bool applying_ = false;  // user-interface thread only
+    bool sending_ = false;
+};
+
+// "[» " + text + " «]", the form of the windows' connection notices.
+std::string Notice(const std::string& text);
+
+}  // namespace quorvex

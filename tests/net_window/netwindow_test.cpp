@@ -1,0 +1,424 @@
+// The host and client windows playing against each other in one process over
+// real loopback sockets, driven through their controls. The client polls
+// faster than in the game; everything else runs at the game's pace.
+#include "game/application.h"
+#include "net/multiclient.h"
+#include "net/multihost.h"
+#include "net/net_support.h"
+#include "platform/ansi.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "settings/einstellungen.h"
+#include "support/tempdir.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <thread>
+
+using namespace quorvex;
+using nettest::Relay;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string R = kRaquo, L = kLaquo;
+std::string N(const std::string& text) { return "[" + R + " " + text + " " + L + "]"; }
+std::string ConnW(const std::string& nick) { return "[" + R + " conn. w/ \"" + nick + "\" " + L + "]"; }
+
+// Runs the event loop until pred holds; false after a generous limit.
+bool WaitFor(const std::function<bool()>& pred) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!pred()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+std::string Text(const QLabel* l) { return qx::ToAnsi(l->text()); }
+std::string Picture(TNetWindow& w, int cell) { return w.Image[static_cast<std::size_t>(cell)]->PictureName().toStdString(); }
+
+bool Contains(const Lines& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class NetWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { qx::SetProgramFolder(dir.Folder()); }
+    void TearDown() override {
+        delete quorvex::Setup;
+        quorvex::Setup = nullptr;
+    }
+
+    Tqx_host& MakeHost(const char* nick = "Hank", const char* server = "Arena of pain") {
+        host = std::make_unique<Tqx_host>();
+        host->SetPort(0);
+        host->nick->setText(QString::fromLatin1(nick));
+        host->servername->setText(QString::fromLatin1(server));
+        host->show();
+        return *host;
+    }
+    // Starts the host's server on a free port and returns it.
+    int StartHost() {
+        Click(host->start);
+        EXPECT_TRUE(host->server->Active());
+        return host->ListeningPort();
+    }
+    std::unique_ptr<Tqx_client> MakeClient(int port, const char* nick) {
+        auto c = std::make_unique<Tqx_client>();
+        c->SetPort(port);
+        c->SetPollInterval(20);
+        c->adresse->setText(QStringLiteral("127.0.0.1"));
+        c->nick->setText(QString::fromLatin1(nick));
+        c->show();
+        return c;
+    }
+    // Connects; the click returns once the handshake is through (or failed).
+    void Connect(Tqx_client& c) { Click(c.start); }
+
+    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    static void Place(TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
+        for (int c : victims) Click(w.Image[static_cast<std::size_t>(c)]);
+        for (int c : dragons) {
+            Click(w.Image[static_cast<std::size_t>(c)]);
+            Click(w.Image[static_cast<std::size_t>(c)]);
+        }
+    }
+    static void Mark(TNetWindow& w, std::initializer_list<int> cells) {
+        for (int c : cells) Click(w.Image[static_cast<std::size_t>(c)]);
+    }
+    static void Chat(TNetWindow& w, const char* text, bool withEnter) {
+        w.sendtext->setText(QString::fromLatin1(text));
+        if (withEnter)
+            QTest::keyClick(w.sendtext, Qt::Key_Return);
+        else
+            Click(w.send);
+    }
+    static bool Logged(TNetWindow& w, const std::string& line) { return Contains(w.LogLines(), line); }
+
+    qx::DialogScript script;
+    qxtest::TempDir dir;
+    std::unique_ptr<Tqx_host> host;
+    std::unique_ptr<Tqx_client> client;
+};
+
+TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
+    MakeHost();
+    Relay relay(StartHost());
+    client = MakeClient(relay.Port(), "Cleo");
+    Connect(*client);
+    ASSERT_TRUE(client->client.Connected());
+    EXPECT_FALSE(client->start->isEnabled());
+    EXPECT_TRUE(client->stop->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3 && host->send->isEnabled(); }));
+    EXPECT_TRUE(host->sendtext->isEnabled());
+
+    // Both battlefields: host Victims 26..30 and Dragons 46..50, client 31..35 and 41..45.
+    Place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
+    Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
+    EXPECT_EQ(Text(host->vLeft), "0");
+    EXPECT_EQ(Text(host->dLeft), "0");
+    ASSERT_TRUE(host->sendit->isEnabled());
+    EXPECT_EQ(Picture(*host, 26), "VictimImage");
+    EXPECT_EQ(Picture(*host, 46), "DragonImage");
+
+    Click(host->sendit);  // returns after the tenth confirmation
+    EXPECT_TRUE(Logged(*host, "[game] All positions send!"));
+    EXPECT_EQ(Text(host->info), "please bomb now");
+    EXPECT_FALSE(host->Image[26]->isEnabled());
+    EXPECT_EQ(Text(client->info), "please set up your battlefield");
+
+    Click(client->sendit);
+    EXPECT_EQ(Text(client->info), "please bomb now");
+    EXPECT_TRUE(client->Image[31]->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, "[game] All positions received!"); }));
+    EXPECT_EQ(Text(host->info), "please bomb now");
+
+    // The host hits 3 Victims (bomb cells 6..8) and 1 Dragon (16), and one empty cell.
+    Mark(*host, {6, 7, 8, 16, 1});
+    EXPECT_EQ(Text(host->Label10), "Ready to bomb!!!");
+    Click(host->BombIt);
+    EXPECT_EQ(Text(host->Label12), "[ You won ]");
+    EXPECT_EQ(Text(host->Label3), "Bombed Victims: 3");
+    EXPECT_EQ(Text(host->Label4), "Bombed Dragons: 1");
+    EXPECT_EQ(Picture(*host, 6), "VictimHitImage");
+    EXPECT_EQ(Picture(*host, 9), "VictimImage");
+    EXPECT_EQ(Picture(*host, 16), "DragonHitImage");
+    EXPECT_EQ(Picture(*host, 17), "DragonImage");
+    EXPECT_EQ(Picture(*host, 1), "MarkImage");
+    EXPECT_EQ(Picture(*host, 2), "SmileImage");
+    EXPECT_FALSE(host->BombIt->isEnabled());
+    EXPECT_TRUE(host->RestartBut->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return Text(client->Label11) == "[ You lost ]"; }));
+
+    // The client hits 1 Victim (1) and 1 Dragon (21): a draw.
+    Mark(*client, {1, 21, 12, 13, 14});
+    Click(client->BombIt);
+    EXPECT_EQ(Text(client->Label12), "[ Draw ]");
+    EXPECT_EQ(Picture(*client, 1), "VictimHitImage");
+    EXPECT_EQ(Picture(*client, 2), "VictimImage");
+    EXPECT_EQ(Picture(*client, 21), "DragonHitImage");
+    EXPECT_TRUE(client->BombIt->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return Text(host->Label11) == "[ Draw ]"; }));
+
+    Click(host->RestartBut);
+    EXPECT_FALSE(host->RestartBut->isEnabled());
+    EXPECT_TRUE(host->Image[26]->isEnabled());
+    EXPECT_EQ(Picture(*host, 6), "SmileImage");
+    ASSERT_TRUE(WaitFor([&] { return Logged(*client, "[game] new game started"); }));
+    for (int c = 1; c <= 50; ++c) EXPECT_EQ(Picture(*client, c), "SmileImage") << c;
+    EXPECT_EQ(Text(client->vLeft), "5");
+    EXPECT_EQ(Text(client->dLeft), "5");
+    EXPECT_EQ(Text(client->Label10), "5 fields left");
+    EXPECT_EQ(Text(client->Label11), "[ You lost ]");
+    EXPECT_EQ(Text(client->Label12), "[ Draw ]");
+
+    Chat(*host, "hello client", true);
+    EXPECT_EQ(qx::ToAnsi(host->sendtext->text()), "");
+    ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> hello client"); }));
+    Chat(*client, "hi host", false);
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, "<Cleo> hi host"); }));
+
+    EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), "[game] All positions send!",
+                                       "[game] All positions received!", "[game] Cleo bombed a draw!",
+                                       "[game] new game started!", "<Hank> hello client", "<Cleo> hi host"}));
+    EXPECT_EQ(client->LogLines(),
+              (Lines{ConnW("Hank"), N("Arena of pain"), "[server] Welcome, Cleo", "[game] All positions received!",
+                     "[game] All positions send!", "[game] Hank won!", "[game] new game started",
+                     "<Hank> hello client", "<Cleo> hi host"}));
+
+    // And on the wire, in each direction.
+    const std::string confirm = kConfirmLine;
+    Lines fromHost{"Hank", N("Arena of pain"), "[server] Welcome, Cleo"};
+    for (int c = 26; c <= 30; ++c) fromHost.push_back("[100] [" + std::to_string(c) + "] Victim");
+    for (int c = 46; c <= 50; ++c) fromHost.push_back("[200] [" + std::to_string(c) + "] Dragon");
+    fromHost.insert(fromHost.end(), 10, confirm);
+    fromHost.insert(fromHost.end(), {"[700] You lost", "[900] Restart", "<Hank> hello client"});
+    Lines fromClient{"Cleo"};
+    fromClient.insert(fromClient.end(), 10, confirm);
+    for (int c = 31; c <= 35; ++c) fromClient.push_back("[100] [" + std::to_string(c) + "] Victim");
+    for (int c = 41; c <= 45; ++c) fromClient.push_back("[200] [" + std::to_string(c) + "] Dragon");
+    fromClient.insert(fromClient.end(), {"[702] Draw", "<Cleo> hi host"});
+    EXPECT_EQ(relay.LinesFrom(false), fromHost);
+    EXPECT_EQ(relay.LinesFrom(true), fromClient);
+
+    Click(client->stop);
+    EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
+    EXPECT_TRUE(client->start->isEnabled());
+    EXPECT_FALSE(client->sendtext->isEnabled());
+    EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
+}
+
+TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
+    MakeHost();
+    const int port = StartHost();
+    client = MakeClient(port, "Cleo");
+    Connect(*client);
+    ASSERT_TRUE(client->client.Connected());
+    ASSERT_TRUE(WaitFor([&] { return host->send->isEnabled(); }));  // the host's side of the handshake is through
+
+    auto second = MakeClient(port, "Otto");
+    Connect(*second);
+    EXPECT_FALSE(second->client.Connected());
+    EXPECT_EQ(second->LogLines().back(), N("Could not connect to 127.0.0.1"));
+    EXPECT_TRUE(second->start->isEnabled());
+    EXPECT_FALSE(second->stop->isEnabled());
+
+    Chat(*host, "still here", true);
+    ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> still here"); }));
+    EXPECT_TRUE(client->client.Connected());
+    EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), "<Hank> still here"}));
+}
+
+TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
+    MakeHost();
+    const int port = StartHost();
+    client = MakeClient(port, "Cleo");
+    Connect(*client);
+    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3; }));
+    Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
+    Click(client->sendit);
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, "[game] All positions received!"); }));
+
+    Click(client->stop);
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, N("Client lost")); }));
+    EXPECT_FALSE(host->sendtext->isEnabled());
+    EXPECT_FALSE(host->send->isEnabled());
+    EXPECT_EQ(Text(host->info), "please set up your battlefield");  // game state kept
+
+    auto next = MakeClient(port, "Nora");
+    Connect(*next);
+    ASSERT_TRUE(next->client.Connected());
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, ConnW("Nora")) && host->send->isEnabled(); }));
+
+    // Bombing the first client's battlefield, reported to the new one.
+    Mark(*host, {6, 7, 16, 1, 2});
+    Click(host->BombIt);
+    EXPECT_EQ(Text(host->Label12), "[ You won ]");
+    ASSERT_TRUE(WaitFor([&] { return Text(next->Label11) == "[ You lost ]"; }));
+    EXPECT_TRUE(Logged(*next, "[game] Hank won!"));
+    next->client.Disconnect();
+}
+
+TEST_F(NetWindowTest, StoppingTheServerWhileConnectedEndsBothSides) {
+    MakeHost();
+    client = MakeClient(StartHost(), "Cleo");
+    Connect(*client);
+    ASSERT_TRUE(WaitFor([&] { return host->send->isEnabled(); }));
+
+    Click(host->stop);
+    EXPECT_FALSE(host->server->Active());
+    EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), N("Client lost"), N("Server closed")}));
+    EXPECT_TRUE(host->start->isEnabled());
+    EXPECT_TRUE(host->servername->isEnabled());
+    EXPECT_FALSE(host->stop->isEnabled());
+    EXPECT_FALSE(host->sendtext->isEnabled());
+
+    // The client's next poll notices the close and shows the transport's error.
+    ASSERT_TRUE(WaitFor([&] { return !script.Texts(qx::BoxKind::Error).empty(); }));
+    EXPECT_EQ(script.Texts(qx::BoxKind::Error), Lines{kClosedGracefully});
+    EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
+    EXPECT_FALSE(client->Timer1->isActive());
+    EXPECT_TRUE(client->start->isEnabled());
+    EXPECT_FALSE(client->stop->isEnabled());
+    EXPECT_FALSE(client->send->isEnabled());
+}
+
+TEST_F(NetWindowTest, PortAlreadyTakenShowsTheErrorAndLeavesStopToTidyUp) {
+    nettest::RawListener taken;
+    MakeHost();
+    host->SetPort(taken.Port());
+    Click(host->start);
+    EXPECT_FALSE(host->server->Active());
+    ASSERT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
+    EXPECT_NE(script.Texts(qx::BoxKind::Error)[0].find("Could not bind"), std::string::npos);
+    EXPECT_TRUE(host->LogLines().empty());
+    EXPECT_FALSE(host->start->isEnabled());
+    EXPECT_FALSE(host->servername->isEnabled());
+    EXPECT_TRUE(host->stop->isEnabled());
+
+    Click(host->stop);
+    EXPECT_EQ(host->LogLines(), Lines{N("Server closed")});
+    EXPECT_TRUE(host->start->isEnabled());
+    EXPECT_TRUE(host->servername->isEnabled());
+    EXPECT_FALSE(host->stop->isEnabled());
+}
+
+TEST_F(NetWindowTest, NothingListeningLogsTheFailureAndStaysDisconnected) {
+    client = MakeClient(nettest::UnusedPort(), "Cleo");
+    Connect(*client);
+    EXPECT_EQ(client->LogLines(), Lines{N("Could not connect to 127.0.0.1")});
+    EXPECT_TRUE(client->start->isEnabled());
+    EXPECT_FALSE(client->stop->isEnabled());
+    EXPECT_TRUE(client->close());  // not connected: closes
+}
+
+TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) {
+    std::ofstream(dir.File("setup.ini"), std::ios::binary)
+        << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote\r\nServer=Old\r\n";
+    quorvex::Setup = new TSetup();
+    MakeHost("Hank", "  New arena ");
+    client = MakeClient(StartHost(), "Cleo");
+    Connect(*client);
+    ASSERT_TRUE(client->client.Connected());
+
+    EXPECT_FALSE(host->close());
+    EXPECT_FALSE(client->close());
+    EXPECT_TRUE(host->isVisible());
+    EXPECT_TRUE(client->isVisible());
+    EXPECT_EQ(script.Texts(qx::BoxKind::Information),
+              (Lines{"Can not close while server is active!", "Can not close while client is active!"}));
+    EXPECT_EQ(quorvex::Setup->ServerName(), "Old");
+
+    Click(client->stop);
+    EXPECT_TRUE(client->close());
+    Click(host->stop);
+    EXPECT_TRUE(host->close());
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_EQ(quorvex::Setup->ServerName(), "  New arena ");
+    EXPECT_NE(qx::ReadFileBytes(dir.File("setup.ini")).find("Server=  New arena \r\n"), std::string::npos);
+
+    // A blank server name is not stored.
+    host->show();
+    host->servername->setText(QStringLiteral("   "));
+    EXPECT_TRUE(host->close());
+    EXPECT_EQ(quorvex::Setup->ServerName(), "  New arena ");
+}
+
+TEST_F(NetWindowTest, FieldRulesPlacingAndMarking) {
+    Tqx_host& h = MakeHost("", "");
+    EXPECT_EQ(Text(h.info), ".... idle ...");
+    EXPECT_TRUE(h.start->isEnabled());  // "Start server" itself checks nothing
+    h.nick->setText(QStringLiteral("x"));
+    h.nick->clear();
+    EXPECT_FALSE(h.start->isEnabled());
+    h.nick->setText(QStringLiteral("  "));
+    EXPECT_EQ(h.nick->text(), QString());
+    h.nick->setText(QStringLiteral("Hank"));
+    EXPECT_FALSE(h.start->isEnabled());  // the server name is still blank
+    h.servername->setText(QStringLiteral("Arena"));
+    EXPECT_TRUE(h.start->isEnabled());
+
+    // Three clicks come back to empty; a sixth Victim shows -1.
+    Place(h, {26}, {});
+    Click(h.Image[26]);
+    Click(h.Image[26]);
+    EXPECT_EQ(Picture(h, 26), "SmileImage");
+    EXPECT_EQ(Text(h.vLeft), "5");
+    EXPECT_EQ(Text(h.dLeft), "5");
+    Place(h, {26, 27, 28, 29, 30, 31}, {});
+    EXPECT_EQ(Text(h.vLeft), "-1");
+    EXPECT_FALSE(h.sendit->isEnabled());
+
+    Mark(h, {1, 2, 3, 4});
+    EXPECT_EQ(Text(h.Label10), "1 fields left");
+    Mark(h, {5, 6});
+    EXPECT_EQ(Text(h.Label10), "Only 5 fields max!");
+    EXPECT_FALSE(h.BombIt->isEnabled());
+    Mark(h, {6});
+    EXPECT_EQ(Text(h.Label10), "Ready to bomb!!!");
+    EXPECT_TRUE(h.BombIt->isEnabled());
+
+    // Active server without a client: the names enable the chat, which logs but sends nothing.
+    Click(h.start);
+    h.nick->setText(QStringLiteral("Hank2"));
+    EXPECT_TRUE(h.send->isEnabled());
+    Chat(h, "anyone?", false);
+    EXPECT_EQ(h.LogLines().back(), "<Hank2> anyone?");
+    h.nick->clear();
+    EXPECT_FALSE(h.send->isEnabled());
+    Click(h.stop);
+}
+
+TEST_F(NetWindowTest, BombingBeforeAllPositionsRevealsOnlyWhatArrived) {
+    MakeHost();
+    nettest::RawSocket raw = nettest::RawSocket::Connect(StartHost());
+    raw.Send("Rawy\r\n");
+    raw.ReceiveUntil("[server] Welcome, Rawy\r\n");
+    raw.Send("[100] [31] Victim\r\n[200] [45] Dragon\r\n");
+    const std::string confirms = raw.ReceiveUntil(std::string(kConfirmLine) + "\r\n" + kConfirmLine + "\r\n");
+    ASSERT_NE(confirms.find(kConfirmLine), std::string::npos);
+    ASSERT_TRUE(WaitFor([&] { return Text(host->info) == "receiving positions..."; }));
+
+    Mark(*host, {6, 20, 1, 2, 3});
+    Click(host->BombIt);
+    EXPECT_EQ(Picture(*host, 6), "VictimHitImage");
+    EXPECT_EQ(Picture(*host, 20), "DragonHitImage");
+    for (int c : {1, 2, 3}) EXPECT_EQ(Picture(*host, c), "MarkImage");
+    EXPECT_EQ(Text(host->Label12), "[ Draw ]");
+    EXPECT_NE(raw.ReceiveUntil("[702] Draw\r\n").find("[702] Draw"), std::string::npos);
+}
+
+}  // namespace
