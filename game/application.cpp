@@ -1,6 +1,8 @@
 #include "game/application.h"
 
 #include "game/main.h"
+#include "net/multiclient.h"
+#include "net/multihost.h"
 #include "platform/dialogs.h"
 #include "settings/einstellungen.h"
 #include "stats/statistik.h"
@@ -25,10 +27,16 @@ void CreateForms() {
     Haupt = new THaupt();
     Setup = new TSetup();
     stat = new Tstat();
+    qx_host = new Tqx_host();
+    qx_client = new Tqx_client();
     Haupt->UpdateMenuAvailability();
 }
 
 void DestroyForms() {
+    delete qx_client;
+    qx_client = nullptr;
+    delete qx_host;
+    qx_host = nullptr;
     delete stat;
     stat = nullptr;
     delete Setup;

@@ -2,6 +2,8 @@
 
 #include "game/application.h"
 #include "game/weblinks.h"
+#include "net/multiclient.h"
+#include "net/multihost.h"
 #include "platform/ansi.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -569,8 +571,17 @@ void THaupt::Konfiguration1Click() {
 void THaupt::Spielladen1Click() {}
 void THaupt::Spielsichern1Click() {}
 void THaupt::managesavnes1Click() {}
-void THaupt::Spielbeitreten1Click() {}
-void THaupt::Joingame1Click() {}
+void THaupt::Spielbeitreten1Click() {
+    if (!qx_host || !Setup) return;
+    qx_host->nick->setText(qx::FromAnsi(Setup->MultiName()));
+    qx_host->servername->setText(qx::FromAnsi(Setup->ServerName()));
+    qx::ShowModal(qx_host);
+}
+void THaupt::Joingame1Click() {
+    if (!qx_client || !Setup) return;
+    qx_client->nick->setText(qx::FromAnsi(Setup->MultiName()));
+    qx::ShowModal(qx_client);
+}
 void THaupt::Anleitung1Click() {}
 void THaupt::Zentrafellcom1Click() { qx::ShellOpen(kMakerSiteUrl); }
 void THaupt::QXHomepage1Click() { qx::ShellOpen(kAuthorSiteUrl); }
