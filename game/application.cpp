@@ -4,6 +4,9 @@
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "platform/dialogs.h"
+#include "savegames/delsaves.h"
+#include "savegames/load.h"
+#include "savegames/save.h"
 #include "settings/einstellungen.h"
 #include "stats/statistik.h"
 
@@ -26,7 +29,10 @@ THelp* Help = nullptr;
 void CreateForms() {
     Haupt = new THaupt();
     Setup = new TSetup();
+    SpeicherMenu = new TSpeicherMenu();
+    LadenMenu = new TLadenMenu();
     stat = new Tstat();
+    DelMenu = new TDelMenu();
     qx_host = new Tqx_host();
     qx_client = new Tqx_client();
     Haupt->UpdateMenuAvailability();
@@ -37,8 +43,14 @@ void DestroyForms() {
     qx_client = nullptr;
     delete qx_host;
     qx_host = nullptr;
+    delete DelMenu;
+    DelMenu = nullptr;
     delete stat;
     stat = nullptr;
+    delete LadenMenu;
+    LadenMenu = nullptr;
+    delete SpeicherMenu;
+    SpeicherMenu = nullptr;
     delete Setup;
     Setup = nullptr;
     delete Haupt;

@@ -7,6 +7,9 @@
 #include "platform/ansi.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "savegames/delsaves.h"
+#include "savegames/load.h"
+#include "savegames/save.h"
 #include "settings/einstellungen.h"
 #include "settings/settingsfile.h"
 #include "stats/statfile.h"
@@ -322,6 +325,7 @@ void THaupt::RefreshSavePrice() {
         Spielsichern1->setText(QStringLiteral("Save game [ $") + Dec(game.savePrice) + QStringLiteral(" ]"));
     }
     // The save dialog's price label shows the same price.
+    if (SpeicherMenu) SpeicherMenu->Label2->setText(Dec(game.savePrice));
 }
 
 void THaupt::ImageClick(int n) {
@@ -568,9 +572,21 @@ void THaupt::Konfiguration1Click() {
     if (!Setup) return;
     qx::ShowModal(Setup);
 }
-void THaupt::Spielladen1Click() {}
-void THaupt::Spielsichern1Click() {}
-void THaupt::managesavnes1Click() {}
+void THaupt::Spielladen1Click() {
+    if (!LadenMenu) return;
+    LadenMenu->Timer1->start();
+    qx::ShowModal(LadenMenu);
+}
+void THaupt::Spielsichern1Click() {
+    if (!SpeicherMenu) return;
+    SpeicherMenu->Timer1->start();
+    qx::ShowModal(SpeicherMenu);
+}
+void THaupt::managesavnes1Click() {
+    if (!DelMenu) return;
+    DelMenu->Timer1->start();
+    qx::ShowModal(DelMenu);
+}
 void THaupt::Spielbeitreten1Click() {
     if (!qx_host || !Setup) return;
     qx_host->nick->setText(qx::FromAnsi(Setup->MultiName()));
