@@ -38,7 +38,7 @@ struct FlagScope {
 
 Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayout(), parent) {
     adresse = qx::MakeEdit(this, QStringLiteral("adresse"), QRect(104, 48, 137, 21));
-    adresse->setFont(nick->font());
+    EditLook(adresse);
     adresse->setText(QStringLiteral("localhost"));
     setTabOrder(nick, adresse);
 
@@ -65,7 +65,7 @@ Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayo
     connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
     connect(Timer1, &QTimer::timeout, this, guarded(&Tqx_client::Timer1Timer));
 
-    NoDefaultButtons();
+    FinishButtons();
     qx::Guard([this] { FormCreate(); });
 }
 

@@ -30,7 +30,7 @@ void Wait(int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); }
 
 Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), parent) {
     servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
-    servername->setFont(nick->font());
+    EditLook(servername);
     setTabOrder(nick, servername);
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
@@ -55,7 +55,7 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
     connect(send, &QPushButton::clicked, this, guarded(&Tqx_host::sendClick));
     connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
 
-    NoDefaultButtons();
+    FinishButtons();
     qx::Guard([this] { FormCreate(); });
 }
 

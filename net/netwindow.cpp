@@ -19,6 +19,7 @@ namespace quorvex {
 namespace {
 const QColor kStatusBlue{0, 0, 80};
 const QColor kFace{212, 208, 200};
+const QColor kDisabledText{128, 128, 128};
 const QColor kResultRed{255, 0, 0};
 
 QFont WindowFont() { return qx::VerdanaPx(11, true); }
@@ -44,31 +45,53 @@ TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* par
     BuildBattlefieldPanel();
 }
 
-void TNetWindow::NoDefaultButtons() {
-    // Enter belongs to the chat input: no button of the window takes it.
+void TNetWindow::EditLook(QLineEdit* edit) {
+    edit->setFont(WindowFont());
+    // A disabled field shows its text greyed, like the buttons.
+    edit->setStyleSheet(edit->styleSheet() + QStringLiteral(" QLineEdit:disabled { color: %1; }").arg(kDisabledText.name()));
+}
+
+void TNetWindow::FinishButtons() {
     for (QPushButton* b : findChildren<QPushButton*>()) {
+        // Enter belongs to the chat input: no button of the window takes it.
         b->setAutoDefault(false);
         b->setDefault(false);
+        b->isFlat() ? FlatButtonLook(b) : StandardButtonLook(b);
     }
 }
 
 TNetWindow::~TNetWindow() = default;
 
-void TNetWindow::FacePanel(QFrame* panel) {
+void TNetWindow::GamePanelLook(QFrame* panel) {
+    // Black like the window, so that its lime text stays readable; the bevel sets it apart.
     panel->setAutoFillBackground(true);
     QPalette p = panel->palette();
-    p.setColor(QPalette::Window, kFace);
-    p.setColor(QPalette::Button, kFace);
+    p.setColor(QPalette::Window, Qt::black);
     panel->setPalette(p);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
+}
+
+void TNetWindow::StandardButtonLook(QPushButton* button) {
+    // A standard push button draws its caption in the desktop's button colours.
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, kFace);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
+    button->setPalette(p);
+}
+
+void TNetWindow::FlatButtonLook(QPushButton* button) {
+    QPalette p = button->palette();
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
+    button->setPalette(p);
 }
 
 void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     const QFont font = WindowFont();
     Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Nickname"), 8, 8, font, Qt::white);
     nick = qx::MakeEdit(this, QStringLiteral("nick"), QRect(8, 24, 233, 21));
-    nick->setFont(font);
+    EditLook(nick);
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), layout.label2Text, 8, 48, font, Qt::white);
     start = qx::MakeButton(this, QStringLiteral("start"), layout.startCaption, QRect(8, layout.buttonsTop, 113, 25));
     stop = qx::MakeButton(this, QStringLiteral("stop"), layout.stopCaption, QRect(128, layout.buttonsTop, 113, 25));
@@ -77,7 +100,7 @@ void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     Memo1->setFont(font);
     qx::SetColours(Memo1, qx::kLime, Qt::black);
     sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
-    sendtext->setFont(font);
+    EditLook(sendtext);
     sendtext->setEnabled(false);
     send = qx::MakeButton(this, QStringLiteral("send"), QString(), QRect(216, 328, 23, 22), true,
                           qx::ButtonIcon(QStringLiteral("send")));
@@ -89,7 +112,7 @@ void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     GamePanel = qx::MakePanel(this, QStringLiteral("GamePanel"), QRect(248, 8, 322, 156));
-    FacePanel(GamePanel);
+    GamePanelLook(GamePanel);
     GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), QStringLiteral(" Bomb here "),
                                  QRect(8, 4, 138, 146));
     BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), QStringLiteral("Quorvex!"), QRect(152, 8, 162, 42),
@@ -126,7 +149,7 @@ void TNetWindow::BuildBattlefieldPanel() {
     const QFont font = WindowFont();
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     Panel1 = qx::MakePanel(this, QStringLiteral("Panel1"), QRect(248, 194, 322, 156));
-    FacePanel(Panel1);
+    GamePanelLook(Panel1);
     GroupBox1 = qx::MakeGroupBox(Panel1, QStringLiteral("GroupBox1"), QStringLiteral(" Set here "),
                                  QRect(8, 4, 138, 146));
     Label6 = qx::MakeLabel(Panel1, QStringLiteral("Label6"), QStringLiteral("1st click: place Victim"), 152, 8, font,

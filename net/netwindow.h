@@ -120,11 +120,13 @@ protected:
     // Queues a change of the window (see the top of this file).
     void Post(std::function<void()> change);
 
-    // Called by the windows once all their buttons exist.
-    void NoDefaultButtons();
+    // The buttons' look and no default button; called once all buttons exist.
+    void FinishButtons();
     static bool Blank(const QLineEdit* edit);
-    // A panel in the desktop's face colour, as the main window's game panels.
-    static void FacePanel(QFrame* panel);
+    static void EditLook(QLineEdit* edit);
+    static void GamePanelLook(QFrame* panel);
+    static void StandardButtonLook(QPushButton* button);
+    static void FlatButtonLook(QPushButton* button);
 
     LineProtocol protocol;
 
