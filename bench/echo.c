@@ -4,10 +4,16 @@
  *
  * Usage: bench_echo [round trips] [warm-up round trips]
  * Prints: rtt_us median=<m> p10=<a> p90=<b> n=<n>
+ *
+ * Usage: bench_echo --idle
+ * The floor for an idle connection served by 5 ms read passes: on a connected
+ * socket that receives nothing, block in poll() for 5 ms again and again,
+ * until killed. Its CPU time is measured from outside, like the game's.
  */
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <pthread.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -77,7 +83,8 @@ static int cmp_double(const void *a, const void *b) {
 }
 
 int main(int argc, char **argv) {
-    int count = argc > 1 ? atoi(argv[1]) : 5000;
+    const int idle = argc > 1 && strcmp(argv[1], "--idle") == 0;
+    int count = idle ? 1 : argc > 1 ? atoi(argv[1]) : 5000;
     int warmup = argc > 2 ? atoi(argv[2]) : 500;
     if (count < 1 || warmup < 0) {
         fprintf(stderr, "usage: bench_echo [round trips] [warm-up]\n");
@@ -103,6 +110,16 @@ int main(int argc, char **argv) {
     if (fd < 0) die("socket");
     if (connect(fd, (struct sockaddr *)&a, sizeof a) != 0) die("connect");
     no_delay(fd);
+
+    if (idle) {
+        for (;;) {
+            struct pollfd p = {fd, POLLIN, 0};
+            if (poll(&p, 1, 5) != 0) {
+                fprintf(stderr, "unexpected data or error\n");
+                return 1;
+            }
+        }
+    }
 
     double *rtt = malloc(sizeof(double) * (size_t)count);
     if (!rtt) die("malloc");

@@ -1,0 +1,264 @@
+#!/usr/bin/env bash
+# Benchmark of the game against the floor that Qt and the kernel set, each
+# figure measured side by side with its baseline in the same run:
+#   start-up and memory   the game under Xvfb against bench_window (a bare Qt window of the same size)
+#   idle CPU              host and client windows, driven through the real menus with xdotool, against
+#                         a bare 5 ms poll loop (bench_echo --idle) and the idle bare Qt window
+#   transport             LineServer/LineClient round trip against a blocking C echo
+#   fade-in               the main window's opacity steps, read from the X server
+# The game is started as it is, with no option or variable of its own: each
+# run gets a program folder with a copy of the executable and a setup.ini.
+#
+# Usage: bench/run.sh [repetitions]        (default 7; idle CPU uses 3 windows of 10 s)
+# Environment: IDLE_REPS, IDLE_SECONDS, BENCH_BUILD (build folder, default build-bench).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+src=$PWD
+reps=${1:-7}
+idle_reps=${IDLE_REPS:-3}
+idle_seconds=${IDLE_SECONDS:-10}
+build=${BENCH_BUILD:-build-bench}
+
+. scripts/packages.sh
+quorvex_install_packages xdotool x11-utils libx11-dev
+
+echo "building (release) in $build ..." >&2
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_TESTS=OFF -DQUORVEX_BENCH=ON >/dev/null
+cmake --build "$build" --target quorvex bench_xwatch bench_echo bench_transport bench_window >/dev/null
+bin=$src/$build
+xwatch=$bin/bench/bench_xwatch
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of our own; Xvfb picks a free number and tells it through fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+# program_folder <name> <Splash> <Fade>: a copy of the game with its settings.
+program_folder() {
+    local dir="$work/$1"
+    mkdir -p "$dir"
+    cp "$bin/quorvex" "$dir/"
+    cp "$src/help.txt" "$dir/"
+    printf '[Einstellungen]\r\nName=Mr. Victim\r\nSplash=%s\r\nFade=%s\r\n[Multiplayer]\r\nName=Remote Victim\r\nServer=Server of sadism\r\n' \
+        "$2" "$3" >"$dir/setup.ini"
+    echo "$dir"
+}
+plain=$(program_folder plain nein nein)
+fading=$(program_folder fading nein ja)
+
+# value <key> <file>: the value of a key=value line.
+value() { sed -n "s/^$1=//p" "$2" | head -1; }
+
+# stats <numbers...>: "median min max" (median of an even count: mean of the middle two).
+stats() {
+    printf '%s\n' "$@" | grep -v '^$' | sort -g | awk '{v[NR]=$1} END {
+        if (NR == 0) { print "n/a n/a n/a"; exit }
+        m = (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2
+        printf "%g %g %g\n", m, v[1], v[NR] }'
+}
+
+rows=()
+# row <figure> <unit> <game values> <baseline values|-> <goal text> <goal check awk expr on g,b,r>
+row() {
+    local figure=$1 unit=$2 gv=$3 bv=$4 goal=$5 check=$6
+    read -r gm gmin gmax <<<"$(stats $gv)"
+    local game="$gm [$gmin-$gmax]" base="-" ratio="-" rnum=0 bm=0
+    if [ "$bv" != "-" ]; then
+        read -r bm bmin bmax <<<"$(stats $bv)"
+        base="$bm [$bmin-$bmax]"
+        rnum=$(awk -v g="$gm" -v b="$bm" 'BEGIN { printf "%.2f", (b > 0 ? g / b : 0) }')
+        ratio="${rnum}x"
+    fi
+    local met
+    met=$(awk -v g="$gm" -v b="$bm" -v r="$rnum" "BEGIN { print (($check) ? \"yes\" : \"NO\") }")
+    rows+=("$figure|$unit|$game|$base|$ratio|$goal|$met")
+}
+
+# ---------------------------------------------------------------------------
+# 1, 2: start-up until the main window is mapped, and resident memory 1 s later.
+echo "start-up and memory: $reps runs each ..." >&2
+(cd "$plain" && "$xwatch" --settle 200 -- ./quorvex >"$work/size.txt")  # warm the caches
+width=$(value width "$work/size.txt")
+height=$(value height "$work/size.txt")
+(cd "$plain" && "$xwatch" --settle 200 -- "$bin/bench/bench_window" "$width" "$height" >/dev/null)
+g_map=() b_map=() g_rss=() b_rss=()
+for r in $(seq "$reps"); do
+    # Alternate the order, so neither side always runs right after the other.
+    for who in game base; do
+        [ $((r % 2)) -eq 0 ] && who=$([ "$who" = game ] && echo base || echo game)
+        if [ "$who" = game ]; then
+            (cd "$plain" && "$xwatch" --settle 1000 -- ./quorvex >"$work/out.txt")
+            g_map+=("$(value map_ms "$work/out.txt")")
+            g_rss+=("$(awk -v k="$(value rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')")
+        else
+            (cd "$plain" && "$xwatch" --settle 1000 -- "$bin/bench/bench_window" "$width" "$height" >"$work/out.txt")
+            b_map+=("$(value map_ms "$work/out.txt")")
+            b_rss+=("$(awk -v k="$(value rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')")
+        fi
+    done
+done
+row "Start-up until mapped" "ms" "${g_map[*]}" "${b_map[*]}" "<= 1.15x" "r <= 1.15"
+row "Resident memory, idle" "MiB" "${g_rss[*]}" "${b_rss[*]}" "<= 1.2x" "r <= 1.2"
+
+# ---------------------------------------------------------------------------
+# 3: idle CPU of the host window serving a silent client, and of the client window.
+echo "idle CPU: driving the menus of two game instances ..." >&2
+
+# find_window <pid> <title regex>: a viewable top-level window of that process.
+find_window() {
+    local w
+    for _ in $(seq 100); do
+        for w in $(xdotool search --pid "$1" 2>/dev/null); do
+            if xwininfo -id "$w" 2>/dev/null | grep -q IsViewable &&
+                xwininfo -id "$w" 2>/dev/null | sed -n 2p | grep -q -- "$2"; then
+                echo "$w"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+# tcp_state <hex state>: whether a TCP socket on port 9999 is in that state
+# (0A listening, 01 established).
+tcp_state() {
+    awk -v st="$1" 'NR > 1 { split($2, l, ":"); if (l[2] == "270F" && $4 == st) found = 1 } END { exit !found }' \
+        /proc/net/tcp
+}
+# open_menu_entry <main window> <keys...>: opens the "Game" menu with a click on
+# its title, then walks the menu bar with the keys (Left Left: "Multiplayer").
+open_menu_entry() {
+    local w=$1
+    shift
+    xdotool mousemove --window "$w" 15 10 click 1
+    sleep 0.5
+    xdotool key "$@"
+}
+# cpu_ticks <pid>: utime + stime of all its threads.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+host_dir=$(program_folder host nein nein)
+client_dir=$(program_folder client nein nein)
+idle_note=""
+h_cpu=() c_cpu=() f_cpu=() q_cpu=()
+if tcp_state 0A; then
+    idle_note="port 9999 is taken by another program: host and client not measured"
+else
+    (cd "$host_dir" && exec ./quorvex >/dev/null 2>&1) &
+    host_pid=$!
+    pids+=("$host_pid")
+    main=$(find_window "$host_pid" '"Quorvex"')
+    open_menu_entry "$main" Left Left Return                  # Multiplayer > Host game
+    hostwin=$(find_window "$host_pid" '\[ Host \]')
+    xdotool mousemove --window "$hostwin" 64 100 click 1      # "Start server"
+    for _ in $(seq 50); do tcp_state 0A && break; sleep 0.1; done
+
+    (cd "$client_dir" && exec ./quorvex >/dev/null 2>&1) &
+    client_pid=$!
+    pids+=("$client_pid")
+    main=$(find_window "$client_pid" '"Quorvex"')
+    open_menu_entry "$main" Left Left Down Return             # Multiplayer > Join game
+    clientwin=$(find_window "$client_pid" '\[ Client \]')
+    xdotool mousemove --window "$clientwin" 64 92 click 1     # "connect" (to localhost)
+    for _ in $(seq 100); do tcp_state 01 && break; sleep 0.1; done
+    xdotool mousemove 0 0                                     # no hover over either window
+    if ! tcp_state 01; then
+        idle_note="the client did not connect: host and client not measured"
+    fi
+fi
+
+# The floors, running meanwhile: a bare 5 ms poll loop on a silent connection,
+# and the bare Qt window.
+"$bin/bench/bench_echo" --idle &
+floor_pid=$!
+pids+=("$floor_pid")
+"$bin/bench/bench_window" "$width" "$height" &
+qt_pid=$!
+pids+=("$qt_pid")
+sleep 3  # let the handshake and the start-up settle
+
+hz=$(getconf CLK_TCK)
+for _ in $(seq "$idle_reps"); do
+    list=("$floor_pid" "$qt_pid")
+    [ -z "$idle_note" ] && list+=("$host_pid" "$client_pid")
+    declare -A t0=()
+    for p in "${list[@]}"; do t0[$p]=$(cpu_ticks "$p"); done
+    sleep "$idle_seconds"
+    pct() { awk -v a="${t0[$1]}" -v b="$(cpu_ticks "$1")" -v hz="$hz" -v s="$idle_seconds" \
+        'BEGIN { printf "%.2f", (b - a) / hz / s * 100 }'; }
+    f_cpu+=("$(pct "$floor_pid")")
+    q_cpu+=("$(pct "$qt_pid")")
+    if [ -z "$idle_note" ]; then
+        h_cpu+=("$(pct "$host_pid")")
+        c_cpu+=("$(pct "$client_pid")")
+    fi
+done
+if [ -z "$idle_note" ]; then
+    row "Idle CPU, host serving a client" "% core" "${h_cpu[*]}" "${f_cpu[*]}" "< 1%" "g < 1"
+    row "Idle CPU, client polling" "% core" "${c_cpu[*]}" "${q_cpu[*]}" "< 1%" "g < 1"
+else
+    echo "note: $idle_note" >&2
+fi
+for p in "${pids[@]:1}"; do kill "$p" 2>/dev/null || true; done
+pids=("${pids[0]}")
+
+# ---------------------------------------------------------------------------
+# 4: one line over loopback and back.
+echo "transport: $reps runs of 5000 round trips each ..." >&2
+t_game=() t_base=()
+for _ in $(seq "$reps"); do
+    t_base+=("$("$bin/bench/bench_echo" 5000 500 | sed -n 's/.*median=\([0-9.]*\).*/\1/p')")
+    t_game+=("$("$bin/bench/bench_transport" 5000 500 | sed -n 's/.*median=\([0-9.]*\).*/\1/p')")
+done
+row "Line round trip (median)" "us" "${t_game[*]}" "${t_base[*]}" "<= 1.5x" "r <= 1.5"
+
+# ---------------------------------------------------------------------------
+# 5: the fade-in, from the opacity changes the X server saw (its timestamps, ms).
+echo "fade-in: $reps runs ..." >&2
+f_steps=() f_step=() f_total=()
+for _ in $(seq "$reps"); do
+    (cd "$fading" && "$xwatch" --fade --settle 100 -- ./quorvex >"$work/fade.txt")
+    # Changes after the first one (alpha 0 at creation) are the fade's steps.
+    read -r n med total <<<"$(awk '/^step /{ sub("t_ms=", "", $4); sub("alpha=", "", $3)
+            if ($3 > 0 || seen) { seen = 1; t[++n] = $4 } }
+        END {
+            if (n < 2) { print n, "n/a", "n/a"; exit }
+            for (i = 2; i <= n; i++) d[i-1] = t[i] - t[i-1]
+            m = n - 1
+            for (i = 2; i <= m; i++) { x = d[i]; for (j = i - 1; j >= 1 && d[j] > x; j--) d[j+1] = d[j]; d[j+1] = x }
+            med = (m % 2) ? d[(m+1)/2] : (d[m/2] + d[m/2+1]) / 2
+            print n, med, t[n] - t[1] }' "$work/fade.txt")"
+    f_steps+=("$n")
+    [ "$med" != "n/a" ] && f_step+=("$med") && f_total+=("$total")
+    [ "$(value final_alpha "$work/fade.txt")" = 255 ] || echo "note: a fade-in ended at alpha $(value final_alpha "$work/fade.txt")" >&2
+done
+row "Fade-in steps seen" "count" "${f_steps[*]}" "-" "51" "g == 51"
+row "Fade-in step interval (median)" "ms" "${f_step[*]:-n/a}" "-" "close to 10" "g >= 9 && g <= 11"
+row "Fade-in, first to last step" "ms" "${f_total[*]:-n/a}" "-" "about 500" "g >= 450 && g <= 600"
+
+# ---------------------------------------------------------------------------
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
+echo
+echo "Quorvex benchmark - $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) x $cpu, $(uname -r), Qt $(pkg-config --modversion Qt6Widgets 2>/dev/null || echo '?')"
+echo "median [min-max] of $reps runs (idle CPU: $idle_reps windows of $idle_seconds s); baselines in the same run"
+echo
+{
+    echo "Figure|Unit|Game|Baseline|Ratio|Goal|Met"
+    for r in "${rows[@]}"; do echo "$r"; done
+} | awk -F'|' '{ printf "%-32s %-7s %-22s %-22s %-7s %-12s %s\n", $1, $2, $3, $4, $5, $6, $7 }'
+echo
+echo "Baselines: start-up/memory/client CPU - bench_window (${width}x${height}); host CPU - bench_echo --idle"
+echo "(5 ms poll loop on a silent socket); round trip - bench_echo (blocking C sockets)."
