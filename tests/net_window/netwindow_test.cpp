@@ -2,6 +2,7 @@
 // real loopback sockets, driven through their controls. The client polls
 // faster than in the game; everything else runs at the game's pace.
 #include "game/application.h"
+#include "game/main.h"
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "net/net_support.h"
@@ -11,6 +12,7 @@
 #include "settings/einstellungen.h"
 #include "support/tempdir.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -419,6 +421,23 @@ TEST_F(NetWindowTest, BombingBeforeAllPositionsRevealsOnlyWhatArrived) {
     for (int c : {1, 2, 3}) EXPECT_EQ(Picture(*host, c), "MarkImage");
     EXPECT_EQ(Text(host->Label12), "[ Draw ]");
     EXPECT_NE(raw.ReceiveUntil("[702] Draw\r\n").find("[702] Draw"), std::string::npos);
+}
+
+TEST_F(NetWindowTest, MenuEntriesOpenTheWindowsWithTheMultiplayerNames) {
+    std::ofstream(dir.File("setup.ini"), std::ios::binary)
+        << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote One\r\n"
+           "Server=Den\r\n";
+    CreateForms();
+    ASSERT_TRUE(Haupt->Spielbeitreten1->isEnabled());
+    ASSERT_TRUE(Haupt->Joingame1->isEnabled());
+    Haupt->Spielbeitreten1->trigger();
+    EXPECT_EQ(qx::ToAnsi(qx_host->nick->text()), "Remote One");
+    EXPECT_EQ(qx::ToAnsi(qx_host->servername->text()), "Den");
+    Haupt->Joingame1->trigger();
+    EXPECT_EQ(qx::ToAnsi(qx_client->nick->text()), "Remote One");
+    EXPECT_EQ(qx::ToAnsi(qx_client->adresse->text()), "localhost");
+    EXPECT_EQ(script.modals, (Lines{"qx_host", "qx_client"}));
+    DestroyForms();
 }
 
 }  // namespace
