@@ -95,10 +95,13 @@ void Tqx_client::startClick() {
     FlagScope scope(connecting_);
     const std::string address = qx::ToAnsi(adresse->text());
     client.SetHost(address);
+    // A host that accepts but never answers would hold the handshake for good:
+    // "disconnect" gives the connect up.
+    stop->setEnabled(true);
     try {
         client.Connect(kConnectTimeoutMs);
     } catch (...) {
-        // Refused, unresolvable, timed out or failed in the handshake: all end here.
+        // Refused, unresolvable, timed out, given up or failed in the handshake: all end here.
         AppendLog(Notice("Could not connect to " + address));
     }
     if (client.Connected()) {
@@ -106,6 +109,8 @@ void Tqx_client::startClick() {
         stop->setEnabled(true);
         sendtext->setEnabled(true);
         send->setEnabled(true);
+    } else {
+        stop->setEnabled(false);
     }
 }
 
@@ -132,7 +137,8 @@ void Tqx_client::Timer1Timer() {
 }
 
 void Tqx_client::stopClick() {
-    if (client.Connected()) client.Disconnect();
+    // During a pending connect this cancels it.
+    if (client.Connected() || connecting_) client.Disconnect();
 }
 
 void Tqx_client::clientDisconnected() {

@@ -327,6 +327,21 @@ TEST_F(NetWindowTest, NothingListeningLogsTheFailureAndStaysDisconnected) {
     EXPECT_TRUE(client->close());  // not connected: closes
 }
 
+TEST_F(NetWindowTest, DisconnectGivesUpAHandshakeThatGetsNoAnswer) {
+    nettest::RawListener silent;  // accepts, never says a word
+    client = MakeClient(silent.Port(), "Cleo");
+    QTimer::singleShot(300, client.get(), [&] {
+        EXPECT_FALSE(client->close());  // still busy connecting
+        Click(client->stop);
+    });
+    Connect(*client);
+    EXPECT_FALSE(client->client.Connected());
+    EXPECT_EQ(client->LogLines(), (Lines{N("disconnected!"), N("Could not connect to 127.0.0.1")}));
+    EXPECT_TRUE(client->start->isEnabled());
+    EXPECT_FALSE(client->stop->isEnabled());
+    EXPECT_EQ(script.Texts(qx::BoxKind::Information), Lines{"Can not close while client is active!"});
+}
+
 TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) {
     std::ofstream(dir.File("setup.ini"), std::ios::binary)
         << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote\r\nServer=Old\r\n";
