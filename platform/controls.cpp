@@ -3,6 +3,7 @@
 #include "platform/desktop.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace qx {
 
@@ -23,6 +24,11 @@ void PictureCell::SetPicture(const QPixmap& pixmap, const QString& name) {
 void PictureCell::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && isEnabled()) emit clicked(number_);
     QLabel::mousePressEvent(event);
+}
+
+void PictureCell::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!current_.isNull()) painter.drawPixmap(rect(), current_);
 }
 
 void SetupToolWindow(QWidget* w, const QString& objectName, const QString& caption, int width, int height,

@@ -32,6 +32,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // A disabled cell still shows its picture unchanged (no greying).
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int number_;
