@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -18,6 +19,7 @@
 #include <jpeglib.h>
 #include <csetjmp>
 #include <thread>
+#include <xcb/xcb.h>
 
 namespace qx {
 
@@ -56,14 +58,26 @@ void ShellOpen(const std::string& url) {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
+namespace {
+// On X11 the opacity is a window property whose change Qt only queues; the
+// queue goes out when something else is sent. A fade repaints nothing, so
+// each step would wait for the next mouse move: send it at once.
+void ApplyOpacity(QWidget* window, double level) {
+    window->setWindowOpacity(level);
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        if (xcb_connection_t* connection = x11->connection()) xcb_flush(connection);
+}
+}  // namespace
+
 void AlphaBlend::SetEnabled(bool on) {
     enabled_ = on;
-    window_->setWindowOpacity(on ? value_ / 255.0 : 1.0);
+    ApplyOpacity(window_, on ? value_ / 255.0 : 1.0);
 }
 
 void AlphaBlend::SetValue(int value) {
     value_ = value < 0 ? 0 : (value > 255 ? 255 : value);
-    if (enabled_) window_->setWindowOpacity(value_ / 255.0);
+    if (enabled_) ApplyOpacity(window_, value_ / 255.0);
 }
 
 namespace {
@@ -114,7 +128,8 @@ QPixmap Picture(const QString& path) { return QPixmap(path); }
 
 namespace {
 QString Family(const QStringList& wanted) {
-    const QStringList have = QFontDatabase::families();
+    // Asked for every label; the installed families do not change during a run.
+    static const QStringList have = QFontDatabase::families();
     for (const auto& w : wanted)
         if (have.contains(w, Qt::CaseInsensitive)) return w;
     return wanted.last();
