@@ -9,6 +9,9 @@
 #include "savegames/save.h"
 #include "settings/einstellungen.h"
 #include "stats/statistik.h"
+#include "windows/about.h"
+#include "windows/hilfe.h"
+#include "windows/splash.h"
 
 #include <QApplication>
 
@@ -29,16 +32,21 @@ THelp* Help = nullptr;
 void CreateForms() {
     Haupt = new THaupt();
     Setup = new TSetup();
+    AboutBox = new TAboutBox();
+    SplashScr = new TSplashScr();
     SpeicherMenu = new TSpeicherMenu();
     LadenMenu = new TLadenMenu();
     stat = new Tstat();
     DelMenu = new TDelMenu();
     qx_host = new Tqx_host();
     qx_client = new Tqx_client();
+    Help = new THelp();
     Haupt->UpdateMenuAvailability();
 }
 
 void DestroyForms() {
+    delete Help;
+    Help = nullptr;
     delete qx_client;
     qx_client = nullptr;
     delete qx_host;
@@ -51,6 +59,10 @@ void DestroyForms() {
     LadenMenu = nullptr;
     delete SpeicherMenu;
     SpeicherMenu = nullptr;
+    delete SplashScr;
+    SplashScr = nullptr;
+    delete AboutBox;
+    AboutBox = nullptr;
     delete Setup;
     Setup = nullptr;
     delete Haupt;

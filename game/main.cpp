@@ -15,6 +15,9 @@
 #include "stats/statfile.h"
 #include "stats/statistics.h"
 #include "stats/statistik.h"
+#include "windows/about.h"
+#include "windows/hilfe.h"
+#include "windows/splash.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -511,6 +514,11 @@ void THaupt::Timer2Timer() {
 void THaupt::Timer3Timer() {
     Timer3->stop();
     // The splash screen takes over and hands on to the fade-in when it ends.
+    if (SplashScr) {
+        SplashScr->Timer1->start();
+        qx::ShowModal(SplashScr);
+        return;
+    }
     if (IsOn(fadeSwitch_))
         Timer1->start();
     else
@@ -598,9 +606,16 @@ void THaupt::Joingame1Click() {
     qx_client->nick->setText(qx::FromAnsi(Setup->MultiName()));
     qx::ShowModal(qx_client);
 }
-void THaupt::Anleitung1Click() {}
+void THaupt::Anleitung1Click() {
+    if (Help) qx::ShowModal(Help);
+}
 void THaupt::Zentrafellcom1Click() { qx::ShellOpen(kMakerSiteUrl); }
 void THaupt::QXHomepage1Click() { qx::ShellOpen(kAuthorSiteUrl); }
-void THaupt::ber1Click() {}
+void THaupt::ber1Click() {
+    if (!AboutBox) return;
+    // The credits start scrolling as the box opens.
+    AboutBox->Timer1->start();
+    qx::ShowModal(AboutBox);
+}
 
 }  // namespace quorvex

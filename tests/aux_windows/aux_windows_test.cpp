@@ -1,0 +1,320 @@
+// Help viewer, about box and splash screen on the offscreen platform.
+#include "game/application.h"
+#include "game/main.h"
+#include "game/weblinks.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "support/tempdir.h"
+#include "windows/about.h"
+#include "windows/hilfe.h"
+#include "windows/splash.h"
+
+#include <QAction>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <unistd.h>
+
+using namespace quorvex;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
+    for (int waited = 0; !done(); waited += 5) {
+        if (waited > ms) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+Lines MemoLines(const THelp& help) {
+    Lines out;
+    for (const QString& l : help.Memo1->toPlainText().split(QLatin1Char('\n'))) out.push_back(l.toStdString());
+    return out;
+}
+
+const Lines kMissingText{"Loading help.txt, please wait...", "", "Could not load help.txt!",
+                         "Please obtain an original copy of Quorvex_v13.zip,",
+                         "or unpack the zip-file with all included files."};
+
+// The help text is read from the working folder, so each test runs in a fresh one.
+class HelpViewer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = std::filesystem::current_path();
+        std::filesystem::current_path(work.Folder());
+        qx::SetProgramFolder(program.Folder());
+    }
+    void TearDown() override { std::filesystem::current_path(saved_); }
+
+    qxtest::TempDir work, program;
+    qx::DialogScript script;
+
+private:
+    std::filesystem::path saved_;
+};
+
+TEST_F(HelpViewer, LooksInTheWorkingFolderNotBesideTheProgram) {
+    WriteFile(program.File("help.txt"), "beside the program\r\n");
+    THelp help;
+    EXPECT_EQ(MemoLines(help), kMissingText);
+    EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST_F(HelpViewer, ShowsTheFileLinesConvertedFromWindows1252) {
+    WriteFile(work.File("help.txt"), "Caf\xe9 \x80" "5\r\nsecond\nthird\rlast");
+    THelp help;
+    EXPECT_EQ(MemoLines(help), (Lines{"Café €5", "second", "third", "last"}));
+    // Loaded once: a later change is not seen by the window already created.
+    WriteFile(work.File("help.txt"), "changed\r\n");
+    EXPECT_EQ(MemoLines(help).front(), "Café €5");
+}
+
+TEST_F(HelpViewer, AnEmptyFileGivesAnEmptyViewer) {
+    WriteFile(work.File("help.txt"), "");
+    THelp help;
+    EXPECT_EQ(help.Memo1->toPlainText(), QString());
+}
+
+TEST_F(HelpViewer, AFileThatCannotBeReadLeavesTheViewerUpAndSaysSo) {
+    // A folder of that name exists but cannot be read as a file, even by root.
+    std::filesystem::create_directory(work.File("help.txt"));
+    THelp help;
+    const Lines lines = MemoLines(help);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Loading help.txt, please wait...");
+    EXPECT_NE(lines[2].find("could not be read"), std::string::npos) << lines[2];
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "Could not load help.txt!"), lines.end());
+    EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST_F(HelpViewer, AFileWithoutReadRightsIsReportedInTheViewer) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads files without read rights";
+    WriteFile(work.File("help.txt"), "secret\r\n");
+    std::filesystem::permissions(work.File("help.txt"), std::filesystem::perms::none);
+    THelp help;
+    const Lines lines = MemoLines(help);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_NE(lines[2].find("could not be read"), std::string::npos) << lines[2];
+}
+
+TEST_F(HelpViewer, CloseHidesTheWindowAndKeepsTheText) {
+    WriteFile(work.File("help.txt"), "one\r\ntwo\r\n");
+    THelp help;
+    qx::ShowModal(&help);
+    ASSERT_TRUE(help.isVisible());
+    QTest::mouseClick(help.SpeedButton1, Qt::LeftButton);
+    EXPECT_FALSE(help.isVisible());
+    qx::ShowModal(&help);
+    EXPECT_EQ(MemoLines(help), (Lines{"one", "two"}));
+}
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) box.Timer1Timer();
+    }
+    int Top1() const { return box.scroller1->y(); }
+    int Top2() const { return box.scroller2->y(); }
+
+    qx::DialogScript script;
+    TAboutBox box;
+};
+
+TEST_F(AboutBoxTest, PanelsMoveUpOnePixelPerTickAndWrapTo440BelowMinus254) {
+    ASSERT_EQ(Top1(), 216);
+    ASSERT_EQ(Top2(), 568);
+    Ticks(470);
+    EXPECT_EQ(Top1(), -254);  // not yet below -254
+    EXPECT_EQ(Top2(), 98);
+    Ticks(1);
+    EXPECT_EQ(Top1(), 440);
+    EXPECT_EQ(Top2(), 97);
+    // One full cycle brings scroller1 back to its start.
+    Ticks(224);
+    EXPECT_EQ(Top1(), 216);
+    Ticks(127);
+    EXPECT_EQ(Top2(), -254);
+    Ticks(1);
+    EXPECT_EQ(Top2(), 440);
+    // The panels never leave the band between -254 and their starting places.
+    for (int i = 0; i < 2000; ++i) {
+        box.Timer1Timer();
+        ASSERT_GE(Top1(), -254);
+        ASSERT_LE(Top1(), 440);
+        ASSERT_GE(Top2(), -254);
+        ASSERT_LE(Top2(), 440);
+    }
+}
+
+TEST_F(AboutBoxTest, ClicksOnPanelsAndLinesPauseAndResume) {
+    box.Timer1->start();
+    qx::ShowModal(&box);
+    QTest::mouseClick(box.StaticText[5], Qt::LeftButton);
+    EXPECT_FALSE(box.Timer1->isActive());
+    QTest::mouseClick(box.scroller2, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(box.Timer1->isActive());
+    QTest::mouseClick(box.StaticText[36], Qt::LeftButton);
+    EXPECT_FALSE(box.Timer1->isActive());
+    QTest::mouseClick(box.scroller1, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(box.Timer1->isActive());
+    QTest::mouseClick(box.StaticText[1], Qt::RightButton);
+    EXPECT_TRUE(box.Timer1->isActive());
+}
+
+TEST_F(AboutBoxTest, EveryWayOfClosingStopsAndRewinds) {
+    qx::ShowModal(&box);
+    Ticks(300);
+    box.Timer1->start();
+    QTest::mouseClick(box.SpeedButton3, Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_FALSE(box.Timer1->isActive());
+    EXPECT_EQ(Top1(), 216);
+    EXPECT_EQ(Top2(), 568);
+
+    qx::ShowModal(&box);
+    Ticks(10);
+    box.Timer1->start();
+    QTest::keyClick(&box, Qt::Key_Escape);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_FALSE(box.Timer1->isActive());
+    EXPECT_EQ(Top1(), 216);
+
+    qx::ShowModal(&box);
+    Ticks(10);
+    box.close();  // the close box
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(Top2(), 568);
+}
+
+TEST_F(AboutBoxTest, WebButtonsOpenTheirAddresses) {
+    QTest::mouseClick(box.SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(box.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(script.openedUrls, (Lines{kMakerSiteUrl, kAuthorSiteUrl}));
+}
+
+TEST_F(AboutBoxTest, ButtonCaptionsFitBesideTheirPictures) {
+    for (QPushButton* b : {box.SpeedButton3, box.SpeedButton2, box.SpeedButton1}) {
+        ASSERT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+        const int need = b->fontMetrics().horizontalAdvance(b->text()) + b->iconSize().width() + 12;
+        EXPECT_LE(need, b->width()) << b->text().toStdString();
+    }
+}
+
+TEST_F(AboutBoxTest, BothPanelsCarryTheSameCreditsAtTheSamePlaces) {
+    for (int n = 1; n <= TAboutBox::kLinesPerPanel; ++n) {
+        QLabel* a = box.StaticText[n];
+        QLabel* b = box.StaticText[n + TAboutBox::kLinesPerPanel];
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(a->parentWidget(), box.scroller1);
+        EXPECT_EQ(b->parentWidget(), box.scroller2);
+        EXPECT_EQ(a->text(), b->text());
+        EXPECT_EQ(a->geometry(), b->geometry());
+    }
+    EXPECT_EQ(box.StaticText[5]->text(), QStringLiteral("Special thanks to:"));
+    EXPECT_EQ(box.StaticText[13]->text(), QStringLiteral("Thx to UPX for ~250Kb instead of ~800Kb .exe-size"));
+    EXPECT_TRUE(box.StaticText[5]->font().bold());
+    EXPECT_FALSE(box.StaticText[13]->font().bold());
+}
+
+// The whole set of windows, started as the program starts them.
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir.Folder());
+        qx::SetProgramFolder(dir.Folder());
+    }
+    void TearDown() override {
+        DestroyForms();
+        std::filesystem::current_path(saved_);
+    }
+    void Start(const std::string& settings) {
+        WriteFile(dir.File("setup.ini"), settings);
+        CreateForms();
+        Haupt->show();
+    }
+    bool SplashShown() const {
+        return std::find(script.modals.begin(), script.modals.end(), "SplashScr") != script.modals.end();
+    }
+
+    qxtest::TempDir dir;
+    qx::DialogScript script;
+
+private:
+    std::filesystem::path saved_;
+};
+
+TEST_F(StartUp, SplashWithFadeOffLeavesTheWindowOpaqueAtOnce) {
+    Start("[Einstellungen]\r\nName=A\r\nSplash=ja\r\nFade=nein\r\n");
+    EXPECT_EQ(Haupt->Alpha().Value(), 0);
+    ASSERT_TRUE(WaitFor([this] { return SplashShown(); }));
+    EXPECT_TRUE(SplashScr->isVisible());
+    EXPECT_EQ(Haupt->Alpha().Value(), 0);  // still hidden behind the splash
+    // The splash's own one-second timer ends it.
+    ASSERT_TRUE(WaitFor([] { return !SplashScr->isVisible(); }));
+    EXPECT_EQ(Haupt->Alpha().Value(), 255);
+    EXPECT_FALSE(Haupt->Timer1->isActive());
+    EXPECT_FALSE(SplashScr->Timer1->isActive());
+    EXPECT_TRUE(Haupt->isVisible());
+    EXPECT_EQ(std::count(script.modals.begin(), script.modals.end(), "SplashScr"), 1);
+}
+
+TEST_F(StartUp, SplashWithFadeOnHandsOverToTheFadeIn) {
+    Start("[Einstellungen]\r\nName=A\r\nSplash=ja\r\nFade=ja\r\n");
+    ASSERT_TRUE(WaitFor([this] { return SplashShown(); }));
+    ASSERT_TRUE(SplashScr->Timer1->isActive());
+    EXPECT_FALSE(Haupt->Timer1->isActive());  // no fade while the splash is up
+    SplashScr->Timer1->stop();
+    SplashScr->Timer1Timer();  // the timer's tick
+    EXPECT_FALSE(SplashScr->isVisible());
+    EXPECT_TRUE(Haupt->isVisible());
+    EXPECT_TRUE(Haupt->Timer1->isActive());
+    EXPECT_EQ(Haupt->Alpha().Value(), 0);  // the fade starts from transparent
+    ASSERT_TRUE(WaitFor([] { return !Haupt->Timer1->isActive(); }));
+    EXPECT_EQ(Haupt->Alpha().Value(), 255);
+}
+
+TEST_F(StartUp, WithoutTheSplashSwitchNoSplashIsShown) {
+    Start("[Einstellungen]\r\nName=A\r\nSplash=Ja\r\nFade=ja\r\n");
+    ASSERT_TRUE(WaitFor([] { return Haupt->Alpha().Value() == 255; }));
+    EXPECT_FALSE(SplashShown());
+}
+
+TEST_F(StartUp, MenuOpensHelpAndAboutBoxScrollingFromTheStartEachTime) {
+    Start("[Einstellungen]\r\nName=A\r\nSplash=nein\r\nFade=nein\r\n");
+    ASSERT_TRUE(Haupt->Anleitung1->isEnabled());
+    ASSERT_TRUE(Haupt->ber1->isEnabled());
+    Haupt->Anleitung1->trigger();
+    EXPECT_TRUE(Help->isVisible());
+    Help->SpeedButton1Click();
+
+    Haupt->ber1->trigger();
+    ASSERT_TRUE(AboutBox->Timer1->isActive());
+    ASSERT_TRUE(WaitFor([] { return AboutBox->scroller1->y() <= 212; }));
+    QTest::mouseClick(AboutBox->StaticText[2], Qt::LeftButton);  // pause
+    ASSERT_FALSE(AboutBox->Timer1->isActive());
+    const int paused = AboutBox->scroller1->y();
+    QTest::qWait(200);
+    EXPECT_EQ(AboutBox->scroller1->y(), paused);
+    AboutBox->close();
+
+    Haupt->ber1->trigger();
+    EXPECT_EQ(AboutBox->scroller1->y(), 216);
+    EXPECT_EQ(AboutBox->scroller2->y(), 568);
+    EXPECT_TRUE(AboutBox->Timer1->isActive());
+    EXPECT_TRUE(WaitFor([] { return AboutBox->scroller1->y() < 216; }));
+    EXPECT_EQ(script.modals, (Lines{"Help", "AboutBox", "AboutBox"}));
+}
+
+}  // namespace

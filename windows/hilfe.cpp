@@ -1,0 +1,113 @@
+#include "windows/hilfe.h"
+
+#include "platform/ansi.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+namespace {
+
+// Opened by its bare name: the current working folder, not the program folder.
+constexpr char kHelpFile[] = "help.txt";
+constexpr char kDesignLine[] = "Loading help.txt, please wait...";
+
+// Anything at that name counts as present, so a folder or a file without read
+// rights is reported as unreadable rather than as missing.
+bool Present(const char* path) {
+    struct stat st {};
+    return ::stat(path, &st) == 0;
+}
+
+// Reads the whole file; false with errno's text in `error` when it cannot be.
+bool ReadAll(const char* path, std::string& bytes, std::string& error) {
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    bytes.clear();
+    char buf[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) {
+            bytes.append(buf, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            error = std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+    }
+    ::close(fd);
+    return true;
+}
+
+QString JoinLines(const std::vector<std::string>& lines) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (const auto& l : lines) out << qx::FromAnsi(l);
+    return out.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+THelp::THelp(QWidget* parent) : QDialog(parent) {
+    qx::SetupToolWindow(this, QStringLiteral("Help"), QStringLiteral("Help"), 456, 335, Qt::black);
+
+    Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), QRect(4, 4, 449, 297));
+    Memo1->setFont(qx::MonoPt(8));
+    qx::SetColours(Memo1, Qt::white, Qt::black);
+    // No border but a thin flat line around the text.
+    Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
+    Memo1->setPlainText(QString::fromLatin1(kDesignLine));
+
+    SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("close"), QRect(4, 306, 448, 25),
+                                  true, qx::ButtonIcon(QStringLiteral("close")));
+    SpeedButton1->setFont(qx::VerdanaPt(8, true));
+    qx::SetColours(SpeedButton1, Qt::white);
+    SpeedButton1->setAutoDefault(false);
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton1Click(); }); });
+
+    qx::Guard([this] { FormCreate(); });
+}
+
+THelp::~THelp() = default;
+
+void THelp::FormCreate() {
+    qx::CentreOnScreen(this);
+    if (!Present(kHelpFile)) {
+        Memo1->appendPlainText(QString());
+        Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
+        Memo1->appendPlainText(QStringLiteral("Please obtain an original copy of Quorvex_v13.zip,"));
+        Memo1->appendPlainText(QStringLiteral("or unpack the zip-file with all included files."));
+        return;
+    }
+    std::string bytes, error;
+    if (!ReadAll(kHelpFile, bytes, error)) {
+        // The viewer still comes up and says why it is empty.
+        Memo1->appendPlainText(QString());
+        Memo1->appendPlainText(QStringLiteral("help.txt is there but could not be read (") +
+                               QString::fromLocal8Bit(error.c_str()) + QStringLiteral(")."));
+        Memo1->appendPlainText(QStringLiteral("Please check that you may read the file."));
+        return;
+    }
+    Memo1->setPlainText(JoinLines(qx::SplitLines(bytes)));
+    Memo1->moveCursor(QTextCursor::Start);
+}
+
+void THelp::SpeedButton1Click() { close(); }
+
+}  // namespace quorvex

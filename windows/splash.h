@@ -1,0 +1,27 @@
+// The splash screen: the logo for about a second at start-up, then the main
+// window fades in (or appears at once) by the fade switch.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+
+namespace quorvex {
+
+class TSplashScr : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSplashScr(QWidget* parent = nullptr);
+    ~TSplashScr() override;
+
+    // --- handlers (named after component and event) ---
+    // Hands over to the main window and closes.
+    void Timer1Timer();
+    void FormCreate();
+
+    // --- controls (component names) ---
+    QLabel* Image1;
+    QTimer* Timer1;  // 1000 ms, started by the opener
+};
+
+}  // namespace quorvex
