@@ -71,19 +71,29 @@ stats() {
 }
 
 rows=()
-# row <figure> <unit> <game values> <baseline values|-> <goal text> <goal check awk expr on g,b,r>
+# row <figure> <unit> <game values> <baseline values|-> <goal text> <awk check on g, b, r | ->
 row() {
     local figure=$1 unit=$2 gv=$3 bv=$4 goal=$5 check=$6
-    read -r gm gmin gmax <<<"$(stats $gv)"
-    local game="$gm [$gmin-$gmax]" base="-" ratio="-" rnum=0 bm=0
-    if [ "$bv" != "-" ]; then
+    local gm=n/a gmin bmin gmax bmax bm=n/a game=n/a base=- ratio=- rnum=0 met=-
+    if [ -n "$gv" ]; then
+        read -r gm gmin gmax <<<"$(stats $gv)"
+        game="$gm [$gmin-$gmax]"
+    fi
+    if [ "$bv" != "-" ] && [ -n "$bv" ]; then
         read -r bm bmin bmax <<<"$(stats $bv)"
         base="$bm [$bmin-$bmax]"
-        rnum=$(awk -v g="$gm" -v b="$bm" 'BEGIN { printf "%.2f", (b > 0 ? g / b : 0) }')
-        ratio="${rnum}x"
+        if [ "$gm" != n/a ] && awk -v b="$bm" 'BEGIN { exit !(b > 0) }'; then
+            rnum=$(awk -v g="$gm" -v b="$bm" 'BEGIN { printf "%.2f", g / b }')
+            ratio="${rnum}x"
+        fi
     fi
-    local met
-    met=$(awk -v g="$gm" -v b="$bm" -v r="$rnum" "BEGIN { print (($check) ? \"yes\" : \"NO\") }")
+    if [ "$check" != "-" ]; then
+        if [ "$gm" = n/a ]; then
+            met=NO
+        else
+            met=$(awk -v g="$gm" -v b="$bm" -v r="$rnum" "BEGIN { print (($check) ? \"yes\" : \"NO\") }")
+        fi
+    fi
     rows+=("$figure|$unit|$game|$base|$ratio|$goal|$met")
 }
 
@@ -94,24 +104,41 @@ echo "start-up and memory: $reps runs each ..." >&2
 width=$(value width "$work/size.txt")
 height=$(value height "$work/size.txt")
 (cd "$plain" && "$xwatch" --settle 200 -- "$bin/bench/bench_window" "$width" "$height" >/dev/null)
-g_map=() b_map=() g_rss=() b_rss=()
+(cd "$plain" && "$xwatch" --settle 200 -- "$bin/bench/bench_window" "$width" "$height" --text >/dev/null)
+g_map=() b_map=() t_map=() g_rss=() b_rss=() t_rss=()
+# measure <name of array pair> <program...>: one start, appends map_ms and RSS (MiB).
+measure() {
+    local which=$1
+    shift
+    (cd "$plain" && "$xwatch" --settle 1000 -- "$@" >"$work/out.txt")
+    local ms rss
+    ms=$(value map_ms "$work/out.txt")
+    rss=$(awk -v k="$(value rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')
+    case $which in
+        game) g_map+=("$ms") g_rss+=("$rss") ;;
+        bare) b_map+=("$ms") b_rss+=("$rss") ;;
+        text) t_map+=("$ms") t_rss+=("$rss") ;;
+    esac
+}
 for r in $(seq "$reps"); do
-    # Alternate the order, so neither side always runs right after the other.
-    for who in game base; do
-        [ $((r % 2)) -eq 0 ] && who=$([ "$who" = game ] && echo base || echo game)
-        if [ "$who" = game ]; then
-            (cd "$plain" && "$xwatch" --settle 1000 -- ./quorvex >"$work/out.txt")
-            g_map+=("$(value map_ms "$work/out.txt")")
-            g_rss+=("$(awk -v k="$(value rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')")
-        else
-            (cd "$plain" && "$xwatch" --settle 1000 -- "$bin/bench/bench_window" "$width" "$height" >"$work/out.txt")
-            b_map+=("$(value map_ms "$work/out.txt")")
-            b_rss+=("$(awk -v k="$(value rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')")
-        fi
+    # Rotate the order, so no program always runs right after another.
+    case $((r % 3)) in
+        1) order="game bare text" ;;
+        2) order="bare text game" ;;
+        0) order="text game bare" ;;
+    esac
+    for who in $order; do
+        case $who in
+            game) measure game ./quorvex ;;
+            bare) measure bare "$bin/bench/bench_window" "$width" "$height" ;;
+            text) measure text "$bin/bench/bench_window" "$width" "$height" --text ;;
+        esac
     done
 done
 row "Start-up until mapped" "ms" "${g_map[*]}" "${b_map[*]}" "<= 1.15x" "r <= 1.15"
+row "  same, against text floor" "ms" "${g_map[*]}" "${t_map[*]}" "-" "-"
 row "Resident memory, idle" "MiB" "${g_rss[*]}" "${b_rss[*]}" "<= 1.2x" "r <= 1.2"
+row "  same, against text floor" "MiB" "${g_rss[*]}" "${t_rss[*]}" "-" "-"
 
 # ---------------------------------------------------------------------------
 # 3: idle CPU of the host window serving a silent client, and of the client window.
@@ -246,8 +273,8 @@ for _ in $(seq "$reps"); do
     [ "$(value final_alpha "$work/fade.txt")" = 255 ] || echo "note: a fade-in ended at alpha $(value final_alpha "$work/fade.txt")" >&2
 done
 row "Fade-in steps seen" "count" "${f_steps[*]}" "-" "51" "g == 51"
-row "Fade-in step interval (median)" "ms" "${f_step[*]:-n/a}" "-" "close to 10" "g >= 9 && g <= 11"
-row "Fade-in, first to last step" "ms" "${f_total[*]:-n/a}" "-" "about 500" "g >= 450 && g <= 600"
+row "Fade-in step interval (median)" "ms" "${f_step[*]}" "-" "close to 10" "g >= 9 && g <= 11"
+row "Fade-in, first to last step" "ms" "${f_total[*]}" "-" "about 500" "g >= 450 && g <= 600"
 
 # ---------------------------------------------------------------------------
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
@@ -260,5 +287,6 @@ echo
     for r in "${rows[@]}"; do echo "$r"; done
 } | awk -F'|' '{ printf "%-32s %-7s %-22s %-22s %-7s %-12s %s\n", $1, $2, $3, $4, $5, $6, $7 }'
 echo
-echo "Baselines: start-up/memory/client CPU - bench_window (${width}x${height}); host CPU - bench_echo --idle"
-echo "(5 ms poll loop on a silent socket); round trip - bench_echo (blocking C sockets)."
+echo "Baselines: start-up, memory, client CPU - bench_window ${width}x${height} with no text; text floor -"
+echo "bench_window --text (menu bar, label, status bar); host CPU - bench_echo --idle (5 ms poll loop on a"
+echo "silent socket); round trip - bench_echo (blocking C sockets). Idle CPU is utime+stime from /proc."
