@@ -78,7 +78,12 @@ void TIniFile::WriteString(const std::string& section, const std::string& ident,
         }
     }
     if (!done) {
-        if (!inSection) lines_.push_back("[" + qx::Trim(section) + "]");
+        if (!inSection) {
+            // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "[" + temporary.
+            std::string header = "[";
+            header.append(qx::Trim(section)).append("]");
+            lines_.push_back(std::move(header));
+        }
         lines_.push_back(entry);
     }
     keepFile_ = false;  // the caller chose to replace what could not be read

@@ -1,0 +1,186 @@
+// Opens every window of the game in a scripted session and saves a picture of
+// each as PNG. Runs under Xvfb (scripts/screenshots.sh).
+// Usage: quorvex_screenshots <output folder> <help.txt>
+#include "game/application.h"
+#include "game/main.h"
+#include "net/multiclient.h"
+#include "net/multihost.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "savegames/delsaves.h"
+#include "savegames/load.h"
+#include "savegames/save.h"
+#include "settings/einstellungen.h"
+#include "stats/statistik.h"
+#include "windows/about.h"
+#include "windows/hilfe.h"
+#include "windows/splash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QThread>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
+
+using namespace quorvex;
+
+namespace {
+
+QString g_out;
+
+void Settle(int ms = 150) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        Settle(10);
+    }
+    return true;
+}
+
+void Shot(QWidget* w, const char* name) {
+    w->show();
+    w->raise();
+    Settle();
+    const QString path = g_out + "/" + name + ".png";
+    if (!w->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else std::printf("%s\n", qPrintable(path));
+}
+
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+void PlayTwoPlayers() {
+    Tqx_host& host = *qx_host;
+    Tqx_client& client = *qx_client;
+    host.SetPort(0);
+    host.nick->setText("Hank");
+    host.servername->setText("Arena of pain");
+    host.show();
+    Click(host.start);
+    client.SetPort(host.ListeningPort());
+    client.SetPollInterval(50);
+    client.adresse->setText("127.0.0.1");
+    client.nick->setText("Cleo");
+    client.show();
+    Click(client.start);
+    WaitFor([&] { return client.LogLines().size() >= 3 && host.send->isEnabled(); });
+    auto place = [](TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
+        for (int c : victims) Click(w.Image[c]);
+        for (int c : dragons) {
+            Click(w.Image[c]);
+            Click(w.Image[c]);
+        }
+    };
+    place(host, {26, 32, 38, 44, 50}, {28, 34, 36, 42, 46});
+    place(client, {27, 29, 33, 41, 47}, {31, 35, 39, 45, 49});
+    Click(host.sendit);
+    Click(client.sendit);
+    WaitFor([&] { return host.info->text() == "please bomb now" && client.info->text() == "please bomb now"; });
+    for (int c : {2, 4, 8, 10, 14}) Click(host.Image[c]);
+    Click(host.BombIt);
+    for (int c : {1, 7, 13, 19}) Click(client.Image[c]);
+    host.sendtext->setText("good luck!");
+    Click(host.send);
+    client.sendtext->setText("thanks, you too");
+    Click(client.send);
+    WaitFor([&] { return client.Label11->text() != "[ result ]"; });
+    Settle(300);
+    Shot(&host, "host-window");
+    Shot(&client, "client-window");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: quorvex_screenshots <output folder> <help.txt>\n");
+        return 2;
+    }
+    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(g_out);
+
+    // A program folder of its own, opaque at once, with the help beside it.
+    char templ[] = "/tmp/quorvex-shots-XXXXXX";
+    const std::string folder = ::mkdtemp(templ);
+    std::filesystem::copy_file(argv[2], folder + "/help.txt");
+    qx::WriteLinesAtomic(folder + "/setup.ini", {"[Einstellungen]", "Name=Anna", "Splash=nein", "Fade=nein",
+                                                 "[Multiplayer]", "Name=Remote Victim", "Server=Arena of pain"});
+    qx::SetProgramFolder(folder);
+    if (::chdir(folder.c_str()) != 0) return 1;
+
+    qx::DialogScript script;  // dialogs show without blocking; confirmations answer "&Ja"
+    for (int i = 0; i < 20; ++i) script.answers.push_back(true);
+    QApplication::setApplicationName(QString::fromLatin1(qx::kAppTitle));
+    CreateForms();
+    THaupt& main = *Haupt;
+    main.show();
+    Shot(&main, "main-start");
+
+    main.he100th1Click();
+    main.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
+    for (int c : {3, 7, 12, 9, 25}) Click(main.Image[c]);
+    Shot(&main, "main-marked");
+    Click(main.BombIt);
+    Shot(&main, "main-turn");
+
+    main.PlayerStat1Click();
+    stat->Timer1Timer();
+    Shot(stat, "statistics");
+    stat->hide();
+
+    main.Konfiguration1Click();
+    Shot(Setup, "settings");
+    Setup->hide();
+
+    main.Spielsichern1Click();
+    SpeicherMenu->Timer1Timer();
+    SpeicherMenu->BitBtn1Click();
+    Settle(50);
+    Shot(SpeicherMenu, "save-dialog");
+    SpeicherMenu->hide();
+
+    main.Spielladen1Click();
+    LadenMenu->Timer1Timer();
+    Shot(LadenMenu, "load-dialog");
+    LadenMenu->hide();
+
+    main.managesavnes1Click();
+    DelMenu->Timer1Timer();
+    Shot(DelMenu, "delete-dialog");
+    DelMenu->hide();
+
+    main.Anleitung1Click();
+    Shot(Help, "help");
+    Help->hide();
+
+    main.ber1Click();
+    for (int i = 0; i < 60; ++i) AboutBox->Timer1Timer();
+    AboutBox->Timer1->stop();
+    Shot(AboutBox, "about");
+    AboutBox->hide();
+
+    SplashScr->Timer1->stop();
+    Shot(SplashScr, "splash");
+    SplashScr->hide();
+
+    PlayTwoPlayers();
+    qx_client->stopClick();
+    qx_host->stopClick();
+    Settle(100);
+    std::filesystem::remove_all(folder);
+    std::fflush(stdout);
+    std::_Exit(0);  // the run's windows need no orderly shutdown here
+}
