@@ -7,4 +7,6 @@ quorvex_install_packages
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
+# The installed desktop entry and AppStream metadata must validate.
+bash scripts/check-desktop.sh build-test
 ctest --test-dir build-test --output-on-failure
