@@ -53,12 +53,7 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
                    Qt::WindowMinimizeButtonHint);
     setWindowIcon(QIcon(qx::Picture(QStringLiteral(":/assets/appicon/quorvex-32.png"))));
 
-    SmileImage = qx::Picture(QStringLiteral(":/assets/smile.png"));
-    MarkImage = qx::Picture(QStringLiteral(":/assets/mark.png"));
-    VictimImage = qx::Picture(QStringLiteral(":/assets/victim.png"));
-    VictimHitImage = qx::Picture(QStringLiteral(":/assets/victimhit.png"));
-    DragonImage = qx::Picture(QStringLiteral(":/assets/dragon.png"));
-    DragonHitImage = qx::Picture(QStringLiteral(":/assets/dragonhit.png"));
+    LoadFieldPictures();
     bombColour_ = qx::Picture(QStringLiteral(":/assets/bomb.png"));
     bombGrey_ = qx::Picture(QStringLiteral(":/assets/bomb_grey.png"));
 

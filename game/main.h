@@ -1,6 +1,7 @@
 // The main window: the single-player field, its menu, start-up and closing.
 #pragma once
 
+#include "game/fieldpictures.h"
 #include "game/gamecore.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -17,7 +18,7 @@ class QCloseEvent;
 
 namespace quorvex {
 
-class THaupt : public QMainWindow {
+class THaupt : public QMainWindow, public FieldPictures {
     Q_OBJECT
 public:
     explicit THaupt(QWidget* parent = nullptr);
@@ -108,7 +109,6 @@ public:
     QLabel* Verfehlt;
     QStatusBar* StatusBar1;
     QLabel* StatusPanel;
-    QPixmap SmileImage, MarkImage, VictimImage, VictimHitImage, DragonImage, DragonHitImage;
 
     QAction* PlayerStat1;
     QAction* Konfiguration1;

@@ -33,12 +33,7 @@ TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* par
     setFont(WindowFont());
     qx::SetColours(this, qx::kLime, Qt::black);
 
-    SmileImage = qx::Picture(QStringLiteral(":/assets/smile.png"));
-    MarkImage = qx::Picture(QStringLiteral(":/assets/mark.png"));
-    VictimImage = qx::Picture(QStringLiteral(":/assets/victim.png"));
-    VictimHitImage = qx::Picture(QStringLiteral(":/assets/victimhit.png"));
-    DragonImage = qx::Picture(QStringLiteral(":/assets/dragon.png"));
-    DragonHitImage = qx::Picture(QStringLiteral(":/assets/dragonhit.png"));
+    LoadFieldPictures();
 
     BuildLeftColumn(layout);
     BuildGamePanel(layout);

@@ -10,6 +10,7 @@
 // connection thread only appends to the queue and never waits for the window.
 #pragma once
 
+#include "game/fieldpictures.h"
 #include "net/lineprotocol.h"
 #include "platform/controls.h"
 
@@ -43,7 +44,7 @@ struct NetWindowLayout {
     int label10Top = 0;    // "5 fields left" in the game panel
 };
 
-class TNetWindow : public QDialog, public ProtocolView {
+class TNetWindow : public QDialog, public ProtocolView, public FieldPictures {
     Q_OBJECT
 public:
     ~TNetWindow() override;
@@ -100,7 +101,6 @@ public:
     // Image[1]..Image[25] the bomb field, Image[26]..Image[50] the own battlefield.
     std::array<qx::PictureCell*, 51> Image{};
     // The six picture holders the cells copy from.
-    QPixmap SmileImage, MarkImage, VictimImage, VictimHitImage, DragonImage, DragonHitImage;
 
 protected:
     TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent);
