@@ -10,3 +10,6 @@ cmake --build build-test
 # The installed desktop entry and AppStream metadata must validate.
 bash scripts/check-desktop.sh build-test
 ctest --test-dir build-test --output-on-failure
+# The same tests under AddressSanitizer + UndefinedBehaviorSanitizer, and the
+# Qt-free core under ThreadSanitizer.
+bash scripts/sanitize.sh
