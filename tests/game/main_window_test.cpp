@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -288,6 +289,21 @@ TEST_F(MainWindowTest, ClosingWritesTheStatisticsFileWithoutFadeWait) {
     EXPECT_TRUE(w.close());
     EXPECT_EQ(qx::ReadFileBytes(dir.File("Quorvex.stat")).size(), 5832u);
     EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST_F(MainWindowTest, UnwritableStatisticsStillEndTheProgramAndTellThePlayer) {
+    THaupt& w = OpenPlain();
+    std::ofstream(dir.File("Quorvex.stat")) << "old";
+    qx::SetWriteFaultForTests(100);  // the disk fills after 100 bytes
+    const bool closed = w.close();
+    qx::SetWriteFaultForTests(std::nullopt);
+    EXPECT_TRUE(closed);
+    const auto messages = script.Texts(qx::BoxKind::Information);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("The statistics could not be saved.", 0), 0u);
+    EXPECT_EQ(qx::ReadFileBytes(dir.File("Quorvex.stat")), "old");  // the earlier file is intact
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Folder()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 }  // namespace
