@@ -4,5 +4,5 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$here/../../build-assets"
 cmake -S "$here/generator" -B "$build" -G Ninja >/dev/null
-cmake --build "$build"
+cmake --build "$build" --target drawassets
 "$build/drawassets" "$here"

@@ -8,6 +8,9 @@
 #include <QPainterPath>
 #include <QRandomGenerator>
 
+#include <QtMath>
+
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
@@ -91,28 +94,37 @@ void StickFigure(QPainter& p, const QColor& c, qreal s = 1.0) {
 void Dragon(QPainter& p, const QColor& c, qreal s = 1.0) {
     p.setPen(Pen(c, 1.2 * s));
     p.setBrush(Qt::NoBrush);
+    auto P = [s](qreal x, qreal y) { return QPointF(x * s, y * s); };
+    // one outline: back, neck, head, throat, belly
     QPainterPath body;
-    // back from tail tip over the body to the neck and head
-    body.moveTo(2.5 * s, 9 * s);
-    body.quadTo(4 * s, 14 * s, 7 * s, 12.5 * s);
-    body.quadTo(11 * s, 9 * s, 15.5 * s, 11 * s);
-    body.lineTo(18 * s, 7 * s);
-    body.lineTo(21.5 * s, 6.5 * s);   // snout
-    body.lineTo(22 * s, 8.5 * s);
-    body.lineTo(19.5 * s, 9 * s);
-    body.lineTo(18 * s, 13.5 * s);    // throat down to the belly
-    body.quadTo(12 * s, 17.5 * s, 7 * s, 15 * s);
-    body.quadTo(4.5 * s, 14.5 * s, 2.5 * s, 9 * s);
+    body.moveTo(P(7, 13));
+    body.quadTo(P(11, 11.5), P(14.5, 12.5));
+    body.lineTo(P(17.5, 7.5));
+    body.lineTo(P(18.5, 6.3));
+    body.lineTo(P(22.5, 7));
+    body.lineTo(P(22.8, 8.6));
+    body.lineTo(P(20, 9.2));
+    body.lineTo(P(17.8, 14.5));
+    body.quadTo(P(17, 17), P(13, 17));
+    body.lineTo(P(9.5, 17));
+    body.quadTo(P(6.3, 17), P(7, 13));
     p.drawPath(body);
-    // four legs
-    p.drawLine(QPointF(8 * s, 15.5 * s), QPointF(7 * s, 20.5 * s));
-    p.drawLine(QPointF(10.5 * s, 16.2 * s), QPointF(11 * s, 20.5 * s));
-    p.drawLine(QPointF(14 * s, 16 * s), QPointF(13.5 * s, 20.5 * s));
-    p.drawLine(QPointF(16.5 * s, 14.8 * s), QPointF(17.5 * s, 20.5 * s));
-    // spikes on the back and a wing
-    p.drawPolyline(QPolygonF({QPointF(9 * s, 10.7 * s), QPointF(10 * s, 8.3 * s), QPointF(11.5 * s, 10 * s),
-                              QPointF(12.5 * s, 7.8 * s), QPointF(13.8 * s, 10.2 * s)}));
-    p.drawPoint(QPointF(19.8 * s, 7.6 * s));  // eye
+    // the tail with its arrow tip
+    QPainterPath tail;
+    tail.moveTo(P(7, 15));
+    tail.quadTo(P(3.5, 16), P(3.4, 11.5));
+    p.drawPath(tail);
+    p.drawPolygon(QPolygonF({P(2.4, 11.8), P(3.4, 9.2), P(4.5, 11.6)}));
+    // a raised bat wing over the back, its edge in scallops
+    p.drawPolyline(QPolygonF({P(11.8, 11.8), P(13.2, 3), P(11.4, 6.2), P(9.4, 5.6), P(8.6, 8.8), P(7.6, 12.6)}));
+    // horn and four legs with feet
+    p.drawLine(P(18.6, 6.5), P(17.4, 4));
+    p.drawPolyline(QPolygonF({P(9, 17), P(9, 21), P(10.3, 21)}));
+    p.drawPolyline(QPolygonF({P(11.5, 17), P(11.5, 21), P(12.8, 21)}));
+    p.drawPolyline(QPolygonF({P(14.5, 17), P(14.5, 21), P(15.8, 21)}));
+    p.drawPolyline(QPolygonF({P(17, 16), P(17.2, 21), P(18.5, 21)}));
+    p.setPen(Pen(c, 1.5 * s));
+    p.drawPoint(P(20, 7.6));  // eye
 }
 
 void Frame(QPainter& p, const QColor& c, int size = 25, int width = 1) {
@@ -204,8 +216,6 @@ void Buttons() {
         p.setFont(f);
         p.setPen(Qt::black);
         p.drawText(QRect(0, 0, 100, 25), Qt::AlignCenter, "Reload");
-        p.setPen(QColor(200, 200, 200));
-        p.drawRect(0, 0, 99, 24);
     }
     Save(reload, "reload.png");
 }
@@ -341,21 +351,36 @@ void Icons() {
         p.drawPoint(QPointF(8, 4.5));
         p.drawLine(QPointF(8, 7.5), QPointF(8, 12));
     });
+    // a window's close box: readable on the black windows and on light menus alike
     Icon("close", [&](QPainter& p) {
-        p.setPen(Pen(QColor(220, 220, 220), 2));
-        p.drawLine(QPointF(4, 4), QPointF(12, 12));
-        p.drawLine(QPointF(12, 4), QPointF(4, 12));
+        p.setPen(Pen(QColor(60, 60, 70), 1));
+        p.setBrush(QColor(130, 130, 145));
+        p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2.5, 2.5);
+        p.setPen(Pen(Qt::white, 2));
+        p.drawLine(QPointF(5, 5), QPointF(11, 11));
+        p.drawLine(QPointF(11, 5), QPointF(5, 11));
     });
     Icon("cancel", [&](QPainter& p) {
         p.setPen(Pen(QColor(230, 60, 60), 1.8));
         p.drawEllipse(QPointF(8, 8), 5.5, 5.5);
         p.drawLine(QPointF(4.2, 11.8), QPointF(11.8, 4.2));
     });
+    // a circular arrow turning back to the start
     Icon("default", [&](QPainter& p) {
-        p.setPen(Pen(QColor(240, 200, 40), 1.8));
-        p.drawArc(QRectF(2.5, 2.5, 11, 11), 60 * 16, 280 * 16);
-        p.drawLine(QPointF(10.8, 3.2), QPointF(13.8, 2.2));
-        p.drawLine(QPointF(10.8, 3.2), QPointF(11.6, 6.3));
+        const QColor blue(30, 120, 215);
+        const QPointF c(8, 8.5);
+        const qreal r = 5;
+        p.setPen(Pen(blue, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 95 * 16, 255 * 16);
+        // arrowhead at the arc's end (angle 350 degrees), pointing along the turn
+        const qreal a = qDegreesToRadians(350.0);
+        const QPointF end(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
+        const QPointF along(-std::sin(a), -std::cos(a));
+        const QPointF across(std::cos(a), -std::sin(a));
+        p.setPen(Qt::NoPen);
+        p.setBrush(blue);
+        p.drawPolygon(QPolygonF({end + along * 4.2, end + across * 3.2, end - across * 3.2}));
     });
     Icon("ok", [&](QPainter& p) {
         p.setPen(Pen(QColor(40, 220, 40), 2.2));
@@ -411,7 +436,7 @@ void HandStroke(QPainter& p, QPointF a, QPointF b, QRandomGenerator& rng) {
     const int steps = 6;
     for (int i = 0; i <= steps; ++i) {
         const qreal t = qreal(i) / steps;
-        const qreal j = (i == 0 || i == steps) ? 0.4 : 1.1;
+        const qreal j = (i == 0 || i == steps) ? 0.8 : 1.8;
         line << QPointF(a.x() + (b.x() - a.x()) * t + (rng.generateDouble() - 0.5) * j,
                         a.y() + (b.y() - a.y()) * t + (rng.generateDouble() - 0.5) * j);
     }
@@ -438,9 +463,18 @@ QList<QLineF> Letter(QChar c) {
 void HandWord(QPainter& p, const QString& word, QPointF origin, qreal scale, QRandomGenerator& rng) {
     qreal x = origin.x();
     for (QChar c : word) {
-        for (const QLineF& l : Letter(c))
-            HandStroke(p, QPointF(x + l.x1() * scale, origin.y() + l.y1() * scale),
-                       QPointF(x + l.x2() * scale, origin.y() + l.y2() * scale), rng);
+        // each capital a little tilted and off the line, as a hand draws them
+        p.save();
+        p.translate(x + 5 * scale, origin.y() + 8 * scale + (rng.generateDouble() - 0.5) * 3);
+        p.rotate((rng.generateDouble() - 0.5) * 7);
+        for (const QLineF& l : Letter(c)) {
+            QPen pen = p.pen();
+            pen.setWidthF(2.6 + rng.generateDouble() * 1.2);
+            p.setPen(pen);
+            HandStroke(p, QPointF((l.x1() - 5) * scale, (l.y1() - 8) * scale),
+                       QPointF((l.x2() - 5) * scale, (l.y2() - 8) * scale), rng);
+        }
+        p.restore();
         x += 14 * scale;
     }
 }
@@ -452,21 +486,22 @@ void Logo() {
     QRandomGenerator rng(1303);
     p.setPen(Pen(Qt::white, 3.2));
     const qreal scale = 2.6;  // letters 26 by 42
-    HandWord(p, "ZENTRA", QPointF(28, 8), scale, rng);
+    HandWord(p, "ZENTRA", QPointF(21, 8), scale, rng);
     // the small green face between the two words
     p.save();
-    p.translate(258, 10);
+    p.translate(251, 10);
     p.setPen(Pen(QColor(0, 230, 0), 2.2));
     p.drawEllipse(QRectF(1, 1, 36, 36));
     p.scale(1.5, 1.5);
     Face(p, QColor(0, 230, 0), 1.0, 1.6);
     p.restore();
     p.setPen(Pen(Qt::white, 3.2));
-    HandWord(p, "FELL", QPointF(316, 8), scale, rng);
+    HandWord(p, "FELL", QPointF(309, 8), scale, rng);
     // the product's name in typewriter letters, right of centre
     QFont f("DejaVu Sans Mono");
     f.setStyleHint(QFont::TypeWriter);
     f.setPixelSize(26);
+    f.setBold(true);
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(QRect(240, 58, 220, 32), Qt::AlignLeft | Qt::AlignVCenter, "Quorvex");
@@ -483,15 +518,22 @@ void AppIcons() {
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);
         p.drawRoundedRect(QRectF(0, 0, size, size), size / 8.0, size / 8.0);
-        Face(p, QColor(190, 190, 190), s, size >= 32 ? 1.6 : 2.0);
+        if (size >= 32) {  // face moved up and left to leave the corner to the bomb
+            p.save();
+            p.translate(size * 0.01, -size * 0.04);
+            Face(p, QColor(190, 190, 190), s * 0.9, 1.7);
+            p.restore();
+        } else {
+            Face(p, QColor(190, 190, 190), s, 2.0);
+        }
         p.setPen(Pen(kGreenFrame, std::max(1.0, size / 16.0)));
         p.setBrush(Qt::NoBrush);
         const qreal inset = std::max(0.5, size / 32.0);
         p.drawRoundedRect(QRectF(inset, inset, size - 2 * inset, size - 2 * inset), size / 8.0, size / 8.0);
         if (size >= 32) {  // a little bomb in the corner where there is room for it
             p.save();
-            p.translate(size * 0.55, size * 0.55);
-            Bomb(p, QColor(250, 210, 30), QColor(110, 60, 20), QColor(255, 120, 0), size / 80.0);
+            p.translate(size * 0.5, size * 0.5);
+            Bomb(p, QColor(250, 210, 30), QColor(110, 60, 20), QColor(255, 120, 0), size / 70.0);
             p.restore();
         }
         p.end();
