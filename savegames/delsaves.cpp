@@ -34,10 +34,7 @@ TDelMenu::TDelMenu(QWidget* parent) : QDialog(parent) {
     connect(BitBtn[3], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn3Click(); }); });
     connect(BitBtn[4], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn4Click(); }); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
+    Timer1 = MakeFillTimer(this);
 
     FormCreate();
 }
@@ -45,8 +42,7 @@ TDelMenu::TDelMenu(QWidget* parent) : QDialog(parent) {
 void TDelMenu::FormCreate() { qx::CentreOnScreen(this); }
 
 void TDelMenu::Timer1Timer() {
-    Timer1->stop();
-    for (int n = 1; n <= kSlotCount; ++n) PreviewSlot(*this, n);
+    PreviewAllSlots(*this);
 }
 
 void DeleteSlot(int n) {

@@ -31,10 +31,7 @@ TLadenMenu::TLadenMenu(QWidget* parent) : QDialog(parent) {
     connect(SpeedButton[3], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn3Click(); }); });
     connect(SpeedButton[4], &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton4Click(); }); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
+    Timer1 = MakeFillTimer(this);
 
     FormCreate();
 }
@@ -42,8 +39,7 @@ TLadenMenu::TLadenMenu(QWidget* parent) : QDialog(parent) {
 void TLadenMenu::FormCreate() { qx::CentreOnScreen(this); }
 
 void TLadenMenu::Timer1Timer() {
-    Timer1->stop();
-    for (int n = 1; n <= kSlotCount; ++n) PreviewSlot(*this, n);
+    PreviewAllSlots(*this);
 }
 
 bool LoadSlot(int n) {

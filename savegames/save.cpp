@@ -35,10 +35,7 @@ TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
+    Timer1 = MakeFillTimer(this);
 
     FormCreate();
 }
@@ -46,8 +43,7 @@ TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
 void TSpeicherMenu::FormCreate() { qx::CentreOnScreen(this); }
 
 void TSpeicherMenu::Timer1Timer() {
-    Timer1->stop();
-    for (int n = 1; n <= kSlotCount; ++n) PreviewSlot(*this, n);
+    PreviewAllSlots(*this);
 }
 
 bool WriteSlot(int n, std::int64_t money) {
