@@ -181,7 +181,7 @@ std::string LineConnection::ReadLn(int timeoutMs, std::size_t maxLength) {
         }
         if (!open_) continue;  // woken by our own shutdown: handled above
 
-        char chunk[16384];
+        char chunk[kReceiveSize];
         const ssize_t n = ::recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
         if (n > 0) {
             Append(chunk, static_cast<std::size_t>(n));
@@ -193,8 +193,12 @@ std::string LineConnection::ReadLn(int timeoutMs, std::size_t maxLength) {
             const bool unfinished = !buffer_.empty();
             buffer_.clear();
             PeerGone();
-            // The bytes of an unfinished line end this read quietly; the next one fails.
-            if (unfinished) return {};
+            // The bytes of an unfinished line end this read quietly, as a read
+            // without a line (not an empty line); the next one fails.
+            if (unfinished) {
+                timedOut_ = true;
+                return {};
+            }
             throw ConnectionClosedError(n == 0 ? kClosedGracefully : kConnectionReset);
         }
         Close();

@@ -63,6 +63,9 @@ inline constexpr const char* kAlreadyConnected = "Already connected.";
 inline constexpr const char* kTerminateTimedOut = "Terminate thread timeout.";
 
 inline constexpr std::size_t kMaxLineLength = 16384;
+// Bytes taken from the socket by one receive; the input buffer never holds
+// more than the maximum line length plus this.
+inline constexpr std::size_t kReceiveSize = 16384;
 // Time-outs in milliseconds: wait without limit, or use the channel's ReadTimeout.
 inline constexpr int kInfinite = -1;
 inline constexpr int kUseReadTimeout = -2;
@@ -119,6 +122,10 @@ public:
 
     // Text form of the peer's address ("127.0.0.1:4711"), for logs.
     std::string PeerAddress() const;
+
+    // Bytes received and not yet returned as lines. Reader's state: ask on
+    // the reading thread.
+    std::size_t BufferedBytes() const { return buffer_.size(); }
 
 private:
     // Takes a complete line off the buffer; false if there is none.
@@ -249,6 +256,8 @@ public:
     std::string ReadLn(int timeoutMs = kUseReadTimeout, std::size_t maxLength = kMaxLineLength) override;
     bool ReadLnTimedOut() const override;
     bool Connected() const override;
+    // The current connection's LineConnection::BufferedBytes; 0 without one.
+    std::size_t BufferedBytes() const { return conn_ ? conn_->BufferedBytes() : 0; }
 
 private:
     int ConnectSocket(int timeoutMs);

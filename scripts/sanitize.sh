@@ -1,25 +1,51 @@
 #!/usr/bin/env bash
-# Builds the whole tree with AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs every test; then builds the Qt-free core with ThreadSanitizer and runs
-# its tests (the network tests above all). Any finding fails the run.
+# Sanitizer runs of the test suite:
+#   asan  the whole tree with AddressSanitizer + UndefinedBehaviorSanitizer,
+#         every test (window tests on the offscreen platform);
+#   tsan  the Qt-free core with ThreadSanitizer, its tests, the network ones first.
+#
+#   bash scripts/sanitize.sh [asan|tsan|all]     (default all)
+#
+# Any finding fails the run. Build folders: build-asan, build-tsan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+what="${1:-all}"
+root="$(pwd)"
+jobs="${SANITIZE_JOBS:-2}"
 . scripts/packages.sh
 quorvex_install_packages
-export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    -DCMAKE_C_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
-cmake --build build-asan
-# Leaks inside the system's font and display libraries are theirs, not ours.
-ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
-LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-    ctest --test-dir build-asan --output-on-failure
+configure() {  # folder, flags, extra cmake arguments...
+    local dir="$1" flags="$2"
+    shift 2
+    # Debug keeps the assertions; -O1 keeps the runs quick and the traces readable.
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS="-O1 $flags" -DCMAKE_CXX_FLAGS="-O1 $flags" \
+        -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" "$@" >/dev/null
+}
 
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_CORE_ONLY=ON \
-    -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
-cmake --build build-tsan
-TSAN_OPTIONS="halt_on_error=1" ctest --test-dir build-tsan --output-on-failure
+run_asan() {
+    configure build-asan "-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --build build-asan -j "$jobs"
+    # Leaks inside the system's font and display libraries are theirs, not ours.
+    QT_QPA_PLATFORM=offscreen \
+    ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1" \
+    LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0" \
+    UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
+        ctest --test-dir build-asan --output-on-failure -j "$jobs"
+}
+
+run_tsan() {
+    configure build-tsan "-fsanitize=thread -fno-omit-frame-pointer" -DQUORVEX_CORE_ONLY=ON
+    cmake --build build-tsan -j "$jobs"
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+    # The network tests are the ones with threads: they go first, alone.
+    ctest --test-dir build-tsan --output-on-failure -R 'net|hostile'
+    ctest --test-dir build-tsan --output-on-failure -E 'net|hostile' -j "$jobs"
+}
+
+case "$what" in
+    asan) run_asan ;;
+    tsan) run_tsan ;;
+    all) run_asan && run_tsan ;;
+    *) echo "usage: $0 [asan|tsan|all]" >&2; exit 2 ;;
+esac

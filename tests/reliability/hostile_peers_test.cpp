@@ -1,0 +1,491 @@
+// Hostile peers against a real host side (LineServer with the host's protocol
+// handlers, as the host window wires them) and a real client side (LineClient
+// with the client's handshake and read passes, as the client window polls):
+// resets in the middle of a line, half lines, a 1 MiB line, a silent peer, a
+// burst of connection attempts during a game, and a peer that trickles one
+// byte every 10 ms. Each time the game side survives, its input buffer stays
+// within the maximum line length plus one receive, and no thread is left
+// behind once the server has stopped.
+#include "net/lineprotocol.h"
+#include "net/linetransport.h"
+#include "net/net_support.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+using namespace quorvex;
+using nettest::RawListener;
+using nettest::RawSocket;
+using nettest::WaitUntil;
+
+namespace {
+
+constexpr std::size_t kBufferBound = kMaxLineLength + kReceiveSize;
+constexpr const char* kHostNick = "Host";
+constexpr const char* kClientNick = "Remote Victim";
+
+int ThreadCount() {
+    int n = 0;
+    if (DIR* d = ::opendir("/proc/self/task")) {
+        while (const dirent* e = ::readdir(d))
+            if (e->d_name[0] != '.') ++n;
+        ::closedir(d);
+    }
+    return n;
+}
+
+// What the protocol shows, recorded from any thread.
+class RecordingView : public ProtocolView {
+public:
+    void AppendLog(const std::string& line) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        logs_.push_back(line);
+    }
+    void SetStatus(const std::string&) override {}
+    void SetBattlefieldResult(const std::string&) override {}
+    void SetBombResult(const std::string&) override {}
+    void ResetGameView() override {}
+
+    std::vector<std::string> Logs() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return logs_;
+    }
+    std::size_t Count(const std::string& line) const {
+        const auto logs = Logs();
+        return static_cast<std::size_t>(std::count(logs.begin(), logs.end(), line));
+    }
+    bool AnyContains(const std::string& part) const {
+        for (const auto& l : Logs())
+            if (l.find(part) != std::string::npos) return true;
+        return false;
+    }
+    // The log lines that start with prefix, in order.
+    std::vector<std::string> Starting(const std::string& prefix) const {
+        std::vector<std::string> out;
+        for (const auto& l : Logs())
+            if (l.rfind(prefix, 0) == 0) out.push_back(l);
+        return out;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> logs_;
+};
+
+// The host window's server and protocol, without the window.
+struct HostSide {
+    NetGameState state;
+    RecordingView view;
+    LineProtocol protocol{NetSide::Host, state, view};
+    LineServer server;
+    std::atomic<std::size_t> maxBuffered{0};
+    std::atomic<int> disconnects{0};
+
+    HostSide() {
+        server.SetDefaultPort(0);
+        server.OnConnect = [this](const ConnectionPtr& c) {
+            try {
+                protocol.HostHandshake(c, kHostNick, "Server of sadism");
+            } catch (...) {
+                Note(*c);
+                throw;
+            }
+        };
+        server.OnExecute = [this](const ConnectionPtr& c) {
+            try {
+                protocol.ReadPass(*c);
+            } catch (...) {
+                Note(*c);
+                throw;
+            }
+            Note(*c);
+        };
+        server.OnDisconnect = [this](const ConnectionPtr& c) {
+            protocol.ForgetPeer(c);
+            ++disconnects;
+        };
+        server.SetActive(true);
+    }
+    ~HostSide() {
+        if (server.Active()) server.SetActive(false);
+    }
+    int Port() const { return server.BoundPort(); }
+    // Runs on the connection thread, the buffer's only reader.
+    void Note(const LineConnection& c) {
+        const std::size_t now = c.BufferedBytes();
+        std::size_t seen = maxBuffered.load();
+        while (now > seen && !maxBuffered.compare_exchange_weak(seen, now)) {
+        }
+    }
+    bool WaitForDisconnects(int n) {
+        return WaitUntil([&] { return disconnects.load() >= n && !server.Serving(); });
+    }
+};
+
+// The client window's connection and protocol, polled by the test's thread.
+struct ClientSide {
+    NetGameState state;
+    RecordingView view;
+    LineProtocol protocol{NetSide::Client, state, view};
+    LineClient client;
+    int disconnects = 0;
+    int idleCalls = 0;
+    std::size_t maxBuffered = 0;
+
+    explicit ClientSide(int port) {
+        client.SetHost("127.0.0.1");
+        client.SetPort(port);
+        client.SetIdleHook([this] { ++idleCalls; });
+        client.OnConnected = [this] { protocol.ClientHandshake(client, kClientNick); };
+        client.OnDisconnected = [this] { ++disconnects; };
+    }
+    // One poll of the client window; false once the connection is gone.
+    bool Poll() {
+        try {
+            protocol.ReadPass(client);
+        } catch (const ConnectionClosedError&) {
+            return false;
+        }
+        maxBuffered = std::max(maxBuffered, client.BufferedBytes());
+        return client.Connected();
+    }
+    // Polls until pred holds or the connection ends.
+    bool PollUntil(const std::function<bool()>& pred) {
+        bool open = true;
+        return WaitUntil([&] { return pred() || !open; }, [&] { open = Poll(); }) && pred();
+    }
+};
+
+// A raw client that has done the host's handshake.
+RawSocket HandshakenPeer(int port, const std::string& nick) {
+    RawSocket s = RawSocket::Connect(port);
+    s.Send(nick + "\r\n");
+    const std::string got = s.ReceiveUntil("[server] Welcome, " + nick + "\r\n");
+    EXPECT_NE(got.find("[server] Welcome, " + nick), std::string::npos) << got;
+    return s;
+}
+
+// A raw host: accepts one client, answers its nickname, then runs `then`.
+class RawHost {
+public:
+    explicit RawHost(std::function<void(RawSocket&)> then) : then_(std::move(then)) {
+        thread_ = std::thread([this] {
+            try {
+                RawSocket s = listener_.Accept();
+                s.ReceiveUntil(std::string(kClientNick) + "\r\n");
+                then_(s);
+            } catch (const std::exception&) {
+                // The test's own checks tell what went wrong.
+            }
+        });
+    }
+    ~RawHost() { thread_.join(); }
+    int Port() const { return listener_.Port(); }
+
+private:
+    RawListener listener_;
+    std::function<void(RawSocket&)> then_;
+    std::thread thread_;
+};
+
+void ResetOnClose(const RawSocket& s) {
+    linger l{1, 0};
+    ::setsockopt(s.Fd(), SOL_SOCKET, SO_LINGER, &l, sizeof l);
+}
+
+const std::string kGreeting = std::string(kHostNick) + "\r\n[\xBB Server of sadism \xAB]\r\n[server] Welcome, " +
+                              kClientNick + "\r\n";
+
+class HostilePeers : public ::testing::Test {
+protected:
+    void SetUp() override { threadsBefore = ThreadCount(); }
+    // The next client gets the whole handshake and its position confirmed.
+    static void ExpectServedAgain(HostSide& host, const std::string& nick) {
+        RawSocket next = HandshakenPeer(host.Port(), nick);
+        next.Send("[100] [26] Victim\r\n");
+        EXPECT_NE(next.ReceiveUntil(kConfirmLine).find(kConfirmLine), std::string::npos);
+        auto lock = host.state.Lock();
+        EXPECT_EQ(host.state.opponentNick, nick);
+    }
+    void ExpectNoThreadLeft() { EXPECT_EQ(ThreadCount(), threadsBefore); }
+
+    int threadsBefore = 0;
+};
+
+TEST_F(HostilePeers, ResetInTheMiddleOfALine) {
+    {
+        HostSide host;
+        {
+            RawSocket peer = HandshakenPeer(host.Port(), "Evil");
+            peer.Send("[100] [2");
+            ResetOnClose(peer);
+        }
+        ASSERT_TRUE(host.WaitForDisconnects(1));
+        EXPECT_EQ(host.protocol.CurrentPeer(), nullptr);
+        EXPECT_FALSE(AllPositionsReceived(host.state));
+        EXPECT_FALSE(host.view.AnyContains("[100]")) << "half a line was taken for a line";
+        ExpectServedAgain(host, "Next");
+        host.server.SetActive(false);
+        EXPECT_LE(host.maxBuffered.load(), kBufferBound);
+    }
+    ExpectNoThreadLeft();
+
+    // The client side: its next read finds the reset, it notices once.
+    RawHost evil([](RawSocket& s) {
+        s.Send(kGreeting + "[100] [3");
+        ResetOnClose(s);
+    });
+    ClientSide side(evil.Port());
+    side.client.Connect(10000);
+    EXPECT_FALSE(side.PollUntil([] { return false; }));
+    EXPECT_FALSE(side.client.Connected());
+    EXPECT_EQ(side.disconnects, 1);
+    EXPECT_FALSE(side.view.AnyContains("[100]"));
+    EXPECT_THROW(side.client.ReadLn(5), ConnectionClosedError);
+}
+
+TEST_F(HostilePeers, HalfALineThenClose) {
+    {
+        HostSide host;
+        {
+            RawSocket peer = HandshakenPeer(host.Port(), "Half");
+            peer.Send("<Half> this line never ends");
+        }
+        ASSERT_TRUE(host.WaitForDisconnects(1));
+        EXPECT_FALSE(host.view.AnyContains("never ends"));
+        ExpectServedAgain(host, "Whole");
+        host.server.SetActive(false);
+    }
+    ExpectNoThreadLeft();
+
+    RawHost half([](RawSocket& s) { s.Send(kGreeting + "<Host> complete\r\n<Host> this one is not"); });
+    ClientSide side(half.Port());
+    side.client.Connect(10000);
+    EXPECT_FALSE(side.PollUntil([] { return false; }));
+    EXPECT_EQ(side.view.Count("<Host> complete"), 1u) << "a line that arrived before the close is read";
+    EXPECT_FALSE(side.view.AnyContains("is not"));
+    EXPECT_EQ(side.disconnects, 1);
+}
+
+TEST_F(HostilePeers, OneMebibyteLineIsSkippedOnceWithBoundedMemory) {
+    const std::string huge(1 << 20, 'x');
+    {
+        HostSide host;
+        RawSocket peer = HandshakenPeer(host.Port(), "Big");
+        peer.Send(huge + "\r\n[100] [26] Victim\r\n");
+        EXPECT_NE(peer.ReceiveUntil(kConfirmLine).find(kConfirmLine), std::string::npos);
+        EXPECT_EQ(host.view.Count(kLogLineTooLong), 1u);
+        EXPECT_FALSE(host.view.AnyContains("xxxx"));
+        // The connection goes on: the next lines are handled as usual.
+        peer.Send("<Big> still here\r\n");
+        EXPECT_TRUE(WaitUntil([&] { return host.view.Count("<Big> still here") == 1; }));
+        EXPECT_TRUE(host.server.Serving());
+        // The measure sees what waits in the buffer between two passes.
+        peer.Send("[100] [27] Vic");
+        EXPECT_TRUE(WaitUntil([&] { return host.maxBuffered.load() >= 14; }));
+        peer.Close();
+        ASSERT_TRUE(host.WaitForDisconnects(1));
+
+        // A 1 MiB nickname: the handshake fails, the peer is dropped, the next one is served.
+        RawSocket bigNick = RawSocket::Connect(host.Port());
+        try {
+            bigNick.Send(huge + "\r\n");
+        } catch (const std::runtime_error&) {
+            // The host may drop the peer before all of it has gone out.
+        }
+        bool eof = false;
+        bigNick.ReceiveUntil("", &eof);
+        EXPECT_TRUE(eof);
+        ASSERT_TRUE(host.WaitForDisconnects(2));
+        ExpectServedAgain(host, "Next");
+        host.server.SetActive(false);
+        EXPECT_LE(host.maxBuffered.load(), kBufferBound);
+    }
+    ExpectNoThreadLeft();
+
+    RawHost big([&](RawSocket& s) { s.Send(kGreeting + huge + "\r\n<Host> after\r\n"); });
+    ClientSide side(big.Port());
+    side.client.Connect(10000);
+    EXPECT_TRUE(side.PollUntil([&] { return side.view.Count("<Host> after") == 1; }));
+    EXPECT_EQ(side.view.Count(kLogLineTooLong), 1u);
+    EXPECT_LE(side.maxBuffered, kBufferBound);
+    EXPECT_TRUE(side.client.Connected());
+    side.client.Disconnect();
+}
+
+TEST_F(HostilePeers, OneMebibyteNicknameFailsTheClientsConnect) {
+    RawHost big([](RawSocket& s) { s.Send(std::string(1 << 20, 'n') + "\r\n"); });
+    ClientSide side(big.Port());
+    EXPECT_THROW(side.client.Connect(10000), LineTooLongError);
+    EXPECT_FALSE(side.client.Connected());
+    EXPECT_EQ(side.disconnects, 1);
+    EXPECT_TRUE(side.state.opponentNick.empty());
+}
+
+TEST_F(HostilePeers, PeerThatNeverSendsItsNickname) {
+    {
+        HostSide host;
+        {
+            RawSocket silent = RawSocket::Connect(host.Port());
+            // The host's own nickname comes while it waits for the peer's.
+            EXPECT_EQ(silent.ReceiveUntil("\r\n"), std::string(kHostNick) + "\r\n");
+            EXPECT_TRUE(host.server.Serving());
+        }
+        ASSERT_TRUE(host.WaitForDisconnects(1));
+        EXPECT_EQ(host.protocol.CurrentPeer(), nullptr);
+        EXPECT_FALSE(host.view.AnyContains("conn. w/"));
+        {
+            auto lock = host.state.Lock();
+            EXPECT_TRUE(host.state.opponentNick.empty());
+        }
+        ExpectServedAgain(host, "Talker");
+        host.server.SetActive(false);
+    }
+    ExpectNoThreadLeft();
+}
+
+TEST_F(HostilePeers, BurstOfConnectionsWhileAClientPlays) {
+    constexpr int kAttempts = 200;
+    constexpr int kChats = 100;
+    {
+        HostSide host;
+        ClientSide player(host.Port());
+        player.client.Connect(10000);
+        ASSERT_TRUE(WaitUntil([&] { return host.protocol.CurrentPeer() != nullptr; }));
+
+        // The host places a whole battlefield to send during the burst.
+        for (int cell = 26; cell <= 30; ++cell) CycleOwnCell(host.state, cell);
+        for (int cell = 46; cell <= 50; ++cell) {
+            CycleOwnCell(host.state, cell);
+            CycleOwnCell(host.state, cell);
+        }
+
+        std::vector<std::size_t> received(kAttempts, 0);
+        std::vector<bool> ended(kAttempts, false);
+        std::thread burst([&] {
+            std::vector<int> fds;
+            for (int i = 0; i < kAttempts; ++i) {
+                const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+                const sockaddr_in a = nettest::Loopback(host.Port());
+                ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);
+                fds.push_back(fd);
+            }
+            // Each is closed by the host; a refused or reset attempt ends as well.
+            // Every attempt sends one byte once connected: an attempt the kernel
+            // completed with a SYN cookie while the listen queue was full is
+            // otherwise never heard of again by either side.
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+            std::vector<bool> poked(kAttempts, false);
+            int open = kAttempts;
+            while (open > 0 && std::chrono::steady_clock::now() < deadline) {
+                std::vector<pollfd> p;
+                for (int i = 0; i < kAttempts; ++i)
+                    if (!ended[i]) p.push_back({fds[i], static_cast<short>(POLLIN | (poked[i] ? 0 : POLLOUT)), 0});
+                if (::poll(p.data(), p.size(), 50) <= 0) continue;
+                for (const pollfd& q : p) {
+                    if (q.revents == 0) continue;
+                    const auto i = static_cast<std::size_t>(std::find(fds.begin(), fds.end(), q.fd) - fds.begin());
+                    if ((q.revents & POLLOUT) && !poked[i]) {
+                        poked[i] = true;
+                        ::send(q.fd, "?", 1, MSG_NOSIGNAL);
+                    }
+                    if (!(q.revents & (POLLIN | POLLERR | POLLHUP))) continue;
+                    char buf[256];
+                    const ssize_t n = ::recv(q.fd, buf, sizeof buf, 0);
+                    if (n > 0) {
+                        received[i] += static_cast<std::size_t>(n);
+                    } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                        ended[i] = true;
+                        --open;
+                    }
+                }
+            }
+            for (int fd : fds) ::close(fd);
+        });
+        // The host's window thread: the battlefield and chat lines.
+        std::atomic<bool> sent{false};
+        std::thread hostWindow([&] {
+            const ConnectionPtr peer = host.protocol.CurrentPeer();
+            host.protocol.SendPositions(peer.get());
+            for (int i = 0; i < kChats; ++i) host.protocol.SendChat(peer.get(), kHostNick, "h" + std::to_string(i));
+            sent = true;
+        });
+        // The client window: polls, confirms, answers with chat lines.
+        for (int i = 0; i < kChats; ++i) player.protocol.SendChat(&player.client, kClientNick, "c" + std::to_string(i));
+        EXPECT_TRUE(player.PollUntil([&] {
+            return sent && player.view.Starting("<Host> ").size() == kChats && AllPositionsReceived(player.state);
+        }));
+        hostWindow.join();
+        burst.join();
+
+        for (int i = 0; i < kAttempts; ++i) {
+            EXPECT_TRUE(ended[i]) << "attempt " << i << " was never closed";
+            EXPECT_EQ(received[i], 0u) << "attempt " << i << " received bytes";
+        }
+        std::vector<std::string> hostLines, clientLines;
+        for (int i = 0; i < kChats; ++i) {
+            hostLines.push_back("<Host> h" + std::to_string(i));
+            clientLines.push_back(std::string("<") + kClientNick + "> c" + std::to_string(i));
+        }
+        EXPECT_EQ(player.view.Starting("<Host> "), hostLines);
+        EXPECT_TRUE(WaitUntil([&] { return host.view.Starting("<Remote").size() == kChats; }));
+        EXPECT_EQ(host.view.Starting("<Remote"), clientLines);
+        const std::vector<OpponentFigure> figures = OpponentFigures(player.state);
+        ASSERT_EQ(figures.size(), 10u);
+        EXPECT_EQ(figures[0].cell, 1);
+        EXPECT_EQ(figures[9].cell, 25);
+        EXPECT_TRUE(player.client.Connected());
+        EXPECT_EQ(host.disconnects.load(), 0);
+        player.client.Disconnect();
+        ASSERT_TRUE(host.WaitForDisconnects(1));
+        host.server.SetActive(false);
+        EXPECT_LE(host.maxBuffered.load(), kBufferBound);
+    }
+    ExpectNoThreadLeft();
+}
+
+// Sends bytes one at a time, 10 ms apart.
+void Trickle(const RawSocket& s, const std::string& bytes) {
+    for (char c : bytes) {
+        s.Send(std::string(1, c));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+TEST_F(HostilePeers, PeerWritingOneByteEveryTenMilliseconds) {
+    {
+        HostSide host;
+        RawSocket peer = RawSocket::Connect(host.Port());
+        Trickle(peer, "Slow\r\n[100] [26] Victim\r\n[200] [50] Dragon\r\n<Slow> hi\r\n");
+        const std::string got = peer.ReceiveUntil(std::string(kConfirmLine) + "\r\n" + kConfirmLine + "\r\n");
+        EXPECT_NE(got.find("[server] Welcome, Slow\r\n"), std::string::npos) << got;
+        EXPECT_TRUE(WaitUntil([&] { return host.view.Count("<Slow> hi") == 1; }));
+        const std::vector<OpponentFigure> figures = OpponentFigures(host.state);
+        ASSERT_EQ(figures.size(), 2u);
+        EXPECT_EQ(figures[0].cell, 1);
+        EXPECT_EQ(figures[1].cell, 25);
+        // Stopping in the middle of a trickled line ends the connection thread.
+        Trickle(peer, "[100] [2");
+        host.server.SetActive(false);
+        EXPECT_FALSE(host.server.Active());
+        EXPECT_LE(host.maxBuffered.load(), kBufferBound);
+    }
+    ExpectNoThreadLeft();
+
+    RawHost slow([](RawSocket& s) { Trickle(s, kGreeting + "[100] [30] Victim\r\n"); });
+    ClientSide side(slow.Port());
+    side.client.Connect(10000);
+    EXPECT_TRUE(side.PollUntil([&] { return OpponentFigures(side.state).size() == 1; }));
+    EXPECT_EQ(side.view.Count("[server] Welcome, Remote Victim"), 1u);
+    EXPECT_GT(side.idleCalls, 0) << "the window is given its events while it waits";
+    side.client.Disconnect();
+}
+
+}  // namespace
