@@ -62,6 +62,7 @@ public:
     // After MountTmpfs: takes the space that is left, so the next file with
     // content finds the disk full. Returns false if it never became full.
     bool FillUp() {
+        if (!mounted_) return false;  // never fill a real disk
         filler_ = path_ + "filler";
         const int fd = ::open(filler_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd < 0) return false;
