@@ -13,3 +13,5 @@ ctest --test-dir build-test --output-on-failure
 # The same tests under AddressSanitizer + UndefinedBehaviorSanitizer, and the
 # Qt-free core under ThreadSanitizer.
 bash scripts/sanitize.sh
+# Every fuzz target for about 20 s, two side by side.
+FUZZ_JOBS=2 bash scripts/fuzz.sh 20
