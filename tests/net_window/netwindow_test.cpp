@@ -1,6 +1,7 @@
 // The host and client windows playing against each other in one process over
 // real loopback sockets, driven through their controls. The client polls
 // faster than in the game; everything else runs at the game's pace.
+#include "support/wait.h"
 #include "game/application.h"
 #include "game/main.h"
 #include "net/multiclient.h"
@@ -38,16 +39,7 @@ const std::string R = kRaquo, L = kLaquo;
 std::string N(const std::string& text) { return "[" + R + " " + text + " " + L + "]"; }
 std::string ConnW(const std::string& nick) { return "[" + R + " conn. w/ \"" + nick + "\" " + L + "]"; }
 
-// Runs the event loop until pred holds; false after a generous limit.
-bool WaitFor(const std::function<bool()>& pred) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!pred()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
+using qxtest::WaitFor;
 
 std::string Text(const QLabel* l) { return qx::ToAnsi(l->text()); }
 std::string Picture(TNetWindow& w, int cell) { return w.Image[static_cast<std::size_t>(cell)]->PictureName().toStdString(); }

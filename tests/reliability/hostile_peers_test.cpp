@@ -375,44 +375,52 @@ TEST_F(HostilePeers, BurstOfConnectionsWhileAClientPlays) {
         std::vector<std::size_t> received(kAttempts, 0);
         std::vector<bool> ended(kAttempts, false);
         std::thread burst([&] {
-            std::vector<int> fds;
-            for (int i = 0; i < kAttempts; ++i) {
-                const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-                const sockaddr_in a = nettest::Loopback(host.Port());
-                ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);
-                fds.push_back(fd);
-            }
-            // Each is closed by the host; a refused or reset attempt ends as well.
-            // Every attempt sends one byte once connected: an attempt the kernel
-            // completed with a SYN cookie while the listen queue was full is
-            // otherwise never heard of again by either side.
+            // Waves of simultaneous attempts, each wave small enough for the
+            // listen queue: beyond it the kernel drops handshakes and leaves
+            // the retries to its own back-off (minutes), which says nothing
+            // about the game.
+            constexpr int kWave = LineServer::kListenQueue - 3;
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-            std::vector<bool> poked(kAttempts, false);
-            int open = kAttempts;
-            while (open > 0 && std::chrono::steady_clock::now() < deadline) {
-                std::vector<pollfd> p;
-                for (int i = 0; i < kAttempts; ++i)
-                    if (!ended[i]) p.push_back({fds[i], static_cast<short>(POLLIN | (poked[i] ? 0 : POLLOUT)), 0});
-                if (::poll(p.data(), p.size(), 50) <= 0) continue;
-                for (const pollfd& q : p) {
-                    if (q.revents == 0) continue;
-                    const auto i = static_cast<std::size_t>(std::find(fds.begin(), fds.end(), q.fd) - fds.begin());
-                    if ((q.revents & POLLOUT) && !poked[i]) {
-                        poked[i] = true;
-                        ::send(q.fd, "?", 1, MSG_NOSIGNAL);
-                    }
-                    if (!(q.revents & (POLLIN | POLLERR | POLLHUP))) continue;
-                    char buf[256];
-                    const ssize_t n = ::recv(q.fd, buf, sizeof buf, 0);
-                    if (n > 0) {
-                        received[i] += static_cast<std::size_t>(n);
-                    } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
-                        ended[i] = true;
-                        --open;
+            for (int first = 0; first < kAttempts; first += kWave) {
+                const int last = std::min(kAttempts, first + kWave);
+                std::vector<int> fds;
+                for (int i = first; i < last; ++i) {
+                    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+                    const sockaddr_in a = nettest::Loopback(host.Port());
+                    ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);
+                    fds.push_back(fd);
+                }
+                // Each is closed by the host; a refused or reset attempt ends as
+                // well. Every attempt sends one byte once connected, so that one
+                // still waiting in the queue is noticed when it is closed.
+                std::vector<bool> poked(fds.size(), false);
+                int open = last - first;
+                while (open > 0 && std::chrono::steady_clock::now() < deadline) {
+                    std::vector<pollfd> p;
+                    for (int i = first; i < last; ++i)
+                        if (!ended[i]) p.push_back({fds[i - first], static_cast<short>(POLLIN | (poked[i - first] ? 0 : POLLOUT)), 0});
+                    if (::poll(p.data(), p.size(), 50) <= 0) continue;
+                    for (const pollfd& q : p) {
+                        if (q.revents == 0) continue;
+                        const auto k = static_cast<std::size_t>(std::find(fds.begin(), fds.end(), q.fd) - fds.begin());
+                        const auto i = static_cast<std::size_t>(first) + k;
+                        if ((q.revents & POLLOUT) && !poked[k]) {
+                            poked[k] = true;
+                            ::send(q.fd, "?", 1, MSG_NOSIGNAL);
+                        }
+                        if (!(q.revents & (POLLIN | POLLERR | POLLHUP))) continue;
+                        char buf[256];
+                        const ssize_t n = ::recv(q.fd, buf, sizeof buf, 0);
+                        if (n > 0) {
+                            received[i] += static_cast<std::size_t>(n);
+                        } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                            ended[i] = true;
+                            --open;
+                        }
                     }
                 }
+                for (int fd : fds) ::close(fd);
             }
-            for (int fd : fds) ::close(fd);
         });
         // The host's window thread: the battlefield and chat lines.
         std::atomic<bool> sent{false};

@@ -3,6 +3,7 @@
 // player what was not saved), and the two network windows against hostile
 // peers (the window keeps processing its events, the log says what happened,
 // no thread is left once the server stops).
+#include "support/wait.h"
 #include "fault_folder.h"
 
 #include "game/application.h"
@@ -40,15 +41,7 @@ using reltest::FaultFolder;
 
 namespace {
 
-bool WaitFor(const std::function<bool()>& pred) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!pred()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
+using qxtest::WaitFor;
 
 void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
@@ -170,15 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, SessionOnFaultyFolder, ::testing::Values(Fault:
 // ---------------------------------------------------------------------------
 // The network windows against hostile peers
 
-int ThreadCount() {
-    int n = 0;
-    if (DIR* d = ::opendir("/proc/self/task")) {
-        while (const dirent* e = ::readdir(d))
-            if (e->d_name[0] != '.') ++n;
-        ::closedir(d);
-    }
-    return n;
-}
+using qxtest::ThreadCount;
 
 bool Logged(TNetWindow& w, const std::string& line) {
     const auto lines = w.LogLines();
