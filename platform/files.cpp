@@ -8,9 +8,7 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 namespace qx {
 
@@ -63,12 +61,26 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("Cannot open file \"" + path + "\". " + ErrnoText(errno));
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) throw FileError("Cannot read file \"" + path + "\"");
-    return ss.str();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw FileError("Cannot open file \"" + path + "\". " + ErrnoText(errno));
+    // Read errors count as failures too: a folder of that name, say, opens
+    // but must not read as an empty file.
+    std::string bytes;
+    char buf[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) {
+            bytes.append(buf, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            const int err = errno;
+            ::close(fd);
+            throw FileError("Cannot read file \"" + path + "\". " + ErrnoText(err));
+        }
+    }
+    ::close(fd);
+    return bytes;
 }
 
 std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(ReadFileBytes(path)); }

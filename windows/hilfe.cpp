@@ -6,11 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -28,31 +24,6 @@ constexpr char kDesignLine[] = "Loading help.txt, please wait...";
 bool Present(const char* path) {
     struct stat st {};
     return ::stat(path, &st) == 0;
-}
-
-// Reads the whole file; false with errno's text in `error` when it cannot be.
-bool ReadAll(const char* path, std::string& bytes, std::string& error) {
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    bytes.clear();
-    char buf[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n > 0) {
-            bytes.append(buf, static_cast<std::size_t>(n));
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            error = std::strerror(errno);
-            ::close(fd);
-            return false;
-        }
-    }
-    ::close(fd);
-    return true;
 }
 
 QString JoinLines(const std::vector<std::string>& lines) {
@@ -95,16 +66,18 @@ void THelp::FormCreate() {
         Memo1->appendPlainText(QStringLiteral("or unpack the zip-file with all included files."));
         return;
     }
-    std::string bytes, error;
-    if (!ReadAll(kHelpFile, bytes, error)) {
+    std::vector<std::string> lines;
+    try {
+        lines = qx::ReadLines(kHelpFile);
+    } catch (const qx::FileError& e) {
         // The viewer still comes up and says why it is empty.
         Memo1->appendPlainText(QString());
-        Memo1->appendPlainText(QStringLiteral("help.txt is there but could not be read (") +
-                               QString::fromLocal8Bit(error.c_str()) + QStringLiteral(")."));
+        Memo1->appendPlainText(QStringLiteral("help.txt is there but could not be read:"));
+        Memo1->appendPlainText(QString::fromLocal8Bit(e.what()));
         Memo1->appendPlainText(QStringLiteral("Please check that you may read the file."));
         return;
     }
-    Memo1->setPlainText(JoinLines(qx::SplitLines(bytes)));
+    Memo1->setPlainText(JoinLines(lines));
     Memo1->moveCursor(QTextCursor::Start);
 }
 

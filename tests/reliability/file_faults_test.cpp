@@ -220,6 +220,23 @@ TEST_F(FileFaults, ProgramFolderUnderARegularFile) {
     EXPECT_EQ(ReadAllSettings(SettingsPath()).serverName, "0");
 }
 
+// A folder opens like a file but cannot be read: that is a read failure
+// naming the file, not an empty file (nor a damaged savegame).
+TEST_F(FileFaults, AFolderWhereAFileBelongsIsAReadFailure) {
+    for (const GameFile& f : files) std::filesystem::create_directory(f.path());
+    for (const GameFile& f : files) {
+        SCOPED_TRACE(f.name);
+        try {
+            qx::ReadFileBytes(f.path());
+            ADD_FAILURE() << "read as a file";
+        } catch (const qx::FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(f.path()), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_THROW(ReadSlot(1, BlankRule::Loading), qx::FileError);
+    EXPECT_EQ(ReadAllSettings(SettingsPath()).name, "0");  // read as no file
+}
+
 TEST_F(FileFaults, ReadOnlySettingsFileIsStillUpdated) {
     // The store clears a file's read-only attribute before each save.
     WriteOldVersions();
