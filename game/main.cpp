@@ -76,13 +76,9 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     StatusBar1->addWidget(StatusPanel, 1);
     setStatusBar(StatusBar1);
 
-    Timer1 = new QTimer(this);
-    Timer2 = new QTimer(this);
-    Timer3 = new QTimer(this);
-    for (QTimer* t : {Timer1, Timer2, Timer3}) t->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
-    connect(Timer2, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer2Timer(); }); });
-    connect(Timer3, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer3Timer(); }); });
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 10, &THaupt::Timer1Timer);
+    Timer2 = qx::MakeTimer(this, QStringLiteral("Timer2"), 10, &THaupt::Timer2Timer);
+    Timer3 = qx::MakeTimer(this, QStringLiteral("Timer3"), 10, &THaupt::Timer3Timer);
 
     // Alpha blending is on with value 0 from creation: transparent until start-up lets it appear.
     alpha_.SetValue(0);
@@ -162,7 +158,7 @@ void THaupt::BuildGamePanels() {
                             false, bombColour_);
     BombIt->setFont(qx::VerdanaPx(13, true));
     SetBombButtonEnabled(false);
-    connect(BombIt, &QPushButton::clicked, this, [this] { qx::Guard([this] { BombItClick(); }); });
+    qx::ConnectHandler(BombIt, &QPushButton::clicked, this, &THaupt::BombItClick);
     Label1 = qx::MakeLabel(GamePanel, QStringLiteral("Label1"), QStringLiteral("Bombed Victims:"),
                            QRect(152, 54, 165, 14), qx::SansSerifPx(11), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     Label2 = qx::MakeLabel(GamePanel, QStringLiteral("Label2"), QStringLiteral("Bombed Dragons:"),
@@ -174,7 +170,7 @@ void THaupt::BuildGamePanels() {
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QString(), QRect(152, 112, 162, 34), true,
                                 qx::Picture(QStringLiteral(":/assets/reload.png")));
     RestartBut->setEnabled(false);
-    connect(RestartBut, &QPushButton::clicked, this, [this] { qx::Guard([this] { RestartButClick(); }); });
+    qx::ConnectHandler(RestartBut, &QPushButton::clicked, this, &THaupt::RestartButClick);
 
     InfoPanel2 = qx::MakePanel(GameMainPanel, QStringLiteral("InfoPanel2"), QRect(328, 64, 138, 156));
     FacePanel(InfoPanel2);
@@ -198,7 +194,7 @@ void THaupt::BuildMenu() {
     auto add = [this](QMenu* menu, const char* name, const QString& caption, const QIcon& ic, void (THaupt::*handler)()) {
         QAction* a = menu->addAction(ic, caption);
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, [this, handler] { qx::Guard([this, handler] { (this->*handler)(); }); });
+        qx::ConnectHandler(a, &QAction::triggered, this, handler);
         return a;
     };
     QMenuBar* bar = menuBar();

@@ -42,9 +42,7 @@ Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayo
     adresse->setText(QStringLiteral("localhost"));
     setTabOrder(nick, adresse);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kPollMs);
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), kPollMs, &Tqx_client::Timer1Timer);
 
     client.SetPort(LineClient::kDefaultPort);
     client.SetReadTimeout(kProtocolReadMs);
@@ -52,18 +50,14 @@ Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayo
     client.OnConnected = [this] { clientConnected(); };
     client.OnDisconnected = [this] { clientDisconnected(); };
 
-    auto guarded = [this](void (Tqx_client::*handler)()) {
-        return [this, handler] { qx::Guard([this, handler] { (this->*handler)(); }); };
-    };
-    connect(nick, &QLineEdit::textChanged, this, guarded(&Tqx_client::nickChange));
-    connect(adresse, &QLineEdit::textChanged, this, guarded(&Tqx_client::adresseChange));
-    connect(start, &QPushButton::clicked, this, guarded(&Tqx_client::startClick));
-    connect(stop, &QPushButton::clicked, this, guarded(&Tqx_client::stopClick));
-    connect(sendit, &QPushButton::clicked, this, guarded(&Tqx_client::senditClick));
-    connect(BombIt, &QPushButton::clicked, this, guarded(&Tqx_client::BombItClick));
-    connect(send, &QPushButton::clicked, this, guarded(&Tqx_client::sendClick));
+    qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_client::nickChange);
+    qx::ConnectHandler(adresse, &QLineEdit::textChanged, this, &Tqx_client::adresseChange);
+    qx::ConnectHandler(start, &QPushButton::clicked, this, &Tqx_client::startClick);
+    qx::ConnectHandler(stop, &QPushButton::clicked, this, &Tqx_client::stopClick);
+    qx::ConnectHandler(sendit, &QPushButton::clicked, this, &Tqx_client::senditClick);
+    qx::ConnectHandler(BombIt, &QPushButton::clicked, this, &Tqx_client::BombItClick);
+    qx::ConnectHandler(send, &QPushButton::clicked, this, &Tqx_client::sendClick);
     connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
-    connect(Timer1, &QTimer::timeout, this, guarded(&Tqx_client::Timer1Timer));
 
     FinishButtons();
     qx::Guard([this] { FormCreate(); });

@@ -42,17 +42,14 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
     server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
     server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
 
-    auto guarded = [this](void (Tqx_host::*handler)()) {
-        return [this, handler] { qx::Guard([this, handler] { (this->*handler)(); }); };
-    };
-    connect(nick, &QLineEdit::textChanged, this, guarded(&Tqx_host::nickChange));
-    connect(servername, &QLineEdit::textChanged, this, guarded(&Tqx_host::servernameChange));
-    connect(start, &QPushButton::clicked, this, guarded(&Tqx_host::startClick));
-    connect(stop, &QPushButton::clicked, this, guarded(&Tqx_host::stopClick));
-    connect(sendit, &QPushButton::clicked, this, guarded(&Tqx_host::senditClick));
-    connect(BombIt, &QPushButton::clicked, this, guarded(&Tqx_host::BombItClick));
-    connect(RestartBut, &QPushButton::clicked, this, guarded(&Tqx_host::RestartButClick));
-    connect(send, &QPushButton::clicked, this, guarded(&Tqx_host::sendClick));
+    qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_host::nickChange);
+    qx::ConnectHandler(servername, &QLineEdit::textChanged, this, &Tqx_host::servernameChange);
+    qx::ConnectHandler(start, &QPushButton::clicked, this, &Tqx_host::startClick);
+    qx::ConnectHandler(stop, &QPushButton::clicked, this, &Tqx_host::stopClick);
+    qx::ConnectHandler(sendit, &QPushButton::clicked, this, &Tqx_host::senditClick);
+    qx::ConnectHandler(BombIt, &QPushButton::clicked, this, &Tqx_host::BombItClick);
+    qx::ConnectHandler(RestartBut, &QPushButton::clicked, this, &Tqx_host::RestartButClick);
+    qx::ConnectHandler(send, &QPushButton::clicked, this, &Tqx_host::sendClick);
     connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
 
     FinishButtons();

@@ -2,6 +2,8 @@
 // control gets its component name as objectName, so tests find it by name.
 #pragma once
 
+#include "platform/dialogs.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QFrame>
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
 
 namespace qx {
 
@@ -61,5 +64,23 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& cap
 
 // Small icons drawn for flat buttons (":/assets/icons/<name>.png").
 QPixmap ButtonIcon(const QString& name);
+
+// Connects a signal to a window's handler (a member function without
+// arguments), run inside Guard() like every handler.
+template <class Sender, class Signal, class Window, class Handler>
+void ConnectHandler(Sender* sender, Signal signal, Window* window, Handler handler) {
+    QObject::connect(sender, signal, window, [window, handler] { Guard([&] { (window->*handler)(); }); });
+}
+
+// A stopped timer of a window, named like its component; each tick runs
+// `tick` guarded.
+template <class Window, class Handler>
+QTimer* MakeTimer(Window* window, const QString& name, int intervalMs, Handler tick) {
+    auto* timer = new QTimer(window);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    ConnectHandler(timer, &QTimer::timeout, window, tick);
+    return timer;
+}
 
 }  // namespace qx

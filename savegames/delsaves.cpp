@@ -29,12 +29,13 @@ TDelMenu::TDelMenu(QWidget* parent) : QDialog(parent) {
     }
     BitBtn[4] = qx::MakeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("close"), QRect(8, 150, 100, 26), false);
     FaceButton(BitBtn[4]);
-    connect(BitBtn[1], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn1Click(); }); });
-    connect(BitBtn[2], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn2Click(); }); });
-    connect(BitBtn[3], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn3Click(); }); });
-    connect(BitBtn[4], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn4Click(); }); });
+    qx::ConnectHandler(BitBtn[1], &QPushButton::clicked, this, &TDelMenu::BitBtn1Click);
+    qx::ConnectHandler(BitBtn[2], &QPushButton::clicked, this, &TDelMenu::BitBtn2Click);
+    qx::ConnectHandler(BitBtn[3], &QPushButton::clicked, this, &TDelMenu::BitBtn3Click);
+    qx::ConnectHandler(BitBtn[4], &QPushButton::clicked, this, &TDelMenu::BitBtn4Click);
 
-    Timer1 = MakeFillTimer(this);
+    // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TDelMenu::Timer1Timer);
 
     FormCreate();
 }

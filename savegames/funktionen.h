@@ -3,7 +3,6 @@
 // window to play before a loaded game is applied.
 #pragma once
 
-#include "platform/dialogs.h"
 #include "savegames/slotfile.h"
 
 #include <QColor>
@@ -52,17 +51,6 @@ void FaceButton(QPushButton* button);
 void PreviewSlot(TSpeicherMenu& dialog, int n);
 void PreviewSlot(TLadenMenu& dialog, int n);
 void PreviewSlot(TDelMenu& dialog, int n);
-
-// The 1 ms fill timer of a slot dialog, disabled at first: whoever opens the
-// dialog enables it, and its tick previews the three slots once.
-template <class Dialog>
-QTimer* MakeFillTimer(Dialog* dialog) {
-    auto* timer = new QTimer(dialog);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(1);
-    QObject::connect(timer, &QTimer::timeout, dialog, [dialog] { qx::Guard([dialog] { dialog->Timer1Timer(); }); });
-    return timer;
-}
 
 // The fill timer's tick: stop, then preview slots 1, 2 and 3 in this order.
 template <class Dialog>

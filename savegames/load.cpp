@@ -26,12 +26,13 @@ TLadenMenu::TLadenMenu(QWidget* parent) : QDialog(parent) {
     SpeedButton[4] = qx::MakeButton(this, QStringLiteral("SpeedButton4"), QStringLiteral("close"),
                                     QRect(8, 152, 100, 26), false);
     FaceButton(SpeedButton[4]);
-    connect(SpeedButton[1], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn1Click(); }); });
-    connect(SpeedButton[2], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn2Click(); }); });
-    connect(SpeedButton[3], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn3Click(); }); });
-    connect(SpeedButton[4], &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton4Click(); }); });
+    qx::ConnectHandler(SpeedButton[1], &QPushButton::clicked, this, &TLadenMenu::BitBtn1Click);
+    qx::ConnectHandler(SpeedButton[2], &QPushButton::clicked, this, &TLadenMenu::BitBtn2Click);
+    qx::ConnectHandler(SpeedButton[3], &QPushButton::clicked, this, &TLadenMenu::BitBtn3Click);
+    qx::ConnectHandler(SpeedButton[4], &QPushButton::clicked, this, &TLadenMenu::SpeedButton4Click);
 
-    Timer1 = MakeFillTimer(this);
+    // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TLadenMenu::Timer1Timer);
 
     FormCreate();
 }

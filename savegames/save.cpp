@@ -24,10 +24,10 @@ TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
     SpeedButton[4] = qx::MakeButton(this, QStringLiteral("SpeedButton4"), QStringLiteral("close"),
                                     QRect(8, 152, 100, 26), false);
     FaceButton(SpeedButton[4]);
-    connect(SpeedButton[1], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn1Click(); }); });
-    connect(SpeedButton[2], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn2Click(); }); });
-    connect(SpeedButton[3], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn3Click(); }); });
-    connect(SpeedButton[4], &QPushButton::clicked, this, [this] { qx::Guard([this] { BitBtn4Click(); }); });
+    qx::ConnectHandler(SpeedButton[1], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn1Click);
+    qx::ConnectHandler(SpeedButton[2], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn2Click);
+    qx::ConnectHandler(SpeedButton[3], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn3Click);
+    qx::ConnectHandler(SpeedButton[4], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn4Click);
 
     Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("current price for saving: $"),
                            QRect(172, 155, 248, 20), qx::VerdanaPx(11, true), Qt::white,
@@ -35,7 +35,8 @@ TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
 
-    Timer1 = MakeFillTimer(this);
+    // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TSpeicherMenu::Timer1Timer);
 
     FormCreate();
 }

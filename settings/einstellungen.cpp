@@ -117,9 +117,9 @@ TSetup::TSetup(QWidget* parent) : QDialog(parent) {
     setTabOrder(CheckBox2, Servername);
     setTabOrder(Servername, Multiname);
 
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton1Click(); }); });
-    connect(SpeedButton2, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton2Click(); }); });
-    connect(SpeedButton3, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton3Click(); }); });
+    qx::ConnectHandler(SpeedButton1, &QPushButton::clicked, this, &TSetup::SpeedButton1Click);
+    qx::ConnectHandler(SpeedButton2, &QPushButton::clicked, this, &TSetup::SpeedButton2Click);
+    qx::ConnectHandler(SpeedButton3, &QPushButton::clicked, this, &TSetup::SpeedButton3Click);
 
     qx::Guard([this] { FormCreate(); });
 }

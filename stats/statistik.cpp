@@ -95,12 +95,9 @@ Tstat::Tstat(QWidget* parent) : QDialog(parent) {
               {WonL, kRightEdge, &PlayerStatistics::moneyWon},
               {LostL, kRightEdge, &PlayerStatistics::moneyLost}}};
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 100, &Tstat::Timer1Timer);
     Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
-    connect(this, &QDialog::finished, this, [this] { qx::Guard([this] { FormClose(); }); });
+    qx::ConnectHandler(this, &QDialog::finished, this, &Tstat::FormClose);
 
     qx::Guard([this] { FormCreate(); });
 }

@@ -82,14 +82,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     SpeedButton1 = BarButton(Panel3, "SpeedButton1", QString::fromLatin1(kAuthorButtonCaption),
                              QRect(280, 2, 177, 25), "web");
     SpeedButton1->setToolTip(QString::fromLatin1(kAuthorSiteUrl));
-    connect(SpeedButton3, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton3Click(); }); });
-    connect(SpeedButton2, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton2Click(); }); });
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton1Click(); }); });
+    qx::ConnectHandler(SpeedButton3, &QPushButton::clicked, this, &TAboutBox::SpeedButton3Click);
+    qx::ConnectHandler(SpeedButton2, &QPushButton::clicked, this, &TAboutBox::SpeedButton2Click);
+    qx::ConnectHandler(SpeedButton1, &QPushButton::clicked, this, &TAboutBox::SpeedButton1Click);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 50, &TAboutBox::Timer1Timer);
 
     qx::Guard([this] { FormCreate(); });
 }

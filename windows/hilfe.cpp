@@ -50,7 +50,7 @@ THelp::THelp(QWidget* parent) : QDialog(parent) {
     SpeedButton1->setFont(qx::VerdanaPt(8, true));
     qx::SetColours(SpeedButton1, Qt::white);
     SpeedButton1->setAutoDefault(false);
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { qx::Guard([this] { SpeedButton1Click(); }); });
+    qx::ConnectHandler(SpeedButton1, &QPushButton::clicked, this, &THelp::SpeedButton1Click);
 
     qx::Guard([this] { FormCreate(); });
 }

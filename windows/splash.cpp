@@ -2,6 +2,7 @@
 
 #include "game/application.h"
 #include "game/main.h"
+#include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "settings/settingsfile.h"
@@ -21,10 +22,7 @@ TSplashScr::TSplashScr(QWidget* parent) : QDialog(parent) {
     Image1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Image1->setPixmap(qx::JpegResource(QStringLiteral(":/assets/logo.jpg")));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { qx::Guard([this] { Timer1Timer(); }); });
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1000, &TSplashScr::Timer1Timer);
 
     qx::Guard([this] { FormCreate(); });
 }
