@@ -44,6 +44,14 @@ void FacePanel(QFrame* panel) {
 }
 
 const QColor kWindowText = Qt::black;
+
+// Windows that fill or animate themselves by their Timer1 start it as they open.
+template <class Window>
+void OpenWithTimer(Window* window) {
+    if (!window) return;
+    window->Timer1->start();
+    qx::ShowModal(window);
+}
 }  // namespace
 
 THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
@@ -506,8 +514,7 @@ void THaupt::Timer3Timer() {
     Timer3->stop();
     // The splash screen takes over and hands on to the fade-in when it ends.
     if (SplashScr) {
-        SplashScr->Timer1->start();
-        qx::ShowModal(SplashScr);
+        OpenWithTimer(SplashScr);
         return;
     }
     if (IsOn(fadeSwitch_))
@@ -562,30 +569,13 @@ void THaupt::closeEvent(QCloseEvent* event) {
 void THaupt::Beenden1Click() { close(); }
 
 // Entries whose windows are added with their own modules.
-void THaupt::PlayerStat1Click() {
-    if (!stat) return;
-    stat->Timer1->start();
-    qx::ShowModal(stat);
-}
+void THaupt::PlayerStat1Click() { OpenWithTimer(stat); }
 void THaupt::Konfiguration1Click() {
-    if (!Setup) return;
-    qx::ShowModal(Setup);
+    if (Setup) qx::ShowModal(Setup);
 }
-void THaupt::Spielladen1Click() {
-    if (!LadenMenu) return;
-    LadenMenu->Timer1->start();
-    qx::ShowModal(LadenMenu);
-}
-void THaupt::Spielsichern1Click() {
-    if (!SpeicherMenu) return;
-    SpeicherMenu->Timer1->start();
-    qx::ShowModal(SpeicherMenu);
-}
-void THaupt::managesavnes1Click() {
-    if (!DelMenu) return;
-    DelMenu->Timer1->start();
-    qx::ShowModal(DelMenu);
-}
+void THaupt::Spielladen1Click() { OpenWithTimer(LadenMenu); }
+void THaupt::Spielsichern1Click() { OpenWithTimer(SpeicherMenu); }
+void THaupt::managesavnes1Click() { OpenWithTimer(DelMenu); }
 void THaupt::Spielbeitreten1Click() {
     if (!qx_host || !Setup) return;
     qx_host->nick->setText(qx::FromAnsi(Setup->MultiName()));
@@ -602,11 +592,6 @@ void THaupt::Anleitung1Click() {
 }
 void THaupt::Zentrafellcom1Click() { qx::ShellOpen(kMakerSiteUrl); }
 void THaupt::QXHomepage1Click() { qx::ShellOpen(kAuthorSiteUrl); }
-void THaupt::ber1Click() {
-    if (!AboutBox) return;
-    // The credits start scrolling as the box opens.
-    AboutBox->Timer1->start();
-    qx::ShowModal(AboutBox);
-}
+void THaupt::ber1Click() { OpenWithTimer(AboutBox); }
 
 }  // namespace quorvex
