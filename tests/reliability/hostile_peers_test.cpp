@@ -9,10 +9,10 @@
 #include "net/lineprotocol.h"
 #include "net/linetransport.h"
 #include "net/net_support.h"
+#include "support/threads.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <fcntl.h>
 
 #include <algorithm>
@@ -24,22 +24,13 @@ using namespace quorvex;
 using nettest::RawListener;
 using nettest::RawSocket;
 using nettest::WaitUntil;
+using qxtest::ThreadCount;
 
 namespace {
 
 constexpr std::size_t kBufferBound = kMaxLineLength + kReceiveSize;
 constexpr const char* kHostNick = "Host";
 constexpr const char* kClientNick = "Remote Victim";
-
-int ThreadCount() {
-    int n = 0;
-    if (DIR* d = ::opendir("/proc/self/task")) {
-        while (const dirent* e = ::readdir(d))
-            if (e->d_name[0] != '.') ++n;
-        ::closedir(d);
-    }
-    return n;
-}
 
 // What the protocol shows, recorded from any thread.
 class RecordingView : public ProtocolView {

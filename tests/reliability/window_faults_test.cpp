@@ -3,6 +3,7 @@
 // player what was not saved), and the two network windows against hostile
 // peers (the window keeps processing its events, the log says what happened,
 // no thread is left once the server stops).
+#include "support/threads.h"
 #include "support/wait.h"
 #include "fault_folder.h"
 
@@ -28,7 +29,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 
 #include <chrono>
 #include <functional>

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <dirent.h>
 
 #include <chrono>
 #include <functional>
@@ -20,17 +19,6 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 60000) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
-}
-
-// Threads of this process (entries of /proc/self/task).
-inline int ThreadCount() {
-    int n = 0;
-    if (DIR* d = ::opendir("/proc/self/task")) {
-        while (const dirent* e = ::readdir(d))
-            if (e->d_name[0] != '.') ++n;
-        ::closedir(d);
-    }
-    return n;
 }
 
 }  // namespace qxtest
