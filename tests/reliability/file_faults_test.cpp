@@ -106,6 +106,30 @@ protected:
         EXPECT_EQ(ReadAllSettings(SettingsPath()).name, "Anna");
     }
 
+    // Every write is refused (naming `reason` where the error is shown), and
+    // nothing is lost: the start-up steps only read (what the store only read
+    // it leaves as it was, even when its release cannot save), the old files
+    // and no others are there, the slots still load.
+    void ExpectEveryWriteRefusedAndNothingLost(const std::vector<std::string>& old,
+                                               const std::vector<std::string>& names, const std::string& reason = {}) {
+        for (const GameFile& f : files) {
+            SCOPED_TRACE(f.name);
+            const std::string error = ExpectRefused(f);
+            if (!error.empty() && !reason.empty()) {
+                EXPECT_NE(error.find(reason), std::string::npos) << error;
+            }
+        }
+        EnsureSettingsFile(SettingsPath());
+        EXPECT_EQ(ReadStartupSettings(SettingsPath()).name, "Anna");
+        ExpectUnchanged(old);
+        EXPECT_EQ(folder.Names(), names);
+        ExpectOldSlotsLoad();
+    }
+    // Once the fault is gone, every file is written again.
+    void ExpectEveryWriteGoesThrough() {
+        for (const GameFile& f : files) EXPECT_TRUE(f.write(true)) << f.name;
+    }
+
     qxtest::TempDir dir;
     FaultFolder folder{dir.Folder()};
     const std::vector<GameFile> files = AllGameFiles();
@@ -129,8 +153,7 @@ TEST_F(FileFaults, FullDiskAtChosenBytesKeepsEveryPreviousFile) {
         }
     }
     ExpectOldSlotsLoad();
-    // With space again every file is written as usual.
-    for (const GameFile& f : files) EXPECT_TRUE(f.write(true)) << f.name;
+    ExpectEveryWriteGoesThrough();
     EXPECT_EQ(ReadAllSettings(SettingsPath()).name, "Bert");
     EXPECT_EQ(ReadSlot(2, BlankRule::Loading).name, "Bert");
 }
@@ -155,20 +178,9 @@ TEST_F(FileFaults, RealFullTmpfsKeepsEveryPreviousFile) {
     const std::vector<std::string> old = WriteOldVersions();
     const std::vector<std::string> names = folder.Names();
     ASSERT_TRUE(folder.FillUp());
-    for (const GameFile& f : files) {
-        SCOPED_TRACE(f.name);
-        const std::string error = ExpectRefused(f);
-        if (!error.empty()) {
-                EXPECT_NE(error.find("No space left"), std::string::npos) << error;
-            }
-    }
-    // What the store only read it leaves as it was, even when its release cannot save.
-    EXPECT_EQ(ReadStartupSettings(SettingsPath()).name, "Anna");
-    ExpectUnchanged(old);
-    EXPECT_EQ(folder.Names(), names);
-    ExpectOldSlotsLoad();
+    ExpectEveryWriteRefusedAndNothingLost(old, names, "No space left");
     folder.Drain();
-    for (const GameFile& f : files) EXPECT_TRUE(f.write(true)) << f.name;
+    ExpectEveryWriteGoesThrough();
 }
 
 TEST_F(FileFaults, ReadOnlyFolderRefusesEveryWriteAndKeepsTheFiles) {
@@ -178,18 +190,9 @@ TEST_F(FileFaults, ReadOnlyFolderRefusesEveryWriteAndKeepsTheFiles) {
     const std::vector<std::string> old = WriteOldVersions();
     const std::vector<std::string> names = folder.Names();
     if (!folder.MakeReadOnly()) GTEST_SKIP() << "no way to make a folder read-only for this process";
-    for (const GameFile& f : files) {
-        SCOPED_TRACE(f.name);
-        ExpectRefused(f);
-    }
-    // The start-up steps only read: nothing fails, nothing changes.
-    EnsureSettingsFile(SettingsPath());
-    EXPECT_EQ(ReadStartupSettings(SettingsPath()).name, "Anna");
-    ExpectUnchanged(old);
-    EXPECT_EQ(folder.Names(), names);
-    ExpectOldSlotsLoad();
+    ExpectEveryWriteRefusedAndNothingLost(old, names);
     folder.MakeWritable();
-    for (const GameFile& f : files) EXPECT_TRUE(f.write(true)) << f.name;
+    ExpectEveryWriteGoesThrough();
 }
 
 TEST_F(FileFaults, ReadOnlyFolderWithoutSettingsStartsOnDefaults) {
