@@ -192,18 +192,16 @@ void Bomb(QPainter& p, const QColor& body, const QColor& outline, const QColor& 
 }
 
 void Buttons() {
-    QImage colour = Canvas(32, 32);
-    {
-        QPainter p(&colour);
-        Bomb(p, QColor(250, 210, 30), QColor(110, 60, 20), QColor(255, 120, 0), 1.0);
-    }
-    Save(colour, "bomb.png");
-    QImage grey = Canvas(32, 32);
-    {
-        QPainter p(&grey);
-        Bomb(p, QColor(190, 190, 190), QColor(120, 120, 120), QColor(150, 150, 150), 1.0);
-    }
-    Save(grey, "bomb_grey.png");
+    const auto bombButton = [](const QColor& body, const QColor& outline, const QColor& spark, const QString& name) {
+        QImage img = Canvas(32, 32);
+        {
+            QPainter p(&img);
+            Bomb(p, body, outline, spark, 1.0);
+        }
+        Save(img, name);
+    };
+    bombButton(QColor(250, 210, 30), QColor(110, 60, 20), QColor(255, 120, 0), "bomb.png");
+    bombButton(QColor(190, 190, 190), QColor(120, 120, 120), QColor(150, 150, 150), "bomb_grey.png");
 
     QImage reload = Canvas(100, 25, Qt::white);
     {
@@ -218,6 +216,17 @@ void Buttons() {
         p.drawText(QRect(0, 0, 100, 25), Qt::AlignCenter, "Reload");
     }
     Save(reload, "reload.png");
+}
+
+// A straight arrow of an icon: the shaft, then two barbs that reach `barb`
+// back from the head and as far out to either side.
+void Arrow(QPainter& p, QPointF tail, QPointF head, qreal barb) {
+    const QLineF shaft(tail, head);
+    const QPointF along = (head - tail) / shaft.length();
+    const QPointF across(-along.y(), along.x());
+    p.drawLine(shaft);
+    p.drawLine(head - (along + across) * barb, head);
+    p.drawLine(head - (along - across) * barb, head);
 }
 
 // 16 by 16 icons.
@@ -263,9 +272,7 @@ void Icons() {
         p.setBrush(QColor(190, 130, 70));
         p.drawRect(QRectF(2.5, 1.5, 7, 13));
         p.setPen(Pen(QColor(200, 30, 30), 1.8));
-        p.drawLine(QPointF(7, 8), QPointF(14.5, 8));
-        p.drawLine(QPointF(11.5, 5), QPointF(14.5, 8));
-        p.drawLine(QPointF(11.5, 11), QPointF(14.5, 8));
+        Arrow(p, QPointF(7, 8), QPointF(14.5, 8), 3);
     });
     Icon("newgame", [&](QPainter& p) {
         QPolygonF star;
@@ -284,9 +291,7 @@ void Icons() {
         p.drawPolygon(QPolygonF({QPointF(1.5, 4), QPointF(6, 4), QPointF(7.5, 5.5), QPointF(14.5, 5.5),
                                  QPointF(14.5, 14), QPointF(1.5, 14)}));
         p.setPen(Pen(QColor(30, 130, 30), 1.8));
-        p.drawLine(QPointF(8, 12.5), QPointF(8, 7.5));
-        p.drawLine(QPointF(5.5, 10), QPointF(8, 7.5));
-        p.drawLine(QPointF(10.5, 10), QPointF(8, 7.5));
+        Arrow(p, QPointF(8, 12.5), QPointF(8, 7.5), 2.5);
     });
     Icon("save", [&](QPainter& p) {
         p.setPen(Pen(QColor(20, 40, 90), 1));
@@ -318,9 +323,7 @@ void Icons() {
         p.setBrush(QColor(150, 150, 170));
         p.drawRect(QRectF(8.5, 2.5, 6, 11));
         p.setPen(Pen(QColor(30, 120, 220), 2));
-        p.drawLine(QPointF(1.5, 8), QPointF(10, 8));
-        p.drawLine(QPointF(7, 5), QPointF(10, 8));
-        p.drawLine(QPointF(7, 11), QPointF(10, 8));
+        Arrow(p, QPointF(1.5, 8), QPointF(10, 8), 3);
     });
     Icon("help", [&](QPainter& p) {
         p.setPen(Pen(QColor(20, 60, 160), 1));
