@@ -7,6 +7,7 @@
 #include "platform/ansi.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/installation.h"
 #include "savegames/delsaves.h"
 #include "savegames/load.h"
 #include "savegames/save.h"
@@ -262,7 +263,11 @@ void THaupt::FormCreate() {
     game.streakFlags.Clear();
     // 3: centre.
     qx::CentreOnScreen(this);
-    // 4: the program folder is fixed once (tests set it beforehand).
+    // 4: the program folder is fixed once (tests set it beforehand). An
+    // installed copy makes the player's own folder on its first start; if it
+    // cannot, the game still runs and the player knows nothing will be kept.
+    if (const auto why = qx::PrepareProgramFolder())
+        qx::ShowMessage("Your settings, statistics and savegames cannot be kept.\n" + *why, this);
     const std::string settingsPath = SettingsPath();
     // 5.
     game.markCount = 0;

@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/installation.h"
 
 #include <sys/stat.h>
 
@@ -24,6 +25,14 @@ constexpr char kDesignLine[] = "Loading help.txt, please wait...";
 bool Present(const char* path) {
     struct stat st {};
     return ::stat(path, &st) == 0;
+}
+
+// The working folder's help.txt first, as always; an installed copy started
+// anywhere else shows the help text installed with it.
+std::string HelpFile() {
+    if (Present(kHelpFile)) return kHelpFile;
+    const std::string installed = qx::InstalledHelpFile(qx::ExecutableFolder());
+    return installed.empty() ? std::string(kHelpFile) : installed;
 }
 
 QString JoinLines(const std::vector<std::string>& lines) {
@@ -59,7 +68,8 @@ THelp::~THelp() = default;
 
 void THelp::FormCreate() {
     qx::CentreOnScreen(this);
-    if (!Present(kHelpFile)) {
+    const std::string file = HelpFile();
+    if (!Present(file.c_str())) {
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
         Memo1->appendPlainText(QStringLiteral("Please obtain an original copy of Quorvex_v13.zip,"));
@@ -68,7 +78,7 @@ void THelp::FormCreate() {
     }
     std::vector<std::string> lines;
     try {
-        lines = qx::ReadLines(kHelpFile);
+        lines = qx::ReadLines(file);
     } catch (const qx::FileError& e) {
         // The viewer still comes up and says why it is empty.
         Memo1->appendPlainText(QString());
