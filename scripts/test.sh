@@ -9,6 +9,11 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
 # The installed desktop entry and AppStream metadata must validate.
 bash scripts/check-desktop.sh build-test
+# The Debian package: built, lintian-clean, installed, played by a throwaway
+# user whose files land in their own folder, purged without a trace.
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo bash scripts/check-package.sh build-test
 ctest --test-dir build-test --output-on-failure
 # The same tests under AddressSanitizer + UndefinedBehaviorSanitizer, and the
 # Qt-free core under ThreadSanitizer.
