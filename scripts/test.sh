@@ -14,7 +14,9 @@ bash scripts/check-desktop.sh build-test
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 $sudo bash scripts/check-package.sh build-test
-ctest --test-dir build-test --output-on-failure
+# Every test case is its own entry; most of them wait on sockets and timers,
+# so more run side by side than there are cores.
+ctest --test-dir build-test --output-on-failure -j "${CTEST_JOBS:-8}"
 # The same tests under AddressSanitizer + UndefinedBehaviorSanitizer, and the
 # Qt-free core under ThreadSanitizer.
 bash scripts/sanitize.sh
