@@ -81,9 +81,11 @@ std::optional<std::string> PrepareProgramFolder() {
     return CreateFolder(folder);
 }
 
-std::string InstalledHelpFile(const std::string& executableFolder) {
-    if (!IsInstalledCopy(executableFolder)) return {};
-    return InstalledDataFolderFrom(executableFolder) + "help.txt";
+std::string HelpFileFor(const std::string& executableFolder) {
+    static constexpr char kHelpFile[] = "help.txt";
+    struct stat st {};
+    if (::stat(kHelpFile, &st) == 0 || !IsInstalledCopy(executableFolder)) return kHelpFile;
+    return InstalledDataFolderFrom(executableFolder) + kHelpFile;
 }
 
 }  // namespace qx

@@ -41,8 +41,10 @@ std::optional<std::string> CreateFolder(const std::string& folder);
 // start). Returns the reason for the player when it cannot.
 std::optional<std::string> PrepareProgramFolder();
 
-// The installed help text, for an installed copy started in a folder without
-// a help.txt of its own; empty for any other copy.
-std::string InstalledHelpFile(const std::string& executableFolder);
+// The help text to show: "help.txt" in the working folder when anything of
+// that name is there (so an unreadable one is reported as such); otherwise,
+// for an installed copy, the help text installed with it; otherwise the bare
+// name again, which the viewer reports as missing.
+std::string HelpFileFor(const std::string& executableFolder);
 
 }  // namespace qx

@@ -16,8 +16,6 @@ namespace quorvex {
 
 namespace {
 
-// Opened by its bare name: the current working folder, not the program folder.
-constexpr char kHelpFile[] = "help.txt";
 constexpr char kDesignLine[] = "Loading help.txt, please wait...";
 
 // Anything at that name counts as present, so a folder or a file without read
@@ -25,14 +23,6 @@ constexpr char kDesignLine[] = "Loading help.txt, please wait...";
 bool Present(const char* path) {
     struct stat st {};
     return ::stat(path, &st) == 0;
-}
-
-// The working folder's help.txt first, as always; an installed copy started
-// anywhere else shows the help text installed with it.
-std::string HelpFile() {
-    if (Present(kHelpFile)) return kHelpFile;
-    const std::string installed = qx::InstalledHelpFile(qx::ExecutableFolder());
-    return installed.empty() ? std::string(kHelpFile) : installed;
 }
 
 QString JoinLines(const std::vector<std::string>& lines) {
@@ -68,7 +58,7 @@ THelp::~THelp() = default;
 
 void THelp::FormCreate() {
     qx::CentreOnScreen(this);
-    const std::string file = HelpFile();
+    const std::string file = qx::HelpFileFor(qx::ExecutableFolder());
     if (!Present(file.c_str())) {
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));

@@ -60,7 +60,6 @@ TEST(Installation, OnlyTheInstallMarkerMakesACopyInstalled) {
     // A build or unpacked copy: files beside the executable, help by bare name.
     EXPECT_FALSE(qx::IsInstalledCopy(install.bin));
     EXPECT_EQ(qx::ProgramFolderFor(install.bin), install.bin);
-    EXPECT_EQ(qx::InstalledHelpFile(install.bin), "");
 
     // Something else of that name is no marker.
     fs::create_directory(install.Marker());
@@ -70,12 +69,39 @@ TEST(Installation, OnlyTheInstallMarkerMakesACopyInstalled) {
     install.WriteMarker();
     EXPECT_TRUE(qx::IsInstalledCopy(install.bin));
     EXPECT_EQ(qx::ProgramFolderFor(install.bin), install.root.Folder() + "data/quorvex/");
-    const std::string help = qx::InstalledHelpFile(install.bin);
-    EXPECT_EQ(fs::path(help).lexically_normal().parent_path(),
-              fs::path(install.Marker()).lexically_normal().parent_path());
-    EXPECT_EQ(fs::path(help).filename(), "help.txt");
     // The executable path given without its trailing slash means the same.
     EXPECT_TRUE(qx::IsInstalledCopy(install.bin.substr(0, install.bin.size() - 1) + "/"));
+}
+
+// Changes the working folder for one test.
+class ScopedWorkingFolder {
+public:
+    explicit ScopedWorkingFolder(const std::string& folder) : old_(fs::current_path()) { fs::current_path(folder); }
+    ~ScopedWorkingFolder() { fs::current_path(old_); }
+
+private:
+    fs::path old_;
+};
+
+TEST(Installation, HelpComesFromTheWorkingFolderFirstThenFromTheInstall) {
+    FakeInstall install;
+    qxtest::TempDir elsewhere;
+    ScopedWorkingFolder cwd(elsewhere.Folder());
+
+    // Not installed: the bare name, found or reported missing as always.
+    EXPECT_EQ(qx::HelpFileFor(install.bin), "help.txt");
+
+    // Installed and started in a folder without help: the installed text.
+    install.WriteMarker();
+    const fs::path installed = qx::HelpFileFor(install.bin);
+    EXPECT_EQ(installed.filename(), "help.txt");
+    EXPECT_EQ(fs::weakly_canonical(installed.parent_path()),
+              fs::weakly_canonical(fs::path(install.Marker()).parent_path()));
+
+    // A help.txt in the working folder still wins, even one that cannot be
+    // read (the viewer reports that), and so does a folder of that name.
+    fs::create_directory(elsewhere.File("help.txt"));
+    EXPECT_EQ(qx::HelpFileFor(install.bin), "help.txt");
 }
 
 TEST(Installation, PlayersFolderFollowsTheBaseDirectoryRules) {
