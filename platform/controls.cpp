@@ -127,6 +127,7 @@ void PictureCell::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            ShowKeyboardFocus();
             // Holding the key down must not toggle the cell again and again.
             if (!event->isAutoRepeat()) Activate();
             return;
@@ -136,7 +137,14 @@ void PictureCell::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down: to = Neighbour(1, 0); break;
         default: QLabel::keyPressEvent(event); return;
     }
-    if (to) to->setFocus(Qt::OtherFocusReason);
+    ShowKeyboardFocus();
+    if (to) to->setFocus(Qt::TabFocusReason);
+}
+
+void PictureCell::ShowKeyboardFocus() {
+    if (window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    update();
 }
 
 void PictureCell::focusInEvent(QFocusEvent* event) {
@@ -181,7 +189,9 @@ void PictureCell::mousePressEvent(QMouseEvent* event) {
 void PictureCell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!current_.isNull()) painter.drawPixmap(rect(), current_);
-    if (!hasFocus()) return;
+    // Like the style's own focus frames, shown only once the keyboard has moved
+    // the focus in this window: a mouse player never sees it.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
     // The focus frame: a dotted ring two pixels inside the edge, each dot the
     // inverse of the picture under it, so it shows on black and on white
     // grounds and leaves the mark's green frame and the figure visible.

@@ -25,6 +25,7 @@ namespace qx {
 // of the same field, Tab leaves the field, and Space or Enter reports a click.
 // A screen reader sees a button named after the cell's place in its 5 by 5
 // field ("Cell 7, row 2, column 2") whose description is the cell's state.
+// The focus frame shows only after the keyboard moved the focus in the window.
 class PictureCell : public QLabel {
     Q_OBJECT
 public:
@@ -65,6 +66,8 @@ private:
     // The enabled cell of the same field `rows` rows and `columns` columns
     // away, stepping over disabled ones; null at the field's edge.
     PictureCell* Neighbour(int rows, int columns) const;
+    // Marks the window as driven by the keyboard, so the focus frame shows.
+    void ShowKeyboardFocus();
 
     int number_;
     QPixmap current_;
