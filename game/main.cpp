@@ -19,6 +19,7 @@
 #include "windows/hilfe.h"
 #include "windows/splash.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -278,6 +279,12 @@ void THaupt::BuildMenu() {
     EndlosSpiel1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     he100th1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     N10001->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    // F10 opens the first menu, as on the desktop; the arrow keys go on from there.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [bar] { bar->setActiveAction(bar->actions().value(0)); });
 }
 
 void THaupt::UpdateMenuAvailability() {

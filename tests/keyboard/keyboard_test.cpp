@@ -62,6 +62,10 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     Key(&h, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(script.modals.empty());
 
+    // The menus open with F10 and are walked with the arrow keys.
+    ASSERT_TRUE(keytest::ChooseFromMenu(&h, h.he100th1));
+    ASSERT_EQ(h.game.mode, 2);
+    Activate(&h);
     Key(&h, Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(h.game.mode, 1);
     h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
@@ -150,7 +154,9 @@ TEST_F(KeyboardGameTest, GameModeKeysStartTheirGames) {
 TEST_F(KeyboardGameTest, SettingsChangedAndCommittedWithKeys) {
     CreateForms();
     TSetup& s = *quorvex::Setup;
-    Haupt->Konfiguration1->trigger();
+    Activate(Haupt);
+    ASSERT_TRUE(keytest::ChooseFromMenu(Haupt, Haupt->Konfiguration1));
+    ASSERT_TRUE(Shown(script, "Setup"));
     Activate(&s);
     ASSERT_TRUE(TabTo(&s, s.Spielername));
     Key(&s, Qt::Key_A, Qt::ControlModifier);

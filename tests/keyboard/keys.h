@@ -5,7 +5,9 @@
 #include "platform/controls.h"
 #include "support/wait.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -60,6 +62,30 @@ inline bool PressCell(QWidget* window, qx::PictureCell* cell, int times = 1) {
     if (!GoToCell(window, cell)) return false;
     for (int i = 0; i < times; ++i) Key(window, Qt::Key_Space);
     return true;
+}
+
+// Chooses a menu entry with keys alone: F10 opens the first menu, Right goes
+// on to the next menu, Down to the next entry, Enter chooses.
+inline bool ChooseFromMenu(QWidget* window, QAction* entry) {
+    auto* owner = qobject_cast<QMenu*>(entry->parent());  // the menu or submenu the entry is in
+    if (!owner) return false;
+    Key(window, Qt::Key_F10);
+    for (int i = 0; i < 40; ++i) {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return false;
+        QAction* active = menu->activeAction();
+        if (active == entry) {
+            QTest::keyClick(menu, Qt::Key_Return);
+            return true;
+        }
+        if (active && active->menu() == owner)
+            QTest::keyClick(menu, Qt::Key_Right);  // into the submenu
+        else if (menu == owner || menu->actions().contains(owner->menuAction()))
+            QTest::keyClick(menu, Qt::Key_Down);
+        else
+            QTest::keyClick(menu, Qt::Key_Right);  // the next menu of the bar
+    }
+    return false;
 }
 
 }  // namespace keytest
