@@ -13,6 +13,7 @@
 #include "savegames/save.h"
 #include "settings/einstellungen.h"
 #include "support/tempdir.h"
+#include "windows/about.h"
 #include "windows/hilfe.h"
 
 #include <QAction>
@@ -230,6 +231,42 @@ TEST_F(KeyboardGameTest, CellsTakeNoFocusFromClicksAndShowAFrameOnlyForKeys) {
     ASSERT_TRUE(h.BombIt->isEnabled());
     Key(&h, Qt::Key_Backtab);
     EXPECT_EQ(Focus(&h), h.BombIt);
+}
+
+// Whatever takes the focus when a window opens or comes back to the front,
+// nothing of it shows until the keyboard moves the focus: a mouse player sees
+// the windows as before.
+TEST_F(KeyboardGameTest, FocusGivenByOpeningAWindowShowsNothing) {
+    CreateForms();
+    THaupt& h = *Haupt;
+    Activate(&h);
+    h.N1Spieler1Click();
+    QTest::mouseClick(h.Image[1], Qt::LeftButton);
+    // Another window in front and back again: the main window's focus returns.
+    Activate(AboutBox);
+    Activate(&h);
+    const std::vector<QWidget*> windows{&h, AboutBox, Help};
+    for (QWidget* w : windows) {
+        Activate(w);
+        EXPECT_NE(Focus(w), nullptr) << w->objectName().toStdString();  // a cell or a flat button
+        const QImage focused = w->grab().toImage();
+        if (QWidget* f = w->focusWidget()) f->clearFocus();
+        EXPECT_EQ(focused, w->grab().toImage()) << w->objectName().toStdString();
+    }
+    // Windows with text fields still open with the first field focused, its
+    // text cursor showing as always.
+    for (std::pair<QWidget*, QWidget*> w : {std::pair<QWidget*, QWidget*>{quorvex::Setup, quorvex::Setup->Spielername},
+                                            {qx_host, qx_host->nick},
+                                            {qx_client, qx_client->nick}}) {
+        Activate(w.first);
+        EXPECT_EQ(Focus(w.first), w.second) << w.first->objectName().toStdString();
+    }
+    // After a Tab the frame does show.
+    Activate(&h);
+    ASSERT_TRUE(GoToCell(&h, h.Image[2]));
+    const QImage framed = h.Image[2]->grab().toImage();
+    h.Image[2]->clearFocus();
+    EXPECT_NE(framed, h.Image[2]->grab().toImage());
 }
 
 // Two instances' windows, host and client, in one process over loopback.
