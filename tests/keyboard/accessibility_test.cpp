@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <cstdio>
 #include <fstream>
 #include <set>
 #include <vector>
@@ -207,6 +208,38 @@ TEST_F(AccessibilityTest, StatisticsReadEachNumberWithItsCaption) {
     EXPECT_EQ(order[20], "Money lost:");
     EXPECT_EQ(order[21], "Money lost: 0");
     ClearStatistics();
+}
+
+// The whole tree as a screen reader sees it, for a look by eye:
+// keyboard_access_tests --gtest_also_run_disabled_tests --gtest_filter='*PrintTree*'
+void Print(QAccessibleInterface* face, int depth) {
+    if (!face || !face->isValid()) return;
+    const QAccessible::State st = face->state();
+    std::string states;
+    if (st.invisible) states += " invisible";
+    if (st.disabled) states += " disabled";
+    if (st.focusable) states += " focusable";
+    if (st.checked) states += " checked";
+    const QString description = face->text(QAccessible::Description);
+    std::printf("%*s%s \"%s\"%s%s%s\n", depth * 2, "", qPrintable(qAccessibleRoleString(face->role())),
+                qPrintable(face->text(QAccessible::Name)), description.isEmpty() ? "" : " - ",
+                qPrintable(description), states.c_str());
+    for (int i = 0; i < face->childCount(); ++i) Print(face->child(i), depth + 1);
+}
+
+TEST_F(AccessibilityTest, DISABLED_PrintTree) {
+    Haupt->show();
+    Print(Face(Haupt->GameMainPanel), 0);  // before a game: hidden
+    Haupt->N1Spieler1Click();
+    Haupt->SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
+    for (int c : {3, 7, 12, 9, 25}) Haupt->ImageClick(c);
+    Haupt->BombItClick();
+    quorvex::stat->Timer1Timer();
+    for (QWidget* w : std::vector<QWidget*>{Haupt, quorvex::Setup, quorvex::stat, qx_host, AboutBox, SpeicherMenu}) {
+        w->show();
+        Print(Face(w), 0);
+        std::printf("\n");
+    }
 }
 
 // Screen readers read the status line, the network windows' status and log
