@@ -14,10 +14,6 @@ void FieldPictures::LoadFieldPictures() {
     DragonHitImage = qx::Picture(QStringLiteral(":/assets/dragonhit.png"));
 }
 
-}  // namespace quorvex
-
-namespace quorvex {
-
 void AnnounceCellState(qx::PictureCell* cell, const QString& pictureName, FieldKind kind) {
     QString state;
     if (pictureName == QLatin1String("MarkImage"))

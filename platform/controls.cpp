@@ -193,13 +193,16 @@ void PictureCell::paintEvent(QPaintEvent*) {
     // the focus in this window: a mouse player never sees it.
     if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
     // The focus frame: a dotted ring two pixels inside the edge, each dot the
-    // inverse of the picture under it, so it shows on black and on white
-    // grounds and leaves the mark's green frame and the figure visible.
+    // inverse of the ground under it, so it shows on black and on white
+    // grounds; it leaves out the mark's green frame and wherever the figure
+    // reaches the ring (the dragon's tail), so nothing of the picture is hidden.
     const QImage under = current_.isNull() ? QImage() : current_.toImage().scaled(size());
     const int last = width() - 3;
+    const QRgb ground = under.isNull() ? qRgb(0, 0, 0) : under.pixel(2, 2);
     auto dot = [&](int x, int y) {
         if ((x + y) % 2 != 0) return;
-        const QColor c = under.isNull() ? QColor(Qt::black) : under.pixelColor(x, y);
+        if (!under.isNull() && under.pixel(x, y) != ground) return;
+        const QColor c(ground);
         painter.setPen(QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()));
         painter.drawPoint(x, y);
     };
