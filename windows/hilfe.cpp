@@ -43,6 +43,7 @@ THelp::THelp(QWidget* parent) : QDialog(parent) {
     // No border but a thin flat line around the text.
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
     Memo1->setPlainText(QString::fromLatin1(kDesignLine));
+    Memo1->setAccessibleName(QStringLiteral("Help text"));
 
     SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("close"), QRect(4, 306, 448, 25),
                                   true, qx::ButtonIcon(QStringLiteral("close")));
