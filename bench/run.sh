@@ -2,7 +2,7 @@
 # Benchmark of the game against the floor that Qt and the kernel set, each
 # figure measured side by side with its baseline in the same run:
 #   start-up and memory   the game under Xvfb against bench_window (a bare Qt window of the same size)
-#   idle CPU              host and client windows, driven through the real menus with xdotool, against
+#   idle CPU, wake-ups    host and client windows, driven through the real menus with xdotool, against
 #                         a bare 5 ms poll loop (bench_echo --idle) and the idle bare Qt window
 #   transport             LineServer/LineClient round trip against a blocking C echo
 #   fade-in               the main window's opacity steps, read from the X server
@@ -176,11 +176,24 @@ open_menu_entry() {
 }
 # cpu_ticks <pid>: utime + stime of all its threads.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# switches <pid> [thread name]: voluntary + involuntary context switches of all
+# its threads, or of those with that name (each is one wake-up, or a preemption).
+switches() {
+    local t sum=0 n
+    for t in /proc/"$1"/task/*; do
+        if [ -n "${2:-}" ] && [ "$(cat "$t/comm" 2>/dev/null)" != "$2" ]; then continue; fi
+        n=$(awk '/ctxt_switches/ { s += $2 } END { print s + 0 }' "$t/status" 2>/dev/null || echo 0)
+        sum=$((sum + n))
+    done
+    echo "$sum"
+}
 
 host_dir=$(program_folder host nein nein)
 client_dir=$(program_folder client nein nein)
 idle_note=""
 h_cpu=() c_cpu=() f_cpu=() q_cpu=()
+h_wake=() n_wake=() c_wake=() f_wake=() q_wake=()
+conn_thread=qx-connection  # the name the line server gives the connection thread
 if tcp_state 0A; then
     idle_note="port 9999 is taken by another program: host and client not measured"
 else
@@ -221,21 +234,39 @@ hz=$(getconf CLK_TCK)
 for _ in $(seq "$idle_reps"); do
     list=("$floor_pid" "$qt_pid")
     [ -z "$idle_note" ] && list+=("$host_pid" "$client_pid")
-    declare -A t0=()
-    for p in "${list[@]}"; do t0[$p]=$(cpu_ticks "$p"); done
+    declare -A t0=() s0=()
+    for p in "${list[@]}"; do
+        t0[$p]=$(cpu_ticks "$p")
+        s0[$p]=$(switches "$p")
+    done
+    [ -z "$idle_note" ] && conn0=$(switches "$host_pid" "$conn_thread")
     sleep "$idle_seconds"
     pct() { awk -v a="${t0[$1]}" -v b="$(cpu_ticks "$1")" -v hz="$hz" -v s="$idle_seconds" \
         'BEGIN { printf "%.2f", (b - a) / hz / s * 100 }'; }
+    per_second() { awk -v a="$1" -v b="$2" -v s="$idle_seconds" 'BEGIN { printf "%.1f", (b - a) / s }'; }
+    wakes() { per_second "${s0[$1]}" "$(switches "$1")"; }
     f_cpu+=("$(pct "$floor_pid")")
     q_cpu+=("$(pct "$qt_pid")")
+    f_wake+=("$(wakes "$floor_pid")")
+    q_wake+=("$(wakes "$qt_pid")")
     if [ -z "$idle_note" ]; then
         h_cpu+=("$(pct "$host_pid")")
         c_cpu+=("$(pct "$client_pid")")
+        h_wake+=("$(wakes "$host_pid")")
+        c_wake+=("$(wakes "$client_pid")")
+        n_wake+=("$(per_second "$conn0" "$(switches "$host_pid" "$conn_thread")")")
     fi
 done
 if [ -z "$idle_note" ]; then
     row "Idle CPU, host serving a client" "% core" "${h_cpu[*]}" "${f_cpu[*]}" "< 1%" "g < 1"
     row "Idle CPU, client polling" "% core" "${c_cpu[*]}" "${q_cpu[*]}" "< 1%" "g < 1"
+    if [ "$(switches "$host_pid" "$conn_thread")" = 0 ]; then
+        echo "note: no thread named $conn_thread in the host: its wake-ups not measured" >&2
+    else
+        row "Wake-ups, host connection thread" "1/s" "${n_wake[*]}" "${f_wake[*]}" "0" "g == 0"
+    fi
+    row "Wake-ups, host (all threads)" "1/s" "${h_wake[*]}" "${f_wake[*]}" "-" "-"
+    row "Wake-ups, client (all threads)" "1/s" "${c_wake[*]}" "${q_wake[*]}" "-" "-"
 else
     echo "note: $idle_note" >&2
 fi
@@ -289,4 +320,5 @@ echo
 echo
 echo "Baselines: start-up, memory, client CPU - bench_window ${width}x${height} with no text; text floor -"
 echo "bench_window --text (menu bar, label, status bar); host CPU - bench_echo --idle (5 ms poll loop on a"
-echo "silent socket); round trip - bench_echo (blocking C sockets). Idle CPU is utime+stime from /proc."
+echo "silent socket); round trip - bench_echo (blocking C sockets). Idle CPU is utime+stime from /proc;"
+echo "wake-ups are voluntary + involuntary context switches from /proc/<pid>/task/*/status."
