@@ -168,6 +168,28 @@ void NetWindowFaults::HostDropsAPeerThatNeverReads(Family family, int stallMs) {
 TEST_F(NetWindowFaults, HostDropsAPeerThatNeverReadsOverIPv4) { HostDropsAPeerThatNeverReads(Family::IPv4, 0); }
 TEST_F(NetWindowFaults, HostDropsAPeerThatNeverReadsOverIPv6) { HostDropsAPeerThatNeverReads(Family::IPv6, 1000); }
 
+TEST_F(NetWindowFaults, StopEndsAtOnceWhileThePeerTakesNothing) {
+    MakeHost();
+    const int port = StartHost();
+    RawSocket peer = RawSocket::Connect(port, kSmallReceiveBuffer);
+    peer.Send("Stally\r\n");
+    ASSERT_TRUE(WaitFor([&] { return host->send->isEnabled(); }));
+    for (int chats = 0; HostPending() == 0 && chats < 5000; ++chats) Chat(*host, kLongChat);
+    ASSERT_GT(HostPending(), 0u);
+    // The connection thread's confirmations go to the queue too.
+    peer.Send("[200] [50] Dragon\r\n");
+    ASSERT_TRUE(WaitFor([&] { return Text(host->info) == "receiving positions..."; }));
+
+    Click(host->stop);
+    EXPECT_FALSE(host->server->Active());
+    EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
+    const Lines log = host->LogLines();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2], N("Client lost"));
+    EXPECT_EQ(log.back(), N("Server closed"));
+    EXPECT_TRUE(host->start->isEnabled());
+}
+
 void NetWindowFaults::ClientDropsAHostThatNeverReads(Family family, int stallMs) {
     RawListener listener(family == Family::IPv6);
     RawSocket stalledHost;
