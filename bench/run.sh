@@ -159,11 +159,11 @@ find_window() {
     done
     return 1
 }
-# tcp_state <hex state>: whether a TCP socket on port 9999 is in that state
-# (0A listening, 01 established).
+# tcp_state <hex state>: whether a TCP socket on port 9999, IPv4 or IPv6 (the
+# host listens on both), is in that state (0A listening, 01 established).
 tcp_state() {
-    awk -v st="$1" 'NR > 1 { split($2, l, ":"); if (l[2] == "270F" && $4 == st) found = 1 } END { exit !found }' \
-        /proc/net/tcp
+    awk -v st="$1" 'FNR > 1 { split($2, l, ":"); if (l[2] == "270F" && $4 == st) found = 1 } END { exit !found }' \
+        /proc/net/tcp /proc/net/tcp6 2>/dev/null
 }
 # open_menu_entry <main window> <keys...>: opens the "Game" menu with a click on
 # its title, then walks the menu bar with the keys (Left Left: "Multiplayer").

@@ -195,6 +195,7 @@ private:
     std::string buffer_;
     bool discarding_ = false;  // dropping the rest of an over-long line
     bool timedOut_ = false;
+    bool readable_ = false;  // AwaitInput saw the socket readable
     int readTimeout_ = kInfinite;
     IdleHook idleHook_;
     std::function<void()> notice_;
