@@ -176,16 +176,23 @@ open_menu_entry() {
 }
 # cpu_ticks <pid>: utime + stime of all its threads.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-# switches <pid> [thread name]: voluntary + involuntary context switches of all
-# its threads, or of those with that name (each is one wake-up, or a preemption).
+# switches <pid> [thread name]: "tid count" for each of its threads (or those
+# with that name): voluntary + involuntary context switches, each a wake-up or
+# a preemption.
 switches() {
-    local t sum=0 n
+    local t
     for t in /proc/"$1"/task/*; do
         if [ -n "${2:-}" ] && [ "$(cat "$t/comm" 2>/dev/null)" != "$2" ]; then continue; fi
-        n=$(awk '/ctxt_switches/ { s += $2 } END { print s + 0 }' "$t/status" 2>/dev/null || echo 0)
-        sum=$((sum + n))
+        awk -v tid="${t##*/}" '/ctxt_switches/ { s += $2; n++ } END { if (n) print tid, s }' "$t/status" 2>/dev/null || true
     done
-    echo "$sum"
+}
+# per_second <before> <after>: switches a second between two snapshots; a thread
+# that started meanwhile counts from 0, one that ended is left out.
+per_second() {
+    { printf '%s\n' "$1" | sed 's/^/A /'; printf '%s\n' "$2" | sed 's/^/B /'; } |
+        awk -v s="$idle_seconds" '$1 == "A" && NF == 3 { b[$2] = $3 }
+            $1 == "B" && NF == 3 { d += $3 - (($2 in b) ? b[$2] : 0) }
+            END { printf "%.1f", d / s }'
 }
 
 host_dir=$(program_folder host nein nein)
@@ -243,7 +250,6 @@ for _ in $(seq "$idle_reps"); do
     sleep "$idle_seconds"
     pct() { awk -v a="${t0[$1]}" -v b="$(cpu_ticks "$1")" -v hz="$hz" -v s="$idle_seconds" \
         'BEGIN { printf "%.2f", (b - a) / hz / s * 100 }'; }
-    per_second() { awk -v a="$1" -v b="$2" -v s="$idle_seconds" 'BEGIN { printf "%.1f", (b - a) / s }'; }
     wakes() { per_second "${s0[$1]}" "$(switches "$1")"; }
     f_cpu+=("$(pct "$floor_pid")")
     q_cpu+=("$(pct "$qt_pid")")
@@ -260,7 +266,7 @@ done
 if [ -z "$idle_note" ]; then
     row "Idle CPU, host serving a client" "% core" "${h_cpu[*]}" "${f_cpu[*]}" "< 1%" "g < 1"
     row "Idle CPU, client polling" "% core" "${c_cpu[*]}" "${q_cpu[*]}" "< 1%" "g < 1"
-    if [ "$(switches "$host_pid" "$conn_thread")" = 0 ]; then
+    if [ -z "$(switches "$host_pid" "$conn_thread")" ]; then
         echo "note: no thread named $conn_thread in the host: its wake-ups not measured" >&2
     else
         row "Wake-ups, host connection thread" "1/s" "${n_wake[*]}" "${f_wake[*]}" "0" "g == 0"
