@@ -191,7 +191,7 @@ void LineConnection::WriteLn(const std::string& text) {
     {
         std::lock_guard<std::mutex> lock(writeMutex_);
         if (!open_) throw ConnectionClosedError(kNotConnected);
-        if (outbox_.size() + data.size() > kMaxPendingBytes) {
+        if (!outbox_.empty() && outbox_.size() + data.size() > kMaxPendingBytes) {
             stalled = true;
         } else {
             // The stall clock runs from the moment bytes wait for the peer.

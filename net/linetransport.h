@@ -83,8 +83,8 @@ inline constexpr int kConnectSliceMs = 125;
 // A peer that takes none of our queued bytes for this long is treated as gone.
 inline constexpr int kStallTimeoutMs = 10000;
 // Most bytes queued for a peer beyond what its socket has taken; a line that
-// would go beyond it closes the connection as stalled. Far more than the game
-// ever has in flight, and the kernel's own buffers come on top.
+// would go beyond it while others wait closes the connection as stalled. Far
+// more than the game ever has in flight, and the kernel's own buffers come on top.
 inline constexpr std::size_t kMaxPendingBytes = 1024 * 1024;
 // The socket's send buffer (the kernel doubles it for its bookkeeping).
 inline constexpr std::size_t kSendBufferBytes = 64 * 1024;
@@ -285,7 +285,9 @@ private:
 // Connects to a host's port and reads and writes lines on the thread that
 // uses it (the client window's user-interface thread). While it waits - for
 // a connect or for data - it calls the idle hook, if one is set, so that the
-// window stays responsive; the hook may even close the connection.
+// window stays responsive; the hook may even close the connection. Lines the
+// socket does not take at once wait in the connection's queue and go out
+// during the next reads (the client window reads once a second).
 class LineClient : public LineChannel {
 public:
     static constexpr int kDefaultPort = 9999;
