@@ -1,7 +1,6 @@
 // The line transport on 127.0.0.1 with real sockets: framing, time-outs,
 // over-long lines, closes, the one-client server and its stop.
 #include "net/linetransport.h"
-#include "net/lineprotocol.h"
 
 #include "net_support.h"
 
@@ -10,7 +9,6 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
-#include <functional>
 #include <set>
 
 using namespace quorvex;
@@ -336,20 +334,7 @@ TEST(LineServer, DisconnectRunsWhenConnectFails) {
 
 namespace {
 
-constexpr int kShortStallMs = 300;  // instead of 10 s, so that these tests stay quick
 constexpr int kSmallReceiveBuffer = 4096;
-
-// Writes long lines until some of them wait in the connection's queue: the
-// socket and the peer's buffers are full. Every write returns at once.
-template <class Channel>
-bool FillUntilQueued(Channel& channel, const std::function<std::size_t()>& pending) {
-    const std::string line(8000, 'q');
-    for (int i = 0; i < 20000; ++i) {
-        channel.WriteLn(line);
-        if (pending() > 0) return true;
-    }
-    return false;
-}
 
 // A server whose OnConnect hands the connection to the test and whose
 // passes run only on input, counting them.
@@ -359,10 +344,9 @@ struct QuietServer {
     ConnectionPtr conn;
     std::atomic<int> passes{0}, disconnects{0};
 
-    explicit QuietServer(int stallMs = kStallTimeoutMs) {
+    QuietServer() {
         server.SetDefaultPort(0);
         server.SetExecuteOnInput(true);
-        server.SetStallTimeout(stallMs);
         server.OnConnect = [this](const ConnectionPtr& c) {
             std::lock_guard<std::mutex> lock(mutex);
             conn = c;
@@ -413,38 +397,8 @@ TEST(LineServer, ExecuteOnInputRunsOnePassPerLineAndStopsAtOnce) {
     EXPECT_TRUE(eof);
 }
 
-TEST(LineConnection, PeerThatNeverReadsIsDroppedAndTheNextOneServed) {
-    QuietServer s(kShortStallMs);
-    RawSocket stalled = RawSocket::Connect(s.Port(), kSmallReceiveBuffer);
-    ASSERT_TRUE(WaitUntil([&] { return s.Conn() != nullptr; }));
-    const ConnectionPtr conn = s.Conn();
-    // Writes from another thread (the host window's) never wait on the peer.
-    ASSERT_TRUE(FillUntilQueued(*conn, [&] { return conn->PendingBytes(); }));
-    // The connection thread's own replies queue up behind them, and more
-    // lines keep coming from this thread until the peer is given up.
-    stalled.Send("ping\r\n");
-    ASSERT_TRUE(WaitUntil([&] { return s.disconnects == 1 && !s.server.Serving(); },
-                          [&] {
-                              LineProtocol::Send(conn.get(), "more");
-                              std::this_thread::sleep_for(std::chrono::milliseconds(2));
-                          }));
-    EXPECT_TRUE(conn->Stalled());
-    EXPECT_FALSE(conn->Connected());
-    EXPECT_EQ(conn->PendingBytes(), 0u);  // the queue is given up
-    try {
-        conn->WriteLn("late");
-        FAIL() << "write to a dropped peer succeeded";
-    } catch (const ConnectionClosedError& e) {
-        EXPECT_STREQ(e.what(), kNotConnected);
-    }
-
-    LineClient next;
-    ConnectTo(next, s.Port());
-    EXPECT_EQ(Echo(next, "after"), "echo after");
-}
-
 TEST(LineConnection, QueueForAPeerThatNeverReadsIsBounded) {
-    QuietServer s;  // a stall time far beyond this test
+    QuietServer s;  // its stall time (10 s) is far beyond this test
     RawSocket stalled = RawSocket::Connect(s.Port(), kSmallReceiveBuffer);
     ASSERT_TRUE(WaitUntil([&] { return s.Conn() != nullptr; }));
     const ConnectionPtr conn = s.Conn();
@@ -465,32 +419,6 @@ TEST(LineConnection, QueueForAPeerThatNeverReadsIsBounded) {
     EXPECT_GT(most, kMaxPendingBytes - 2 * line.size());
     EXPECT_TRUE(conn->Stalled());
     ASSERT_TRUE(WaitUntil([&] { return s.disconnects == 1; }));
-}
-
-TEST(LineClient, HostThatNeverReadsIsDropped) {
-    RawListener listener;
-    LineClient client;
-    int disconnects = 0;
-    client.OnDisconnected = [&] { ++disconnects; };
-    client.SetStallTimeout(kShortStallMs);
-    client.SetHost("127.0.0.1");
-    client.SetPort(listener.Port());
-    client.Connect(10000);
-    RawSocket host = listener.Accept();
-    host.SetReceiveBuffer(kSmallReceiveBuffer);
-    ASSERT_TRUE(FillUntilQueued(client, [&] { return client.PendingBytes(); }));
-    // Lines that came from the host are still read; then the stall ends the connection.
-    host.Send("hello\r\n");
-    EXPECT_EQ(client.ReadLn(kLong), "hello");
-    try {
-        while (client.Connected()) client.ReadLn(5);
-        client.ReadLn(5);
-        FAIL() << "no error after the stall";
-    } catch (const ConnectionClosedError& e) {
-        EXPECT_STREQ(e.what(), kPeerStalled);
-    }
-    EXPECT_EQ(disconnects, 1);
-    EXPECT_THROW(client.WriteLn("more"), ConnectionClosedError);
 }
 
 TEST(LineConnection, QueuedLinesGoOutWholeAndInOrder) {
@@ -521,29 +449,6 @@ TEST(LineConnection, QueuedLinesGoOutWholeAndInOrder) {
     EXPECT_TRUE(got == expected) << got.size() << " of " << expected.size() << " bytes";
     EXPECT_EQ(conn->PendingBytes(), 0u);
     EXPECT_TRUE(conn->Connected());
-}
-
-TEST(LineServer, ServesIPv6AndIPv4OneClientAtATime) {
-    EchoServer s;
-    for (const char* address : {"::1", "[::1]", "127.0.0.1"}) {
-        SCOPED_TRACE(address);
-        LineClient client;
-        client.SetHost(address);
-        client.SetPort(s.Port());
-        client.Connect(10000);
-        EXPECT_EQ(Echo(client, "ping"), "echo ping");
-
-        // A second client over either family is closed without a byte.
-        for (bool v6 : {true, false}) {
-            RawSocket second = v6 ? RawSocket::Connect6(s.Port()) : RawSocket::Connect(s.Port());
-            bool eof = false;
-            EXPECT_EQ(second.ReceiveUntil("", &eof), "");
-            EXPECT_TRUE(eof);
-        }
-        EXPECT_EQ(Echo(client, "still"), "echo still");
-        client.Disconnect();
-        ASSERT_TRUE(WaitUntil([&] { return !s.server.Serving(); }));
-    }
 }
 
 TEST(LineServer, PeerAddressesAreReadable) {
