@@ -28,6 +28,9 @@ void PictureCell::mousePressEvent(QMouseEvent* event) {
 
 void PictureCell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A picture made for another pixel ratio than the screen's is resampled smoothly.
+    if (!qFuzzyCompare(current_.devicePixelRatio(), devicePixelRatioF()))
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!current_.isNull()) painter.drawPixmap(rect(), current_);
 }
 
@@ -71,7 +74,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     b->setFocusPolicy(flat ? Qt::NoFocus : Qt::StrongFocus);
     if (!icon.isNull()) {
         b->setIcon(QIcon(icon));
-        b->setIconSize(icon.size());
+        b->setIconSize(icon.deviceIndependentSize().toSize());
     }
     return b;
 }

@@ -70,14 +70,48 @@ void ApplyOpacity(QWidget* window, double level) {
 }
 }  // namespace
 
+namespace {
+std::optional<AlphaBlend::Mode> g_modeForTests;
+}
+
+AlphaBlend::Mode AlphaBlend::ModeFor(const QString& platformName) {
+    // Platforms whose windows take an opacity; the others warn on every change.
+    if (platformName == QLatin1String("xcb") || platformName == QLatin1String("windows") ||
+        platformName == QLatin1String("cocoa"))
+        return Mode::Opacity;
+    // Nothing is seen there: showing the window as asked keeps it testable.
+    if (platformName == QLatin1String("offscreen") || platformName == QLatin1String("minimal"))
+        return Mode::KeepOnly;
+    return Mode::HoldBack;
+}
+
+void AlphaBlend::SetModeForTests(std::optional<Mode> mode) { g_modeForTests = mode; }
+
+AlphaBlend::AlphaBlend(QWidget* window)
+    : window_(window),
+      mode_(g_modeForTests ? *g_modeForTests : ModeFor(qGuiApp ? QGuiApplication::platformName() : QString())) {}
+
+void AlphaBlend::Apply() {
+    switch (mode_) {
+        case Mode::Opacity:
+            ApplyOpacity(window_, enabled_ ? value_ / 255.0 : 1.0);
+            break;
+        case Mode::HoldBack:
+            if (!appeared_ && !HoldsBack() && release_) release_();
+            break;
+        case Mode::KeepOnly:
+            break;
+    }
+}
+
 void AlphaBlend::SetEnabled(bool on) {
     enabled_ = on;
-    ApplyOpacity(window_, on ? value_ / 255.0 : 1.0);
+    Apply();
 }
 
 void AlphaBlend::SetValue(int value) {
     value_ = value < 0 ? 0 : (value > 255 ? 255 : value);
-    if (enabled_) ApplyOpacity(window_, value_ / 255.0);
+    if (enabled_ || mode_ != Mode::Opacity) Apply();
 }
 
 namespace {
@@ -118,13 +152,47 @@ QImage DecodeJpeg(const QByteArray& data) {
     return image;
 }
 
-QPixmap JpegResource(const QString& path) {
+namespace {
+QImage JpegFile(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QPixmap();
-    return QPixmap::fromImage(DecodeJpeg(f.readAll()));
+    if (!f.open(QIODevice::ReadOnly)) return QImage();
+    return DecodeJpeg(f.readAll());
 }
 
-QPixmap Picture(const QString& path) { return QPixmap(path); }
+// On scaled screens a picture is drawn from its twice-as-large version, so it
+// stays sharp while it keeps its size in the layout.
+QPixmap ForScreen(const QString& path, const std::function<QImage(const QString&)>& load) {
+    const qreal ratio = PictureRatio();
+    if (ratio <= 1.0) return QPixmap::fromImage(load(path));
+    QImage large = load(PictureAtTwice(path));
+    if (large.isNull()) return QPixmap::fromImage(load(path));
+    const QSize logical = large.size() / 2;
+    if (!qFuzzyCompare(ratio, 2.0)) {
+        const QSize wanted(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+        large = large.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(large);
+    pixmap.setDevicePixelRatio(static_cast<qreal>(large.width()) / logical.width());
+    return pixmap;
+}
+}  // namespace
+
+qreal PictureRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
+
+QString PictureAtTwice(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot < 0 || dot < slash) return path + QStringLiteral("@2x");
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+QPixmap JpegResource(const QString& path) { return ForScreen(path, JpegFile); }
+
+QPixmap Picture(const QString& path) {
+    // At scale 1 exactly the file as it is.
+    if (PictureRatio() <= 1.0) return QPixmap(path);
+    return ForScreen(path, [](const QString& p) { return QImage(p); });
+}
 
 namespace {
 QString Family(const QStringList& wanted) {

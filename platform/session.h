@@ -1,0 +1,17 @@
+// The end of a run from outside the game: the desktop session ending (the
+// session manager asks the application to quit) or the process being asked to
+// stop (SIGTERM, SIGINT, SIGHUP). Both close the game as the player would, so
+// the run's statistics are written.
+#pragma once
+
+#include <functional>
+
+namespace qx {
+
+// Installs the signal handlers and listens to the session manager. `close`
+// runs on the user-interface thread, once, for the first request; a second
+// signal while that close is under way ends the process at once. Call it once,
+// before the windows are created, with the application object in place.
+void CloseOnSessionEnd(std::function<void()> close);
+
+}  // namespace qx
