@@ -29,18 +29,26 @@ void CentreOnScreen(QWidget* window);
 void ShellOpen(const std::string& url);
 
 // The alpha value (0..255) of a window: kept by us and followed exactly. How it
-// shows depends on the platform: as the window's opacity where the platform can
-// change it; where it cannot (Wayland), the window is held back while the value
-// is 0 and appears, opaque, when the value first rises above 0; on headless
-// platforms the value is only kept. Nothing is ever printed.
+// shows depends on the platform, and nothing is ever printed:
+// - Opacity: as the window's opacity (X11).
+// - Contents: the window is held back while the value is 0 and appears when it
+//   first rises above 0; from then on its contents are painted at the value on
+//   a translucent surface (Wayland, where a program cannot set a window's
+//   opacity; the frame the toolkit draws stays opaque).
+// - HoldBack: held back while 0 as above, then shown opaque (other platforms
+//   without window opacity).
+// - KeepOnly: the value is only kept (headless platforms, where nothing is seen).
 class AlphaBlend {
 public:
-    enum class Mode { Opacity, HoldBack, KeepOnly };
+    enum class Mode { Opacity, Contents, HoldBack, KeepOnly };
     // Which way a platform (by its Qt platform name) shows the value.
     static Mode ModeFor(const QString& platformName);
-    // Tests choose the way; `std::nullopt` returns to the platform's own.
+    // Tests choose the way for windows made later; `std::nullopt` returns to
+    // the platform's own.
     static void SetModeForTests(std::optional<Mode> mode);
 
+    // Made before the window has its native window (the Contents way needs a
+    // translucent surface from the start).
     explicit AlphaBlend(QWidget* window);
     Mode Shows() const { return mode_; }
     bool Enabled() const { return enabled_; }
@@ -48,7 +56,9 @@ public:
     int Value() const { return value_; }
     void SetValue(int value);
     // True while a request to show the window is to wait for the value to rise.
-    bool HoldsBack() const { return mode_ == Mode::HoldBack && enabled_ && value_ == 0 && !appeared_; }
+    bool HoldsBack() const {
+        return (mode_ == Mode::HoldBack || mode_ == Mode::Contents) && enabled_ && value_ == 0 && !appeared_;
+    }
     // The window calls this when it is shown at last; from then on it stays.
     void Appeared() { appeared_ = true; }
     // Called when the value first rises above 0 while a show was held back.
@@ -56,6 +66,7 @@ public:
 
 private:
     void Apply();
+    void PaintContents(double level);
 
     QWidget* window_;
     Mode mode_;
@@ -63,6 +74,7 @@ private:
     int value_ = 255;
     bool appeared_ = false;
     std::function<void()> release_;
+    QWidget* veil_ = nullptr;  // owned by the window
 };
 
 // Decodes JPEG bytes with libjpeg; a null image when they are not a JPEG.
