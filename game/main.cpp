@@ -103,6 +103,9 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     qx::SetMainWindow(this);
 
     setFixedSize(477, menuBar()->sizeHint().height() + 235 + 20);
+    // The one native window of the run, made now so the other windows can name
+    // it as theirs even while it is still held back.
+    create();
     FormCreate();
 }
 
