@@ -92,7 +92,11 @@ void AlphaBlend::SetModeForTests(std::optional<Mode> mode) { g_modeForTests = mo
 AlphaBlend::AlphaBlend(QWidget* window)
     : window_(window),
       mode_(g_modeForTests ? *g_modeForTests : ModeFor(qGuiApp ? QGuiApplication::platformName() : QString())) {
-    if (mode_ == Mode::Contents) window_->setAttribute(Qt::WA_TranslucentBackground);
+    if (mode_ == Mode::Contents) {
+        window_->setAttribute(Qt::WA_TranslucentBackground);
+        // Translucent only below full level: the window's own background stays painted.
+        window_->setAutoFillBackground(true);
+    }
 }
 
 namespace {
