@@ -139,6 +139,9 @@ void AlphaBlend::PaintContents(double level) {
         veil = new Veil(window_);
         veil_ = veil;
     }
+    // Each part paints its own ground: the surface beneath is transparent.
+    for (QWidget* part : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (part != veil && !part->isWindow()) part->setAutoFillBackground(true);
     const qreal ratio = window_->devicePixelRatioF();
     QImage contents(window_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
     contents.setDevicePixelRatio(ratio);

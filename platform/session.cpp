@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <fcntl.h>
 #include <unistd.h>
@@ -59,6 +61,14 @@ void CloseOnSessionEnd(std::function<void()> close) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &action, nullptr);
+}
+
+int FinishProcess(int code) {
+    if (qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }
 
 }  // namespace qx

@@ -14,4 +14,11 @@ namespace qx {
 // before the windows are created, with the application object in place.
 void CloseOnSessionEnd(std::function<void()> close);
 
+// Ends the process after the run with `code`. Qt's Wayland client can hang
+// while it tears down its display connection at exit (its event thread waits
+// for a read that never comes); once the run is closed and its files are
+// written there is nothing left to release, so on Wayland the process ends
+// here without that teardown. Elsewhere it returns `code` for main to return.
+int FinishProcess(int code);
+
 }  // namespace qx

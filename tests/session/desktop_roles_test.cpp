@@ -189,7 +189,9 @@ TEST(Pictures, EveryPictureHasATwiceAsLargeVersionForScaledScreens) {
         EXPECT_EQ(load(twicePath).size(), one.size() * 2);
         const QPixmap shown = jpeg ? qx::JpegResource(path) : qx::Picture(path);
         EXPECT_EQ(shown.deviceIndependentSize().toSize(), one.size());
-        if (qx::PictureRatio() == 1.0) EXPECT_EQ(shown.toImage(), QPixmap::fromImage(one).toImage());
+        if (qx::PictureRatio() == 1.0) {
+            EXPECT_EQ(shown.toImage(), QPixmap::fromImage(one).toImage());
+        }
     }
     EXPECT_GE(pictures, 30);
     EXPECT_EQ(qx::PictureAtTwice(":/assets/icons/web.png"), ":/assets/icons/web@2x.png");
@@ -202,9 +204,10 @@ TEST(Pictures, ScaledScreensGetTheLargerPictureAtTheSameLogicalSize) {
     EXPECT_EQ(logo.deviceIndependentSize(), QSizeF(465, 95));
     EXPECT_DOUBLE_EQ(smile.devicePixelRatio(), qx::PictureRatio());
     EXPECT_EQ(smile.width(), qRound(25 * qx::PictureRatio()));
-    if (qx::PictureRatio() == 2.0)
+    if (qx::PictureRatio() == 2.0) {
         EXPECT_EQ(smile.toImage().convertToFormat(QImage::Format_ARGB32),
                   QImage(":/assets/smile@2x.png").convertToFormat(QImage::Format_ARGB32));
+    }
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ bool WaitFor(Done done, int seconds = 60) {
     return true;
 }
 
-class SessionEnd : public ::testing::TestWithParam<int> {
+class SessionEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         // The program folder is the folder of the executable: give it one of its own.
@@ -69,7 +69,9 @@ protected:
     qxtest::TempDir runtime;
 };
 
-TEST_P(SessionEnd, ASignalClosesTheGameAndTheStatisticsAreWritten) {
+class SessionEndBy : public SessionEnd, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SessionEndBy, ASignalClosesTheGameAndTheStatisticsAreWritten) {
     const int sig = GetParam();
     const pid_t pid = Launch();
     ASSERT_GT(pid, 0);
@@ -87,7 +89,26 @@ TEST_P(SessionEnd, ASignalClosesTheGameAndTheStatisticsAreWritten) {
     EXPECT_EQ(ReadAll(program.File("stderr.txt")), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, SessionEnd, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+// Two requests to stop, the second while the first is still being handled:
+// held back while the game is stopped, both arrive together when it goes on.
+TEST_F(SessionEnd, ASecondSignalEndsTheGameAtOnce) {
+    const pid_t pid = Launch();
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(program.File("setup.ini")); }));
+    ASSERT_EQ(::kill(pid, SIGSTOP), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, WUNTRACED), pid);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    ASSERT_EQ(::kill(pid, SIGTERM), 0);
+    ASSERT_EQ(::kill(pid, SIGINT), 0);
+    ASSERT_EQ(::kill(pid, SIGCONT), 0);
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_TRUE(WTERMSIG(status) == SIGTERM || WTERMSIG(status) == SIGINT) << WTERMSIG(status);
+    EXPECT_FALSE(fs::exists(program.File("Quorvex.stat")));  // it did not wait for the close
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SessionEndBy, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return info.param == SIGTERM ? std::string("SIGTERM")
                                     : info.param == SIGINT ? std::string("SIGINT")

@@ -6,6 +6,7 @@
 #include "net/multihost.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/session.h"
 #include "savegames/delsaves.h"
 #include "savegames/load.h"
 #include "savegames/save.h"
@@ -163,5 +164,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex v1.3"));
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return qx::FinishProcess(RUN_ALL_TESTS());
 }
