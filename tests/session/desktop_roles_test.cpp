@@ -24,14 +24,6 @@ using Mode = qx::AlphaBlend::Mode;
 
 namespace {
 
-TEST(AlphaWays, EachPlatformShowsTheValueItsOwnWay) {
-    EXPECT_EQ(qx::AlphaBlend::ModeFor("xcb"), Mode::Opacity);
-    EXPECT_EQ(qx::AlphaBlend::ModeFor("wayland"), Mode::Contents);
-    EXPECT_EQ(qx::AlphaBlend::ModeFor("wayland-egl"), Mode::Contents);
-    EXPECT_EQ(qx::AlphaBlend::ModeFor("offscreen"), Mode::KeepOnly);
-    EXPECT_EQ(qx::AlphaBlend::ModeFor("eglfs"), Mode::HoldBack);
-}
-
 class MainWindowWays : public ::testing::TestWithParam<Mode> {
 protected:
     void SetUp() override { qx::SetProgramFolder(dir.Folder()); }
@@ -68,13 +60,6 @@ TEST_P(MainWindowWays, TheWindowAppearsWhenTheValueFirstRises) {
     for (int tick = 0; tick < 60; ++tick) w->Timer2Timer();
     EXPECT_EQ(w->Alpha().Value(), 0);
     EXPECT_TRUE(w->isVisible());
-}
-
-TEST_P(MainWindowWays, FadeOffShowsTheWindowAtOnce) {
-    auto w = Open("[Einstellungen]\r\nSplash=nein\r\nFade=nein\r\n", GetParam());
-    EXPECT_EQ(w->Alpha().Value(), 255);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(Veil(*w) == nullptr || !Veil(*w)->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(WithoutWindowOpacity, MainWindowWays, ::testing::Values(Mode::HoldBack, Mode::Contents));
@@ -195,19 +180,6 @@ TEST(Pictures, EveryPictureHasATwiceAsLargeVersionForScaledScreens) {
     }
     EXPECT_GE(pictures, 30);
     EXPECT_EQ(qx::PictureAtTwice(":/assets/icons/web.png"), ":/assets/icons/web@2x.png");
-}
-
-TEST(Pictures, ScaledScreensGetTheLargerPictureAtTheSameLogicalSize) {
-    const QPixmap smile = qx::Picture(":/assets/smile.png");
-    const QPixmap logo = qx::JpegResource(":/assets/logo.jpg");
-    EXPECT_EQ(smile.deviceIndependentSize(), QSizeF(25, 25));
-    EXPECT_EQ(logo.deviceIndependentSize(), QSizeF(465, 95));
-    EXPECT_DOUBLE_EQ(smile.devicePixelRatio(), qx::PictureRatio());
-    EXPECT_EQ(smile.width(), qRound(25 * qx::PictureRatio()));
-    if (qx::PictureRatio() == 2.0) {
-        EXPECT_EQ(smile.toImage().convertToFormat(QImage::Format_ARGB32),
-                  QImage(":/assets/smile@2x.png").convertToFormat(QImage::Format_ARGB32));
-    }
 }
 
 }  // namespace
