@@ -8,8 +8,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFontDatabase>
-#include <QPainter>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>

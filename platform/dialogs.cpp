@@ -50,7 +50,8 @@ void ShowMessage(const std::string& text, QWidget* parent) {
         g_script->boxes.push_back({BoxKind::Information, text});
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok, Owner(parent));
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok,
+                    Owner(parent));
     box.exec();
 }
 
@@ -77,7 +78,8 @@ void ShowErrorReport(const std::string& text, QWidget* parent) {
         g_script->boxes.push_back({BoxKind::Error, shown});
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok, Owner(parent));
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok,
+                    Owner(parent));
     box.exec();
 }
 
