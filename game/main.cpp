@@ -596,8 +596,9 @@ void THaupt::Beenden1Click() { close(); }
 void THaupt::CloseForSessionEnd() {
     if (closeAllowed_) return;
     skipFadeWait_ = true;
-    // Open dialogs end with the run; their modal loops return once the loop quits.
-    if (close()) QCoreApplication::quit();
+    // Open dialogs end with the run without being asked (a running server's
+    // window would refuse): every event loop, modal ones included, returns.
+    if (close()) QCoreApplication::exit(0);
     skipFadeWait_ = false;
 }
 
