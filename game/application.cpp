@@ -4,6 +4,7 @@
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "platform/dialogs.h"
+#include "platform/session.h"
 #include "savegames/delsaves.h"
 #include "savegames/load.h"
 #include "savegames/save.h"
@@ -31,16 +32,18 @@ THelp* Help = nullptr;
 
 void CreateForms() {
     Haupt = new THaupt();
-    Setup = new TSetup();
-    AboutBox = new TAboutBox();
-    SplashScr = new TSplashScr();
-    SpeicherMenu = new TSpeicherMenu();
-    LadenMenu = new TLadenMenu();
-    stat = new Tstat();
-    DelMenu = new TDelMenu();
-    qx_host = new Tqx_host();
-    qx_client = new Tqx_client();
-    Help = new THelp();
+    // Every other window belongs to the main window, so the window system keeps
+    // it above the game and places it over it (a transient window).
+    Setup = new TSetup(Haupt);
+    AboutBox = new TAboutBox(Haupt);
+    SplashScr = new TSplashScr(Haupt);
+    SpeicherMenu = new TSpeicherMenu(Haupt);
+    LadenMenu = new TLadenMenu(Haupt);
+    stat = new Tstat(Haupt);
+    DelMenu = new TDelMenu(Haupt);
+    qx_host = new Tqx_host(Haupt);
+    qx_client = new Tqx_client(Haupt);
+    Help = new THelp(Haupt);
     Haupt->UpdateMenuAvailability();
 }
 
@@ -72,9 +75,16 @@ void DestroyForms() {
 int RunApplication(QApplication& app) {
     QApplication::setApplicationName(QString::fromLatin1(qx::kAppTitle));
     QApplication::setApplicationDisplayName(QString());
+    // A session that ends, or a request to stop, closes the game as the player would.
+    qx::CloseOnSessionEnd([] {
+        if (Haupt) Haupt->CloseForSessionEnd();
+    });
     CreateForms();
     Haupt->show();
     const int rc = app.exec();
+    // Should the loop end another way (the session manager may quit the
+    // application directly), the run is still closed and its figures written.
+    if (Haupt && !Haupt->Closed()) Haupt->CloseForSessionEnd();
     DestroyForms();
     return rc;
 }

@@ -81,9 +81,13 @@ void OpenWithTimer(Window* window) {
 THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     setObjectName(QStringLiteral("Haupt"));
     setWindowTitle(QStringLiteral("Quorvex"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMinimizeButtonHint);
-    setWindowIcon(QIcon(qx::Picture(QStringLiteral(":/assets/appicon/quorvex-32.png"))));
+    // A fixed-size window: a caption bar with its close box only. The flags are
+    // set here once; changing them later would recreate the native window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QIcon appIcon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        appIcon.addFile(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(appIcon);
 
     LoadFieldPictures();
     bombColour_ = qx::Picture(QStringLiteral(":/assets/bomb.png"));
@@ -116,12 +120,33 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     // Alpha blending is on with value 0 from creation: transparent until start-up lets it appear.
     alpha_.SetValue(0);
     alpha_.SetEnabled(true);
+    alpha_.OnRelease([this] {
+        if (!showWanted_) return;
+        showWanted_ = false;
+        setVisible(true);
+    });
+    qx::SetMainWindow(this);
 
     setFixedSize(477, menuBar()->sizeHint().height() + 235 + 20);
+    // The one native window of the run, made now so the other windows can name
+    // it as theirs even while it is still held back.
+    create();
     FormCreate();
 }
 
-THaupt::~THaupt() = default;
+THaupt::~THaupt() {
+    if (qx::MainWindow() == this) qx::SetMainWindow(nullptr);
+}
+
+void THaupt::setVisible(bool visible) {
+    if (visible && alpha_.HoldsBack()) {
+        showWanted_ = true;
+        return;
+    }
+    showWanted_ = false;
+    if (visible) alpha_.Appeared();
+    QMainWindow::setVisible(visible);
+}
 
 void THaupt::BuildStartPanel() {
     QWidget* client = centralWidget();
@@ -579,7 +604,7 @@ void THaupt::Timer3Timer() {
 
 bool THaupt::FormCloseQuery() {
     alpha_.SetEnabled(true);
-    if (IsOn(fadeSwitch_)) {
+    if (IsOn(fadeSwitch_) && !skipFadeWait_) {
         Timer2->start();
         const double wait = std::nearbyint(alpha_.Value() / 5.0 * Timer2->interval());
         qx::PumpingDelay(static_cast<std::uint16_t>(wait));
@@ -621,6 +646,15 @@ void THaupt::closeEvent(QCloseEvent* event) {
 }
 
 void THaupt::Beenden1Click() { close(); }
+
+void THaupt::CloseForSessionEnd() {
+    if (closeAllowed_) return;
+    skipFadeWait_ = true;
+    // Open dialogs end with the run without being asked (a running server's
+    // window would refuse): every event loop, modal ones included, returns.
+    if (close()) QCoreApplication::exit(0);
+    skipFadeWait_ = false;
+}
 
 // Entries whose windows are added with their own modules.
 void THaupt::PlayerStat1Click() { OpenWithTimer(stat); }

@@ -56,6 +56,11 @@ public:
     void RefreshSavePrice();
     // Menu entries whose windows exist are enabled; the others stay disabled.
     void UpdateMenuAvailability();
+    // Closes the window as the player would, without the fade-out wait: the
+    // session is ending or the process was asked to stop.
+    void CloseForSessionEnd();
+    // Whether the closing sequence has run (the statistics were written).
+    bool Closed() const { return closeAllowed_; }
     // Player "<name>" in the player label.
     void ShowPlayerName(const std::string& name);
     // The fade switch read at start-up ("ja" = fading on).
@@ -131,6 +136,9 @@ public:
     QTimer* Timer2;  // fade-out
     QTimer* Timer3;  // splash
 
+    // A show that comes while the alpha value holds the window back waits for it.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -151,6 +159,8 @@ private:
     Placement lastPlacement_;
     QPixmap bombColour_, bombGrey_;
     bool closing_ = false;
+    bool skipFadeWait_ = false;
+    bool showWanted_ = false;
     bool closeAllowed_ = false;
 };
 

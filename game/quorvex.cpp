@@ -1,9 +1,10 @@
 // The program's entry: creates every window once, in order, and runs the loop.
 #include "game/application.h"
+#include "platform/session.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return quorvex::RunApplication(app);
+    return qx::FinishProcess(quorvex::RunApplication(app));
 }

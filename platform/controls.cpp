@@ -188,6 +188,9 @@ void PictureCell::mousePressEvent(QMouseEvent* event) {
 
 void PictureCell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A picture made for another pixel ratio than the screen's is resampled smoothly.
+    if (!qFuzzyCompare(current_.devicePixelRatio(), devicePixelRatioF()))
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!current_.isNull()) painter.drawPixmap(rect(), current_);
     // Like the style's own focus frames, shown only once the keyboard has moved
     // the focus in this window: a mouse player never sees it.
@@ -256,7 +259,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     b->installEventFilter(new EnterPresses(b));
     if (!icon.isNull()) {
         b->setIcon(QIcon(icon));
-        b->setIconSize(icon.size());
+        b->setIconSize(icon.deviceIndependentSize().toSize());
     }
     return b;
 }

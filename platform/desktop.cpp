@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -70,14 +71,121 @@ void ApplyOpacity(QWidget* window, double level) {
 }
 }  // namespace
 
+namespace {
+std::optional<AlphaBlend::Mode> g_modeForTests;
+}
+
+AlphaBlend::Mode AlphaBlend::ModeFor(const QString& platformName) {
+    // Platforms whose windows take an opacity; the others warn on every change.
+    if (platformName == QLatin1String("xcb") || platformName == QLatin1String("windows") ||
+        platformName == QLatin1String("cocoa"))
+        return Mode::Opacity;
+    if (platformName.startsWith(QLatin1String("wayland"))) return Mode::Contents;
+    // Nothing is seen there: showing the window as asked keeps it testable.
+    if (platformName == QLatin1String("offscreen") || platformName == QLatin1String("minimal"))
+        return Mode::KeepOnly;
+    return Mode::HoldBack;
+}
+
+void AlphaBlend::SetModeForTests(std::optional<Mode> mode) { g_modeForTests = mode; }
+
+AlphaBlend::AlphaBlend(QWidget* window)
+    : window_(window),
+      mode_(g_modeForTests ? *g_modeForTests : ModeFor(qGuiApp ? QGuiApplication::platformName() : QString())) {
+    if (mode_ == Mode::Contents) {
+        window_->setAttribute(Qt::WA_TranslucentBackground);
+        // Translucent only below full level: the window's own background stays painted.
+        window_->setAutoFillBackground(true);
+    }
+}
+
+namespace {
+// Lies over the whole window while its contents are painted at a level below
+// full: it replaces the window's pixels, alpha included, by a picture of the
+// contents at that level. Clicks go through to the controls beneath.
+class Veil : public QWidget {
+public:
+    explicit Veil(QWidget* window) : QWidget(window) {
+        setObjectName(QStringLiteral("AlphaVeil"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+    void SetFrame(QImage frame) {
+        frame_ = std::move(frame);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(rect(), frame_);
+    }
+
+private:
+    QImage frame_;
+};
+}  // namespace
+
+// The window's surface is translucent; at full level the window paints as it
+// always does, below it the veil shows the contents at the level.
+void AlphaBlend::PaintContents(double level) {
+    auto* veil = static_cast<Veil*>(veil_);
+    if (level >= 1.0) {
+        if (veil) veil->hide();
+        return;
+    }
+    if (!veil) {
+        veil = new Veil(window_);
+        veil_ = veil;
+    }
+    // Each part paints its own ground: the surface beneath is transparent.
+    for (QWidget* part : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (part != veil && !part->isWindow()) part->setAutoFillBackground(true);
+    const qreal ratio = window_->devicePixelRatioF();
+    QImage contents(window_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    contents.setDevicePixelRatio(ratio);
+    contents.fill(Qt::transparent);
+    for (QWidget* part : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (part != veil && !part->isWindow() && !part->isHidden()) part->render(&contents, part->pos());
+    QImage faded(contents.size(), QImage::Format_ARGB32_Premultiplied);
+    faded.setDevicePixelRatio(ratio);
+    faded.fill(Qt::transparent);
+    {
+        QPainter p(&faded);
+        p.setOpacity(level);
+        p.drawImage(QPoint(0, 0), contents);
+    }
+    veil->setGeometry(window_->rect());
+    veil->raise();
+    veil->SetFrame(std::move(faded));
+    veil->show();
+}
+
+void AlphaBlend::Apply() {
+    switch (mode_) {
+        case Mode::Opacity:
+            ApplyOpacity(window_, enabled_ ? value_ / 255.0 : 1.0);
+            break;
+        case Mode::Contents:
+            PaintContents(enabled_ ? value_ / 255.0 : 1.0);
+            [[fallthrough]];
+        case Mode::HoldBack:
+            if (!appeared_ && !HoldsBack() && release_) release_();
+            break;
+        case Mode::KeepOnly:
+            break;
+    }
+}
+
 void AlphaBlend::SetEnabled(bool on) {
     enabled_ = on;
-    ApplyOpacity(window_, on ? value_ / 255.0 : 1.0);
+    Apply();
 }
 
 void AlphaBlend::SetValue(int value) {
     value_ = value < 0 ? 0 : (value > 255 ? 255 : value);
-    if (enabled_) ApplyOpacity(window_, value_ / 255.0);
+    if (enabled_ || mode_ != Mode::Opacity) Apply();
 }
 
 namespace {
@@ -118,13 +226,47 @@ QImage DecodeJpeg(const QByteArray& data) {
     return image;
 }
 
-QPixmap JpegResource(const QString& path) {
+namespace {
+QImage JpegFile(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QPixmap();
-    return QPixmap::fromImage(DecodeJpeg(f.readAll()));
+    if (!f.open(QIODevice::ReadOnly)) return QImage();
+    return DecodeJpeg(f.readAll());
 }
 
-QPixmap Picture(const QString& path) { return QPixmap(path); }
+// On scaled screens a picture is drawn from its twice-as-large version, so it
+// stays sharp while it keeps its size in the layout.
+QPixmap ForScreen(const QString& path, const std::function<QImage(const QString&)>& load) {
+    const qreal ratio = PictureRatio();
+    if (ratio <= 1.0) return QPixmap::fromImage(load(path));
+    QImage large = load(PictureAtTwice(path));
+    if (large.isNull()) return QPixmap::fromImage(load(path));
+    const QSize logical = large.size() / 2;
+    if (!qFuzzyCompare(ratio, 2.0)) {
+        const QSize wanted(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+        large = large.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(large);
+    pixmap.setDevicePixelRatio(static_cast<qreal>(large.width()) / logical.width());
+    return pixmap;
+}
+}  // namespace
+
+qreal PictureRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
+
+QString PictureAtTwice(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot < 0 || dot < slash) return path + QStringLiteral("@2x");
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+QPixmap JpegResource(const QString& path) { return ForScreen(path, JpegFile); }
+
+QPixmap Picture(const QString& path) {
+    // At scale 1 exactly the file as it is.
+    if (PictureRatio() <= 1.0) return QPixmap(path);
+    return ForScreen(path, [](const QString& p) { return QImage(p); });
+}
 
 namespace {
 QString Family(const QStringList& wanted) {

@@ -3,6 +3,7 @@
 #include "platform/ansi.h"
 #include "platform/text.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,7 +12,17 @@ namespace qx {
 
 namespace {
 DialogScript* g_script = nullptr;
+QWidget* g_mainWindow = nullptr;
+
+QWidget* Owner(QWidget* parent) {
+    if (parent) return parent;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return g_mainWindow;
 }
+}  // namespace
+
+void SetMainWindow(QWidget* window) { g_mainWindow = window; }
+QWidget* MainWindow() { return g_mainWindow; }
 
 DialogScript::DialogScript() { g_script = this; }
 DialogScript::~DialogScript() {
@@ -39,7 +50,8 @@ void ShowMessage(const std::string& text, QWidget* parent) {
         g_script->boxes.push_back({BoxKind::Information, text});
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok,
+                    Owner(parent));
     box.exec();
 }
 
@@ -52,7 +64,7 @@ bool Confirm(const std::string& question, QWidget* parent) {
         return a;
     }
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kConfirmCaption), FromAnsi(question), QMessageBox::NoButton,
-                    parent);
+                    Owner(parent));
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -66,7 +78,8 @@ void ShowErrorReport(const std::string& text, QWidget* parent) {
         g_script->boxes.push_back({BoxKind::Error, shown});
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok,
+                    Owner(parent));
     box.exec();
 }
 

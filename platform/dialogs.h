@@ -43,6 +43,12 @@ public:
     void Clear();
 };
 
+// The application's main window: message boxes without an owner of their own
+// belong to the open modal window or else to it, so a compositor keeps them
+// above the game and places them over it.
+void SetMainWindow(QWidget* window);
+QWidget* MainWindow();
+
 // The active script, or nullptr in the real game.
 DialogScript* ActiveScript();
 

@@ -33,9 +33,10 @@ TSplashScr::~TSplashScr() = default;
 void TSplashScr::FormCreate() { qx::CentreOnScreen(this); }
 
 void TSplashScr::Timer1Timer() {
-    if (Haupt) Haupt->setVisible(false);
     Timer1->stop();
     if (Haupt) {
+        // Shown, not hidden and shown again: that would give the main window a
+        // new native window, which the window system may place elsewhere.
         Haupt->setVisible(true);
         // The switch as the main window read it at start-up, not as the dialog shows it now.
         if (IsOn(Haupt->FadeSwitch()))

@@ -19,13 +19,27 @@
 namespace {
 
 QString g_out;
+// Every picture is drawn at its own size and again at twice that size for
+// scaled screens; the larger one carries "@2x" before its extension.
+int g_scale = 1;
+
+QString Scaled(const QString& name) {
+    if (g_scale == 1) return name;
+    const int dot = name.lastIndexOf('.');
+    return name.left(dot) + QStringLiteral("@%1x").arg(g_scale) + name.mid(dot);
+}
+
+// Draws in the picture's own coordinates whatever its scale.
+void Zoom(QPainter& p) {
+    if (g_scale != 1) p.scale(g_scale, g_scale);
+}
 
 const QColor kGrey(160, 160, 160);
 const QColor kDarkGrey(64, 64, 64);
 const QColor kGreenFrame(0, 255, 0);
 
 void Save(const QImage& img, const QString& name) {
-    const QString path = g_out + "/" + name;
+    const QString path = g_out + "/" + Scaled(name);
     QDir().mkpath(QFileInfo(path).path());
     if (!img.save(path, "PNG")) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
@@ -33,7 +47,7 @@ void Save(const QImage& img, const QString& name) {
 // JPEGs are written with libjpeg, the same library the game decodes them with.
 void SaveJpeg(const QImage& src, const QString& name) {
     const QImage img = src.convertToFormat(QImage::Format_RGB888);
-    const QString path = g_out + "/" + name;
+    const QString path = g_out + "/" + Scaled(name);
     FILE* f = std::fopen(qPrintable(path), "wb");
     if (!f) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -61,7 +75,7 @@ void SaveJpeg(const QImage& src, const QString& name) {
 }
 
 QImage Canvas(int w, int h, const QColor& fill = Qt::transparent) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * g_scale, h * g_scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);
     return img;
 }
@@ -141,6 +155,7 @@ template <class Draw>
 QImage Cell(const QColor& ground, const QColor& frame, int frameWidth, Draw draw) {
     QImage img = Canvas(25, 25, ground);
     QPainter p(&img);
+    Zoom(p);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -197,6 +212,7 @@ void Buttons() {
         QImage img = Canvas(32, 32);
         {
             QPainter p(&img);
+            Zoom(p);
             Bomb(p, body, outline, spark, 1.0);
         }
         Save(img, name);
@@ -207,6 +223,7 @@ void Buttons() {
     QImage reload = Canvas(100, 25, Qt::white);
     {
         QPainter p(&reload);
+        Zoom(p);
         p.setRenderHint(QPainter::TextAntialiasing);
         QFont f("DejaVu Sans Mono");
         f.setStyleHint(QFont::TypeWriter);
@@ -235,6 +252,7 @@ template <class Draw>
 void Icon(const QString& name, Draw draw) {
     QImage img = Canvas(16, 16);
     QPainter p(&img);
+    Zoom(p);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p);
     p.end();
@@ -427,11 +445,12 @@ void StartPicture() {
     QImage img = Canvas(200, 200, Qt::black);
     {
         QPainter p(&img);
+        Zoom(p);
         p.setRenderHint(QPainter::Antialiasing);
         p.translate(0, 0);
         Face(p, QColor(170, 170, 170), 8.0, 1.3);
     }
-    SaveJpeg(Blur(img, 2, 3), "start.jpg");
+    SaveJpeg(Blur(img, 2 * g_scale, 3), "start.jpg");
 }
 
 // Hand-drawn capitals: each stroke a jittered polyline.
@@ -486,6 +505,7 @@ void HandWord(QPainter& p, const QString& word, QPointF origin, qreal scale, QRa
 void Logo() {
     QImage img = Canvas(465, 95, Qt::black);
     QPainter p(&img);
+    Zoom(p);
     p.setRenderHint(QPainter::Antialiasing);
     QRandomGenerator rng(1303);
     p.setPen(Pen(Qt::white, 3.2));
@@ -573,11 +593,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
-    Cells();
-    Buttons();
-    Icons();
-    StartPicture();
-    Logo();
-    AppIcons();
+    for (int scale : {1, 2}) {
+        g_scale = scale;
+        Cells();
+        Buttons();
+        Icons();
+        StartPicture();
+        Logo();
+    }
+    g_scale = 1;
+    AppIcons();  // drawn at every size a desktop asks for
     return 0;
 }

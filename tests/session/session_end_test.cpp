@@ -1,0 +1,118 @@
+// The real game, started as a program of its own in a fresh program folder,
+// asked to stop by a signal: it closes as the player would close it and writes
+// the run's statistics, and prints nothing. Runs on whatever platform the test
+// command chose (offscreen, or Wayland under weston).
+#include "support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// Waits for a condition, giving up only after a generous limit.
+template <class Done>
+bool WaitFor(Done done, int seconds = 60) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+class SessionEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The program folder is the folder of the executable: give it one of its own.
+        fs::copy_file(QUORVEX_PROGRAM, program.File("quorvex"));
+        fs::permissions(program.File("quorvex"), fs::perms::owner_all);
+    }
+
+    // Starts the game with its output going to files; returns its process id.
+    pid_t Launch() {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::chdir(program.Folder().c_str()) != 0) ::_exit(126);
+            std::freopen(program.File("stdout.txt").c_str(), "w", stdout);
+            std::freopen(program.File("stderr.txt").c_str(), "w", stderr);
+            // A runtime folder of its own unless the compositor's is given.
+            if (!std::getenv("XDG_RUNTIME_DIR")) ::setenv("XDG_RUNTIME_DIR", runtime.Folder().c_str(), 1);
+            if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            const std::string path = program.File("quorvex");
+            ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        return pid;
+    }
+
+    qxtest::TempDir program;
+    qxtest::TempDir runtime;
+};
+
+class SessionEndBy : public SessionEnd, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SessionEndBy, ASignalClosesTheGameAndTheStatisticsAreWritten) {
+    const int sig = GetParam();
+    const pid_t pid = Launch();
+    ASSERT_GT(pid, 0);
+    // The settings file appears once start-up has run, and the handlers are in place before it.
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(program.File("setup.ini")); }));
+    ASSERT_EQ(::kill(pid, sig), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    const std::string stat = ReadAll(program.File("Quorvex.stat"));
+    EXPECT_EQ(stat.size(), 36u * 162u);  // 36 lines of 160 digits and CR LF
+    EXPECT_EQ(stat.find_first_not_of("01\r\n"), std::string::npos);
+    EXPECT_EQ(ReadAll(program.File("stderr.txt")), "");
+}
+
+// Two requests to stop, the second while the first is still being handled:
+// held back while the game is stopped, both arrive together when it goes on.
+TEST_F(SessionEnd, ASecondSignalEndsTheGameAtOnce) {
+    const pid_t pid = Launch();
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(program.File("setup.ini")); }));
+    ASSERT_EQ(::kill(pid, SIGSTOP), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, WUNTRACED), pid);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    ASSERT_EQ(::kill(pid, SIGTERM), 0);
+    ASSERT_EQ(::kill(pid, SIGINT), 0);
+    ASSERT_EQ(::kill(pid, SIGCONT), 0);
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_TRUE(WTERMSIG(status) == SIGTERM || WTERMSIG(status) == SIGINT) << WTERMSIG(status);
+    EXPECT_FALSE(fs::exists(program.File("Quorvex.stat")));  // it did not wait for the close
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SessionEndBy, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return info.param == SIGTERM ? std::string("SIGTERM")
+                                    : info.param == SIGINT ? std::string("SIGINT")
+                                                           : std::string("SIGHUP");
+                         });
+
+}  // namespace
