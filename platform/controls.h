@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
+#include <QValidator>
 
 namespace qx {
 
@@ -44,10 +45,24 @@ private:
     QString pictureName_;
 };
 
+// The validator of every one-line field: line breaks that arrive by paste or
+// by setText become blanks (CR LF counts as one break), so a field never
+// holds CR or LF. It never rejects anything.
+class SingleLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// `text` with every line break (CR LF, CR or LF) turned into one blank.
+QString WithoutLineBreaks(const QString& text);
+
 // Makes `w` a fixed-size tool window with the given client size and caption.
 void SetupToolWindow(QWidget* w, const QString& objectName, const QString& caption, int width, int height,
                      const QColor& background = Qt::black);
 
+// Labels show their text as it is: names, counters and status lines come from
+// files, fields and the peer, so nothing in them is read as markup.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, const QFont& font,
                   const QColor& colour);
 // A label of fixed size with the given alignment.
@@ -55,6 +70,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRe
                   const QColor& colour, Qt::Alignment align);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                         bool flat = true, const QPixmap& icon = QPixmap());
+// A one-line field with the SingleLineValidator.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QColor& text = QColor(0, 255, 0),
                     const QColor& background = Qt::black);
 QPlainTextEdit* MakeMemo(QWidget* parent, const QString& name, QRect rect);
