@@ -237,6 +237,46 @@ TEST_F(HostileInput, AStartRemovesTheTemporaryAKilledSaveLeft) {
 }
 
 // ---------------------------------------------------------------------------
+// A write-protected slot, for an ordinary user in a folder open to all
+
+TEST_F(HostileInput, AWriteProtectedSlotIsNeitherOverwrittenNorDeleted) {
+    fs::permissions(dir.Folder(), fs::perms::all);
+    Start();
+    Haupt->N1Spieler1Click();
+    WriteSlotFile(1, "Anna", 500, 1, 2, 1);
+    fs::permissions(dir.File("Slot1.save"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string before = qx::ReadFileBytes(dir.File("Slot1.save"));
+
+    // As root, the game runs as nobody in a child; the child's findings come
+    // back in its exit code, its failure texts on the output.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+        script.Clear();
+        script.answers = {true, true};  // "&Ja" to overwriting, "&Ja" to deleting
+        Click(Open(Haupt->Spielsichern1, SpeicherMenu).SpeedButton[1]);
+        SpeicherMenu->close();
+        Click(Open(Haupt->managesavnes1, DelMenu).BitBtn[1]);
+        const auto errors = script.Texts(qx::BoxKind::Error);
+        const auto infos = script.Texts(qx::BoxKind::Information);
+        int f = 0;
+        if (errors.size() != 1 || errors[0].find("Slot1.save") == std::string::npos) f |= 1;
+        if (infos != std::vector<std::string>{"Could not delete file \"Slot1.save\". File not found or write protected"})
+            f |= 2;
+        if (Haupt->game.money != 1000) f |= 4;  // a failed save costs nothing
+        for (const auto& t : errors) std::fprintf(stderr, "error: %s\n", t.c_str());
+        for (const auto& t : infos) std::fprintf(stderr, "info: %s\n", t.c_str());
+        ::_exit(f);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot drop root's rights here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(qx::ReadFileBytes(dir.File("Slot1.save")), before);
+}
+
+// ---------------------------------------------------------------------------
 // Counters at their limit
 
 TEST_F(HostileInput, AVictimCounterAtItsLimitWrapsOnTheNextHit) {
