@@ -349,6 +349,27 @@ TEST(Counters, AddWithWrapAroundAtTheirLimits) {
     EXPECT_EQ(s.victims, kMin);
 }
 
+TEST(Counters, MoneyAtItsLimitsScoresATurnWithADefinedResult) {
+    // Money from an edited slot may be any 64-bit value; rates, bonus and
+    // total are worked out without overflow (sums wrap as the money does).
+    std::array<bool, kCells + 1> marks{};
+    for (int c = 1; c <= 5; ++c) marks[c] = true;
+    const Placement allVictims{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
+    const Placement allDragons{{6, 7, 8, 9, 10}, {1, 2, 3, 4, 5}};
+    for (const std::int64_t m : {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(),
+                                 std::numeric_limits<std::int64_t>::min() + 1}) {
+        SCOPED_TRACE(m);
+        const TurnScore win = ScoreTurn(marks, allVictims, m, GainPerVictim(m), LossPerDragon(m));
+        EXPECT_EQ(win.victimHits, 5);
+        EXPECT_EQ(win.killBonus, RoundDiv(5.0L * static_cast<long double>(m) / 100.0L + 5000.0L, 1.0L));
+        const TurnScore loss = ScoreTurn(marks, allDragons, m, GainPerVictim(m), LossPerDragon(m));
+        EXPECT_EQ(loss.dragonHits, 5);
+        EXPECT_EQ(static_cast<std::uint64_t>(loss.turnTotal), 0 - 5 * static_cast<std::uint64_t>(LossPerDragon(m)));
+        EXPECT_FALSE(SignedAmount(loss.turnTotal).empty());
+        EXPECT_GE(SavePriceFor(m), std::numeric_limits<std::int64_t>::min() / 25 - 1);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Temporary files of killed writers.
 
