@@ -2,7 +2,7 @@
 # Benchmark of the game against the floor that Qt and the kernel set, each
 # figure measured side by side with its baseline in the same run:
 #   start-up and memory   the game under Xvfb against bench_window (a bare Qt window of the same size)
-#   idle CPU              host and client windows, driven through the real menus with xdotool, against
+#   idle CPU, wake-ups    host and client windows, driven through the real menus with xdotool, against
 #                         a bare 5 ms poll loop (bench_echo --idle) and the idle bare Qt window
 #   transport             LineServer/LineClient round trip against a blocking C echo
 #   fade-in               the main window's opacity steps, read from the X server
@@ -159,11 +159,11 @@ find_window() {
     done
     return 1
 }
-# tcp_state <hex state>: whether a TCP socket on port 9999 is in that state
-# (0A listening, 01 established).
+# tcp_state <hex state>: whether a TCP socket on port 9999, IPv4 or IPv6 (the
+# host listens on both), is in that state (0A listening, 01 established).
 tcp_state() {
-    awk -v st="$1" 'NR > 1 { split($2, l, ":"); if (l[2] == "270F" && $4 == st) found = 1 } END { exit !found }' \
-        /proc/net/tcp
+    awk -v st="$1" 'FNR > 1 { split($2, l, ":"); if (l[2] == "270F" && $4 == st) found = 1 } END { exit !found }' \
+        /proc/net/tcp /proc/net/tcp6 2>/dev/null
 }
 # open_menu_entry <main window> <keys...>: opens the "Game" menu with a click on
 # its title, then walks the menu bar with the keys (Left Left: "Multiplayer").
@@ -176,11 +176,31 @@ open_menu_entry() {
 }
 # cpu_ticks <pid>: utime + stime of all its threads.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# switches <pid> [thread name]: "tid count" for each of its threads (or those
+# with that name): voluntary + involuntary context switches, each a wake-up or
+# a preemption.
+switches() {
+    local t
+    for t in /proc/"$1"/task/*; do
+        if [ -n "${2:-}" ] && [ "$(cat "$t/comm" 2>/dev/null)" != "$2" ]; then continue; fi
+        awk -v tid="${t##*/}" '/ctxt_switches/ { s += $2; n++ } END { if (n) print tid, s }' "$t/status" 2>/dev/null || true
+    done
+}
+# per_second <before> <after>: switches a second between two snapshots; a thread
+# that started meanwhile counts from 0, one that ended is left out.
+per_second() {
+    { printf '%s\n' "$1" | sed 's/^/A /'; printf '%s\n' "$2" | sed 's/^/B /'; } |
+        awk -v s="$idle_seconds" '$1 == "A" && NF == 3 { b[$2] = $3 }
+            $1 == "B" && NF == 3 { d += $3 - (($2 in b) ? b[$2] : 0) }
+            END { printf "%.1f", d / s }'
+}
 
 host_dir=$(program_folder host nein nein)
 client_dir=$(program_folder client nein nein)
 idle_note=""
 h_cpu=() c_cpu=() f_cpu=() q_cpu=()
+h_wake=() n_wake=() c_wake=() f_wake=() q_wake=()
+conn_thread=qx-connection  # the name the line server gives the connection thread
 if tcp_state 0A; then
     idle_note="port 9999 is taken by another program: host and client not measured"
 else
@@ -221,21 +241,38 @@ hz=$(getconf CLK_TCK)
 for _ in $(seq "$idle_reps"); do
     list=("$floor_pid" "$qt_pid")
     [ -z "$idle_note" ] && list+=("$host_pid" "$client_pid")
-    declare -A t0=()
-    for p in "${list[@]}"; do t0[$p]=$(cpu_ticks "$p"); done
+    declare -A t0=() s0=()
+    for p in "${list[@]}"; do
+        t0[$p]=$(cpu_ticks "$p")
+        s0[$p]=$(switches "$p")
+    done
+    [ -z "$idle_note" ] && conn0=$(switches "$host_pid" "$conn_thread")
     sleep "$idle_seconds"
     pct() { awk -v a="${t0[$1]}" -v b="$(cpu_ticks "$1")" -v hz="$hz" -v s="$idle_seconds" \
         'BEGIN { printf "%.2f", (b - a) / hz / s * 100 }'; }
+    wakes() { per_second "${s0[$1]}" "$(switches "$1")"; }
     f_cpu+=("$(pct "$floor_pid")")
     q_cpu+=("$(pct "$qt_pid")")
+    f_wake+=("$(wakes "$floor_pid")")
+    q_wake+=("$(wakes "$qt_pid")")
     if [ -z "$idle_note" ]; then
         h_cpu+=("$(pct "$host_pid")")
         c_cpu+=("$(pct "$client_pid")")
+        h_wake+=("$(wakes "$host_pid")")
+        c_wake+=("$(wakes "$client_pid")")
+        n_wake+=("$(per_second "$conn0" "$(switches "$host_pid" "$conn_thread")")")
     fi
 done
 if [ -z "$idle_note" ]; then
     row "Idle CPU, host serving a client" "% core" "${h_cpu[*]}" "${f_cpu[*]}" "< 1%" "g < 1"
     row "Idle CPU, client polling" "% core" "${c_cpu[*]}" "${q_cpu[*]}" "< 1%" "g < 1"
+    if [ -z "$(switches "$host_pid" "$conn_thread")" ]; then
+        echo "note: no thread named $conn_thread in the host: its wake-ups not measured" >&2
+    else
+        row "Wake-ups, host connection thread" "1/s" "${n_wake[*]}" "${f_wake[*]}" "0" "g == 0"
+    fi
+    row "Wake-ups, host (all threads)" "1/s" "${h_wake[*]}" "${f_wake[*]}" "-" "-"
+    row "Wake-ups, client (all threads)" "1/s" "${c_wake[*]}" "${q_wake[*]}" "-" "-"
 else
     echo "note: $idle_note" >&2
 fi
@@ -289,4 +326,5 @@ echo
 echo
 echo "Baselines: start-up, memory, client CPU - bench_window ${width}x${height} with no text; text floor -"
 echo "bench_window --text (menu bar, label, status bar); host CPU - bench_echo --idle (5 ms poll loop on a"
-echo "silent socket); round trip - bench_echo (blocking C sockets). Idle CPU is utime+stime from /proc."
+echo "silent socket); round trip - bench_echo (blocking C sockets). Idle CPU is utime+stime from /proc;"
+echo "wake-ups are voluntary + involuntary context switches from /proc/<pid>/task/*/status."

@@ -1,7 +1,7 @@
 // One line over loopback and back through the game's transport: a LineServer
-// whose connection thread echoes every line it reads (5 ms reads, as the host
-// window does), and a LineClient that writes a line and reads until the echo
-// is there (5 ms reads, as the client window does).
+// whose connection thread wakes for input and echoes every line it reads
+// (5 ms reads, as the host window does), and a LineClient that writes a line
+// and reads until the echo is there (5 ms reads, as the client window does).
 //
 // Usage: bench_transport [round trips] [warm-up round trips]
 // Prints: rtt_us median=<m> p10=<a> p90=<b> n=<n>
@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     try {
         LineServer server;
         server.SetDefaultPort(0);
+        server.SetExecuteOnInput(true);  // as the host window runs it
         server.OnExecute = [](const ConnectionPtr& conn) {
             std::string text = conn->ReadLn(5);
             if (!conn->ReadLnTimedOut()) conn->WriteLn(text);

@@ -7,6 +7,7 @@
 #include "platform/ansi.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/installation.h"
 #include "savegames/delsaves.h"
 #include "savegames/load.h"
 #include "savegames/save.h"
@@ -19,10 +20,13 @@
 #include "windows/hilfe.h"
 #include "windows/splash.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 #include <cmath>
 
 namespace quorvex {
@@ -44,6 +48,26 @@ void FacePanel(QFrame* panel) {
 }
 
 const QColor kWindowText = Qt::black;
+
+// The game panels lie under the start panel until a game starts; hidden
+// meanwhile, so that assistive tools do not report a field nobody can see.
+class ShownWhenCoverHides : public QObject {
+public:
+    ShownWhenCoverHides(QWidget* cover, QWidget* covered) : QObject(cover), covered_(covered) {
+        covered_->setVisible(cover->isHidden());
+        cover->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::HideToParent) covered_->show();
+        if (event->type() == QEvent::ShowToParent) covered_->hide();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* covered_;
+};
 
 // Windows that fill or animate themselves by their Timer1 start it as they open.
 template <class Window>
@@ -72,6 +96,7 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     setCentralWidget(client);
     BuildGamePanels();
     BuildStartPanel();
+    new ShownWhenCoverHides(StartPanel, GameMainPanel);
     BuildMenu();
 
     StatusBar1 = new QStatusBar(this);
@@ -106,6 +131,7 @@ void THaupt::BuildStartPanel() {
     Image28->setObjectName(QStringLiteral("Image28"));
     Image28->setGeometry(128, 8, 200, 200);
     Image28->setPixmap(qx::JpegResource(QStringLiteral(":/assets/start.jpg")));
+    qx::NamePicture(Image28, QStringLiteral("Quorvex start picture"));
     Label8 = qx::MakeLabel(StartPanel, QStringLiteral("Label8"), QStringLiteral("Quorvex v1.3"), QRect(8, 72, 450, 44),
                            qx::VerdanaPx(35, true), Qt::white, Qt::AlignHCenter | Qt::AlignTop);
     Label5 = qx::MakeLabel(StartPanel, QStringLiteral("Label5"), QStringLiteral("Zentrafell"), 72, 72,
@@ -139,10 +165,12 @@ void THaupt::BuildGamePanels() {
     Image26->setObjectName(QStringLiteral("Image26"));
     Image26->setGeometry(336, 2, 25, 25);
     Image26->setPixmap(qx::Picture(QStringLiteral(":/assets/counter_victim.png")));
+    qx::NamePicture(Image26, QStringLiteral("Victims"));
     Image27 = new QLabel(InfoPanel);
     Image27->setObjectName(QStringLiteral("Image27"));
     Image27->setGeometry(336, 26, 25, 25);
     Image27->setPixmap(qx::Picture(QStringLiteral(":/assets/counter_dragon.png")));
+    qx::NamePicture(Image27, QStringLiteral("Dragons"));
     const QFont counter = qx::VerdanaPx(24, true);
     VictimCount = qx::MakeLabel(InfoPanel, QStringLiteral("VictimCount"), QStringLiteral("0"), QRect(368, 0, 94, 28),
                                 counter, Qt::gray, Qt::AlignLeft | Qt::AlignVCenter);
@@ -157,6 +185,7 @@ void THaupt::BuildGamePanels() {
         auto* cell = new qx::PictureCell(GroupBox2, QStringLiteral("Image%1").arg(n), n);
         cell->move(8 + 24 * ((n - 1) % 5), 16 + 24 * ((n - 1) / 5));
         cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Bomb);
         // The cell number comes from the control's name, as the field's shared handler does.
         connect(cell, &qx::PictureCell::clicked, this, [this, cell] {
             qx::Guard([this, cell] { ImageClick(cell->objectName().mid(5, 2).toInt()); });
@@ -178,6 +207,7 @@ void THaupt::BuildGamePanels() {
                               qx::VerdanaPx(13, true), qx::kGreen, Qt::AlignLeft | Qt::AlignVCenter);
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QString(), QRect(152, 112, 162, 34), true,
                                 qx::Picture(QStringLiteral(":/assets/reload.png")));
+    qx::NamePicture(RestartBut, QStringLiteral("Reload"));
     RestartBut->setEnabled(false);
     qx::ConnectHandler(RestartBut, &QPushButton::clicked, this, &THaupt::RestartButClick);
 
@@ -242,6 +272,21 @@ void THaupt::BuildMenu() {
     QXHomepage1 = add(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), icon("web"), &THaupt::QXHomepage1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N2"));
     ber1 = add(q, "ber1", "About...", icon("about"), &THaupt::ber1Click);
+
+    // The desktop's usual keys where it has them; the game modes by number.
+    Anleitung1->setShortcut(QKeySequence(Qt::Key_F1));
+    Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Spielsichern1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Spielladen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    EndlosSpiel1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    he100th1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    N10001->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    // F10 opens the first menu, as on the desktop; the arrow keys go on from there.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [bar] { bar->setActiveAction(bar->actions().value(0)); });
 }
 
 void THaupt::UpdateMenuAvailability() {
@@ -263,7 +308,11 @@ void THaupt::FormCreate() {
     game.streakFlags.Clear();
     // 3: centre.
     qx::CentreOnScreen(this);
-    // 4: the program folder is fixed once (tests set it beforehand).
+    // 4: the program folder is fixed once (tests set it beforehand). An
+    // installed copy makes the player's own folder on its first start; if it
+    // cannot, the game still runs and the player knows nothing will be kept.
+    if (const auto why = qx::PrepareProgramFolder())
+        qx::ShowMessage("Your settings, statistics and savegames cannot be kept.\n" + *why, this);
     const std::string settingsPath = SettingsPath();
     // 5.
     game.markCount = 0;
@@ -303,6 +352,7 @@ void THaupt::SetBombButtonEnabled(bool on) {
 
 void THaupt::ShowCell(int cell, const QPixmap& picture, const char* name) {
     Image[cell]->SetPicture(picture, QString::fromLatin1(name));
+    AnnounceCellState(Image[cell], QString::fromLatin1(name), FieldKind::Bomb);
 }
 
 void THaupt::ResetField() {
@@ -380,6 +430,10 @@ void THaupt::BombItClick() {
         game.marks[c] ? ShowCell(c, VictimHitImage, "VictimHitImage") : ShowCell(c, VictimImage, "VictimImage");
     for (int c : p.dragons)
         game.marks[c] ? ShowCell(c, DragonHitImage, "DragonHitImage") : ShowCell(c, DragonImage, "DragonImage");
+    for (int n = 1; n <= kCells; ++n) {
+        const auto holds = [n](const auto& cells) { return std::find(cells.begin(), cells.end(), n) != cells.end(); };
+        if (!holds(p.victims) && !holds(p.dragons)) AnnounceEmptyCell(Image[n], game.marks[n]);
+    }
     // 7-9.
     const std::int64_t before = game.money;
     const TurnScore score = ScoreTurn(game.marks, p, before, game.gainPerVictim, game.lossPerDragon);

@@ -3,8 +3,14 @@
 // client at a time on its own thread, and a client that connects with a
 // time-out while its window keeps processing events.
 //
-// Plain POSIX sockets over IPv4; the core knows nothing of the windowing
-// toolkit, the client window hands in an "idle hook" that processes its events.
+// Plain POSIX sockets over IPv6 and IPv4; the core knows nothing of the
+// windowing toolkit, the client window hands in an "idle hook" that processes
+// its events.
+//
+// No thread ever waits on the peer to write: a line that the socket does not
+// take at once is queued (bounded) and sent by whoever next waits on the
+// connection - the server's connection thread, or the client's reads. A peer
+// that takes none of the queued bytes for the stall time is treated as gone.
 #pragma once
 
 #include <atomic>
@@ -17,6 +23,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace quorvex {
 
@@ -61,6 +68,7 @@ inline constexpr const char* kConnectTimedOut = "Connect timed out.";
 inline constexpr const char* kConnectCancelled = "Connect cancelled.";
 inline constexpr const char* kAlreadyConnected = "Already connected.";
 inline constexpr const char* kTerminateTimedOut = "Terminate thread timeout.";
+inline constexpr const char* kPeerStalled = "Connection closed: the peer stopped taking data.";
 
 inline constexpr std::size_t kMaxLineLength = 16384;
 // Bytes taken from the socket by one receive; the input buffer never holds
@@ -72,6 +80,14 @@ inline constexpr int kUseReadTimeout = -2;
 // Longest wait between two calls of an idle hook while reading / connecting.
 inline constexpr int kIdleSliceMs = 250;
 inline constexpr int kConnectSliceMs = 125;
+// A peer that takes none of our queued bytes for this long is treated as gone.
+inline constexpr int kStallTimeoutMs = 10000;
+// Most bytes queued for a peer beyond what its socket has taken; a line that
+// would go beyond it while others wait closes the connection as stalled. Far
+// more than the game ever has in flight, and the kernel's own buffers come on top.
+inline constexpr std::size_t kMaxPendingBytes = 1024 * 1024;
+// The socket's send buffer (the kernel doubles it for its bookkeeping).
+inline constexpr std::size_t kSendBufferBytes = 64 * 1024;
 
 using IdleHook = std::function<void()>;
 
@@ -80,8 +96,10 @@ using IdleHook = std::function<void()>;
 class LineChannel {
 public:
     virtual ~LineChannel() = default;
-    // Sends text + CR LF as one write. Throws ConnectionClosedError when the
-    // connection is closed (or found broken), SocketError on other failures.
+    // Sends text + CR LF whole and in order, without waiting on the peer:
+    // what the socket does not take at once is queued for the connection.
+    // Throws ConnectionClosedError when the connection is closed (or found
+    // broken or stalled), SocketError on other failures.
     virtual void WriteLn(const std::string& text) = 0;
     // The next line without its LF and without one CR directly before it.
     // Returns "" (and sets ReadLnTimedOut) when no complete line arrives in
@@ -93,9 +111,10 @@ public:
 };
 
 // One open TCP connection. Reads belong to one thread at a time; WriteLn and
-// Close may be called from any thread (writes are serialised). The socket
-// itself is released when the object is destroyed, so a thread still using
-// a closed connection never touches a reused descriptor.
+// Close may be called from any thread (writes are serialised and never block).
+// Queued output goes out while the reading thread waits (ReadLn, AwaitInput,
+// Pause). The socket itself is released when the object is destroyed, so a
+// thread still using a closed connection never touches a reused descriptor.
 class LineConnection : public LineChannel {
 public:
     // Takes ownership of a connected socket.
@@ -113,6 +132,21 @@ public:
     // wakes up) and runs the disconnect notice once. True if it was open.
     bool Close();
 
+    // Sleeps until a read would find something - a complete line already
+    // buffered, new bytes, the peer's close - or the connection is closed
+    // here; sends queued output meanwhile. False once the connection is
+    // closed. Reader's thread.
+    bool AwaitInput();
+    // Waits ms milliseconds without reading, ending early when the connection
+    // closes (here or by the peer); sends queued output meanwhile.
+    void Pause(int ms);
+    // Bytes queued and not yet taken by the socket.
+    std::size_t PendingBytes() const;
+    // True when the connection was closed because the peer took no data.
+    bool Stalled() const { return stalled_.load(); }
+    // How long a peer may take none of the queued bytes (kStallTimeoutMs).
+    void SetStallTimeout(int ms) { stallMs_ = ms; }
+
     // Default time-out of ReadLn (kInfinite unless set).
     void SetReadTimeout(int ms) { readTimeout_ = ms; }
     // Called after every slice of a read's wait that ends without data.
@@ -120,7 +154,7 @@ public:
     // Runs once when the connection goes from open to closed.
     void SetDisconnectNotice(std::function<void()> notice) { notice_ = std::move(notice); }
 
-    // Text form of the peer's address ("127.0.0.1:4711"), for logs.
+    // Text form of the peer's address ("127.0.0.1:4711", "[::1]:4711"), for logs.
     std::string PeerAddress() const;
 
     // Bytes received and not yet returned as lines. Reader's state: ask on
@@ -128,19 +162,40 @@ public:
     std::size_t BufferedBytes() const { return buffer_.size(); }
 
 private:
+    enum class Woken { Input, TimedOut, Closed };
+
     // Takes a complete line off the buffer; false if there is none.
     bool TakeLine(std::size_t maxLength, std::string& line);
     void Append(const char* data, std::size_t n);
     void PeerGone();
+    // Closes with the peer's pending data dropped: it took none of it for too long.
+    void GiveUpStalled();
+    // Sends what the socket takes of the queue now; the errno of a failure or 0.
+    // Caller holds writeMutex_.
+    int FlushLocked();
+    // Flushes the queue and closes the connection if it failed or stalled;
+    // the time by which the queue must move next (max() when it is empty).
+    std::chrono::steady_clock::time_point ServiceOutput();
+    // Waits up to timeoutMs (kInfinite: no limit) for the socket to become
+    // readable (wantInput) or only for its close, sending queued output.
+    Woken Wait(int timeoutMs, bool wantInput);
+    void Wake();
 
     const int fd_;
+    int wakeFd_ = -1;  // eventfd: a line was queued, or the connection closed
     std::atomic<bool> open_{true};
     std::atomic<bool> peerClosed_{false};
-    std::mutex writeMutex_;
+    std::atomic<bool> stalled_{false};
+    std::atomic<int> stallMs_{kStallTimeoutMs};
+    mutable std::mutex writeMutex_;
+    // Writers' state, under writeMutex_.
+    std::string outbox_;  // whole lines not yet taken by the socket
+    std::chrono::steady_clock::time_point lastProgress_;
     // Reader's state.
     std::string buffer_;
     bool discarding_ = false;  // dropping the rest of an over-long line
     bool timedOut_ = false;
+    bool readable_ = false;  // AwaitInput saw the socket readable
     int readTimeout_ = kInfinite;
     IdleHook idleHook_;
     std::function<void()> notice_;
@@ -148,10 +203,11 @@ private:
 
 using ConnectionPtr = std::shared_ptr<LineConnection>;
 
-// Listens on all local IPv4 addresses and serves at most one client at a
-// time, each on a connection thread of its own: OnConnect, then OnExecute
-// passes back to back while the connection is open, then OnDisconnect (also
-// when OnConnect or OnExecute threw). A client arriving while one is served
+// Listens on all local IPv6 and IPv4 addresses (IPv4 alone where the system
+// has no IPv6) and serves at most one client at a time across both, each on a
+// connection thread of its own: OnConnect, then OnExecute passes while the
+// connection is open (back to back, or each when input is there, see
+// SetExecuteOnInput), then OnDisconnect (also when OnConnect or OnExecute threw). A client arriving while one is served
 // is closed at once without a byte. Set the handlers and the port before
 // activating; Active, BoundPort and the setters are for one controlling thread.
 class LineServer {
@@ -179,6 +235,15 @@ public:
     int DefaultPort() const { return port_; }
     void SetTerminateWaitTime(int ms) { terminateWait_ = ms; }
     int TerminateWaitTime() const { return terminateWait_; }
+    // true: the connection thread sleeps until there is input (a buffered
+    // line, new bytes, the peer's close) or a stop, and runs one OnExecute
+    // pass for it; a silent client costs no wake-ups. false (default): passes
+    // back to back, each handler waiting in its own reads.
+    void SetExecuteOnInput(bool on) { executeOnInput_ = on; }
+    // Stall time given to each connection (kStallTimeoutMs).
+    void SetStallTimeout(int ms) { stallMs_ = ms; }
+    // false: listen on IPv4 alone, as on a system without IPv6.
+    void SetIPv6(bool on) { ipv6_ = on; }
 
     // true: bind, listen and accept on a listening thread; throws SocketError
     // (the server stays inactive) when the port cannot be bound.
@@ -200,10 +265,13 @@ private:
 
     int port_ = kDefaultPort;
     int terminateWait_ = kTerminateWaitTime;
+    bool executeOnInput_ = false;
+    int stallMs_ = kStallTimeoutMs;
+    bool ipv6_ = true;
     std::atomic<bool> active_{false};
     int boundPort_ = 0;
 
-    int listenFd_ = -1;
+    std::vector<int> listenFds_;
     int wakeRead_ = -1, wakeWrite_ = -1;
     std::thread listener_;
 
@@ -217,7 +285,9 @@ private:
 // Connects to a host's port and reads and writes lines on the thread that
 // uses it (the client window's user-interface thread). While it waits - for
 // a connect or for data - it calls the idle hook, if one is set, so that the
-// window stays responsive; the hook may even close the connection.
+// window stays responsive; the hook may even close the connection. Lines the
+// socket does not take at once wait in the connection's queue and go out
+// during the next reads (the client window reads once a second).
 class LineClient : public LineChannel {
 public:
     static constexpr int kDefaultPort = 9999;
@@ -235,6 +305,8 @@ public:
     // write that found it closed or broken, or by a failed OnConnected.
     std::function<void()> OnDisconnected;
 
+    // A host name, a dotted IPv4 address or an IPv6 address, with or
+    // without square brackets.
     void SetHost(const std::string& host) { host_ = host; }
     const std::string& Host() const { return host_; }
     void SetPort(int port) { port_ = port; }
@@ -242,9 +314,10 @@ public:
     void SetReadTimeout(int ms);
     int ReadTimeout() const { return readTimeout_; }
     void SetIdleHook(IdleHook hook);
+    void SetStallTimeout(int ms);
 
-    // Resolves the host (name or dotted address), connects within timeoutMs
-    // and runs OnConnected. Throws SocketError (refused, unresolvable, other
+    // Resolves the host for IPv6 and IPv4, tries each address in turn until
+    // one connects, all within timeoutMs, and runs OnConnected. Throws SocketError (refused, unresolvable, other
     // socket errors), NetTimeoutError, NetError (already connected, cancelled
     // by Disconnect while pending) or whatever OnConnected threw.
     void Connect(int timeoutMs);
@@ -258,6 +331,8 @@ public:
     bool Connected() const override;
     // The current connection's LineConnection::BufferedBytes; 0 without one.
     std::size_t BufferedBytes() const { return conn_ ? conn_->BufferedBytes() : 0; }
+    // The current connection's LineConnection::PendingBytes; 0 without one.
+    std::size_t PendingBytes() const { return conn_ ? conn_->PendingBytes() : 0; }
 
 private:
     int ConnectSocket(int timeoutMs);
@@ -266,6 +341,7 @@ private:
     std::string host_ = "localhost";
     int port_ = kDefaultPort;
     int readTimeout_ = kDefaultReadTimeout;
+    int stallMs_ = kStallTimeoutMs;
     IdleHook idleHook_;
     ConnectionPtr conn_;  // kept until the next connect: a read may still run on it
     bool connecting_ = false;

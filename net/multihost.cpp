@@ -25,7 +25,6 @@ NetWindowLayout HostLayout() {
     return l;
 }
 
-void Wait(int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); }
 }  // namespace
 
 Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), parent) {
@@ -38,6 +37,8 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
 
     server = std::make_unique<LineServer>();
     server->SetDefaultPort(LineServer::kDefaultPort);
+    // The connection thread sleeps while the client is silent.
+    server->SetExecuteOnInput(true);
     server->OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
     server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
     server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
@@ -120,7 +121,8 @@ void Tqx_host::stopClick() {
 }
 
 void Tqx_host::serverConnect(const ConnectionPtr& conn) {
-    protocol.HostHandshake(conn, SnapshotNick(), SnapshotServerName(), Wait);
+    // The handshake's waits end as soon as the connection does (a stop, the client leaving).
+    protocol.HostHandshake(conn, SnapshotNick(), SnapshotServerName(), [&conn](int ms) { conn->Pause(ms); });
     Post([this] {
         send->setEnabled(true);
         sendtext->setEnabled(true);

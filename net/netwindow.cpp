@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace quorvex {
 
 namespace {
@@ -53,6 +55,25 @@ void TNetWindow::FinishButtons() {
         b->setDefault(false);
         b->isFlat() ? FlatButtonLook(b) : StandardButtonLook(b);
     }
+    ArrangeKeyboardOrder();
+}
+
+void TNetWindow::ArrangeKeyboardOrder() {
+    // The second text field (server name or address) follows the nickname.
+    auto* second = qobject_cast<QLineEdit*>(nick->nextInFocusChain());
+    if (second) qx::LinkLabel(Label2, second);
+    // Connect, place, send, mark, bomb, play again; then the log and the chat.
+    std::vector<QWidget*> order{nick};
+    if (second) order.push_back(second);
+    order.insert(order.end(), {start, stop});
+    for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) order.push_back(Image[static_cast<std::size_t>(n)]);
+    order.push_back(sendit);
+    for (int n = 1; n <= kBombFieldCells; ++n) order.push_back(Image[static_cast<std::size_t>(n)]);
+    order.push_back(BombIt);
+    for (QPushButton* b : GamePanel->findChildren<QPushButton*>())
+        if (b != BombIt) order.push_back(b);
+    order.insert(order.end(), {Memo1, sendtext, send});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 TNetWindow::~TNetWindow() = default;
@@ -87,18 +108,22 @@ void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Nickname"), 8, 8, font, Qt::white);
     nick = qx::MakeEdit(this, QStringLiteral("nick"), QRect(8, 24, 233, 21));
     EditLook(nick);
+    qx::LinkLabel(Label1, nick);
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), layout.label2Text, 8, 48, font, Qt::white);
     start = qx::MakeButton(this, QStringLiteral("start"), layout.startCaption, QRect(8, layout.buttonsTop, 113, 25));
     stop = qx::MakeButton(this, QStringLiteral("stop"), layout.stopCaption, QRect(128, layout.buttonsTop, 113, 25));
     stop->setEnabled(false);
     Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), layout.memo);
     Memo1->setFont(font);
+    Memo1->setAccessibleName(QStringLiteral("Log"));
     qx::SetColours(Memo1, qx::kLime, Qt::black);
     sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
     EditLook(sendtext);
+    sendtext->setAccessibleName(QStringLiteral("Chat message"));
     sendtext->setEnabled(false);
     send = qx::MakeButton(this, QStringLiteral("send"), QString(), QRect(216, 328, 23, 22), true,
                           qx::ButtonIcon(QStringLiteral("send")));
+    qx::NamePicture(send, QStringLiteral("Send"));
     send->setEnabled(false);
 }
 
@@ -137,6 +162,7 @@ void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
         auto* cell = new qx::PictureCell(GroupBox2, QStringLiteral("Image%1").arg(n), n);
         cell->move(8 + 24 * ((n - 1) % 5), 16 + 24 * ((n - 1) / 5));
         cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Bomb);
         connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image1Click(c); }); });
         Image[static_cast<std::size_t>(n)] = cell;
     }
@@ -172,6 +198,7 @@ void TNetWindow::BuildBattlefieldPanel() {
         auto* cell = new qx::PictureCell(GroupBox1, QStringLiteral("Image%1").arg(n), n);
         cell->move(8 + 24 * (k % 5), 16 + 24 * (k / 5));
         cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Own);
         connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image26Click(c); }); });
         Image[static_cast<std::size_t>(n)] = cell;
     }
@@ -179,6 +206,8 @@ void TNetWindow::BuildBattlefieldPanel() {
 
 void TNetWindow::ShowCell(int cell, const QPixmap& picture, const char* name) {
     Image[static_cast<std::size_t>(cell)]->SetPicture(picture, QString::fromLatin1(name));
+    AnnounceCellState(Image[static_cast<std::size_t>(cell)], QString::fromLatin1(name),
+                      cell >= kFirstOwnCell ? FieldKind::Own : FieldKind::Bomb);
 }
 
 // ---------------------------------------------------------------------------
@@ -298,6 +327,19 @@ BombOutcome TNetWindow::RunBomb(LineChannel* peer) {
             f.marked ? ShowCell(f.cell, VictimHitImage, "VictimHitImage") : ShowCell(f.cell, VictimImage, "VictimImage");
         else
             f.marked ? ShowCell(f.cell, DragonHitImage, "DragonHitImage") : ShowCell(f.cell, DragonImage, "DragonImage");
+    }
+    // With every figure known, the other cells are known to be empty.
+    if (r.figures.size() == 2 * kFiguresPerKind) {
+        std::array<bool, 25> marks{};
+        {
+            auto lock = game.Lock();
+            marks = game.bombMarks;
+        }
+        for (int n = 1; n <= kBombFieldCells; ++n) {
+            const bool figure = std::any_of(r.figures.begin(), r.figures.end(),
+                                            [n](const OpponentFigure& f) { return f.cell == n; });
+            if (!figure) AnnounceEmptyCell(Image[static_cast<std::size_t>(n)], marks[static_cast<std::size_t>(n - 1)]);
+        }
     }
     Label3->setText(qx::FromAnsi(r.victimsText));
     Label4->setText(qx::FromAnsi(r.dragonsText));

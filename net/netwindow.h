@@ -135,6 +135,8 @@ private:
     void BuildLeftColumn(const NetWindowLayout& layout);
     void BuildGamePanel(const NetWindowLayout& layout);
     void BuildBattlefieldPanel();
+    // Tab order and label links, once every control exists.
+    void ArrangeKeyboardOrder();
 
     std::mutex pendingMutex_;
     std::deque<std::function<void()>> pending_;

@@ -2,15 +2,175 @@
 
 #include "platform/desktop.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <array>
+
 namespace qx {
 
+namespace {
+
+// A cell as assistive tools see it: a button with the cell's name, its state
+// as description, checked while marked, and a press action that clicks it.
+class CellAccessible : public QAccessibleWidget {
+public:
+    explicit CellAccessible(PictureCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checked = Cell()->IsChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled()) names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            Cell()->Activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    PictureCell* Cell() const { return static_cast<PictureCell*>(widget()); }
+};
+
+QAccessibleInterface* CellInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String(PictureCell::staticMetaObject.className()) && object && object->isWidgetType())
+        return new CellAccessible(static_cast<PictureCell*>(object));
+    return nullptr;
+}
+
+// Enter presses the focused button, as Space does, also where the button is
+// not the dialog's default (no button here takes Enter from a text field).
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            auto* button = qobject_cast<QAbstractButton*>(watched);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && button && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                if (button->isEnabled() && !key->isAutoRepeat()) button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
 PictureCell::PictureCell(QWidget* parent, const QString& name, int number) : QLabel(parent), number_(number) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&CellInterface);
+        return true;
+    }();
+    (void)factoryInstalled;
     setObjectName(name);
     setScaledContents(true);
     setFixedSize(25, 25);
+    // Tab only: a click must not leave a focus frame behind.
+    setFocusPolicy(Qt::TabFocus);
+    const int place = Place();
+    setAccessibleName(QStringLiteral("Cell %1, row %2, column %3")
+                          .arg(place)
+                          .arg((place - 1) / kSide + 1)
+                          .arg((place - 1) % kSide + 1));
+}
+
+void PictureCell::SetStateText(const QString& state) {
+    if (state != accessibleDescription()) setAccessibleDescription(state);
+}
+
+void PictureCell::SetChecked(bool on) {
+    if (on == checked_) return;
+    checked_ = on;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PictureCell::Activate() {
+    if (isEnabled()) emit clicked(number_);
+}
+
+PictureCell* PictureCell::Neighbour(int rows, int columns) const {
+    std::array<PictureCell*, kSide * kSide + 1> field{};
+    for (QObject* o : parent()->children())
+        if (auto* c = qobject_cast<PictureCell*>(o)) field[static_cast<std::size_t>(c->Place())] = c;
+    int row = (Place() - 1) / kSide;
+    int column = (Place() - 1) % kSide;
+    for (;;) {
+        row += rows;
+        column += columns;
+        if (row < 0 || row >= kSide || column < 0 || column >= kSide) return nullptr;
+        PictureCell* c = field[static_cast<std::size_t>(row * kSide + column + 1)];
+        if (c && c->isEnabled() && c->isVisible()) return c;
+    }
+}
+
+void PictureCell::keyPressEvent(QKeyEvent* event) {
+    PictureCell* to = nullptr;
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            ShowKeyboardFocus();
+            // Holding the key down must not toggle the cell again and again.
+            if (!event->isAutoRepeat()) Activate();
+            return;
+        case Qt::Key_Left: to = Neighbour(0, -1); break;
+        case Qt::Key_Right: to = Neighbour(0, 1); break;
+        case Qt::Key_Up: to = Neighbour(-1, 0); break;
+        case Qt::Key_Down: to = Neighbour(1, 0); break;
+        default: QLabel::keyPressEvent(event); return;
+    }
+    ShowKeyboardFocus();
+    if (to) to->setFocus(Qt::TabFocusReason);
+}
+
+void PictureCell::ShowKeyboardFocus() {
+    if (window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    update();
+}
+
+void PictureCell::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void PictureCell::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+bool PictureCell::focusNextPrevChild(bool next) {
+    // The first focusable control outside this field, in the window's tab order.
+    QWidget* w = this;
+    for (;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == this) break;
+        if (qobject_cast<PictureCell*>(w) && w->parentWidget() == parentWidget()) continue;
+        if (w->window() == window() && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible() &&
+            !w->focusProxy()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QLabel::focusNextPrevChild(next);
 }
 
 void PictureCell::SetPicture(const QPixmap& pixmap) { SetPicture(pixmap, QString()); }
@@ -29,6 +189,29 @@ void PictureCell::mousePressEvent(QMouseEvent* event) {
 void PictureCell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!current_.isNull()) painter.drawPixmap(rect(), current_);
+    // Like the style's own focus frames, shown only once the keyboard has moved
+    // the focus in this window: a mouse player never sees it.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    // The focus frame: a dotted ring two pixels inside the edge, each dot the
+    // inverse of the ground under it, so it shows on black and on white
+    // grounds; it leaves out the mark's green frame and wherever the figure
+    // reaches the ring (the dragon's tail), so nothing of the picture is hidden.
+    const QImage under = current_.isNull() ? QImage() : current_.toImage().scaled(size());
+    const int last = width() - 3;
+    const QRgb ground = under.isNull() ? qRgb(0, 0, 0) : under.pixel(2, 2);
+    auto dot = [&](int x, int y) {
+        if ((x + y) % 2 != 0) return;
+        if (!under.isNull() && under.pixel(x, y) != ground) return;
+        const QColor c(ground);
+        painter.setPen(QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()));
+        painter.drawPoint(x, y);
+    };
+    for (int i = 2; i <= last; ++i) {
+        dot(i, 2);
+        dot(i, last);
+        dot(2, i);
+        dot(last, i);
+    }
 }
 
 QString WithoutLineBreaks(const QString& text) {
@@ -96,7 +279,9 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     b->setObjectName(name);
     b->setGeometry(rect);
     b->setFlat(flat);
-    b->setFocusPolicy(flat ? Qt::NoFocus : Qt::StrongFocus);
+    // A flat button takes focus by Tab only, so a click leaves no focus frame on it.
+    b->setFocusPolicy(flat ? Qt::TabFocus : Qt::StrongFocus);
+    b->installEventFilter(new EnterPresses(b));
     if (!icon.isNull()) {
         b->setIcon(QIcon(icon));
         b->setIconSize(icon.size());
@@ -147,6 +332,10 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& cap
     c->setGeometry(rect);
     return c;
 }
+
+void NamePicture(QWidget* w, const QString& name) { w->setAccessibleName(name); }
+
+void LinkLabel(QLabel* label, QWidget* control) { label->setBuddy(control); }
 
 QPixmap ButtonIcon(const QString& name) { return Picture(QStringLiteral(":/assets/icons/%1.png").arg(name)); }
 

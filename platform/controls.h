@@ -20,6 +20,13 @@ namespace qx {
 
 // A 25 by 25 picture control that shows its picture stretched and reports
 // clicks while enabled (the cells of the fields).
+//
+// For keyboard players a cell takes focus by Tab (never by a click, so a mouse
+// player sees nothing new), the arrow keys move to the neighbouring enabled cell
+// of the same field, Tab leaves the field, and Space or Enter reports a click.
+// A screen reader sees a button named after the cell's place in its 5 by 5
+// field ("Cell 7, row 2, column 2") whose description is the cell's state.
+// The focus frame shows only after the keyboard moved the focus in the window.
 class PictureCell : public QLabel {
     Q_OBJECT
 public:
@@ -30,19 +37,43 @@ public:
     // Which of the named pictures it shows (for tests and reveal logic).
     QString PictureName() const { return pictureName_; }
     void SetPicture(const QPixmap& pixmap, const QString& name);
+    // 1..25: the cell's place in its field, row by row.
+    int Place() const { return (number_ - 1) % (kSide * kSide) + 1; }
+    // What a screen reader announces as the cell's state ("marked", "Victim hit").
+    void SetStateText(const QString& state);
+    QString StateText() const { return accessibleDescription(); }
+    // Whether the state counts as checked for assistive tools (a marked cell).
+    void SetChecked(bool on);
+    bool IsChecked() const { return checked_; }
+    // What Space, Enter and the screen reader's press action do: a click.
+    void Activate();
+
+    static constexpr int kSide = 5;
 
 signals:
     void clicked(int number);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tab leaves the field instead of walking through its 25 cells.
+    bool focusNextPrevChild(bool next) override;
     // A disabled cell still shows its picture unchanged (no greying).
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The enabled cell of the same field `rows` rows and `columns` columns
+    // away, stepping over disabled ones; null at the field's edge.
+    PictureCell* Neighbour(int rows, int columns) const;
+    // Marks the window as driven by the keyboard, so the focus frame shows.
+    void ShowKeyboardFocus();
+
     int number_;
     QPixmap current_;
     QString pictureName_;
+    bool checked_ = false;
 };
 
 // The validator of every one-line field: line breaks that arrive by paste or
@@ -68,8 +99,15 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 // A label of fixed size with the given alignment.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,
                   const QColor& colour, Qt::Alignment align);
+// Every button takes focus by Tab and is pressed with Space or Enter; a flat
+// button never takes focus by a click.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                         bool flat = true, const QPixmap& icon = QPixmap());
+// Names a control that shows only a picture, for screen readers.
+void NamePicture(QWidget* w, const QString& name);
+// Links a caption label to the control it names, so the control is announced
+// by the caption's text.
+void LinkLabel(QLabel* label, QWidget* control);
 // A one-line field with the SingleLineValidator.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QColor& text = QColor(0, 255, 0),
                     const QColor& background = Qt::black);

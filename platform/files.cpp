@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/installation.h"
+
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -91,7 +93,7 @@ std::string ExecutableFolder() {
 }
 
 const std::string& ProgramFolder() {
-    if (g_programFolder.empty()) g_programFolder = ExecutableFolder();
+    if (g_programFolder.empty()) g_programFolder = ProgramFolderFor(ExecutableFolder());
     return g_programFolder;
 }
 

@@ -22,7 +22,8 @@ public:
 std::string ExecutableFolder();
 
 // The program folder: fixed once at start-up, settable by tests so they never
-// write beside the build.
+// write beside the build. The executable's folder, or the player's own data
+// folder for an installed copy (platform/installation.h).
 const std::string& ProgramFolder();
 void SetProgramFolder(std::string folder);  // appends '/' when missing
 

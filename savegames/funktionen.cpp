@@ -88,9 +88,11 @@ void BuildSlotDisplay(QWidget* form, SlotDisplay& d, const QColor& text, const Q
                                money);
         d.victimPicture[n] =
             PictureLabel(box, QStringLiteral("victimPicture") + num, QStringLiteral(":/assets/counter_victim.png"), 8, 60);
+        qx::NamePicture(d.victimPicture[n], QStringLiteral("Victims"));
         d.vc[n] = ValueLabel(box, QStringLiteral("vc") + num, QStringLiteral("0"), QRect(40, 60, 108, 25), value, text);
         d.dragonPicture[n] =
             PictureLabel(box, QStringLiteral("dragonPicture") + num, QStringLiteral(":/assets/counter_dragon.png"), 8, 88);
+        qx::NamePicture(d.dragonPicture[n], QStringLiteral("Dragons"));
         d.dc[n] = ValueLabel(box, QStringLiteral("dc") + num, QStringLiteral("0"), QRect(40, 88, 108, 25), value, text);
     }
 }

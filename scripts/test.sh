@@ -9,7 +9,14 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
 # The installed desktop entry and AppStream metadata must validate.
 bash scripts/check-desktop.sh build-test
-ctest --test-dir build-test --output-on-failure
+# The Debian package: built, lintian-clean, installed, played by a throwaway
+# user whose files land in their own folder, purged without a trace.
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo bash scripts/check-package.sh build-test
+# Every test case is its own entry; most of them wait on sockets and timers,
+# so more run side by side than there are cores.
+ctest --test-dir build-test --output-on-failure -j "${CTEST_JOBS:-8}"
 # The same tests under AddressSanitizer + UndefinedBehaviorSanitizer, and the
 # Qt-free core under ThreadSanitizer.
 bash scripts/sanitize.sh

@@ -110,6 +110,9 @@ TSetup::TSetup(QWidget* parent) : QDialog(parent) {
     SpeedButton1 = PlaceButton(this, "SpeedButton1", "close", QRect(8, 192, 73, 25));
     SpeedButton2 = PlaceButton(this, "SpeedButton2", "cancel", QRect(88, 192, 73, 25));
     SpeedButton3 = PlaceButton(this, "SpeedButton3", "default", QRect(168, 192, 81, 25));
+    qx::LinkLabel(SpielernameLabel, Spielername);
+    qx::LinkLabel(Label2, Multiname);
+    qx::LinkLabel(Label1, Servername);
 
     // The server name comes before the multiplayer name.
     setTabOrder(Spielername, CheckBox1);

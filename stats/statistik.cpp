@@ -37,6 +37,12 @@ void ShowRightAligned(QLabel* label, const QString& text, int right) {
     label->move(right - label->width(), label->y());
 }
 
+// A number is announced with its caption ("Double kills: 3"), and the pairs
+// come in reading order, each caption just before its number.
+void AnnounceWithCaption(QLabel* caption, QLabel* number) {
+    number->setAccessibleName(caption->text() + QLatin1Char(' ') + number->text());
+}
+
 // Until the first fill a number label shows its own component name.
 QLabel* Number(QWidget* parent, const char* name, int right, int y) {
     QLabel* l = Caption(parent, name, name, 0, y);
@@ -83,17 +89,25 @@ Tstat::Tstat(QWidget* parent) : QDialog(parent) {
     LostL = Number(this, "LostL", kRightEdge, 136);
 
     // The order in which the timer fills them.
-    rows_ = {{{DKillsL, kLeftEdge, &PlayerStatistics::doubleKills},
-              {TKillsL, kLeftEdge, &PlayerStatistics::tripleKills},
-              {MKillsL, kLeftEdge, &PlayerStatistics::masterKills},
-              {UKillsL, kLeftEdge, &PlayerStatistics::ultraKills},
-              {BombedL, kRightEdge, &PlayerStatistics::bombed},
-              {HitsL, kRightEdge, &PlayerStatistics::hits},
-              {MissesL, kRightEdge, &PlayerStatistics::misses},
-              {VictimsL, kRightEdge, &PlayerStatistics::victims},
-              {DragonsL, kRightEdge, &PlayerStatistics::dragons},
-              {WonL, kRightEdge, &PlayerStatistics::moneyWon},
-              {LostL, kRightEdge, &PlayerStatistics::moneyLost}}};
+    rows_ = {{{DKillsL, kLeftEdge, &PlayerStatistics::doubleKills, Label2},
+              {TKillsL, kLeftEdge, &PlayerStatistics::tripleKills, Label3},
+              {MKillsL, kLeftEdge, &PlayerStatistics::masterKills, Label4},
+              {UKillsL, kLeftEdge, &PlayerStatistics::ultraKills, Label5},
+              {BombedL, kRightEdge, &PlayerStatistics::bombed, Label12},
+              {HitsL, kRightEdge, &PlayerStatistics::hits, Label10},
+              {MissesL, kRightEdge, &PlayerStatistics::misses, Label11},
+              {VictimsL, kRightEdge, &PlayerStatistics::victims, Label6},
+              {DragonsL, kRightEdge, &PlayerStatistics::dragons, Label7},
+              {WonL, kRightEdge, &PlayerStatistics::moneyWon, Label8},
+              {LostL, kRightEdge, &PlayerStatistics::moneyLost, Label9}}};
+    for (const NumberRow& row : rows_) {
+        qx::LinkLabel(row.caption, row.label);
+        AnnounceWithCaption(row.caption, row.label);
+        // Raising moves a label to the end of the reading order; the texts
+        // do not overlap, so nothing drawn changes.
+        row.caption->raise();
+        row.label->raise();
+    }
 
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 100, &Tstat::Timer1Timer);
     Timer1->setSingleShot(true);
@@ -107,7 +121,10 @@ Tstat::~Tstat() = default;
 void Tstat::Timer1Timer() {
     Timer1->stop();
     const PlayerStatistics& s = Statistics();
-    for (const NumberRow& row : rows_) ShowRightAligned(row.label, QString::number(s.*row.figure), row.right);
+    for (const NumberRow& row : rows_) {
+        ShowRightAligned(row.label, QString::number(s.*row.figure), row.right);
+        AnnounceWithCaption(row.caption, row.label);
+    }
 }
 
 void Tstat::FormCreate() { qx::CentreOnScreen(this); }

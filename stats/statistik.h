@@ -58,6 +58,7 @@ private:
         QLabel* label;
         int right;
         std::int32_t PlayerStatistics::*figure;
+        QLabel* caption;
     };
     std::array<NumberRow, 11> rows_{};
 };

@@ -73,6 +73,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Image1->setGeometry(0, 0, 465, 95);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(qx::JpegResource(QStringLiteral(":/assets/logo.jpg")));
+    qx::NamePicture(Image1, QStringLiteral("Quorvex logo"));
 
     Panel3 = qx::MakePanel(this, QStringLiteral("Panel3"), QRect(0, 232, 465, 33), Qt::black);
     SpeedButton3 = BarButton(Panel3, "SpeedButton3", QStringLiteral("close"), QRect(8, 2, 81, 25), "close");

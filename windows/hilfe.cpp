@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/installation.h"
 
 #include <sys/stat.h>
 
@@ -15,8 +16,6 @@ namespace quorvex {
 
 namespace {
 
-// Opened by its bare name: the current working folder, not the program folder.
-constexpr char kHelpFile[] = "help.txt";
 constexpr char kDesignLine[] = "Loading help.txt, please wait...";
 
 // Anything at that name counts as present, so a folder or a file without read
@@ -44,6 +43,7 @@ THelp::THelp(QWidget* parent) : QDialog(parent) {
     // No border but a thin flat line around the text.
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
     Memo1->setPlainText(QString::fromLatin1(kDesignLine));
+    Memo1->setAccessibleName(QStringLiteral("Help text"));
 
     SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("close"), QRect(4, 306, 448, 25),
                                   true, qx::ButtonIcon(QStringLiteral("close")));
@@ -59,7 +59,8 @@ THelp::~THelp() = default;
 
 void THelp::FormCreate() {
     qx::CentreOnScreen(this);
-    if (!Present(kHelpFile)) {
+    const std::string file = qx::HelpFileFor(qx::ExecutableFolder());
+    if (!Present(file.c_str())) {
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
         Memo1->appendPlainText(QStringLiteral("Please obtain an original copy of Quorvex_v13.zip,"));
@@ -68,7 +69,7 @@ void THelp::FormCreate() {
     }
     std::vector<std::string> lines;
     try {
-        lines = qx::ReadLines(kHelpFile);
+        lines = qx::ReadLines(file);
     } catch (const qx::FileError& e) {
         // The viewer still comes up and says why it is empty.
         Memo1->appendPlainText(QString());

@@ -21,6 +21,7 @@ TSplashScr::TSplashScr(QWidget* parent) : QDialog(parent) {
     Image1->setGeometry(0, 0, 465, 95);
     Image1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Image1->setPixmap(qx::JpegResource(QStringLiteral(":/assets/logo.jpg")));
+    qx::NamePicture(Image1, QStringLiteral("Quorvex logo"));
 
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1000, &TSplashScr::Timer1Timer);
 

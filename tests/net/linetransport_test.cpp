@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <set>
@@ -326,4 +327,187 @@ TEST(LineServer, DisconnectRunsWhenConnectFails) {
     EXPECT_THROW(client.ReadLn(kLong), ConnectionClosedError);
     ASSERT_TRUE(WaitUntil([&] { return disconnects == 1; }));
     EXPECT_EQ(executes, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Peers that do not read, an event-driven connection thread, and IPv6.
+
+namespace {
+
+constexpr int kSmallReceiveBuffer = 4096;
+
+// A server whose OnConnect hands the connection to the test and whose
+// passes run only on input, counting them.
+struct QuietServer {
+    LineServer server;
+    std::mutex mutex;
+    ConnectionPtr conn;
+    std::atomic<int> passes{0}, disconnects{0};
+
+    QuietServer() {
+        server.SetDefaultPort(0);
+        server.SetExecuteOnInput(true);
+        server.OnConnect = [this](const ConnectionPtr& c) {
+            std::lock_guard<std::mutex> lock(mutex);
+            conn = c;
+        };
+        server.OnExecute = [this](const ConnectionPtr& c) {
+            const std::string line = c->ReadLn(5);
+            if (!line.empty()) c->WriteLn("echo " + line);
+            ++passes;  // counted once the pass is over
+        };
+        server.OnDisconnect = [this](const ConnectionPtr&) { ++disconnects; };
+        server.SetActive(true);
+    }
+    ConnectionPtr Conn() {
+        std::lock_guard<std::mutex> lock(mutex);
+        return conn;
+    }
+    int Port() const { return server.BoundPort(); }
+};
+
+}  // namespace
+
+TEST(LineServer, ExecuteOnInputRunsOnePassPerLineAndStopsAtOnce) {
+    QuietServer s;
+    RawSocket client = RawSocket::Connect(s.Port());
+    client.Send("one\r\n");
+    EXPECT_EQ(client.ReceiveUntil("echo one\r\n"), "echo one\r\n");
+    client.Send("two\r\n");
+    EXPECT_EQ(client.ReceiveUntil("echo two\r\n"), "echo two\r\n");
+
+    // Two lines in one segment are still handled one per pass.
+    client.Send("three\r\nfour\r\n");
+    EXPECT_EQ(client.ReceiveUntil("echo four\r\n"), "echo three\r\necho four\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return s.passes >= 4; }));
+    // Half a line takes a pass that reads nothing, its end another.
+    client.Send("fi");
+    ASSERT_TRUE(WaitUntil([&] { return s.passes >= 5; }));
+    client.Send("ve\r\n");
+    EXPECT_EQ(client.ReceiveUntil("echo five\r\n"), "echo five\r\n");
+
+    // The sleeping thread wakes for a stop: no time-out error, and no pass
+    // ran without input (back to back they would have been hundreds).
+    s.server.SetActive(false);
+    EXPECT_FALSE(s.server.Active());
+    EXPECT_EQ(s.disconnects, 1);
+    EXPECT_EQ(s.passes, 6);
+    bool eof = false;
+    client.ReceiveUntil("", &eof);
+    EXPECT_TRUE(eof);
+}
+
+TEST(LineConnection, QueueForAPeerThatNeverReadsIsBounded) {
+    QuietServer s;  // its stall time (10 s) is far beyond this test
+    RawSocket stalled = RawSocket::Connect(s.Port(), kSmallReceiveBuffer);
+    ASSERT_TRUE(WaitUntil([&] { return s.Conn() != nullptr; }));
+    const ConnectionPtr conn = s.Conn();
+    const std::string line(8000, 'b');
+    std::size_t most = 0;
+    bool closed = false;
+    for (int i = 0; i < 20000 && !closed; ++i) {
+        try {
+            conn->WriteLn(line);
+            most = std::max(most, conn->PendingBytes());
+        } catch (const ConnectionClosedError& e) {
+            EXPECT_STREQ(e.what(), kPeerStalled);
+            closed = true;
+        }
+    }
+    ASSERT_TRUE(closed);
+    EXPECT_LE(most, kMaxPendingBytes);
+    EXPECT_GT(most, kMaxPendingBytes - 2 * line.size());
+    EXPECT_TRUE(conn->Stalled());
+    ASSERT_TRUE(WaitUntil([&] { return s.disconnects == 1; }));
+}
+
+TEST(LineConnection, QueuedLinesGoOutWholeAndInOrder) {
+    QuietServer s;
+    RawSocket peer = RawSocket::Connect(s.Port(), kSmallReceiveBuffer);
+    ASSERT_TRUE(WaitUntil([&] { return s.Conn() != nullptr; }));
+    const ConnectionPtr conn = s.Conn();
+    std::string expected;
+    int i = 0;
+    for (; i < 20000 && conn->PendingBytes() == 0; ++i) {
+        const std::string line = std::to_string(i) + std::string(3000, '.');
+        conn->WriteLn(line);
+        expected += line + "\r\n";
+    }
+    ASSERT_GT(conn->PendingBytes(), 0u);
+    for (int k = 0; k < 50; ++k, ++i) {
+        const std::string line = std::to_string(i) + "/tail";
+        conn->WriteLn(line);
+        expected += line + "\r\n";
+    }
+    // The peer starts reading: the connection thread sends the queue as it is taken.
+    std::string got;
+    while (got.size() < expected.size()) {
+        const std::string more = peer.ReceiveUntil(std::to_string(i - 1) + "/tail\r\n");
+        if (more.empty()) break;
+        got += more;
+    }
+    EXPECT_TRUE(got == expected) << got.size() << " of " << expected.size() << " bytes";
+    EXPECT_EQ(conn->PendingBytes(), 0u);
+    EXPECT_TRUE(conn->Connected());
+}
+
+TEST(LineServer, PeerAddressesAreReadable) {
+    QuietServer s;
+    RawSocket v6 = RawSocket::Connect6(s.Port());
+    ASSERT_TRUE(WaitUntil([&] { return s.Conn() != nullptr; }));
+    EXPECT_EQ(s.Conn()->PeerAddress().rfind("[::1]:", 0), 0u) << s.Conn()->PeerAddress();
+    v6.Close();
+    ASSERT_TRUE(WaitUntil([&] { return !s.server.Serving(); }));
+    {
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.conn.reset();
+    }
+    RawSocket v4 = RawSocket::Connect(s.Port());
+    ASSERT_TRUE(WaitUntil([&] { return s.Conn() != nullptr; }));
+    // An IPv4 client of the dual-stack socket shows as plain IPv4.
+    EXPECT_EQ(s.Conn()->PeerAddress().rfind("127.0.0.1:", 0), 0u) << s.Conn()->PeerAddress();
+}
+
+TEST(LineServer, IPv4AloneWhenIPv6IsOff) {
+    LineServer server;
+    server.SetDefaultPort(0);
+    server.SetIPv6(false);
+    server.SetActive(true);
+    EXPECT_THROW(RawSocket::Connect6(server.BoundPort()), std::runtime_error);
+    RawSocket v4 = RawSocket::Connect(server.BoundPort());
+    ASSERT_TRUE(WaitUntil([&] { return server.Serving(); }));
+}
+
+TEST(LineClient, ConnectsOverIPv6WithOrWithoutBrackets) {
+    RawListener v6only(true);
+    LineClient client;
+    for (const char* address : {"[::1]", "::1"}) {
+        client.SetHost(address);
+        client.SetPort(v6only.Port());
+        client.Connect(10000);
+        RawSocket server = v6only.Accept();
+        server.Send("over six\r\n");
+        EXPECT_EQ(client.ReadLn(kLong), "over six");
+        client.Disconnect();
+    }
+
+    // Nothing listens on 127.0.0.1 at that port: refused, and the error names
+    // the address the way it was tried.
+    client.SetHost("127.0.0.1");
+    try {
+        client.Connect(10000);
+        FAIL() << "connected to nothing";
+    } catch (const SocketError& e) {
+        EXPECT_NE(std::string(e.what()).find("127.0.0.1:" + std::to_string(v6only.Port())), std::string::npos)
+            << e.what();
+    }
+    RawListener v4only;
+    client.SetHost("[::1]");
+    client.SetPort(v4only.Port());
+    try {
+        client.Connect(10000);
+        FAIL() << "connected to nothing";
+    } catch (const SocketError& e) {
+        EXPECT_NE(std::string(e.what()).find("[::1]:" + std::to_string(v4only.Port())), std::string::npos) << e.what();
+    }
 }

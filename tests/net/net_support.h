@@ -1,4 +1,4 @@
-// Helpers for the network tests: raw sockets on 127.0.0.1 to send exact
+// Helpers for the network tests: raw sockets on 127.0.0.1 and ::1 to send exact
 // bytes, a relay that records every line passing through it, and waiting on
 // a condition with a generous upper bound.
 #pragma once
@@ -44,6 +44,14 @@ inline sockaddr_in Loopback(int port) {
     return a;
 }
 
+inline sockaddr_in6 Loopback6(int port) {
+    sockaddr_in6 a{};
+    a.sin6_family = AF_INET6;
+    a.sin6_addr = in6addr_loopback;
+    a.sin6_port = htons(static_cast<std::uint16_t>(port));
+    return a;
+}
+
 // A plain socket that owns its descriptor.
 class RawSocket {
 public:
@@ -65,12 +73,27 @@ public:
         fd_ = -1;
     }
 
-    static RawSocket Connect(int port) {
+    // receiveBuffer > 0: a small receive buffer, set before connecting, so
+    // that a peer that never reads is full after a few kilobytes.
+    static RawSocket Connect(int port, int receiveBuffer = 0) {
         RawSocket s(::socket(AF_INET, SOCK_STREAM, 0));
+        s.SetReceiveBuffer(receiveBuffer);
         const sockaddr_in a = Loopback(port);
         if (::connect(s.fd_, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
             throw std::runtime_error("raw connect failed");
         return s;
+    }
+    // The same over ::1.
+    static RawSocket Connect6(int port, int receiveBuffer = 0) {
+        RawSocket s(::socket(AF_INET6, SOCK_STREAM, 0));
+        s.SetReceiveBuffer(receiveBuffer);
+        const sockaddr_in6 a = Loopback6(port);
+        if (::connect(s.fd_, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0)
+            throw std::runtime_error("raw connect over ::1 failed");
+        return s;
+    }
+    void SetReceiveBuffer(int bytes) const {
+        if (bytes > 0) ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
     }
 
     void Send(const std::string& bytes) const {
@@ -107,18 +130,31 @@ private:
     int fd_;
 };
 
-// Listens on a free loopback port.
+// Listens on a free loopback port, on 127.0.0.1 or (ipv6) on ::1 alone.
 class RawListener {
 public:
-    RawListener() : sock_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    explicit RawListener(bool ipv6 = false) : sock_(::socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM, 0)) {
         int one = 1;
         ::setsockopt(sock_.Fd(), SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-        sockaddr_in a = Loopback(0);
-        socklen_t len = sizeof a;
-        if (::bind(sock_.Fd(), reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(sock_.Fd(), 4) != 0 ||
-            ::getsockname(sock_.Fd(), reinterpret_cast<sockaddr*>(&a), &len) != 0)
-            throw std::runtime_error("raw listen failed");
-        port_ = ntohs(a.sin_port);
+        int bound;
+        if (ipv6) {
+            ::setsockopt(sock_.Fd(), IPPROTO_IPV6, IPV6_V6ONLY, &one, sizeof one);
+            sockaddr_in6 a = Loopback6(0);
+            socklen_t len = sizeof a;
+            bound = ::bind(sock_.Fd(), reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(sock_.Fd(), 4) == 0 &&
+                    ::getsockname(sock_.Fd(), reinterpret_cast<sockaddr*>(&a), &len) == 0
+                        ? ntohs(a.sin6_port)
+                        : -1;
+        } else {
+            sockaddr_in a = Loopback(0);
+            socklen_t len = sizeof a;
+            bound = ::bind(sock_.Fd(), reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(sock_.Fd(), 4) == 0 &&
+                    ::getsockname(sock_.Fd(), reinterpret_cast<sockaddr*>(&a), &len) == 0
+                        ? ntohs(a.sin_port)
+                        : -1;
+        }
+        if (bound < 0) throw std::runtime_error("raw listen failed");
+        port_ = bound;
     }
     int Port() const { return port_; }
     // Waits for the next client (which may already be queued).

@@ -81,9 +81,10 @@ struct HostSide {
 
     HostSide() {
         server.SetDefaultPort(0);
+        server.SetExecuteOnInput(true);
         server.OnConnect = [this](const ConnectionPtr& c) {
             try {
-                protocol.HostHandshake(c, kHostNick, "Server of sadism");
+                protocol.HostHandshake(c, kHostNick, "Server of sadism", [&c](int ms) { c->Pause(ms); });
             } catch (...) {
                 Note(*c);
                 throw;

@@ -97,12 +97,13 @@ TEST_F(SettingsWindowTest, TabGoesThroughTheSwitchesToServerThenMultiplayerName)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
     s.Spielername->setFocus();
     std::vector<QWidget*> seen{QApplication::focusWidget()};
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 8; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         seen.push_back(QApplication::focusWidget());
     }
+    // The five fields in their order, then the three buttons, then round again.
     EXPECT_EQ(seen, (std::vector<QWidget*>{s.Spielername, s.CheckBox1, s.CheckBox2, s.Servername, s.Multiname,
-                                           s.Spielername}));
+                                           s.SpeedButton1, s.SpeedButton2, s.SpeedButton3, s.Spielername}));
     // Enter in a field is no shortcut for the commit.
     QTest::keyClick(s.Spielername, Qt::Key_Return);
     EXPECT_TRUE(s.isVisible());

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <QSvgGenerator>
 
 #include <QtMath>
 
@@ -512,36 +513,54 @@ void Logo() {
     SaveJpeg(img, "logo.jpg");
 }
 
+// The application icon in a size by size box: the smiling face of the start
+// picture, framed in the marking green, with a bomb where there is room.
+void PaintAppIcon(QPainter& p, int size) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size / 25.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size / 8.0, size / 8.0);
+    if (size >= 32) {  // face moved up and left to leave the corner to the bomb
+        p.save();
+        p.translate(size * 0.01, -size * 0.04);
+        Face(p, QColor(190, 190, 190), s * 0.9, 1.7);
+        p.restore();
+    } else {
+        Face(p, QColor(190, 190, 190), s, 2.0);
+    }
+    p.setPen(Pen(kGreenFrame, std::max(1.0, size / 16.0)));
+    p.setBrush(Qt::NoBrush);
+    const qreal inset = std::max(0.5, size / 32.0);
+    p.drawRoundedRect(QRectF(inset, inset, size - 2 * inset, size - 2 * inset), size / 8.0, size / 8.0);
+    if (size >= 32) {  // a little bomb in the corner where there is room for it
+        p.save();
+        p.translate(size * 0.5, size * 0.5);
+        Bomb(p, QColor(250, 210, 30), QColor(110, 60, 20), QColor(255, 120, 0), size / 70.0);
+        p.restore();
+    }
+}
+
+// Every size of the desktop's icon theme, and the same drawing as vector art
+// for the theme's scalable folder.
 void AppIcons() {
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
         QImage img = Canvas(size, size);
         QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        const qreal s = size / 25.0;
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawRoundedRect(QRectF(0, 0, size, size), size / 8.0, size / 8.0);
-        if (size >= 32) {  // face moved up and left to leave the corner to the bomb
-            p.save();
-            p.translate(size * 0.01, -size * 0.04);
-            Face(p, QColor(190, 190, 190), s * 0.9, 1.7);
-            p.restore();
-        } else {
-            Face(p, QColor(190, 190, 190), s, 2.0);
-        }
-        p.setPen(Pen(kGreenFrame, std::max(1.0, size / 16.0)));
-        p.setBrush(Qt::NoBrush);
-        const qreal inset = std::max(0.5, size / 32.0);
-        p.drawRoundedRect(QRectF(inset, inset, size - 2 * inset, size - 2 * inset), size / 8.0, size / 8.0);
-        if (size >= 32) {  // a little bomb in the corner where there is room for it
-            p.save();
-            p.translate(size * 0.5, size * 0.5);
-            Bomb(p, QColor(250, 210, 30), QColor(110, 60, 20), QColor(255, 120, 0), size / 70.0);
-            p.restore();
-        }
+        PaintAppIcon(p, size);
         p.end();
         Save(img, QStringLiteral("appicon/quorvex-%1.png").arg(size));
     }
+    constexpr int kSvgSize = 256;
+    QSvgGenerator svg;
+    svg.setFileName(g_out + QStringLiteral("/appicon/quorvex.svg"));
+    svg.setSize(QSize(kSvgSize, kSvgSize));
+    svg.setViewBox(QRect(0, 0, kSvgSize, kSvgSize));
+    svg.setTitle(QStringLiteral("Quorvex"));
+    svg.setDescription(QStringLiteral("Quorvex application icon"));
+    QPainter p(&svg);
+    PaintAppIcon(p, kSvgSize);
+    p.end();
 }
 
 }  // namespace

@@ -1,0 +1,273 @@
+// What assistive tools read through Qt's accessibility interface: roles and
+// names of every control, the cells' names and states, reading order, and
+// the change events that screen readers announce.
+#include "keys.h"
+
+#include "game/application.h"
+#include "game/main.h"
+#include "net/multiclient.h"
+#include "net/multihost.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "savegames/delsaves.h"
+#include "savegames/load.h"
+#include "savegames/save.h"
+#include "settings/einstellungen.h"
+#include "stats/statistics.h"
+#include "stats/statistik.h"
+#include "support/tempdir.h"
+#include "windows/about.h"
+#include "windows/hilfe.h"
+#include "windows/splash.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <vector>
+
+using namespace quorvex;
+
+namespace {
+
+QAccessibleInterface* Face(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
+QString Name(QObject* o) { return Face(o)->text(QAccessible::Name); }
+
+// A control a player reads or uses: buttons, fields, texts, pictures, cells.
+bool IsControl(QObject* o) {
+    if (qobject_cast<QAbstractButton*>(o) || qobject_cast<QLineEdit*>(o) || qobject_cast<QPlainTextEdit*>(o))
+        return true;
+    if (auto* l = qobject_cast<QLabel*>(o)) return !l->text().isEmpty() || !l->pixmap().isNull();
+    return false;
+}
+
+// Walks the accessibility tree below `root`; every node has a role, every
+// control a name. Returns what is missing, by object name.
+void Walk(QAccessibleInterface* face, std::vector<std::string>& missing, int& controls) {
+    if (!face || !face->isValid()) return;
+    QObject* o = face->object();
+    const std::string id = o ? o->objectName().toStdString() : std::string("?");
+    if (face->role() == QAccessible::NoRole) missing.push_back(id + ": no role");
+    if (o && IsControl(o)) {
+        ++controls;
+        if (face->text(QAccessible::Name).trimmed().isEmpty()) missing.push_back(id + ": no name");
+    }
+    for (int i = 0; i < face->childCount(); ++i) Walk(face->child(i), missing, controls);
+}
+
+// The change events that reach assistive tools while a test runs.
+struct Events {
+    static inline std::vector<std::pair<QAccessible::Event, QObject*>> seen;
+    static void Handler(QAccessibleEvent* e) { seen.emplace_back(e->type(), e->object()); }
+    static bool Has(QAccessible::Event type, QObject* o) {
+        return std::find(seen.begin(), seen.end(), std::make_pair(type, o)) != seen.end();
+    }
+};
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qx::SetProgramFolder(dir.Folder());
+        std::ofstream(dir.File("setup.ini"), std::ios::binary)
+            << "[Einstellungen]\r\nName=Ears\r\nSplash=nein\r\nFade=nein\r\n";
+        CreateForms();
+    }
+    void TearDown() override {
+        if (handlerInstalled) {
+            QAccessible::installUpdateHandler(nullptr);
+            QAccessible::setActive(false);
+        }
+        DestroyForms();
+    }
+    void ListenToEvents() {
+        Events::seen.clear();
+        QAccessible::installUpdateHandler(&Events::Handler);
+        QAccessible::setActive(true);
+        handlerInstalled = true;
+    }
+
+    qxtest::TempDir dir;
+    qx::DialogScript script;
+    bool handlerInstalled = false;
+};
+
+TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasARoleAndAName) {
+    Haupt->N1Spieler1Click();
+    quorvex::stat->Timer1Timer();
+    const std::vector<QWidget*> windows{Haupt,     quorvex::Setup, AboutBox,      SplashScr, SpeicherMenu, LadenMenu,
+                                        quorvex::stat, DelMenu, qx_host, qx_client, Help};
+    for (QWidget* w : windows) {
+        std::vector<std::string> missing;
+        int controls = 0;
+        Walk(Face(w), missing, controls);
+        EXPECT_GT(controls, 0) << w->objectName().toStdString();
+        EXPECT_TRUE(missing.empty()) << w->objectName().toStdString() << ": " << ::testing::PrintToString(missing);
+    }
+    // Pictures without text, and fields by the labels beside them.
+    EXPECT_EQ(Name(Haupt->RestartBut), "Reload");
+    EXPECT_EQ(Name(Haupt->Image26), "Victims");
+    EXPECT_EQ(Name(Haupt->Image27), "Dragons");
+    EXPECT_EQ(Name(AboutBox->Image1), "Quorvex logo");
+    EXPECT_EQ(Name(qx_host->send), "Send");
+    EXPECT_EQ(Name(quorvex::Setup->Spielername), "Name - Singleplayer");
+    EXPECT_EQ(Name(quorvex::Setup->Multiname), "Name - Multiplayer");
+    EXPECT_EQ(Name(quorvex::Setup->Servername), "Servername");
+    EXPECT_EQ(Name(qx_host->nick), "Nickname");
+    EXPECT_EQ(Name(qx_host->servername), "Servername");
+    EXPECT_EQ(Name(qx_client->adresse), "Server address");
+    // The captions themselves are untouched.
+    EXPECT_EQ(quorvex::Setup->SpielernameLabel->text(), "Name - Singleplayer");
+    EXPECT_TRUE(Haupt->RestartBut->text().isEmpty());
+}
+
+TEST_F(AccessibilityTest, CellsHaveDistinctNamesAndReportTheirStates) {
+    THaupt& h = *Haupt;
+    // Before a game the field lies hidden under the start panel.
+    EXPECT_TRUE(Face(h.Image[1])->state().invisible);
+    keytest::Activate(&h);
+    h.N1Spieler1Click();
+    EXPECT_FALSE(Face(h.Image[1])->state().invisible);
+    EXPECT_TRUE(h.GameMainPanel->isVisible());
+
+    std::set<QString> names;
+    for (int n = 1; n <= kCells; ++n) {
+        QAccessibleInterface* cell = Face(h.Image[n]);
+        EXPECT_EQ(cell->role(), QAccessible::Button);
+        EXPECT_TRUE(cell->state().focusable);
+        EXPECT_EQ(cell->text(QAccessible::Description), "unmarked");
+        names.insert(cell->text(QAccessible::Name));
+    }
+    EXPECT_EQ(names.size(), 25u);
+    EXPECT_EQ(Name(h.Image[7]), "Cell 7, row 2, column 2");
+    EXPECT_EQ(Name(h.Image[25]), "Cell 25, row 5, column 5");
+
+    // The press action is a click.
+    h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
+    for (int c : {3, 7, 12, 9, 25}) Face(h.Image[c])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(h.game.markCount, 5);
+    EXPECT_EQ(Face(h.Image[3])->text(QAccessible::Description), "marked");
+    EXPECT_TRUE(Face(h.Image[3])->state().checked);
+    EXPECT_FALSE(Face(h.Image[4])->state().checked);
+
+    h.BombItClick();
+    auto state = [&](int c) { return Face(h.Image[c])->text(QAccessible::Description).toStdString(); };
+    EXPECT_EQ(state(3), "Victim hit");
+    EXPECT_TRUE(Face(h.Image[3])->state().checked);
+    EXPECT_EQ(state(18), "Victim");
+    EXPECT_EQ(state(9), "Dragon hit");
+    EXPECT_EQ(state(1), "Dragon");
+    EXPECT_EQ(state(25), "marked, empty");
+    EXPECT_EQ(state(2), "empty");
+    EXPECT_TRUE(Face(h.Image[2])->state().disabled);
+    EXPECT_TRUE(Face(h.Image[2])->actionInterface()->actionNames().isEmpty() ||
+                !Face(h.Image[2])->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    h.RestartButClick();
+    EXPECT_EQ(state(3), "unmarked");
+    EXPECT_FALSE(Face(h.Image[3])->state().checked);
+}
+
+TEST_F(AccessibilityTest, OwnBattlefieldCellsReadAsPlaced) {
+    Tqx_host& w = *qx_host;
+    auto state = [&](int c) { return Face(w.Image[static_cast<std::size_t>(c)])->text(QAccessible::Description); };
+    EXPECT_EQ(state(26), "empty");
+    EXPECT_EQ(state(1), "unmarked");
+    EXPECT_EQ(Name(w.Image[26]), "Cell 1, row 1, column 1");
+    w.Image26Click(32);
+    EXPECT_EQ(state(32), "Victim");
+    w.Image26Click(32);
+    EXPECT_EQ(state(32), "Dragon");
+    w.Image26Click(32);
+    EXPECT_EQ(state(32), "empty");
+    // The two fields are told apart by their group boxes.
+    EXPECT_EQ(Name(w.GroupBox1).trimmed(), "Set here");
+    EXPECT_EQ(Name(w.GroupBox2).trimmed(), "Bomb here");
+}
+
+TEST_F(AccessibilityTest, StatisticsReadEachNumberWithItsCaption) {
+    Statistics().doubleKills = 3;
+    Statistics().moneyWon = 2500;
+    quorvex::stat->Timer1Timer();
+    EXPECT_EQ(Name(quorvex::stat->DKillsL), "Double kills: 3");
+    EXPECT_EQ(Name(quorvex::stat->WonL), "Money won: 2500");
+    EXPECT_EQ(quorvex::stat->DKillsL->text(), "3");
+
+    // In reading order each caption comes just before its number.
+    QAccessibleInterface* window = Face(quorvex::stat);
+    std::vector<QString> order;
+    for (int i = 0; i < window->childCount(); ++i)
+        if (qobject_cast<QLabel*>(window->child(i)->object())) order.push_back(window->child(i)->text(QAccessible::Name));
+    ASSERT_EQ(order.size(), 22u);
+    EXPECT_EQ(order[0], "Double kills:");
+    EXPECT_EQ(order[1], "Double kills: 3");
+    EXPECT_EQ(order[2], "Triple kills:");
+    EXPECT_EQ(order[20], "Money lost:");
+    EXPECT_EQ(order[21], "Money lost: 0");
+    ClearStatistics();
+}
+
+// The whole tree as a screen reader sees it, for a look by eye:
+// keyboard_access_tests --gtest_also_run_disabled_tests --gtest_filter='*PrintTree*'
+void Print(QAccessibleInterface* face, int depth) {
+    if (!face || !face->isValid()) return;
+    const QAccessible::State st = face->state();
+    std::string states;
+    if (st.invisible) states += " invisible";
+    if (st.disabled) states += " disabled";
+    if (st.focusable) states += " focusable";
+    if (st.checked) states += " checked";
+    const QString description = face->text(QAccessible::Description);
+    std::printf("%*s%s \"%s\"%s%s%s\n", depth * 2, "", qPrintable(qAccessibleRoleString(face->role())),
+                qPrintable(face->text(QAccessible::Name)), description.isEmpty() ? "" : " - ",
+                qPrintable(description), states.c_str());
+    for (int i = 0; i < face->childCount(); ++i) Print(face->child(i), depth + 1);
+}
+
+TEST_F(AccessibilityTest, DISABLED_PrintTree) {
+    Haupt->show();
+    Print(Face(Haupt->GameMainPanel), 0);  // before a game: hidden
+    Haupt->N1Spieler1Click();
+    Haupt->SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
+    for (int c : {3, 7, 12, 9, 25}) Haupt->ImageClick(c);
+    Haupt->BombItClick();
+    quorvex::stat->Timer1Timer();
+    for (QWidget* w : std::vector<QWidget*>{Haupt, quorvex::Setup, quorvex::stat, qx_host, AboutBox, SpeicherMenu}) {
+        w->show();
+        Print(Face(w), 0);
+        std::printf("\n");
+    }
+}
+
+// Screen readers read the status line, the network windows' status and log
+// from the interface; while a reader listens, each change is also sent as an
+// event. The offscreen platform has no reader, so the events are checked only
+// where a platform bridge is active.
+TEST_F(AccessibilityTest, StatusLineLogAndCellChangesReachAssistiveTools) {
+    THaupt& h = *Haupt;
+    h.N1Spieler1Click();
+    ListenToEvents();
+    h.ImageClick(4);
+    EXPECT_EQ(Name(h.StatusPanel), "4 fields left");
+    EXPECT_EQ(Face(h.Image[4])->text(QAccessible::Description), "marked");
+
+    qx_host->SetStatus("please bomb now");
+    qx_host->AppendLog("[game] All positions send!");
+    qx_host->ApplyPending();
+    EXPECT_EQ(Name(qx_host->info), "please bomb now");
+    QAccessibleTextInterface* log = Face(qx_host->Memo1)->textInterface();
+    ASSERT_NE(log, nullptr);
+    EXPECT_TRUE(log->text(0, log->characterCount()).contains("[game] All positions send!"));
+
+    if (!QAccessible::isActive()) return;
+    EXPECT_TRUE(Events::Has(QAccessible::NameChanged, h.StatusPanel));
+    EXPECT_TRUE(Events::Has(QAccessible::DescriptionChanged, h.Image[4]));
+    EXPECT_TRUE(Events::Has(QAccessible::StateChanged, h.Image[4]));
+    EXPECT_TRUE(Events::Has(QAccessible::NameChanged, qx_host->info));
+}
+
+}  // namespace

@@ -1,0 +1,361 @@
+// Whole games played with key presses alone: the single-player game with its
+// menu keys, a settings change, and a two-player game over loopback.
+#include "keys.h"
+
+#include "game/application.h"
+#include "game/main.h"
+#include "net/multiclient.h"
+#include "net/multihost.h"
+#include "platform/ansi.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "savegames/load.h"
+#include "savegames/save.h"
+#include "settings/einstellungen.h"
+#include "support/tempdir.h"
+#include "windows/about.h"
+#include "windows/hilfe.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+using namespace quorvex;
+using keytest::Activate;
+using keytest::Focus;
+using keytest::GoToCell;
+using keytest::Key;
+using keytest::PressCell;
+using keytest::TabTo;
+using qxtest::WaitFor;
+
+namespace {
+
+std::string Text(const QLabel* l) { return qx::ToAnsi(l->text()); }
+bool Shown(const qx::DialogScript& script, const std::string& name) {
+    return std::find(script.modals.begin(), script.modals.end(), name) != script.modals.end();
+}
+
+// The focus frame changes only pixels of the picture's ground (its colour at
+// the ring's corner), never the green mark frame or the figure.
+void ExpectFrameOnGroundOnly(const QImage& framed, const QPixmap& picture) {
+    const QImage plain = picture.toImage().convertToFormat(framed.format());
+    ASSERT_EQ(framed.size(), plain.size());
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (framed.pixel(x, y) != plain.pixel(x, y)) {
+                ++changed;
+                EXPECT_EQ(plain.pixel(x, y), plain.pixel(2, 2)) << x << "," << y;
+            }
+    EXPECT_GT(changed, 20);  // the ring is there
+}
+
+class KeyboardGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qx::SetProgramFolder(dir.Folder());
+        std::ofstream(dir.File("setup.ini"), std::ios::binary)
+            << "[Einstellungen]\r\nName=Keys\r\nSplash=nein\r\nFade=nein\r\n"
+               "[Multiplayer]\r\nName=Remote Keys\r\nServer=Keyboard arena\r\n";
+    }
+    void TearDown() override { DestroyForms(); }
+
+    qxtest::TempDir dir;
+    qx::DialogScript script;
+};
+
+TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
+    CreateForms();
+    THaupt& h = *Haupt;
+    Activate(&h);
+
+    // No game yet: saving is disabled, and so is its key.
+    Key(&h, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(script.modals.empty());
+
+    // The menus open with F10 and are walked with the arrow keys.
+    ASSERT_TRUE(keytest::ChooseFromMenu(&h, h.he100th1));
+    ASSERT_EQ(h.game.mode, 2);
+    Activate(&h);
+    Key(&h, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(h.game.mode, 1);
+    h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
+
+    // Five marks with Space and Enter; one taken away again on the way.
+    ASSERT_TRUE(PressCell(&h, h.Image[13]));
+    EXPECT_EQ(h.Image[13]->PictureName(), "MarkImage");
+    Key(&h, Qt::Key_Return);
+    EXPECT_EQ(h.Image[13]->PictureName(), "SmileImage");
+    for (int c : {3, 7, 12, 9, 25}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
+    EXPECT_EQ(h.game.markCount, 5);
+    EXPECT_EQ(h.StatusText(), "Ready to bomb!!!");
+
+    // Tab leaves the field for the bomb button; Enter bombs.
+    Key(&h, Qt::Key_Tab);
+    EXPECT_EQ(Focus(&h), h.BombIt);
+    Key(&h, Qt::Key_Return);
+    EXPECT_EQ(Text(h.Label1), "Bombed Victims: 3");
+    EXPECT_EQ(Text(h.Label2), "Bombed Dragons: 1");
+    EXPECT_EQ(h.Image[3]->PictureName(), "VictimHitImage");
+
+    ASSERT_TRUE(TabTo(&h, h.RestartBut));
+    Key(&h, Qt::Key_Space);
+    EXPECT_FALSE(h.RestartBut->isEnabled());
+    EXPECT_EQ(h.Image[3]->PictureName(), "SmileImage");
+    EXPECT_EQ(h.game.markCount, 0);
+
+    // Save in slot 1, with keys in the save dialog too.
+    Key(&h, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(Shown(script, "SpeicherMenu"));
+    TSpeicherMenu& save = *SpeicherMenu;
+    Activate(&save);
+    ASSERT_TRUE(WaitFor([&] { return save.SpeedButton[1]->isEnabled(); }));
+    ASSERT_TRUE(TabTo(&save, save.SpeedButton[1]));
+    Key(&save, Qt::Key_Space);
+    ASSERT_TRUE(qx::FileExists(dir.File("Slot1.save")));
+    const std::int64_t saved = h.game.money;  // after the price of saving
+    ASSERT_TRUE(TabTo(&save, save.SpeedButton[4]));
+    Key(&save, Qt::Key_Return);
+    EXPECT_FALSE(save.isVisible());
+
+    // Another turn changes the money; loading brings the saved game back.
+    Activate(&h);
+    for (int c : {1, 2, 4, 5, 6}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
+    ASSERT_TRUE(TabTo(&h, h.BombIt));
+    Key(&h, Qt::Key_Space);
+    ASSERT_NE(h.game.money, saved);
+
+    Key(&h, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(Shown(script, "LadenMenu"));
+    TLadenMenu& load = *LadenMenu;
+    Activate(&load);
+    ASSERT_TRUE(WaitFor([&] { return load.SpeedButton[1]->isEnabled(); }));
+    ASSERT_TRUE(TabTo(&load, load.SpeedButton[1]));
+    Key(&load, Qt::Key_Return);
+    EXPECT_EQ(h.game.money, saved);
+    EXPECT_EQ(Text(h.Money), std::to_string(saved));
+
+    Activate(&h);
+    Key(&h, Qt::Key_F1);
+    EXPECT_TRUE(Shown(script, "Help"));
+    Help->hide();
+
+    Activate(&h);
+    Key(&h, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(h.isVisible());
+    EXPECT_TRUE(qx::FileExists(dir.File("Quorvex.stat")));
+}
+
+TEST_F(KeyboardGameTest, GameModeKeysStartTheirGames) {
+    CreateForms();
+    THaupt& h = *Haupt;
+    Activate(&h);
+    Key(&h, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(h.game.mode, 2);
+    Key(&h, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(h.game.mode, 3);
+    EXPECT_EQ(h.N10001->text(), "200 dead Victims");  // the caption stays; Qt shows the key beside it
+}
+
+TEST_F(KeyboardGameTest, SettingsChangedAndCommittedWithKeys) {
+    CreateForms();
+    TSetup& s = *quorvex::Setup;
+    Activate(Haupt);
+    ASSERT_TRUE(keytest::ChooseFromMenu(Haupt, Haupt->Konfiguration1));
+    ASSERT_TRUE(Shown(script, "Setup"));
+    Activate(&s);
+    ASSERT_TRUE(TabTo(&s, s.Spielername));
+    Key(&s, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(s.Spielername, "Kim");
+    ASSERT_TRUE(TabTo(&s, s.CheckBox2));
+    ASSERT_FALSE(s.CheckBox2->isChecked());  // "Fade=nein" in the file
+    Key(&s, Qt::Key_Space);
+    EXPECT_TRUE(s.CheckBox2->isChecked());
+    ASSERT_TRUE(TabTo(&s, s.SpeedButton1));
+    Key(&s, Qt::Key_Space);
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(Text(Haupt->Label3), "Player \"Kim\"");
+    const std::string file = qx::ReadFileBytes(dir.File("setup.ini"));
+    EXPECT_NE(file.find("Name=Kim\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("Fade=ja\r\n"), std::string::npos) << file;
+
+    // "default" asks first; the answer comes from the script.
+    Haupt->Konfiguration1->trigger();
+    Activate(&s);
+    script.answers.push_back(true);
+    ASSERT_TRUE(TabTo(&s, s.SpeedButton3));
+    Key(&s, Qt::Key_Return);
+    EXPECT_EQ(s.PlayerName(), "Mr. Victim");
+    ASSERT_TRUE(TabTo(&s, s.SpeedButton2));
+    Key(&s, Qt::Key_Space);
+    EXPECT_FALSE(s.isVisible());
+}
+
+TEST_F(KeyboardGameTest, CellsTakeNoFocusFromClicksAndShowAFrameOnlyForKeys) {
+    CreateForms();
+    THaupt& h = *Haupt;
+    Activate(&h);
+    Key(&h, Qt::Key_N, Qt::ControlModifier);
+    qx::PictureCell* cell = h.Image[7];
+    const QImage unfocused = cell->grab().toImage();
+    QTest::mouseClick(cell, Qt::LeftButton);
+    EXPECT_EQ(cell->PictureName(), "MarkImage");
+    EXPECT_FALSE(cell->hasFocus());
+    QTest::mouseClick(cell, Qt::LeftButton);
+    EXPECT_EQ(cell->grab().toImage(), unfocused);
+    QTest::mouseClick(h.RestartBut, Qt::LeftButton);
+    EXPECT_NE(Focus(&h), h.RestartBut);
+
+    ASSERT_TRUE(PressCell(&h, cell));
+    ExpectFrameOnGroundOnly(cell->grab().toImage(), h.MarkImage);
+
+    // Arrow keys stop at the edge and step over cells that take no clicks.
+    h.Image[8]->setEnabled(false);
+    Key(&h, Qt::Key_Right);
+    EXPECT_EQ(Focus(&h), h.Image[9]);
+    Key(&h, Qt::Key_Right);
+    Key(&h, Qt::Key_Right);
+    EXPECT_EQ(Focus(&h), h.Image[10]);
+    Key(&h, Qt::Key_Up);
+    Key(&h, Qt::Key_Up);
+    EXPECT_EQ(Focus(&h), h.Image[5]);
+    // Space on the focused cell is a click.
+    Key(&h, Qt::Key_Space);
+    EXPECT_EQ(h.Image[5]->PictureName(), "MarkImage");
+    // With nothing else to take the focus, Tab stays in the field; once the
+    // bomb button is enabled, Shift+Tab leaves the field for it.
+    Key(&h, Qt::Key_Tab);
+    EXPECT_TRUE(qobject_cast<qx::PictureCell*>(Focus(&h)));
+    for (int c : {4, 3, 2}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
+    ASSERT_TRUE(h.BombIt->isEnabled());
+    Key(&h, Qt::Key_Backtab);
+    EXPECT_EQ(Focus(&h), h.BombIt);
+}
+
+// Whatever takes the focus when a window opens or comes back to the front,
+// nothing of it shows until the keyboard moves the focus: a mouse player sees
+// the windows as before.
+TEST_F(KeyboardGameTest, FocusGivenByOpeningAWindowShowsNothing) {
+    CreateForms();
+    THaupt& h = *Haupt;
+    Activate(&h);
+    h.N1Spieler1Click();
+    QTest::mouseClick(h.Image[1], Qt::LeftButton);
+    // Another window in front and back again: the main window's focus returns.
+    Activate(AboutBox);
+    Activate(&h);
+    const std::vector<QWidget*> windows{&h, AboutBox, Help};
+    for (QWidget* w : windows) {
+        Activate(w);
+        EXPECT_NE(Focus(w), nullptr) << w->objectName().toStdString();  // a cell or a flat button
+        const QImage focused = w->grab().toImage();
+        if (QWidget* f = w->focusWidget()) f->clearFocus();
+        EXPECT_EQ(focused, w->grab().toImage()) << w->objectName().toStdString();
+    }
+    // Windows with text fields still open with the first field focused, its
+    // text cursor showing as always.
+    for (std::pair<QWidget*, QWidget*> w : {std::pair<QWidget*, QWidget*>{quorvex::Setup, quorvex::Setup->Spielername},
+                                            {qx_host, qx_host->nick},
+                                            {qx_client, qx_client->nick}}) {
+        Activate(w.first);
+        EXPECT_EQ(Focus(w.first), w.second) << w.first->objectName().toStdString();
+    }
+    // After a Tab the frame does show.
+    Activate(&h);
+    ASSERT_TRUE(GoToCell(&h, h.Image[2]));
+    const QImage framed = h.Image[2]->grab().toImage();
+    h.Image[2]->clearFocus();
+    EXPECT_NE(framed, h.Image[2]->grab().toImage());
+}
+
+// Two instances' windows, host and client, in one process over loopback.
+TEST_F(KeyboardGameTest, TwoPlayerPlacingMarkingAndBombingWithKeys) {
+    auto host = std::make_unique<Tqx_host>();
+    host->SetPort(0);
+    Activate(host.get());
+    ASSERT_TRUE(TabTo(host.get(), host->nick));
+    QTest::keyClicks(host->nick, "Hank");
+    Key(host.get(), Qt::Key_Tab);
+    ASSERT_EQ(Focus(host.get()), host->servername);
+    QTest::keyClicks(host->servername, "Arena");
+    ASSERT_TRUE(TabTo(host.get(), host->start));
+    Key(host.get(), Qt::Key_Space);
+    ASSERT_TRUE(host->server->Active());
+
+    auto client = std::make_unique<Tqx_client>();
+    client->SetPort(host->ListeningPort());
+    client->SetPollInterval(20);
+    Activate(client.get());
+    ASSERT_TRUE(TabTo(client.get(), client->nick));
+    QTest::keyClicks(client->nick, "Cleo");
+    ASSERT_TRUE(TabTo(client.get(), client->adresse));
+    Key(client.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(client->adresse, "127.0.0.1");
+    ASSERT_TRUE(TabTo(client.get(), client->start));
+    Key(client.get(), Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() >= 3 && host->send->isEnabled(); }));
+
+    // One press places a Victim, two a Dragon.
+    auto place = [](TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
+        for (int c : victims) ASSERT_TRUE(PressCell(&w, w.Image[static_cast<std::size_t>(c)], 1)) << c;
+        for (int c : dragons) ASSERT_TRUE(PressCell(&w, w.Image[static_cast<std::size_t>(c)], 2)) << c;
+    };
+    Activate(host.get());
+    place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
+    EXPECT_EQ(host->Image[46]->PictureName(), "DragonImage");
+    ASSERT_EQ(Focus(host.get()), host->Image[50]);  // the last Dragon placed, framed
+    ExpectFrameOnGroundOnly(host->Image[50]->grab().toImage(), host->DragonImage);
+    ASSERT_TRUE(TabTo(host.get(), host->sendit));
+    Key(host.get(), Qt::Key_Space);
+    EXPECT_EQ(Text(host->info), "please bomb now");
+
+    Activate(client.get());
+    place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
+    ASSERT_TRUE(TabTo(client.get(), client->sendit));
+    Key(client.get(), Qt::Key_Return);
+    EXPECT_EQ(Text(client->info), "please bomb now");
+
+    // The host marks five bomb-field cells and bombs with Enter.
+    Activate(host.get());
+    ASSERT_TRUE(WaitFor([&] { return Text(host->info) == "please bomb now" && host->BombIt->isEnabled() == false; }));
+    for (int c : {6, 7, 8, 16, 1}) ASSERT_TRUE(PressCell(host.get(), host->Image[static_cast<std::size_t>(c)])) << c;
+    EXPECT_EQ(Text(host->Label10), "Ready to bomb!!!");
+    ASSERT_TRUE(TabTo(host.get(), host->BombIt));
+    Key(host.get(), Qt::Key_Return);
+    EXPECT_EQ(Text(host->Label12), "[ You won ]");
+    EXPECT_EQ(host->Image[6]->PictureName(), "VictimHitImage");
+    EXPECT_EQ(host->Image[6]->StateText(), "Victim hit");
+    EXPECT_EQ(host->Image[16]->StateText(), "Dragon hit");
+    EXPECT_EQ(host->Image[1]->StateText(), "marked, empty");
+    EXPECT_EQ(host->Image[2]->StateText(), "empty");
+    ASSERT_TRUE(WaitFor([&] { return Text(client->Label11) == "[ You lost ]"; }));
+
+    // The chat with keys: type, Enter sends; the send button by Tab and Space.
+    ASSERT_TRUE(TabTo(host.get(), host->sendtext));
+    QTest::keyClicks(host->sendtext, "gg");
+    Key(host.get(), Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] {
+        const auto lines = client->LogLines();
+        return std::find(lines.begin(), lines.end(), "<Hank> gg") != lines.end();
+    }));
+    Activate(client.get());
+    ASSERT_TRUE(TabTo(client.get(), client->sendtext));
+    QTest::keyClicks(client->sendtext, "wp");
+    ASSERT_TRUE(TabTo(client.get(), client->send));
+    Key(client.get(), Qt::Key_Space);
+    ASSERT_TRUE(WaitFor([&] {
+        const auto lines = host->LogLines();
+        return std::find(lines.begin(), lines.end(), "<Cleo> wp") != lines.end();
+    }));
+
+    client->stopClick();
+    host->stopClick();
+}
+
+}  // namespace
