@@ -115,7 +115,10 @@ TEST_F(HostileInput, EveryOneLineFieldTurnsLineBreaksIntoBlanks) {
         f->setText(QStringLiteral("ab"));
         f->setCursorPosition(1);
         QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\n"));
-        if (QGuiApplication::clipboard()->text() != QStringLiteral("x\r\ny\n")) continue;  // no clipboard here
+        if (QGuiApplication::clipboard()->text() != QStringLiteral("x\r\ny\n")) {
+            std::printf("[ note     ] no clipboard on this platform: pasting is not tried\n");
+            continue;
+        }
         f->paste();
         EXPECT_EQ(f->text().toStdString(), "ax y b");
         EXPECT_EQ(f->cursorPosition(), 5);
