@@ -12,6 +12,7 @@
 
 namespace {
 
+using quorvex::LineBreakError;
 using quorvex::TIniFile;
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -59,6 +60,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue;
             }
             const std::string value = fdp.ConsumeRandomLengthString(40);
+            if ((section + key + value).find_first_of("\r\n") != std::string::npos) {
+                // Refused whole: neither the lines nor the file change.
+                const std::vector<std::string> before = ini.Lines();
+                bool refused = false;
+                try {
+                    ini.WriteString(section, key, value);
+                } catch (const LineBreakError&) {
+                    refused = true;
+                }
+                FUZZ_CHECK(refused);
+                FUZZ_CHECK(ini.Lines() == before);
+                continue;
+            }
             ini.WriteString(section, key, value);
             // The first match wins on reading and a write goes to the first
             // occurrence of its section, so the value written is the one read.

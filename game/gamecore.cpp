@@ -84,6 +84,10 @@ std::string LoadedGameTypeText(const std::string& modeText) {
     return "";
 }
 
+std::int32_t AddToCounter(std::int32_t counter, std::int32_t hits) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(counter) + static_cast<std::uint32_t>(hits));
+}
+
 std::int32_t StartVictimCount(GameMode mode) { return mode == 2 ? -100 : (mode == 3 ? -200 : 0); }
 
 std::string SignedAmount(std::int64_t total) {

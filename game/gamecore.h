@@ -84,6 +84,10 @@ std::string NewGameTypeText(GameMode mode);
 // "200 killed Victims"), or "" for any other mode text.
 std::string LoadedGameTypeText(const std::string& modeText);
 
+// counter + hits with two's-complement wrap-around at 32 bits, as the run's
+// statistics add: a counter loaded from an edited slot may stand anywhere.
+std::int32_t AddToCounter(std::int32_t counter, std::int32_t hits);
+
 // Victim counter at the start of a game of this mode (0, -100, -200).
 std::int32_t StartVictimCount(GameMode mode);
 

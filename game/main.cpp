@@ -109,6 +109,7 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     StatusBar1->setSizeGripEnabled(false);
     StatusPanel = new QLabel(QStringLiteral("Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team"), StatusBar1);
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setTextFormat(Qt::PlainText);
     StatusPanel->setAlignment(Qt::AlignCenter);
     StatusBar1->addWidget(StatusPanel, 1);
     setStatusBar(StatusBar1);
@@ -344,6 +345,8 @@ void THaupt::FormCreate() {
     game.dragonCount = 0;
     Spielsichern1->setEnabled(false);
     game.marks.fill(false);
+    // What a save killed half-way left behind goes before anything is read.
+    qx::RemoveStaleTemporaries({settingsPath, StatisticsPath(), SlotPath(1), SlotPath(2), SlotPath(3)});
     // 6, 7: defaults when missing, then the three start-up values.
     EnsureSettingsFile(settingsPath);
     const StartupSettings s = ReadStartupSettings(settingsPath);
@@ -503,12 +506,12 @@ void THaupt::BombItClick() {
     SetStatusText(QStringLiteral("Victims Bombed! %1 hits, %2 miss -- ").arg(hits).arg(5 - hits) + amount);
     // 16, 17.
     if (game.mode == 1) {
-        game.victimCount += score.victimHits;
-        game.dragonCount += score.dragonHits;
+        game.victimCount = AddToCounter(game.victimCount, score.victimHits);
+        game.dragonCount = AddToCounter(game.dragonCount, score.dragonHits);
         RestartBut->setEnabled(true);
     } else if (game.mode == 2 || game.mode == 3) {
-        game.victimCount += score.victimHits;
-        game.dragonCount += score.dragonHits;
+        game.victimCount = AddToCounter(game.victimCount, score.victimHits);
+        game.dragonCount = AddToCounter(game.dragonCount, score.dragonHits);
         if (game.victimCount < 0) {
             RestartBut->setEnabled(true);
         } else {

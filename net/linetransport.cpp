@@ -184,6 +184,8 @@ Clock::time_point LineConnection::ServiceOutput() {
 }
 
 void LineConnection::WriteLn(const std::string& text) {
+    // One call, one line: a break inside would put lines of its own on the wire.
+    if (text.find_first_of("\r\n") != std::string::npos) throw NetError("Cannot send a line that holds a line break.");
     std::string data = text;
     data += "\r\n";
     int err = 0;

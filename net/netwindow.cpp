@@ -147,7 +147,9 @@ void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
     Label10 = qx::MakeLabel(GamePanel, QStringLiteral("Label10"), QStringLiteral("5 fields left"),
                             QRect(152, layout.label10Top, 161, 13), font, qx::kLime, centred);
 
-    info = new QLabel(QStringLiteral(".... idle ..."), this);
+    info = new QLabel(this);
+    info->setTextFormat(Qt::PlainText);  // status texts carry names from the peer
+    info->setText(QStringLiteral(".... idle ..."));
     info->setObjectName(QStringLiteral("info"));
     info->setGeometry(248, 166, 321, 25);
     info->setFont(font);

@@ -217,6 +217,30 @@ void PictureCell::paintEvent(QPaintEvent*) {
     }
 }
 
+QString WithoutLineBreaks(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+            out += QLatin1Char(' ');
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QValidator::State SingleLineValidator::validate(QString& input, int& pos) const {
+    if (input.contains(QLatin1Char('\r')) || input.contains(QLatin1Char('\n'))) {
+        // The cursor stays behind the same character: count what lies before it.
+        pos = static_cast<int>(WithoutLineBreaks(input.left(pos)).size());
+        input = WithoutLineBreaks(input);
+    }
+    return Acceptable;
+}
+
 void SetupToolWindow(QWidget* w, const QString& objectName, const QString& caption, int width, int height,
                      const QColor& background) {
     w->setObjectName(objectName);
@@ -228,7 +252,9 @@ void SetupToolWindow(QWidget* w, const QString& objectName, const QString& capti
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, const QFont& font,
                   const QColor& colour) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     l->setObjectName(name);
     l->setFont(font);
     SetColours(l, colour);
@@ -239,7 +265,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,
                   const QColor& colour, Qt::Alignment align) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     l->setObjectName(name);
     l->setFont(font);
     SetColours(l, colour);
@@ -267,6 +295,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QColor& text, const QColor& background) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
+    e->setValidator(new SingleLineValidator(e));
     e->setGeometry(rect);
     e->setFrame(false);
     SetColours(e, text, background);

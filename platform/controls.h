@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
+#include <QValidator>
 
 namespace qx {
 
@@ -75,10 +76,24 @@ private:
     bool checked_ = false;
 };
 
+// The validator of every one-line field: line breaks that arrive by paste or
+// by setText become blanks (CR LF counts as one break), so a field never
+// holds CR or LF. It never rejects anything.
+class SingleLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// `text` with every line break (CR LF, CR or LF) turned into one blank.
+QString WithoutLineBreaks(const QString& text);
+
 // Makes `w` a fixed-size tool window with the given client size and caption.
 void SetupToolWindow(QWidget* w, const QString& objectName, const QString& caption, int width, int height,
                      const QColor& background = Qt::black);
 
+// Labels show their text as it is: names, counters and status lines come from
+// files, fields and the peer, so nothing in them is read as markup.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, const QFont& font,
                   const QColor& colour);
 // A label of fixed size with the given alignment.
@@ -93,6 +108,7 @@ void NamePicture(QWidget* w, const QString& name);
 // Links a caption label to the control it names, so the control is announced
 // by the caption's text.
 void LinkLabel(QLabel* label, QWidget* control);
+// A one-line field with the SingleLineValidator.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QColor& text = QColor(0, 255, 0),
                     const QColor& background = Qt::black);
 QPlainTextEdit* MakeMemo(QWidget* parent, const QString& name, QRect rect);

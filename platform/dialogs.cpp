@@ -52,6 +52,7 @@ void ShowMessage(const std::string& text, QWidget* parent) {
     }
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok,
                     Owner(parent));
+    box.setTextFormat(Qt::PlainText);  // messages may quote names and file texts
     box.exec();
 }
 
@@ -65,6 +66,7 @@ bool Confirm(const std::string& question, QWidget* parent) {
     }
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kConfirmCaption), FromAnsi(question), QMessageBox::NoButton,
                     Owner(parent));
+    box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -80,6 +82,7 @@ void ShowErrorReport(const std::string& text, QWidget* parent) {
     }
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok,
                     Owner(parent));
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

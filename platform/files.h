@@ -27,27 +27,46 @@ std::string ExecutableFolder();
 const std::string& ProgramFolder();
 void SetProgramFolder(std::string folder);  // appends '/' when missing
 
+// Whether anything of that name exists: a file, but also a folder or a FIFO,
+// which then fail as unreadable files.
 bool FileExists(const std::string& path);
 
 // Splits text into lines; a line ends at CR LF, LF or CR. A final line without
 // terminator counts; an empty text gives no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
-// Reads a whole file as bytes / lines. Throws FileError when it cannot be read.
+// Reads a whole file as bytes / lines. Throws FileError when it cannot be read
+// or is not a regular file (a FIFO, a device, a folder); nothing blocks.
 std::string ReadFileBytes(const std::string& path);
 std::vector<std::string> ReadLines(const std::string& path);
 
 // Writes every line followed by CR LF to a temporary file in the same folder
-// and renames it over `path`, so a failure never leaves half a file behind.
+// and renames it over `path`, so a failure never leaves half a file behind;
+// the folder is flushed after the rename. A replaced file keeps its owner,
+// group and permission bits (a new one gets the umask's mode); a symbolic
+// link is written through, its target replaced in the target's folder.
+// Refuses a file that is not regular or that the running user may not write.
 // Throws FileError (the old file is untouched then).
-void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
-void WriteBytesAtomic(const std::string& path, std::string_view bytes);
+// With Override the file's own protection is not looked at: the settings
+// store clears it before each save and replaces the file even where that
+// fails, as long as the folder allows it.
+enum class WriteProtection { Honour, Override };
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines,
+                      WriteProtection protection = WriteProtection::Honour);
+void WriteBytesAtomic(const std::string& path, std::string_view bytes,
+                      WriteProtection protection = WriteProtection::Honour);
 
-// Removes a file; false when it did not exist or could not be removed.
+// Removes a file; false when it did not exist, is write-protected for the
+// running user, or could not be removed.
 bool RemoveFile(const std::string& path);
 
 // Gives the owner write permission on an existing file; failures are ignored.
 void MakeWritable(const std::string& path);
+
+// Removes the temporary files that a killed write of one of `paths` left
+// beside it (or beside the file a link names), only where the process that
+// made them is gone. Returns how many went.
+int RemoveStaleTemporaries(const std::vector<std::string>& paths);
 
 // Test hook: the next atomic writes fail as if the disk became full after
 // `bytes` bytes of the new content had been written. nullopt switches it off.

@@ -57,6 +57,10 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {
+    // A line break would end the entry early and start a line of its own
+    // choosing (a header, another key): refused before anything changes.
+    for (const std::string* part : {&section, &ident, &value})
+        if (part->find_first_of("\r\n") != std::string::npos) throw LineBreakError(kLineBreakRefused);
     const std::string entry = ident + "=" + value;
     bool inSection = false;
     bool done = false;
@@ -94,7 +98,7 @@ void TIniFile::UpdateFile() {
     if (keepFile_) return;
     if (clearAttributes_) qx::MakeWritable(fileName_);
     try {
-        qx::WriteLinesAtomic(fileName_, lines_);
+        qx::WriteLinesAtomic(fileName_, lines_, qx::WriteProtection::Override);
         lastSaveFailed_ = false;
     } catch (...) {
         // Silent by design; the old file is untouched as the write is atomic.

@@ -3,10 +3,21 @@
 // is silent, as the settings never stop the game.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace quorvex {
+
+inline constexpr char kLineBreakRefused[] = "A setting cannot hold a line break";
+
+// A section, key or value holding CR or LF, which the file cannot keep on one
+// line. Unlike a failed save, this reaches the caller: it is a fault of the
+// caller, not of the disk.
+class LineBreakError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
 
 class TIniFile {
 public:
@@ -16,6 +27,7 @@ public:
     TIniFile& operator=(const TIniFile&) = delete;
 
     std::string ReadString(const std::string& section, const std::string& ident, const std::string& defaultValue) const;
+    // Throws LineBreakError, changing nothing, when any of the three holds CR or LF.
     void WriteString(const std::string& section, const std::string& ident, const std::string& value);
     void UpdateFile();
 
