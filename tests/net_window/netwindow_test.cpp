@@ -4,6 +4,7 @@
 #include "support/wait.h"
 #include "game/application.h"
 #include "game/main.h"
+#include "net_window/play.h"
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "net/net_support.h"
@@ -34,6 +35,10 @@ using nettest::Relay;
 using Lines = std::vector<std::string>;
 
 namespace {
+
+using qxtest::Click;
+using qxtest::Mark;
+using qxtest::Place;
 
 const std::string R = kRaquo, L = kLaquo;
 std::string N(const std::string& text) { return "[" + R + " " + text + " " + L + "]"; }
@@ -82,17 +87,6 @@ protected:
     // Connects; the click returns once the handshake is through (or failed).
     void Connect(Tqx_client& c) { Click(c.start); }
 
-    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-    static void Place(TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
-        for (int c : victims) Click(w.Image[static_cast<std::size_t>(c)]);
-        for (int c : dragons) {
-            Click(w.Image[static_cast<std::size_t>(c)]);
-            Click(w.Image[static_cast<std::size_t>(c)]);
-        }
-    }
-    static void Mark(TNetWindow& w, std::initializer_list<int> cells) {
-        for (int c : cells) Click(w.Image[static_cast<std::size_t>(c)]);
-    }
     static void Chat(TNetWindow& w, const char* text, bool withEnter) {
         w.sendtext->setText(QString::fromLatin1(text));
         if (withEnter)

@@ -2,6 +2,7 @@
 // game over IPv6. Real sockets on 127.0.0.1 and ::1; the windows are driven
 // through their controls, and every wait is for a condition.
 #include "support/wait.h"
+#include "net_window/play.h"
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "net/net_support.h"
@@ -30,6 +31,10 @@ using Lines = std::vector<std::string>;
 using qxtest::WaitFor;
 
 namespace {
+
+using qxtest::Click;
+using qxtest::Mark;
+using qxtest::Place;
 
 const std::string R = kRaquo, L = kLaquo;
 std::string N(const std::string& text) { return "[" + R + " " + text + " " + L + "]"; }
@@ -68,17 +73,6 @@ protected:
         c->nick->setText(QString::fromLatin1(nick));
         c->show();
         return c;
-    }
-    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-    static void Place(TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
-        for (int c : victims) Click(w.Image[static_cast<std::size_t>(c)]);
-        for (int c : dragons) {
-            Click(w.Image[static_cast<std::size_t>(c)]);
-            Click(w.Image[static_cast<std::size_t>(c)]);
-        }
-    }
-    static void Mark(TNetWindow& w, std::initializer_list<int> cells) {
-        for (int c : cells) Click(w.Image[static_cast<std::size_t>(c)]);
     }
     // A chat line with Enter; returns once the handler has returned.
     static void Chat(TNetWindow& w, const std::string& text) {
