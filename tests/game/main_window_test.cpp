@@ -306,4 +306,25 @@ TEST_F(MainWindowTest, UnwritableStatisticsStillEndTheProgramAndTellThePlayer) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+// An installed copy's first start makes the player's folder; where that cannot
+// be, the player is told once and the game still comes up, playable.
+TEST_F(MainWindowTest, FirstStartCreatesTheProgramFolderOrSaysItCannot) {
+    qx::SetProgramFolder(dir.File("new/quorvex"));
+    Open();
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("new/quorvex/setup.ini")));
+    window.reset();
+
+    std::ofstream(dir.File("blocker")) << "a file where a folder belongs";
+    qx::SetProgramFolder(dir.File("blocker/quorvex"));
+    THaupt& w = Open();
+    const auto messages = script.Texts(qx::BoxKind::Information);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Your settings, statistics and savegames cannot be kept.\nCannot create folder \"", 0), 0u)
+        << messages[0];
+    w.N1Spieler1Click();
+    Mark({1, 2, 3, 4, 5});
+    EXPECT_TRUE(w.BombIt->isEnabled());
+}
+
 }  // namespace
