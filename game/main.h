@@ -54,6 +54,10 @@ public:
     void ResetField();
     void RefreshRates();
     void RefreshSavePrice();
+    // Show what the game record holds, without working anything out.
+    void ShowField();      // all 25 cells unmarked and enabled
+    void ShowRates();      // provic, prodra
+    void ShowSavePrice();  // the "Save game" entry and the save dialog's price
     // Menu entries whose windows exist are enabled; the others stay disabled.
     void UpdateMenuAvailability();
     // Closes the window as the player would, without the fade-out wait: the

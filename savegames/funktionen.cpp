@@ -112,10 +112,9 @@ void FaceButton(QPushButton* button) {
 }
 
 std::optional<QString> SlotGameType(const std::string& modeText) {
-    if (modeText == "1") return QStringLiteral("Endless game");
-    if (modeText == "2") return QStringLiteral("100 killed Victims");
-    if (modeText == "3") return QStringLiteral("200 killed Victims");
-    return std::nullopt;
+    const std::string type = LoadedGameTypeText(modeText);
+    if (type.empty()) return std::nullopt;
+    return QString::fromStdString(type);
 }
 
 void PreviewSlot(TSpeicherMenu& dialog, int n) {
@@ -139,8 +138,6 @@ void PrepareLoadedGame() {
                        static_cast<QWidget*>(h.GroupBox2)})
         w->update();
     h.RestartButClick();
-    h.game.freeSave = true;
-    h.game.savePrice = 0;
 }
 
 }  // namespace quorvex

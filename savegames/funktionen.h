@@ -63,9 +63,8 @@ void PreviewAllSlots(Dialog& dialog) {
 // any other text.
 std::optional<QString> SlotGameType(const std::string& modeText);
 
-// Switches the main window to play and starts a fresh turn with the money
-// and counters it has, ready for a loaded game's values; the next save is
-// free.
+// Switches the main window to play and shows a fresh turn of the game it
+// holds, once a loaded game was applied to its record.
 void PrepareLoadedGame();
 
 }  // namespace quorvex

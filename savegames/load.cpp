@@ -2,6 +2,7 @@
 
 #include "game/application.h"
 #include "game/main.h"
+#include "game/singleplayer.h"
 #include "platform/ansi.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -51,18 +52,15 @@ bool LoadSlot(int n) {
     // Everything is read and converted before anything of the game changes.
     const LoadedSlot slot = ParseSlotForLoading(ReadSlot(n, BlankRule::Loading));
 
-    PrepareLoadedGame();
     THaupt& h = *Haupt;
-    GameState& g = h.game;
+    ApplyLoadedGame(h.game, slot.money, slot.victims, slot.dragons, slot.mode);
+    PrepareLoadedGame();
     if (Setup) Setup->SetPlayerName(slot.texts.name);
     h.ShowPlayerName(slot.texts.name);
-    g.money = slot.money;
+    // The labels show the texts as decoded ("0012" stays so).
     h.Money->setText(qx::FromAnsi(slot.texts.money));
-    g.victimCount = slot.victims;
     h.VictimCount->setText(qx::FromAnsi(slot.texts.victims));
-    g.dragonCount = slot.dragons;
     h.DragonCount->setText(qx::FromAnsi(slot.texts.dragons));
-    g.mode = slot.mode;
     if (const auto type = SlotGameType(slot.texts.mode)) h.Label15->setText(*type);
     h.Kill->clear();
     h.KillBonus->clear();

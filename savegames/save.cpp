@@ -2,6 +2,7 @@
 
 #include "game/application.h"
 #include "game/main.h"
+#include "game/singleplayer.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -60,14 +61,11 @@ void TSpeicherMenu::SaveSlot(int n) {
     GameState& g = Haupt->game;
     // The slot holds the money after the price; it is taken only once the
     // file is written, so a declined or failed save costs nothing.
-    const auto after =
-        static_cast<std::int64_t>(static_cast<std::uint64_t>(g.money) - static_cast<std::uint64_t>(g.savePrice));
-    if (!WriteSlot(n, after)) return;
-    g.money = after;
+    if (!WriteSlot(n, MoneyAfterSave(g))) return;
+    PaySavePrice(g);
     Haupt->Money->setText(QString::number(g.money));
     Timer1->start();
-    Label2->setText(QStringLiteral("0"));
-    g.savePrice = 0;
+    Label2->setText(QString::number(g.savePrice));
 }
 
 void TSpeicherMenu::BitBtn1Click() { SaveSlot(1); }
@@ -77,7 +75,7 @@ void TSpeicherMenu::BitBtn4Click() { close(); }
 
 bool TSpeicherMenu::FormCloseQuery() {
     // The price the main window works out next is charged again.
-    if (Haupt) Haupt->game.freeSave = false;
+    if (Haupt) EndFreeSave(Haupt->game);
     return true;
 }
 
