@@ -382,10 +382,44 @@ void THaupt::ShowCell(int cell, const QPixmap& picture, const char* name) {
 
 void THaupt::ResetField() {
     ClearMarks(game);
-    ShowField();
+    ShowEmptyField();
+}
+
+void THaupt::ShowMoney(const std::string& text) { Money->setText(qx::FromAnsi(text)); }
+
+void THaupt::ShowCounters(const std::string& victims, const std::string& dragons) {
+    VictimCount->setText(qx::FromAnsi(victims));
+    DragonCount->setText(qx::FromAnsi(dragons));
+}
+
+void THaupt::ShowGameType(const std::string& text) { Label15->setText(qx::FromAnsi(text)); }
+
+void THaupt::ShowSaveEntry() {
+    Spielsichern1->setEnabled(SpeicherMenu != nullptr);
+    ShowSavePrice();
 }
 
 void THaupt::ShowField() {
+    StartPanel->hide();
+    for (QWidget* w : {static_cast<QWidget*>(GameMainPanel), static_cast<QWidget*>(InfoPanel),
+                       static_cast<QWidget*>(InfoPanel2), static_cast<QWidget*>(GamePanel),
+                       static_cast<QWidget*>(GroupBox2)})
+        w->update();
+    RestartButClick();
+}
+
+void THaupt::Appear() {
+    // Shown, not hidden and shown again: that would give the window a new
+    // native window, which the window system may place elsewhere.
+    setVisible(true);
+    // The switch as read at start-up, not as the settings dialog shows it now.
+    if (IsOn(fadeSwitch_))
+        Timer1->start();
+    else
+        alpha_.SetValue(255);
+}
+
+void THaupt::ShowEmptyField() {
     for (int n = 1; n <= kCells; ++n) {
         ShowCell(n, SmileImage, "SmileImage");
         Image[n]->setEnabled(true);
@@ -413,7 +447,7 @@ void THaupt::ShowSavePrice() {
     else
         Spielsichern1->setText(QStringLiteral("Save game [ $") + Dec(game.savePrice) + QStringLiteral(" ]"));
     // The save dialog's price label shows the same price.
-    if (SpeicherMenu) SpeicherMenu->Label2->setText(Dec(game.savePrice));
+    if (SpeicherMenu) SpeicherMenu->ShowPrice(game.savePrice);
 }
 
 void THaupt::ImageClick(int n) {
@@ -484,7 +518,7 @@ void THaupt::RestartButClick() {
     ShowRates();
     Label1->setText(QStringLiteral("Bombed Victims:"));
     Label2->setText(QStringLiteral("Bombed Dragons:"));
-    ShowField();
+    ShowEmptyField();
     SetBombButtonEnabled(false);
     RestartBut->setEnabled(false);
 }
@@ -502,7 +536,7 @@ void THaupt::StartNewGame(GameMode mode) {
     Label15->setText(QString::fromStdString(NewGameTypeText(mode)));
     SetBombButtonEnabled(false);
     RestartBut->setEnabled(false);
-    ShowField();
+    ShowEmptyField();
     ShowRates();
     ShowSavePrice();
 }
