@@ -30,6 +30,8 @@ Tqx_host* qx_host = nullptr;
 Tqx_client* qx_client = nullptr;
 THelp* Help = nullptr;
 
+MainDisplay* MainWindowDisplay() { return Haupt; }
+
 void CreateForms() {
     Haupt = new THaupt();
     // Every other window belongs to the main window, so the window system keeps

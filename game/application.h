@@ -17,6 +17,7 @@ class TDelMenu;
 class Tqx_host;
 class Tqx_client;
 class THelp;
+class MainDisplay;
 
 // The form objects, named as the windows are known throughout the program.
 extern THaupt* Haupt;
@@ -30,6 +31,10 @@ extern TDelMenu* DelMenu;
 extern Tqx_host* qx_host;
 extern Tqx_client* qx_client;
 extern THelp* Help;
+
+// The main window as the other windows may use it: what they show there and
+// the game record they share; nullptr while it does not exist.
+MainDisplay* MainWindowDisplay();
 
 // Creates every window in order; the main window first, so its start-up runs
 // before the others exist.

@@ -1,6 +1,7 @@
 #include "game/main.h"
 
 #include "game/application.h"
+#include "game/singleplayer.h"
 #include "game/weblinks.h"
 #include "net/multiclient.h"
 #include "net/multihost.h"
@@ -340,11 +341,10 @@ void THaupt::FormCreate() {
         qx::ShowMessage("Your settings, statistics and savegames cannot be kept.\n" + *why, this);
     const std::string settingsPath = SettingsPath();
     // 5.
-    game.markCount = 0;
     game.victimCount = 0;
     game.dragonCount = 0;
     Spielsichern1->setEnabled(false);
-    game.marks.fill(false);
+    ClearMarks(game);
     // What a save killed half-way left behind goes before anything is read.
     qx::RemoveStaleTemporaries({settingsPath, StatisticsPath(), SlotPath(1), SlotPath(2), SlotPath(3)});
     // 6, 7: defaults when missing, then the three start-up values.
@@ -381,76 +381,100 @@ void THaupt::ShowCell(int cell, const QPixmap& picture, const char* name) {
 }
 
 void THaupt::ResetField() {
+    ClearMarks(game);
+    ShowEmptyField();
+}
+
+void THaupt::ShowMoney(const std::string& text) { Money->setText(qx::FromAnsi(text)); }
+
+void THaupt::ShowCounters(const std::string& victims, const std::string& dragons) {
+    VictimCount->setText(qx::FromAnsi(victims));
+    DragonCount->setText(qx::FromAnsi(dragons));
+}
+
+void THaupt::ShowGameType(const std::string& text) { Label15->setText(qx::FromAnsi(text)); }
+
+void THaupt::ShowSaveEntry() {
+    Spielsichern1->setEnabled(SpeicherMenu != nullptr);
+    ShowSavePrice();
+}
+
+void THaupt::ShowField() {
+    StartPanel->hide();
+    for (QWidget* w : {static_cast<QWidget*>(GameMainPanel), static_cast<QWidget*>(InfoPanel),
+                       static_cast<QWidget*>(InfoPanel2), static_cast<QWidget*>(GamePanel),
+                       static_cast<QWidget*>(GroupBox2)})
+        w->update();
+    RestartButClick();
+}
+
+void THaupt::Appear() {
+    // Shown, not hidden and shown again: that would give the window a new
+    // native window, which the window system may place elsewhere.
+    setVisible(true);
+    // The switch as read at start-up, not as the settings dialog shows it now.
+    if (IsOn(fadeSwitch_))
+        Timer1->start();
+    else
+        alpha_.SetValue(255);
+}
+
+void THaupt::ShowEmptyField() {
     for (int n = 1; n <= kCells; ++n) {
         ShowCell(n, SmileImage, "SmileImage");
-        game.marks[n] = false;
         Image[n]->setEnabled(true);
     }
-    game.markCount = 0;
 }
 
 void THaupt::RefreshRates() {
-    game.gainPerVictim = GainPerVictim(game.money);
-    game.lossPerDragon = LossPerDragon(game.money);
+    UpdateRates(game);
+    ShowRates();
+}
+
+void THaupt::ShowRates() {
     provic->setText(QStringLiteral("$") + Dec(game.gainPerVictim));
     prodra->setText(QStringLiteral("$") + Dec(game.lossPerDragon));
 }
 
 void THaupt::RefreshSavePrice() {
-    if (game.freeSave) {
-        game.savePrice = 0;
+    UpdateSavePrice(game);
+    ShowSavePrice();
+}
+
+void THaupt::ShowSavePrice() {
+    if (game.freeSave)
         Spielsichern1->setText(QStringLiteral("Save game"));
-    } else {
-        game.savePrice = SavePriceFor(game.money);
+    else
         Spielsichern1->setText(QStringLiteral("Save game [ $") + Dec(game.savePrice) + QStringLiteral(" ]"));
-    }
     // The save dialog's price label shows the same price.
-    if (SpeicherMenu) SpeicherMenu->Label2->setText(Dec(game.savePrice));
+    if (SpeicherMenu) SpeicherMenu->ShowPrice(game.savePrice);
 }
 
 void THaupt::ImageClick(int n) {
     if (n < 1 || n > kCells) return;
-    if (!game.marks[n]) {
-        game.marks[n] = true;
+    const FieldMark m = ToggleMark(game, n);
+    if (m.marked)
         ShowCell(n, MarkImage, "MarkImage");
-        ++game.markCount;
-    } else {
-        game.marks[n] = false;
+    else
         ShowCell(n, SmileImage, "SmileImage");
-        --game.markCount;
-    }
-    if (game.markCount < 6) {
-        SetStatusText(QString::number(5 - game.markCount) + QStringLiteral(" fields left"));
-        SetBombButtonEnabled(false);
-    } else {
-        SetStatusText(QStringLiteral("Only 5 fields max!"));
-        SetBombButtonEnabled(false);
-    }
-    if (game.markCount == 5) {
-        SetStatusText(QStringLiteral("Ready to bomb!!!"));
-        SetBombButtonEnabled(true);
-    }
+    SetStatusText(QString::fromStdString(m.marking.statusText));
+    SetBombButtonEnabled(m.marking.canBomb);
 }
 
 void THaupt::BombItClick() {
     // A turn is bombed with exactly five marks; the button is only enabled then.
-    if (game.markCount != 5) return;
-    // 1.
+    if (!CanBomb(game)) return;
     for (int n = 1; n <= kCells; ++n) Image[n]->setEnabled(false);
-    game.freeSave = false;
-    RefreshSavePrice();
-    Label1->setText(QStringLiteral("Bombed Victims:"));
-    Label2->setText(QStringLiteral("Bombed Dragons:"));
     SetBombButtonEnabled(false);
-    // 2-4: reseeded from the clock at every turn.
+    // Reseeded from the clock at every turn.
     lastPlacement_ = placementSource_ ? placementSource_() : [] {
         qx::Rng rng = qx::Rng::FromClock();
         return PlaceFigures(rng);
     }();
     const Placement& p = lastPlacement_;
-    // 5.
-    RefreshSavePrice();
-    // 6.
+    const BombTurn t = PlayTurn(game, p, Statistics());
+    ShowSavePrice();
+
     for (int c : p.victims)
         game.marks[c] ? ShowCell(c, VictimHitImage, "VictimHitImage") : ShowCell(c, VictimImage, "VictimImage");
     for (int c : p.dragons)
@@ -459,108 +483,62 @@ void THaupt::BombItClick() {
         const auto holds = [n](const auto& cells) { return std::find(cells.begin(), cells.end(), n) != cells.end(); };
         if (!holds(p.victims) && !holds(p.dragons)) AnnounceEmptyCell(Image[n], game.marks[n]);
     }
-    // 7-9.
-    const std::int64_t before = game.money;
-    const TurnScore score = ScoreTurn(game.marks, p, before, game.gainPerVictim, game.lossPerDragon);
-    game.killBonus = score.killBonus;
-    switch (score.streak) {
-        case 2: ++game.streakFlags.doubleKill; break;
-        case 3: ++game.streakFlags.tripleKill; break;
-        case 4: ++game.streakFlags.masterKill; break;
-        case 5: ++game.streakFlags.ultraKill; break;
-        default: break;
+    if (t.score.streak != 0) {
+        Kill->setText(QString::fromStdString(KillName(t.score.victimHits)));
+        KillBonus->setText(QStringLiteral("+$") + Dec(t.score.killBonus));
     }
-    if (score.streak != 0) {
-        Kill->setText(QString::fromStdString(KillName(score.victimHits)));
-        KillBonus->setText(QStringLiteral("+$") + Dec(game.killBonus));
-    }
-    game.victimGain = score.victimGain;
-    game.dragonLoss = score.dragonLoss;
-    game.turnTotal = score.turnTotal;
-    // 10.
-    game.lastVictimHits = score.victimHits;
-    game.lastDragonHits = score.dragonHits;
-    const StreakFlags& f = game.streakFlags;
-    RecordTurn(Statistics(), f.doubleKill, f.tripleKill, f.masterKill, f.ultraKill, game.lastVictimHits,
-               game.lastDragonHits, game.turnTotal);
-    // 11.
-    game.money = static_cast<std::int64_t>(static_cast<std::uint64_t>(game.money) +
-                                           static_cast<std::uint64_t>(game.turnTotal));
     Money->setText(Dec(game.money));
-    // 12.
-    Label1->setText(QStringLiteral("Bombed Victims: ") + Dec(score.victimHits));
-    Label2->setText(QStringLiteral("Bombed Dragons: ") + Dec(score.dragonHits));
-    // 13.
-    const QString amount = QString::fromStdString(SignedAmount(game.turnTotal));
+    Label1->setText(QStringLiteral("Bombed Victims: ") + Dec(t.score.victimHits));
+    Label2->setText(QStringLiteral("Bombed Dragons: ") + Dec(t.score.dragonHits));
     QColor colour = kWindowText;
     if (game.turnTotal > 0)
         colour = qx::kGreen;
     else if (game.turnTotal != 0)
         colour = qx::kMaroon;
     qx::SetColours(Bilanz, colour);
-    Bilanz->setText(amount);
-    // 14, 15.
-    const int hits = score.victimHits + score.dragonHits;
-    Treffer->setText(Dec(hits));
-    Verfehlt->setText(Dec(5 - hits));
-    SetStatusText(QStringLiteral("Victims Bombed! %1 hits, %2 miss -- ").arg(hits).arg(5 - hits) + amount);
-    // 16, 17.
-    if (game.mode == 1) {
-        game.victimCount = AddToCounter(game.victimCount, score.victimHits);
-        game.dragonCount = AddToCounter(game.dragonCount, score.dragonHits);
-        RestartBut->setEnabled(true);
-    } else if (game.mode == 2 || game.mode == 3) {
-        game.victimCount = AddToCounter(game.victimCount, score.victimHits);
-        game.dragonCount = AddToCounter(game.dragonCount, score.dragonHits);
-        if (game.victimCount < 0) {
-            RestartBut->setEnabled(true);
-        } else {
-            game.victimCount = 0;
-            qx::ShowMessage(WinMessage(game.mode, game.money), this);
-        }
-    }
+    Bilanz->setText(QString::fromStdString(t.amountText));
+    Treffer->setText(Dec(t.hits));
+    Verfehlt->setText(Dec(t.misses));
+    SetStatusText(QString::fromStdString(t.statusText));
+    if (t.canRestart) RestartBut->setEnabled(true);
+    if (t.won) qx::ShowMessage(t.winMessage, this);
     VictimCount->setText(Dec(game.victimCount));
     DragonCount->setText(Dec(game.dragonCount));
 }
 
 void THaupt::RestartButClick() {
-    game.streakFlags.Clear();
+    RestartTurn(game);
     Kill->clear();
     KillBonus->clear();
     qx::SetColours(Bilanz, kWindowText);
     Bilanz->setText(QStringLiteral("$0"));
     Treffer->setText(QStringLiteral("0"));
     Verfehlt->setText(QStringLiteral("0"));
-    RefreshSavePrice();
-    RefreshRates();
+    ShowSavePrice();
+    ShowRates();
     Label1->setText(QStringLiteral("Bombed Victims:"));
     Label2->setText(QStringLiteral("Bombed Dragons:"));
-    ResetField();
+    ShowEmptyField();
     SetBombButtonEnabled(false);
     RestartBut->setEnabled(false);
 }
 
 void THaupt::StartNewGame(GameMode mode) {
+    quorvex::StartNewGame(game, mode);
     Spielsichern1->setEnabled(SpeicherMenu != nullptr);
     StartPanel->hide();
     GameMainPanel->update();
-    game.freeSave = true;
-    game.mode = mode;
     Kill->clear();
     KillBonus->clear();
-    game.streakFlags.Clear();
-    game.victimCount = StartVictimCount(mode);
-    game.dragonCount = 0;
     VictimCount->setText(Dec(game.victimCount));
-    DragonCount->setText(QStringLiteral("0"));
-    Money->setText(QStringLiteral("1000"));
+    DragonCount->setText(Dec(game.dragonCount));
+    Money->setText(Dec(game.money));
     Label15->setText(QString::fromStdString(NewGameTypeText(mode)));
-    game.money = 1000;
     SetBombButtonEnabled(false);
     RestartBut->setEnabled(false);
-    ResetField();
-    RefreshRates();
-    RefreshSavePrice();
+    ShowEmptyField();
+    ShowRates();
+    ShowSavePrice();
 }
 
 void THaupt::N1Spieler1Click() { StartNewGame(1); }

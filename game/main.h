@@ -3,6 +3,7 @@
 
 #include "game/fieldpictures.h"
 #include "game/gamecore.h"
+#include "game/maindisplay.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 
@@ -18,7 +19,7 @@ class QCloseEvent;
 
 namespace quorvex {
 
-class THaupt : public QMainWindow, public FieldPictures {
+class THaupt : public QMainWindow, public FieldPictures, public MainDisplay {
     Q_OBJECT
 public:
     explicit THaupt(QWidget* parent = nullptr);
@@ -54,6 +55,19 @@ public:
     void ResetField();
     void RefreshRates();
     void RefreshSavePrice();
+    // Show what the game record holds, without working anything out.
+    void ShowEmptyField();  // all 25 cells unmarked and enabled
+    void ShowRates();       // provic, prodra
+    void ShowSavePrice();   // the "Save game" entry and the save dialog's price
+
+    // --- what the other windows show here ---
+    GameState& Game() override { return game; }
+    void ShowMoney(const std::string& text) override;
+    void ShowCounters(const std::string& victims, const std::string& dragons) override;
+    void ShowGameType(const std::string& text) override;
+    void ShowSaveEntry() override;
+    void ShowField() override;
+    void Appear() override;
     // Menu entries whose windows exist are enabled; the others stay disabled.
     void UpdateMenuAvailability();
     // Closes the window as the player would, without the fade-out wait: the
@@ -61,8 +75,7 @@ public:
     void CloseForSessionEnd();
     // Whether the closing sequence has run (the statistics were written).
     bool Closed() const { return closeAllowed_; }
-    // Player "<name>" in the player label.
-    void ShowPlayerName(const std::string& name);
+    void ShowPlayerName(const std::string& name) override;
     // The fade switch read at start-up ("ja" = fading on).
     const std::string& FadeSwitch() const { return fadeSwitch_; }
     qx::AlphaBlend& Alpha() { return alpha_; }

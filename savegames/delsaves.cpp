@@ -46,6 +46,10 @@ void TDelMenu::Timer1Timer() {
     PreviewAllSlots(*this);
 }
 
+void PreviewSlot(TDelMenu& dialog, int n) {
+    if (PreviewSlotLabels(dialog, n)) dialog.BitBtn[n]->setEnabled(true);
+}
+
 void DeleteSlot(int n) {
     const std::string slot = "Slot" + std::to_string(n);
     if (!qx::Confirm("Delete savegame in " + slot + "?", DelMenu)) return;

@@ -35,4 +35,7 @@ private:
 // Asks, deletes slot n and shows the slot as empty in the delete dialog.
 void DeleteSlot(int n);
 
+// Shows slot n; an occupied slot's button is enabled.
+void PreviewSlot(TDelMenu& dialog, int n);
+
 }  // namespace quorvex

@@ -1,16 +1,12 @@
 #include "savegames/funktionen.h"
 
-#include "game/application.h"
-#include "game/main.h"
+#include "game/gamecore.h"
+
 #include "platform/ansi.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "savegames/delsaves.h"
-#include "savegames/load.h"
-#include "savegames/save.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -51,9 +47,9 @@ QString BoxTitle(const QString& text) {
     return t;
 }
 
-// The labels of slot n; false for an empty slot. Reads the whole slot before
-// any label changes, so a damaged file leaves the slot's display as it was.
-bool PreviewLabels(SlotDisplay& d, int n) {
+}  // namespace
+
+bool PreviewSlotLabels(SlotDisplay& d, int n) {
     if (!qx::FileExists(SlotPath(n))) {
         d.mode[n]->setText(QStringLiteral("No data present"));
         return false;
@@ -66,8 +62,6 @@ bool PreviewLabels(SlotDisplay& d, int n) {
     d.mode[n]->setText(SlotGameType(t.mode).value_or(qx::FromAnsi(t.mode)));
     return true;
 }
-
-}  // namespace
 
 void BuildSlotDisplay(QWidget* form, SlotDisplay& d, const QColor& text, const QColor& money) {
     const QFont caption = qx::VerdanaPx(11, true);
@@ -112,35 +106,9 @@ void FaceButton(QPushButton* button) {
 }
 
 std::optional<QString> SlotGameType(const std::string& modeText) {
-    if (modeText == "1") return QStringLiteral("Endless game");
-    if (modeText == "2") return QStringLiteral("100 killed Victims");
-    if (modeText == "3") return QStringLiteral("200 killed Victims");
-    return std::nullopt;
-}
-
-void PreviewSlot(TSpeicherMenu& dialog, int n) {
-    if (PreviewLabels(dialog, n)) dialog.SpeedButton[n]->setText(QStringLiteral("overwrite"));
-}
-
-void PreviewSlot(TLadenMenu& dialog, int n) {
-    if (PreviewLabels(dialog, n)) dialog.SpeedButton[n]->setEnabled(true);
-}
-
-void PreviewSlot(TDelMenu& dialog, int n) {
-    if (PreviewLabels(dialog, n)) dialog.BitBtn[n]->setEnabled(true);
-}
-
-void PrepareLoadedGame() {
-    THaupt& h = *Haupt;
-    h.Spielsichern1->setEnabled(SpeicherMenu != nullptr);
-    h.StartPanel->hide();
-    for (QWidget* w : {static_cast<QWidget*>(h.GameMainPanel), static_cast<QWidget*>(h.InfoPanel),
-                       static_cast<QWidget*>(h.InfoPanel2), static_cast<QWidget*>(h.GamePanel),
-                       static_cast<QWidget*>(h.GroupBox2)})
-        w->update();
-    h.RestartButClick();
-    h.game.freeSave = true;
-    h.game.savePrice = 0;
+    const std::string type = LoadedGameTypeText(modeText);
+    if (type.empty()) return std::nullopt;
+    return QString::fromStdString(type);
 }
 
 }  // namespace quorvex

@@ -1,6 +1,5 @@
 // What the three slot dialogs (save, load, delete) share: the slot display
-// with its group boxes and labels, the slot preview, and switching the main
-// window to play before a loaded game is applied.
+// with its group boxes and labels, and the slot preview.
 #pragma once
 
 #include "savegames/slotfile.h"
@@ -19,10 +18,6 @@ class QPushButton;
 class QWidget;
 
 namespace quorvex {
-
-class TSpeicherMenu;
-class TLadenMenu;
-class TDelMenu;
 
 // The three slots side by side. Entries [1] to [3] are used, so that the
 // index is the slot number.
@@ -45,14 +40,14 @@ QRect SlotButtonRect();
 // Gives a button the desktop's face colour, whatever the form's colours.
 void FaceButton(QPushButton* button);
 
-// Shows slot n in the dialog. A missing file only sets mode<n> to
-// "No data present"; a file that cannot be read throws before any label of
-// the slot changes. A preview never resets a caption or disables a button.
-void PreviewSlot(TSpeicherMenu& dialog, int n);
-void PreviewSlot(TLadenMenu& dialog, int n);
-void PreviewSlot(TDelMenu& dialog, int n);
+// Shows slot n's labels; false for an empty slot. A missing file only sets
+// mode<n> to "No data present"; a file that cannot be read throws before any
+// label of the slot changes. Each dialog's PreviewSlot adds its button, and
+// a preview never resets a caption or disables a button.
+bool PreviewSlotLabels(SlotDisplay& display, int n);
 
-// The fill timer's tick: stop, then preview slots 1, 2 and 3 in this order.
+// The fill timer's tick: stop, then preview slots 1, 2 and 3 in this order
+// with the dialog's own PreviewSlot.
 template <class Dialog>
 void PreviewAllSlots(Dialog& dialog) {
     dialog.Timer1->stop();
@@ -62,10 +57,5 @@ void PreviewAllSlots(Dialog& dialog) {
 // The game type a slot's mode text "1", "2" or "3" stands for; nothing for
 // any other text.
 std::optional<QString> SlotGameType(const std::string& modeText);
-
-// Switches the main window to play and starts a fresh turn with the money
-// and counters it has, ready for a loaded game's values; the next save is
-// free.
-void PrepareLoadedGame();
 
 }  // namespace quorvex

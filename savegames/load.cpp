@@ -1,8 +1,8 @@
 #include "savegames/load.h"
 
 #include "game/application.h"
-#include "game/main.h"
-#include "platform/ansi.h"
+#include "game/maindisplay.h"
+#include "game/singleplayer.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -43,6 +43,10 @@ void TLadenMenu::Timer1Timer() {
     PreviewAllSlots(*this);
 }
 
+void PreviewSlot(TLadenMenu& dialog, int n) {
+    if (PreviewSlotLabels(dialog, n)) dialog.SpeedButton[n]->setEnabled(true);
+}
+
 bool LoadSlot(int n) {
     if (!qx::FileExists(SlotPath(n))) {
         qx::ShowMessage("Could not load from file \"Slot" + std::to_string(n) + "\".\\nFile not found.", LadenMenu);
@@ -51,27 +55,24 @@ bool LoadSlot(int n) {
     // Everything is read and converted before anything of the game changes.
     const LoadedSlot slot = ParseSlotForLoading(ReadSlot(n, BlankRule::Loading));
 
-    PrepareLoadedGame();
-    THaupt& h = *Haupt;
-    GameState& g = h.game;
+    MainDisplay& main = *MainWindowDisplay();
+    ApplyLoadedGame(main.Game(), slot.money, slot.victims, slot.dragons, slot.mode);
+    main.ShowSaveEntry();
+    // A fresh turn, worked out from the loaded money; the save stays free.
+    main.ShowField();
     if (Setup) Setup->SetPlayerName(slot.texts.name);
-    h.ShowPlayerName(slot.texts.name);
-    g.money = slot.money;
-    h.Money->setText(qx::FromAnsi(slot.texts.money));
-    g.victimCount = slot.victims;
-    h.VictimCount->setText(qx::FromAnsi(slot.texts.victims));
-    g.dragonCount = slot.dragons;
-    h.DragonCount->setText(qx::FromAnsi(slot.texts.dragons));
-    g.mode = slot.mode;
-    if (const auto type = SlotGameType(slot.texts.mode)) h.Label15->setText(*type);
-    h.Kill->clear();
-    h.KillBonus->clear();
+    main.ShowPlayerName(slot.texts.name);
+    // The labels show the texts as decoded ("0012" stays so).
+    main.ShowMoney(slot.texts.money);
+    main.ShowCounters(slot.texts.victims, slot.texts.dragons);
+    // Any other mode text leaves the game type as it was.
+    const std::string type = LoadedGameTypeText(slot.texts.mode);
+    if (!type.empty()) main.ShowGameType(type);
     return true;
 }
 
 void TLadenMenu::LoadClick(int n) {
-    // A fresh turn, now worked out from the loaded money; the save stays free.
-    if (LoadSlot(n)) Haupt->RestartButClick();
+    LoadSlot(n);
     close();
 }
 

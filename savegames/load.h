@@ -38,4 +38,7 @@ private:
 // player told so, when the slot's file is missing.
 bool LoadSlot(int n);
 
+// Shows slot n; an occupied slot's button is enabled.
+void PreviewSlot(TLadenMenu& dialog, int n);
+
 }  // namespace quorvex

@@ -1,7 +1,8 @@
 #include "savegames/save.h"
 
 #include "game/application.h"
-#include "game/main.h"
+#include "game/maindisplay.h"
+#include "game/singleplayer.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -47,9 +48,15 @@ void TSpeicherMenu::Timer1Timer() {
     PreviewAllSlots(*this);
 }
 
+void TSpeicherMenu::ShowPrice(std::int64_t price) { Label2->setText(QString::number(price)); }
+
+void PreviewSlot(TSpeicherMenu& dialog, int n) {
+    if (PreviewSlotLabels(dialog, n)) dialog.SpeedButton[n]->setText(QStringLiteral("overwrite"));
+}
+
 bool WriteSlot(int n, std::int64_t money) {
     if (qx::FileExists(SlotPath(n)) && !qx::Confirm("Savegame already exists. Overwrite?", SpeicherMenu)) return false;
-    const GameState& g = Haupt->game;
+    const GameState& g = MainWindowDisplay()->Game();
     const std::string name = Setup ? Setup->PlayerName() : std::string();
     WriteSlotFile(n, name, money, g.victimCount, g.dragonCount, g.mode);
     if (SpeicherMenu) PreviewSlot(*SpeicherMenu, n);
@@ -57,17 +64,15 @@ bool WriteSlot(int n, std::int64_t money) {
 }
 
 void TSpeicherMenu::SaveSlot(int n) {
-    GameState& g = Haupt->game;
+    MainDisplay& main = *MainWindowDisplay();
+    GameState& g = main.Game();
     // The slot holds the money after the price; it is taken only once the
     // file is written, so a declined or failed save costs nothing.
-    const auto after =
-        static_cast<std::int64_t>(static_cast<std::uint64_t>(g.money) - static_cast<std::uint64_t>(g.savePrice));
-    if (!WriteSlot(n, after)) return;
-    g.money = after;
-    Haupt->Money->setText(QString::number(g.money));
+    if (!WriteSlot(n, MoneyAfterSave(g))) return;
+    PaySavePrice(g);
+    main.ShowMoney(std::to_string(g.money));
     Timer1->start();
-    Label2->setText(QStringLiteral("0"));
-    g.savePrice = 0;
+    ShowPrice(g.savePrice);
 }
 
 void TSpeicherMenu::BitBtn1Click() { SaveSlot(1); }
@@ -77,7 +82,7 @@ void TSpeicherMenu::BitBtn4Click() { close(); }
 
 bool TSpeicherMenu::FormCloseQuery() {
     // The price the main window works out next is charged again.
-    if (Haupt) Haupt->game.freeSave = false;
+    if (MainDisplay* main = MainWindowDisplay()) EndFreeSave(main->Game());
     return true;
 }
 

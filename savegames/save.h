@@ -32,6 +32,9 @@ public:
     QLabel* Label2;                             // the price
     QTimer* Timer1;                             // fills the slots just after opening
 
+    // The price the main window works out for the next save.
+    void ShowPrice(std::int64_t price);
+
 protected:
     // Every way of closing (button, close box, Escape) ends here.
     void reject() override;
@@ -46,5 +49,8 @@ private:
 // game with the given money and previews it in the save dialog. False when
 // the player declined; a failed write throws and leaves the old slot intact.
 bool WriteSlot(int n, std::int64_t money);
+
+// Shows slot n; an occupied slot's button reads "overwrite".
+void PreviewSlot(TSpeicherMenu& dialog, int n);
 
 }  // namespace quorvex

@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 . scripts/packages.sh
 quorvex_install_packages
 export QT_QPA_PLATFORM=offscreen
+# The window modules must not include each other in a circle.
+bash scripts/check-include-cycles.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
 # The installed desktop entry and AppStream metadata must validate.

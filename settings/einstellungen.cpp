@@ -1,7 +1,7 @@
 #include "settings/einstellungen.h"
 
 #include "game/application.h"
-#include "game/main.h"
+#include "game/maindisplay.h"
 #include "platform/ansi.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -166,7 +166,7 @@ void TSetup::SpeedButton1Click() {
         qx::ShowMessage(problem, boxParent);
         return;
     }
-    if (Haupt) Haupt->ShowPlayerName(s.name);
+    if (MainDisplay* main = MainWindowDisplay()) main->ShowPlayerName(s.name);
     s.splash = CheckBox1->isChecked() ? kOn : kOff;
     s.fade = CheckBox2->isChecked() ? kOn : kOff;
     if (!WriteSettings(SettingsPath(), s)) {

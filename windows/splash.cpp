@@ -1,11 +1,10 @@
 #include "windows/splash.h"
 
 #include "game/application.h"
-#include "game/main.h"
+#include "game/maindisplay.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
-#include "settings/settingsfile.h"
 
 namespace quorvex {
 
@@ -34,16 +33,7 @@ void TSplashScr::FormCreate() { qx::CentreOnScreen(this); }
 
 void TSplashScr::Timer1Timer() {
     Timer1->stop();
-    if (Haupt) {
-        // Shown, not hidden and shown again: that would give the main window a
-        // new native window, which the window system may place elsewhere.
-        Haupt->setVisible(true);
-        // The switch as the main window read it at start-up, not as the dialog shows it now.
-        if (IsOn(Haupt->FadeSwitch()))
-            Haupt->Timer1->start();
-        else
-            Haupt->Alpha().SetValue(255);
-    }
+    if (MainDisplay* main = MainWindowDisplay()) main->Appear();
     close();
 }
 

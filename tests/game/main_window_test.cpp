@@ -1,5 +1,6 @@
 // The main window played through its real controls on the offscreen platform.
 #include "game/main.h"
+#include "game/singleplayer.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "stats/statistics.h"
@@ -328,3 +329,40 @@ TEST_F(MainWindowTest, FirstStartCreatesTheProgramFolderOrSaysItCannot) {
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
+    THaupt& w = OpenPlain();
+    w.N1Spieler1Click();
+    FixPlacement(kPlacement);
+    Mark({1, 2, 11, 12, 13});
+    Bomb();
+    ASSERT_EQ(Text(w.Kill), "Double kill");
+
+    MainDisplay& d = w;
+    // Texts come in the system's 8-bit code page.
+    d.ShowMoney("0012");
+    d.ShowCounters("-43", "\xE4");
+    d.ShowGameType("200 killed Victims");
+    d.ShowPlayerName("J\xFCrgen");
+    EXPECT_EQ(Text(w.Money), "0012");
+    EXPECT_EQ(Text(w.VictimCount), "-43");
+    EXPECT_EQ(w.DragonCount->text(), QString::fromUtf8("\xC3\xA4"));
+    EXPECT_EQ(Text(w.Label15), "200 killed Victims");
+    EXPECT_EQ(w.Label3->text(), QString::fromUtf8("Player \"J\xC3\xBCrgen\""));
+
+    // A fresh turn of what the record holds: rates from its money, save free.
+    ApplyLoadedGame(d.Game(), 900, 1, 2, 1);
+    d.ShowField();
+    EXPECT_TRUE(w.StartPanel->isHidden());
+    EXPECT_EQ(Text(w.Kill), "");
+    EXPECT_EQ(Text(w.Bilanz), "$0");
+    EXPECT_EQ(Text(w.provic), "$100");
+    EXPECT_EQ(Text(w.prodra), "$90");
+    EXPECT_EQ(w.Spielsichern1->text(), "Save game");
+    for (int n = 1; n <= 25; ++n) {
+        EXPECT_TRUE(w.Image[n]->isEnabled());
+        EXPECT_EQ(w.Image[n]->PictureName(), "SmileImage");
+    }
+    EXPECT_FALSE(w.RestartBut->isEnabled());
+    EXPECT_FALSE(w.BombIt->isEnabled());
+}
