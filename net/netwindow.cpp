@@ -30,7 +30,10 @@ QFont WindowFont() { return qx::VerdanaPx(11, true); }
 std::string Notice(const std::string& text) { return std::string("[") + kRaquo + " " + text + " " + kLaquo + "]"; }
 
 TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent)
-    : QDialog(parent), protocol(side, game, *this) {
+    : QDialog(parent),
+      protocol(side, game, *this),
+      // Called on the connection thread; the queued call dies with the window.
+      handOver_([this] { QMetaObject::invokeMethod(this, [this] { ApplyPending(); }, Qt::QueuedConnection); }) {
     qx::SetupToolWindow(this, layout.objectName, layout.caption, 575, 355);
     setFont(WindowFont());
     qx::SetColours(this, qx::kLime, Qt::black);
@@ -213,32 +216,9 @@ void TNetWindow::ShowCell(int cell, const QPixmap& picture, const char* name) {
 // ---------------------------------------------------------------------------
 // Hand-over to the user-interface thread
 
-void TNetWindow::Post(std::function<void()> change) {
-    {
-        std::lock_guard<std::mutex> lock(pendingMutex_);
-        pending_.push_back(std::move(change));
-    }
-    if (qx::OnUiThread())
-        ApplyPending();
-    else
-        QMetaObject::invokeMethod(this, [this] { ApplyPending(); }, Qt::QueuedConnection);
-}
+void TNetWindow::Post(std::function<void()> change) { handOver_.Post(std::move(change)); }
 
-void TNetWindow::ApplyPending() {
-    if (applying_) return;  // the running loop below takes the new change too
-    applying_ = true;
-    for (;;) {
-        std::function<void()> change;
-        {
-            std::lock_guard<std::mutex> lock(pendingMutex_);
-            if (pending_.empty()) break;
-            change = std::move(pending_.front());
-            pending_.pop_front();
-        }
-        change();
-    }
-    applying_ = false;
-}
+void TNetWindow::ApplyPending() { handOver_.ApplyPending(); }
 
 void TNetWindow::AppendLog(const std::string& line) {
     Post([this, text = qx::FromAnsi(line)] { Memo1->appendPlainText(text); });
