@@ -1,5 +1,7 @@
 #include "net/handover.h"
 
+#include "platform/flagscope.h"
+
 #include <utility>
 
 namespace quorvex {
@@ -19,11 +21,7 @@ void HandOver::Post(std::function<void()> change) {
 
 void HandOver::ApplyPending() {
     if (applying_) return;  // the running loop below takes the new change too
-    applying_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{applying_};  // a change that throws leaves the queue usable
+    qx::FlagScope scope(applying_);  // a change that throws leaves the queue usable
     for (;;) {
         std::function<void()> change;
         {

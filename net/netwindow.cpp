@@ -3,6 +3,7 @@
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/flagscope.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -20,7 +21,6 @@ namespace quorvex {
 
 namespace {
 const QColor kStatusBlue{0, 0, 80};
-const QColor kFace{212, 208, 200};
 const QColor kDisabledText{128, 128, 128};
 const QColor kResultRed{255, 0, 0};
 
@@ -94,7 +94,7 @@ void TNetWindow::GamePanelLook(QFrame* panel) {
 void TNetWindow::StandardButtonLook(QPushButton* button) {
     // A standard push button draws its caption in the desktop's button colours.
     QPalette p = button->palette();
-    p.setColor(QPalette::Button, kFace);
+    p.setColor(QPalette::Button, qx::kFace);
     p.setColor(QPalette::ButtonText, Qt::black);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
     button->setPalette(p);
@@ -292,11 +292,7 @@ void TNetWindow::Image1Click(int cell) {
 
 bool TNetWindow::RunSendPositions(LineChannel* peer) {
     if (sending_) return false;  // already waiting inside an earlier press
-    sending_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{sending_};
+    qx::FlagScope scope(sending_);
     return protocol.SendPositions(peer, [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
 }
 
