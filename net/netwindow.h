@@ -98,7 +98,6 @@ public:
     QPushButton* sendit;
     // Image[1]..Image[25] the bomb field, Image[26]..Image[50] the own battlefield.
     std::array<qx::PictureCell*, 51> Image{};
-    // The six picture holders the cells copy from.
 
 protected:
     TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent);
