@@ -156,8 +156,6 @@ public:
 
     LineProtocol(NetSide side, NetGameState& state, ProtocolView& view);
 
-    NetSide Side() const { return side_; }
-
     // Host side, on the connection thread: reads (5 ms), sends the trimmed
     // nick, then waits and reads until the client's nick is in; logs
     // "[» conn. w/ "nick" «]", makes conn the current peer and sends the

@@ -1,5 +1,7 @@
 #include "net/linetransport.h"
 
+#include "platform/errnotext.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
@@ -22,14 +24,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string ErrnoText(int err) {
-    char buf[256];
-    // GNU strerror_r returns the text, which may or may not live in buf.
-    const char* text = ::strerror_r(err, buf, sizeof buf);
-    return text;
-}
-
-std::string Describe(const std::string& what, int err) { return what + ": " + ErrnoText(err) + "."; }
+std::string Describe(const std::string& what, int err) { return what + ": " + qx::ErrnoText(err) + "."; }
 
 // Milliseconds left until the deadline, rounded up (so a wait never ends
 // just short of it and spins), at least 0.

@@ -3,6 +3,7 @@
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/flagscope.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -27,13 +28,6 @@ NetWindowLayout ClientLayout() {
     l.label10Top = 112;
     return l;
 }
-
-// Clears a flag when the handler that set it ends, however it ends.
-struct FlagScope {
-    bool& flag;
-    explicit FlagScope(bool& f) : flag(f) { flag = true; }
-    ~FlagScope() { flag = false; }
-};
 }  // namespace
 
 Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayout(), parent) {
@@ -86,7 +80,7 @@ void Tqx_client::adresseChange() { ApplyFieldRules(adresse, nick, client.Connect
 void Tqx_client::startClick() {
     // The window keeps handling events while it connects; a second press meanwhile is ignored.
     if (connecting_ || client.Connected()) return;
-    FlagScope scope(connecting_);
+    qx::FlagScope scope(connecting_);
     const std::string address = qx::ToAnsi(adresse->text());
     client.SetHost(address);
     // A host that accepts but never answers would hold the handshake for good:
@@ -119,7 +113,7 @@ void Tqx_client::clientConnected() {
 void Tqx_client::Timer1Timer() {
     // A poll can run inside a wait of an earlier one's handler; one at a time.
     if (polling_) return;
-    FlagScope scope(polling_);
+    qx::FlagScope scope(polling_);
     if (client.Connected()) {
         // A closed connection ends this poll with the transport's error, which
         // the handler's guard shows; clientDisconnected has run by then.
@@ -163,9 +157,7 @@ bool Tqx_client::FormCloseQuery() {
 }
 
 void Tqx_client::reject() {
-    bool allow = false;
-    qx::Guard([&] { allow = FormCloseQuery(); });
-    if (allow) QDialog::reject();
+    if (qx::CloseAllowed([this] { return FormCloseQuery(); })) QDialog::reject();
 }
 
 }  // namespace quorvex

@@ -185,9 +185,7 @@ void Tqx_host::FormClose() {
 }
 
 void Tqx_host::reject() {
-    bool allow = false;
-    qx::Guard([&] { allow = FormCloseQuery(); });
-    if (!allow) return;
+    if (!qx::CloseAllowed([this] { return FormCloseQuery(); })) return;
     qx::Guard([this] { FormClose(); });
     QDialog::reject();
 }

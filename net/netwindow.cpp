@@ -3,6 +3,7 @@
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/flagscope.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -20,7 +21,6 @@ namespace quorvex {
 
 namespace {
 const QColor kStatusBlue{0, 0, 80};
-const QColor kFace{212, 208, 200};
 const QColor kDisabledText{128, 128, 128};
 const QColor kResultRed{255, 0, 0};
 
@@ -30,7 +30,10 @@ QFont WindowFont() { return qx::VerdanaPx(11, true); }
 std::string Notice(const std::string& text) { return std::string("[") + kRaquo + " " + text + " " + kLaquo + "]"; }
 
 TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent)
-    : QDialog(parent), protocol(side, game, *this) {
+    : QDialog(parent),
+      protocol(side, game, *this),
+      // Called on the connection thread; the queued call dies with the window.
+      handOver_([this] { QMetaObject::invokeMethod(this, [this] { ApplyPending(); }, Qt::QueuedConnection); }) {
     qx::SetupToolWindow(this, layout.objectName, layout.caption, 575, 355);
     setFont(WindowFont());
     qx::SetColours(this, qx::kLime, Qt::black);
@@ -91,7 +94,7 @@ void TNetWindow::GamePanelLook(QFrame* panel) {
 void TNetWindow::StandardButtonLook(QPushButton* button) {
     // A standard push button draws its caption in the desktop's button colours.
     QPalette p = button->palette();
-    p.setColor(QPalette::Button, kFace);
+    p.setColor(QPalette::Button, qx::kFace);
     p.setColor(QPalette::ButtonText, Qt::black);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
     button->setPalette(p);
@@ -213,32 +216,9 @@ void TNetWindow::ShowCell(int cell, const QPixmap& picture, const char* name) {
 // ---------------------------------------------------------------------------
 // Hand-over to the user-interface thread
 
-void TNetWindow::Post(std::function<void()> change) {
-    {
-        std::lock_guard<std::mutex> lock(pendingMutex_);
-        pending_.push_back(std::move(change));
-    }
-    if (qx::OnUiThread())
-        ApplyPending();
-    else
-        QMetaObject::invokeMethod(this, [this] { ApplyPending(); }, Qt::QueuedConnection);
-}
+void TNetWindow::Post(std::function<void()> change) { handOver_.Post(std::move(change)); }
 
-void TNetWindow::ApplyPending() {
-    if (applying_) return;  // the running loop below takes the new change too
-    applying_ = true;
-    for (;;) {
-        std::function<void()> change;
-        {
-            std::lock_guard<std::mutex> lock(pendingMutex_);
-            if (pending_.empty()) break;
-            change = std::move(pending_.front());
-            pending_.pop_front();
-        }
-        change();
-    }
-    applying_ = false;
-}
+void TNetWindow::ApplyPending() { handOver_.ApplyPending(); }
 
 void TNetWindow::AppendLog(const std::string& line) {
     Post([this, text = qx::FromAnsi(line)] { Memo1->appendPlainText(text); });
@@ -312,11 +292,7 @@ void TNetWindow::Image1Click(int cell) {
 
 bool TNetWindow::RunSendPositions(LineChannel* peer) {
     if (sending_) return false;  // already waiting inside an earlier press
-    sending_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{sending_};
+    qx::FlagScope scope(sending_);
     return protocol.SendPositions(peer, [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
 }
 

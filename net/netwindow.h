@@ -3,23 +3,21 @@
 // the reveal of a bombing, the chat and the log, and the hand-over of every
 // change the protocol makes to the window.
 //
-// The host's protocol runs partly on its server's connection thread. Changes
-// from there are queued and applied on the user-interface thread in the order
-// they were made; a change made on the user-interface thread first applies
-// whatever is still queued, so the window never shows them out of order. The
-// connection thread only appends to the queue and never waits for the window.
+// The host's protocol runs partly on its server's connection thread. Its
+// changes reach the window through a HandOver (net/handover.h): applied on the
+// user-interface thread in the order they were made, without the connection
+// thread ever waiting for the window.
 #pragma once
 
 #include "game/fieldpictures.h"
+#include "net/handover.h"
 #include "net/lineprotocol.h"
 #include "platform/controls.h"
 
 #include <QDialog>
 #include <QRect>
 #include <array>
-#include <deque>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -100,7 +98,6 @@ public:
     QPushButton* sendit;
     // Image[1]..Image[25] the bomb field, Image[26]..Image[50] the own battlefield.
     std::array<qx::PictureCell*, 51> Image{};
-    // The six picture holders the cells copy from.
 
 protected:
     TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent);
@@ -117,7 +114,7 @@ protected:
     // The field rules: `changed` was edited, `other` is its partner field;
     // `active` is whether the server listens / the client is connected.
     void ApplyFieldRules(QLineEdit* changed, QLineEdit* other, bool active);
-    // Queues a change of the window (see the top of this file).
+    // Hands a change of the window over to the user-interface thread (see the top of this file).
     void Post(std::function<void()> change);
 
     // The buttons' look and no default button; called once all buttons exist.
@@ -138,9 +135,7 @@ private:
     // Tab order and label links, once every control exists.
     void ArrangeKeyboardOrder();
 
-    std::mutex pendingMutex_;
-    std::deque<std::function<void()>> pending_;
-    bool applying_ = false;  // user-interface thread only
+    HandOver handOver_;
     bool sending_ = false;
 };
 

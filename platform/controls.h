@@ -31,9 +31,7 @@ class PictureCell : public QLabel {
     Q_OBJECT
 public:
     PictureCell(QWidget* parent, const QString& name, int number);
-    int Number() const { return number_; }
     void SetPicture(const QPixmap& pixmap);
-    const QPixmap& CurrentPicture() const { return current_; }
     // Which of the named pictures it shows (for tests and reveal logic).
     QString PictureName() const { return pictureName_; }
     void SetPicture(const QPixmap& pixmap, const QString& name);

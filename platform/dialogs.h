@@ -75,4 +75,13 @@ void Guard(F&& body) noexcept {
     }
 }
 
+// Whether a window may close: runs its FormCloseQuery under Guard, so that an
+// error there is reported and keeps the window open. For reject() overrides.
+template <class Query>
+bool CloseAllowed(Query&& formCloseQuery) noexcept {
+    bool allow = false;
+    Guard([&] { allow = formCloseQuery(); });
+    return allow;
+}
+
 }  // namespace qx

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "platform/errnotext.h"
 #include "platform/installation.h"
 
 #include <cerrno>
@@ -19,8 +20,6 @@ namespace qx {
 namespace {
 std::string g_programFolder;
 std::optional<std::size_t> g_writeFault;
-
-std::string ErrnoText(int err) { return std::strerror(err); }
 
 std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';

@@ -1,5 +1,6 @@
 #include "platform/installation.h"
 
+#include "platform/errnotext.h"
 #include "platform/files.h"
 
 #include <cerrno>
@@ -66,10 +67,9 @@ std::optional<std::string> CreateFolder(const std::string& folder) {
         if (!path.empty() && !IsFolder(path) && ::mkdir(path.c_str(), 0700) != 0) {
             // Something that is not a folder stands in the way.
             const int err = errno == EEXIST ? ENOTDIR : errno;
-            char buf[256];
             std::string shown = folder;
             if (shown.size() > 1 && shown.back() == '/') shown.pop_back();
-            return "Cannot create folder \"" + shown + "\". " + ::strerror_r(err, buf, sizeof buf);
+            return "Cannot create folder \"" + shown + "\". " + ErrnoText(err);
         }
         if (end == std::string::npos || end + 1 >= folder.size()) return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "support/tempdir.h"
+#include "support/wait_until.h"
 #include "windows/about.h"
 #include "windows/hilfe.h"
 #include "windows/splash.h"
@@ -25,12 +26,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
-    for (int waited = 0; !done(); waited += 5) {
-        if (waited > ms) return false;
-        QTest::qWait(5);
-    }
-    return true;
+bool WaitFor(const std::function<bool()>& done) {
+    return qxtest::WaitUntil(done, [] { QTest::qWait(5); });
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {

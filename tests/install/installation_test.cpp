@@ -1,11 +1,13 @@
 // Which folder a copy keeps its files in: beside the executable, or the
 // player's own data folder for an installed copy.
+#include "platform/errnotext.h"
 #include "platform/files.h"
 #include "platform/installation.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -13,6 +15,8 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -142,3 +146,23 @@ TEST(Installation, AFolderThatCannotBeCreatedIsReportedWithItsReason) {
 }
 
 }  // namespace
+
+// The reasons in the error reports come from one helper that the connection
+// threads use too: the same texts, whichever thread asks.
+TEST(Installation, SystemErrorTextsAreTheSameOnEveryThread) {
+    std::vector<std::string> seen(4);
+    std::vector<std::thread> threads;
+    for (std::size_t t = 0; t < seen.size(); ++t)
+        threads.emplace_back([&seen, t] {
+            const int err = t % 2 == 0 ? ENOENT : EACCES;
+            std::string text;
+            for (int i = 0; i < 200; ++i) text = qx::ErrnoText(err);
+            seen[t] = text;
+        });
+    for (auto& t : threads) t.join();
+    EXPECT_EQ(seen[0], "No such file or directory");
+    EXPECT_EQ(seen[1], "Permission denied");
+    EXPECT_EQ(seen[2], seen[0]);
+    EXPECT_EQ(seen[3], seen[1]);
+    EXPECT_EQ(qx::ErrnoText(99999), "Unknown error 99999");
+}

@@ -4,6 +4,7 @@
 #include "net/lineprotocol.h"
 
 #include "net_support.h"
+#include "recording_view.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <initializer_list>
 
 using namespace quorvex;
+using nettest::RecordingView;
 using nettest::Relay;
 using nettest::RawListener;
 using nettest::RawSocket;
@@ -22,41 +24,6 @@ const std::string R = kRaquo, L = kLaquo;
 
 // The handshake's 500 ms pauses shortened; their length is not under test.
 void ShortWait(int) { std::this_thread::sleep_for(std::chrono::milliseconds(10)); }
-
-class RecordingView : public ProtocolView {
-public:
-    void AppendLog(const std::string& line) override { Locked([&] { log_.push_back(line); }); }
-    void SetStatus(const std::string& text) override { Locked([&] { status_ = text; }); }
-    void SetBattlefieldResult(const std::string& text) override { Locked([&] { battlefield_ = text; }); }
-    void SetBombResult(const std::string& text) override { Locked([&] { bomb_ = text; }); }
-    void ResetGameView() override { Locked([&] { ++resets_; }); }
-
-    std::vector<std::string> Log() const { return Get(log_); }
-    bool Logged(const std::string& line) const {
-        const auto log = Log();
-        return std::find(log.begin(), log.end(), line) != log.end();
-    }
-    std::string Status() const { return Get(status_); }
-    std::string Battlefield() const { return Get(battlefield_); }
-    std::string BombResult() const { return Get(bomb_); }
-    int Resets() const { return Get(resets_); }
-
-private:
-    template <class F>
-    void Locked(F f) {
-        std::lock_guard<std::mutex> lock(m_);
-        f();
-    }
-    template <class T>
-    T Get(const T& v) const {
-        std::lock_guard<std::mutex> lock(m_);
-        return v;
-    }
-    mutable std::mutex m_;
-    std::vector<std::string> log_;
-    std::string status_ = ".... idle ...", battlefield_ = "[ result ]", bomb_ = "[ result ]";
-    int resets_ = 0;
-};
 
 struct Host {
     NetGameState state;

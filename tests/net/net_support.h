@@ -3,6 +3,8 @@
 // a condition with a generous upper bound.
 #pragma once
 
+#include "support/wait_until.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -25,15 +27,7 @@ inline constexpr auto kPatience = std::chrono::seconds(20);
 
 // Polls pred (and runs pump between tries) until it holds or kPatience ends.
 inline bool WaitUntil(const std::function<bool()>& pred, const std::function<void()>& pump = {}) {
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (!pred()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        if (pump)
-            pump();
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
+    return qxtest::WaitUntil(pred, pump, kPatience);
 }
 
 inline sockaddr_in Loopback(int port) {

@@ -1,6 +1,7 @@
 // Faults the fuzz targets in fuzz/ found, kept as plain tests.
 #include "net/lineprotocol.h"
 #include "net/linetransport.h"
+#include "net/recording_view.h"
 
 #include <gtest/gtest.h>
 
@@ -49,29 +50,19 @@ TEST(FuzzRegressions, UnfinishedLineAtTheCloseIsNoLine) {
     EXPECT_THROW(p.conn->ReadLn(5), ConnectionClosedError);
 }
 
-// A view that only counts.
-struct NullView : ProtocolView {
-    int logs = 0;
-    void AppendLog(const std::string&) override { ++logs; }
-    void SetStatus(const std::string&) override {}
-    void SetBattlefieldResult(const std::string&) override {}
-    void SetBombResult(const std::string&) override {}
-    void ResetGameView() override {}
-};
-
 // Raised by fuzz_protocol, where the harness was wrong and the game right: a
 // nickname too long for the transport ends the client's handshake with the transport's error (its connect fails) instead
 // of being taken for a nickname or read over and over.
 TEST(FuzzRegressions, OverlongNicknameEndsTheHandshake) {
     Pair p;
     NetGameState state;
-    NullView view;
+    nettest::RecordingView view;
     LineProtocol protocol(NetSide::Client, state, view);
     p.Send(std::string(kMaxLineLength + 1, 'n') + "\r\n");
     int waits = 0;
     EXPECT_THROW(protocol.ClientHandshake(*p.conn, "Remote Victim", [&](int) { ++waits; }), LineTooLongError);
     EXPECT_TRUE(state.opponentNick.empty());
-    EXPECT_EQ(view.logs, 0);
+    EXPECT_EQ(view.Log().size(), 0u);
     // The same connection goes on with the next line.
     p.Send("Host\r\n");
     EXPECT_EQ(protocol.ClientHandshake(*p.conn, "Remote Victim", [&](int) { ++waits; }), "Host");

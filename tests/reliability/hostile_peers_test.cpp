@@ -9,6 +9,7 @@
 #include "net/lineprotocol.h"
 #include "net/linetransport.h"
 #include "net/net_support.h"
+#include "net/recording_view.h"
 #include "support/threads.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 using namespace quorvex;
 using nettest::RawListener;
 using nettest::RawSocket;
+using nettest::RecordingView;
 using nettest::WaitUntil;
 using qxtest::ThreadCount;
 
@@ -31,44 +33,6 @@ namespace {
 constexpr std::size_t kBufferBound = kMaxLineLength + kReceiveSize;
 constexpr const char* kHostNick = "Host";
 constexpr const char* kClientNick = "Remote Victim";
-
-// What the protocol shows, recorded from any thread.
-class RecordingView : public ProtocolView {
-public:
-    void AppendLog(const std::string& line) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        logs_.push_back(line);
-    }
-    void SetStatus(const std::string&) override {}
-    void SetBattlefieldResult(const std::string&) override {}
-    void SetBombResult(const std::string&) override {}
-    void ResetGameView() override {}
-
-    std::vector<std::string> Logs() const {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return logs_;
-    }
-    std::size_t Count(const std::string& line) const {
-        const auto logs = Logs();
-        return static_cast<std::size_t>(std::count(logs.begin(), logs.end(), line));
-    }
-    bool AnyContains(const std::string& part) const {
-        for (const auto& l : Logs())
-            if (l.find(part) != std::string::npos) return true;
-        return false;
-    }
-    // The log lines that start with prefix, in order.
-    std::vector<std::string> Starting(const std::string& prefix) const {
-        std::vector<std::string> out;
-        for (const auto& l : Logs())
-            if (l.rfind(prefix, 0) == 0) out.push_back(l);
-        return out;
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<std::string> logs_;
-};
 
 // The host window's server and protocol, without the window.
 struct HostSide {

@@ -3,6 +3,7 @@
 // the run's statistics, and prints nothing. Runs on whatever platform the test
 // command chose (offscreen, or Wayland under weston).
 #include "support/tempdir.h"
+#include "support/wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -27,17 +28,6 @@ std::string ReadAll(const std::string& path) {
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
-}
-
-// Waits for a condition, giving up only after a generous limit.
-template <class Done>
-bool WaitFor(Done done, int seconds = 60) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
 }
 
 class SessionEnd : public ::testing::Test {
@@ -76,7 +66,7 @@ TEST_P(SessionEndBy, ASignalClosesTheGameAndTheStatisticsAreWritten) {
     const pid_t pid = Launch();
     ASSERT_GT(pid, 0);
     // The settings file appears once start-up has run, and the handlers are in place before it.
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(program.File("setup.ini")); }));
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return fs::exists(program.File("setup.ini")); }));
     ASSERT_EQ(::kill(pid, sig), 0);
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
@@ -94,7 +84,7 @@ TEST_P(SessionEndBy, ASignalClosesTheGameAndTheStatisticsAreWritten) {
 TEST_F(SessionEnd, ASecondSignalEndsTheGameAtOnce) {
     const pid_t pid = Launch();
     ASSERT_GT(pid, 0);
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(program.File("setup.ini")); }));
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return fs::exists(program.File("setup.ini")); }));
     ASSERT_EQ(::kill(pid, SIGSTOP), 0);
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, WUNTRACED), pid);
