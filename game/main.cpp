@@ -6,6 +6,7 @@
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "platform/ansi.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/installation.h"
@@ -39,9 +40,9 @@ QString Dec(std::int64_t v) { return QString::number(v); }
 void FacePanel(QFrame* panel) {
     panel->setAutoFillBackground(true);
     QPalette p = QApplication::palette();
-    p.setColor(QPalette::Window, QColor(212, 208, 200));
+    p.setColor(QPalette::Window, qx::kFace);
     p.setColor(QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::Button, QColor(212, 208, 200));
+    p.setColor(QPalette::Button, qx::kFace);
     p.setColor(QPalette::ButtonText, Qt::black);
     panel->setPalette(p);
     panel->setFrameShape(QFrame::Panel);
@@ -647,13 +648,13 @@ void THaupt::Spielsichern1Click() { OpenWithTimer(SpeicherMenu); }
 void THaupt::managesavnes1Click() { OpenWithTimer(DelMenu); }
 void THaupt::Spielbeitreten1Click() {
     if (!qx_host || !Setup) return;
-    qx_host->nick->setText(qx::FromAnsi(Setup->MultiName()));
-    qx_host->servername->setText(qx::FromAnsi(Setup->ServerName()));
+    qx_host->ShowNick(Setup->MultiName());
+    qx_host->ShowServerName(Setup->ServerName());
     qx::ShowModal(qx_host);
 }
 void THaupt::Joingame1Click() {
     if (!qx_client || !Setup) return;
-    qx_client->nick->setText(qx::FromAnsi(Setup->MultiName()));
+    qx_client->ShowNick(Setup->MultiName());
     qx::ShowModal(qx_client);
 }
 void THaupt::Anleitung1Click() {

@@ -1,5 +1,6 @@
 #include "net/lineprotocol.h"
 
+#include "game/singleplayer.h"
 #include "platform/text.h"
 
 #include <stdexcept>
@@ -91,12 +92,12 @@ MarkResult ToggleBombMark(NetGameState& state, int cell) {
     bool& mark = state.bombMarks[cell - 1];
     mark = !mark;
     state.bombMarkCount = static_cast<std::int8_t>(state.bombMarkCount + (mark ? 1 : -1));
+    // The same marking rule as the single-player field.
+    const MarkingState marking = MarkingFor(state.bombMarkCount);
     MarkResult r;
     r.marked = mark;
-    const int count = state.bombMarkCount;
-    r.fieldsLeftText = count < 6 ? std::to_string(5 - count) + " fields left" : "Only 5 fields max!";
-    if (count == 5) r.fieldsLeftText = "Ready to bomb!!!";
-    r.canBomb = count == 5;
+    r.fieldsLeftText = marking.statusText;
+    r.canBomb = marking.canBomb;
     return r;
 }
 

@@ -92,6 +92,8 @@ void Tqx_host::nickChange() {
     SnapshotNames();
 }
 
+void Tqx_host::ShowServerName(const std::string& name) { servername->setText(qx::FromAnsi(name)); }
+
 void Tqx_host::servernameChange() {
     ApplyFieldRules(servername, nick, server->Active());
     SnapshotNames();

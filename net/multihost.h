@@ -20,6 +20,8 @@ public:
     void FormCreate();
     void nickChange();
     void servernameChange();
+    // The server name field, filled from the settings when the window is opened.
+    void ShowServerName(const std::string& name);
     void startClick();
     void stopClick();
     // On the server's connection thread.

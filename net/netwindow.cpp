@@ -260,6 +260,8 @@ std::vector<std::string> TNetWindow::LogLines() {
 // ---------------------------------------------------------------------------
 // Shared handlers
 
+void TNetWindow::ShowNick(const std::string& name) { nick->setText(qx::FromAnsi(name)); }
+
 void TNetWindow::ResetNetGame() {
     quorvex::ResetNetGame(game);
     ResetGameView();

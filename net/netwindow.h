@@ -55,6 +55,8 @@ public:
     void Image1Click(int cell);   // bomb-field cell 1..25: toggles its mark
     // Clears the game for the next one and redraws the fields.
     void ResetNetGame();
+    // The nickname field, filled from the settings when the window is opened.
+    void ShowNick(const std::string& name);
 
     // --- ProtocolView: every call is applied on the user-interface thread, in order ---
     void AppendLog(const std::string& line) override;

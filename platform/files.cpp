@@ -98,6 +98,8 @@ const std::string& ProgramFolder() {
 
 void SetProgramFolder(std::string folder) { g_programFolder = WithSlash(std::move(folder)); }
 
+std::optional<std::string> PrepareProgramFolder() { return CreateFolder(ProgramFolder()); }
+
 bool FileExists(const std::string& path) {
     // Anything of that name counts, so that a folder or a FIFO where a file
     // belongs reads as a file that cannot be read, not as a missing one.

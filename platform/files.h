@@ -26,6 +26,9 @@ std::string ExecutableFolder();
 // folder for an installed copy (platform/installation.h).
 const std::string& ProgramFolder();
 void SetProgramFolder(std::string folder);  // appends '/' when missing
+// Creates the program folder when it is missing (an installed copy's first
+// start). Returns the reason for the player when it cannot.
+std::optional<std::string> PrepareProgramFolder();
 
 // Whether anything of that name exists: a file, but also a folder or a FIFO,
 // which then fail as unreadable files.

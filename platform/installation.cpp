@@ -1,7 +1,6 @@
 #include "platform/installation.h"
 
 #include "platform/errnotext.h"
-#include "platform/files.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -73,12 +72,6 @@ std::optional<std::string> CreateFolder(const std::string& folder) {
         }
         if (end == std::string::npos || end + 1 >= folder.size()) return std::nullopt;
     }
-}
-
-std::optional<std::string> PrepareProgramFolder() {
-    const std::string& folder = ProgramFolder();
-    if (IsFolder(folder)) return std::nullopt;
-    return CreateFolder(folder);
 }
 
 std::string HelpFileFor(const std::string& executableFolder) {

@@ -37,10 +37,6 @@ std::string ProgramFolderFor(const std::string& executableFolder);
 // folder is there.
 std::optional<std::string> CreateFolder(const std::string& folder);
 
-// Creates the program folder when it is missing (an installed copy's first
-// start). Returns the reason for the player when it cannot.
-std::optional<std::string> PrepareProgramFolder();
-
 // The help text to show: "help.txt" in the working folder when anything of
 // that name is there (so an unreadable one is reported as such); otherwise,
 // for an installed copy, the help text installed with it; otherwise the bare

@@ -12,13 +12,9 @@
 
 namespace quorvex {
 
-namespace {
-const QColor kButtonFace(212, 208, 200);
-}
-
 TDelMenu::TDelMenu(QWidget* parent) : QDialog(parent) {
-    qx::SetupToolWindow(this, QStringLiteral("DelMenu"), QStringLiteral("Manage savegames"), 500, 185, kButtonFace);
-    qx::SetColours(this, Qt::black, kButtonFace);
+    qx::SetupToolWindow(this, QStringLiteral("DelMenu"), QStringLiteral("Manage savegames"), 500, 185, qx::kFace);
+    qx::SetColours(this, Qt::black, qx::kFace);
     BuildSlotDisplay(this, *this, Qt::black, qx::kNavy);
 
     for (int n = 1; n <= kSlotCount; ++n) {

@@ -21,8 +21,6 @@ constexpr int kBoxTop = 4;
 constexpr int kBoxWidth = 156;
 constexpr int kBoxHeight = 140;
 
-const QColor kButtonFace(212, 208, 200);
-
 QLabel* ValueLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,
                    const QColor& colour) {
     QLabel* l = qx::MakeLabel(parent, name, text, rect, font, colour, Qt::AlignLeft | Qt::AlignVCenter);
@@ -95,8 +93,8 @@ QRect SlotButtonRect() { return QRect(8, 116, 140, 20); }
 
 void FaceButton(QPushButton* button) {
     QPalette p = button->palette();
-    p.setColor(QPalette::Button, kButtonFace);
-    p.setColor(QPalette::Window, kButtonFace);
+    p.setColor(QPalette::Button, qx::kFace);
+    p.setColor(QPalette::Window, qx::kFace);
     p.setColor(QPalette::ButtonText, Qt::black);
     p.setColor(QPalette::WindowText, Qt::black);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));

@@ -87,9 +87,7 @@ bool TSpeicherMenu::FormCloseQuery() {
 }
 
 void TSpeicherMenu::reject() {
-    bool allow = true;
-    qx::Guard([&] { allow = FormCloseQuery(); });
-    if (allow) QDialog::reject();
+    if (qx::CloseAllowed([this] { return FormCloseQuery(); })) QDialog::reject();
 }
 
 }  // namespace quorvex

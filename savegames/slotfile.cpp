@@ -24,11 +24,8 @@ std::vector<std::string> BuildSlotLines(const std::string& name, std::int64_t mo
     for (std::size_t i = 0; i < values.size(); ++i) lines.push_back(EncodeValue(values[i], kKeys[i]));
     for (std::size_t i = 0; i < values.size(); ++i) lines.push_back(EncodeLength(std::to_string(lines[i].size())));
 
-    std::size_t width = kSlotMinWidth;
-    for (const auto& line : lines) width = std::max(width, line.size());
     if (reseed) rng.ReseedFromClock();
-    for (auto& line : lines)
-        while (line.size() < width) line += static_cast<char>('0' + rng.Uniform(0, 1));
+    PadWithRandomBits(lines, kSlotMinWidth, rng);
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #include "savegames/valuecodec.h"
 
+#include <algorithm>
+
 #include <charconv>
 
 namespace quorvex {
@@ -74,6 +76,13 @@ std::string DecodeValue(std::string_view bits, std::string_view key) {
         text += static_cast<char>(static_cast<unsigned char>(v));
     }
     return text;
+}
+
+void PadWithRandomBits(std::vector<std::string>& lines, std::size_t minWidth, qx::Rng& rng) {
+    std::size_t width = minWidth;
+    for (const auto& line : lines) width = std::max(width, line.size());
+    for (auto& line : lines)
+        while (line.size() < width) line += static_cast<char>('0' + rng.Uniform(0, 1));
 }
 
 }  // namespace quorvex

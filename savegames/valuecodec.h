@@ -3,9 +3,13 @@
 // Stored bit texts are inverted: in a file "0" is a set bit.
 #pragma once
 
+#include "platform/random.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvex {
 
@@ -35,5 +39,10 @@ std::string EncodeValue(std::string_view plain, std::string_view key);
 // The reverse: whole groups of eight only, 255 added to negative results.
 // Plain byte 255 encodes like 0 and so comes back as 0.
 std::string DecodeValue(std::string_view bits, std::string_view key);
+
+// Pads every line with random "0"/"1" characters to the width of the longest
+// line, and at least to minWidth, so the stored values cannot be told apart
+// by their lengths.
+void PadWithRandomBits(std::vector<std::string>& lines, std::size_t minWidth, qx::Rng& rng);
 
 }  // namespace quorvex

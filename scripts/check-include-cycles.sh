@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails when the window modules (and the rules beside them) include each other
-# in a circle; the platform shims beneath them are not looked at. A module is
+# Fails when the modules of the game (windows, rules and the platform layer
+# beneath them) include each other in a circle. A module is
 # a header with its source (game/main.h and game/main.cpp are "game/main");
 # module A depends on B when either file of A includes B's header. The
 # program's entry module game/application creates every window and so knows
@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-folders="game stats savegames net settings windows"
+folders="game stats savegames net settings windows platform"
 # shellcheck disable=SC2086
 find $folders -name '*.h' -o -name '*.cpp' | grep -v '/assets/' | sort |
 while read -r file; do

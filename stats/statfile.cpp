@@ -35,11 +35,8 @@ std::vector<std::string> BuildStatisticsLines(const PlayerStatistics& s, qx::Rng
     for (int i = 0; i < kFigures; ++i) lines.push_back(EncodeValue(std::to_string(figures[i]), keys[i]));
     for (int i = 0; i < kFigures; ++i) lines.push_back(EncodeLength(std::to_string(lines[kFigures + i].size())));
 
-    std::size_t width = 80;
-    for (const auto& line : lines) width = std::max(width, line.size());
     if (reseed) rng.ReseedFromClock();
-    for (auto& line : lines)
-        while (line.size() < width) line += static_cast<char>('0' + rng.Uniform(0, 1));
+    PadWithRandomBits(lines, 80, rng);
     return lines;
 }
 

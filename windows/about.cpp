@@ -137,9 +137,7 @@ bool TAboutBox::FormCloseQuery() {
 }
 
 void TAboutBox::reject() {
-    bool allow = true;
-    qx::Guard([&] { allow = FormCloseQuery(); });
-    if (allow) QDialog::reject();
+    if (qx::CloseAllowed([this] { return FormCloseQuery(); })) QDialog::reject();
 }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
