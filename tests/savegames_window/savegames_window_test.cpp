@@ -11,6 +11,7 @@
 #include "savegames/valuecodec.h"
 #include "settings/einstellungen.h"
 #include "support/tempdir.h"
+#include "support/wait.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -64,13 +65,7 @@ Five Recover(const std::string& path) {
     return out;
 }
 
-bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
-    for (int waited = 0; !done(); waited += 5) {
-        if (waited > ms) return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
+using qxtest::WaitFor;
 
 std::string Text(const QLabel* l) { return l->text().toStdString(); }
 std::string Title(const QGroupBox* g) { return g->title().toStdString(); }
