@@ -37,16 +37,13 @@ using Lines = std::vector<std::string>;
 namespace {
 
 using qxtest::Click;
+using qxtest::ConnW;
 using qxtest::Mark;
+using qxtest::N;
 using qxtest::Place;
-
-const std::string R = kRaquo, L = kLaquo;
-std::string N(const std::string& text) { return "[" + R + " " + text + " " + L + "]"; }
-std::string ConnW(const std::string& nick) { return "[" + R + " conn. w/ \"" + nick + "\" " + L + "]"; }
-
+using qxtest::Text;
 using qxtest::WaitFor;
 
-std::string Text(const QLabel* l) { return qx::ToAnsi(l->text()); }
 std::string Picture(TNetWindow& w, int cell) { return w.Image[static_cast<std::size_t>(cell)]->PictureName().toStdString(); }
 
 bool Contains(const Lines& lines, const std::string& line) {

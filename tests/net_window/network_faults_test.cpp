@@ -33,13 +33,11 @@ using qxtest::WaitFor;
 namespace {
 
 using qxtest::Click;
+using qxtest::ConnW;
 using qxtest::Mark;
+using qxtest::N;
 using qxtest::Place;
-
-const std::string R = kRaquo, L = kLaquo;
-std::string N(const std::string& text) { return "[" + R + " " + text + " " + L + "]"; }
-std::string ConnW(const std::string& nick) { return "[" + R + " conn. w/ \"" + nick + "\" " + L + "]"; }
-std::string Text(const QLabel* l) { return qx::ToAnsi(l->text()); }
+using qxtest::Text;
 
 constexpr int kSmallReceiveBuffer = 4096;
 // A chat text long enough to fill the buffers with a few dozen lines.

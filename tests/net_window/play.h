@@ -2,15 +2,30 @@
 // own battlefield and marking cells of the bomb field.
 #pragma once
 
+#include "net/lineprotocol.h"
 #include "net/netwindow.h"
+#include "platform/ansi.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
 #include <cstddef>
 #include <initializer_list>
+#include <string>
 
 namespace qxtest {
+
+// The log's notice lines: "[» text «]" and "[» conn. w/ "nick" «]".
+inline std::string N(const std::string& text) {
+    return "[" + std::string(quorvex::kRaquo) + " " + text + " " + quorvex::kLaquo + "]";
+}
+inline std::string ConnW(const std::string& nick) {
+    return "[" + std::string(quorvex::kRaquo) + " conn. w/ \"" + nick + "\" " + quorvex::kLaquo + "]";
+}
+
+// A label's text as the game's 8-bit text.
+inline std::string Text(const QLabel* l) { return qx::ToAnsi(l->text()); }
 
 inline void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
