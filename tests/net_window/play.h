@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace qxtest {
 
@@ -40,6 +41,19 @@ inline void Place(quorvex::TNetWindow& w, std::initializer_list<int> victims, st
 
 inline void Mark(quorvex::TNetWindow& w, std::initializer_list<int> cells) {
     for (int c : cells) Click(w.Image[static_cast<std::size_t>(c)]);
+}
+
+// The logs of the example game the window tests play ("Hank" hosts "Arena of
+// pain", "Cleo" joins; a draw for Cleo, a win for Hank, a new game, one chat
+// line each way).
+inline std::vector<std::string> ExampleGameHostLog() {
+    return {N("Server active"), ConnW("Cleo"), "[game] All positions send!", "[game] All positions received!",
+            "[game] Cleo bombed a draw!", "[game] new game started!", "<Hank> hello client", "<Cleo> hi host"};
+}
+inline std::vector<std::string> ExampleGameClientLog() {
+    return {ConnW("Hank"), N("Arena of pain"), "[server] Welcome, Cleo", "[game] All positions received!",
+            "[game] All positions send!", "[game] Hank won!", "[game] new game started",
+            "<Hank> hello client", "<Cleo> hi host"};
 }
 
 }  // namespace qxtest
