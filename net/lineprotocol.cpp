@@ -3,6 +3,8 @@
 #include "game/singleplayer.h"
 #include "platform/text.h"
 
+#include <algorithm>
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -165,11 +167,7 @@ std::string LineProtocol::HostHandshake(const ConnectionPtr& conn, const std::st
     // The client's nick may not be here yet; ours goes out regardless.
     std::string line = conn->ReadLn(kProtocolReadMs);
     conn->WriteLn(qx::Trim(nick));
-    while (line.empty()) {
-        wait(kHandshakeWaitMs);
-        if (!conn->Connected()) throw ConnectionClosedError(kNotConnected);
-        line = conn->ReadLn(kProtocolReadMs);
-    }
+    line = AwaitNick(*conn, line, wait);
     {
         auto lock = state_.Lock();
         state_.opponentNick = line;
@@ -183,17 +181,23 @@ std::string LineProtocol::HostHandshake(const ConnectionPtr& conn, const std::st
 
 std::string LineProtocol::ClientHandshake(LineChannel& channel, const std::string& nick, const WaitFn& wait) {
     channel.WriteLn(nick);
-    std::string line = channel.ReadLn(kProtocolReadMs);
-    while (line.empty()) {
-        wait(kHandshakeWaitMs);
-        if (!channel.Connected()) throw ConnectionClosedError(kNotConnected);
-        line = channel.ReadLn(kProtocolReadMs);
-    }
+    const std::string line = AwaitNick(channel, channel.ReadLn(kProtocolReadMs), wait);
     {
         auto lock = state_.Lock();
         state_.opponentNick = line;
     }
     view_.AppendLog(ConnectedWith(line));
+    return line;
+}
+
+std::string LineProtocol::AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(handshakeMs_.load());
+    while (line.empty()) {
+        if (std::chrono::steady_clock::now() >= deadline) throw NetTimeoutError(kHandshakeTimedOut);
+        wait(std::min<int>(kHandshakeWaitMs, handshakeMs_.load()));
+        if (!channel.Connected()) throw ConnectionClosedError(kNotConnected);
+        line = channel.ReadLn(kProtocolReadMs);
+    }
     return line;
 }
 

@@ -55,6 +55,10 @@ inline constexpr const char* kLogLineTooLong = "[game] Over-long line ignored.";
 inline constexpr int kProtocolReadMs = 5;
 inline constexpr int kHandshakeWaitMs = 500;
 inline constexpr int kConfirmWaitMs = 250;
+// A peer that has not sent its nickname this long after the connection came
+// up is given up (it would hold the host's only slot).
+inline constexpr int kHandshakeTimeoutMs = 10000;
+inline constexpr const char* kHandshakeTimedOut = "No nickname received in time.";
 
 // One two-player game as a window sees it. The host's connection thread and
 // its user-interface thread share it: take Lock() around every access to the
@@ -156,16 +160,21 @@ public:
 
     LineProtocol(NetSide side, NetGameState& state, ProtocolView& view);
 
+    // How long a handshake may wait for the peer's nickname (kHandshakeTimeoutMs).
+    void SetHandshakeTimeout(int ms) { handshakeMs_ = ms; }
+
     // Host side, on the connection thread: reads (5 ms), sends the trimmed
-    // nick, then waits and reads until the client's nick is in; logs
+    // nick, then waits and reads until the client's nick is in (throwing
+    // NetTimeoutError when it is not in within the handshake time-out); logs
     // "[» conn. w/ "nick" «]", makes conn the current peer and sends the
     // server line and the welcome line. Returns the client's nick. Throws
     // ConnectionClosedError (or another NetError) when the connection ends.
     std::string HostHandshake(const ConnectionPtr& conn, const std::string& nick, const std::string& serverName,
                               const WaitFn& wait = SleepWait);
     // Client side, inside LineClient::OnConnected: sends nick unchanged, then
-    // reads (5 ms), waiting between reads, until the host's nick is in; logs
-    // it like the host. Returns the host's nick; throws as above.
+    // reads (5 ms), waiting between reads, until the host's nick is in (or
+    // the time-out ends it); logs it like the host. Returns the host's nick;
+    // throws as above.
     std::string ClientHandshake(LineChannel& channel, const std::string& nick, const WaitFn& wait = SleepWait);
 
     // Host: the connection all host sends go to; null when no client.
@@ -202,11 +211,14 @@ public:
 
 private:
     void ReceivePosition(const std::string& line, bool victim, LineChannel* replyTo);
+    // Reads until the peer's nickname is in, waiting between reads.
+    std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait) const;
     std::string Nick() const;
 
     const NetSide side_;
     NetGameState& state_;
     ProtocolView& view_;
+    std::atomic<int> handshakeMs_{kHandshakeTimeoutMs};
 };
 
 }  // namespace quorvex
