@@ -42,6 +42,14 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
     server->OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
     server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
     server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
+    server->OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
+    server->OnListenError = [this](const std::string& text) {
+        AppendLog(Notice(text));
+        // Back to the stopped state, as if "Stop server" had been pressed.
+        Post([this] { qx::Guard([this] { stopClick(); }); });
+    };
+    // A client faster than the window is only slowed, never buffered without end.
+    server->SetInputGate([this](std::function<void()> resume) { return KeepsUp(std::move(resume)); });
 
     qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_host::nickChange);
     qx::ConnectHandler(servername, &QLineEdit::textChanged, this, &Tqx_host::servernameChange);

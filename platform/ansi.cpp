@@ -22,6 +22,13 @@ QString FromAnsi(const std::string& bytes) {
     return out;
 }
 
+QString ShownText(const std::string& bytes) {
+    QString out = FromAnsi(bytes);
+    for (QChar& c : out)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t')) c = QChar(char16_t(0x2400 + c.unicode()));
+    return out;
+}
+
 std::string ToAnsi(const QString& text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));

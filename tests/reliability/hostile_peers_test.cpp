@@ -6,6 +6,7 @@
 // byte every 10 ms. Each time the game side survives, its input buffer stays
 // within the maximum line length plus one receive, and no thread is left
 // behind once the server has stopped.
+#include "net/handover.h"
 #include "net/lineprotocol.h"
 #include "net/linetransport.h"
 #include "net/net_support.h"
@@ -455,6 +456,51 @@ TEST_F(HostilePeers, PeerWritingOneByteEveryTenMilliseconds) {
     EXPECT_EQ(side.view.Count("[server] Welcome, Remote Victim"), 1u);
     EXPECT_GT(side.idleCalls, 0) << "the window is given its events while it waits";
     side.client.Disconnect();
+}
+
+TEST_F(HostilePeers, AFloodingPeerIsSlowedNotBufferedAndLosesNoLine) {
+    constexpr std::size_t kLimit = 16;
+    constexpr int kLines = 3000;
+    std::vector<std::string> shown;  // the owner's, in the order applied
+    {
+        HandOver window([] {}, kLimit);
+        std::atomic<std::size_t> maxBacklog{0};
+        LineServer server;
+        server.SetDefaultPort(0);
+        server.SetExecuteOnInput(true);
+        server.SetInputGate([&](std::function<void()> resume) { return window.HasRoom(std::move(resume)); });
+        server.OnExecute = [&](const ConnectionPtr& c) {
+            const std::string line = c->ReadLn(kProtocolReadMs);
+            if (line.empty()) return;
+            window.Post([&shown, line] { shown.push_back(line); });
+            maxBacklog = std::max(maxBacklog.load(), window.Backlog());
+        };
+        server.SetActive(true);
+        RawSocket peer = RawSocket::Connect(server.BoundPort());
+        std::string flood;
+        for (int i = 0; i < kLines; ++i) flood += "<S> spam " + std::to_string(i) + "\r\n";
+        std::thread sender([&] { peer.Send(flood); });
+        // The window takes one change a turn; the connection thread waits for room.
+        EXPECT_TRUE(WaitUntil([&] { return shown.size() == kLines; }, [&] {
+            window.ApplyBatch(std::chrono::microseconds(0));
+            std::this_thread::yield();
+        }));
+        sender.join();
+        EXPECT_LE(maxBacklog.load(), kLimit);
+        server.SetActive(false);
+    }
+    for (int i = 0; i < kLines && i < static_cast<int>(shown.size()); ++i)
+        ASSERT_EQ(shown[static_cast<std::size_t>(i)], "<S> spam " + std::to_string(i));
+    ExpectNoThreadLeft();
+}
+
+TEST_F(HostilePeers, AHostThatNeverSendsItsNicknameFailsTheConnectInTime) {
+    RawHost silent([](RawSocket& s) { s.ReceiveUntil("", nullptr); });
+    ClientSide side(silent.Port());
+    side.protocol.SetHandshakeTimeout(300);
+    EXPECT_THROW(side.client.Connect(10000), NetTimeoutError);
+    EXPECT_FALSE(side.client.Connected());
+    EXPECT_EQ(side.disconnects, 1);
 }
 
 }  // namespace
