@@ -17,12 +17,16 @@ HandOver::HandOver(std::function<void()> wake, std::size_t limit)
     : owner_(std::this_thread::get_id()), wake_(std::move(wake)), limit_(limit < 2 ? 2 : limit) {}
 
 void HandOver::Post(std::function<void()> change) {
+    std::size_t queued;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         pending_.push_back(std::move(change));
+        queued = pending_.size();
     }
-    if (OnOwnerThread())
+    if (OnOwnerThread()) {
+        if (applying_) runLeft_ = queued;  // the running loop goes on up to this change
         ApplyPending();
+    }
     else if (wake_)
         wake_();
 }
@@ -39,8 +43,12 @@ bool HandOver::TakeNext(std::function<void()>& change, std::function<void()>& re
 void HandOver::ApplyPending() {
     if (applying_) return;  // the running loop below takes the new change too
     qx::FlagScope scope(applying_);  // a change that throws leaves the queue usable
+    // Only what is queued now: a producer that keeps refilling the queue
+    // would otherwise hold the owner here for as long as it sends.
+    runLeft_ = Backlog();
     std::function<void()> change, resume;
-    while (TakeNext(change, resume)) {
+    while (runLeft_ > 0 && TakeNext(change, resume)) {
+        --runLeft_;
         if (resume) std::exchange(resume, nullptr)();
         change();
     }

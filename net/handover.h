@@ -41,8 +41,9 @@ public:
     // Any thread.
     void Post(std::function<void()> change);
     // Owning thread only: applies everything queued so far, including what
-    // the changes themselves post. A call from inside a change returns at
-    // once; the running loop takes the rest.
+    // the changes themselves post, but not what other threads queue
+    // meanwhile. A call from inside a change returns at once; the running
+    // loop takes the rest.
     void ApplyPending();
     // Owning thread only, from the wake-up: applies queued changes, at least
     // one, until `budget` has passed or none is left; asks for another
@@ -68,6 +69,7 @@ private:
     std::deque<std::function<void()>> pending_;
     std::function<void()> resume_;  // a producer holding back
     bool applying_ = false;         // owning thread only
+    std::size_t runLeft_ = 0;       // owning thread only: what ApplyPending still takes
 };
 
 // A wake-up that an event loop can watch as a file descriptor: Signal() from
