@@ -118,41 +118,24 @@ TEST(HandOver, ManyPostingThreadsKeepTheirOrderOnTheOwner) {
     EXPECT_TRUE(onOwner);
 }
 
-TEST(HandOver, AProducerHoldsBackAtTheLimitAndIsResumedAtHalf) {
-    HandOver h([] {}, 4);
+TEST(HandOver, AProducerHoldsBackAtTheLimitTheOwnerTakesBatchesAndResumesItAtHalf) {
+    std::atomic<int> wakes{0}, resumed{0};
+    HandOver h([&] { ++wakes; }, 4);
     Record r;
-    std::atomic<int> resumed{0};
     std::vector<bool> room;
     std::thread([&] {
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             room.push_back(h.HasRoom([&] { ++resumed; }));
-            h.Post(r.Add("line " + std::to_string(i)));
+            if (room.back()) h.Post(r.Add(std::to_string(i)));
         }
-        room.push_back(h.HasRoom([&] { ++resumed; }));
     }).join();
     EXPECT_EQ(room, (std::vector<bool>{true, true, true, true, false}));
-    EXPECT_EQ(h.Backlog(), 4u);
-
-    h.ApplyBatch(std::chrono::microseconds(0));  // one: 3 left, above half
-    EXPECT_EQ(resumed, 0);
-    h.ApplyBatch(std::chrono::microseconds(0));  // two left: half the limit
-    EXPECT_EQ(resumed, 1);
-    h.ApplyPending();
-    EXPECT_EQ(resumed, 1);  // once only
-    EXPECT_EQ(r.seen, (std::vector<std::string>{"line 0", "line 1", "line 2", "line 3"}));
-}
-
-TEST(HandOver, ABatchThatRunsOutOfTimeAsksForTheNextTurn) {
-    std::atomic<int> wakes{0};
-    HandOver h([&] { ++wakes; });
-    Record r;
-    std::thread([&] {
-        for (const char* s : {"a", "b", "c"}) h.Post(r.Add(s));
-    }).join();
     wakes = 0;
-    EXPECT_EQ(h.ApplyBatch(std::chrono::microseconds(0)), 1u);
+    EXPECT_EQ(h.ApplyBatch(std::chrono::microseconds(0)), 1u);  // out of time after one: 3 left
+    EXPECT_EQ(wakes, 1);                                         // the rest on the next turn
+    EXPECT_EQ(resumed, 0);
+    EXPECT_EQ(h.ApplyBatch(std::chrono::seconds(60)), 3u);
+    EXPECT_EQ(resumed, 1);  // once, at half the limit
     EXPECT_EQ(wakes, 1);
-    EXPECT_EQ(h.ApplyBatch(std::chrono::seconds(60)), 2u);
-    EXPECT_EQ(wakes, 1);  // nothing left: no further turn
-    EXPECT_EQ(r.seen, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(r.seen, (std::vector<std::string>{"0", "1", "2", "3"}));
 }

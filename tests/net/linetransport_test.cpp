@@ -332,33 +332,6 @@ TEST(LineServer, DisconnectRunsWhenConnectFails) {
     EXPECT_EQ(executes, 0);
 }
 
-TEST(LineServer, FailuresAreToldBeforeTheDisconnectAQuietCloseIsNot) {
-    std::mutex m;
-    std::vector<std::string> events;
-    auto note = [&](const std::string& e) {
-        std::lock_guard<std::mutex> lock(m);
-        events.push_back(e);
-    };
-    auto count = [&] {
-        std::lock_guard<std::mutex> lock(m);
-        return events.size();
-    };
-    LineServer server;
-    server.SetDefaultPort(0);
-    server.SetExecuteOnInput(true);
-    server.OnExecute = [&](const ConnectionPtr& c) {
-        if (c->ReadLn(kLong) == "fail") throw std::runtime_error("handler failed");
-    };
-    server.OnError = [&](const ConnectionPtr&, const std::string& text) { note("error: " + text); };
-    server.OnDisconnect = [&](const ConnectionPtr&) { note("disconnect"); };
-    server.SetActive(true);
-    RawSocket::Connect(server.BoundPort()).Send("fine\r\nfail\r\n");
-    ASSERT_TRUE(WaitUntil([&] { return count() == 2 && !server.Serving(); }));
-    RawSocket::Connect(server.BoundPort()).Send("fine\r\n");  // and closes
-    ASSERT_TRUE(WaitUntil([&] { return count() == 3 && !server.Serving(); }));
-    EXPECT_EQ(events, (std::vector<std::string>{"error: handler failed", "disconnect", "disconnect"}));
-}
-
 // ---------------------------------------------------------------------------
 // Peers that do not read, an event-driven connection thread, and IPv6.
 

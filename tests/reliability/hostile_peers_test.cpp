@@ -458,49 +458,34 @@ TEST_F(HostilePeers, PeerWritingOneByteEveryTenMilliseconds) {
     side.client.Disconnect();
 }
 
-TEST_F(HostilePeers, AFloodingPeerIsSlowedNotBufferedAndLosesNoLine) {
-    constexpr std::size_t kLimit = 16;
+TEST_F(HostilePeers, AFloodingPeerIsHeldBackAtTheWindowsLimitAndLosesNoLine) {
     constexpr int kLines = 3000;
-    std::vector<std::string> shown;  // the owner's, in the order applied
+    std::vector<std::string> shown;  // the window's, in the order applied
     {
-        HandOver window([] {}, kLimit);
+        HandOver window([] {}, 16);
         std::atomic<std::size_t> maxBacklog{0};
         LineServer server;
         server.SetDefaultPort(0);
         server.SetExecuteOnInput(true);
         server.SetInputGate([&](std::function<void()> resume) { return window.HasRoom(std::move(resume)); });
         server.OnExecute = [&](const ConnectionPtr& c) {
-            const std::string line = c->ReadLn(kProtocolReadMs);
-            if (line.empty()) return;
-            window.Post([&shown, line] { shown.push_back(line); });
+            if (std::string line = c->ReadLn(kProtocolReadMs); !line.empty())
+                window.Post([&shown, line] { shown.push_back(line); });
             maxBacklog = std::max(maxBacklog.load(), window.Backlog());
         };
         server.SetActive(true);
         RawSocket peer = RawSocket::Connect(server.BoundPort());
         std::string flood;
-        for (int i = 0; i < kLines; ++i) flood += "<S> spam " + std::to_string(i) + "\r\n";
+        for (int i = 0; i < kLines; ++i) flood += std::to_string(i) + "\r\n";
         std::thread sender([&] { peer.Send(flood); });
-        // The window takes one change a turn; the connection thread waits for room.
-        EXPECT_TRUE(WaitUntil([&] { return shown.size() == kLines; }, [&] {
-            window.ApplyBatch(std::chrono::microseconds(0));
-            std::this_thread::yield();
-        }));
+        EXPECT_TRUE(WaitUntil([&] { return shown.size() == kLines; },
+                              [&] { window.ApplyBatch(std::chrono::microseconds(0)); }));  // one line a turn
         sender.join();
-        EXPECT_LE(maxBacklog.load(), kLimit);
+        EXPECT_LE(maxBacklog.load(), 16u);
         server.SetActive(false);
     }
-    for (int i = 0; i < kLines && i < static_cast<int>(shown.size()); ++i)
-        ASSERT_EQ(shown[static_cast<std::size_t>(i)], "<S> spam " + std::to_string(i));
+    for (std::size_t i = 0; i < shown.size(); ++i) ASSERT_EQ(shown[i], std::to_string(i));
     ExpectNoThreadLeft();
-}
-
-TEST_F(HostilePeers, AHostThatNeverSendsItsNicknameFailsTheConnectInTime) {
-    RawHost silent([](RawSocket& s) { s.ReceiveUntil("", nullptr); });
-    ClientSide side(silent.Port());
-    side.protocol.SetHandshakeTimeout(300);
-    EXPECT_THROW(side.client.Connect(10000), NetTimeoutError);
-    EXPECT_FALSE(side.client.Connected());
-    EXPECT_EQ(side.disconnects, 1);
 }
 
 }  // namespace
