@@ -16,16 +16,10 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
-#include <sys/socket.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 using namespace quorvex;
 using nettest::RawSocket;
 using qxtest::Click;
-using qxtest::ConnW;
 using qxtest::N;
 using qxtest::WaitFor;
 using Lines = std::vector<std::string>;
@@ -36,28 +30,22 @@ class HostilePeerWindows : public ::testing::Test {
 protected:
     void SetUp() override {
         qx::SetProgramFolder(dir.Folder());
-        host = std::make_unique<Tqx_host>();
-        host->SetPort(0);
-        host->nick->setText(QStringLiteral("Hank"));
-        host->servername->setText(QStringLiteral("Arena of pain"));
-        host->show();
-    }
-    int Start() {
-        Click(host->start);
-        EXPECT_TRUE(host->server->Active());
-        return host->ListeningPort();
+        host.SetPort(0);
+        host.nick->setText(QStringLiteral("Hank"));
+        host.show();
+        Click(host.start);
     }
     // A raw client that has done the handshake under the nickname P.
-    static RawSocket Peer(int port) {
-        RawSocket s = RawSocket::Connect(port);
+    RawSocket Peer() {
+        RawSocket s = RawSocket::Connect(host.ListeningPort());
         s.Send("P\r\n");
-        EXPECT_NE(s.ReceiveUntil("[server] Welcome, P\r\n").find("Welcome, P"), std::string::npos);
+        EXPECT_NE(s.ReceiveUntil("Welcome, P\r\n").find("Welcome, P"), std::string::npos);
         return s;
     }
 
     qx::DialogScript script;
     qxtest::TempDir dir;
-    std::unique_ptr<Tqx_host> host;
+    Tqx_host host;
 };
 
 struct ControlCase {
@@ -70,17 +58,15 @@ void PrintTo(const ControlCase& c, std::ostream* os) { *os << c.name; }
 class ControlCharacters : public HostilePeerWindows, public ::testing::WithParamInterface<ControlCase> {};
 
 TEST_P(ControlCharacters, AreShownAsPicturesOneLineOneRowAndTheTextStaysWhole) {
-    RawSocket peer = Peer(Start());
+    RawSocket peer = Peer();
     peer.Send(GetParam().received + "\r\n<P> after\r\n");
-    ASSERT_TRUE(WaitFor([&] { return host->LogLines().size() == 4; }));
-    const QString expected = qx::FromAnsi(N("Server active") + "\n" + ConnW("P") + "\n") + GetParam().shown +
+    ASSERT_TRUE(WaitFor([&] { return host.LogLines().size() == 4; }));
+    const QString expected = qx::FromAnsi(N("Server active") + "\n" + qxtest::ConnW("P") + "\n") + GetParam().shown +
                              QStringLiteral("\n<P> after");
-    EXPECT_EQ(host->Memo1->toPlainText(), expected);
-    EXPECT_EQ(host->Memo1->document()->blockCount(), 4);
-    QAccessibleInterface* log = QAccessible::queryAccessibleInterface(host->Memo1);
-    ASSERT_NE(log, nullptr);
-    EXPECT_EQ(log->text(QAccessible::Value), expected);
-    Click(host->stop);
+    EXPECT_EQ(host.Memo1->toPlainText(), expected);
+    EXPECT_EQ(host.Memo1->document()->blockCount(), 4);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(host.Memo1)->text(QAccessible::Value), expected);
+    Click(host.stop);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,60 +77,51 @@ INSTANTIATE_TEST_SUITE_P(
                       ControlCase{"TabStays", "<P> a\tb", QStringLiteral("<P> a\tb")}),
     [](const ::testing::TestParamInfo<ControlCase>& info) { return std::string(info.param.name); });
 
-TEST_F(HostilePeerWindows, APeerWithoutNicknameIsDroppedAtTheTimeOutAndTheNextIsServed) {
-    host->SetHandshakeTimeout(300);
-    const int port = Start();
-    RawSocket silent = RawSocket::Connect(port);
+TEST_F(HostilePeerWindows, APeerWithoutNicknameIsDroppedAtTheTimeOutWithItsReasonAndTheNextIsServed) {
+    Click(host.stop);
+    host.SetHandshakeTimeout(300);
+    Click(host.start);
+    RawSocket silent = RawSocket::Connect(host.ListeningPort());
     bool closed = false;
     silent.ReceiveUntil("", &closed);  // the host's nickname, then its close
     EXPECT_TRUE(closed);
-    ASSERT_TRUE(WaitFor([&] { return host->LogLines().size() == 3 && !host->server->Serving(); }));
-    EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), N(kHandshakeTimedOut), N("Client lost")}));
-    RawSocket next = Peer(port);
-    ASSERT_TRUE(WaitFor([&] { return host->LogLines().back() == ConnW("P"); }));
-    Click(host->stop);
+    ASSERT_TRUE(WaitFor([&] { return host.LogLines().size() == 5 && !host.server->Serving(); }));
+    EXPECT_EQ(host.LogLines(), (Lines{N("Server active"), N("Server closed"), N("Server active"),
+                                      N(kHandshakeTimedOut), N("Client lost")}));
+    RawSocket next = Peer();
+    Click(host.stop);
 }
 
 TEST_F(HostilePeerWindows, ALongChatKeepsOnlyTheNewestLines) {
-    for (int i = 0; i < kLogLines + 3; ++i) host->AppendLog("<P> " + std::to_string(i));
-    const Lines log = host->LogLines();
+    for (int i = 0; i < kLogLines + 3; ++i) host.AppendLog("<P> " + std::to_string(i));
+    const Lines log = host.LogLines();
     ASSERT_EQ(log.size(), static_cast<std::size_t>(kLogLines));
     EXPECT_EQ(log.front(), "<P> 3");
     EXPECT_EQ(log.back(), "<P> " + std::to_string(kLogLines + 2));
-}
-
-// The descriptor of this process's socket listening on the port.
-int ListeningSocket(int port) {
-    DIR* d = ::opendir("/proc/self/fd");
-    int found = -1;
-    while (dirent* e = d ? ::readdir(d) : nullptr) {
-        const int fd = std::atoi(e->d_name);
-        int listening = 0;
-        socklen_t len = sizeof listening;
-        sockaddr_storage a{};
-        socklen_t alen = sizeof a;
-        if (::getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &len) != 0 || !listening) continue;
-        if (::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &alen) != 0) continue;
-        const auto* in = reinterpret_cast<const sockaddr_in*>(&a);  // the port sits in the same place for IPv6
-        if (ntohs(in->sin_port) == port) found = fd;
-    }
-    if (d) ::closedir(d);
-    return found;
+    Click(host.stop);
 }
 
 TEST_F(HostilePeerWindows, AListenerEndingOnAnErrorIsLoggedAndTheServerStops) {
-    const int fd = ListeningSocket(Start());
-    ASSERT_GE(fd, 0);
-    ::shutdown(fd, SHUT_RDWR);  // the next accept fails for good
-    ASSERT_TRUE(WaitFor([&] { return host->start->isEnabled(); }));
-    EXPECT_FALSE(host->server->Active());
-    EXPECT_FALSE(host->stop->isEnabled());
-    const Lines log = host->LogLines();
+    // This process's socket listening on the server's port: shut down, its next accept fails for good.
+    DIR* fds = ::opendir("/proc/self/fd");
+    while (dirent* e = ::readdir(fds)) {
+        const int fd = std::atoi(e->d_name);
+        int listening = 0;
+        socklen_t len = sizeof listening;
+        sockaddr_in6 a{};  // the port sits at the same place for IPv4
+        socklen_t alen = sizeof a;
+        if (::getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &len) == 0 && listening &&
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &alen) == 0 && ntohs(a.sin6_port) == host.ListeningPort())
+            ::shutdown(fd, SHUT_RDWR);
+    }
+    ::closedir(fds);
+    ASSERT_TRUE(WaitFor([&] { return host.start->isEnabled(); }));
+    EXPECT_FALSE(host.server->Active());
+    EXPECT_FALSE(host.stop->isEnabled());
+    const Lines log = host.LogLines();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[1].rfind(N("Could not accept a connection:").substr(0, 34), 0), 0u) << log[1];
     EXPECT_EQ(log[2], N("Server closed"));
-    Start();  // and it can start again
-    Click(host->stop);
 }
 
 }  // namespace
