@@ -5,9 +5,9 @@ Starts the game under Xvfb, opens "Host game" and "Start server" through the
 menus with xdotool, then connects a client that sends its nickname and then
 short chat lines as fast as the socket takes them, for SECONDS (default 60).
 Meanwhile it measures:
-  - the host window's answers to the window manager's ping (bench_ping), sent
-    every 100 ms: Qt answers on the user-interface thread, so the slowest
-    answer is the longest the window's event loop was held up;
+  - the host window's answer to a click (bench_ping): every 100 ms a click on
+    an own battlefield cell, timed until the cell's pixels change, so the
+    slowest answer is the longest the window was held up;
   - the host's resident memory, every second;
 and at the end of the flood, while it still runs, presses "Stop server" and
 waits up to 10 s for the port to close. Afterwards it starts the server again,
@@ -94,13 +94,14 @@ def find_window(pid, title):
                 return w
         return None
 
-    end = time.monotonic() + 20
+    end = time.monotonic() + 60
     while time.monotonic() < end:
         w = search()
         if w:
             return w
         time.sleep(0.1)
-    raise RuntimeError("window %s not found" % title)
+    found = subprocess.run(["xdotool", "search", "--pid", str(pid)], capture_output=True, text=True).stdout.split()
+    raise RuntimeError("window %s not found; the program's windows: %s" % (title, found))
 
 
 def click(win, x, y):
@@ -142,13 +143,14 @@ def main():
     work = tempfile.mkdtemp(prefix="qx-flood-")
     procs = []
     try:
-        # A display of our own; Xvfb names its number through a pipe.
-        r, w = os.pipe()
-        procs.append(subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                      pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        os.close(w)
-        display = os.read(r, 64).decode().strip()
-        os.close(r)
+        # A display of our own, on a number with neither a lock nor a socket
+        # (other X servers on the machine may live in other network namespaces).
+        display = next(str(n) for n in range(100, 1000) if not os.path.exists("/tmp/.X%d-lock" % n)
+                       and not os.path.exists("/tmp/.X11-unix/X%d" % n))
+        procs.append(subprocess.Popen(["Xvfb", ":" + display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        if not wait_for(lambda: os.path.exists("/tmp/.X11-unix/X" + display), 20):
+            raise RuntimeError("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + display
         os.environ["XDG_RUNTIME_DIR"] = os.path.join(work, "runtime")
         os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
@@ -161,8 +163,8 @@ def main():
         with open(os.path.join(folder, "setup.ini"), "wb") as f:
             f.write(b"[Einstellungen]\r\nName=Mr. Victim\r\nSplash=nein\r\nFade=nein\r\n"
                     b"[Multiplayer]\r\nName=Hank\r\nServer=Server of sadism\r\n")
-        host = subprocess.Popen(["./" + os.path.basename(game)], cwd=folder, stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
+        log = open(os.path.join(work, "game.log"), "w")
+        host = subprocess.Popen(["./" + os.path.basename(game)], cwd=folder, stdout=log, stderr=log)
         procs.append(host)
         main_win = find_window(host.pid, '"Quorvex"')
         click(main_win, 15, 10)  # the "Game" menu; Left Left: "Multiplayer", then "Host game"
@@ -201,7 +203,9 @@ def main():
         print("flooding for %g s ..." % args.seconds, file=sys.stderr)
         t0 = time.monotonic()
         flooder.start()
-        prober = subprocess.Popen([ping, host_win, "100", str(args.seconds)], stdout=subprocess.PIPE, text=True)
+        # The probe clicks own battlefield cell 26, whose picture changes with each click.
+        prober = subprocess.Popen([ping, host_win, "276", "226", "100", str(args.seconds)], stdout=subprocess.PIPE,
+                                  text=True)
         rss_max = rss_before
         capped = False
         while prober.poll() is None:
@@ -251,7 +255,7 @@ def main():
         print("probes: %s sent, %s answered during the flood" % (summary.get("probes", "?"),
                                                                  summary.get("answered", "?")))
         print("slowest answer to a probe: %s ms%s (median %s ms)" %
-              (summary.get("max_ms", "?"), " - at least; one probe was never answered" if -1 in answers else "",
+              (summary.get("max_ms", "?"), " - at least: a probe was never answered" if -1 in answers and float(summary.get("max_ms", 0)) >= 1000 else "",
                summary.get("median_ms", "?")))
         print("resident memory: %.1f MiB before, %.1f MiB max during, %.1f MiB at the end: growth %.1f MiB" %
               (rss_before, rss_max, rss_end, rss_max - rss_before))
@@ -259,6 +263,9 @@ def main():
               ("works, the port closed %.0f ms after the click" % stop_ms if stopped else "did not close the port within 10 s"))
         print("chat afterwards (handshake, a confirmed position, the host's chat line): %s" %
               ("works" if chat_ok else "FAILED"))
+    except Exception:
+        sys.stderr.write(open(os.path.join(work, "game.log")).read() if os.path.exists(os.path.join(work, "game.log")) else "")
+        raise
     finally:
         for p in reversed(procs):
             p.kill()

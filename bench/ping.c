@@ -1,17 +1,23 @@
-/* Probes how fast a window's event loop answers: sends the window the window
- * manager's ping (_NET_WM_PING, which Qt answers on its user-interface thread
- * by sending the message back to the root window) every interval, waits for
- * each answer and notes how long it took.
+/* Probes how fast a window answers a click: clicks a point of the window with
+ * xdotool (a real input event through the X server) every interval and
+ * watches the pixels around the point until they change, that is until the
+ * window has handled the click and painted its answer. The point must be a
+ * control whose look changes with every click (an own battlefield cell of a
+ * network window cycles through three pictures).
  *
- * Usage: bench_ping WINDOW-ID INTERVAL-MS SECONDS
- * Prints one "probe ms=..." line per answer (ms=-1: no answer by the end)
+ * Usage: bench_ping WINDOW-ID X Y INTERVAL-MS SECONDS
+ * Each answer is timed from the start of xdotool, so it includes starting
+ * xdotool: an upper bound.
+ * Prints one "probe ms=..." line per click (ms=-1: no answer by the end)
  * and a summary: probes, answered, max_ms, median_ms.
  */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
-#include <poll.h>
+#include <X11/Xutil.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -26,58 +32,58 @@ static int cmp(const void *a, const void *b) {
     return (x > y) - (x < y);
 }
 
+enum { kSide = 12 };
+
+/* The pixels of a kSide x kSide square around (x, y); 0 when unreadable. */
+static int grab(Display *dpy, Window win, int x, int y, unsigned long *out) {
+    XImage *img = XGetImage(dpy, win, x - kSide / 2, y - kSide / 2, kSide, kSide, AllPlanes, ZPixmap);
+    if (!img) return 0;
+    for (int j = 0; j < kSide; ++j)
+        for (int i = 0; i < kSide; ++i) out[j * kSide + i] = XGetPixel(img, i, j);
+    XDestroyImage(img);
+    return 1;
+}
+
+static void click(const char *win, const char *x, const char *y) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execlp("xdotool", "xdotool", "mousemove", "--window", win, x, y, "click", "1", (char *)NULL);
+        _exit(127);
+    }
+    waitpid(pid, NULL, 0);
+}
+
 int main(int argc, char **argv) {
-    if (argc != 4) {
-        fprintf(stderr, "usage: %s WINDOW-ID INTERVAL-MS SECONDS\n", argv[0]);
+    if (argc != 6) {
+        fprintf(stderr, "usage: %s WINDOW-ID X Y INTERVAL-MS SECONDS\n", argv[0]);
         return 2;
     }
     const Window win = (Window)strtoul(argv[1], NULL, 0);
-    const int interval = atoi(argv[2]);
-    const double end = now_ms() + atof(argv[3]) * 1e3;
+    const int x = atoi(argv[2]), y = atoi(argv[3]), interval = atoi(argv[4]);
+    const double end = now_ms() + atof(argv[5]) * 1e3;
     Display *dpy = XOpenDisplay(NULL);
     if (!dpy) return 1;
-    const Window root = DefaultRootWindow(dpy);
-    XSelectInput(dpy, root, SubstructureNotifyMask);
-    const Atom protocols = XInternAtom(dpy, "WM_PROTOCOLS", False);
-    const Atom ping = XInternAtom(dpy, "_NET_WM_PING", False);
 
-    double *lat = calloc(100000, sizeof *lat);
+    static double lat[100000];
     int probes = 0, answered = 0;
     double worst = 0;
-    for (long serial = 1; now_ms() < end && probes < 100000; ++serial) {
-        XEvent ev = {0};
-        ev.xclient.type = ClientMessage;
-        ev.xclient.window = win;
-        ev.xclient.message_type = protocols;
-        ev.xclient.format = 32;
-        ev.xclient.data.l[0] = (long)ping;
-        ev.xclient.data.l[1] = serial; /* the timestamp field: our serial */
-        ev.xclient.data.l[2] = (long)win;
+    unsigned long before[kSide * kSide], after[kSide * kSide];
+    while (now_ms() < end && probes < 100000) {
+        if (!grab(dpy, win, x, y, before)) break;
+        /* Timed from before xdotool starts: an upper bound of the answer. */
         const double sent = now_ms();
-        XSendEvent(dpy, win, False, NoEventMask, &ev);
-        XFlush(dpy);
+        click(argv[1], argv[2], argv[3]);
         ++probes;
         int got = 0;
-        while (!got) {
-            while (!got && XPending(dpy)) {
-                XEvent r;
-                XNextEvent(dpy, &r);
-                got = r.type == ClientMessage && (Atom)r.xclient.data.l[0] == ping && r.xclient.data.l[1] == serial;
-            }
-            if (got) break;
-            const double left = end - now_ms();
-            if (left <= 0) break;
-            struct pollfd p = {ConnectionNumber(dpy), POLLIN, 0};
-            poll(&p, 1, left > 100 ? 100 : (int)left + 1);
+        while (!got && now_ms() < end) {
+            got = grab(dpy, win, x, y, after) && memcmp(before, after, sizeof before) != 0;
+            if (!got) usleep(500);
         }
         const double ms = now_ms() - sent;
         if (ms > worst) worst = ms;
-        if (got) {
+        if (got)
             lat[answered++] = ms;
-            printf("probe ms=%.1f\n", ms);
-        } else {
-            printf("probe ms=-1 waited=%.1f\n", ms);
-        }
+        printf("probe ms=%.1f\n", got ? ms : -1.0);
         fflush(stdout);
         const double rest = interval - (now_ms() - sent);
         if (rest > 0 && now_ms() + rest < end) usleep((useconds_t)(rest * 1e3));
