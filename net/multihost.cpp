@@ -1,6 +1,7 @@
 #include "net/multihost.h"
 
 #include "game/application.h"
+#include "net/linksharing.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -31,6 +32,8 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
     servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
     EditLook(servername);
     setTabOrder(nick, servername);
+    // Its context menu copies the link that joins this game.
+    OfferGameLinkCopy(servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);
@@ -106,6 +109,7 @@ void Tqx_host::startClick() {
     SnapshotNames();
     server->SetActive(true);  // a port that cannot be bound ends the handler here
     AppendLog(Notice("Server active"));
+    announcement_.Start(servername->text(), ListeningPort());
 }
 
 void Tqx_host::stopClick() {
@@ -113,6 +117,7 @@ void Tqx_host::stopClick() {
     // so it is shown before "Server closed".
     if (server->Active()) server->SetActive(false);
     if (!server->Active()) {
+        announcement_.Stop();
         servername->setEnabled(true);
         start->setEnabled(true);
         stop->setEnabled(false);

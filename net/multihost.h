@@ -2,6 +2,7 @@
 // two-player game and starts the next game with "Play again".
 #pragma once
 
+#include "net/discovery.h"
 #include "net/netwindow.h"
 
 #include <memory>
@@ -55,6 +56,9 @@ private:
     void SnapshotNames();
     std::string SnapshotNick() const;
     std::string SnapshotServerName() const;
+
+    // The game on the local network while the server is active.
+    GameAnnouncement announcement_;
 
     mutable std::mutex namesMutex_;
     std::string nickNow_, serverNow_;
