@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHostInfo>
@@ -47,15 +48,37 @@ void AddGameLinkEntries(QMenu* menu, int port) {
     }
 }
 
-void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port) {
-    field->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(field, &QWidget::customContextMenuRequested, field, [field, port](const QPoint& at) {
-        QMenu* menu = field->createStandardContextMenu();
-        AddGameLinkEntries(menu, port());
+namespace {
+
+// The field's context menu with the link entries. A disabled field (the
+// server is active) gets no events: its window then asks for the menu.
+class GameLinkMenu : public QObject {
+public:
+    GameLinkMenu(QLineEdit* field, std::function<int()> port) : QObject(field), field_(field), port_(std::move(port)) {
+        field->installEventFilter(this);
+        if (field->window() != field) field->window()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ContextMenu) return false;
+        const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+        if (watched != field_ && !field_->rect().contains(field_->mapFromGlobal(at))) return false;
+        QMenu* menu = field_->createStandardContextMenu();
+        AddGameLinkEntries(menu, port_());
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(field->mapToGlobal(at));
-    });
-}
+        menu->popup(at);
+        return true;
+    }
+
+private:
+    QLineEdit* field_;
+    std::function<int()> port_;
+};
+
+}  // namespace
+
+void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port) { new GameLinkMenu(field, std::move(port)); }
 
 QString LinkSocketName() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -19,7 +19,8 @@ namespace quorvex {
 QStringList GameLinksForThisMachine(int port);
 // Adds "Copy link ..." entries for those links to menu; each puts its link on the clipboard.
 void AddGameLinkEntries(QMenu* menu, int port);
-// Gives field's context menu those entries after its own; port() is asked when it opens.
+// Gives field's context menu those entries after its own, also while the field
+// is disabled; port() is asked when it opens.
 void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port);
 
 // Where the running game takes links: in the player's runtime folder.

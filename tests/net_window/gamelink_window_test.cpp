@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QMenu>
@@ -106,16 +107,25 @@ TEST_F(GameLinkWindowTest, ASecondStartHandsItsLinkToTheRunningGame) {
 }
 
 TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGames) {
-    QMenu menu;
-    AddGameLinkEntries(&menu, 4711);
-    const QList<QAction*> entries = menu.actions();
-    ASSERT_GE(entries.size(), 2);
-    ASSERT_TRUE(entries.last()->text().startsWith(QStringLiteral("Copy link quorvex://")));
-    entries.last()->trigger();
+    qx_host->SetPort(0);
+    qx_host->nick->setText(QStringLiteral("Hoster"));
+    qx_host->servername->setText(QStringLiteral("Den"));
+    qx_host->show();
+    Click(qx_host->start);
+    // The server name field is disabled now; its context menu still offers the link.
+    const QPoint centre = qx_host->servername->rect().center();
+    QContextMenuEvent ask(QContextMenuEvent::Mouse, centre, qx_host->servername->mapToGlobal(centre));
+    QApplication::sendEvent(qx_host->servername, &ask);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* copy = menu->actions().last();
+    ASSERT_TRUE(copy->text().startsWith(QStringLiteral("Copy link quorvex://")));
+    copy->trigger();
+    menu->close();
     const auto link = ParseGameLink(QGuiApplication::clipboard()->text().toStdString());
     ASSERT_TRUE(link.has_value());
-    EXPECT_EQ(link->port, 4711);
-    EXPECT_EQ(qx_host->servername->contextMenuPolicy(), Qt::CustomContextMenu);
+    EXPECT_EQ(link->port, qx_host->ListeningPort());
+    Click(qx_host->stop);
 
     Haupt->Joingame1->trigger();
     // Where the machine runs a daemon of its own, the namespace test covers finding games.
