@@ -30,7 +30,6 @@
 
 using namespace quorvex;
 using qxtest::Click;
-using qxtest::ConnW;
 using qxtest::WaitFor;
 using Lines = std::vector<std::string>;
 
