@@ -96,7 +96,7 @@ void Tqx_client::startClick() {
     qx::FlagScope scope(connecting_);
     const std::string address = qx::ToAnsi(adresse->text());
     client.SetHost(address);
-    client.SetPort(adresse->text() == linkAddress_ ? linkPort_ : port_);
+    client.SetPort(!linkAddress_.isEmpty() && adresse->text() == linkAddress_ ? linkPort_ : port_);
     // A host that accepts but never answers would hold the handshake for good:
     // "disconnect" gives the connect up.
     stop->setEnabled(true);
