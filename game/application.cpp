@@ -3,6 +3,7 @@
 #include "game/main.h"
 #include "net/multiclient.h"
 #include "net/multihost.h"
+#include "net/portmap.h"
 #include "platform/dialogs.h"
 #include "platform/session.h"
 #include "savegames/delsaves.h"
@@ -81,6 +82,8 @@ int RunApplication(QApplication& app) {
     qx::CloseOnSessionEnd([] {
         if (Haupt) Haupt->CloseForSessionEnd();
     });
+    // The host asks this network's router for its port (tests leave it off).
+    SetRouterFactory(MakeSystemRouter);
     CreateForms();
     Haupt->show();
     const int rc = app.exec();

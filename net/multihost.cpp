@@ -1,5 +1,7 @@
 #include "net/multihost.h"
 
+#include "net/portmap.h"
+
 #include "game/application.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
@@ -60,6 +62,8 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
 Tqx_host::~Tqx_host() {
     // The connection thread hands its changes to this window: end it first.
     server.reset();
+    // The router's mapping goes with the program, a session's end included.
+    portMap_.reset();
 }
 
 void Tqx_host::FormCreate() {
@@ -106,6 +110,17 @@ void Tqx_host::startClick() {
     SnapshotNames();
     server->SetActive(true);  // a port that cannot be bound ends the handler here
     AppendLog(Notice("Server active"));
+    OpenRouterPort();
+}
+
+void Tqx_host::OpenRouterPort() {
+    if (!portMap_) {
+        RouterFactory factory = CurrentRouterFactory();
+        if (!factory) return;
+        portMap_ = std::make_unique<PortMapper>(std::move(factory),
+                                                [this](const std::string& text) { AppendLog(Notice(text)); });
+    }
+    portMap_->Open(ListeningPort());
 }
 
 void Tqx_host::stopClick() {
@@ -119,6 +134,7 @@ void Tqx_host::stopClick() {
         sendtext->setEnabled(false);
         send->setEnabled(false);
         AppendLog(Notice("Server closed"));
+        if (portMap_) portMap_->Close();
     }
 }
 
