@@ -8,6 +8,8 @@
 // The test thread moves between the namespaces with setns(); every thread a
 // window starts is born in the namespace the test thread is in at that moment.
 // Needs root, ip, iptables-legacy and miniupnpd; without them it is skipped.
+#include "game/application.h"
+#include "game/main.h"
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "net/portmap.h"
@@ -17,6 +19,7 @@
 #include "support/tempdir.h"
 #include "support/wait.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -244,6 +247,22 @@ TEST_P(RouterTest, ClientOnTheWanSidePlaysThroughTheHostsMappingUntilTheServerSt
     ASSERT_TRUE(WaitFor([&] { return host->LogLines().back() == N("Router: port 9999 closed"); }));
     EXPECT_EQ(Mappings().find("--dport 9999"), std::string::npos) << Mappings();
     EXPECT_FALSE(WanReaches());
+}
+
+TEST_P(RouterTest, TheEndOfASessionWithTheServerActiveRemovesTheMapping) {
+    std::ofstream(dir.File("setup.ini"), std::ios::binary)
+        << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Hank\r\n"
+           "Server=Den\r\n";
+    EnterNamespace(lan);
+    CreateForms();
+    Haupt->Spielbeitreten1->trigger();
+    Click(qx_host->start);
+    ASSERT_TRUE(WaitFor([&] { return qx_host->LogLines().size() == 2; })) << ShOutput("cat " + daemonLog);
+    ASSERT_NE(Mappings().find("--dport 9999"), std::string::npos);
+    // What the game does when its session ends: close, then destroy the windows.
+    Haupt->CloseForSessionEnd();
+    DestroyForms();
+    EXPECT_EQ(Mappings().find("--dport 9999"), std::string::npos) << Mappings();
 }
 
 INSTANTIATE_TEST_SUITE_P(Protocols, RouterTest, ::testing::Values(RouterKind{"UPnP", true}, RouterKind{"NatPmp", false}),
