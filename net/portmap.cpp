@@ -10,7 +10,6 @@
 #include <arpa/inet.h>
 #include <chrono>
 #include <cstring>
-#include <ifaddrs.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <utility>
@@ -23,28 +22,15 @@ namespace {
 constexpr int kDiscoveryMs = 1500;  // per SSDP search, two searches
 constexpr int kNatPmpMs = 2000;     // per NAT-PMP request
 constexpr const char* kDescription = "Quorvex";
+// Internet gateways of both versions; a router that is neither stays silent.
+const char* const kGatewayTypes[] = {"urn:schemas-upnp-org:device:InternetGatewayDevice:2",
+                                     "urn:schemas-upnp-org:device:InternetGatewayDevice:1", nullptr};
 
 std::mutex g_factoryMutex;
 RouterFactory g_factory;
 
 std::string Refused(const char* protocol, const std::string& what) {
     return std::string("the router refused it: ") + protocol + " " + what;
-}
-
-// This machine's first global IPv6 address (2000::/3), or "".
-std::string GlobalIpv6Address() {
-    ifaddrs* list = nullptr;
-    if (::getifaddrs(&list) != 0) return {};
-    std::string found;
-    for (ifaddrs* a = list; a && found.empty(); a = a->ifa_next) {
-        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET6) continue;
-        const auto* in6 = reinterpret_cast<const sockaddr_in6*>(a->ifa_addr);
-        if ((in6->sin6_addr.s6_addr[0] & 0xE0) != 0x20) continue;
-        char text[INET6_ADDRSTRLEN] = {};
-        if (::inet_ntop(AF_INET6, &in6->sin6_addr, text, sizeof text)) found = text;
-    }
-    ::freeifaddrs(list);
-    return found;
 }
 
 // One NAT-PMP request already sent: waits for its answer, letting the library
@@ -92,15 +78,15 @@ public:
         if (igd_) ok = AddMapping(lease_) == 0;
         if (natpmp_) ok = NatPmpMap(lease_).first;
         if (!pinholeId_.empty())
-            UPNP_UpdatePinhole(urls_.controlURL_6FC, data_.IPv6FC.servicetype, pinholeId_.c_str(),
-                               std::to_string(lease_).c_str());
+            UPNP_UpdatePinhole(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, pinholeId_.c_str(),
+                               PinholeLease().c_str());
         return ok;
     }
 
     void Close() override {
         if (igd_) UPNP_DeletePortMapping(urls_.controlURL, data_.first.servicetype, port_.c_str(), "TCP", nullptr);
         if (!pinholeId_.empty())
-            UPNP_DeletePinhole(urls_.controlURL_6FC, data_.IPv6FC.servicetype, pinholeId_.c_str());
+            UPNP_DeletePinhole(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, pinholeId_.c_str());
         if (natpmp_) NatPmpMap(0);
         Forget();
     }
@@ -108,7 +94,8 @@ public:
 private:
     void Forget() {
         if (haveUrls_) FreeUPNPUrls(&urls_);
-        haveUrls_ = igd_ = natpmp_ = false;
+        if (haveUrls6_) FreeUPNPUrls(&urls6_);
+        haveUrls_ = haveUrls6_ = igd_ = natpmp_ = false;
         pinholeId_.clear();
     }
 
@@ -119,26 +106,10 @@ private:
 
     RouterAnswer OpenUpnp() {
         RouterAnswer answer;
-        // Internet gateways of both versions; a router that is neither stays silent.
-        const char* const types[] = {"urn:schemas-upnp-org:device:InternetGatewayDevice:2",
-                                     "urn:schemas-upnp-org:device:InternetGatewayDevice:1", nullptr};
-        int error = 0;
-        UPNPDev* devices = upnpDiscoverDevices(types, kDiscoveryMs, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error, 0);
-        if (!devices) return answer;
-        std::memset(&urls_, 0, sizeof urls_);
-        std::memset(&data_, 0, sizeof data_);
-#if MINIUPNPC_API_VERSION >= 18
-        char wan[64] = {};
-        const int found = UPNP_GetValidIGD(devices, &urls_, &data_, lanAddress_, sizeof lanAddress_, wan, sizeof wan);
-        const bool connected = found == 1 || found == 2;
-#else
-        const int found = UPNP_GetValidIGD(devices, &urls_, &data_, lanAddress_, sizeof lanAddress_);
-        const bool connected = found == 1;
-#endif
-        freeUPNPDevlist(devices);
+        const int found = FindGateway(false, urls_, data_, lanAddress_);
         if (found == 0) return answer;
         haveUrls_ = true;
-        if (!connected) {
+        if (found != 1) {
             answer.reason = "the router is not connected";
             return answer;
         }
@@ -161,21 +132,50 @@ private:
         return answer;
     }
 
+    // Searches for a gateway by SSDP over IPv4 or IPv6; 1 when one is found
+    // and connected, 2 when found but not connected, 0 when none answered.
+    // `local` gets this machine's address towards it.
+    static int FindGateway(bool ipv6, UPNPUrls& urls, IGDdatas& data, char (&local)[64]) {
+        int error = 0;
+        UPNPDev* devices = upnpDiscoverDevices(kGatewayTypes, kDiscoveryMs, nullptr, nullptr, UPNP_LOCAL_PORT_ANY,
+                                               ipv6 ? 1 : 0, 2, &error, 0);
+        if (!devices) return 0;
+        std::memset(&urls, 0, sizeof urls);
+        std::memset(&data, 0, sizeof data);
+#if MINIUPNPC_API_VERSION >= 18
+        char wan[64] = {};
+        const int found = UPNP_GetValidIGD(devices, &urls, &data, local, sizeof local, wan, sizeof wan);
+        freeUPNPDevlist(devices);
+        return found == 1 || found == 2 ? 1 : found == 0 ? 0 : 2;
+#else
+        const int found = UPNP_GetValidIGD(devices, &urls, &data, local, sizeof local);
+        freeUPNPDevlist(devices);
+        return found == 1 ? 1 : found == 0 ? 0 : 2;
+#endif
+    }
+
     bool OpenPinhole() {
-        if (data_.IPv6FC.controlurl[0] == '\0' || !urls_.controlURL_6FC) return false;
+        // Only a router of the second version has an IPv6 firewall to ask.
+        if (data_.IPv6FC.controlurl[0] == '\0') return false;
+        // It opens a pinhole only for the address that asks, so ask over IPv6.
+        char own[64] = {};
+        if (FindGateway(true, urls6_, data6_, own) == 0) return false;
+        haveUrls6_ = true;
+        if (data6_.IPv6FC.controlurl[0] == '\0' || !urls6_.controlURL_6FC) return false;
         int enabled = 0, allowed = 0;
-        if (UPNP_GetFirewallStatus(urls_.controlURL_6FC, data_.IPv6FC.servicetype, &enabled, &allowed) != 0 ||
-            !allowed)
+        if (UPNP_GetFirewallStatus(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, &enabled, &allowed) != 0 ||
+            (enabled && !allowed))
             return false;
-        const std::string own = GlobalIpv6Address();
-        if (own.empty()) return false;
         char id[16] = {};
-        const int r = UPNP_AddPinhole(urls_.controlURL_6FC, data_.IPv6FC.servicetype, "", "0", own.c_str(),
-                                      port_.c_str(), "6", std::to_string(lease_ > 0 ? lease_ : 86400).c_str(), id);
+        const int r = UPNP_AddPinhole(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, "", "0", own, port_.c_str(),
+                                      "6", PinholeLease().c_str(), id);
         if (r != 0) return false;
         pinholeId_ = id;
         return true;
     }
+
+    // Pinholes always expire; a permanent mapping's pinhole gets a day, renewed.
+    std::string PinholeLease() const { return std::to_string(lease_ > 0 ? lease_ : 86400); }
 
     RouterAnswer OpenNatPmp() {
         RouterAnswer answer;
@@ -235,6 +235,9 @@ private:
     IGDdatas data_{};
     char lanAddress_[64] = {};
     bool haveUrls_ = false;
+    UPNPUrls urls6_{};  // the same router, asked over IPv6 for the pinhole
+    IGDdatas data6_{};
+    bool haveUrls6_ = false;
     bool igd_ = false;
     bool natpmp_ = false;
     std::string pinholeId_;

@@ -80,7 +80,10 @@ bool Contains(const Lines& lines, const std::string& line) {
 
 struct RouterKind {
     const char* name;
-    bool upnp;  // else NAT-PMP alone
+    bool upnp;        // else NAT-PMP alone
+    bool igd2;        // the second version, with its IPv6 firewall
+    const char* log;  // what the host's log says once the router answered
+    const char* dial; // the address the WAN client connects to
 };
 
 class RouterTest : public ::testing::TestWithParam<RouterKind> {
@@ -97,6 +100,7 @@ protected:
         ASSERT_GE(home, 0);
         const std::string r = "ip netns exec " + router + " ";
         const std::string ipt = r + "iptables-legacy ";
+        const std::string ip6t = r + "ip6tables-legacy ";
         for (const std::string& command : {
                  "ip netns add " + lan, "ip netns add " + router, "ip netns add " + wan,
                  "ip -n " + lan + " link set lo up", "ip -n " + router + " link set lo up",
@@ -108,7 +112,14 @@ protected:
                  "ip -n " + router + " addr add 192.168.27.1/24 dev rlan", "ip -n " + router + " link set rlan up",
                  "ip -n " + router + " addr add " + kRouterWan + "/24 dev rwan",
                  "ip -n " + router + " link set rwan up", "ip -n " + wan + " addr add 11.27.0.2/24 dev wan0",
-                 "ip -n " + wan + " link set wan0 up", r + "sysctl -qw net.ipv4.ip_forward=1",
+                 "ip -n " + wan + " link set wan0 up",
+                 r + "sysctl -qw net.ipv4.ip_forward=1 net.ipv6.conf.all.forwarding=1",
+                 "ip -n " + lan + " addr add 2001:db8:27:1::2/64 dev lan0 nodad",
+                 "ip -n " + lan + " route add default via 2001:db8:27:1::1",
+                 "ip -n " + router + " addr add 2001:db8:27:1::1/64 dev rlan nodad",
+                 "ip -n " + router + " addr add 2001:db8:27:2::1/64 dev rwan nodad",
+                 "ip -n " + wan + " addr add 2001:db8:27:2::2/64 dev wan0 nodad",
+                 "ip -n " + wan + " route add default via 2001:db8:27:2::1",
                  // The chains miniupnpd fills, hooked in as its own set-up script does,
                  // and a firewall that lets nothing in from the WAN unasked.
                  ipt + "-t nat -N MINIUPNPD", ipt + "-t nat -A PREROUTING -i rwan -j MINIUPNPD",
@@ -117,12 +128,16 @@ protected:
                  ipt + "-t nat -A POSTROUTING -o rwan -j MASQUERADE", ipt + "-N MINIUPNPD",
                  ipt + "-A FORWARD -i rwan ! -o rwan -j MINIUPNPD",
                  ipt + "-A FORWARD -i rwan -m conntrack --ctstate ESTABLISHED,RELATED -j ACCEPT",
-                 ipt + "-A FORWARD -i rwan -j DROP"}) {
+                 ipt + "-A FORWARD -i rwan -j DROP", ip6t + "-N MINIUPNPD",
+                 ip6t + "-A FORWARD -i rwan ! -o rwan -j MINIUPNPD",
+                 ip6t + "-A FORWARD -i rwan -m conntrack --ctstate ESTABLISHED,RELATED -j ACCEPT",
+                 ip6t + "-A FORWARD -i rwan -p icmpv6 -j ACCEPT", ip6t + "-A FORWARD -i rwan -j DROP"}) {
             ASSERT_TRUE(Sh(command)) << command;
         }
         const std::string conf = dir.Folder() + "miniupnpd.conf";
         std::ofstream(conf) << "ext_ifname=rwan\nlistening_ip=rlan\nhttp_port=0\n"
                             << "enable_upnp=" << (GetParam().upnp ? "yes" : "no") << "\nenable_natpmp=yes\n"
+                            << "force_igd_desc_v1=" << (GetParam().igd2 ? "no" : "yes") << "\n"
                             << "secure_mode=yes\nsystem_uptime=yes\nuuid=3d3cec3a-8cf0-11e0-98ee-001a6bd2d07b\n"
                             << "allow 1024-65535 192.168.27.0/24 1024-65535\ndeny 0-65535 0.0.0.0/0 0-65535\n";
         daemonLog = dir.Folder() + "miniupnpd.log";
@@ -159,7 +174,11 @@ protected:
 
     void EnterNamespace(const std::string& ns) { Enter("/run/netns/" + ns); }
 
-    std::string Mappings() { return ShOutput("ip netns exec " + router + " iptables-legacy -t nat -S MINIUPNPD"); }
+    // The router's forwarding rules (IPv4) and pinholes (IPv6).
+    std::string Mappings() {
+        return ShOutput("ip netns exec " + router + " iptables-legacy -t nat -S MINIUPNPD") +
+               ShOutput("ip netns exec " + router + " ip6tables-legacy -S MINIUPNPD");
+    }
 
     // A plain TCP connect from the WAN to the router's port 9999.
     bool WanReaches() {
@@ -185,7 +204,7 @@ protected:
 };
 
 TEST_P(RouterTest, ClientOnTheWanSidePlaysThroughTheHostsMappingUntilTheServerStops) {
-    const std::string opened = N(std::string("Router: port 9999 open at ") + kRouterWan);
+    const std::string opened = N(GetParam().log);
     EnterNamespace(lan);
     host = std::make_unique<Tqx_host>();
     host->nick->setText(QStringLiteral("Hank"));
@@ -207,7 +226,7 @@ TEST_P(RouterTest, ClientOnTheWanSidePlaysThroughTheHostsMappingUntilTheServerSt
     client = std::make_unique<Tqx_client>();
     client->SetPort(9999);
     client->SetPollInterval(20);
-    client->adresse->setText(QString::fromLatin1(kRouterWan));
+    client->adresse->setText(QString::fromLatin1(GetParam().dial));
     client->nick->setText(QStringLiteral("Cleo"));
     client->show();
     Click(client->start);
@@ -258,14 +277,21 @@ TEST_P(RouterTest, TheEndOfASessionWithTheServerActiveRemovesTheMapping) {
     Haupt->Spielbeitreten1->trigger();
     Click(qx_host->start);
     ASSERT_TRUE(WaitFor([&] { return qx_host->LogLines().size() == 2; })) << ShOutput("cat " + daemonLog);
-    ASSERT_NE(Mappings().find("--dport 9999"), std::string::npos);
+    ASSERT_EQ(qx_host->LogLines().back(), N(GetParam().log));
     // What the game does when its session ends: close, then destroy the windows.
     Haupt->CloseForSessionEnd();
     DestroyForms();
     EXPECT_EQ(Mappings().find("--dport 9999"), std::string::npos) << Mappings();
 }
 
-INSTANTIATE_TEST_SUITE_P(Protocols, RouterTest, ::testing::Values(RouterKind{"UPnP", true}, RouterKind{"NatPmp", false}),
+INSTANTIATE_TEST_SUITE_P(Protocols, RouterTest,
+                         ::testing::Values(RouterKind{"UPnP", true, false, "Router: port 9999 open at 11.27.0.1", kRouterWan},
+                                           RouterKind{"NatPmp", false, false, "Router: port 9999 open at 11.27.0.1",
+                                                      kRouterWan},
+                                           // The WAN client comes in through the pinhole, to the host's own address.
+                                           RouterKind{"UPnPWithIPv6", true, true,
+                                                      "Router: port 9999 open at 11.27.0.1 and for IPv6",
+                                                      "2001:db8:27:1::2"}),
                          [](const ::testing::TestParamInfo<RouterKind>& info) { return std::string(info.param.name); });
 
 }  // namespace
