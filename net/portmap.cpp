@@ -182,12 +182,12 @@ private:
         natpmp_t n{};
         if (initnatpmp(&n, 0, 0) < 0) return answer;  // no default gateway
         natpmpresp_t response{};
-        if (sendpublicaddressrequest(&n) >= 0 && NatPmpAnswer(n, response, kNatPmpMs) == 0) {
-            char text[INET_ADDRSTRLEN] = {};
-            if (::inet_ntop(AF_INET, &response.pnu.publicaddress.addr, text, sizeof text))
-                answer.externalAddress = text;
-        }
+        const int r = sendpublicaddressrequest(&n) >= 0 ? NatPmpAnswer(n, response, kNatPmpMs) : NATPMP_TRYAGAIN;
         closenatpmp(&n);
+        if (r == NATPMP_TRYAGAIN) return answer;  // no NAT-PMP router: not worth a second wait
+        char text[INET_ADDRSTRLEN] = {};
+        if (r == 0 && ::inet_ntop(AF_INET, &response.pnu.publicaddress.addr, text, sizeof text))
+            answer.externalAddress = text;
         const auto [mapped, why] = NatPmpMap(lease_);
         if (mapped) {
             natpmp_ = true;
