@@ -209,8 +209,9 @@ TEST_P(RouterTest, ClientOnTheWanSidePlaysThroughTheHostsMappingUntilTheServerSt
     Click(host->BombIt);
     Mark(*client, {1, 21, 12, 13, 14});
     Click(client->BombIt);
-    ASSERT_TRUE(WaitFor([&] { return qxtest::Text(host->Label11) == "[ Draw ]"; }));
-    EXPECT_EQ(qxtest::Text(client->Label11), "[ You lost ]");
+    ASSERT_TRUE(WaitFor([&] { return Contains(host->LogLines(), "[game] Cleo bombed a draw!"); }));
+    ASSERT_TRUE(WaitFor([&] { return qxtest::Text(client->Label11) == "[ You lost ]"; }));
+    EXPECT_EQ(qxtest::Text(host->Label11), "[ Draw ]");
     EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), opened, ConnW("Cleo"), "[game] All positions send!",
                                        "[game] All positions received!", "[game] Cleo bombed a draw!"}));
 
