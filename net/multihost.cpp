@@ -1,8 +1,7 @@
 #include "net/multihost.h"
 
-#include "net/portmap.h"
-
 #include "game/application.h"
+#include "net/portmap.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
