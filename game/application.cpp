@@ -6,6 +6,7 @@
 #include "net/linksharing.h"
 #include "net/multihost.h"
 #include "platform/ansi.h"
+#include "net/portmap.h"
 #include "platform/dialogs.h"
 #include "platform/session.h"
 #include "savegames/delsaves.h"
@@ -136,6 +137,8 @@ int RunApplication(QApplication& app) {
     qx::CloseOnSessionEnd([] {
         if (Haupt) Haupt->CloseForSessionEnd();
     });
+    // The host asks this network's router for its port (tests leave it off).
+    SetRouterFactory(MakeSystemRouter);
     CreateForms();
     Haupt->show();
     if (!link.isEmpty()) QTimer::singleShot(0, Haupt, [link] { OpenGameLink(link); });

@@ -2,6 +2,7 @@
 
 #include "game/application.h"
 #include "net/linksharing.h"
+#include "net/portmap.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -63,6 +64,8 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
 Tqx_host::~Tqx_host() {
     // The connection thread hands its changes to this window: end it first.
     server.reset();
+    // The router's mapping goes with the program, a session's end included.
+    portMap_.reset();
 }
 
 void Tqx_host::FormCreate() {
@@ -110,6 +113,17 @@ void Tqx_host::startClick() {
     server->SetActive(true);  // a port that cannot be bound ends the handler here
     AppendLog(Notice("Server active"));
     announcement_.Start(servername->text(), ListeningPort());
+    OpenRouterPort();
+}
+
+void Tqx_host::OpenRouterPort() {
+    if (!portMap_) {
+        RouterFactory factory = CurrentRouterFactory();
+        if (!factory) return;
+        portMap_ = std::make_unique<PortMapper>(std::move(factory),
+                                                [this](const std::string& text) { AppendLog(Notice(text)); });
+    }
+    portMap_->Open(ListeningPort());
 }
 
 void Tqx_host::stopClick() {
@@ -124,6 +138,7 @@ void Tqx_host::stopClick() {
         sendtext->setEnabled(false);
         send->setEnabled(false);
         AppendLog(Notice("Server closed"));
+        if (portMap_) portMap_->Close();
     }
 }
 

@@ -11,6 +11,8 @@
 
 namespace quorvex {
 
+class PortMapper;
+
 class Tqx_host : public TNetWindow {
     Q_OBJECT
 public:
@@ -52,6 +54,9 @@ protected:
     void reject() override;
 
 private:
+    // Asks the router to forward the listening port; the answer comes as a log line.
+    void OpenRouterPort();
+
     // The names as the connection thread reads them for the handshake.
     void SnapshotNames();
     std::string SnapshotNick() const;
@@ -62,6 +67,7 @@ private:
 
     mutable std::mutex namesMutex_;
     std::string nickNow_, serverNow_;
+    std::unique_ptr<PortMapper> portMap_;
 };
 
 }  // namespace quorvex
