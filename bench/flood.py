@@ -6,8 +6,9 @@ menus with xdotool, then connects a client that sends its nickname and then
 short chat lines as fast as the socket takes them, for SECONDS (default 60).
 Meanwhile it measures:
   - the host window's answer to a click (bench_ping): every 100 ms a click on
-    an own battlefield cell, timed until the cell's pixels change, so the
-    slowest answer is the longest the window was held up;
+    an own battlefield cell, timed from the start of xdotool until the cell's
+    pixels change (an upper bound; the same probe runs for 10 s before the
+    flood, to show what xdotool and the painting cost without it);
   - the host's resident memory, every second;
 and at the end of the flood, while it still runs, presses "Stop server" and
 waits up to 10 s for the port to close. Afterwards it starts the server again,
@@ -177,6 +178,9 @@ def main():
         subprocess.run(["xdotool", "mousemove", "0", "0"])
         time.sleep(1)
         rss_before = rss_mib(host.pid)
+        # The same probe without a flood: what starting xdotool and the painting cost anyway.
+        idle_out = subprocess.run([ping, host_win, "276", "226", "100", "10"], capture_output=True, text=True).stdout
+        idle = dict(re.findall(r"^(\w+)=([-0-9.]+)$", idle_out, re.M))
 
         # The flood, on a thread of its own, until told to stop or the host closes.
         stop_flood = threading.Event()
@@ -257,6 +261,8 @@ def main():
         print("slowest answer to a probe: %s ms%s (median %s ms)" %
               (summary.get("max_ms", "?"), " - at least: a probe was never answered" if -1 in answers and float(summary.get("max_ms", 0)) >= 1000 else "",
                summary.get("median_ms", "?")))
+        print("the same probe for 10 s before the flood: slowest %s ms, median %s ms" %
+              (idle.get("max_ms", "?"), idle.get("median_ms", "?")))
         print("resident memory: %.1f MiB before, %.1f MiB max during, %.1f MiB at the end: growth %.1f MiB" %
               (rss_before, rss_max, rss_end, rss_max - rss_before))
         print("\"Stop server\" during the flood: %s" %

@@ -50,7 +50,7 @@ run_tsan() {
     # Qt's futex-based locks, which ThreadSanitizer cannot see. So the memory
     # calls made from inside Qt's libraries are not checked
     # (ignore_noninstrumented_modules); every access of the game's code is.
-    local window_tests=(net_window_tests net_window_fault_tests hostile_peer_window_tests)
+    local window_tests=(net_window_tests net_window_fault_tests gamelink_window_tests hostile_peer_window_tests)
     configure build-tsan-ui "-fsanitize=thread -fno-omit-frame-pointer"
     cmake --build build-tsan-ui -j "$jobs" --target "${window_tests[@]}"
     QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="$TSAN_OPTIONS:ignore_noninstrumented_modules=1" \
