@@ -11,14 +11,18 @@ constexpr char16_t kHigh[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 }  // namespace
 
-QString FromAnsi(const std::string& bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
+void AppendAnsi(QString& out, std::string_view bytes) {
     for (unsigned char b : bytes) {
         char16_t u = b;
         if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) u = kHigh[b - 0x80];
         out.append(QChar(u));
     }
+}
+
+QString FromAnsi(const std::string& bytes) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(bytes.size()));
+    AppendAnsi(out, bytes);
     return out;
 }
 

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
 #include <random>
 
 namespace qx {
@@ -79,6 +80,12 @@ long TemporaryOwner(const std::string& entry, const std::string& name) {
     return pid;
 }
 
+std::string TooLargeText(std::size_t limit) {
+    constexpr std::size_t kMB = 1024 * 1024;
+    return limit % kMB == 0 ? "It is larger than " + std::to_string(limit / kMB) + " MB"
+                            : "It is larger than " + std::to_string(limit) + " bytes";
+}
+
 bool ProcessGone(long pid) { return pid <= 0 ? false : ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
 }  // namespace
 
@@ -101,10 +108,13 @@ void SetProgramFolder(std::string folder) { g_programFolder = WithSlash(std::mov
 std::optional<std::string> PrepareProgramFolder() { return CreateFolder(ProgramFolder()); }
 
 bool FileExists(const std::string& path) {
-    // Anything of that name counts, so that a folder or a FIFO where a file
-    // belongs reads as a file that cannot be read, not as a missing one.
+    // Anything of that name counts, so that a folder, a FIFO or a loop of
+    // links where a file belongs reads as a file that cannot be read, not as a
+    // missing one. Only a name that leads nowhere is missing: a dangling link
+    // too, whose target a write then creates.
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    if (::stat(path.c_str(), &st) == 0) return true;
+    return errno != ENOENT && errno != ENOTDIR;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -122,7 +132,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, std::size_t limit) {
     // Only regular files are read: a FIFO would block the open, a device
     // might never end. Checked before the open, which does not wait either,
     // and again on what was opened.
@@ -135,12 +145,18 @@ std::string ReadFileBytes(const std::string& path) {
         ::close(fd);
         throw FileError("Cannot read file \"" + path + "\". " + kNotRegular);
     }
+    auto tooLarge = [&] {
+        ::close(fd);
+        throw FileError("Cannot read file \"" + path + "\". " + TooLargeText(limit));
+    };
+    if (static_cast<std::uint64_t>(st.st_size) > limit) tooLarge();
     std::string bytes;
     char buf[16384];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n > 0) {
             bytes.append(buf, static_cast<std::size_t>(n));
+            if (bytes.size() > limit) tooLarge();  // it grew while being read
         } else if (n == 0) {
             break;
         } else if (errno != EINTR) {
@@ -153,7 +169,9 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(ReadFileBytes(path)); }
+std::vector<std::string> ReadLines(const std::string& path, std::size_t limit) {
+    return SplitLines(ReadFileBytes(path, limit));
+}
 
 namespace {
 // The file a chain of symbolic links ends at (which need not exist yet).
@@ -182,6 +200,9 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes, WriteProt
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // Something is there that cannot be looked at (a loop of links): it is
+    // not ours to replace.
+    if (!replacing && FileExists(target)) fail(ErrnoText(errno));
     if (replacing) {
         if (!S_ISREG(old.st_mode)) fail(kNotRegular);
         // The rename needs only the folder's permission; the file's own
