@@ -37,6 +37,7 @@ public:
     std::deque<bool> answers;             // confirmations: true = "&Ja"; empty queue answers "&Nein"
     std::vector<std::string> modals;      // objectName of every dialog shown modally
     std::vector<std::string> openedUrls;  // addresses handed to the shell
+    bool useShell = false;                // hand them to the real shell as well
 
     // Texts of the boxes of one kind, in order.
     std::vector<std::string> Texts(BoxKind kind) const;

@@ -198,6 +198,20 @@ TEST_F(AboutBoxTest, WebButtonsOpenTheirAddresses) {
     EXPECT_EQ(script.openedUrls, (Lines{kMakerSiteUrl, kAuthorSiteUrl}));
 }
 
+TEST_F(AboutBoxTest, WithoutABrowserToStartThePlayerIsTold) {
+    qxtest::TempDir empty;
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", empty.Folder().c_str(), 1);  // no xdg-open, no browser
+    ::unsetenv("BROWSER");
+    ::unsetenv("DEFAULT_BROWSER");
+    script.useShell = true;
+    QTest::mouseClick(box.SpeedButton2, Qt::LeftButton);
+    ::setenv("PATH", path.c_str(), 1);
+    const Lines shown = script.Texts(qx::BoxKind::Information);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("No web browser could be started for " + std::string(kMakerSiteUrl), 0), 0u) << shown[0];
+}
+
 TEST_F(AboutBoxTest, ButtonCaptionsFitBesideTheirPictures) {
     for (QPushButton* b : {box.SpeedButton3, box.SpeedButton2, box.SpeedButton1}) {
         ASSERT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
