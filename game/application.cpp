@@ -82,8 +82,14 @@ int RunApplication(QApplication& app) {
         if (Haupt) Haupt->CloseForSessionEnd();
     });
     CreateForms();
-    Haupt->show();
-    const int rc = app.exec();
+    // A request that came while the windows were made (a start-up box was
+    // open, the main window did not exist yet) closes the game now.
+    if (qx::SessionEndRequested()) Haupt->CloseForSessionEnd();
+    int rc = 0;
+    if (!Haupt->Closed()) {
+        Haupt->show();
+        rc = app.exec();
+    }
     // Should the loop end another way (the session manager may quit the
     // application directly), the run is still closed and its figures written.
     if (Haupt && !Haupt->Closed()) Haupt->CloseForSessionEnd();

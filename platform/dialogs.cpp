@@ -6,13 +6,30 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+
+#include <cstdio>
+#include <vector>
 
 namespace qx {
 
 namespace {
 DialogScript* g_script = nullptr;
 QWidget* g_mainWindow = nullptr;
+bool g_noWaiting = false;
+std::vector<QPointer<QMessageBox>> g_openBoxes;
+
+// Shows the box until it is answered; without waiting once the session ends.
+void Run(QMessageBox& box) {
+    if (g_noWaiting) {
+        std::fprintf(stderr, "%s: %s\n", kAppTitle, box.text().toLocal8Bit().constData());
+        return;
+    }
+    g_openBoxes.emplace_back(&box);
+    box.exec();
+    g_openBoxes.pop_back();
+}
 
 QWidget* Owner(QWidget* parent) {
     if (parent) return parent;
@@ -53,7 +70,7 @@ void ShowMessage(const std::string& text, QWidget* parent) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok,
                     Owner(parent));
     box.setTextFormat(Qt::PlainText);  // messages may quote names and file texts
-    box.exec();
+    Run(box);
 }
 
 bool Confirm(const std::string& question, QWidget* parent) {
@@ -70,7 +87,7 @@ bool Confirm(const std::string& question, QWidget* parent) {
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.exec();
+    Run(box);
     return box.clickedButton() == yes;
 }
 
@@ -83,7 +100,13 @@ void ShowErrorReport(const std::string& text, QWidget* parent) {
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok,
                     Owner(parent));
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    Run(box);
+}
+
+void StopWaitingForAnswers() {
+    g_noWaiting = true;
+    for (const QPointer<QMessageBox>& box : g_openBoxes)
+        if (box) box->done(QMessageBox::Cancel);
 }
 
 void ShowModal(QDialog* dialog) {

@@ -60,6 +60,11 @@ bool Confirm(const std::string& question, QWidget* parent = nullptr);
 // General error report: error icon, OK, the text with the full-stop rule.
 void ShowErrorReport(const std::string& text, QWidget* parent = nullptr);
 
+// From the end of a session on no box waits for an answer: the open ones
+// close at once (a confirmation as if "&Nein" were chosen) and later ones go
+// to the error output, as nobody is left to answer them.
+void StopWaitingForAnswers();
+
 // Shows a dialog modally (exec) and returns when it is closed; under a script
 // it is shown without blocking and the call returns at once.
 void ShowModal(QDialog* dialog);
