@@ -62,20 +62,30 @@ void DialogScript::Clear() {
 
 DialogScript* ActiveScript() { return g_script; }
 
-void ShowMessage(const std::string& text, QWidget* parent) {
+namespace {
+// An information box or the error report, with the text as the box shows it.
+void Show(BoxKind kind, const std::string& bytes, const QString& shown, QWidget* parent) {
     if (g_script) {
-        g_script->boxes.push_back({BoxKind::Information, text});
+        g_script->boxes.push_back({kind, bytes, shown});
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok,
-                    Owner(parent));
+    const auto icon = kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromLatin1(kAppTitle), shown, QMessageBox::Ok, Owner(parent));
     box.setTextFormat(Qt::PlainText);  // messages may quote names and file texts
     Run(box);
+}
+}  // namespace
+
+void ShowMessage(const std::string& text, QWidget* parent) {
+    Show(BoxKind::Information, text, FromAnsi(text), parent);
+}
+void ShowMessage(const SystemText& text, QWidget* parent) {
+    Show(BoxKind::Information, text.Bytes(), FromSystem(text), parent);
 }
 
 bool Confirm(const std::string& question, QWidget* parent) {
     if (g_script) {
-        g_script->boxes.push_back({BoxKind::Confirmation, question});
+        g_script->boxes.push_back({BoxKind::Confirmation, question, FromAnsi(question)});
         if (g_script->answers.empty()) return false;
         bool a = g_script->answers.front();
         g_script->answers.pop_front();
@@ -92,15 +102,13 @@ bool Confirm(const std::string& question, QWidget* parent) {
 }
 
 void ShowErrorReport(const std::string& text, QWidget* parent) {
-    std::string shown = ErrorReportText(text);
-    if (g_script) {
-        g_script->boxes.push_back({BoxKind::Error, shown});
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok,
-                    Owner(parent));
-    box.setTextFormat(Qt::PlainText);
-    Run(box);
+    const std::string shown = ErrorReportText(text);
+    Show(BoxKind::Error, shown, FromAnsi(shown), parent);
+}
+
+void ShowErrorReport(const SystemText& text, QWidget* parent) {
+    const SystemText shown(ErrorReportText(text.Bytes()));
+    Show(BoxKind::Error, shown.Bytes(), FromSystem(shown), parent);
 }
 
 void StopWaitingForAnswers() {

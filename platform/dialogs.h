@@ -6,6 +6,9 @@
 // and answers confirmations from a queue.
 #pragma once
 
+#include "platform/systemtext.h"
+
+#include <QString>
 #include <deque>
 #include <exception>
 #include <string>
@@ -23,7 +26,8 @@ enum class BoxKind { Information, Confirmation, Error };
 
 struct ShownBox {
     BoxKind kind;
-    std::string text;  // 8-bit text as the game passed it (after the full-stop rule for errors)
+    std::string text;  // the bytes as passed (after the full-stop rule for errors)
+    QString shown;     // the text as the box shows it, decoded by its kind
 };
 
 class DialogScript {
@@ -53,12 +57,15 @@ QWidget* MainWindow();
 // The active script, or nullptr in the real game.
 DialogScript* ActiveScript();
 
-// Information box: the text, one OK button, caption "Quorvex v1.3".
+// Information box: the text, one OK button, caption "Quorvex v1.3". A game
+// text is decoded as Windows-1252, a system text with the locale's encoding.
 void ShowMessage(const std::string& text, QWidget* parent = nullptr);
+void ShowMessage(const SystemText& text, QWidget* parent = nullptr);
 // Confirmation box ("Bestätigung", "&Ja"/"&Nein"): true only on "&Ja".
 bool Confirm(const std::string& question, QWidget* parent = nullptr);
 // General error report: error icon, OK, the text with the full-stop rule.
 void ShowErrorReport(const std::string& text, QWidget* parent = nullptr);
+void ShowErrorReport(const SystemText& text, QWidget* parent = nullptr);
 
 // From the end of a session on no box waits for an answer: the open ones
 // close at once (a confirmation as if "&Nein" were chosen) and later ones go
@@ -74,6 +81,8 @@ template <class F>
 void Guard(F&& body) noexcept {
     try {
         body();
+    } catch (const SystemError& e) {
+        ShowErrorReport(e.Text());
     } catch (const std::exception& e) {
         ShowErrorReport(e.what());
     } catch (...) {

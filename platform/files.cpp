@@ -80,10 +80,10 @@ long TemporaryOwner(const std::string& entry, const std::string& name) {
     return pid;
 }
 
-std::string TooLargeText(std::size_t limit) {
+SystemText TooLargeText(std::size_t limit) {
     constexpr std::size_t kMB = 1024 * 1024;
-    return limit % kMB == 0 ? "It is larger than " + std::to_string(limit / kMB) + " MB"
-                            : "It is larger than " + std::to_string(limit) + " bytes";
+    return SystemText(limit % kMB == 0 ? "It is larger than " + std::to_string(limit / kMB) + " MB"
+                                       : "It is larger than " + std::to_string(limit) + " bytes");
 }
 
 bool ProcessGone(long pid) { return pid <= 0 ? false : ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
@@ -105,7 +105,7 @@ const std::string& ProgramFolder() {
 
 void SetProgramFolder(std::string folder) { g_programFolder = WithSlash(std::move(folder)); }
 
-std::optional<std::string> PrepareProgramFolder() { return CreateFolder(ProgramFolder()); }
+std::optional<SystemText> PrepareProgramFolder() { return CreateFolder(ProgramFolder()); }
 
 bool FileExists(const std::string& path) {
     // Anything of that name counts, so that a folder, a FIFO or a loop of
@@ -137,17 +137,18 @@ std::string ReadFileBytes(const std::string& path, std::size_t limit) {
     // might never end. Checked before the open, which does not wait either,
     // and again on what was opened.
     struct stat st {};
+    const SystemText name(path);
     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        throw FileError("Cannot read file \"" + path + "\". " + kNotRegular);
+        throw FileError("Cannot read file \"" + name + "\". " + kNotRegular);
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) throw FileError("Cannot open file \"" + path + "\". " + ErrnoText(errno));
+    if (fd < 0) throw FileError("Cannot open file \"" + name + "\". " + ErrnoText(errno));
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw FileError("Cannot read file \"" + path + "\". " + kNotRegular);
+        throw FileError("Cannot read file \"" + name + "\". " + kNotRegular);
     }
     auto tooLarge = [&] {
         ::close(fd);
-        throw FileError("Cannot read file \"" + path + "\". " + TooLargeText(limit));
+        throw FileError("Cannot read file \"" + name + "\". " + TooLargeText(limit));
     };
     if (static_cast<std::uint64_t>(st.st_size) > limit) tooLarge();
     std::string bytes;
@@ -162,7 +163,7 @@ std::string ReadFileBytes(const std::string& path, std::size_t limit) {
         } else if (errno != EINTR) {
             const int err = errno;
             ::close(fd);
-            throw FileError("Cannot read file \"" + path + "\". " + ErrnoText(err));
+            throw FileError("Cannot read file \"" + name + "\". " + ErrnoText(err));
         }
     }
     ::close(fd);
@@ -196,7 +197,8 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes, WriteProt
     // A link is written through: the file it names is replaced, in its own
     // folder, and the link stays.
     const std::string target = ResolveLinks(path);
-    auto fail = [&path](const std::string& why) { throw FileError("Cannot write file \"" + path + "\". " + why); };
+    const SystemText name(path);
+    auto fail = [&name](const SystemText& why) { throw FileError("Cannot write file \"" + name + "\". " + why); };
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
@@ -204,7 +206,7 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes, WriteProt
     // not ours to replace.
     if (!replacing && FileExists(target)) fail(ErrnoText(errno));
     if (replacing) {
-        if (!S_ISREG(old.st_mode)) fail(kNotRegular);
+        if (!S_ISREG(old.st_mode)) fail(SystemText(kNotRegular));
         // The rename needs only the folder's permission; the file's own
         // protection counts too, for the user the program runs as.
         if (protection == WriteProtection::Honour && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
@@ -215,7 +217,7 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes, WriteProt
     const std::string tmp = TemporaryName(target, static_cast<long>(::getpid()), counter++);
     // A new file gets the usual mode from the umask; a replacement the old one's.
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + ErrnoText(errno));
+    if (fd < 0) throw FileError("Cannot create file \"" + name + "\". " + ErrnoText(errno));
     if (replacing) KeepOwnerAndMode(fd, old);
 
     std::size_t limit = bytes.size();

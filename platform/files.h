@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include "platform/systemtext.h"
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,10 +13,11 @@
 namespace qx {
 
 // A file that could not be read, written or replaced. The text is meant for
-// the player (shown by the general error report).
-class FileError : public std::runtime_error {
+// the player (shown by the general error report); it names the path, so it is
+// a system text.
+class FileError : public SystemError {
 public:
-    using std::runtime_error::runtime_error;
+    using SystemError::SystemError;
 };
 
 // Folder of the running executable, with its trailing '/'.
@@ -28,7 +30,7 @@ const std::string& ProgramFolder();
 void SetProgramFolder(std::string folder);  // appends '/' when missing
 // Creates the program folder when it is missing (an installed copy's first
 // start). Returns the reason for the player when it cannot.
-std::optional<std::string> PrepareProgramFolder();
+std::optional<SystemText> PrepareProgramFolder();
 
 // Whether anything of that name exists: a file, but also a folder, a FIFO or
 // a loop of symbolic links, which then fail as unreadable files (and are

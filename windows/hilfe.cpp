@@ -126,7 +126,7 @@ void THelp::FormCreate() {
         // The viewer still comes up and says why it is empty.
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("help.txt is there but could not be read:"));
-        Memo1->appendPlainText(QString::fromLocal8Bit(e.what()));
+        Memo1->appendPlainText(qx::FromSystem(e.Text()));
         Memo1->appendPlainText(QStringLiteral("Please check that you may read the file."));
         return;
     }
