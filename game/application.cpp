@@ -140,9 +140,15 @@ int RunApplication(QApplication& app) {
     // The host asks this network's router for its port (tests leave it off).
     SetRouterFactory(MakeSystemRouter);
     CreateForms();
-    Haupt->show();
-    if (!link.isEmpty()) QTimer::singleShot(0, Haupt, [link] { OpenGameLink(link); });
-    const int rc = app.exec();
+    // A request that came while the windows were made (a start-up box was
+    // open, the main window did not exist yet) closes the game now.
+    if (qx::SessionEndRequested()) Haupt->CloseForSessionEnd();
+    int rc = 0;
+    if (!Haupt->Closed()) {
+        Haupt->show();
+        if (!link.isEmpty()) QTimer::singleShot(0, Haupt, [link] { OpenGameLink(link); });
+        rc = app.exec();
+    }
     // Should the loop end another way (the session manager may quit the
     // application directly), the run is still closed and its figures written.
     if (Haupt && !Haupt->Closed()) Haupt->CloseForSessionEnd();

@@ -599,8 +599,10 @@ void THaupt::FormClose() {
     Timer2->stop();
     try {
         SaveStatistics();
-    } catch (const std::exception& e) {
+    } catch (const qx::SystemError& e) {
         // The program still ends; the player learns that this run's figures are lost.
+        qx::ShowMessage("The statistics could not be saved.\n" + e.Text(), this);
+    } catch (const std::exception& e) {
         qx::ShowMessage(std::string("The statistics could not be saved.\n") + e.what(), this);
     }
 }

@@ -24,7 +24,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string Describe(const std::string& what, int err) { return what + ": " + qx::ErrnoText(err) + "."; }
+qx::SystemText Describe(const qx::SystemText& what, int err) { return what + ": " + qx::ErrnoText(err) + "."; }
+qx::SystemText Describe(const char* what, int err) { return Describe(qx::SystemText(what), err); }
 
 // Milliseconds left until the deadline, rounded up (so a wait never ends
 // just short of it and spins), at least 0.
@@ -487,11 +488,11 @@ bool NoIPv6(int err) {
 }  // namespace
 
 void LineServer::Start() {
-    if (port_ < 0 || port_ > 65535) throw SocketError("Invalid port " + std::to_string(port_) + ".");
+    if (port_ < 0 || port_ > 65535) throw SocketError("Invalid port " + qx::SystemText(std::to_string(port_)) + ".");
     std::vector<int> fds;
     auto fail = [&fds](const std::string& what, int err) {
         for (int fd : fds) ::close(fd);
-        throw SocketError(Describe(what, err));
+        throw SocketError(Describe(qx::SystemText(what), err));
     };
     const std::string bindWhat = "Could not bind socket to port " + std::to_string(port_);
     int port = port_;
@@ -830,7 +831,8 @@ int LineClient::ConnectSocket(int timeoutMs) {
         }
         if (job->rc != 0 || job->addresses.empty()) {
             const std::string reason = job->rc != 0 ? ::gai_strerror(job->rc) : "no address";
-            throw SocketError("Could not resolve host \"" + host_ + "\": " + reason + ".");
+            // The name goes to the resolver as the player typed it.
+            throw SocketError("Could not resolve host \"" + qx::SystemText(host_) + "\": " + qx::SystemText(reason) + ".");
         }
         addresses = job->addresses;
     }
@@ -883,7 +885,8 @@ int LineClient::ConnectSocket(int timeoutMs) {
         return fd;  // stays non-blocking: nothing waits on the peer
     }
     const std::string where = host.find(':') != std::string::npos ? "[" + host + "]" : host;
-    throw SocketError(Describe("Could not connect to " + where + ":" + std::to_string(port_), lastError));
+    throw SocketError(
+        Describe(qx::SystemText("Could not connect to " + where + ":" + std::to_string(port_)), lastError));
 }
 
 }  // namespace quorvex

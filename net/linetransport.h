@@ -13,6 +13,8 @@
 // that takes none of the queued bytes for the stall time is treated as gone.
 #pragma once
 
+#include "platform/systemtext.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -27,10 +29,12 @@
 
 namespace quorvex {
 
-// Every failure of the transport is a NetError (a std::runtime_error).
-class NetError : public std::runtime_error {
+// Every failure of the transport is a NetError (a std::runtime_error). Its
+// text is a system text: the program's own words, the system's messages and
+// the addresses it was given.
+class NetError : public qx::SystemError {
 public:
-    using std::runtime_error::runtime_error;
+    using qx::SystemError::SystemError;
 };
 
 // The connection is gone: the peer closed or reset it, or it was closed here.

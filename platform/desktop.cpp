@@ -52,11 +52,14 @@ void CentreOnScreen(QWidget* window) {
 }
 
 void ShellOpen(const std::string& url) {
-    if (auto* script = ActiveScript()) {
+    auto* script = ActiveScript();
+    if (script) {
         script->openedUrls.push_back(url);
-        return;
+        if (!script->useShell) return;
     }
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    // Without a browser (or xdg-open) to start, a click would do nothing at all.
+    if (!QDesktopServices::openUrl(QUrl(QString::fromStdString(url))))
+        ShowMessage("No web browser could be started for " + url + "\nPlease open the address in a browser yourself.");
 }
 
 namespace {

@@ -25,7 +25,8 @@ bool OnUiThread();
 // left = (screen width - width) div 2, top = (screen height - height) div 2.
 void CentreOnScreen(QWidget* window);
 
-// Asks the desktop to open a web address; failures are ignored.
+// Asks the desktop to open a web address; when no browser can be started the
+// player is told so in an information box.
 void ShellOpen(const std::string& url);
 
 // The alpha value (0..255) of a window: kept by us and followed exactly. How it
