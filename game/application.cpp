@@ -48,6 +48,14 @@ std::function<void()> OpenModal(Window* window) {
 }
 }  // namespace
 
+std::function<void(const std::string&)> StoreServerName(TSetup* setup) {
+    if (!setup) return {};
+    return [setup](const std::string& name) {
+        setup->SetServerName(name);
+        setup->PressCommit();
+    };
+}
+
 void ConnectMenu() {
     if (!Haupt) return;
     MainMenuWindows m;
@@ -89,7 +97,7 @@ void CreateForms() {
     LadenMenu = new TLadenMenu(session, playerName, Haupt);
     stat = new Tstat(session.Statistics(), Haupt);
     DelMenu = new TDelMenu(Haupt);
-    qx_host = new Tqx_host(Haupt);
+    qx_host = new Tqx_host(StoreServerName(setup), Haupt);
     qx_client = new Tqx_client(Haupt);
     Help = new THelp(Haupt);
     ConnectMenu();

@@ -4,6 +4,9 @@
 // through the names below; only this module and tests use them.
 #pragma once
 
+#include <functional>
+#include <string>
+
 class QApplication;
 
 namespace quorvex {
@@ -38,6 +41,10 @@ extern THelp* Help;
 void CreateForms();
 // Destroys them again (tests create a fresh set per test).
 void DestroyForms();
+// Where the host window keeps a server name: the settings dialog's field,
+// committed as if the player pressed its button; nothing without a dialog.
+std::function<void(const std::string&)> StoreServerName(TSetup* setup);
+
 // Gives the main window's menu the form objects that exist now (tests that
 // make only some windows connect those).
 void ConnectMenu();

@@ -7,6 +7,8 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/installation.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
 #include "savegames/slotfile.h"
 #include "settings/settingsfile.h"
 #include "stats/statfile.h"

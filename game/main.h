@@ -5,8 +5,8 @@
 #include "game/gamecore.h"
 #include "game/maindisplay.h"
 #include "game/playsession.h"
+#include "platform/alpha.h"
 #include "platform/controls.h"
-#include "platform/desktop.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -4,6 +4,7 @@
 
 #include "net/netwindow.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -13,7 +14,9 @@ namespace quorvex {
 class Tqx_host : public TNetWindow {
     Q_OBJECT
 public:
-    explicit Tqx_host(QWidget* parent = nullptr);
+    // Closing hands a server name that is not blank to serverNameSink (the
+    // settings keep it); without one it is only forgotten.
+    explicit Tqx_host(std::function<void(const std::string&)> serverNameSink = {}, QWidget* parent = nullptr);
     ~Tqx_host() override;
 
     // --- handlers (named after component and event) ---
@@ -56,6 +59,7 @@ private:
     std::string SnapshotNick() const;
     std::string SnapshotServerName() const;
 
+    std::function<void(const std::string&)> serverNameSink_;
     mutable std::mutex namesMutex_;
     std::string nickNow_, serverNow_;
 };

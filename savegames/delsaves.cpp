@@ -1,9 +1,9 @@
 #include "savegames/delsaves.h"
 
 #include "platform/controls.h"
-#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/look.h"
 
 #include <QGroupBox>
 #include <QLabel>

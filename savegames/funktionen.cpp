@@ -7,6 +7,8 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
 
 #include <QDialog>
 #include <QGroupBox>

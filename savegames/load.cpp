@@ -2,9 +2,9 @@
 
 #include "game/playsession.h"
 #include "platform/controls.h"
-#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/look.h"
 
 #include <QPushButton>
 

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/look.h"
 #include "settings/settingsfile.h"
 
 #include <QPainter>

@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/look.h"
 
 namespace quorvex {
 
