@@ -21,7 +21,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"[200] [5", MessageKind::Dragon, -1}, Case{"[500] anything", MessageKind::Confirm, -1},
                       Case{"[700] You lost", MessageKind::YouLost, -1}, Case{"[701]", MessageKind::YouWon, -1},
                       Case{"[702] Draw", MessageKind::Draw, -1}, Case{"[900] Restart", MessageKind::Restart, -1},
-                      Case{"<Anna> [100] hi", MessageKind::Text, -1}, Case{"[100", MessageKind::Text, -1}));
+                      Case{"<Anna> [100] hi", MessageKind::Text, -1}, Case{"[100", MessageKind::Text, -1}),
+    [](const ::testing::TestParamInfo<Case>& info) { return "Line" + std::to_string(info.index); });
 
 TEST_P(Messages, ParseByTheCodeAndFormatBack) {
     const Message m = ParseLine(GetParam().line);
