@@ -5,10 +5,13 @@
 // thread) and the client window (reading from its poll timer); it tells its
 // window what to show through ProtocolView.
 //
-// Texts are Windows-1252 bytes; "»" and "«" are the single bytes 0xBB and 0xAB.
+// The lines themselves are net/messages; what the windows show of the game
+// is net/protocoltexts. Texts are Windows-1252 bytes.
 #pragma once
 
 #include "net/linetransport.h"
+#include "net/messages.h"
+#include "net/protocoltexts.h"
 
 #include <array>
 #include <atomic>
@@ -29,27 +32,6 @@ inline constexpr int kFiguresPerKind = 5;
 inline constexpr std::uint8_t kCellEmpty = 0;
 inline constexpr std::uint8_t kCellVictim = 1;
 inline constexpr std::uint8_t kCellDragon = 2;
-
-inline constexpr char kRaquo[] = "\xBB";  // »
-inline constexpr char kLaquo[] = "\xAB";  // «
-
-// Lines and texts of the protocol.
-inline constexpr const char* kConfirmLine = "[500] Pos. received and confirmed!";
-inline constexpr const char* kRestartLine = "[900] Restart";
-inline constexpr const char* kStatusSending = "sending positions...";
-inline constexpr const char* kStatusReceiving = "receiving positions...";
-inline constexpr const char* kStatusBombNow = "please bomb now";
-inline constexpr const char* kStatusAwaiting = "awaiting positions...";
-inline constexpr const char* kStatusSetUp = "please set up your battlefield";
-inline constexpr const char* kLogAllSent = "[game] All positions send!";
-inline constexpr const char* kLogAllReceived = "[game] All positions received!";
-inline constexpr const char* kLogClientRestart = "[game] new game started";
-inline constexpr const char* kLogHostRestart = "[game] new game started!";
-// Logged, followed by the line, for a position that is not stored.
-inline constexpr const char* kLogInvalidPosition = "[game] Invalid position ignored: ";
-inline constexpr const char* kLogExtraVictim = "[game] Extra Victim ignored: ";
-inline constexpr const char* kLogExtraDragon = "[game] Extra Dragon ignored: ";
-inline constexpr const char* kLogLineTooLong = "[game] Over-long line ignored.";
 
 // Milliseconds of the protocol's reads and waits.
 inline constexpr int kProtocolReadMs = 5;
@@ -119,9 +101,6 @@ std::vector<OpponentFigure> OpponentFigures(const NetGameState& state);
 // True once all five Victims and five Dragons of this game have arrived.
 bool AllPositionsReceived(const NetGameState& state);
 
-// "<" + nick + "> " + text.
-std::string ChatLine(const std::string& nick, const std::string& text);
-
 // What the protocol shows in its window. The host calls it from its
 // connection thread as well as from the user-interface thread; the host
 // window must hand those calls over in order and never wait for them.
@@ -186,8 +165,8 @@ public:
     // the same channel), then CheckCompletion. An over-long line is logged
     // and skipped; a closed connection throws ConnectionClosedError.
     void ReadPass(LineChannel& channel);
-    // One received line, by its first five characters. Every "[100]"/"[200]"
-    // line is confirmed on replyTo (if given and open), stored or not.
+    // One received line, by the message it parses into. Every position is
+    // confirmed on replyTo (if given and open), stored or not.
     void HandleLine(const std::string& line, LineChannel* replyTo);
     // Notices the tenth confirmation and the tenth received position.
     void CheckCompletion();
@@ -210,7 +189,7 @@ public:
     static bool Send(LineChannel* peer, const std::string& line);
 
 private:
-    void ReceivePosition(const std::string& line, bool victim, LineChannel* replyTo);
+    void ReceivePosition(const Message& message, LineChannel* replyTo);
     // Reads until the peer's nickname is in, waiting between reads.
     std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait) const;
     std::string Nick() const;

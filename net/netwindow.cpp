@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/flagscope.h"
+#include "platform/look.h"
 #include "platform/text.h"
 
 #include <QApplication>

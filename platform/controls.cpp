@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
-#include "platform/desktop.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/installation.h"
+#include "platform/look.h"
 #include "platform/text.h"
 
 #include <QKeyEvent>

@@ -146,8 +146,8 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
     TLadenMenu& load = Open(Haupt->Spielladen1, LadenMenu);
     Click(load.SpeedButton[1]);
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(Haupt->game.money, 1000);
-    EXPECT_EQ(Haupt->game.victimCount, 4);
+    EXPECT_EQ(Haupt->Game().money, 1000);
+    EXPECT_EQ(Haupt->Game().victimCount, 4);
 
     // Leaving: the program ends all the same and says the run's figures are lost.
     EXPECT_TRUE(Haupt->close());
