@@ -2,6 +2,7 @@
 
 #include "platform/errnotext.h"
 #include "platform/flagscope.h"
+#include "platform/systemtext.h"
 
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -89,7 +90,7 @@ std::size_t HandOver::Backlog() const {
 }
 
 WakeFd::WakeFd() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-    if (fd_ < 0) throw std::runtime_error("Could not create an event: " + qx::ErrnoText(errno) + ".");
+    if (fd_ < 0) throw qx::SystemError("Could not create an event: " + qx::ErrnoText(errno) + ".");
 }
 
 WakeFd::~WakeFd() { ::close(fd_); }

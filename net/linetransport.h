@@ -252,7 +252,7 @@ public:
     // On the listening thread, which then ends: why it could not go on
     // listening. The server still counts as active until SetActive(false).
     // Must not throw.
-    std::function<void(const std::string&)> OnListenError;
+    std::function<void(const qx::SystemText&)> OnListenError;
 
     // Port to listen on; 0 lets the system choose one (see BoundPort).
     void SetDefaultPort(int port) { port_ = port; }

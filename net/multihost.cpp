@@ -47,8 +47,8 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
     server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
     server->OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
-    server->OnListenError = [this](const std::string& text) {
-        AppendLog(Notice(text));
+    server->OnListenError = [this](const qx::SystemText& text) {
+        AppendLog(Notice(qx::ToAnsi(qx::FromSystem(text))));
         // Back to the stopped state, as if "Stop server" had been pressed.
         Post([this] { qx::Guard([this] { stopClick(); }); });
     };
