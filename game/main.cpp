@@ -5,6 +5,7 @@
 #include "game/weblinks.h"
 #include "net/multiclient.h"
 #include "net/multihost.h"
+#include "platform/access.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -424,6 +425,7 @@ void THaupt::ShowEmptyField() {
     for (int n = 1; n <= kCells; ++n) {
         ShowCell(n, SmileImage, "SmileImage");
         Image[n]->setEnabled(true);
+        Image[n]->SetClickable(true);
     }
 }
 
@@ -465,7 +467,9 @@ void THaupt::ImageClick(int n) {
 void THaupt::BombItClick() {
     // A turn is bombed with exactly five marks; the button is only enabled then.
     if (!CanBomb(game)) return;
-    for (int n = 1; n <= kCells; ++n) Image[n]->setEnabled(false);
+    // The revealed field takes no clicks but stays readable by the keyboard.
+    for (int n = 1; n <= kCells; ++n) Image[n]->SetClickable(false);
+    const bool keyboardTurn = BombIt->hasFocus();
     SetBombButtonEnabled(false);
     // Reseeded from the clock at every turn.
     lastPlacement_ = placementSource_ ? placementSource_() : [] {
@@ -502,12 +506,24 @@ void THaupt::BombItClick() {
     Verfehlt->setText(Dec(t.misses));
     SetStatusText(QString::fromStdString(t.statusText));
     if (t.canRestart) RestartBut->setEnabled(true);
+    // The bomb button has disabled itself: the focus goes on to the next
+    // step, telling the turn's result.
+    if (keyboardTurn)
+        qx::HandFocusTo(t.canRestart ? static_cast<QWidget*>(RestartBut) : Image[1],
+                        t.canRestart ? TurnNews() : QString());
     if (t.won) qx::ShowMessage(t.winMessage, this);
     VictimCount->setText(Dec(game.victimCount));
     DragonCount->setText(Dec(game.dragonCount));
 }
 
+QString THaupt::TurnNews() const {
+    QStringList parts{StatusText(), Label1->text(), Label2->text()};
+    if (!Kill->text().isEmpty()) parts << Kill->text() + QLatin1Char(' ') + KillBonus->text();
+    return parts.join(QStringLiteral(". "));
+}
+
 void THaupt::RestartButClick() {
+    const bool keyboard = RestartBut->hasFocus();
     RestartTurn(game);
     Kill->clear();
     KillBonus->clear();
@@ -522,6 +538,8 @@ void THaupt::RestartButClick() {
     ShowEmptyField();
     SetBombButtonEnabled(false);
     RestartBut->setEnabled(false);
+    RestartBut->setAccessibleDescription(QString());
+    if (keyboard) qx::HandFocusTo(Image[1]);
 }
 
 void THaupt::StartNewGame(GameMode mode) {

@@ -59,6 +59,8 @@ public:
     void ShowEmptyField();  // all 25 cells unmarked and enabled
     void ShowRates();       // provic, prodra
     void ShowSavePrice();   // the "Save game" entry and the save dialog's price
+    // The bombed turn as a screen reader tells it: status line, hits, kill.
+    QString TurnNews() const;
 
     // --- what the other windows show here ---
     GameState& Game() override { return game; }

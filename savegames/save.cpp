@@ -3,6 +3,7 @@
 #include "game/application.h"
 #include "game/maindisplay.h"
 #include "game/singleplayer.h"
+#include "platform/access.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -35,6 +36,9 @@ TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
                            Qt::AlignRight | Qt::AlignVCenter);
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
+    // The amount is read with its caption, and reached by Tab.
+    qx::MakeReadable(Label2);
+    ShowPrice(0);
 
     // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TSpeicherMenu::Timer1Timer);
@@ -48,7 +52,10 @@ void TSpeicherMenu::Timer1Timer() {
     PreviewAllSlots(*this);
 }
 
-void TSpeicherMenu::ShowPrice(std::int64_t price) { Label2->setText(QString::number(price)); }
+void TSpeicherMenu::ShowPrice(std::int64_t price) {
+    Label2->setText(QString::number(price));
+    Label2->setAccessibleName(Label1->text() + Label2->text());
+}
 
 void PreviewSlot(TSpeicherMenu& dialog, int n) {
     if (PreviewSlotLabels(dialog, n)) dialog.SpeedButton[n]->setText(QStringLiteral("overwrite"));

@@ -1,5 +1,6 @@
 #include "stats/statistik.h"
 
+#include "platform/access.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -103,6 +104,8 @@ Tstat::Tstat(QWidget* parent) : QDialog(parent) {
     for (const NumberRow& row : rows_) {
         qx::LinkLabel(row.caption, row.label);
         AnnounceWithCaption(row.caption, row.label);
+        // Each figure is a stop of Tab, so a screen reader reads them one by one.
+        qx::MakeReadable(row.label);
         // Raising moves a label to the end of the reading order; the texts
         // do not overlap, so nothing drawn changes.
         row.caption->raise();
