@@ -469,7 +469,7 @@ void THaupt::BombItClick() {
     if (!CanBomb(game)) return;
     // The revealed field takes no clicks but stays readable by the keyboard.
     for (int n = 1; n <= kCells; ++n) Image[n]->SetClickable(false);
-    const bool keyboardTurn = BombIt->hasFocus();
+    const bool hadFocus = BombIt->hasFocus();
     SetBombButtonEnabled(false);
     // Reseeded from the clock at every turn.
     lastPlacement_ = placementSource_ ? placementSource_() : [] {
@@ -508,7 +508,7 @@ void THaupt::BombItClick() {
     if (t.canRestart) RestartBut->setEnabled(true);
     // The bomb button has disabled itself: the focus goes on to the next
     // step, telling the turn's result.
-    if (keyboardTurn)
+    if (hadFocus)
         qx::HandFocusTo(t.canRestart ? static_cast<QWidget*>(RestartBut) : Image[1],
                         t.canRestart ? TurnNews() : QString());
     if (t.won) qx::ShowMessage(t.winMessage, this);

@@ -103,7 +103,6 @@ void PictureCell::AnnounceAgain() {
     // and Orca speaks no changed state of a focused push button; a newly
     // focused object it reads in full. So the cell's accessible object is
     // replaced by a fresh one, which then takes the focus.
-    if (!QAccessible::isActive()) return;
     if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(this))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
     QAccessibleEvent focus(this, QAccessible::Focus);

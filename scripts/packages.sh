@@ -1,7 +1,7 @@
 # Debian packages the game needs to build, run and test. Sourced by the other scripts.
 QUORVEX_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg-dev \
 libx11-dev libxcb1-dev googletest libgtest-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream \
-ccache file debhelper dpkg-dev lintian weston qt6-wayland"
+ccache file debhelper dpkg-dev lintian weston qt6-wayland orca at-spi2-core dbus-daemon xdotool"
 
 quorvex_install_packages() {
     local missing=""

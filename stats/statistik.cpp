@@ -102,7 +102,7 @@ Tstat::Tstat(QWidget* parent) : QDialog(parent) {
               {WonL, kRightEdge, &PlayerStatistics::moneyWon, Label8},
               {LostL, kRightEdge, &PlayerStatistics::moneyLost, Label9}}};
     for (const NumberRow& row : rows_) {
-        qx::LinkLabel(row.caption, row.label);
+        // The name carries the caption already: no label relation, or it is read twice.
         AnnounceWithCaption(row.caption, row.label);
         // Each figure is a stop of Tab, so a screen reader reads them one by one.
         qx::MakeReadable(row.label);

@@ -5,6 +5,7 @@
 # save price. Orca runs in a private desktop (orca-session.sh) and writes its
 # speech to its debug log; every check waits for its line, up to a cap.
 #   orca-check.sh [GAME-EXECUTABLE]    (default: build/quorvex)
+# ORCA_CHECK_KEEP=FILE keeps Orca's whole log there.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -14,7 +15,7 @@ if [ "${1:-}" != "--play" ]; then
     trap 'rm -rf "$work"' EXIT
     status=0
     "$here/orca-session.sh" "$work" "$0" --play "$game" || status=$?
-    if [ "$status" -ne 0 ] && [ -n "${ORCA_CHECK_KEEP:-}" ]; then
+    if [ -n "${ORCA_CHECK_KEEP:-}" ]; then
         cp "$work/orca.log" "$ORCA_CHECK_KEEP"
         echo "Orca's log: $ORCA_CHECK_KEEP" >&2
     fi
