@@ -48,8 +48,15 @@ said() {
 # Presses keys, each after the mark, as a player would.
 press() { mark; xdotool key --delay 150 "$@"; }
 # Gives the X input focus to the window with this title (there is no window manager).
+# A window found before it is mapped refuses the focus: tried again until it takes it.
 focus_window() {
-    timeout "$cap" xdotool search --sync --name "^$1\$" windowfocus || { echo "NO WINDOW: $1" >&2; exit 1; }
+    local i
+    for ((i = 0; i < cap * 5; i++)); do
+        xdotool search --name "^$1\$" windowfocus 2>/dev/null && return 0
+        sleep 0.2
+    done
+    echo "NO WINDOW: $1" >&2
+    exit 1
 }
 
 echo "Orca starts"
@@ -66,16 +73,22 @@ trap 'kill $game_pid 2>/dev/null || true' EXIT
 focus_window Quorvex
 said "^Quorvex frame"
 
-echo "A new game; Tab enters the field"
-press ctrl+n
-press Tab
+echo "A new game; the arrow keys move in the field"
+# Tab enters the field (or, when the new game gave it the focus already, stays
+# in it); the arrow keys stop at the edges, so the focus ends on cell 1.
+press ctrl+n Tab Up Up Up Up Left Left Left Left
+press Right
+said "^Cell 2, row 1, column 2 push button"
+press Left
 said "^Cell 1, row 1, column 1 push button"
 said "^unmarked"
 
 echo "Space marks and unmarks the focused cell"
 press space
+said "^Cell 1, row 1, column 1 push button"
 said "^marked\.?$"
 press space
+said "^Cell 1, row 1, column 1 push button"
 said "^unmarked\.?$"
 press space
 said "^marked\.?$"
