@@ -1,6 +1,8 @@
 #include "platform/access.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
@@ -19,21 +21,19 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
         hide();
-        control->installEventFilter(this);
+    }
+
+    void Follow() {
+        QWidget* control = parentWidget();
+        const bool on = control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+        if (on) {
+            setGeometry(control->rect());
+            raise();
+        }
+        setVisible(on);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::FocusIn:
-            case QEvent::FocusOut:
-            case QEvent::Resize:
-            case QEvent::EnabledChange: Follow(); break;
-            default: break;
-        }
-        return false;
-    }
-
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const int inset = qobject_cast<QLabel*>(parentWidget()) ? 0 : 2;
@@ -51,28 +51,70 @@ protected:
             dot(r.right(), y);
         }
     }
+};
 
-private:
-    void Follow() {
-        QWidget* control = parentWidget();
-        const bool on = control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange);
-        if (on) {
-            setGeometry(control->rect());
-            raise();
+// Makes the ring only when the keyboard first brings the focus: until then
+// the control has no child and draws exactly as it always did.
+class FocusWatch : public QObject {
+public:
+    explicit FocusWatch(QWidget* control) : QObject(control) { control->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+            case QEvent::Resize:
+            case QEvent::EnabledChange: {
+                auto* control = static_cast<QWidget*>(watched);
+                auto* ring = control->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly);
+                if (!ring && control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+                    ring = new FocusRing(control);
+                if (ring) ring->Follow();
+                break;
+            }
+            default: break;
         }
-        setVisible(on);
+        return false;
+    }
+};
+
+// A label that takes focus is drawn a pixel higher by Qt on X11, so readable
+// labels become Tab stops only once Tab is pressed in their window: a mouse
+// player's windows look exactly as before.
+const char* const kReadable = "qxReadable";
+
+class ReadableOnTab : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab) return false;
+        for (QLabel* label : static_cast<QWidget*>(watched)->window()->findChildren<QLabel*>())
+            if (label->property(kReadable).toBool() && label->focusPolicy() == Qt::NoFocus)
+                label->setFocusPolicy(Qt::TabFocus);
+        return false;
     }
 };
 
 }  // namespace
 
 void ShowFocusMark(QWidget* control) {
-    if (control->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly)) return;
-    new FocusRing(control);
+    if (control->findChild<FocusWatch*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    new FocusWatch(control);
 }
 
 void MakeReadable(QLabel* label, const QString& name) {
-    label->setFocusPolicy(Qt::TabFocus);
+    static ReadableOnTab* const filter = [] {
+        auto* f = new ReadableOnTab(qApp);
+        qApp->installEventFilter(f);
+        return f;
+    }();
+    (void)filter;
+    label->setProperty(kReadable, true);
     if (!name.isNull()) label->setAccessibleName(name);
     ShowFocusMark(label);
 }

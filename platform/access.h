@@ -15,8 +15,9 @@ namespace qx {
 // it shows on every ground.
 void ShowFocusMark(QWidget* control);
 
-// A label a keyboard player reaches by Tab and a screen reader reads, as
-// `name` where given (a number with its caption), else as its text.
+// A label a keyboard player reaches by Tab (from the first Tab pressed in its
+// window on) and a screen reader reads, as `name` where given (a number with
+// its caption), else as its text.
 void MakeReadable(QLabel* label, const QString& name = QString());
 
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
