@@ -2,7 +2,11 @@
 
 #include "game/main.h"
 #include "net/multiclient.h"
+#include "net/gamelink.h"
+#include "net/linksharing.h"
 #include "net/multihost.h"
+#include "platform/ansi.h"
+#include "net/portmap.h"
 #include "platform/dialogs.h"
 #include "platform/session.h"
 #include "savegames/delsaves.h"
@@ -15,6 +19,7 @@
 #include "windows/splash.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace quorvex {
 
@@ -74,15 +79,69 @@ void DestroyForms() {
     Haupt = nullptr;
 }
 
+namespace {
+
+constexpr int kLinkRetryMs = 100;
+
+std::string MalformedLinkText(const QString& text) {
+    return "\"" + qx::ToAnsi(text) + "\" is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).";
+}
+
+}  // namespace
+
+void OpenGameLink(const QString& text) {
+    const auto link = ParseGameLink(qx::ToAnsi(text));
+    if (!link) {
+        qx::ShowMessage(MalformedLinkText(text));
+        return;
+    }
+    if (!Haupt || !qx_client || Haupt->Closed()) return;
+    QWidget* open = QApplication::activeModalWidget();
+    // Still starting (splash screen, fade-in): open it once the main window is there.
+    if (open == SplashScr || (!open && Haupt->Alpha().Value() < 255)) {
+        QTimer::singleShot(kLinkRetryMs, Haupt, [text] { OpenGameLink(text); });
+        return;
+    }
+    if (open && open != qx_client) {
+        qx::ShowMessage("Close the open window first, then open the game link again.");
+        return;
+    }
+    // A game under way is never broken off by a link.
+    if (!qx_client->ShowLinkAddress(link->host, link->port)) {
+        qx::ShowMessage("Disconnect first, then open the game link again.");
+        return;
+    }
+    if (open == qx_client) {
+        qx_client->activateWindow();
+        return;
+    }
+    Haupt->Joingame1Click();
+}
+
 int RunApplication(QApplication& app) {
     QApplication::setApplicationName(QString::fromLatin1(qx::kAppTitle));
     QApplication::setApplicationDisplayName(QString());
+    // Started by a link: a game that runs already takes it; this one ends.
+    const QStringList arguments = QApplication::arguments();
+    const QString link = arguments.size() > 1 ? arguments.at(1) : QString();
+    if (!link.isEmpty()) {
+        if (!ParseGameLink(qx::ToAnsi(link))) {
+            qx::ShowMessage(MalformedLinkText(link));
+            return 1;
+        }
+        if (HandToRunningGame(LinkSocketName(), link)) return 0;
+    }
+    LinkReceiver links([](const QString& handed) { OpenGameLink(handed); });
+    links.Listen(LinkSocketName());
     // A session that ends, or a request to stop, closes the game as the player would.
     qx::CloseOnSessionEnd([] {
         if (Haupt) Haupt->CloseForSessionEnd();
     });
+    // The host asks this network's router for its port (tests leave it off).
+    SetRouterFactory(MakeSystemRouter);
     CreateForms();
     Haupt->show();
+    if (!link.isEmpty()) QTimer::singleShot(0, Haupt, [link] { OpenGameLink(link); });
     const int rc = app.exec();
     // Should the loop end another way (the session manager may quit the
     // application directly), the run is still closed and its figures written.

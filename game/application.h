@@ -3,6 +3,7 @@
 #pragma once
 
 class QApplication;
+class QString;
 
 namespace quorvex {
 
@@ -42,7 +43,14 @@ void CreateForms();
 // Destroys them again (tests create a fresh set per test).
 void DestroyForms();
 
+// Opens a game link: the client window with its address filled in, once the
+// main window has appeared. A malformed link, a client that is connected and
+// another window that is open each get a message box and change nothing.
+void OpenGameLink(const QString& text);
+
 // Sets the title, creates the windows, shows the main window and runs the loop.
+// A game link as the one argument is handed to the game that runs already, or
+// opened once this one has started.
 int RunApplication(QApplication& app);
 
 }  // namespace quorvex

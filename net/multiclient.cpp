@@ -1,5 +1,6 @@
 #include "net/multiclient.h"
 
+#include "net/discovery.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -35,6 +36,7 @@ Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayo
     EditLook(adresse);
     adresse->setText(QStringLiteral("localhost"));
     setTabOrder(nick, adresse);
+    OfferLocalGames(adresse);
 
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), kPollMs, &Tqx_client::Timer1Timer);
 
@@ -71,7 +73,18 @@ void Tqx_client::FormCreate() {
     ResetNetGame();
 }
 
-void Tqx_client::SetPort(int port) { client.SetPort(port); }
+void Tqx_client::SetPort(int port) {
+    port_ = port;
+    client.SetPort(port);
+}
+
+bool Tqx_client::ShowLinkAddress(const std::string& host, int port) {
+    if (connecting_ || client.Connected()) return false;
+    linkAddress_ = qx::FromAnsi(host.find(':') != std::string::npos ? "[" + host + "]" : host);
+    linkPort_ = port;
+    adresse->setText(linkAddress_);
+    return true;
+}
 void Tqx_client::SetPollInterval(int ms) { Timer1->setInterval(ms); }
 
 void Tqx_client::nickChange() { ApplyFieldRules(nick, adresse, client.Connected()); }
@@ -83,6 +96,7 @@ void Tqx_client::startClick() {
     qx::FlagScope scope(connecting_);
     const std::string address = qx::ToAnsi(adresse->text());
     client.SetHost(address);
+    client.SetPort(!linkAddress_.isEmpty() && adresse->text() == linkAddress_ ? linkPort_ : port_);
     // A host that accepts but never answers would hold the handshake for good:
     // "disconnect" gives the connect up.
     stop->setEnabled(true);

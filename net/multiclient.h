@@ -32,6 +32,9 @@ public:
 
     // The host's port to connect to (9999; tests use a free one).
     void SetPort(int port);
+    // Fills in the address of a game link (the port held for that address);
+    // false, changing nothing, while connected or connecting.
+    bool ShowLinkAddress(const std::string& host, int port);
     // The poll's interval (1000 ms in the game; tests drive it faster).
     void SetPollInterval(int ms);
 
@@ -48,6 +51,10 @@ private:
     // IdAntiFreeze1: processes the window's events while the client waits.
     static void IdAntiFreeze1Idle();
 
+    // The port "connect" uses; a link's port holds while its address is in the field.
+    int port_ = LineClient::kDefaultPort;
+    QString linkAddress_;
+    int linkPort_ = LineClient::kDefaultPort;
     bool connecting_ = false;
     bool polling_ = false;
 };

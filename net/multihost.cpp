@@ -1,6 +1,8 @@
 #include "net/multihost.h"
 
 #include "game/application.h"
+#include "net/linksharing.h"
+#include "net/portmap.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -31,6 +33,8 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
     servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
     EditLook(servername);
     setTabOrder(nick, servername);
+    // Its context menu copies the link that joins this game.
+    OfferGameLinkCopy(servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);
@@ -60,6 +64,8 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
 Tqx_host::~Tqx_host() {
     // The connection thread hands its changes to this window: end it first.
     server.reset();
+    // The router's mapping goes with the program, a session's end included.
+    portMap_.reset();
 }
 
 void Tqx_host::FormCreate() {
@@ -106,6 +112,18 @@ void Tqx_host::startClick() {
     SnapshotNames();
     server->SetActive(true);  // a port that cannot be bound ends the handler here
     AppendLog(Notice("Server active"));
+    announcement_.Start(servername->text(), ListeningPort());
+    OpenRouterPort();
+}
+
+void Tqx_host::OpenRouterPort() {
+    if (!portMap_) {
+        RouterFactory factory = CurrentRouterFactory();
+        if (!factory) return;
+        portMap_ = std::make_unique<PortMapper>(std::move(factory),
+                                                [this](const std::string& text) { AppendLog(Notice(text)); });
+    }
+    portMap_->Open(ListeningPort());
 }
 
 void Tqx_host::stopClick() {
@@ -113,12 +131,14 @@ void Tqx_host::stopClick() {
     // so it is shown before "Server closed".
     if (server->Active()) server->SetActive(false);
     if (!server->Active()) {
+        announcement_.Stop();
         servername->setEnabled(true);
         start->setEnabled(true);
         stop->setEnabled(false);
         sendtext->setEnabled(false);
         send->setEnabled(false);
         AppendLog(Notice("Server closed"));
+        if (portMap_) portMap_->Close();
     }
 }
 

@@ -2,6 +2,7 @@
 // two-player game and starts the next game with "Play again".
 #pragma once
 
+#include "net/discovery.h"
 #include "net/netwindow.h"
 
 #include <memory>
@@ -9,6 +10,8 @@
 #include <string>
 
 namespace quorvex {
+
+class PortMapper;
 
 class Tqx_host : public TNetWindow {
     Q_OBJECT
@@ -51,13 +54,20 @@ protected:
     void reject() override;
 
 private:
+    // Asks the router to forward the listening port; the answer comes as a log line.
+    void OpenRouterPort();
+
     // The names as the connection thread reads them for the handshake.
     void SnapshotNames();
     std::string SnapshotNick() const;
     std::string SnapshotServerName() const;
 
+    // The game on the local network while the server is active.
+    GameAnnouncement announcement_;
+
     mutable std::mutex namesMutex_;
     std::string nickNow_, serverNow_;
+    std::unique_ptr<PortMapper> portMap_;
 };
 
 }  // namespace quorvex

@@ -18,7 +18,9 @@ for size in 16 22 24 32 48 64 128 256 512; do
 done
 test -f "$root/share/icons/hicolor/scalable/apps/quorvex.svg"
 # The entry starts the installed command by its full path, quoted for the blank.
-grep -qx "Exec=\"$root/bin/quorvex\"" "$root/share/applications/quorvex.desktop"
+grep -qx "Exec=\"$root/bin/quorvex\" %u" "$root/share/applications/quorvex.desktop"
+# It opens game links.
+grep -qx "MimeType=x-scheme-handler/quorvex;" "$root/share/applications/quorvex.desktop"
 ! grep -q '^Path=' "$root/share/applications/quorvex.desktop"
 desktop-file-validate "$root/share/applications/quorvex.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/org.quorvex.Quorvex.metainfo.xml"

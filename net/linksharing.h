@@ -1,0 +1,44 @@
+// Game links at the Qt boundary: the host's entries for copying the link to
+// this machine, and the hand-over of a link from a second start of the game
+// to the one that runs already (a local socket of the player's own).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QLineEdit;
+class QLocalServer;
+class QMenu;
+
+namespace quorvex {
+
+// The links that reach this machine's game on port, best first (at least one).
+QStringList GameLinksForThisMachine(int port);
+// Adds "Copy link ..." entries for those links to menu; each puts its link on the clipboard.
+void AddGameLinkEntries(QMenu* menu, int port);
+// Gives field's context menu those entries after its own, also while the field
+// is disabled; port() is asked when it opens.
+void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port);
+
+// Where the running game takes links: in the player's runtime folder.
+QString LinkSocketName();
+
+// Hands link to the game that listens at name; false when none answers.
+bool HandToRunningGame(const QString& name, const QString& link);
+
+// Takes the links that later starts of the game hand over.
+class LinkReceiver : public QObject {
+public:
+    explicit LinkReceiver(std::function<void(const QString&)> onLink, QObject* parent = nullptr);
+    // Listens at name unless a running game does already; false then.
+    bool Listen(const QString& name);
+
+private:
+    QLocalServer* server_;
+    std::function<void(const QString&)> onLink_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,118 @@
+// The port mapper's thread against a router double: a stop never waits for a
+// slow router, requests are carried out in order, leases are renewed. The
+// real protocols are tried against miniupnpd (net_router).
+#include "net/portmap.h"
+#include "support/wait_until.h"
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+
+using namespace quorvex;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// The double's calls and the mapper's reports; Open blocks while the gate is shut.
+struct Record : Router {
+    std::mutex m;
+    std::condition_variable gate;
+    bool shut = false, inOpen = false;
+    RouterAnswer answer{true, "198.51.100.7", false, "", 3600};
+    std::vector<bool> renewals;  // the answers of the next renewals; then true
+    Lines calls, reports;
+
+    RouterAnswer Open(int port, int lease) override {
+        std::unique_lock<std::mutex> lock(m);
+        calls.push_back("open " + std::to_string(port) + " for " + std::to_string(lease));
+        inOpen = true;
+        gate.wait(lock, [this] { return !shut; });
+        return answer;
+    }
+    bool Renew() override {
+        std::lock_guard<std::mutex> lock(m);
+        calls.push_back("renew");
+        const bool ok = renewals.empty() || renewals.front();
+        if (!renewals.empty()) renewals.erase(renewals.begin());
+        return ok;
+    }
+    void Close() override { Note(calls, "close"); }
+    void Note(Lines& lines, const std::string& s) {
+        std::lock_guard<std::mutex> lock(m);
+        lines.push_back(s);
+    }
+    Lines Get(const Lines& lines) {
+        std::lock_guard<std::mutex> lock(m);
+        return lines;
+    }
+};
+
+struct Forward : Router {  // the mapper owns its router; the test keeps the record
+    explicit Forward(Record& r) : r(r) {}
+    RouterAnswer Open(int port, int lease) override { return r.Open(port, lease); }
+    bool Renew() override { return r.Renew(); }
+    void Close() override { r.Close(); }
+    Record& r;
+};
+
+class PortMapperTest : public ::testing::Test {
+protected:
+    std::unique_ptr<PortMapper> Make(int lease = 3600) {
+        return std::make_unique<PortMapper>([this] { return std::make_unique<Forward>(record); },
+                                            [this](const std::string& text) { record.Note(record.reports, text); },
+                                            lease);
+    }
+    bool ReportsAre(const Lines& expected) {
+        return qxtest::WaitUntil([&] { return record.Get(record.reports) == expected; });
+    }
+    Record record;
+};
+
+const std::string kOpen = "Router: port 9999 open at 198.51.100.7";
+
+TEST_F(PortMapperTest, AStopDuringASlowDiscoveryReturnsAtOnceAndTheMappingGoesWhenTheRouterAnswers) {
+    record.shut = true;
+    auto mapper = Make();
+    mapper->Open(9999);
+    ASSERT_TRUE(qxtest::WaitUntil([&] {
+        std::lock_guard<std::mutex> lock(record.m);
+        return record.inOpen;
+    }));
+    // The router has not answered yet; none of these calls waits for it.
+    mapper->Close();
+    mapper->Open(9999);
+    mapper->Close();
+    EXPECT_TRUE(record.Get(record.reports).empty());
+    {
+        std::lock_guard<std::mutex> lock(record.m);
+        record.shut = false;
+    }
+    record.gate.notify_all();
+    ASSERT_TRUE(ReportsAre({kOpen, "Router: port 9999 closed"}));
+    // The second start was over before the router could be asked: nothing asked for it.
+    EXPECT_EQ(record.Get(record.calls), (Lines{"open 9999 for 3600", "close"}));
+}
+
+TEST_F(PortMapperTest, RenewsTheLeaseAndAsksAgainWhenTheRouterForgotTheMapping) {
+    record.answer.leaseSeconds = 2;  // renewed every second
+    record.renewals = {false};
+    auto mapper = Make(2);
+    mapper->Open(9999);
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return record.Get(record.calls).size() >= 4; }));
+    const Lines calls = record.Get(record.calls);
+    EXPECT_EQ(Lines(calls.begin(), calls.begin() + 4), (Lines{"open 9999 for 2", "renew", "open 9999 for 2", "renew"}));
+    EXPECT_EQ(record.Get(record.reports), (Lines{kOpen, kOpen}));
+}
+
+TEST_F(PortMapperTest, NothingOpenedIsNothingToRemove) {
+    record.answer = RouterAnswer{false, "", false, "no router answered", 0};
+    auto mapper = Make();
+    mapper->Open(9999);
+    ASSERT_TRUE(ReportsAre({"Router: no port opened (no router answered)"}));
+    mapper->Close();
+    mapper.reset();
+    EXPECT_EQ(record.Get(record.calls), Lines{"open 9999 for 3600"});
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// Game links at the windows: a link opens the client window filled in (its
+// port used by "connect"), never disturbs a game or another open window, is
+// handed from a second start to the running game, and the host copies it.
+// No Avahi daemon runs here: the address field offers nothing.
+#include "game/application.h"
+#include "game/main.h"
+#include "net/gamelink.h"
+#include "net/linksharing.h"
+#include "net/multiclient.h"
+#include "net/multihost.h"
+#include "net_window/play.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "support/tempdir.h"
+#include "support/wait.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <future>
+
+using namespace quorvex;
+using qxtest::Click;
+using qxtest::WaitFor;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class GameLinkWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qx::SetProgramFolder(dir.Folder());
+        std::ofstream(dir.File("setup.ini"), std::ios::binary)
+            << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Linker\r\n";
+        CreateForms();
+        ASSERT_TRUE(WaitFor([] { return Haupt->Alpha().Value() == 255; }));
+    }
+    void TearDown() override { DestroyForms(); }
+
+    std::string Address() const { return qx::ToAnsi(qx_client->adresse->text()); }
+
+    qxtest::TempDir dir;
+    qx::DialogScript script;
+};
+
+TEST_F(GameLinkWindowTest, OpensTheClientWindowFilledInAndConnectUsesTheLinksPort) {
+    Tqx_host host;
+    host.SetPort(0);
+    host.nick->setText(QStringLiteral("Hoster"));
+    host.servername->setText(QStringLiteral("Den"));
+    Click(host.start);
+    const std::string link = FormatGameLink("127.0.0.1", host.ListeningPort());
+
+    OpenGameLink(QString::fromStdString(link));
+    EXPECT_EQ(script.modals, Lines{"qx_client"});
+    EXPECT_EQ(Address(), "127.0.0.1");
+    EXPECT_EQ(qx::ToAnsi(qx_client->nick->text()), "Linker");
+    EXPECT_FALSE(qx_client->client.Connected());  // only "connect" connects
+
+    Click(qx_client->start);
+    ASSERT_TRUE(WaitFor([&] { return qx_client->client.Connected(); }));
+    // A link that comes during the game leaves it alone.
+    OpenGameLink(QStringLiteral("quorvex://[::1]"));
+    EXPECT_EQ(script.Texts(qx::BoxKind::Information), Lines{"Disconnect first, then open the game link again."});
+    EXPECT_EQ(Address(), "127.0.0.1");
+    EXPECT_TRUE(qx_client->client.Connected());
+    Click(qx_client->stop);
+    Click(host.stop);
+}
+
+TEST_F(GameLinkWindowTest, MalformedLinkOrAnotherOpenWindowChangesNothing) {
+    OpenGameLink(QStringLiteral("quorvex://host/join"));
+    qx_host->setWindowModality(Qt::ApplicationModal);
+    Haupt->Spielbeitreten1->trigger();
+    OpenGameLink(QStringLiteral("quorvex://10.0.0.7"));
+    EXPECT_EQ(script.Texts(qx::BoxKind::Information),
+              (Lines{"\"quorvex://host/join\" is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).",
+                     "Close the open window first, then open the game link again."}));
+    EXPECT_EQ(script.modals, Lines{"qx_host"});
+    EXPECT_EQ(Address(), "localhost");
+}
+
+TEST_F(GameLinkWindowTest, ASecondStartHandsItsLinkToTheRunningGame) {
+    const QString name = QString::fromStdString(dir.File("links"));
+    QStringList received;
+    LinkReceiver running([&](const QString& link) { received << link; });
+    ASSERT_TRUE(running.Listen(name));
+    LinkReceiver second([](const QString&) {});
+    EXPECT_FALSE(second.Listen(name));  // the first game keeps taking the links
+
+    // The second start waits for the running game, which answers from its loop.
+    auto handed = std::async(std::launch::async, [&] { return HandToRunningGame(name, "quorvex://pc.local:4711"); });
+    ASSERT_TRUE(WaitFor([&] { return !received.isEmpty(); }));
+    EXPECT_TRUE(handed.get());
+    EXPECT_EQ(received, QStringList{QStringLiteral("quorvex://pc.local:4711")});
+    EXPECT_FALSE(HandToRunningGame(name + QStringLiteral("-none"), QStringLiteral("quorvex://pc")));
+}
+
+TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGames) {
+    qx_host->SetPort(0);
+    qx_host->nick->setText(QStringLiteral("Hoster"));
+    qx_host->servername->setText(QStringLiteral("Den"));
+    qx_host->show();
+    Click(qx_host->start);
+    // The server name field is disabled now; its context menu still offers the link.
+    const QPoint centre = qx_host->servername->rect().center();
+    QContextMenuEvent ask(QContextMenuEvent::Mouse, centre, qx_host->servername->mapToGlobal(centre));
+    QApplication::sendEvent(qx_host->servername, &ask);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* copy = menu->actions().last();
+    ASSERT_TRUE(copy->text().startsWith(QStringLiteral("Copy link quorvex://")));
+    copy->trigger();
+    menu->close();
+    const auto link = ParseGameLink(QGuiApplication::clipboard()->text().toStdString());
+    ASSERT_TRUE(link.has_value());
+    EXPECT_EQ(link->port, qx_host->ListeningPort());
+    Click(qx_host->stop);
+
+    Haupt->Joingame1->trigger();
+    // Where the machine runs a daemon of its own, the namespace test covers finding games.
+    if (qx_client->adresse->findChild<QObject*>(QStringLiteral("localGames"))->property("running").toBool()) return;
+    QTest::mouseClick(qx_client->adresse, Qt::LeftButton);
+    EXPECT_EQ(qx_client->adresse->completer()->model()->rowCount(), 0);
+    EXPECT_FALSE(qx_client->adresse->completer()->popup()->isVisible());
+}
+
+}  // namespace
