@@ -67,16 +67,18 @@ protected:
             case QEvent::Resize:
             case QEvent::EnabledChange: {
                 auto* control = static_cast<QWidget*>(watched);
-                auto* ring = control->findChild<FocusRing*>(QString(), Qt::FindDirectChildrenOnly);
-                if (!ring && control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange))
-                    ring = new FocusRing(control);
-                if (ring) ring->Follow();
+                if (!ring_ && control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+                    ring_ = new FocusRing(control);
+                if (ring_) ring_->Follow();
                 break;
             }
             default: break;
         }
         return false;
     }
+
+private:
+    FocusRing* ring_ = nullptr;  // a child of the control, gone with it
 };
 
 // A label that takes focus is drawn a pixel higher by Qt on X11, so readable
@@ -103,7 +105,9 @@ protected:
 }  // namespace
 
 void ShowFocusMark(QWidget* control) {
-    if (control->findChild<FocusWatch*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    static const char* const kMarked = "qxFocusMark";
+    if (control->property(kMarked).toBool()) return;
+    control->setProperty(kMarked, true);
     new FocusWatch(control);
 }
 
