@@ -95,8 +95,9 @@ protected:
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Tab && key != Qt::Key_Backtab) return false;
-        for (QLabel* label : static_cast<QWidget*>(watched)->window()->findChildren<QLabel*>())
-            if (label->property(kReadable).toBool() && label->focusPolicy() == Qt::NoFocus)
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->window() == window && label->property(kReadable).toBool() && label->focusPolicy() == Qt::NoFocus)
                 label->setFocusPolicy(Qt::TabFocus);
         return false;
     }

@@ -121,6 +121,8 @@ press Return
 said "^Statistic"
 press Return
 focus_window "Game statistic"
+said "^Game statistic dialog"
+press Tab
 said "^Double kills: [0-9]+"
 press Tab Tab Tab Tab
 said "^# of games: 1"
