@@ -5,8 +5,8 @@
 #include "net/gamelink.h"
 #include "net/linksharing.h"
 #include "net/multihost.h"
-#include "platform/ansi.h"
 #include "net/portmap.h"
+#include "platform/ansi.h"
 #include "platform/dialogs.h"
 #include "platform/session.h"
 #include "savegames/delsaves.h"
@@ -35,23 +35,77 @@ Tqx_host* qx_host = nullptr;
 Tqx_client* qx_client = nullptr;
 THelp* Help = nullptr;
 
-MainDisplay* MainWindowDisplay() { return Haupt; }
+namespace {
+// Windows that fill or animate themselves by their Timer1 start it as they open.
+template <class Window>
+std::function<void()> OpenWithTimer(Window* window) {
+    if (!window) return {};
+    return [window] {
+        window->Timer1->start();
+        qx::ShowModal(window);
+    };
+}
+
+template <class Window>
+std::function<void()> OpenModal(Window* window) {
+    if (!window) return {};
+    return [window] { qx::ShowModal(window); };
+}
+}  // namespace
+
+std::function<void(const std::string&)> StoreServerName(TSetup* setup) {
+    if (!setup) return {};
+    return [setup](const std::string& name) {
+        setup->SetServerName(name);
+        setup->PressCommit();
+    };
+}
+
+void ConnectMenu() {
+    if (!Haupt) return;
+    MainMenuWindows m;
+    m.statistics = OpenWithTimer(stat);
+    m.settings = OpenModal(Setup);
+    m.load = OpenWithTimer(LadenMenu);
+    m.save = OpenWithTimer(SpeicherMenu);
+    m.deleteSaves = OpenWithTimer(DelMenu);
+    // The network windows open with the names the settings hold now.
+    if (qx_host && Setup)
+        m.host = [] {
+            qx_host->ShowNick(Setup->MultiName());
+            qx_host->ShowServerName(Setup->ServerName());
+            qx::ShowModal(qx_host);
+        };
+    if (qx_client && Setup)
+        m.join = [] {
+            qx_client->ShowNick(Setup->MultiName());
+            qx::ShowModal(qx_client);
+        };
+    m.help = OpenModal(Help);
+    m.about = OpenWithTimer(AboutBox);
+    m.splash = OpenWithTimer(SplashScr);
+    Haupt->SetMenuWindows(std::move(m));
+}
 
 void CreateForms() {
-    Haupt = new THaupt();
+    THaupt* main = Haupt = new THaupt();
+    SinglePlayerSession& session = main->Session();
     // Every other window belongs to the main window, so the window system keeps
     // it above the game and places it over it (a transient window).
-    Setup = new TSetup(Haupt);
+    TSetup* setup = Setup = new TSetup(main, main);
+    // Saves read the name from the settings dialog's field; loads replace it.
+    const PlayerNameSource playerName{[setup] { return setup->PlayerName(); },
+                                      [setup](const std::string& name) { setup->SetPlayerName(name); }};
     AboutBox = new TAboutBox(Haupt);
-    SplashScr = new TSplashScr(Haupt);
-    SpeicherMenu = new TSpeicherMenu(Haupt);
-    LadenMenu = new TLadenMenu(Haupt);
-    stat = new Tstat(Haupt);
+    SplashScr = new TSplashScr([main] { main->Appear(); }, Haupt);
+    SpeicherMenu = new TSpeicherMenu(session, playerName, Haupt);
+    LadenMenu = new TLadenMenu(session, playerName, Haupt);
+    stat = new Tstat(session.Statistics(), Haupt);
     DelMenu = new TDelMenu(Haupt);
-    qx_host = new Tqx_host(Haupt);
+    qx_host = new Tqx_host(StoreServerName(setup), Haupt);
     qx_client = new Tqx_client(Haupt);
     Help = new THelp(Haupt);
-    Haupt->UpdateMenuAvailability();
+    ConnectMenu();
 }
 
 void DestroyForms() {
@@ -140,9 +194,15 @@ int RunApplication(QApplication& app) {
     // The host asks this network's router for its port (tests leave it off).
     SetRouterFactory(MakeSystemRouter);
     CreateForms();
-    Haupt->show();
-    if (!link.isEmpty()) QTimer::singleShot(0, Haupt, [link] { OpenGameLink(link); });
-    const int rc = app.exec();
+    // A request that came while the windows were made (a start-up box was
+    // open, the main window did not exist yet) closes the game now.
+    if (qx::SessionEndRequested()) Haupt->CloseForSessionEnd();
+    int rc = 0;
+    if (!Haupt->Closed()) {
+        Haupt->show();
+        if (!link.isEmpty()) QTimer::singleShot(0, Haupt, [link] { OpenGameLink(link); });
+        rc = app.exec();
+    }
     // Should the loop end another way (the session manager may quit the
     // application directly), the run is still closed and its figures written.
     if (Haupt && !Haupt->Closed()) Haupt->CloseForSessionEnd();

@@ -1,6 +1,11 @@
-// The windows of the run. Each is created once, in the program's order, and
-// lives until the end; the menu shows the others modally.
+// The program's composition root: it creates each window of the run once, in
+// the program's order, hands each the few things it needs, and gives the main
+// window's menu the windows it opens. The windows never reach each other
+// through the names below; only this module and tests use them.
 #pragma once
+
+#include <functional>
+#include <string>
 
 class QApplication;
 class QString;
@@ -18,9 +23,8 @@ class TDelMenu;
 class Tqx_host;
 class Tqx_client;
 class THelp;
-class MainDisplay;
 
-// The form objects, named as the windows are known throughout the program.
+// The form objects, named as the windows are known.
 extern THaupt* Haupt;
 extern TSetup* Setup;
 extern TAboutBox* AboutBox;
@@ -33,15 +37,18 @@ extern Tqx_host* qx_host;
 extern Tqx_client* qx_client;
 extern THelp* Help;
 
-// The main window as the other windows may use it: what they show there and
-// the game record they share; nullptr while it does not exist.
-MainDisplay* MainWindowDisplay();
-
 // Creates every window in order; the main window first, so its start-up runs
 // before the others exist.
 void CreateForms();
 // Destroys them again (tests create a fresh set per test).
 void DestroyForms();
+// Where the host window keeps a server name: the settings dialog's field,
+// committed as if the player pressed its button; nothing without a dialog.
+std::function<void(const std::string&)> StoreServerName(TSetup* setup);
+
+// Gives the main window's menu the form objects that exist now (tests that
+// make only some windows connect those).
+void ConnectMenu();
 
 // Opens a game link: the client window with its address filled in, once the
 // main window has appeared. A malformed link, a client that is connected and

@@ -1,7 +1,7 @@
 #include "game/fieldpictures.h"
 
 #include "platform/controls.h"
-#include "platform/desktop.h"
+#include "platform/pictures.h"
 
 namespace quorvex {
 

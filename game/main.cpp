@@ -1,27 +1,18 @@
 #include "game/main.h"
 
-#include "game/application.h"
 #include "game/singleplayer.h"
 #include "game/weblinks.h"
-#include "net/multiclient.h"
-#include "net/multihost.h"
 #include "platform/access.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/installation.h"
-#include "savegames/delsaves.h"
-#include "savegames/load.h"
-#include "savegames/save.h"
-#include "settings/einstellungen.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
+#include "savegames/slotfile.h"
 #include "settings/settingsfile.h"
 #include "stats/statfile.h"
-#include "stats/statistics.h"
-#include "stats/statistik.h"
-#include "windows/about.h"
-#include "windows/hilfe.h"
-#include "windows/splash.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,12 +63,9 @@ private:
     QWidget* covered_;
 };
 
-// Windows that fill or animate themselves by their Timer1 start it as they open.
-template <class Window>
-void OpenWithTimer(Window* window) {
-    if (!window) return;
-    window->Timer1->start();
-    qx::ShowModal(window);
+// A menu entry opens its window when there is one.
+void Open(const std::function<void()>& window) {
+    if (window) window();
 }
 }  // namespace
 
@@ -135,6 +123,7 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     // The one native window of the run, made now so the other windows can name
     // it as theirs even while it is still held back.
     create();
+    session_.AddListener([this](const SessionView& view) { Show(view); });
     FormCreate();
 }
 
@@ -317,52 +306,49 @@ void THaupt::BuildMenu() {
     connect(menuKey, &QAction::triggered, this, [bar] { bar->setActiveAction(bar->actions().value(0)); });
 }
 
+void THaupt::SetMenuWindows(MainMenuWindows windows) {
+    menu_ = std::move(windows);
+    UpdateMenuAvailability();
+}
+
 void THaupt::UpdateMenuAvailability() {
-    PlayerStat1->setEnabled(stat != nullptr);
-    Konfiguration1->setEnabled(Setup != nullptr);
-    Spielladen1->setEnabled(LadenMenu != nullptr);
-    managesavnes1->setEnabled(DelMenu != nullptr);
-    if (!SpeicherMenu) Spielsichern1->setEnabled(false);
-    Spielbeitreten1->setEnabled(qx_host != nullptr && Setup != nullptr);
-    Joingame1->setEnabled(qx_client != nullptr && Setup != nullptr);
-    Anleitung1->setEnabled(Help != nullptr);
-    ber1->setEnabled(AboutBox != nullptr);
+    PlayerStat1->setEnabled(bool(menu_.statistics));
+    Konfiguration1->setEnabled(bool(menu_.settings));
+    Spielladen1->setEnabled(bool(menu_.load));
+    managesavnes1->setEnabled(bool(menu_.deleteSaves));
+    if (!menu_.save) Spielsichern1->setEnabled(false);
+    Spielbeitreten1->setEnabled(bool(menu_.host));
+    Joingame1->setEnabled(bool(menu_.join));
+    Anleitung1->setEnabled(bool(menu_.help));
+    ber1->setEnabled(bool(menu_.about));
 }
 
 void THaupt::FormCreate() {
-    // 1, 2: a fresh run.
-    ClearStatistics();
-    game.freeSave = true;
-    game.streakFlags.Clear();
-    // 3: centre.
     qx::CentreOnScreen(this);
-    // 4: the program folder is fixed once (tests set it beforehand). An
+    // The program folder is fixed once (tests set it beforehand). An
     // installed copy makes the player's own folder on its first start; if it
     // cannot, the game still runs and the player knows nothing will be kept.
     if (const auto why = qx::PrepareProgramFolder())
         qx::ShowMessage("Your settings, statistics and savegames cannot be kept.\n" + *why, this);
     const std::string settingsPath = SettingsPath();
-    // 5.
-    game.victimCount = 0;
-    game.dragonCount = 0;
     Spielsichern1->setEnabled(false);
-    ClearMarks(game);
     // What a save killed half-way left behind goes before anything is read.
-    qx::RemoveStaleTemporaries({settingsPath, StatisticsPath(), SlotPath(1), SlotPath(2), SlotPath(3)});
-    // 6, 7: defaults when missing, then the three start-up values.
+    std::vector<std::string> files{settingsPath, StatisticsPath()};
+    for (int n = 1; n <= kSlotCount; ++n) files.push_back(SlotPath(n));
+    qx::RemoveStaleTemporaries(files);
+    // Defaults when missing, then the three start-up values.
     EnsureSettingsFile(settingsPath);
     const StartupSettings s = ReadStartupSettings(settingsPath);
     fadeSwitch_ = s.fade;
     ShowPlayerName(s.name);
-    // 8: splash, fade-in or opaque at once.
+    // Splash, fade-in or opaque at once.
     if (IsOn(s.splash))
         Timer3->start();
     else if (IsOn(fadeSwitch_))
         Timer1->start();
     else
         alpha_.SetValue(255);
-    // 9.
-    RefreshRates();
+    session_.Start();
 }
 
 void THaupt::ShowPlayerName(const std::string& name) {
@@ -377,37 +363,123 @@ void THaupt::SetBombButtonEnabled(bool on) {
     BombIt->setIcon(QIcon(on ? bombColour_ : bombGrey_));
 }
 
-void THaupt::ShowCell(int cell, const QPixmap& picture, const char* name) {
-    Image[cell]->SetPicture(picture, QString::fromLatin1(name));
-    AnnounceCellState(Image[cell], QString::fromLatin1(name), FieldKind::Bomb);
+void THaupt::ShowCell(int cell, CellLook look) {
+    struct Look {
+        const QPixmap& picture;
+        const char* name;
+    };
+    const Look l = [&]() -> Look {
+        switch (look) {
+            case CellLook::Mark: return {MarkImage, "MarkImage"};
+            case CellLook::Victim: return {VictimImage, "VictimImage"};
+            case CellLook::VictimHit: return {VictimHitImage, "VictimHitImage"};
+            case CellLook::Dragon: return {DragonImage, "DragonImage"};
+            case CellLook::DragonHit: return {DragonHitImage, "DragonHitImage"};
+            case CellLook::Smile: break;
+        }
+        return {SmileImage, "SmileImage"};
+    }();
+    Image[cell]->SetPicture(l.picture, QString::fromLatin1(l.name));
+    AnnounceCellState(Image[cell], QString::fromLatin1(l.name), FieldKind::Bomb);
 }
 
-void THaupt::ResetField() {
-    ClearMarks(game);
-    ShowEmptyField();
+// Every view of the session is shown here, in one order, whichever move made it.
+void THaupt::Show(const SessionView& v) {
+    if (v.saveEntry) Spielsichern1->setEnabled(bool(menu_.save));
+    if (v.hideStartPanel) {
+        StartPanel->hide();
+        for (QWidget* w : {static_cast<QWidget*>(GameMainPanel), static_cast<QWidget*>(InfoPanel),
+                           static_cast<QWidget*>(InfoPanel2), static_cast<QWidget*>(GamePanel),
+                           static_cast<QWidget*>(GroupBox2)})
+            w->update();
+    }
+    if (v.turnCleared) {
+        Kill->clear();
+        KillBonus->clear();
+        SetBombButtonEnabled(false);
+        // Reload disables itself: a keyboard player's focus goes back to the field.
+        const bool hadFocus = RestartBut->hasFocus();
+        RestartBut->setEnabled(false);
+        RestartBut->setAccessibleDescription(QString());
+        if (hadFocus) qx::HandFocusTo(Image[1]);
+    }
+    if (v.resultsCleared) {
+        qx::SetColours(Bilanz, kWindowText);
+        Bilanz->setText(QStringLiteral("$0"));
+        Treffer->setText(QStringLiteral("0"));
+        Verfehlt->setText(QStringLiteral("0"));
+        Label1->setText(QStringLiteral("Bombed Victims:"));
+        Label2->setText(QStringLiteral("Bombed Dragons:"));
+    }
+    if (v.freshField) ShowEmptyField();
+    if (v.cell) ShowCell(v.cell->first, v.cell->second);
+    if (v.marking) {
+        SetStatusText(QString::fromStdString(v.marking->statusText));
+        SetBombButtonEnabled(v.marking->canBomb);
+    }
+    if (v.rates) {
+        provic->setText(QStringLiteral("$") + Dec(v.gainPerVictim));
+        prodra->setText(QStringLiteral("$") + Dec(v.lossPerDragon));
+    }
+    if (v.savePrice) {
+        if (v.freeSave)
+            Spielsichern1->setText(QStringLiteral("Save game"));
+        else
+            Spielsichern1->setText(QStringLiteral("Save game [ $") + Dec(v.price) + QStringLiteral(" ]"));
+    }
+    if (v.playerName) ShowPlayerName(*v.playerName);
+    if (v.turn) ShowTurn(*v.turn);
+    if (v.money) Money->setText(qx::FromAnsi(*v.money));
+    if (v.gameType) Label15->setText(qx::FromAnsi(*v.gameType));
+    // The message of a won game comes before the counters show the end.
+    if (v.turn && v.turn->result.won) qx::ShowMessage(v.turn->result.winMessage, this);
+    if (v.counters) {
+        VictimCount->setText(qx::FromAnsi(v.counters->first));
+        DragonCount->setText(qx::FromAnsi(v.counters->second));
+    }
 }
 
-void THaupt::ShowMoney(const std::string& text) { Money->setText(qx::FromAnsi(text)); }
-
-void THaupt::ShowCounters(const std::string& victims, const std::string& dragons) {
-    VictimCount->setText(qx::FromAnsi(victims));
-    DragonCount->setText(qx::FromAnsi(dragons));
+void THaupt::ShowTurn(const TurnView& turn) {
+    // The revealed field takes no clicks but stays readable by the keyboard.
+    for (int n = 1; n <= kCells; ++n) Image[n]->SetClickable(false);
+    const bool hadFocus = BombIt->hasFocus();
+    SetBombButtonEnabled(false);
+    const Placement& p = turn.placement;
+    for (int c : p.victims) ShowCell(c, turn.marks[c] ? CellLook::VictimHit : CellLook::Victim);
+    for (int c : p.dragons) ShowCell(c, turn.marks[c] ? CellLook::DragonHit : CellLook::Dragon);
+    for (int n = 1; n <= kCells; ++n) {
+        const auto holds = [n](const auto& cells) { return std::find(cells.begin(), cells.end(), n) != cells.end(); };
+        if (!holds(p.victims) && !holds(p.dragons)) AnnounceEmptyCell(Image[n], turn.marks[n]);
+    }
+    const BombTurn& t = turn.result;
+    if (t.score.streak != 0) {
+        Kill->setText(QString::fromStdString(KillName(t.score.victimHits)));
+        KillBonus->setText(QStringLiteral("+$") + Dec(t.score.killBonus));
+    }
+    Label1->setText(QStringLiteral("Bombed Victims: ") + Dec(t.score.victimHits));
+    Label2->setText(QStringLiteral("Bombed Dragons: ") + Dec(t.score.dragonHits));
+    QColor colour = kWindowText;
+    if (t.score.turnTotal > 0)
+        colour = qx::kGreen;
+    else if (t.score.turnTotal != 0)
+        colour = qx::kMaroon;
+    qx::SetColours(Bilanz, colour);
+    Bilanz->setText(QString::fromStdString(t.amountText));
+    Treffer->setText(Dec(t.hits));
+    Verfehlt->setText(Dec(t.misses));
+    SetStatusText(QString::fromStdString(t.statusText));
+    if (t.canRestart) RestartBut->setEnabled(true);
+    // The bomb button has disabled itself: the focus goes on to the next
+    // step, telling the turn's result.
+    if (hadFocus)
+        qx::HandFocusTo(t.canRestart ? static_cast<QWidget*>(RestartBut) : Image[1],
+                        t.canRestart ? TurnNews() : QString());
 }
 
-void THaupt::ShowGameType(const std::string& text) { Label15->setText(qx::FromAnsi(text)); }
-
-void THaupt::ShowSaveEntry() {
-    Spielsichern1->setEnabled(SpeicherMenu != nullptr);
-    ShowSavePrice();
-}
-
-void THaupt::ShowField() {
-    StartPanel->hide();
-    for (QWidget* w : {static_cast<QWidget*>(GameMainPanel), static_cast<QWidget*>(InfoPanel),
-                       static_cast<QWidget*>(InfoPanel2), static_cast<QWidget*>(GamePanel),
-                       static_cast<QWidget*>(GroupBox2)})
-        w->update();
-    RestartButClick();
+QString THaupt::TurnNews() const {
+    QStringList parts{StatusText(), Label1->text(), Label2->text()};
+    if (!Kill->text().isEmpty()) parts << Kill->text() + QLatin1Char(' ') + KillBonus->text();
+    return parts.join(QStringLiteral(". "));
 }
 
 void THaupt::Appear() {
@@ -423,146 +495,33 @@ void THaupt::Appear() {
 
 void THaupt::ShowEmptyField() {
     for (int n = 1; n <= kCells; ++n) {
-        ShowCell(n, SmileImage, "SmileImage");
+        ShowCell(n, CellLook::Smile);
         Image[n]->setEnabled(true);
         Image[n]->SetClickable(true);
     }
 }
 
-void THaupt::RefreshRates() {
-    UpdateRates(game);
-    ShowRates();
-}
-
-void THaupt::ShowRates() {
-    provic->setText(QStringLiteral("$") + Dec(game.gainPerVictim));
-    prodra->setText(QStringLiteral("$") + Dec(game.lossPerDragon));
-}
-
-void THaupt::RefreshSavePrice() {
-    UpdateSavePrice(game);
-    ShowSavePrice();
-}
-
-void THaupt::ShowSavePrice() {
-    if (game.freeSave)
-        Spielsichern1->setText(QStringLiteral("Save game"));
-    else
-        Spielsichern1->setText(QStringLiteral("Save game [ $") + Dec(game.savePrice) + QStringLiteral(" ]"));
-    // The save dialog's price label shows the same price.
-    if (SpeicherMenu) SpeicherMenu->ShowPrice(game.savePrice);
-}
-
 void THaupt::ImageClick(int n) {
     if (n < 1 || n > kCells) return;
-    const FieldMark m = ToggleMark(game, n);
-    if (m.marked)
-        ShowCell(n, MarkImage, "MarkImage");
-    else
-        ShowCell(n, SmileImage, "SmileImage");
-    SetStatusText(QString::fromStdString(m.marking.statusText));
-    SetBombButtonEnabled(m.marking.canBomb);
+    session_.Mark(n);
 }
 
 void THaupt::BombItClick() {
     // A turn is bombed with exactly five marks; the button is only enabled then.
-    if (!CanBomb(game)) return;
-    // The revealed field takes no clicks but stays readable by the keyboard.
-    for (int n = 1; n <= kCells; ++n) Image[n]->SetClickable(false);
-    const bool hadFocus = BombIt->hasFocus();
-    SetBombButtonEnabled(false);
+    if (!session_.CanBomb()) return;
     // Reseeded from the clock at every turn.
     lastPlacement_ = placementSource_ ? placementSource_() : [] {
         qx::Rng rng = qx::Rng::FromClock();
         return PlaceFigures(rng);
     }();
-    const Placement& p = lastPlacement_;
-    const BombTurn t = PlayTurn(game, p, Statistics());
-    ShowSavePrice();
-
-    for (int c : p.victims)
-        game.marks[c] ? ShowCell(c, VictimHitImage, "VictimHitImage") : ShowCell(c, VictimImage, "VictimImage");
-    for (int c : p.dragons)
-        game.marks[c] ? ShowCell(c, DragonHitImage, "DragonHitImage") : ShowCell(c, DragonImage, "DragonImage");
-    for (int n = 1; n <= kCells; ++n) {
-        const auto holds = [n](const auto& cells) { return std::find(cells.begin(), cells.end(), n) != cells.end(); };
-        if (!holds(p.victims) && !holds(p.dragons)) AnnounceEmptyCell(Image[n], game.marks[n]);
-    }
-    if (t.score.streak != 0) {
-        Kill->setText(QString::fromStdString(KillName(t.score.victimHits)));
-        KillBonus->setText(QStringLiteral("+$") + Dec(t.score.killBonus));
-    }
-    Money->setText(Dec(game.money));
-    Label1->setText(QStringLiteral("Bombed Victims: ") + Dec(t.score.victimHits));
-    Label2->setText(QStringLiteral("Bombed Dragons: ") + Dec(t.score.dragonHits));
-    QColor colour = kWindowText;
-    if (game.turnTotal > 0)
-        colour = qx::kGreen;
-    else if (game.turnTotal != 0)
-        colour = qx::kMaroon;
-    qx::SetColours(Bilanz, colour);
-    Bilanz->setText(QString::fromStdString(t.amountText));
-    Treffer->setText(Dec(t.hits));
-    Verfehlt->setText(Dec(t.misses));
-    SetStatusText(QString::fromStdString(t.statusText));
-    if (t.canRestart) RestartBut->setEnabled(true);
-    // The bomb button has disabled itself: the focus goes on to the next
-    // step, telling the turn's result.
-    if (hadFocus)
-        qx::HandFocusTo(t.canRestart ? static_cast<QWidget*>(RestartBut) : Image[1],
-                        t.canRestart ? TurnNews() : QString());
-    if (t.won) qx::ShowMessage(t.winMessage, this);
-    VictimCount->setText(Dec(game.victimCount));
-    DragonCount->setText(Dec(game.dragonCount));
+    session_.Bomb(lastPlacement_);
 }
 
-QString THaupt::TurnNews() const {
-    QStringList parts{StatusText(), Label1->text(), Label2->text()};
-    if (!Kill->text().isEmpty()) parts << Kill->text() + QLatin1Char(' ') + KillBonus->text();
-    return parts.join(QStringLiteral(". "));
-}
+void THaupt::RestartButClick() { session_.NextTurn(); }
 
-void THaupt::RestartButClick() {
-    const bool keyboard = RestartBut->hasFocus();
-    RestartTurn(game);
-    Kill->clear();
-    KillBonus->clear();
-    qx::SetColours(Bilanz, kWindowText);
-    Bilanz->setText(QStringLiteral("$0"));
-    Treffer->setText(QStringLiteral("0"));
-    Verfehlt->setText(QStringLiteral("0"));
-    ShowSavePrice();
-    ShowRates();
-    Label1->setText(QStringLiteral("Bombed Victims:"));
-    Label2->setText(QStringLiteral("Bombed Dragons:"));
-    ShowEmptyField();
-    SetBombButtonEnabled(false);
-    RestartBut->setEnabled(false);
-    RestartBut->setAccessibleDescription(QString());
-    if (keyboard) qx::HandFocusTo(Image[1]);
-}
-
-void THaupt::StartNewGame(GameMode mode) {
-    quorvex::StartNewGame(game, mode);
-    Spielsichern1->setEnabled(SpeicherMenu != nullptr);
-    StartPanel->hide();
-    GameMainPanel->update();
-    Kill->clear();
-    KillBonus->clear();
-    VictimCount->setText(Dec(game.victimCount));
-    DragonCount->setText(Dec(game.dragonCount));
-    Money->setText(Dec(game.money));
-    Label15->setText(QString::fromStdString(NewGameTypeText(mode)));
-    SetBombButtonEnabled(false);
-    RestartBut->setEnabled(false);
-    ShowEmptyField();
-    ShowRates();
-    ShowSavePrice();
-}
-
-void THaupt::N1Spieler1Click() { StartNewGame(1); }
-void THaupt::he100th1Click() { StartNewGame(2); }
-void THaupt::N10001Click() { StartNewGame(3); }
+void THaupt::N1Spieler1Click() { session_.NewGame(1); }
+void THaupt::he100th1Click() { session_.NewGame(2); }
+void THaupt::N10001Click() { session_.NewGame(3); }
 
 void THaupt::Timer1Timer() {
     if (alpha_.Value() > 250) {
@@ -592,8 +551,8 @@ void THaupt::Timer2Timer() {
 void THaupt::Timer3Timer() {
     Timer3->stop();
     // The splash screen takes over and hands on to the fade-in when it ends.
-    if (SplashScr) {
-        OpenWithTimer(SplashScr);
+    if (menu_.splash) {
+        menu_.splash();
         return;
     }
     if (IsOn(fadeSwitch_))
@@ -616,9 +575,11 @@ void THaupt::FormClose() {
     Timer1->stop();
     Timer2->stop();
     try {
-        SaveStatistics();
-    } catch (const std::exception& e) {
+        SaveStatistics(session_.Statistics());
+    } catch (const qx::SystemError& e) {
         // The program still ends; the player learns that this run's figures are lost.
+        qx::ShowMessage("The statistics could not be saved.\n" + e.Text(), this);
+    } catch (const std::exception& e) {
         qx::ShowMessage(std::string("The statistics could not be saved.\n") + e.what(), this);
     }
 }
@@ -656,30 +617,16 @@ void THaupt::CloseForSessionEnd() {
     skipFadeWait_ = false;
 }
 
-// Entries whose windows are added with their own modules.
-void THaupt::PlayerStat1Click() { OpenWithTimer(stat); }
-void THaupt::Konfiguration1Click() {
-    if (Setup) qx::ShowModal(Setup);
-}
-void THaupt::Spielladen1Click() { OpenWithTimer(LadenMenu); }
-void THaupt::Spielsichern1Click() { OpenWithTimer(SpeicherMenu); }
-void THaupt::managesavnes1Click() { OpenWithTimer(DelMenu); }
-void THaupt::Spielbeitreten1Click() {
-    if (!qx_host || !Setup) return;
-    qx_host->ShowNick(Setup->MultiName());
-    qx_host->ShowServerName(Setup->ServerName());
-    qx::ShowModal(qx_host);
-}
-void THaupt::Joingame1Click() {
-    if (!qx_client || !Setup) return;
-    qx_client->ShowNick(Setup->MultiName());
-    qx::ShowModal(qx_client);
-}
-void THaupt::Anleitung1Click() {
-    if (Help) qx::ShowModal(Help);
-}
+void THaupt::PlayerStat1Click() { Open(menu_.statistics); }
+void THaupt::Konfiguration1Click() { Open(menu_.settings); }
+void THaupt::Spielladen1Click() { Open(menu_.load); }
+void THaupt::Spielsichern1Click() { Open(menu_.save); }
+void THaupt::managesavnes1Click() { Open(menu_.deleteSaves); }
+void THaupt::Spielbeitreten1Click() { Open(menu_.host); }
+void THaupt::Joingame1Click() { Open(menu_.join); }
+void THaupt::Anleitung1Click() { Open(menu_.help); }
 void THaupt::Zentrafellcom1Click() { qx::ShellOpen(kMakerSiteUrl); }
 void THaupt::QXHomepage1Click() { qx::ShellOpen(kAuthorSiteUrl); }
-void THaupt::ber1Click() { OpenWithTimer(AboutBox); }
+void THaupt::ber1Click() { Open(menu_.about); }
 
 }  // namespace quorvex

@@ -4,8 +4,9 @@
 #include "game/fieldpictures.h"
 #include "game/gamecore.h"
 #include "game/maindisplay.h"
+#include "game/playsession.h"
+#include "platform/alpha.h"
 #include "platform/controls.h"
-#include "platform/desktop.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -19,14 +20,24 @@ class QCloseEvent;
 
 namespace quorvex {
 
+// What the menu opens. The program's entry fills it in with the windows it
+// made; an entry whose window is missing stays disabled.
+struct MainMenuWindows {
+    std::function<void()> statistics, settings, load, save, deleteSaves, host, join, help, about;
+    // Start-up's splash screen, which calls Appear() when it ends.
+    std::function<void()> splash;
+};
+
 class THaupt : public QMainWindow, public FieldPictures, public MainDisplay {
     Q_OBJECT
 public:
     explicit THaupt(QWidget* parent = nullptr);
     ~THaupt() override;
 
-    // The single-player game's record, shared with the savegame dialogs.
-    GameState game;
+    // The run of the single-player game this window shows; the slot dialogs
+    // play on it too.
+    SinglePlayerSession& Session() { return session_; }
+    const GameState& Game() const { return session_.Game(); }
 
     // --- handlers (named after component and event) ---
     void ImageClick(int cell);
@@ -51,33 +62,19 @@ public:
     void QXHomepage1Click();
     void ber1Click();
 
-    // --- operations other windows call ---
-    void ResetField();
-    void RefreshRates();
-    void RefreshSavePrice();
-    // Show what the game record holds, without working anything out.
-    void ShowEmptyField();  // all 25 cells unmarked and enabled
-    void ShowRates();       // provic, prodra
-    void ShowSavePrice();   // the "Save game" entry and the save dialog's price
-    // The bombed turn as a screen reader tells it: status line, hits, kill.
-    QString TurnNews() const;
-
-    // --- what the other windows show here ---
-    GameState& Game() override { return game; }
-    void ShowMoney(const std::string& text) override;
-    void ShowCounters(const std::string& victims, const std::string& dragons) override;
-    void ShowGameType(const std::string& text) override;
-    void ShowSaveEntry() override;
-    void ShowField() override;
-    void Appear() override;
-    // Menu entries whose windows exist are enabled; the others stay disabled.
-    void UpdateMenuAvailability();
+    // --- what the session and the other windows show here ---
+    void Show(const SessionView& view) override;
+    void ShowPlayerName(const std::string& name) override;
+    // The end of the splash screen: the window appears, fading in when the
+    // fade switch read at start-up is on.
+    void Appear();
+    // The windows the menu opens; entries without one are disabled.
+    void SetMenuWindows(MainMenuWindows windows);
     // Closes the window as the player would, without the fade-out wait: the
     // session is ending or the process was asked to stop.
     void CloseForSessionEnd();
     // Whether the closing sequence has run (the statistics were written).
     bool Closed() const { return closeAllowed_; }
-    void ShowPlayerName(const std::string& name) override;
     // The fade switch read at start-up ("ja" = fading on).
     const std::string& FadeSwitch() const { return fadeSwitch_; }
     qx::AlphaBlend& Alpha() { return alpha_; }
@@ -164,9 +161,16 @@ private:
     void BuildStartPanel();
     void BuildGamePanels();
     void BuildMenu();
-    void StartNewGame(GameMode mode);
-    void ShowCell(int cell, const QPixmap& picture, const char* name);
+    void UpdateMenuAvailability();
+    void ShowCell(int cell, CellLook look);
+    void ShowEmptyField();  // all 25 cells unmarked and enabled
+    void ShowTurn(const TurnView& turn);
+    // The bombed turn as a screen reader tells it: status line, hits, kill.
+    QString TurnNews() const;
     void SetBombButtonEnabled(bool on);
+
+    SinglePlayerSession session_;
+    MainMenuWindows menu_;
 
     qx::AlphaBlend alpha_;
     std::string fadeSwitch_;

@@ -4,14 +4,6 @@
 
 namespace quorvex {
 
-MarkingState MarkingFor(int markCount) {
-    MarkingState s;
-    s.statusText = markCount < 6 ? std::to_string(5 - markCount) + " fields left" : "Only 5 fields max!";
-    if (markCount == 5) s.statusText = "Ready to bomb!!!";
-    s.canBomb = markCount == 5;
-    return s;
-}
-
 FieldMark ToggleMark(GameState& game, int cell) {
     if (cell < 1 || cell > kCells) throw std::out_of_range("field cell out of range");
     bool& mark = game.marks[static_cast<std::size_t>(cell)];

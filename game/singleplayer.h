@@ -5,20 +5,13 @@
 #pragma once
 
 #include "game/gamecore.h"
+#include "game/marking.h"
 #include "stats/statistics.h"
 
 #include <cstdint>
 #include <string>
 
 namespace quorvex {
-
-// What a number of marks lets the player do. The same rule holds for the
-// single-player field and the network game's bomb field.
-struct MarkingState {
-    std::string statusText;  // "3 fields left", "Only 5 fields max!", "Ready to bomb!!!"
-    bool canBomb = false;    // exactly five marks
-};
-MarkingState MarkingFor(int markCount);
 
 // A click on cell 1..25 toggles its mark; throws std::out_of_range otherwise.
 struct FieldMark {

@@ -1,8 +1,10 @@
 #include "net/lineprotocol.h"
 
-#include "game/singleplayer.h"
+#include "game/marking.h"
 #include "platform/text.h"
 
+#include <algorithm>
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -12,22 +14,11 @@ namespace quorvex {
 namespace {
 
 std::string PositionLine(int cell, std::uint8_t content) {
-    return content == kCellVictim ? "[100] [" + std::to_string(cell) + "] Victim"
-                                  : "[200] [" + std::to_string(cell) + "] Dragon";
+    return FormatLine({content == kCellVictim ? MessageKind::Victim : MessageKind::Dragon, cell, {}});
 }
 
 std::string ConnectedWith(const std::string& nick) {
     return std::string("[") + kRaquo + " conn. w/ \"" + nick + "\" " + kLaquo + "]";
-}
-
-// The cell of a position line: characters 8 and 9 (1-based) as two decimal
-// digits, 26..50; -1 for anything else.
-int PositionCell(const std::string& line) {
-    if (line.size() < 9) return -1;
-    const char hi = line[7], lo = line[8];
-    if (hi < '0' || hi > '9' || lo < '0' || lo > '9') return -1;
-    const int cell = (hi - '0') * 10 + (lo - '0');
-    return cell >= kFirstOwnCell && cell <= kLastOwnCell ? cell : -1;
 }
 
 // Changes collected under the state's lock and shown after it is released,
@@ -134,8 +125,6 @@ bool AllPositionsReceived(const NetGameState& state) {
     return AllInLocked(state);
 }
 
-std::string ChatLine(const std::string& nick, const std::string& text) { return "<" + nick + "> " + text; }
-
 // ---------------------------------------------------------------------------
 // LineProtocol
 
@@ -165,35 +154,37 @@ std::string LineProtocol::HostHandshake(const ConnectionPtr& conn, const std::st
     // The client's nick may not be here yet; ours goes out regardless.
     std::string line = conn->ReadLn(kProtocolReadMs);
     conn->WriteLn(qx::Trim(nick));
-    while (line.empty()) {
-        wait(kHandshakeWaitMs);
-        if (!conn->Connected()) throw ConnectionClosedError(kNotConnected);
-        line = conn->ReadLn(kProtocolReadMs);
-    }
+    line = AwaitNick(*conn, line, wait);
     {
         auto lock = state_.Lock();
         state_.opponentNick = line;
         state_.currentPeer = conn;
     }
     view_.AppendLog(ConnectedWith(line));
-    conn->WriteLn(std::string("[") + kRaquo + " " + serverName + " " + kLaquo + "]");
-    conn->WriteLn("[server] Welcome, " + line);
+    conn->WriteLn(ServerLine(serverName));
+    conn->WriteLn(WelcomeLine(line));
     return line;
 }
 
 std::string LineProtocol::ClientHandshake(LineChannel& channel, const std::string& nick, const WaitFn& wait) {
     channel.WriteLn(nick);
-    std::string line = channel.ReadLn(kProtocolReadMs);
-    while (line.empty()) {
-        wait(kHandshakeWaitMs);
-        if (!channel.Connected()) throw ConnectionClosedError(kNotConnected);
-        line = channel.ReadLn(kProtocolReadMs);
-    }
+    const std::string line = AwaitNick(channel, channel.ReadLn(kProtocolReadMs), wait);
     {
         auto lock = state_.Lock();
         state_.opponentNick = line;
     }
     view_.AppendLog(ConnectedWith(line));
+    return line;
+}
+
+std::string LineProtocol::AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(handshakeMs_.load());
+    while (line.empty()) {
+        if (std::chrono::steady_clock::now() >= deadline) throw NetTimeoutError(kHandshakeTimedOut);
+        wait(std::min<int>(kHandshakeWaitMs, handshakeMs_.load()));
+        if (!channel.Connected()) throw ConnectionClosedError(kNotConnected);
+        line = channel.ReadLn(kProtocolReadMs);
+    }
     return line;
 }
 
@@ -220,39 +211,49 @@ void LineProtocol::ReadPass(LineChannel& channel) {
 }
 
 void LineProtocol::HandleLine(const std::string& line, LineChannel* replyTo) {
-    if (line.empty()) return;
-    const std::string code = line.substr(0, 5);
-    if (code == "[100]" || code == "[200]") {
-        ReceivePosition(line, code == "[100]", replyTo);
-    } else if (code == "[500]") {
-        {
-            auto lock = state_.Lock();
-            if (state_.confirmedCount < 255) ++state_.confirmedCount;
-        }
-        // Notice the completion before releasing the sender's wait, so that
-        // the status it sets when done is the last one shown.
-        CheckCompletion();
-        state_.confirmFlag = true;
-    } else if (code == "[700]") {
-        view_.SetBattlefieldResult("[ You lost ]");
-        view_.AppendLog("[game] " + Nick() + " won!");
-    } else if (code == "[701]") {
-        view_.SetBattlefieldResult("[ You won ]");
-        view_.AppendLog("[game] " + Nick() + " lost!");
-    } else if (code == "[702]") {
-        view_.SetBattlefieldResult("[ Draw ]");
-        view_.AppendLog("[game] " + Nick() + " bombed a draw!");
-    } else if (code == "[900]" && side_ == NetSide::Client) {
-        ResetNetGame(state_);
-        view_.ResetGameView();
-        view_.AppendLog(kLogClientRestart);
-    } else {
-        view_.AppendLog(line);
+    const Message m = ParseLine(line);
+    switch (m.kind) {
+        case MessageKind::None: return;
+        case MessageKind::Victim:
+        case MessageKind::Dragon: ReceivePosition(m, replyTo); return;
+        case MessageKind::Confirm:
+            {
+                auto lock = state_.Lock();
+                if (state_.confirmedCount < 255) ++state_.confirmedCount;
+            }
+            // Notice the completion before releasing the sender's wait, so that
+            // the status it sets when done is the last one shown.
+            CheckCompletion();
+            state_.confirmFlag = true;
+            return;
+        case MessageKind::YouLost:
+            view_.SetBattlefieldResult("[ You lost ]");
+            view_.AppendLog("[game] " + Nick() + " won!");
+            return;
+        case MessageKind::YouWon:
+            view_.SetBattlefieldResult("[ You won ]");
+            view_.AppendLog("[game] " + Nick() + " lost!");
+            return;
+        case MessageKind::Draw:
+            view_.SetBattlefieldResult("[ Draw ]");
+            view_.AppendLog("[game] " + Nick() + " bombed a draw!");
+            return;
+        case MessageKind::Restart:
+            // Only the host starts the next game; a client's restart line is just shown.
+            if (side_ != NetSide::Client) break;
+            ResetNetGame(state_);
+            view_.ResetGameView();
+            view_.AppendLog(kLogClientRestart);
+            return;
+        case MessageKind::Text: break;
     }
+    view_.AppendLog(line);
 }
 
-void LineProtocol::ReceivePosition(const std::string& line, bool victim, LineChannel* replyTo) {
-    const int cell = PositionCell(line);
+void LineProtocol::ReceivePosition(const Message& message, LineChannel* replyTo) {
+    const bool victim = message.kind == MessageKind::Victim;
+    const int cell = message.cell;
+    const std::string& line = message.line;
     const char* refused = nullptr;
     {
         auto lock = state_.Lock();
@@ -326,16 +327,17 @@ BombOutcome LineProtocol::Bomb(LineChannel* peer) {
     }
     for (const OpponentFigure& f : r.figures)
         if (f.marked) ++(f.victim ? r.victimHits : r.dragonHits);
+    // The peer's battlefield lost what this side won.
+    MessageKind result = MessageKind::Draw;
+    r.resultLabel = "[ Draw ]";
     if (r.victimHits > r.dragonHits) {
         r.resultLabel = "[ You won ]";
-        r.resultLine = "[700] You lost";
+        result = MessageKind::YouLost;
     } else if (r.victimHits < r.dragonHits) {
         r.resultLabel = "[ You lost ]";
-        r.resultLine = "[701] You won";
-    } else {
-        r.resultLabel = "[ Draw ]";
-        r.resultLine = "[702] Draw";
+        result = MessageKind::YouWon;
     }
+    r.resultLine = FormatLine({result, -1, {}});
     r.victimsText = "Bombed Victims: " + std::to_string(r.victimHits);
     r.dragonsText = "Bombed Dragons: " + std::to_string(r.dragonHits);
     view_.SetBombResult(r.resultLabel);

@@ -5,10 +5,13 @@
 // thread) and the client window (reading from its poll timer); it tells its
 // window what to show through ProtocolView.
 //
-// Texts are Windows-1252 bytes; "»" and "«" are the single bytes 0xBB and 0xAB.
+// The lines themselves are net/messages; what the windows show of the game
+// is net/protocoltexts. Texts are Windows-1252 bytes.
 #pragma once
 
 #include "net/linetransport.h"
+#include "net/messages.h"
+#include "net/protocoltexts.h"
 
 #include <array>
 #include <atomic>
@@ -30,31 +33,14 @@ inline constexpr std::uint8_t kCellEmpty = 0;
 inline constexpr std::uint8_t kCellVictim = 1;
 inline constexpr std::uint8_t kCellDragon = 2;
 
-inline constexpr char kRaquo[] = "\xBB";  // »
-inline constexpr char kLaquo[] = "\xAB";  // «
-
-// Lines and texts of the protocol.
-inline constexpr const char* kConfirmLine = "[500] Pos. received and confirmed!";
-inline constexpr const char* kRestartLine = "[900] Restart";
-inline constexpr const char* kStatusSending = "sending positions...";
-inline constexpr const char* kStatusReceiving = "receiving positions...";
-inline constexpr const char* kStatusBombNow = "please bomb now";
-inline constexpr const char* kStatusAwaiting = "awaiting positions...";
-inline constexpr const char* kStatusSetUp = "please set up your battlefield";
-inline constexpr const char* kLogAllSent = "[game] All positions send!";
-inline constexpr const char* kLogAllReceived = "[game] All positions received!";
-inline constexpr const char* kLogClientRestart = "[game] new game started";
-inline constexpr const char* kLogHostRestart = "[game] new game started!";
-// Logged, followed by the line, for a position that is not stored.
-inline constexpr const char* kLogInvalidPosition = "[game] Invalid position ignored: ";
-inline constexpr const char* kLogExtraVictim = "[game] Extra Victim ignored: ";
-inline constexpr const char* kLogExtraDragon = "[game] Extra Dragon ignored: ";
-inline constexpr const char* kLogLineTooLong = "[game] Over-long line ignored.";
-
 // Milliseconds of the protocol's reads and waits.
 inline constexpr int kProtocolReadMs = 5;
 inline constexpr int kHandshakeWaitMs = 500;
 inline constexpr int kConfirmWaitMs = 250;
+// A peer that has not sent its nickname this long after the connection came
+// up is given up (it would hold the host's only slot).
+inline constexpr int kHandshakeTimeoutMs = 10000;
+inline constexpr const char* kHandshakeTimedOut = "No nickname received in time.";
 
 // One two-player game as a window sees it. The host's connection thread and
 // its user-interface thread share it: take Lock() around every access to the
@@ -115,9 +101,6 @@ std::vector<OpponentFigure> OpponentFigures(const NetGameState& state);
 // True once all five Victims and five Dragons of this game have arrived.
 bool AllPositionsReceived(const NetGameState& state);
 
-// "<" + nick + "> " + text.
-std::string ChatLine(const std::string& nick, const std::string& text);
-
 // What the protocol shows in its window. The host calls it from its
 // connection thread as well as from the user-interface thread; the host
 // window must hand those calls over in order and never wait for them.
@@ -156,16 +139,21 @@ public:
 
     LineProtocol(NetSide side, NetGameState& state, ProtocolView& view);
 
+    // How long a handshake may wait for the peer's nickname (kHandshakeTimeoutMs).
+    void SetHandshakeTimeout(int ms) { handshakeMs_ = ms; }
+
     // Host side, on the connection thread: reads (5 ms), sends the trimmed
-    // nick, then waits and reads until the client's nick is in; logs
+    // nick, then waits and reads until the client's nick is in (throwing
+    // NetTimeoutError when it is not in within the handshake time-out); logs
     // "[» conn. w/ "nick" «]", makes conn the current peer and sends the
     // server line and the welcome line. Returns the client's nick. Throws
     // ConnectionClosedError (or another NetError) when the connection ends.
     std::string HostHandshake(const ConnectionPtr& conn, const std::string& nick, const std::string& serverName,
                               const WaitFn& wait = SleepWait);
     // Client side, inside LineClient::OnConnected: sends nick unchanged, then
-    // reads (5 ms), waiting between reads, until the host's nick is in; logs
-    // it like the host. Returns the host's nick; throws as above.
+    // reads (5 ms), waiting between reads, until the host's nick is in (or
+    // the time-out ends it); logs it like the host. Returns the host's nick;
+    // throws as above.
     std::string ClientHandshake(LineChannel& channel, const std::string& nick, const WaitFn& wait = SleepWait);
 
     // Host: the connection all host sends go to; null when no client.
@@ -177,8 +165,8 @@ public:
     // the same channel), then CheckCompletion. An over-long line is logged
     // and skipped; a closed connection throws ConnectionClosedError.
     void ReadPass(LineChannel& channel);
-    // One received line, by its first five characters. Every "[100]"/"[200]"
-    // line is confirmed on replyTo (if given and open), stored or not.
+    // One received line, by the message it parses into. Every position is
+    // confirmed on replyTo (if given and open), stored or not.
     void HandleLine(const std::string& line, LineChannel* replyTo);
     // Notices the tenth confirmation and the tenth received position.
     void CheckCompletion();
@@ -201,12 +189,15 @@ public:
     static bool Send(LineChannel* peer, const std::string& line);
 
 private:
-    void ReceivePosition(const std::string& line, bool victim, LineChannel* replyTo);
+    void ReceivePosition(const Message& message, LineChannel* replyTo);
+    // Reads until the peer's nickname is in, waiting between reads.
+    std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait) const;
     std::string Nick() const;
 
     const NetSide side_;
     NetGameState& state_;
     ProtocolView& view_;
+    std::atomic<int> handshakeMs_{kHandshakeTimeoutMs};
 };
 
 }  // namespace quorvex

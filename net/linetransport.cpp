@@ -24,7 +24,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string Describe(const std::string& what, int err) { return what + ": " + qx::ErrnoText(err) + "."; }
+qx::SystemText Describe(const qx::SystemText& what, int err) { return what + ": " + qx::ErrnoText(err) + "."; }
+qx::SystemText Describe(const char* what, int err) { return Describe(qx::SystemText(what), err); }
 
 // Milliseconds left until the deadline, rounded up (so a wait never ends
 // just short of it and spins), at least 0.
@@ -254,9 +255,41 @@ LineConnection::Woken LineConnection::Wait(int timeoutMs, bool wantInput) {
     }
 }
 
+void LineConnection::WaitForWake() {
+    for (;;) {
+        const Clock::time_point due = ServiceOutput();
+        if (!open_) return;
+        const bool pending = due != Clock::time_point::max();
+        // The socket only matters for queued output; its input waits for the gate.
+        pollfd p[2] = {{pending ? fd_ : -1, POLLOUT, 0}, {wakeFd_, POLLIN, 0}};
+        const int ready = ::poll(p, 2, pending ? MsLeft(due) : -1);
+        if (ready < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            Close();
+            throw SocketError(Describe("Could not wait for data", err));
+        }
+        if (p[1].revents != 0) {
+            std::uint64_t count;
+            while (::read(wakeFd_, &count, sizeof count) < 0 && errno == EINTR) {
+            }
+            return;
+        }
+    }
+}
+
 bool LineConnection::AwaitInput() {
     for (;;) {
         if (!open_) return false;
+        if (gate_) {
+            std::weak_ptr<LineConnection> self = weak_from_this();
+            if (!gate_([self] {
+                    if (const ConnectionPtr c = self.lock()) c->Wake();
+                })) {
+                WaitForWake();
+                continue;
+            }
+        }
         if (buffer_.find('\n') != std::string::npos || (!discarding_ && buffer_.size() > kMaxLineLength)) return true;
         if (Wait(kInfinite, true) == Woken::Input) {
             readable_ = true;
@@ -455,11 +488,11 @@ bool NoIPv6(int err) {
 }  // namespace
 
 void LineServer::Start() {
-    if (port_ < 0 || port_ > 65535) throw SocketError("Invalid port " + std::to_string(port_) + ".");
+    if (port_ < 0 || port_ > 65535) throw SocketError("Invalid port " + qx::SystemText(std::to_string(port_)) + ".");
     std::vector<int> fds;
     auto fail = [&fds](const std::string& what, int err) {
         for (int fd : fds) ::close(fd);
-        throw SocketError(Describe(what, err));
+        throw SocketError(Describe(qx::SystemText(what), err));
     };
     const std::string bindWhat = "Could not bind socket to port " + std::to_string(port_);
     int port = port_;
@@ -508,6 +541,7 @@ void LineServer::ListenLoop() {
     for (;;) {
         if (::poll(p.data(), p.size(), -1) < 0) {
             if (errno == EINTR) continue;
+            if (OnListenError) OnListenError(Describe("Could not wait for connections", errno));
             return;
         }
         if (stop.revents != 0) return;
@@ -515,12 +549,17 @@ void LineServer::ListenLoop() {
             if (p[i].revents == 0) continue;
             const int fd = ::accept4(p[i].fd, nullptr, nullptr, SOCK_CLOEXEC);
             if (fd < 0) {
-                if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                const int err = errno;
+                if (err == EMFILE || err == ENFILE || err == ENOBUFS || err == ENOMEM) {
                     // Out of resources: the pending client stays queued; retry a little later
                     // instead of spinning, but still wake up at once for a stop.
                     ::poll(&stop, 1, 100);
+                } else if (err == EBADF || err == EINVAL || err == ENOTSOCK || err == EOPNOTSUPP || err == EFAULT) {
+                    // The listening socket itself is broken: no later accept can succeed.
+                    if (OnListenError) OnListenError(Describe("Could not accept a connection", err));
+                    return;
                 }
-                continue;
+                continue;  // the client gave up, or a network error of its own
             }
             std::unique_lock<std::mutex> lock(mutex_);
             if (serving_) {
@@ -537,6 +576,7 @@ void LineServer::ListenLoop() {
                 continue;  // it closed the socket; the client sees the close
             }
             conn->SetStallTimeout(stallMs_);
+            conn->SetInputGate(gate_);
             current_ = conn;
             serving_ = true;
             connThread_ = std::thread(&LineServer::ServeConnection, this, std::move(conn));
@@ -556,13 +596,20 @@ void LineServer::ServeConnection(ConnectionPtr conn) {
                 conn->ReadLn(kInfinite);  // nobody listens: drop lines until the close
             }
         }
+    } catch (const ConnectionClosedError&) {
+        // The peer closed or reset it, or a stop closed it here: the normal end.
+        if (conn->Stalled()) Report(conn, kPeerStalled);
+    } catch (const std::exception& e) {
+        Report(conn, e.what());
     } catch (...) {
-        // A close or reset by the peer, a stop, or a failure of a handler: each
-        // ends the connection, and this thread has no one to report to.
+        Report(conn, kUnknownFailure);
     }
     try {
         if (OnDisconnect) OnDisconnect(conn);
+    } catch (const std::exception& e) {
+        Report(conn, e.what());
     } catch (...) {
+        Report(conn, kUnknownFailure);
     }
     conn->Close();
     {
@@ -571,6 +618,10 @@ void LineServer::ServeConnection(ConnectionPtr conn) {
         current_.reset();
     }
     threadEnded_.notify_all();
+}
+
+void LineServer::Report(const ConnectionPtr& conn, const std::string& text) {
+    if (OnError) OnError(conn, text);
 }
 
 void LineServer::Stop(bool unlimited) {
@@ -780,7 +831,8 @@ int LineClient::ConnectSocket(int timeoutMs) {
         }
         if (job->rc != 0 || job->addresses.empty()) {
             const std::string reason = job->rc != 0 ? ::gai_strerror(job->rc) : "no address";
-            throw SocketError("Could not resolve host \"" + host_ + "\": " + reason + ".");
+            // The name goes to the resolver as the player typed it.
+            throw SocketError("Could not resolve host \"" + qx::SystemText(host_) + "\": " + qx::SystemText(reason) + ".");
         }
         addresses = job->addresses;
     }
@@ -833,7 +885,8 @@ int LineClient::ConnectSocket(int timeoutMs) {
         return fd;  // stays non-blocking: nothing waits on the peer
     }
     const std::string where = host.find(':') != std::string::npos ? "[" + host + "]" : host;
-    throw SocketError(Describe("Could not connect to " + where + ":" + std::to_string(port_), lastError));
+    throw SocketError(
+        Describe(qx::SystemText("Could not connect to " + where + ":" + std::to_string(port_)), lastError));
 }
 
 }  // namespace quorvex

@@ -13,6 +13,8 @@
 // that takes none of the queued bytes for the stall time is treated as gone.
 #pragma once
 
+#include "platform/systemtext.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -27,10 +29,12 @@
 
 namespace quorvex {
 
-// Every failure of the transport is a NetError (a std::runtime_error).
-class NetError : public std::runtime_error {
+// Every failure of the transport is a NetError (a std::runtime_error). Its
+// text is a system text: the program's own words, the system's messages and
+// the addresses it was given.
+class NetError : public qx::SystemError {
 public:
-    using std::runtime_error::runtime_error;
+    using qx::SystemError::SystemError;
 };
 
 // The connection is gone: the peer closed or reset it, or it was closed here.
@@ -69,6 +73,7 @@ inline constexpr const char* kConnectCancelled = "Connect cancelled.";
 inline constexpr const char* kAlreadyConnected = "Already connected.";
 inline constexpr const char* kTerminateTimedOut = "Terminate thread timeout.";
 inline constexpr const char* kPeerStalled = "Connection closed: the peer stopped taking data.";
+inline constexpr const char* kUnknownFailure = "Unknown error.";
 
 inline constexpr std::size_t kMaxLineLength = 16384;
 // Bytes taken from the socket by one receive; the input buffer never holds
@@ -90,6 +95,10 @@ inline constexpr std::size_t kMaxPendingBytes = 1024 * 1024;
 inline constexpr std::size_t kSendBufferBytes = 64 * 1024;
 
 using IdleHook = std::function<void()>;
+// Asked before a connection looks for more input: false holds reading back
+// until `resume` is called (from any thread); the peer is only slowed, as the
+// kernel's receive buffer fills and TCP holds the sender back.
+using InputGate = std::function<bool(std::function<void()> resume)>;
 
 // What the line protocol needs of a connection; implemented by the server's
 // LineConnection and by the LineClient.
@@ -115,7 +124,7 @@ public:
 // Queued output goes out while the reading thread waits (ReadLn, AwaitInput,
 // Pause). The socket itself is released when the object is destroyed, so a
 // thread still using a closed connection never touches a reused descriptor.
-class LineConnection : public LineChannel {
+class LineConnection : public LineChannel, public std::enable_shared_from_this<LineConnection> {
 public:
     // Takes ownership of a connected socket.
     explicit LineConnection(int fd);
@@ -134,9 +143,12 @@ public:
 
     // Sleeps until a read would find something - a complete line already
     // buffered, new bytes, the peer's close - or the connection is closed
-    // here; sends queued output meanwhile. False once the connection is
+    // here; sends queued output meanwhile. While the input gate is shut it
+    // first sleeps until the gate resumes it. False once the connection is
     // closed. Reader's thread.
     bool AwaitInput();
+    // Set before the reading starts (the connection must be owned by a ConnectionPtr).
+    void SetInputGate(InputGate gate) { gate_ = std::move(gate); }
     // Waits ms milliseconds without reading, ending early when the connection
     // closes (here or by the peer); sends queued output meanwhile.
     void Pause(int ms);
@@ -179,6 +191,8 @@ private:
     // Waits up to timeoutMs (kInfinite: no limit) for the socket to become
     // readable (wantInput) or only for its close, sending queued output.
     Woken Wait(int timeoutMs, bool wantInput);
+    // Sleeps until Wake() or the close, sending queued output meanwhile.
+    void WaitForWake();
     void Wake();
 
     const int fd_;
@@ -198,6 +212,7 @@ private:
     bool readable_ = false;  // AwaitInput saw the socket readable
     int readTimeout_ = kInfinite;
     IdleHook idleHook_;
+    InputGate gate_;
     std::function<void()> notice_;
 };
 
@@ -207,9 +222,11 @@ using ConnectionPtr = std::shared_ptr<LineConnection>;
 // has no IPv6) and serves at most one client at a time across both, each on a
 // connection thread of its own: OnConnect, then OnExecute passes while the
 // connection is open (back to back, or each when input is there, see
-// SetExecuteOnInput), then OnDisconnect (also when OnConnect or OnExecute threw). A client arriving while one is served
-// is closed at once without a byte. Set the handlers and the port before
-// activating; Active, BoundPort and the setters are for one controlling thread.
+// SetExecuteOnInput), then OnDisconnect (also when OnConnect or OnExecute threw;
+// OnError tells first what ended it, unless the peer closed or a stop did). A
+// client arriving while one is served is closed at once without a byte. Set
+// the handlers and the port before activating; Active, BoundPort and the
+// setters are for one controlling thread.
 class LineServer {
 public:
     using Handler = std::function<void(const ConnectionPtr&)>;
@@ -229,6 +246,13 @@ public:
     Handler OnConnect;
     Handler OnExecute;
     Handler OnDisconnect;
+    // On the connection thread: the text of the failure that ended the
+    // connection (a handler's exception, a socket error, a stall). Must not throw.
+    std::function<void(const ConnectionPtr&, const std::string&)> OnError;
+    // On the listening thread, which then ends: why it could not go on
+    // listening. The server still counts as active until SetActive(false).
+    // Must not throw.
+    std::function<void(const std::string&)> OnListenError;
 
     // Port to listen on; 0 lets the system choose one (see BoundPort).
     void SetDefaultPort(int port) { port_ = port; }
@@ -244,6 +268,8 @@ public:
     void SetStallTimeout(int ms) { stallMs_ = ms; }
     // false: listen on IPv4 alone, as on a system without IPv6.
     void SetIPv6(bool on) { ipv6_ = on; }
+    // Input gate given to each connection (with SetExecuteOnInput).
+    void SetInputGate(InputGate gate) { gate_ = std::move(gate); }
 
     // true: bind, listen and accept on a listening thread; throws SocketError
     // (the server stays inactive) when the port cannot be bound.
@@ -262,12 +288,14 @@ private:
     void Stop(bool unlimited);
     void ListenLoop();
     void ServeConnection(ConnectionPtr conn);
+    void Report(const ConnectionPtr& conn, const std::string& text);
 
     int port_ = kDefaultPort;
     int terminateWait_ = kTerminateWaitTime;
     bool executeOnInput_ = false;
     int stallMs_ = kStallTimeoutMs;
     bool ipv6_ = true;
+    InputGate gate_;
     std::atomic<bool> active_{false};
     int boundPort_ = 0;
 

@@ -1,6 +1,5 @@
 #include "net/multihost.h"
 
-#include "game/application.h"
 #include "net/linksharing.h"
 #include "net/portmap.h"
 #include "platform/ansi.h"
@@ -29,7 +28,8 @@ NetWindowLayout HostLayout() {
 
 }  // namespace
 
-Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), parent) {
+Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidget* parent)
+    : TNetWindow(NetSide::Host, HostLayout(), parent), serverNameSink_(std::move(serverNameSink)) {
     servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
     EditLook(servername);
     setTabOrder(nick, servername);
@@ -46,6 +46,14 @@ Tqx_host::Tqx_host(QWidget* parent) : TNetWindow(NetSide::Host, HostLayout(), pa
     server->OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
     server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
     server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
+    server->OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
+    server->OnListenError = [this](const std::string& text) {
+        AppendLog(Notice(text));
+        // Back to the stopped state, as if "Stop server" had been pressed.
+        Post([this] { qx::Guard([this] { stopClick(); }); });
+    };
+    // A client faster than the window is only slowed, never buffered without end.
+    server->SetInputGate([this](std::function<void()> resume) { return KeepsUp(std::move(resume)); });
 
     qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_host::nickChange);
     qx::ConnectHandler(servername, &QLineEdit::textChanged, this, &Tqx_host::servernameChange);
@@ -201,9 +209,8 @@ bool Tqx_host::FormCloseQuery() {
 }
 
 void Tqx_host::FormClose() {
-    if (Blank(servername) || !Setup) return;
-    Setup->SetServerName(qx::ToAnsi(servername->text()));
-    Setup->PressCommit();
+    if (Blank(servername) || !serverNameSink_) return;
+    serverNameSink_(qx::ToAnsi(servername->text()));
 }
 
 void Tqx_host::reject() {

@@ -5,6 +5,7 @@
 #include "net/discovery.h"
 #include "net/netwindow.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -16,7 +17,9 @@ class PortMapper;
 class Tqx_host : public TNetWindow {
     Q_OBJECT
 public:
-    explicit Tqx_host(QWidget* parent = nullptr);
+    // Closing hands a server name that is not blank to serverNameSink (the
+    // settings keep it); without one it is only forgotten.
+    explicit Tqx_host(std::function<void(const std::string&)> serverNameSink = {}, QWidget* parent = nullptr);
     ~Tqx_host() override;
 
     // --- handlers (named after component and event) ---
@@ -62,6 +65,7 @@ private:
     std::string SnapshotNick() const;
     std::string SnapshotServerName() const;
 
+    std::function<void(const std::string&)> serverNameSink_;
     // The game on the local network while the server is active.
     GameAnnouncement announcement_;
 

@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/flagscope.h"
+#include "platform/look.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -33,8 +35,14 @@ std::string Notice(const std::string& text) { return std::string("[") + kRaquo +
 TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent)
     : QDialog(parent),
       protocol(side, game, *this),
-      // Called on the connection thread; the queued call dies with the window.
-      handOver_([this] { QMetaObject::invokeMethod(this, [this] { ApplyPending(); }, Qt::QueuedConnection); }) {
+      // Called on the connection thread: no toolkit call there, only the event
+      // the window's loop watches; many wake-ups before a turn make one.
+      handOver_([this] { wakeFd_.Signal(); }) {
+    auto* wake = new QSocketNotifier(static_cast<qintptr>(wakeFd_.Fd()), QSocketNotifier::Read, this);
+    connect(wake, &QSocketNotifier::activated, this, [this] {
+        wakeFd_.Clear();
+        qx::Guard([this] { handOver_.ApplyBatch(kHandOverBatch); });
+    });
     qx::SetupToolWindow(this, layout.objectName, layout.caption, 575, 355);
     setFont(WindowFont());
     qx::SetColours(this, qx::kLime, Qt::black);
@@ -121,6 +129,7 @@ void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), layout.memo);
     Memo1->setFont(font);
     Memo1->setAccessibleName(QStringLiteral("Log"));
+    Memo1->setMaximumBlockCount(kLogLines);  // also drops the undo history
     qx::SetColours(Memo1, qx::kLime, Qt::black);
     sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
     EditLook(sendtext);
@@ -225,19 +234,19 @@ void TNetWindow::Post(std::function<void()> change) { handOver_.Post(std::move(c
 void TNetWindow::ApplyPending() { handOver_.ApplyPending(); }
 
 void TNetWindow::AppendLog(const std::string& line) {
-    Post([this, text = qx::FromAnsi(line)] { Memo1->appendPlainText(text); });
+    Post([this, text = qx::ShownText(line)] { Memo1->appendPlainText(text); });
 }
 
 void TNetWindow::SetStatus(const std::string& text) {
-    Post([this, t = qx::FromAnsi(text)] { info->setText(t); });
+    Post([this, t = qx::ShownText(text)] { info->setText(t); });
 }
 
 void TNetWindow::SetBattlefieldResult(const std::string& text) {
-    Post([this, t = qx::FromAnsi(text)] { Label11->setText(t); });
+    Post([this, t = qx::ShownText(text)] { Label11->setText(t); });
 }
 
 void TNetWindow::SetBombResult(const std::string& text) {
-    Post([this, t = qx::FromAnsi(text)] { Label12->setText(t); });
+    Post([this, t = qx::ShownText(text)] { Label12->setText(t); });
 }
 
 void TNetWindow::ResetGameView() {

@@ -5,8 +5,12 @@
 //
 // The host's protocol runs partly on its server's connection thread. Its
 // changes reach the window through a HandOver (net/handover.h): applied on the
-// user-interface thread in the order they were made, without the connection
-// thread ever waiting for the window.
+// user-interface thread in the order they were made, in batches of a few
+// milliseconds per turn of the event loop, without the connection thread ever
+// waiting for the window; it only stops reading while the window is behind.
+//
+// Texts from the peer are shown with their control characters as visible
+// pictures, and the log keeps its newest kLogLines lines.
 #pragma once
 
 #include "game/fieldpictures.h"
@@ -17,6 +21,7 @@
 #include <QDialog>
 #include <QRect>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +34,11 @@ class QFrame;
 class QGroupBox;
 
 namespace quorvex {
+
+// Lines the log keeps; older ones are dropped.
+inline constexpr int kLogLines = 5000;
+// Longest time one turn of the event loop spends on handed-over changes.
+inline constexpr std::chrono::microseconds kHandOverBatch{8000};
 
 // Where the two windows differ in their left column.
 struct NetWindowLayout {
@@ -57,6 +67,8 @@ public:
     void ResetNetGame();
     // The nickname field, filled from the settings when the window is opened.
     void ShowNick(const std::string& name);
+    // How long a peer may take to send its nickname (10 s; tests shorten it).
+    void SetHandshakeTimeout(int ms) { protocol.SetHandshakeTimeout(ms); }
 
     // --- ProtocolView: every call is applied on the user-interface thread, in order ---
     void AppendLog(const std::string& line) override;
@@ -118,6 +130,8 @@ protected:
     void ApplyFieldRules(QLineEdit* changed, QLineEdit* other, bool active);
     // Hands a change of the window over to the user-interface thread (see the top of this file).
     void Post(std::function<void()> change);
+    // The connection thread's input gate: whether the window keeps up (HandOver::HasRoom).
+    bool KeepsUp(std::function<void()> resume) { return handOver_.HasRoom(std::move(resume)); }
 
     // The buttons' look and no default button; called once all buttons exist.
     void FinishButtons();
@@ -137,6 +151,7 @@ private:
     // Tab order and label links, once every control exists.
     void ArrangeKeyboardOrder();
 
+    WakeFd wakeFd_;
     HandOver handOver_;
     bool sending_ = false;
 };

@@ -1,5 +1,9 @@
 #include "platform/ansi.h"
 
+#include <clocale>
+#include <cwchar>
+#include <langinfo.h>
+
 namespace qx {
 
 namespace {
@@ -11,14 +15,47 @@ constexpr char16_t kHigh[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 }  // namespace
 
-QString FromAnsi(const std::string& bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
+void AppendAnsi(QString& out, std::string_view bytes) {
     for (unsigned char b : bytes) {
         char16_t u = b;
         if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) u = kHigh[b - 0x80];
         out.append(QChar(u));
     }
+}
+
+QString FromAnsi(const std::string& bytes) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(bytes.size()));
+    AppendAnsi(out, bytes);
+    return out;
+}
+
+QString FromSystem(const SystemText& text) {
+    const std::string& bytes = text.Bytes();
+    const std::string codeset = ::nl_langinfo(CODESET);
+    if (codeset == "UTF-8" || codeset == "ANSI_X3.4-1968") return QString::fromUtf8(bytes);
+    QString out;
+    std::mbstate_t state{};
+    for (std::size_t i = 0; i < bytes.size();) {
+        wchar_t wide = 0;
+        std::size_t n = std::mbrtowc(&wide, bytes.data() + i, bytes.size() - i, &state);
+        if (n == static_cast<std::size_t>(-1) || n == static_cast<std::size_t>(-2)) {
+            out.append(QChar::ReplacementCharacter);
+            state = std::mbstate_t{};
+            ++i;
+            continue;
+        }
+        const char32_t code = static_cast<char32_t>(wide);
+        out.append(QString::fromUcs4(&code, 1));
+        i += n == 0 ? 1 : n;
+    }
+    return out;
+}
+
+QString ShownText(const std::string& bytes) {
+    QString out = FromAnsi(bytes);
+    for (QChar& c : out)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t')) c = QChar(char16_t(0x2400 + c.unicode()));
     return out;
 }
 

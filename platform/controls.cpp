@@ -1,7 +1,8 @@
 #include "platform/controls.h"
 
 #include "platform/access.h"
-#include "platform/desktop.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

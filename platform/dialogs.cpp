@@ -6,13 +6,30 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+
+#include <cstdio>
+#include <vector>
 
 namespace qx {
 
 namespace {
 DialogScript* g_script = nullptr;
 QWidget* g_mainWindow = nullptr;
+bool g_noWaiting = false;
+std::vector<QPointer<QMessageBox>> g_openBoxes;
+
+// Shows the box until it is answered; without waiting once the session ends.
+void Run(QMessageBox& box) {
+    if (g_noWaiting) {
+        std::fprintf(stderr, "%s: %s\n", kAppTitle, box.text().toLocal8Bit().constData());
+        return;
+    }
+    g_openBoxes.emplace_back(&box);
+    box.exec();
+    g_openBoxes.pop_back();
+}
 
 QWidget* Owner(QWidget* parent) {
     if (parent) return parent;
@@ -45,20 +62,30 @@ void DialogScript::Clear() {
 
 DialogScript* ActiveScript() { return g_script; }
 
-void ShowMessage(const std::string& text, QWidget* parent) {
+namespace {
+// An information box or the error report, with the text as the box shows it.
+void Show(BoxKind kind, const std::string& bytes, const QString& shown, QWidget* parent) {
     if (g_script) {
-        g_script->boxes.push_back({BoxKind::Information, text});
+        g_script->boxes.push_back({kind, bytes, shown});
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), FromAnsi(text), QMessageBox::Ok,
-                    Owner(parent));
+    const auto icon = kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromLatin1(kAppTitle), shown, QMessageBox::Ok, Owner(parent));
     box.setTextFormat(Qt::PlainText);  // messages may quote names and file texts
-    box.exec();
+    Run(box);
+}
+}  // namespace
+
+void ShowMessage(const std::string& text, QWidget* parent) {
+    Show(BoxKind::Information, text, FromAnsi(text), parent);
+}
+void ShowMessage(const SystemText& text, QWidget* parent) {
+    Show(BoxKind::Information, text.Bytes(), FromSystem(text), parent);
 }
 
 bool Confirm(const std::string& question, QWidget* parent) {
     if (g_script) {
-        g_script->boxes.push_back({BoxKind::Confirmation, question});
+        g_script->boxes.push_back({BoxKind::Confirmation, question, FromAnsi(question)});
         if (g_script->answers.empty()) return false;
         bool a = g_script->answers.front();
         g_script->answers.pop_front();
@@ -70,20 +97,24 @@ bool Confirm(const std::string& question, QWidget* parent) {
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.exec();
+    Run(box);
     return box.clickedButton() == yes;
 }
 
 void ShowErrorReport(const std::string& text, QWidget* parent) {
-    std::string shown = ErrorReportText(text);
-    if (g_script) {
-        g_script->boxes.push_back({BoxKind::Error, shown});
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kAppTitle), FromAnsi(shown), QMessageBox::Ok,
-                    Owner(parent));
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    const std::string shown = ErrorReportText(text);
+    Show(BoxKind::Error, shown, FromAnsi(shown), parent);
+}
+
+void ShowErrorReport(const SystemText& text, QWidget* parent) {
+    const SystemText shown(ErrorReportText(text.Bytes()));
+    Show(BoxKind::Error, shown.Bytes(), FromSystem(shown), parent);
+}
+
+void StopWaitingForAnswers() {
+    g_noWaiting = true;
+    for (const QPointer<QMessageBox>& box : g_openBoxes)
+        if (box) box->done(QMessageBox::Cancel);
 }
 
 void ShowModal(QDialog* dialog) {

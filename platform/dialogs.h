@@ -6,6 +6,9 @@
 // and answers confirmations from a queue.
 #pragma once
 
+#include "platform/systemtext.h"
+
+#include <QString>
 #include <deque>
 #include <exception>
 #include <string>
@@ -23,7 +26,8 @@ enum class BoxKind { Information, Confirmation, Error };
 
 struct ShownBox {
     BoxKind kind;
-    std::string text;  // 8-bit text as the game passed it (after the full-stop rule for errors)
+    std::string text;  // the bytes as passed (after the full-stop rule for errors)
+    QString shown;     // the text as the box shows it, decoded by its kind
 };
 
 class DialogScript {
@@ -37,6 +41,7 @@ public:
     std::deque<bool> answers;             // confirmations: true = "&Ja"; empty queue answers "&Nein"
     std::vector<std::string> modals;      // objectName of every dialog shown modally
     std::vector<std::string> openedUrls;  // addresses handed to the shell
+    bool useShell = false;                // hand them to the real shell as well
 
     // Texts of the boxes of one kind, in order.
     std::vector<std::string> Texts(BoxKind kind) const;
@@ -52,12 +57,20 @@ QWidget* MainWindow();
 // The active script, or nullptr in the real game.
 DialogScript* ActiveScript();
 
-// Information box: the text, one OK button, caption "Quorvex v1.3".
+// Information box: the text, one OK button, caption "Quorvex v1.3". A game
+// text is decoded as Windows-1252, a system text with the locale's encoding.
 void ShowMessage(const std::string& text, QWidget* parent = nullptr);
+void ShowMessage(const SystemText& text, QWidget* parent = nullptr);
 // Confirmation box ("Bestätigung", "&Ja"/"&Nein"): true only on "&Ja".
 bool Confirm(const std::string& question, QWidget* parent = nullptr);
 // General error report: error icon, OK, the text with the full-stop rule.
 void ShowErrorReport(const std::string& text, QWidget* parent = nullptr);
+void ShowErrorReport(const SystemText& text, QWidget* parent = nullptr);
+
+// From the end of a session on no box waits for an answer: the open ones
+// close at once (a confirmation as if "&Nein" were chosen) and later ones go
+// to the error output, as nobody is left to answer them.
+void StopWaitingForAnswers();
 
 // Shows a dialog modally (exec) and returns when it is closed; under a script
 // it is shown without blocking and the call returns at once.
@@ -68,6 +81,8 @@ template <class F>
 void Guard(F&& body) noexcept {
     try {
         body();
+    } catch (const SystemError& e) {
+        ShowErrorReport(e.Text());
     } catch (const std::exception& e) {
         ShowErrorReport(e.what());
     } catch (...) {

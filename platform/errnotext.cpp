@@ -4,11 +4,11 @@
 
 namespace qx {
 
-std::string ErrnoText(int err) {
+SystemText ErrnoText(int err) {
     char buf[256];
     // GNU strerror_r returns the text, which may or may not live in buf.
     const char* text = ::strerror_r(err, buf, sizeof buf);
-    return text;
+    return SystemText(text);
 }
 
 }  // namespace qx

@@ -2,12 +2,12 @@
 // connection threads report socket errors while the windows report file ones).
 #pragma once
 
-#include <string>
+#include "platform/systemtext.h"
 
 namespace qx {
 
 // "No such file or directory" for ENOENT; "Unknown error N" for a value the
 // system does not know.
-std::string ErrnoText(int err);
+SystemText ErrnoText(int err);
 
 }  // namespace qx

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
 #include <random>
 
 namespace qx {
@@ -79,6 +80,12 @@ long TemporaryOwner(const std::string& entry, const std::string& name) {
     return pid;
 }
 
+SystemText TooLargeText(std::size_t limit) {
+    constexpr std::size_t kMB = 1024 * 1024;
+    return SystemText(limit % kMB == 0 ? "It is larger than " + std::to_string(limit / kMB) + " MB"
+                                       : "It is larger than " + std::to_string(limit) + " bytes");
+}
+
 bool ProcessGone(long pid) { return pid <= 0 ? false : ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
 }  // namespace
 
@@ -98,13 +105,16 @@ const std::string& ProgramFolder() {
 
 void SetProgramFolder(std::string folder) { g_programFolder = WithSlash(std::move(folder)); }
 
-std::optional<std::string> PrepareProgramFolder() { return CreateFolder(ProgramFolder()); }
+std::optional<SystemText> PrepareProgramFolder() { return CreateFolder(ProgramFolder()); }
 
 bool FileExists(const std::string& path) {
-    // Anything of that name counts, so that a folder or a FIFO where a file
-    // belongs reads as a file that cannot be read, not as a missing one.
+    // Anything of that name counts, so that a folder, a FIFO or a loop of
+    // links where a file belongs reads as a file that cannot be read, not as a
+    // missing one. Only a name that leads nowhere is missing: a dangling link
+    // too, whose target a write then creates.
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    if (::stat(path.c_str(), &st) == 0) return true;
+    return errno != ENOENT && errno != ENOTDIR;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -122,38 +132,47 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, std::size_t limit) {
     // Only regular files are read: a FIFO would block the open, a device
     // might never end. Checked before the open, which does not wait either,
     // and again on what was opened.
     struct stat st {};
+    const SystemText name(path);
     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        throw FileError("Cannot read file \"" + path + "\". " + kNotRegular);
+        throw FileError("Cannot read file \"" + name + "\". " + kNotRegular);
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) throw FileError("Cannot open file \"" + path + "\". " + ErrnoText(errno));
+    if (fd < 0) throw FileError("Cannot open file \"" + name + "\". " + ErrnoText(errno));
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw FileError("Cannot read file \"" + path + "\". " + kNotRegular);
+        throw FileError("Cannot read file \"" + name + "\". " + kNotRegular);
     }
+    auto tooLarge = [&] {
+        ::close(fd);
+        throw FileError("Cannot read file \"" + name + "\". " + TooLargeText(limit));
+    };
+    if (static_cast<std::uint64_t>(st.st_size) > limit) tooLarge();
     std::string bytes;
     char buf[16384];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n > 0) {
             bytes.append(buf, static_cast<std::size_t>(n));
+            if (bytes.size() > limit) tooLarge();  // it grew while being read
         } else if (n == 0) {
             break;
         } else if (errno != EINTR) {
             const int err = errno;
             ::close(fd);
-            throw FileError("Cannot read file \"" + path + "\". " + ErrnoText(err));
+            throw FileError("Cannot read file \"" + name + "\". " + ErrnoText(err));
         }
     }
     ::close(fd);
     return bytes;
 }
 
-std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(ReadFileBytes(path)); }
+std::vector<std::string> ReadLines(const std::string& path, std::size_t limit) {
+    return SplitLines(ReadFileBytes(path, limit));
+}
 
 namespace {
 // The file a chain of symbolic links ends at (which need not exist yet).
@@ -178,12 +197,16 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes, WriteProt
     // A link is written through: the file it names is replaced, in its own
     // folder, and the link stays.
     const std::string target = ResolveLinks(path);
-    auto fail = [&path](const std::string& why) { throw FileError("Cannot write file \"" + path + "\". " + why); };
+    const SystemText name(path);
+    auto fail = [&name](const SystemText& why) { throw FileError("Cannot write file \"" + name + "\". " + why); };
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // Something is there that cannot be looked at (a loop of links): it is
+    // not ours to replace.
+    if (!replacing && FileExists(target)) fail(ErrnoText(errno));
     if (replacing) {
-        if (!S_ISREG(old.st_mode)) fail(kNotRegular);
+        if (!S_ISREG(old.st_mode)) fail(SystemText(kNotRegular));
         // The rename needs only the folder's permission; the file's own
         // protection counts too, for the user the program runs as.
         if (protection == WriteProtection::Honour && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
@@ -194,7 +217,7 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes, WriteProt
     const std::string tmp = TemporaryName(target, static_cast<long>(::getpid()), counter++);
     // A new file gets the usual mode from the umask; a replacement the old one's.
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + ErrnoText(errno));
+    if (fd < 0) throw FileError("Cannot create file \"" + name + "\". " + ErrnoText(errno));
     if (replacing) KeepOwnerAndMode(fd, old);
 
     std::size_t limit = bytes.size();

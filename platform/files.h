@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include "platform/systemtext.h"
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,10 +13,11 @@
 namespace qx {
 
 // A file that could not be read, written or replaced. The text is meant for
-// the player (shown by the general error report).
-class FileError : public std::runtime_error {
+// the player (shown by the general error report); it names the path, so it is
+// a system text.
+class FileError : public SystemError {
 public:
-    using std::runtime_error::runtime_error;
+    using SystemError::SystemError;
 };
 
 // Folder of the running executable, with its trailing '/'.
@@ -28,10 +30,11 @@ const std::string& ProgramFolder();
 void SetProgramFolder(std::string folder);  // appends '/' when missing
 // Creates the program folder when it is missing (an installed copy's first
 // start). Returns the reason for the player when it cannot.
-std::optional<std::string> PrepareProgramFolder();
+std::optional<SystemText> PrepareProgramFolder();
 
-// Whether anything of that name exists: a file, but also a folder or a FIFO,
-// which then fail as unreadable files.
+// Whether anything of that name exists: a file, but also a folder, a FIFO or
+// a loop of symbolic links, which then fail as unreadable files (and are
+// never replaced). A dangling link counts as missing.
 bool FileExists(const std::string& path);
 
 // Splits text into lines; a line ends at CR LF, LF or CR. A final line without
@@ -39,9 +42,11 @@ bool FileExists(const std::string& path);
 std::vector<std::string> SplitLines(std::string_view text);
 
 // Reads a whole file as bytes / lines. Throws FileError when it cannot be read
-// or is not a regular file (a FIFO, a device, a folder); nothing blocks.
-std::string ReadFileBytes(const std::string& path);
-std::vector<std::string> ReadLines(const std::string& path);
+// or is not a regular file (a FIFO, a device, a folder), or when it holds
+// more than `limit` bytes (refused before it is read); nothing blocks.
+inline constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
+std::string ReadFileBytes(const std::string& path, std::size_t limit = kNoLimit);
+std::vector<std::string> ReadLines(const std::string& path, std::size_t limit = kNoLimit);
 
 // Writes every line followed by CR LF to a temporary file in the same folder
 // and renames it over `path`, so a failure never leaves half a file behind;

@@ -59,7 +59,7 @@ std::string ProgramFolderFor(const std::string& executableFolder) {
     return IsInstalledCopy(executableFolder) ? UserDataFolder() : WithSlash(executableFolder);
 }
 
-std::optional<std::string> CreateFolder(const std::string& folder) {
+std::optional<SystemText> CreateFolder(const std::string& folder) {
     // Each missing parent in turn, as `mkdir -p` would.
     for (std::size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
         const std::string path = folder.substr(0, end);
@@ -68,7 +68,7 @@ std::optional<std::string> CreateFolder(const std::string& folder) {
             const int err = errno == EEXIST ? ENOTDIR : errno;
             std::string shown = folder;
             if (shown.size() > 1 && shown.back() == '/') shown.pop_back();
-            return "Cannot create folder \"" + shown + "\". " + ErrnoText(err);
+            return "Cannot create folder \"" + SystemText(shown) + "\". " + ErrnoText(err);
         }
         if (end == std::string::npos || end + 1 >= folder.size()) return std::nullopt;
     }

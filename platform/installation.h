@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/systemtext.h"
+
 namespace qx {
 
 // The marker's name, and where the install step puts it relative to the
@@ -35,7 +37,7 @@ std::string ProgramFolderFor(const std::string& executableFolder);
 // Creates `folder` and any missing parents with mode 0700 (the player's own
 // files). Returns the reason for the player when it cannot, nothing when the
 // folder is there.
-std::optional<std::string> CreateFolder(const std::string& folder);
+std::optional<SystemText> CreateFolder(const std::string& folder);
 
 // The help text to show: "help.txt" in the working folder when anything of
 // that name is there (so an unreadable one is reported as such); otherwise,

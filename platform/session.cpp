@@ -1,5 +1,7 @@
 #include "platform/session.h"
 
+#include "platform/dialogs.h"
+
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -8,7 +10,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@ namespace {
 // number into a pipe, and the user-interface thread reads it from there.
 int g_pipe[2] = {-1, -1};
 volatile std::sig_atomic_t g_received = 0;
+bool g_requested = false;  // on the user-interface thread
 
 void OnSignal(int sig) {
     if (g_received != 0) {
@@ -39,10 +41,10 @@ void CloseOnSessionEnd(std::function<void()> close) {
     auto* app = QCoreApplication::instance();
     if (!app || g_pipe[0] >= 0) return;
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    auto once = std::make_shared<bool>(false);
-    auto run = [close = std::move(close), once] {
-        if (*once) return;
-        *once = true;
+    auto run = [close = std::move(close)] {
+        if (g_requested) return;
+        g_requested = true;
+        StopWaitingForAnswers();
         close();
     };
     auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, app);
@@ -62,6 +64,8 @@ void CloseOnSessionEnd(std::function<void()> close) {
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &action, nullptr);
 }
+
+bool SessionEndRequested() { return g_requested; }
 
 int FinishProcess(int code) {
     if (qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {

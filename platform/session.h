@@ -12,7 +12,12 @@ namespace qx {
 // runs on the user-interface thread, once, for the first request; a second
 // signal while that close is under way ends the process at once. Call it once,
 // before the windows are created, with the application object in place.
+// From the first request on, no message box waits for an answer any more
+// (an open one closes at once), so a request that comes while a box holds up
+// the start is not lost: the caller asks SessionEndRequested() once its main
+// window exists and closes it then.
 void CloseOnSessionEnd(std::function<void()> close);
+bool SessionEndRequested();
 
 // Ends the process after the run with `code`. Qt's Wayland client can hang
 // while it tears down its display connection at exit (its event thread waits

@@ -20,6 +20,23 @@ std::string UpperAscii(std::string_view s) {
     return r;
 }
 
+std::vector<std::string> BreakLongLines(const std::vector<std::string>& lines, std::size_t width) {
+    if (width == 0) return lines;
+    std::vector<std::string> out;
+    out.reserve(lines.size());
+    for (const std::string& line : lines) {
+        std::string_view rest = line;
+        while (rest.size() > width) {
+            std::size_t cut = rest.substr(0, width).find_last_of(' ');
+            cut = cut == std::string_view::npos ? width : cut + 1;
+            out.emplace_back(rest.substr(0, cut));
+            rest.remove_prefix(cut);
+        }
+        out.emplace_back(rest);
+    }
+    return out;
+}
+
 std::int64_t ParseInt64(const std::string& s) {
     std::string_view v = s;
     bool neg = false;

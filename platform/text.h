@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qx {
 
@@ -13,6 +14,11 @@ std::string Trim(std::string_view s);
 
 // ASCII upper case (other bytes unchanged).
 std::string UpperAscii(std::string_view s);
+
+// Breaks every line longer than `width` bytes into pieces of at most that
+// many, each ending after its last blank where the piece holds one, else
+// anywhere. Lines that fit stay as they are.
+std::vector<std::string> BreakLongLines(const std::vector<std::string>& lines, std::size_t width);
 
 // Parses a whole decimal text (optional leading '-' or '+', digits only, in
 // range). Throws std::runtime_error with "'<text>' is not a valid integer value".

@@ -1,66 +1,38 @@
 #include "savegames/delsaves.h"
 
-#include "game/application.h"
 #include "platform/controls.h"
-#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/look.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QTimer>
+#include <QPushButton>
 
 namespace quorvex {
 
-TDelMenu::TDelMenu(QWidget* parent) : QDialog(parent) {
-    qx::SetupToolWindow(this, QStringLiteral("DelMenu"), QStringLiteral("Manage savegames"), 500, 185, qx::kFace);
-    qx::SetColours(this, Qt::black, qx::kFace);
-    BuildSlotDisplay(this, *this, Qt::black, qx::kNavy);
+namespace {
+const SlotDialogLook kLook{"DelMenu", "Manage savegames", 185, qx::kFace, QColor(Qt::black), Qt::black, qx::kNavy,
+                           "BitBtn", "delete", true, 150};
+}  // namespace
 
-    for (int n = 1; n <= kSlotCount; ++n) {
-        BitBtn[n] = qx::MakeButton(GroupBox[n], QStringLiteral("BitBtn%1").arg(n), QStringLiteral("delete"),
-                                   SlotButtonRect(), false);
-        FaceButton(BitBtn[n]);
-        BitBtn[n]->setEnabled(false);
-    }
-    BitBtn[4] = qx::MakeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("close"), QRect(8, 150, 100, 26), false);
-    FaceButton(BitBtn[4]);
-    qx::ConnectHandler(BitBtn[1], &QPushButton::clicked, this, &TDelMenu::BitBtn1Click);
-    qx::ConnectHandler(BitBtn[2], &QPushButton::clicked, this, &TDelMenu::BitBtn2Click);
-    qx::ConnectHandler(BitBtn[3], &QPushButton::clicked, this, &TDelMenu::BitBtn3Click);
-    qx::ConnectHandler(BitBtn[4], &QPushButton::clicked, this, &TDelMenu::BitBtn4Click);
+TDelMenu::TDelMenu(QWidget* parent) : TSlotDialog(kLook, parent) {}
 
-    // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
-    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TDelMenu::Timer1Timer);
+void TDelMenu::ShowOccupied(int n) { BitBtn[n]->setEnabled(true); }
 
-    FormCreate();
-}
-
-void TDelMenu::FormCreate() { qx::CentreOnScreen(this); }
-
-void TDelMenu::Timer1Timer() {
-    PreviewAllSlots(*this);
-}
-
-void PreviewSlot(TDelMenu& dialog, int n) {
-    if (PreviewSlotLabels(dialog, n)) dialog.BitBtn[n]->setEnabled(true);
-}
-
-void DeleteSlot(int n) {
+void TDelMenu::DeleteSlot(int n) {
     const std::string slot = "Slot" + std::to_string(n);
-    if (!qx::Confirm("Delete savegame in " + slot + "?", DelMenu)) return;
+    if (!qx::Confirm("Delete savegame in " + slot + "?", this)) return;
     if (!qx::RemoveFile(SlotPath(n))) {
-        qx::ShowMessage("Could not delete file \"" + slot + ".save\". File not found or write protected", DelMenu);
+        qx::ShowMessage("Could not delete file \"" + slot + ".save\". File not found or write protected", this);
         return;
     }
-    qx::ShowMessage("Savegame in " + slot + " deleted!", DelMenu);
-    if (!DelMenu) return;
-    TDelMenu& d = *DelMenu;
-    d.GroupBox[n]->setTitle(QString::fromStdString(slot));
-    d.geld[n]->setText(QStringLiteral("000"));
-    d.vc[n]->setText(QStringLiteral("0"));
-    d.dc[n]->setText(QStringLiteral("0"));
-    PreviewSlot(d, n);
+    qx::ShowMessage("Savegame in " + slot + " deleted!", this);
+    GroupBox[n]->setTitle(QString::fromStdString(slot));
+    geld[n]->setText(QStringLiteral("000"));
+    vc[n]->setText(QStringLiteral("0"));
+    dc[n]->setText(QStringLiteral("0"));
+    PreviewSlot(n);
 }
 
 void TDelMenu::BitBtn1Click() { DeleteSlot(1); }

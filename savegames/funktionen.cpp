@@ -5,8 +5,12 @@
 #include "platform/ansi.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -114,6 +118,40 @@ void FaceButton(QPushButton* button) {
     p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
     button->setPalette(p);
     button->setFont(qx::VerdanaPx(11));
+}
+
+TSlotDialog::TSlotDialog(const SlotDialogLook& look, QWidget* parent) : QDialog(parent) {
+    // The boxes with their gaps and the form's margin on either side.
+    const int width = 2 * kBoxLeft + kBoxStep * (kSlotCount - 1) + kBoxWidth;
+    qx::SetupToolWindow(this, QString::fromLatin1(look.objectName), QString::fromLatin1(look.caption), width,
+                        look.height, look.background);
+    if (look.windowText) qx::SetColours(this, *look.windowText, look.background);
+    BuildSlotDisplay(this, *this, look.text, look.money);
+    for (int n = 1; n <= kSlotCount; ++n) {
+        buttons[n] = qx::MakeButton(GroupBox[n], QString::fromLatin1(look.buttonName) + QString::number(n),
+                                    QString::fromLatin1(look.buttonCaption), SlotButtonRect(), false);
+        FaceButton(buttons[n]);
+        if (look.buttonsStartDisabled) buttons[n]->setEnabled(false);
+    }
+    buttons[kClose] = qx::MakeButton(this, QString::fromLatin1(look.buttonName) + QString::number(kClose),
+                                     QStringLiteral("close"), QRect(8, look.closeTop, 100, 26), false);
+    FaceButton(buttons[kClose]);
+    for (int n = 1; n <= kSlotCount; ++n)
+        connect(buttons[n], &QPushButton::clicked, this, [this, n] { qx::Guard([this, n] { SlotClick(n); }); });
+    connect(buttons[kClose], &QPushButton::clicked, this, [this] { qx::Guard([this] { close(); }); });
+
+    // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TSlotDialog::Timer1Timer);
+    qx::CentreOnScreen(this);
+}
+
+void TSlotDialog::Timer1Timer() {
+    Timer1->stop();
+    for (int n = 1; n <= kSlotCount; ++n) PreviewSlot(n);
+}
+
+void TSlotDialog::PreviewSlot(int n) {
+    if (PreviewSlotLabels(*this, n)) ShowOccupied(n);
 }
 
 std::optional<QString> SlotGameType(const std::string& modeText) {

@@ -1,14 +1,17 @@
-// What the three slot dialogs (save, load, delete) share: the slot display
-// with its group boxes and labels, and the slot preview.
+// What the slot dialogs (save, load, delete) share: the dialog with one
+// group box, its labels and its button per slot, a close button, and the
+// slot preview. Every part loops over kSlotCount.
 #pragma once
 
 #include "savegames/slotfile.h"
 
 #include <QColor>
+#include <QDialog>
 #include <QRect>
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,7 +22,7 @@ class QWidget;
 
 namespace quorvex {
 
-// The three slots side by side. Entries [1] to [3] are used, so that the
+// The slots side by side. Entries [1] to [kSlotCount] are used, so that the
 // index is the slot number.
 struct SlotDisplay {
     std::array<QGroupBox*, kSlotCount + 1> GroupBox{};
@@ -32,7 +35,7 @@ struct SlotDisplay {
     std::array<QLabel*, kSlotCount + 1> dc{};
 };
 
-// Builds group boxes 1 to 3 with their labels on the form, in its colours:
+// Builds group boxes 1 to kSlotCount with their labels on the form, in its colours:
 // text is the colour of captions and labels, money the colour of geld<N>.
 void BuildSlotDisplay(QWidget* form, SlotDisplay& display, const QColor& text, const QColor& money);
 // Where the slot button lies inside its group box.
@@ -46,13 +49,46 @@ void FaceButton(QPushButton* button);
 // a preview never resets a caption or disables a button.
 bool PreviewSlotLabels(SlotDisplay& display, int n);
 
-// The fill timer's tick: stop, then preview slots 1, 2 and 3 in this order
-// with the dialog's own PreviewSlot.
-template <class Dialog>
-void PreviewAllSlots(Dialog& dialog) {
-    dialog.Timer1->stop();
-    for (int n = 1; n <= kSlotCount; ++n) PreviewSlot(dialog, n);
-}
+// The player's name as the settings hold it: read for a save, replaced by a load.
+struct PlayerNameSource {
+    std::function<std::string()> read;
+    std::function<void(const std::string&)> write;
+};
+
+// How a slot dialog looks; everything else is the same for all of them.
+struct SlotDialogLook {
+    const char* objectName;
+    const char* caption;
+    int height;
+    QColor background;
+    std::optional<QColor> windowText;  // the form's own text colour, when it sets one
+    QColor text;                       // captions and labels
+    QColor money;                      // geld<N>
+    const char* buttonName;            // the slot buttons are <buttonName>1, 2, ...
+    const char* buttonCaption;
+    bool buttonsStartDisabled;
+    int closeTop;
+};
+
+class TSlotDialog : public QDialog, public SlotDisplay {
+public:
+    // [1]..[kSlotCount] the slots, [kClose] "close"
+    static constexpr int kClose = kSlotCount + 1;
+    std::array<QPushButton*, kSlotCount + 2> buttons{};
+    QTimer* Timer1;  // fills the slots just after opening; whoever opens the dialog starts it
+
+    // The fill timer's tick: stop, then preview the slots in order.
+    void Timer1Timer();
+    // Shows slot n's labels and, for an occupied slot, the dialog's button state.
+    void PreviewSlot(int n);
+
+protected:
+    TSlotDialog(const SlotDialogLook& look, QWidget* parent);
+    // A slot's button was clicked.
+    virtual void SlotClick(int n) = 0;
+    // What an occupied slot's button shows.
+    virtual void ShowOccupied(int n) = 0;
+};
 
 // The game type a slot's mode text "1", "2" or "3" stands for; nothing for
 // any other text.

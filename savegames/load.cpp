@@ -1,84 +1,45 @@
 #include "savegames/load.h"
 
-#include "game/application.h"
-#include "game/maindisplay.h"
-#include "game/singleplayer.h"
+#include "game/playsession.h"
 #include "platform/controls.h"
-#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "settings/einstellungen.h"
+#include "platform/look.h"
 
-#include <QTimer>
+#include <QPushButton>
 
 namespace quorvex {
 
-TLadenMenu::TLadenMenu(QWidget* parent) : QDialog(parent) {
-    qx::SetupToolWindow(this, QStringLiteral("LadenMenu"), QStringLiteral("Load game"), 500, 188, Qt::black);
-    BuildSlotDisplay(this, *this, Qt::white, qx::kLime);
+namespace {
+const SlotDialogLook kLook{"LadenMenu", "Load game", 188, Qt::black, std::nullopt, Qt::white, qx::kLime,
+                           "SpeedButton", "load", true, 152};
+}  // namespace
 
-    for (int n = 1; n <= kSlotCount; ++n) {
-        SpeedButton[n] = qx::MakeButton(GroupBox[n], QStringLiteral("SpeedButton%1").arg(n), QStringLiteral("load"),
-                                        SlotButtonRect(), false);
-        FaceButton(SpeedButton[n]);
-        SpeedButton[n]->setEnabled(false);
-    }
-    SpeedButton[4] = qx::MakeButton(this, QStringLiteral("SpeedButton4"), QStringLiteral("close"),
-                                    QRect(8, 152, 100, 26), false);
-    FaceButton(SpeedButton[4]);
-    qx::ConnectHandler(SpeedButton[1], &QPushButton::clicked, this, &TLadenMenu::BitBtn1Click);
-    qx::ConnectHandler(SpeedButton[2], &QPushButton::clicked, this, &TLadenMenu::BitBtn2Click);
-    qx::ConnectHandler(SpeedButton[3], &QPushButton::clicked, this, &TLadenMenu::BitBtn3Click);
-    qx::ConnectHandler(SpeedButton[4], &QPushButton::clicked, this, &TLadenMenu::SpeedButton4Click);
+TLadenMenu::TLadenMenu(SinglePlayerSession& session, PlayerNameSource playerName, QWidget* parent)
+    : TSlotDialog(kLook, parent), session_(session), playerName_(std::move(playerName)) {}
 
-    // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
-    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TLadenMenu::Timer1Timer);
+void TLadenMenu::ShowOccupied(int n) { SpeedButton[n]->setEnabled(true); }
 
-    FormCreate();
-}
-
-void TLadenMenu::FormCreate() { qx::CentreOnScreen(this); }
-
-void TLadenMenu::Timer1Timer() {
-    PreviewAllSlots(*this);
-}
-
-void PreviewSlot(TLadenMenu& dialog, int n) {
-    if (PreviewSlotLabels(dialog, n)) dialog.SpeedButton[n]->setEnabled(true);
-}
-
-bool LoadSlot(int n) {
+bool TLadenMenu::LoadSlot(int n) {
     if (!qx::FileExists(SlotPath(n))) {
-        qx::ShowMessage("Could not load from file \"Slot" + std::to_string(n) + "\".\\nFile not found.", LadenMenu);
+        qx::ShowMessage("Could not load from file \"Slot" + std::to_string(n) + "\".\\nFile not found.", this);
         return false;
     }
     // Everything is read and converted before anything of the game changes.
     const LoadedSlot slot = ParseSlotForLoading(ReadSlot(n, BlankRule::Loading));
-
-    MainDisplay& main = *MainWindowDisplay();
-    ApplyLoadedGame(main.Game(), slot.money, slot.victims, slot.dragons, slot.mode);
-    main.ShowSaveEntry();
-    // A fresh turn, worked out from the loaded money; the save stays free.
-    main.ShowField();
-    if (Setup) Setup->SetPlayerName(slot.texts.name);
-    main.ShowPlayerName(slot.texts.name);
-    // The labels show the texts as decoded ("0012" stays so).
-    main.ShowMoney(slot.texts.money);
-    main.ShowCounters(slot.texts.victims, slot.texts.dragons);
-    // Any other mode text leaves the game type as it was.
-    const std::string type = LoadedGameTypeText(slot.texts.mode);
-    if (!type.empty()) main.ShowGameType(type);
+    if (playerName_.write) playerName_.write(slot.texts.name);
+    session_.LoadSlot(slot);
     return true;
 }
 
-void TLadenMenu::LoadClick(int n) {
+void TLadenMenu::SlotClick(int n) {
     LoadSlot(n);
     close();
 }
 
-void TLadenMenu::BitBtn1Click() { LoadClick(1); }
-void TLadenMenu::BitBtn2Click() { LoadClick(2); }
-void TLadenMenu::BitBtn3Click() { LoadClick(3); }
+void TLadenMenu::BitBtn1Click() { SlotClick(1); }
+void TLadenMenu::BitBtn2Click() { SlotClick(2); }
+void TLadenMenu::BitBtn3Click() { SlotClick(3); }
 void TLadenMenu::SpeedButton4Click() { close(); }
 
 }  // namespace quorvex

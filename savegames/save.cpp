@@ -1,36 +1,34 @@
 #include "savegames/save.h"
 
-#include "game/application.h"
-#include "game/maindisplay.h"
-#include "game/singleplayer.h"
+#include "game/playsession.h"
 #include "platform/access.h"
 #include "platform/controls.h"
-#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "settings/einstellungen.h"
+#include "platform/look.h"
 
-#include <QTimer>
+#include <QLabel>
+#include <QPushButton>
 
 namespace quorvex {
 
-TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
-    qx::SetupToolWindow(this, QStringLiteral("SpeicherMenu"), QStringLiteral("Save game"), 500, 188, Qt::black);
-    BuildSlotDisplay(this, *this, Qt::white, qx::kLime);
+namespace {
 
-    for (int n = 1; n <= kSlotCount; ++n) {
-        SpeedButton[n] = qx::MakeButton(GroupBox[n], QStringLiteral("SpeedButton%1").arg(n), QStringLiteral("save"),
-                                        SlotButtonRect(), false);
-        FaceButton(SpeedButton[n]);
-    }
-    SpeedButton[4] = qx::MakeButton(this, QStringLiteral("SpeedButton4"), QStringLiteral("close"),
-                                    QRect(8, 152, 100, 26), false);
-    FaceButton(SpeedButton[4]);
-    qx::ConnectHandler(SpeedButton[1], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn1Click);
-    qx::ConnectHandler(SpeedButton[2], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn2Click);
-    qx::ConnectHandler(SpeedButton[3], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn3Click);
-    qx::ConnectHandler(SpeedButton[4], &QPushButton::clicked, this, &TSpeicherMenu::BitBtn4Click);
+// The amount shows alone; a screen reader reads it with its caption.
+void SetPrice(QLabel* caption, QLabel* amount, std::int64_t price) {
+    amount->setText(QString::number(price));
+    amount->setAccessibleName(caption->text() + amount->text());
+}
 
+}  // namespace
+
+namespace {
+const SlotDialogLook kLook{"SpeicherMenu", "Save game", 188, Qt::black, std::nullopt, Qt::white, qx::kLime,
+                           "SpeedButton", "save", false, 152};
+}  // namespace
+
+TSpeicherMenu::TSpeicherMenu(SinglePlayerSession& session, PlayerNameSource playerName, QWidget* parent)
+    : TSlotDialog(kLook, parent), session_(session), playerName_(std::move(playerName)) {
     Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("current price for saving: $"),
                            QRect(172, 155, 248, 20), qx::VerdanaPx(11, true), Qt::white,
                            Qt::AlignRight | Qt::AlignVCenter);
@@ -38,58 +36,50 @@ TSpeicherMenu::TSpeicherMenu(QWidget* parent) : QDialog(parent) {
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
     // The amount is read with its caption, and reached by Tab.
     qx::MakeReadable(Label2);
-    ShowPrice(0);
-
-    // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
-    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TSpeicherMenu::Timer1Timer);
-
-    FormCreate();
+    SetPrice(Label1, Label2, 0);
+    // The label follows the price while the dialog is closed too.
+    listener_ = session_.AddListener([this](const SessionView& view) {
+        if (view.savePrice) SetPrice(Label1, Label2, view.price);
+    });
 }
 
-void TSpeicherMenu::FormCreate() { qx::CentreOnScreen(this); }
+TSpeicherMenu::~TSpeicherMenu() { session_.RemoveListener(listener_); }
 
-void TSpeicherMenu::Timer1Timer() {
-    PreviewAllSlots(*this);
+void TSpeicherMenu::ShowPrice() { SetPrice(Label1, Label2, session_.SavePrice()); }
+
+void TSpeicherMenu::showEvent(QShowEvent* event) {
+    ShowPrice();
+    TSlotDialog::showEvent(event);
 }
 
-void TSpeicherMenu::ShowPrice(std::int64_t price) {
-    Label2->setText(QString::number(price));
-    Label2->setAccessibleName(Label1->text() + Label2->text());
-}
+void TSpeicherMenu::ShowOccupied(int n) { SpeedButton[n]->setText(QStringLiteral("overwrite")); }
 
-void PreviewSlot(TSpeicherMenu& dialog, int n) {
-    if (PreviewSlotLabels(dialog, n)) dialog.SpeedButton[n]->setText(QStringLiteral("overwrite"));
-}
-
-bool WriteSlot(int n, std::int64_t money) {
-    if (qx::FileExists(SlotPath(n)) && !qx::Confirm("Savegame already exists. Overwrite?", SpeicherMenu)) return false;
-    const GameState& g = MainWindowDisplay()->Game();
-    const std::string name = Setup ? Setup->PlayerName() : std::string();
+bool TSpeicherMenu::WriteSlot(int n, std::int64_t money) {
+    if (qx::FileExists(SlotPath(n)) && !qx::Confirm("Savegame already exists. Overwrite?", this)) return false;
+    const GameState& g = session_.Game();
+    const std::string name = playerName_.read ? playerName_.read() : std::string();
     WriteSlotFile(n, name, money, g.victimCount, g.dragonCount, g.mode);
-    if (SpeicherMenu) PreviewSlot(*SpeicherMenu, n);
+    PreviewSlot(n);
     return true;
 }
 
-void TSpeicherMenu::SaveSlot(int n) {
-    MainDisplay& main = *MainWindowDisplay();
-    GameState& g = main.Game();
+void TSpeicherMenu::SlotClick(int n) {
     // The slot holds the money after the price; it is taken only once the
     // file is written, so a declined or failed save costs nothing.
-    if (!WriteSlot(n, MoneyAfterSave(g))) return;
-    PaySavePrice(g);
-    main.ShowMoney(std::to_string(g.money));
+    if (!WriteSlot(n, session_.MoneyAfterSave())) return;
+    session_.PaySavePrice();
     Timer1->start();
-    ShowPrice(g.savePrice);
+    ShowPrice();
 }
 
-void TSpeicherMenu::BitBtn1Click() { SaveSlot(1); }
-void TSpeicherMenu::BitBtn2Click() { SaveSlot(2); }
-void TSpeicherMenu::BitBtn3Click() { SaveSlot(3); }
+void TSpeicherMenu::BitBtn1Click() { SlotClick(1); }
+void TSpeicherMenu::BitBtn2Click() { SlotClick(2); }
+void TSpeicherMenu::BitBtn3Click() { SlotClick(3); }
 void TSpeicherMenu::BitBtn4Click() { close(); }
 
 bool TSpeicherMenu::FormCloseQuery() {
     // The price the main window works out next is charged again.
-    if (MainDisplay* main = MainWindowDisplay()) EndFreeSave(main->Game());
+    session_.EndFreeSave();
     return true;
 }
 

@@ -58,8 +58,8 @@ SlotTexts ReadSlot(int n, BlankRule rule) {
         return rule == BlankRule::Preview ? qx::Trim(line).empty() : line.empty();
     });
     if (lines.size() < kSlotLines)
-        throw std::runtime_error("The savegame \"" + path + "\" is damaged: it has " + std::to_string(lines.size()) +
-                                 " of ten lines");
+        throw qx::SystemError("The savegame \"" + qx::SystemText(path) + "\" is damaged: it has " +
+                              qx::SystemText(std::to_string(lines.size())) + " of ten lines");
     lines.resize(kSlotLines);
     return DecodeSlotLines(lines);
 }

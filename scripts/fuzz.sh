@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 shift || true
-all_targets="fuzz_ini fuzz_slot fuzz_codec fuzz_framing fuzz_protocol"
+all_targets="fuzz_ini fuzz_slot fuzz_codec fuzz_framing fuzz_protocol fuzz_messages"
 targets="${*:-$all_targets}"
 build="${FUZZ_BUILD:-build-fuzz}"
 jobs="${FUZZ_JOBS:-1}"

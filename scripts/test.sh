@@ -7,6 +7,8 @@ quorvex_install_packages
 export QT_QPA_PLATFORM=offscreen
 # The window modules must not include each other in a circle.
 bash scripts/check-include-cycles.sh
+# Only the composition root names the windows' form objects.
+bash scripts/check-form-objects.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
 # The installed desktop entry and AppStream metadata must validate.

@@ -3,8 +3,6 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
-#include <sys/stat.h>
-
 namespace quorvex {
 
 namespace {
@@ -31,8 +29,7 @@ TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
         lines_ = qx::ReadLines(fileName_);
     } catch (...) {
         lines_.clear();
-        struct stat st {};
-        keepFile_ = ::stat(fileName_.c_str(), &st) == 0;
+        keepFile_ = qx::FileExists(fileName_);
     }
 }
 

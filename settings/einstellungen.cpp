@@ -1,11 +1,11 @@
 #include "settings/einstellungen.h"
 
-#include "game/application.h"
 #include "game/maindisplay.h"
 #include "platform/ansi.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/look.h"
 #include "settings/settingsfile.h"
 
 #include <QPainter>
@@ -96,7 +96,7 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const char* caption,
 
 }  // namespace
 
-TSetup::TSetup(QWidget* parent) : QDialog(parent) {
+TSetup::TSetup(MainDisplay* display, QWidget* parent) : QDialog(parent), display_(display) {
     qx::SetupToolWindow(this, QStringLiteral("Setup"), QStringLiteral("Config of sadism"), 257, 225, Qt::black);
 
     SpielernameLabel = PlaceLabel(this, "SpielernameLabel", "Name - Singleplayer", QRect(8, 8, 117, 13));
@@ -166,7 +166,7 @@ void TSetup::SpeedButton1Click() {
         qx::ShowMessage(problem, boxParent);
         return;
     }
-    if (MainDisplay* main = MainWindowDisplay()) main->ShowPlayerName(s.name);
+    if (display_) display_->ShowPlayerName(s.name);
     s.splash = CheckBox1->isChecked() ? kOn : kOff;
     s.fade = CheckBox2->isChecked() ? kOn : kOff;
     if (!WriteSettings(SettingsPath(), s)) {

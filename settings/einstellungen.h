@@ -12,10 +12,13 @@
 
 namespace quorvex {
 
+class MainDisplay;
+
 class TSetup : public QDialog {
     Q_OBJECT
 public:
-    explicit TSetup(QWidget* parent = nullptr);
+    // A commit shows the player's name on the display, when there is one.
+    explicit TSetup(MainDisplay* display = nullptr, QWidget* parent = nullptr);
     ~TSetup() override;
 
     // --- handlers (named after component and event) ---
@@ -47,6 +50,9 @@ public:
     QPushButton* SpeedButton1;
     QPushButton* SpeedButton2;
     QPushButton* SpeedButton3;
+
+private:
+    MainDisplay* display_;
 };
 
 }  // namespace quorvex

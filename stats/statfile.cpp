@@ -44,9 +44,9 @@ void SaveStatistics(const PlayerStatistics& s, const std::string& path, qx::Rng&
     qx::WriteLinesAtomic(path, BuildStatisticsLines(s, rng));
 }
 
-void SaveStatistics() {
+void SaveStatistics(const PlayerStatistics& s) {
     qx::Rng rng = qx::Rng::FromClock();
-    SaveStatistics(Statistics(), StatisticsPath(), rng);
+    SaveStatistics(s, StatisticsPath(), rng);
 }
 
 }  // namespace quorvex

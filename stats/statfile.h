@@ -26,7 +26,7 @@ std::vector<std::string> BuildStatisticsLines(const PlayerStatistics& s, qx::Rng
 // Writes the file at path, replacing an earlier one atomically.
 // Throws qx::FileError; the old file is then untouched and no part file is left.
 void SaveStatistics(const PlayerStatistics& s, const std::string& path, qx::Rng& rng);
-// The run's record to StatisticsPath(), with a clock-seeded generator.
-void SaveStatistics();
+// A run's record to StatisticsPath(), with a clock-seeded generator.
+void SaveStatistics(const PlayerStatistics& s);
 
 }  // namespace quorvex

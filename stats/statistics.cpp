@@ -9,11 +9,6 @@ void Add(std::int32_t& field, std::int64_t amount) {
 }
 }  // namespace
 
-PlayerStatistics& Statistics() {
-    static PlayerStatistics record;
-    return record;
-}
-
 void ClearStatistics(PlayerStatistics& s) { s = PlayerStatistics{}; }
 
 void RecordTurn(PlayerStatistics& s, std::int8_t doubleKill, std::int8_t tripleKill, std::int8_t masterKill,

@@ -20,11 +20,7 @@ struct PlayerStatistics {
     std::int32_t moneyLost = 0;
 };
 
-// The run's record, owned by the main window's module.
-PlayerStatistics& Statistics();
-
 void ClearStatistics(PlayerStatistics& s);
-inline void ClearStatistics() { ClearStatistics(Statistics()); }
 
 // Adds one bombing turn. All additions wrap around as 32-bit two's complement;
 // won or lost is decided on the full 64-bit total.

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/look.h"
 
 namespace quorvex {
 
@@ -57,7 +58,7 @@ constexpr int kRightEdge = 374;  // and in the other two
 
 }  // namespace
 
-Tstat::Tstat(QWidget* parent) : QDialog(parent) {
+Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent), figures_(figures) {
     qx::SetupToolWindow(this, QStringLiteral("stat"), QStringLiteral("Game statistic"), 395, 170, Qt::black);
 
     // The frames first, so every text is drawn over them.
@@ -123,7 +124,7 @@ Tstat::~Tstat() = default;
 
 void Tstat::Timer1Timer() {
     Timer1->stop();
-    const PlayerStatistics& s = Statistics();
+    const PlayerStatistics& s = figures_;
     for (const NumberRow& row : rows_) {
         ShowRightAligned(row.label, QString::number(s.*row.figure), row.right);
         AnnounceWithCaption(row.caption, row.label);

@@ -16,7 +16,8 @@ namespace quorvex {
 class Tstat : public QDialog {
     Q_OBJECT
 public:
-    explicit Tstat(QWidget* parent = nullptr);
+    // Shows the figures of this run's record.
+    explicit Tstat(const PlayerStatistics& figures, QWidget* parent = nullptr);
     ~Tstat() override;
 
     // --- handlers (named after component and event) ---
@@ -61,6 +62,7 @@ private:
         QLabel* caption;
     };
     std::array<NumberRow, 11> rows_{};
+    const PlayerStatistics& figures_;
 };
 
 }  // namespace quorvex

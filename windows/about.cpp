@@ -4,6 +4,8 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
 
 #include <QMouseEvent>
 

@@ -6,6 +6,11 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/installation.h"
+#include "platform/look.h"
+#include "platform/text.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
 
 #include <sys/stat.h>
 
@@ -18,6 +23,38 @@ namespace {
 
 constexpr char kDesignLine[] = "Loading help.txt, please wait...";
 
+// A larger file is refused: no help text comes near it, and reading and
+// showing it would hold up the start and the window.
+constexpr std::size_t kLargestHelp = 16 * 1024 * 1024;
+// Laying out one line costs time in proportion to its length, all at once
+// when it comes into view: longer lines are broken when the file is loaded.
+constexpr std::size_t kLongestLine = 4096;
+
+// Ctrl+Home and Ctrl+End go to the start and the end of the text, as Home and
+// End do (a read-only text takes those only without modifiers).
+class DocumentEnds : public QObject {
+public:
+    explicit DocumentEnds(QPlainTextEdit* memo) : QObject(memo), memo_(memo) { memo->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+                const bool home = key->key() == Qt::Key_Home;
+                memo_->moveCursor(home ? QTextCursor::Start : QTextCursor::End);
+                memo_->verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
+                                                               : QAbstractSlider::SliderToMaximum);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPlainTextEdit* memo_;
+};
+
 // Anything at that name counts as present, so a folder or a file without read
 // rights is reported as unreadable rather than as missing.
 bool Present(const char* path) {
@@ -25,11 +62,26 @@ bool Present(const char* path) {
     return ::stat(path, &st) == 0;
 }
 
+// The lines as the memo takes them. Each paragraph costs the text's document
+// a little time, which a file of many short lines adds up to seconds: short
+// lines share a paragraph, split by line separators, which show and copy as
+// line breaks all the same.
 QString JoinLines(const std::vector<std::string>& lines) {
-    QStringList out;
-    out.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& l : lines) out << qx::FromAnsi(l);
-    return out.join(QLatin1Char('\n'));
+    std::size_t total = 0;
+    for (const auto& l : lines) total += l.size() + 1;
+    QString out;
+    out.reserve(static_cast<qsizetype>(total));
+    std::size_t inParagraph = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            const bool full = inParagraph + lines[i].size() > kLongestLine;
+            out.append(full ? QChar(u'\n') : QChar(QChar::LineSeparator));
+            if (full) inParagraph = 0;
+        }
+        qx::AppendAnsi(out, lines[i]);
+        inParagraph += lines[i].size() + 1;
+    }
+    return out;
 }
 
 }  // namespace
@@ -44,6 +96,7 @@ THelp::THelp(QWidget* parent) : QDialog(parent) {
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
     Memo1->setPlainText(QString::fromLatin1(kDesignLine));
     Memo1->setAccessibleName(QStringLiteral("Help text"));
+    new DocumentEnds(Memo1);
 
     SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("close"), QRect(4, 306, 448, 25),
                                   true, qx::ButtonIcon(QStringLiteral("close")));
@@ -69,12 +122,12 @@ void THelp::FormCreate() {
     }
     std::vector<std::string> lines;
     try {
-        lines = qx::ReadLines(file);
+        lines = qx::BreakLongLines(qx::ReadLines(file, kLargestHelp), kLongestLine);
     } catch (const qx::FileError& e) {
         // The viewer still comes up and says why it is empty.
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("help.txt is there but could not be read:"));
-        Memo1->appendPlainText(QString::fromLocal8Bit(e.what()));
+        Memo1->appendPlainText(qx::FromSystem(e.Text()));
         Memo1->appendPlainText(QStringLiteral("Please check that you may read the file."));
         return;
     }

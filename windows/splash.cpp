@@ -1,14 +1,14 @@
 #include "windows/splash.h"
 
-#include "game/application.h"
-#include "game/maindisplay.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/look.h"
+#include "platform/pictures.h"
 
 namespace quorvex {
 
-TSplashScr::TSplashScr(QWidget* parent) : QDialog(parent) {
+TSplashScr::TSplashScr(std::function<void()> onEnd, QWidget* parent) : QDialog(parent), onEnd_(std::move(onEnd)) {
     setObjectName(QStringLiteral("SplashScr"));
     setWindowTitle(QStringLiteral("Quorvex v1.0beta"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -33,7 +33,7 @@ void TSplashScr::FormCreate() { qx::CentreOnScreen(this); }
 
 void TSplashScr::Timer1Timer() {
     Timer1->stop();
-    if (MainDisplay* main = MainWindowDisplay()) main->Appear();
+    if (onEnd_) onEnd_();
     close();
 }
 

@@ -5,13 +5,15 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTimer>
+#include <functional>
 
 namespace quorvex {
 
 class TSplashScr : public QDialog {
     Q_OBJECT
 public:
-    explicit TSplashScr(QWidget* parent = nullptr);
+    // onEnd runs as the screen hands over (the main window appears).
+    explicit TSplashScr(std::function<void()> onEnd = {}, QWidget* parent = nullptr);
     ~TSplashScr() override;
 
     // --- handlers (named after component and event) ---
@@ -22,6 +24,9 @@ public:
     // --- controls (component names) ---
     QLabel* Image1;
     QTimer* Timer1;  // 1000 ms, started by the opener
+
+private:
+    std::function<void()> onEnd_;
 };
 
 }  // namespace quorvex

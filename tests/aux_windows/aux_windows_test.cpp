@@ -11,6 +11,8 @@
 #include "windows/splash.h"
 
 #include <QAction>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -100,6 +102,50 @@ TEST_F(HelpViewer, AFileWithoutReadRightsIsReportedInTheViewer) {
     EXPECT_NE(MemoLines(THelp()).at(2).find("could not be read"), std::string::npos);
 }
 
+// A file of one long line or of many short ones: the whole text is shown,
+// in paragraphs short enough to lay out at once when they come into view.
+TEST_F(HelpViewer, LongAndManyLinesAreShownWholeInShortParagraphs) {
+    const std::string longLine(1 << 20, 'x');
+    std::string manyLines;
+    for (int i = 0; i < 20000; ++i) manyLines += "line " + std::to_string(i) + "\r\n";
+    for (const std::string& text : {longLine, manyLines}) {
+        WriteFile(work.File("help.txt"), text);
+        THelp help;
+        QString shown;
+        for (QTextBlock b = help.Memo1->document()->begin(); b.isValid(); b = b.next()) {
+            EXPECT_LE(b.length(), 2 * 4096);
+            shown += b.text();
+        }
+        shown.remove(QChar(QChar::LineSeparator));
+        QString expected = QString::fromLatin1(text);
+        expected.remove(QLatin1String("\r\n"));
+        EXPECT_EQ(shown, expected);
+    }
+}
+
+TEST_F(HelpViewer, AFileOver16MBIsReportedAsUnreadable) {
+    WriteFile(work.File("help.txt"), "");
+    std::filesystem::resize_file(work.File("help.txt"), 16 * 1024 * 1024 + 1);
+    const Lines lines = MemoLines(THelp());
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_NE(lines[2].find("could not be read"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[3].find("larger than 16 MB"), std::string::npos) << lines[3];
+}
+
+TEST_F(HelpViewer, CtrlHomeAndCtrlEndGoToTheStartAndTheEnd) {
+    std::string text;
+    for (int i = 0; i < 500; ++i) text += "line\r\n";
+    WriteFile(work.File("help.txt"), text);
+    THelp help;
+    help.show();
+    QScrollBar* bar = help.Memo1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(help.Memo1, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(help.Memo1, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), 0);
+}
+
 class AboutBoxTest : public ::testing::Test {
 protected:
     void Ticks(int n) {
@@ -150,6 +196,20 @@ TEST_F(AboutBoxTest, WebButtonsOpenTheirAddresses) {
     QTest::mouseClick(box.SpeedButton2, Qt::LeftButton);
     QTest::mouseClick(box.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(script.openedUrls, (Lines{kMakerSiteUrl, kAuthorSiteUrl}));
+}
+
+TEST_F(AboutBoxTest, WithoutABrowserToStartThePlayerIsTold) {
+    qxtest::TempDir empty;
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", empty.Folder().c_str(), 1);  // no xdg-open, no browser
+    ::unsetenv("BROWSER");
+    ::unsetenv("DEFAULT_BROWSER");
+    script.useShell = true;
+    QTest::mouseClick(box.SpeedButton2, Qt::LeftButton);
+    ::setenv("PATH", path.c_str(), 1);
+    const Lines shown = script.Texts(qx::BoxKind::Information);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("No web browser could be started for " + std::string(kMakerSiteUrl), 0), 0u) << shown[0];
 }
 
 TEST_F(AboutBoxTest, ButtonCaptionsFitBesideTheirPictures) {

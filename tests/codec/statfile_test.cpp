@@ -175,19 +175,18 @@ TEST(StatisticsFile, ExitWritesTheRunsRecordIntoTheProgramFolderAndReplacesTheLa
     qx::SetProgramFolder(dir.Folder());
     EXPECT_EQ(StatisticsPath(), dir.Folder() + "Quorvex.stat");
 
-    ClearStatistics();
-    RecordTurn(Statistics(), 0, 0, 0, 1, 5, 0, 100000);
-    SaveStatistics();
-    EXPECT_EQ(Recover(qx::ReadLines(StatisticsPath())), Fields(Statistics()));
+    PlayerStatistics run;
+    RecordTurn(run, 0, 0, 0, 1, 5, 0, 100000);
+    SaveStatistics(run);
+    EXPECT_EQ(Recover(qx::ReadLines(StatisticsPath())), Fields(run));
 
-    ClearStatistics();  // the next run starts from zero
-    RecordTurn(Statistics(), 0, 0, 0, 0, 0, 0, 0);
-    SaveStatistics();
+    ClearStatistics(run);  // the next run starts from zero
+    RecordTurn(run, 0, 0, 0, 0, 0, 0, 0);
+    SaveStatistics(run);
     const auto lines = qx::ReadLines(StatisticsPath());
     ExpectWellFormed(lines);
     EXPECT_EQ(Recover(lines), (std::array<std::int32_t, 12>{0, 0, 0, 0, 0, 0, 1, 0, 5, 1, 0, 0}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Folder()), {}), 1);
-    ClearStatistics();
 }
 
 TEST(StatisticsFile, FailedWriteThrowsAndKeepsTheOldFile) {

@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, MarkingCountsDownAndLimitsTheBombToFiveMarks) {
     EXPECT_EQ(w.StatusText(), "4 fields left");
     Click(1);
     EXPECT_EQ(w.StatusText(), "5 fields left");
-    EXPECT_EQ(w.game.markCount, 0);
+    EXPECT_EQ(w.Game().markCount, 0);
     Mark({1, 2, 3, 4});
     EXPECT_EQ(w.StatusText(), "1 fields left");
     EXPECT_FALSE(w.BombIt->isEnabled());
@@ -156,9 +156,9 @@ TEST_F(MainWindowTest, WorkedExampleTurnShowsEveryFigure) {
     EXPECT_EQ(w.Image[20]->PictureName(), "MarkImage");
     EXPECT_EQ(w.Image[21]->PictureName(), "SmileImage");
     // The save price was worked out from the money before the bomb.
-    EXPECT_EQ(w.game.savePrice, 40);
+    EXPECT_EQ(w.Game().savePrice, 40);
     EXPECT_EQ(w.Spielsichern1->text(), "Save game [ $40 ]");
-    const PlayerStatistics& s = Statistics();
+    const PlayerStatistics& s = w.Session().Statistics();
     EXPECT_EQ(s.tripleKills, 1);
     EXPECT_EQ(s.hits, 4);
     EXPECT_EQ(s.moneyWon, 3263);
@@ -203,14 +203,14 @@ TEST_F(MainWindowTest, CellsIgnoreClicksAfterTheBombUntilRestart) {
     Bomb();
     const QString status = w.StatusText();
     Click(11);
-    EXPECT_FALSE(w.game.marks[11]);
+    EXPECT_FALSE(w.Game().marks[11]);
     EXPECT_EQ(w.StatusText(), status);
     EXPECT_EQ(w.Image[11]->PictureName(), "SmileImage");
     EXPECT_TRUE(w.RestartBut->isEnabled());
     QTest::mouseClick(w.RestartBut, Qt::LeftButton);
     EXPECT_EQ(w.StatusText(), status);  // the summary stays until the first mark
     Click(11);
-    EXPECT_TRUE(w.game.marks[11]);
+    EXPECT_TRUE(w.Game().marks[11]);
     EXPECT_FALSE(w.RestartBut->isEnabled());
 }
 
@@ -232,8 +232,8 @@ TEST_F(MainWindowTest, RandomTurnsNeverShareACell) {
         EXPECT_EQ(revealed, 10);
         QTest::mouseClick(w.RestartBut, Qt::LeftButton);
     }
-    EXPECT_EQ(Statistics().bombed, 50);
-    EXPECT_EQ(Statistics().hits + Statistics().misses, 250);
+    EXPECT_EQ(w.Session().Statistics().bombed, 50);
+    EXPECT_EQ(w.Session().Statistics().hits + w.Session().Statistics().misses, 250);
 }
 
 TEST_F(MainWindowTest, NewGameRightAfterABombStartsClean) {
@@ -247,8 +247,8 @@ TEST_F(MainWindowTest, NewGameRightAfterABombStartsClean) {
     w.N10001Click();
     EXPECT_FALSE(w.BombIt->isEnabled());
     EXPECT_FALSE(w.RestartBut->isEnabled());
-    EXPECT_EQ(w.game.markCount, 0);
-    EXPECT_EQ(w.game.streakFlags.ultraKill, 0);
+    EXPECT_EQ(w.Game().markCount, 0);
+    EXPECT_EQ(w.Game().streakFlags.ultraKill, 0);
     for (int n = 1; n <= 25; ++n) {
         EXPECT_TRUE(w.Image[n]->isEnabled());
         EXPECT_EQ(w.Image[n]->PictureName(), "SmileImage");
@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, HundredVictimsGameIsWonWithTheExactMessage) {
     const auto messages = script.Texts(qx::BoxKind::Information);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Congratulation! You won! Your Money after killing 100 Victims is $" +
-                               std::to_string(w.game.money) + "!");
+                               std::to_string(w.Game().money) + "!");
     EXPECT_EQ(Text(w.VictimCount), "0");
     EXPECT_FALSE(w.RestartBut->isEnabled());
     EXPECT_FALSE(w.BombIt->isEnabled());
@@ -340,9 +340,11 @@ TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
 
     MainDisplay& d = w;
     // Texts come in the system's 8-bit code page.
-    d.ShowMoney("0012");
-    d.ShowCounters("-43", "\xE4");
-    d.ShowGameType("200 killed Victims");
+    SessionView texts;
+    texts.money = "0012";
+    texts.counters = {"-43", "\xE4"};
+    texts.gameType = "200 killed Victims";
+    d.Show(texts);
     d.ShowPlayerName("J\xFCrgen");
     EXPECT_EQ(Text(w.Money), "0012");
     EXPECT_EQ(Text(w.VictimCount), "-43");
@@ -351,8 +353,12 @@ TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
     EXPECT_EQ(w.Label3->text(), QString::fromUtf8("Player \"J\xC3\xBCrgen\""));
 
     // A fresh turn of what the record holds: rates from its money, save free.
-    ApplyLoadedGame(d.Game(), 900, 1, 2, 1);
-    d.ShowField();
+    LoadedSlot slot;
+    slot.money = 900;
+    slot.victims = 1;
+    slot.dragons = 2;
+    slot.mode = 1;
+    w.Session().LoadSlot(slot);
     EXPECT_TRUE(w.StartPanel->isHidden());
     EXPECT_EQ(Text(w.Kill), "");
     EXPECT_EQ(Text(w.Bilanz), "$0");

@@ -141,8 +141,8 @@ TEST(Installation, AFolderThatCannotBeCreatedIsReportedWithItsReason) {
     qx::SetProgramFolder(home.File("blocker") + "/quorvex");
     const auto why = qx::PrepareProgramFolder();
     ASSERT_TRUE(why.has_value());
-    EXPECT_NE(why->find("Cannot create folder \"" + home.File("blocker") + "/quorvex\""), std::string::npos) << *why;
-    EXPECT_NE(why->find("Not a directory"), std::string::npos) << *why;
+    EXPECT_NE(why->Bytes().find("Cannot create folder \"" + home.File("blocker") + "/quorvex\""), std::string::npos) << why->Bytes();
+    EXPECT_NE(why->Bytes().find("Not a directory"), std::string::npos) << why->Bytes();
 }
 
 }  // namespace
@@ -156,7 +156,7 @@ TEST(Installation, SystemErrorTextsAreTheSameOnEveryThread) {
         threads.emplace_back([&seen, t] {
             const int err = t % 2 == 0 ? ENOENT : EACCES;
             std::string text;
-            for (int i = 0; i < 200; ++i) text = qx::ErrnoText(err);
+            for (int i = 0; i < 200; ++i) text = qx::ErrnoText(err).Bytes();
             seen[t] = text;
         });
     for (auto& t : threads) t.join();
@@ -164,5 +164,5 @@ TEST(Installation, SystemErrorTextsAreTheSameOnEveryThread) {
     EXPECT_EQ(seen[1], "Permission denied");
     EXPECT_EQ(seen[2], seen[0]);
     EXPECT_EQ(seen[3], seen[1]);
-    EXPECT_EQ(qx::ErrnoText(99999), "Unknown error 99999");
+    EXPECT_EQ(qx::ErrnoText(99999).Bytes(), "Unknown error 99999");
 }

@@ -82,10 +82,10 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
 
     // The menus open with F10 and are walked with the arrow keys.
     ASSERT_TRUE(keytest::ChooseFromMenu(&h, h.he100th1));
-    ASSERT_EQ(h.game.mode, 2);
+    ASSERT_EQ(h.Game().mode, 2);
     Activate(&h);
     Key(&h, Qt::Key_N, Qt::ControlModifier);
-    ASSERT_EQ(h.game.mode, 1);
+    ASSERT_EQ(h.Game().mode, 1);
     h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
 
     // Five marks with Space and Enter; one taken away again on the way.
@@ -94,7 +94,7 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     Key(&h, Qt::Key_Return);
     EXPECT_EQ(h.Image[13]->PictureName(), "SmileImage");
     for (int c : {3, 7, 12, 9, 25}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
-    EXPECT_EQ(h.game.markCount, 5);
+    EXPECT_EQ(h.Game().markCount, 5);
     EXPECT_EQ(h.StatusText(), "Ready to bomb!!!");
 
     // Tab leaves the field for the bomb button; Enter bombs.
@@ -109,7 +109,7 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     Key(&h, Qt::Key_Space);
     EXPECT_FALSE(h.RestartBut->isEnabled());
     EXPECT_EQ(h.Image[3]->PictureName(), "SmileImage");
-    EXPECT_EQ(h.game.markCount, 0);
+    EXPECT_EQ(h.Game().markCount, 0);
 
     // Save in slot 1, with keys in the save dialog too.
     Key(&h, Qt::Key_S, Qt::ControlModifier);
@@ -120,7 +120,7 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     ASSERT_TRUE(TabTo(&save, save.SpeedButton[1]));
     Key(&save, Qt::Key_Space);
     ASSERT_TRUE(qx::FileExists(dir.File("Slot1.save")));
-    const std::int64_t saved = h.game.money;  // after the price of saving
+    const std::int64_t saved = h.Game().money;  // after the price of saving
     ASSERT_TRUE(TabTo(&save, save.SpeedButton[4]));
     Key(&save, Qt::Key_Return);
     EXPECT_FALSE(save.isVisible());
@@ -130,7 +130,7 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     for (int c : {1, 2, 4, 5, 6}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
     ASSERT_TRUE(TabTo(&h, h.BombIt));
     Key(&h, Qt::Key_Space);
-    ASSERT_NE(h.game.money, saved);
+    ASSERT_NE(h.Game().money, saved);
 
     Key(&h, Qt::Key_O, Qt::ControlModifier);
     ASSERT_TRUE(Shown(script, "LadenMenu"));
@@ -139,7 +139,7 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     ASSERT_TRUE(WaitFor([&] { return load.SpeedButton[1]->isEnabled(); }));
     ASSERT_TRUE(TabTo(&load, load.SpeedButton[1]));
     Key(&load, Qt::Key_Return);
-    EXPECT_EQ(h.game.money, saved);
+    EXPECT_EQ(h.Game().money, saved);
     EXPECT_EQ(Text(h.Money), std::to_string(saved));
 
     Activate(&h);
@@ -158,9 +158,9 @@ TEST_F(KeyboardGameTest, GameModeKeysStartTheirGames) {
     THaupt& h = *Haupt;
     Activate(&h);
     Key(&h, Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(h.game.mode, 2);
+    EXPECT_EQ(h.Game().mode, 2);
     Key(&h, Qt::Key_2, Qt::ControlModifier);
-    EXPECT_EQ(h.game.mode, 3);
+    EXPECT_EQ(h.Game().mode, 3);
     EXPECT_EQ(h.N10001->text(), "200 dead Victims");  // the caption stays; Qt shows the key beside it
 }
 

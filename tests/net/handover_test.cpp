@@ -117,3 +117,25 @@ TEST(HandOver, ManyPostingThreadsKeepTheirOrderOnTheOwner) {
     EXPECT_TRUE(inOrder);
     EXPECT_TRUE(onOwner);
 }
+
+TEST(HandOver, AProducerHoldsBackAtTheLimitTheOwnerTakesBatchesAndResumesItAtHalf) {
+    std::atomic<int> wakes{0}, resumed{0};
+    HandOver h([&] { ++wakes; }, 4);
+    Record r;
+    std::vector<bool> room;
+    std::thread([&] {
+        for (int i = 0; i < 5; ++i) {
+            room.push_back(h.HasRoom([&] { ++resumed; }));
+            if (room.back()) h.Post(r.Add(std::to_string(i)));
+        }
+    }).join();
+    EXPECT_EQ(room, (std::vector<bool>{true, true, true, true, false}));
+    wakes = 0;
+    EXPECT_EQ(h.ApplyBatch(std::chrono::microseconds(0)), 1u);  // out of time after one: 3 left
+    EXPECT_EQ(wakes, 1);                                         // the rest on the next turn
+    EXPECT_EQ(resumed, 0);
+    EXPECT_EQ(h.ApplyBatch(std::chrono::seconds(60)), 3u);
+    EXPECT_EQ(resumed, 1);  // once, at half the limit
+    EXPECT_EQ(wakes, 1);
+    EXPECT_EQ(r.seen, (std::vector<std::string>{"0", "1", "2", "3"}));
+}

@@ -58,8 +58,9 @@ protected:
         quorvex::Setup = nullptr;
     }
 
-    Tqx_host& MakeHost(const char* nick = "Hank", const char* server = "Arena of pain") {
-        host = std::make_unique<Tqx_host>();
+    Tqx_host& MakeHost(const char* nick = "Hank", const char* server = "Arena of pain",
+                       std::function<void(const std::string&)> serverNameSink = {}) {
+        host = std::make_unique<Tqx_host>(std::move(serverNameSink));
         host->SetPort(0);
         host->nick->setText(QString::fromLatin1(nick));
         host->servername->setText(QString::fromLatin1(server));
@@ -324,7 +325,7 @@ TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) 
     std::ofstream(dir.File("setup.ini"), std::ios::binary)
         << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote\r\nServer=Old\r\n";
     quorvex::Setup = new TSetup();
-    MakeHost("Hank", "  New arena ");
+    MakeHost("Hank", "  New arena ", StoreServerName(quorvex::Setup));
     client = MakeClient(StartHost(), "Cleo");
     Connect(*client);
     ASSERT_TRUE(client->client.Connected());

@@ -204,7 +204,7 @@ TEST_F(FileFaults, ReadOnlyFolderWithoutSettingsStartsOnDefaults) {
     const StartupSettings s = ReadStartupSettings(SettingsPath());
     EXPECT_EQ(s.splash, "0");
     EXPECT_EQ(s.name, "0");
-    EXPECT_THROW(SaveStatistics(), qx::FileError);
+    EXPECT_THROW(SaveStatistics(PlayerStatistics{}), qx::FileError);
     EXPECT_THROW(WriteSlotFile(1, "Anna", 1, 0, 0, 1), qx::FileError);
     EXPECT_FALSE(qx::FileExists(SlotPath(1)));
     // An empty slot reads as a file error, which the previews never reach.

@@ -6,6 +6,7 @@
 #include "net/net_support.h"
 #include "platform/files.h"
 #include "platform/random.h"
+#include "platform/text.h"
 #include "savegames/slotfile.h"
 #include "savegames/valuecodec.h"
 #include "settings/MyIniFiles.h"
@@ -104,9 +105,21 @@ protected:
 // ---------------------------------------------------------------------------
 // Special files: nothing waits, each reads as a file that cannot be read.
 
-TEST_F(HostileFiles, FifosWhereTheFilesBelongNeitherBlockNorGetReplaced) {
+// What stands where a file belongs, and how to tell it is still there.
+struct Unreadable {
+    const char* name;
+    std::function<void(const std::string&)> make;
+    std::function<bool(const std::string&)> stillThere;
+};
+
+// Named in the test's name already; printed as that name alone.
+void PrintTo(const Unreadable& u, std::ostream* os) { *os << u.name; }
+
+class UnreadableEntries : public HostileFiles, public ::testing::WithParamInterface<Unreadable> {};
+
+TEST_P(UnreadableEntries, NeitherBlockNorGetReplaced) {
     const std::vector<std::string> paths = {SettingsPath(), SlotPath(1), StatisticsPath()};
-    for (const auto& p : paths) ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0) << p;
+    for (const auto& p : paths) GetParam().make(p);
 
     for (const auto& p : paths) {
         try {
@@ -131,8 +144,32 @@ TEST_F(HostileFiles, FifosWhereTheFilesBelongNeitherBlockNorGetReplaced) {
     qx::Rng rng(1);
     EXPECT_THROW(SaveStatistics(PlayerStatistics{}, StatisticsPath(), rng), qx::FileError);
     EXPECT_FALSE(WriteSettings(SettingsPath(), Settings{"a", "ja", "ja", "b", "c"}));
-    for (const auto& p : paths) EXPECT_TRUE(IsFifo(p)) << p;
+    for (const auto& p : paths) EXPECT_TRUE(GetParam().stillThere(p)) << p;
     EXPECT_TRUE(Temporaries(dir.Folder()).empty());
+}
+
+bool IsLink(const std::string& path) { return fs::is_symlink(path); }
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileFiles, UnreadableEntries,
+    ::testing::Values(
+        Unreadable{"Fifo", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0) << p; }, IsFifo},
+        Unreadable{"LinkToItself", [](const std::string& p) { fs::create_symlink(fs::path(p).filename(), p); }, IsLink},
+        Unreadable{"LoopOfTwoLinks",
+                   [](const std::string& p) {
+                       fs::create_symlink(fs::path(p).filename(), p + ".other");
+                       fs::create_symlink(fs::path(p).filename().string() + ".other", p);
+                   },
+                   IsLink}),
+    [](const ::testing::TestParamInfo<Unreadable>& info) { return std::string(info.param.name); });
+
+TEST_F(HostileFiles, ADanglingLinkedSettingsFileCreatesItsTarget) {
+    fs::create_symlink("nowhere/setup.ini", SettingsPath());
+    fs::create_directory(dir.File("nowhere"));
+    EXPECT_FALSE(qx::FileExists(SettingsPath()));
+    EnsureSettingsFile(SettingsPath());
+    EXPECT_TRUE(fs::is_symlink(SettingsPath()));
+    EXPECT_EQ(ReadAllSettings(SettingsPath()).name, kDefaultName);
 }
 
 TEST_F(HostileFiles, ADeviceBehindALinkIsNotReadForEver) {
@@ -142,6 +179,31 @@ TEST_F(HostileFiles, ADeviceBehindALinkIsNotReadForEver) {
     EXPECT_EQ(ReadAllSettings(SettingsPath()).name, "0");
     EXPECT_TRUE(fs::is_symlink(SettingsPath()));
 }
+
+// Over-long lines are broken after their last blank within the width, or anywhere.
+struct Breaking {
+    const char* name;
+    std::vector<std::string> lines;
+    std::size_t width;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const Breaking& b, std::ostream* os) { *os << b.name; }
+
+class LongLines : public ::testing::TestWithParam<Breaking> {};
+
+TEST_P(LongLines, AreBrokenIntoPiecesOfTheWidth) {
+    EXPECT_EQ(qx::BreakLongLines(GetParam().lines, GetParam().width), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HelpText, LongLines,
+    ::testing::Values(Breaking{"LinesThatFitStay", {"short", "", "fits"}, 5, {"short", "", "fits"}},
+                      Breaking{"NoBlankAnywhere", {"xxxxxxxxxxx"}, 4, {"xxxx", "xxxx", "xxx"}},
+                      Breaking{"AfterTheLastBlank", {"ab cd efgh ij"}, 6, {"ab cd ", "efgh ", "ij"}},
+                      Breaking{"AWordLongerThanTheWidth", {"abcdefgh ij"}, 4, {"abcd", "efgh", " ij"}},
+                      Breaking{"EachLineOnItsOwn", {"abc", "defghi"}, 3, {"abc", "def", "ghi"}}),
+    [](const ::testing::TestParamInfo<Breaking>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Permissions, owners and links survive a save.

@@ -260,7 +260,7 @@ void SaveAndDeleteSlotOne(qx::DialogScript& script) {
     EXPECT_NE(errors[0].find("Slot1.save"), std::string::npos) << errors[0];
     EXPECT_EQ(script.Texts(qx::BoxKind::Information),
               std::vector<std::string>{"Could not delete file \"Slot1.save\". File not found or write protected"});
-    EXPECT_EQ(Haupt->game.money, 1000);  // a failed save costs nothing
+    EXPECT_EQ(Haupt->Game().money, 1000);  // a failed save costs nothing
 }
 
 // Root runs this test again as nobody, in a fresh process of this program
@@ -312,7 +312,7 @@ TEST_F(HostileInput, AVictimCounterAtItsLimitWrapsOnTheNextHit) {
     Start();
     PutSlot(dir.File("Slot1.save"), {"Anna", "1000", "2147483647", "2147483647", "1"});
     Click(Open(Haupt->Spielladen1, LadenMenu).SpeedButton[1]);
-    ASSERT_EQ(Haupt->game.victimCount, 2147483647);
+    ASSERT_EQ(Haupt->Game().victimCount, 2147483647);
     // Two Victims and one Dragon hit.
     Haupt->SetPlacementSource([] { return Placement{{1, 2, 20, 21, 22}, {3, 11, 12, 13, 14}}; });
     for (int c = 1; c <= 5; ++c) QTest::mouseClick(Haupt->Image[c], Qt::LeftButton);

@@ -6,6 +6,7 @@
 // byte every 10 ms. Each time the game side survives, its input buffer stays
 // within the maximum line length plus one receive, and no thread is left
 // behind once the server has stopped.
+#include "net/handover.h"
 #include "net/lineprotocol.h"
 #include "net/linetransport.h"
 #include "net/net_support.h"
@@ -455,6 +456,36 @@ TEST_F(HostilePeers, PeerWritingOneByteEveryTenMilliseconds) {
     EXPECT_EQ(side.view.Count("[server] Welcome, Remote Victim"), 1u);
     EXPECT_GT(side.idleCalls, 0) << "the window is given its events while it waits";
     side.client.Disconnect();
+}
+
+TEST_F(HostilePeers, AFloodingPeerIsHeldBackAtTheWindowsLimitAndLosesNoLine) {
+    constexpr int kLines = 3000;
+    std::vector<std::string> shown;  // the window's, in the order applied
+    {
+        HandOver window([] {}, 16);
+        std::atomic<std::size_t> maxBacklog{0};
+        LineServer server;
+        server.SetDefaultPort(0);
+        server.SetExecuteOnInput(true);
+        server.SetInputGate([&](std::function<void()> resume) { return window.HasRoom(std::move(resume)); });
+        server.OnExecute = [&](const ConnectionPtr& c) {
+            if (std::string line = c->ReadLn(kProtocolReadMs); !line.empty())
+                window.Post([&shown, line] { shown.push_back(line); });
+            maxBacklog = std::max(maxBacklog.load(), window.Backlog());
+        };
+        server.SetActive(true);
+        RawSocket peer = RawSocket::Connect(server.BoundPort());
+        std::string flood;
+        for (int i = 0; i < kLines; ++i) flood += std::to_string(i) + "\r\n";
+        std::thread sender([&] { peer.Send(flood); });
+        EXPECT_TRUE(WaitUntil([&] { return shown.size() == kLines; },
+                              [&] { window.ApplyBatch(std::chrono::microseconds(0)); }));  // one line a turn
+        sender.join();
+        EXPECT_LE(maxBacklog.load(), 16u);
+        server.SetActive(false);
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i) ASSERT_EQ(shown[i], std::to_string(i));
+    ExpectNoThreadLeft();
 }
 
 }  // namespace

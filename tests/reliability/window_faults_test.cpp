@@ -31,6 +31,8 @@
 
 
 #include <chrono>
+#include <clocale>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -144,8 +146,8 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
     TLadenMenu& load = Open(Haupt->Spielladen1, LadenMenu);
     Click(load.SpeedButton[1]);
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(Haupt->game.money, 1000);
-    EXPECT_EQ(Haupt->game.victimCount, 4);
+    EXPECT_EQ(Haupt->Game().money, 1000);
+    EXPECT_EQ(Haupt->Game().victimCount, 4);
 
     // Leaving: the program ends all the same and says the run's figures are lost.
     EXPECT_TRUE(Haupt->close());
@@ -299,3 +301,31 @@ TEST_F(NetWindowsUnderAttack, ClientWindowStaysResponsiveWithATricklingHost) {
 }
 
 }  // namespace
+
+// A program folder outside ASCII, in a UTF-8 locale: the paths and the
+// system's messages in the boxes are decoded with the locale's encoding,
+// the game's own texts as Windows-1252, each kind as it is.
+TEST(TextKinds, PathsShowInTheLocalesEncodingAndGameTextsInWindows1252) {
+    const std::string oldLocale = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "C.UTF-8")) GTEST_SKIP() << "no C.UTF-8 locale here";
+    qxtest::TempDir dir;
+    const std::string folder = dir.File("Spiel-jos\xc3\xa9/");  // "josé" as the system writes it
+    std::filesystem::create_directories(folder + "Quorvex.stat");  // a folder where the statistics belong
+    qx::SetProgramFolder(folder);
+    qx::DialogScript script;
+    {
+        CreateForms();
+        Haupt->show();
+        EXPECT_TRUE(Haupt->close());
+        qx::Guard([] { throw std::runtime_error("'Jos\xe9' is not a valid integer value"); });
+        qx::Guard([&] { qx::ReadFileBytes(folder + "Quorvex.stat"); });
+        DestroyForms();
+    }
+    std::setlocale(LC_ALL, oldLocale.c_str());
+    ASSERT_EQ(script.boxes.size(), 3u);
+    const QString path = QString::fromUtf8(folder + "Quorvex.stat");
+    EXPECT_TRUE(script.boxes[0].shown.contains(path)) << script.boxes[0].shown.toStdString();
+    EXPECT_EQ(script.boxes[1].shown, QString::fromUtf8("'Jos\xc3\xa9' is not a valid integer value."));
+    EXPECT_EQ(script.boxes[2].kind, qx::BoxKind::Error);
+    EXPECT_EQ(script.boxes[2].shown, "Cannot read file \"" + path + "\". It is not a regular file.");
+}

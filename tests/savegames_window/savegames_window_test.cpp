@@ -87,7 +87,7 @@ protected:
     }
 
     THaupt& H() { return *Haupt; }
-    GameState& G() { return Haupt->game; }
+    GameState& G() { return Haupt->Session().GameForTests(); }
 
     // Opens a dialog through the menu and waits for its fill timer.
     template <class Dialog>

@@ -4,9 +4,10 @@
 // with the same expectations in logical pixels.
 #include "game/application.h"
 #include "game/main.h"
-#include "platform/desktop.h"
+#include "platform/alpha.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/pictures.h"
 #include "settings/einstellungen.h"
 #include "support/tempdir.h"
 

@@ -2,6 +2,7 @@
 // asked to stop by a signal: it closes as the player would close it and writes
 // the run's statistics, and prints nothing. Runs on whatever platform the test
 // command chose (offscreen, or Wayland under weston).
+#include "platform/installation.h"
 #include "support/tempdir.h"
 #include "support/wait_until.h"
 
@@ -39,7 +40,7 @@ protected:
     }
 
     // Starts the game with its output going to files; returns its process id.
-    pid_t Launch() {
+    pid_t Launch(const std::string& executable = {}, const char* dataHome = nullptr) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::chdir(program.Folder().c_str()) != 0) ::_exit(126);
@@ -48,7 +49,8 @@ protected:
             // A runtime folder of its own unless the compositor's is given.
             if (!std::getenv("XDG_RUNTIME_DIR")) ::setenv("XDG_RUNTIME_DIR", runtime.Folder().c_str(), 1);
             if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            const std::string path = program.File("quorvex");
+            if (dataHome) ::setenv("XDG_DATA_HOME", dataHome, 1);
+            const std::string path = executable.empty() ? program.File("quorvex") : executable;
             ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
@@ -96,6 +98,42 @@ TEST_F(SessionEnd, ASecondSignalEndsTheGameAtOnce) {
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_TRUE(WTERMSIG(status) == SIGTERM || WTERMSIG(status) == SIGINT) << WTERMSIG(status);
     EXPECT_FALSE(fs::exists(program.File("Quorvex.stat")));  // it did not wait for the close
+}
+
+// Whether the process has a handler of its own for `sig` in place.
+bool Catches(pid_t pid, int sig) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (sig - 1)) & 1;
+    return false;
+}
+
+// An installed copy whose player folder cannot be made starts with a box that
+// says so, before its main window exists. A signal then still ends the game:
+// the box does not wait for an answer, and the close writes the statistics
+// (here it cannot, and says so on the error output, as no box waits any more).
+TEST_F(SessionEnd, ASignalDuringTheStartUpBoxEndsTheGame) {
+    const std::string bin = program.File("bin/");
+    fs::create_directories(bin);
+    fs::copy_file(program.File("quorvex"), bin + "quorvex");
+    fs::create_directories(qx::InstalledDataFolderFrom(bin));
+    std::ofstream(qx::InstalledDataFolderFrom(bin) + qx::kInstallMarkerName) << "installed\n";
+    std::ofstream(program.File("a-file")) << "in the way of the player's folder\n";
+    const pid_t pid = Launch(bin + "quorvex", program.File("a-file").c_str());
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return Catches(pid, SIGTERM); }));
+    ASSERT_EQ(::kill(pid, SIGTERM), 0);
+    int status = 0;
+    const bool ended = qxtest::WaitUntil([&] { return ::waitpid(pid, &status, WNOHANG) == pid; });
+    if (!ended) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
+    ASSERT_TRUE(ended) << "still running after the signal";
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(ReadAll(program.File("stderr.txt")).find("The statistics could not be saved."), std::string::npos)
+        << ReadAll(program.File("stderr.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, SessionEndBy, ::testing::Values(SIGTERM, SIGINT, SIGHUP),

@@ -46,9 +46,9 @@ protected:
     }
     // The dialog of the next start, which loads the file again.
     TSetup& Restart() {
-        setup = std::make_unique<TSetup>();
+        setup = std::make_unique<TSetup>(main.get());
         quorvex::Setup = setup.get();
-        main->UpdateMenuAvailability();
+        quorvex::ConnectMenu();
         return *setup;
     }
     TSetup& Open() {

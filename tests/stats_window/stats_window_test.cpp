@@ -28,9 +28,9 @@ protected:
         std::ofstream(dir.File("setup.ini"), std::ios::binary) << "[Einstellungen]\r\nSplash=nein\r\nFade=nein\r\n";
         main = std::make_unique<quorvex::THaupt>();
         quorvex::Haupt = main.get();
-        window = std::make_unique<Tstat>();
+        window = std::make_unique<Tstat>(main->Session().Statistics());
         quorvex::stat = window.get();
-        main->UpdateMenuAvailability();
+        quorvex::ConnectMenu();
         main->SetPlacementSource([] { return quorvex::Placement{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}; });
         main->N1Spieler1Click();
     }
@@ -106,12 +106,12 @@ TEST_F(StatsWindowTest, OpeningShowsTheOldNumbersUntilTheTimerFillsTheNewOnes) {
     EXPECT_EQ(window->HitsL->text().toInt() + window->MissesL->text().toInt(), 15);
     EXPECT_EQ(Text(window->HitsL), "6");
     EXPECT_EQ(Text(window->DKillsL), "1");
-    EXPECT_EQ(Text(window->WonL), std::to_string(quorvex::Statistics().moneyWon));
+    EXPECT_EQ(Text(window->WonL), std::to_string(main->Session().Statistics().moneyWon));
     ExpectRightAligned();
 }
 
 TEST_F(StatsWindowTest, WideNumbersKeepTheirRightEdge) {
-    quorvex::PlayerStatistics& s = quorvex::Statistics();
+    quorvex::PlayerStatistics& s = main->Session().StatisticsForTests();
     s.doubleKills = INT_MIN;
     s.moneyLost = INT_MIN;
     s.moneyWon = INT_MAX;

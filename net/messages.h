@@ -1,0 +1,47 @@
+// The lines two players send each other, in one place: a received line
+// parsed into a message, a message formatted into the line that goes out.
+// Qt-free; texts are Windows-1252 bytes ("»" and "«" are 0xBB and 0xAB).
+#pragma once
+
+#include <string>
+
+namespace quorvex {
+
+inline constexpr char kRaquo[] = "\xBB";  // »
+inline constexpr char kLaquo[] = "\xAB";  // «
+
+inline constexpr const char* kConfirmLine = "[500] Pos. received and confirmed!";
+inline constexpr const char* kRestartLine = "[900] Restart";
+
+enum class MessageKind {
+    None,     // nothing was read
+    Victim,   // "[100] [<cell>] Victim": a Victim of the sender's battlefield
+    Dragon,   // "[200] [<cell>] Dragon"
+    Confirm,  // "[500] ...": the last position arrived
+    YouLost,  // "[700] You lost": the receiver's battlefield lost
+    YouWon,   // "[701] You won"
+    Draw,     // "[702] Draw"
+    Restart,  // "[900] Restart": the host starts the next game
+    Text,     // anything else (chat, the host's greetings), shown as it is
+};
+
+struct Message {
+    MessageKind kind = MessageKind::None;
+    // Victim and Dragon: the sender's own-battlefield cell 26..50, taken from
+    // the line's characters 8 and 9; -1 when they name no such cell.
+    int cell = -1;
+    std::string line;  // the line as received (or to be sent, for Text)
+};
+
+// A message is recognised by the line's first five characters alone.
+Message ParseLine(const std::string& line);
+// The line a message goes out as.
+std::string FormatLine(const Message& message);
+
+// "<" + nick + "> " + text.
+std::string ChatLine(const std::string& nick, const std::string& text);
+// The host's greetings after the handshake.
+std::string ServerLine(const std::string& serverName);
+std::string WelcomeLine(const std::string& nick);
+
+}  // namespace quorvex
