@@ -2,6 +2,7 @@
 
 #include "game/singleplayer.h"
 #include "game/weblinks.h"
+#include "platform/access.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -396,7 +397,11 @@ void THaupt::Show(const SessionView& v) {
         Kill->clear();
         KillBonus->clear();
         SetBombButtonEnabled(false);
+        // Reload disables itself: a keyboard player's focus goes back to the field.
+        const bool hadFocus = RestartBut->hasFocus();
         RestartBut->setEnabled(false);
+        RestartBut->setAccessibleDescription(QString());
+        if (hadFocus) qx::HandFocusTo(Image[1]);
     }
     if (v.resultsCleared) {
         qx::SetColours(Bilanz, kWindowText);
@@ -435,7 +440,9 @@ void THaupt::Show(const SessionView& v) {
 }
 
 void THaupt::ShowTurn(const TurnView& turn) {
-    for (int n = 1; n <= kCells; ++n) Image[n]->setEnabled(false);
+    // The revealed field takes no clicks but stays readable by the keyboard.
+    for (int n = 1; n <= kCells; ++n) Image[n]->SetClickable(false);
+    const bool hadFocus = BombIt->hasFocus();
     SetBombButtonEnabled(false);
     const Placement& p = turn.placement;
     for (int c : p.victims) ShowCell(c, turn.marks[c] ? CellLook::VictimHit : CellLook::Victim);
@@ -462,6 +469,17 @@ void THaupt::ShowTurn(const TurnView& turn) {
     Verfehlt->setText(Dec(t.misses));
     SetStatusText(QString::fromStdString(t.statusText));
     if (t.canRestart) RestartBut->setEnabled(true);
+    // The bomb button has disabled itself: the focus goes on to the next
+    // step, telling the turn's result.
+    if (hadFocus)
+        qx::HandFocusTo(t.canRestart ? static_cast<QWidget*>(RestartBut) : Image[1],
+                        t.canRestart ? TurnNews() : QString());
+}
+
+QString THaupt::TurnNews() const {
+    QStringList parts{StatusText(), Label1->text(), Label2->text()};
+    if (!Kill->text().isEmpty()) parts << Kill->text() + QLatin1Char(' ') + KillBonus->text();
+    return parts.join(QStringLiteral(". "));
 }
 
 void THaupt::Appear() {
@@ -479,6 +497,7 @@ void THaupt::ShowEmptyField() {
     for (int n = 1; n <= kCells; ++n) {
         ShowCell(n, CellLook::Smile);
         Image[n]->setEnabled(true);
+        Image[n]->SetClickable(true);
     }
 }
 

@@ -165,6 +165,8 @@ private:
     void ShowCell(int cell, CellLook look);
     void ShowEmptyField();  // all 25 cells unmarked and enabled
     void ShowTurn(const TurnView& turn);
+    // The bombed turn as a screen reader tells it: status line, hits, kill.
+    QString TurnNews() const;
     void SetBombButtonEnabled(bool on);
 
     SinglePlayerSession session_;

@@ -1,5 +1,6 @@
 #include "net/netwindow.h"
 
+#include "platform/access.h"
 #include "platform/ansi.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -79,8 +80,9 @@ void TNetWindow::ArrangeKeyboardOrder() {
     order.insert(order.end(), {start, stop});
     for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) order.push_back(Image[static_cast<std::size_t>(n)]);
     order.push_back(sendit);
+    order.push_back(Label11);
     for (int n = 1; n <= kBombFieldCells; ++n) order.push_back(Image[static_cast<std::size_t>(n)]);
-    order.push_back(BombIt);
+    order.insert(order.end(), {BombIt, Label12});
     for (QPushButton* b : GamePanel->findChildren<QPushButton*>())
         if (b != BombIt) order.push_back(b);
     order.insert(order.end(), {Memo1, sendtext, send});
@@ -156,6 +158,7 @@ void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
                            QRect(152, 68, 165, 14), font, qx::kLime, left);
     Label12 = qx::MakeLabel(GamePanel, QStringLiteral("Label12"), QStringLiteral("[ result ]"),
                             QRect(152, 88, 161, 16), font, kResultRed, centred);
+    qx::MakeReadable(Label12);
     Label10 = qx::MakeLabel(GamePanel, QStringLiteral("Label10"), QStringLiteral("5 fields left"),
                             QRect(152, layout.label10Top, 161, 13), font, qx::kLime, centred);
 
@@ -201,6 +204,7 @@ void TNetWindow::BuildBattlefieldPanel() {
                           qx::kLime, left);
     Label11 = qx::MakeLabel(Panel1, QStringLiteral("Label11"), QStringLiteral("[ result ]"), QRect(152, 80, 161, 16),
                             font, kResultRed, Qt::AlignHCenter | Qt::AlignVCenter);
+    qx::MakeReadable(Label11);
     sendit = qx::MakeButton(Panel1, QStringLiteral("sendit"), QStringLiteral("Send battlefield"),
                             QRect(152, 104, 162, 42), false);
     sendit->setEnabled(false);
@@ -308,7 +312,14 @@ bool TNetWindow::RunSendPositions(LineChannel* peer) {
 }
 
 BombOutcome TNetWindow::RunBomb(LineChannel* peer) {
+    const bool keyboard = BombIt->hasFocus();
     BombOutcome r = protocol.Bomb(peer);
+    // The bomb button disables itself: a keyboard player's focus goes on to
+    // the result, shown first so that a screen reader speaks it.
+    if (keyboard) {
+        ApplyPending();
+        qx::HandFocusTo(Label12);
+    }
     for (const OpponentFigure& f : r.figures) {
         if (f.victim)
             f.marked ? ShowCell(f.cell, VictimHitImage, "VictimHitImage") : ShowCell(f.cell, VictimImage, "VictimImage");

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/access.h"
 #include "platform/look.h"
 #include "platform/pictures.h"
 
@@ -25,11 +26,13 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.checked = Cell()->IsChecked();
+        // A revealed cell is read, never pressed.
+        if (!Cell()->IsClickable()) s.disabled = true;
         return s;
     }
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
-        if (widget()->isEnabled()) names.prepend(pressAction());
+        if (Cell()->IsClickable()) names.prepend(pressAction());
         return names;
     }
     void doAction(const QString& action) override {
@@ -91,7 +94,29 @@ PictureCell::PictureCell(QWidget* parent, const QString& name, int number) : QLa
 }
 
 void PictureCell::SetStateText(const QString& state) {
-    if (state != accessibleDescription()) setAccessibleDescription(state);
+    if (state == accessibleDescription()) return;
+    setAccessibleDescription(state);
+    if (hasFocus()) AnnounceAgain();
+}
+
+void PictureCell::AnnounceAgain() {
+    // Qt sends changes of name and description in a form Orca cannot read,
+    // and Orca speaks no changed state of a focused push button; a newly
+    // focused object it reads in full. So the cell's accessible object is
+    // replaced by a fresh one, which then takes the focus.
+    if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(this))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void PictureCell::SetClickable(bool on) {
+    if (on == clickable_) return;
+    clickable_ = on;
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PictureCell::SetChecked(bool on) {
@@ -104,7 +129,7 @@ void PictureCell::SetChecked(bool on) {
 }
 
 void PictureCell::Activate() {
-    if (isEnabled()) emit clicked(number_);
+    if (IsClickable()) emit clicked(number_);
 }
 
 PictureCell* PictureCell::Neighbour(int rows, int columns) const {
@@ -183,7 +208,7 @@ void PictureCell::SetPicture(const QPixmap& pixmap, const QString& name) {
 }
 
 void PictureCell::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && isEnabled()) emit clicked(number_);
+    if (event->button() == Qt::LeftButton && IsClickable()) emit clicked(number_);
     QLabel::mousePressEvent(event);
 }
 
@@ -286,6 +311,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     // A flat button takes focus by Tab only, so a click leaves no focus frame on it.
     b->setFocusPolicy(flat ? Qt::TabFocus : Qt::StrongFocus);
     b->installEventFilter(new EnterPresses(b));
+    ShowFocusMark(b);
     if (!icon.isNull()) {
         b->setIcon(QIcon(icon));
         b->setIconSize(icon.deviceIndependentSize().toSize());

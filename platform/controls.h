@@ -26,7 +26,10 @@ namespace qx {
 // of the same field, Tab leaves the field, and Space or Enter reports a click.
 // A screen reader sees a button named after the cell's place in its 5 by 5
 // field ("Cell 7, row 2, column 2") whose description is the cell's state.
+// A change of state while it has the focus is announced at once.
 // The focus frame shows only after the keyboard moved the focus in the window.
+// A cell that takes no clicks (a revealed field) can still be reached by the
+// keyboard and read; a disabled one cannot.
 class PictureCell : public QLabel {
     Q_OBJECT
 public:
@@ -45,6 +48,9 @@ public:
     bool IsChecked() const { return checked_; }
     // What Space, Enter and the screen reader's press action do: a click.
     void Activate();
+    // Whether clicks, Space and Enter reach the field (enabled cells only).
+    void SetClickable(bool on);
+    bool IsClickable() const { return clickable_ && isEnabled(); }
 
     static constexpr int kSide = 5;
 
@@ -67,11 +73,14 @@ private:
     PictureCell* Neighbour(int rows, int columns) const;
     // Marks the window as driven by the keyboard, so the focus frame shows.
     void ShowKeyboardFocus();
+    // Has a screen reader speak the focused cell again, with its new state.
+    void AnnounceAgain();
 
     int number_;
     QPixmap current_;
     QString pictureName_;
     bool checked_ = false;
+    bool clickable_ = true;
 };
 
 // The validator of every one-line field: line breaks that arrive by paste or
@@ -97,8 +106,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 // A label of fixed size with the given alignment.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,
                   const QColor& colour, Qt::Alignment align);
-// Every button takes focus by Tab and is pressed with Space or Enter; a flat
-// button never takes focus by a click.
+// Every button takes focus by Tab, is pressed with Space or Enter and shows a
+// focus mark when the keyboard brought the focus; a flat button never takes
+// focus by a click.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                         bool flat = true, const QPixmap& icon = QPixmap());
 // Names a control that shows only a picture, for screen readers.

@@ -51,9 +51,19 @@ QString BoxTitle(const QString& text) {
 
 }  // namespace
 
+namespace {
+
+// A slot's buttons tell a screen reader what the slot holds, as the box shows it.
+void DescribeSlot(SlotDisplay& d, int n, const QString& contents) {
+    for (QPushButton* b : d.GroupBox[n]->findChildren<QPushButton*>()) b->setAccessibleDescription(contents);
+}
+
+}  // namespace
+
 bool PreviewSlotLabels(SlotDisplay& d, int n) {
     if (!qx::FileExists(SlotPath(n))) {
         d.mode[n]->setText(QStringLiteral("No data present"));
+        DescribeSlot(d, n, d.mode[n]->text());
         return false;
     }
     const SlotTexts t = ReadSlot(n, BlankRule::Preview);
@@ -62,6 +72,9 @@ bool PreviewSlotLabels(SlotDisplay& d, int n) {
     d.vc[n]->setText(qx::FromAnsi(t.victims));
     d.dc[n]->setText(qx::FromAnsi(t.dragons));
     d.mode[n]->setText(SlotGameType(t.mode).value_or(qx::FromAnsi(t.mode)));
+    DescribeSlot(d, n,
+                 QStringLiteral("\"%1\", %2, $%3, Victims %4, Dragons %5")
+                     .arg(qx::FromAnsi(t.name), d.mode[n]->text(), d.geld[n]->text(), d.vc[n]->text(), d.dc[n]->text()));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "savegames/save.h"
 
 #include "game/playsession.h"
+#include "platform/access.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -10,6 +11,16 @@
 #include <QPushButton>
 
 namespace quorvex {
+
+namespace {
+
+// The amount shows alone; a screen reader reads it with its caption.
+void SetPrice(QLabel* caption, QLabel* amount, std::int64_t price) {
+    amount->setText(QString::number(price));
+    amount->setAccessibleName(caption->text() + amount->text());
+}
+
+}  // namespace
 
 namespace {
 const SlotDialogLook kLook{"SpeicherMenu", "Save game", 188, Qt::black, std::nullopt, Qt::white, qx::kLime,
@@ -23,15 +34,18 @@ TSpeicherMenu::TSpeicherMenu(SinglePlayerSession& session, PlayerNameSource play
                            Qt::AlignRight | Qt::AlignVCenter);
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
+    // The amount is read with its caption, and reached by Tab.
+    qx::MakeReadable(Label2);
+    SetPrice(Label1, Label2, 0);
     // The label follows the price while the dialog is closed too.
     listener_ = session_.AddListener([this](const SessionView& view) {
-        if (view.savePrice) Label2->setText(QString::number(view.price));
+        if (view.savePrice) SetPrice(Label1, Label2, view.price);
     });
 }
 
 TSpeicherMenu::~TSpeicherMenu() { session_.RemoveListener(listener_); }
 
-void TSpeicherMenu::ShowPrice() { Label2->setText(QString::number(session_.SavePrice())); }
+void TSpeicherMenu::ShowPrice() { SetPrice(Label1, Label2, session_.SavePrice()); }
 
 void TSpeicherMenu::showEvent(QShowEvent* event) {
     ShowPrice();

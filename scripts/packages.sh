@@ -3,7 +3,8 @@ QUORVEX_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libg
 libx11-dev libxcb1-dev googletest libgtest-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream \
 ccache file debhelper dpkg-dev lintian weston qt6-wayland \
 libavahi-client-dev avahi-daemon dbus \
-libminiupnpc-dev libnatpmp-dev miniupnpd miniupnpd-iptables iptables iproute2"
+libminiupnpc-dev libnatpmp-dev miniupnpd miniupnpd-iptables iptables iproute2 \
+orca at-spi2-core dbus-daemon xdotool"
 
 quorvex_install_packages() {
     local missing=""

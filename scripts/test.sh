@@ -21,6 +21,8 @@ $sudo bash scripts/check-package.sh build-test
 # Every test case is its own entry; most of them wait on sockets and timers,
 # so more run side by side than there are cores.
 ctest --test-dir build-test --output-on-failure -j "${CTEST_JOBS:-8}"
+# One keyboard turn with the Orca screen reader listening (about half a minute).
+if command -v orca >/dev/null; then bash tests/a11y/orca-check.sh build-test/quorvex; fi
 # The same tests under AddressSanitizer + UndefinedBehaviorSanitizer, and the
 # Qt-free core under ThreadSanitizer.
 bash scripts/sanitize.sh

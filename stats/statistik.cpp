@@ -1,5 +1,6 @@
 #include "stats/statistik.h"
 
+#include "platform/access.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -102,8 +103,10 @@ Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent)
               {WonL, kRightEdge, &PlayerStatistics::moneyWon, Label8},
               {LostL, kRightEdge, &PlayerStatistics::moneyLost, Label9}}};
     for (const NumberRow& row : rows_) {
-        qx::LinkLabel(row.caption, row.label);
+        // The name carries the caption already: no label relation, or it is read twice.
         AnnounceWithCaption(row.caption, row.label);
+        // Each figure is a stop of Tab, so a screen reader reads them one by one.
+        qx::MakeReadable(row.label);
         // Raising moves a label to the end of the reading order; the texts
         // do not overlap, so nothing drawn changes.
         row.caption->raise();

@@ -271,3 +271,45 @@ TEST_F(AccessibilityTest, StatusLineLogAndCellChangesReachAssistiveTools) {
 }
 
 }  // namespace
+
+namespace {
+
+// Orca speaks no changed description or state of a focused button, but reads
+// a newly focused object in full: a focused cell whose state changes comes
+// back as a fresh object taking the focus.
+TEST_F(AccessibilityTest, AFocusedCellIsAnnouncedAgainWithItsNewState) {
+    THaupt& h = *Haupt;
+    keytest::Activate(&h);
+    h.N1Spieler1Click();
+    ListenToEvents();
+    ASSERT_TRUE(keytest::GoToCell(&h, h.Image[2]));
+    const QAccessible::Id before = QAccessible::uniqueId(Face(h.Image[2]));
+    keytest::Key(&h, Qt::Key_Space);
+    EXPECT_EQ(Face(h.Image[2])->text(QAccessible::Description), "marked");
+    EXPECT_NE(QAccessible::uniqueId(Face(h.Image[2])), before);
+    // A cell changed without the focus stays the object it was.
+    const QAccessible::Id other = QAccessible::uniqueId(Face(h.Image[9]));
+    h.ImageClick(9);
+    EXPECT_EQ(QAccessible::uniqueId(Face(h.Image[9])), other);
+    if (QAccessible::isActive()) EXPECT_TRUE(Events::Has(QAccessible::Focus, h.Image[2]));
+}
+
+TEST_F(AccessibilityTest, FiguresPriceAndSlotsAreReadByTab) {
+    keytest::Activate(quorvex::stat);
+    EXPECT_TRUE(keytest::TabTo(quorvex::stat, quorvex::stat->LostL));
+
+    Haupt->N1Spieler1Click();
+    keytest::Activate(SpeicherMenu);
+    EXPECT_EQ(Name(SpeicherMenu->Label2), "current price for saving: $" + SpeicherMenu->Label2->text());
+    EXPECT_FALSE(SpeicherMenu->Label2->text().isEmpty());
+    EXPECT_TRUE(keytest::TabTo(SpeicherMenu, SpeicherMenu->Label2));
+
+    // A slot's buttons tell what the slot holds.
+    ASSERT_TRUE(SpeicherMenu->WriteSlot(2, 1234));
+    SpeicherMenu->PreviewSlot(1);
+    SpeicherMenu->PreviewSlot(2);
+    EXPECT_EQ(SpeicherMenu->SpeedButton[1]->accessibleDescription(), "No data present");
+    EXPECT_EQ(SpeicherMenu->SpeedButton[2]->accessibleDescription(), "\"Ears\", Endless game, $1234, Victims 0, Dragons 0");
+}
+
+}  // namespace

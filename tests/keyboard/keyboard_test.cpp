@@ -12,6 +12,7 @@
 #include "savegames/load.h"
 #include "savegames/save.h"
 #include "settings/einstellungen.h"
+#include "stats/statistik.h"
 #include "support/tempdir.h"
 #include "windows/about.h"
 #include "windows/hilfe.h"
@@ -329,6 +330,7 @@ TEST_F(KeyboardGameTest, TwoPlayerPlacingMarkingAndBombingWithKeys) {
     ASSERT_TRUE(TabTo(host.get(), host->BombIt));
     Key(host.get(), Qt::Key_Return);
     EXPECT_EQ(Text(host->Label12), "[ You won ]");
+    EXPECT_EQ(Focus(host.get()), host->Label12);  // the result, where the bomb button was
     EXPECT_EQ(host->Image[6]->PictureName(), "VictimHitImage");
     EXPECT_EQ(host->Image[6]->StateText(), "Victim hit");
     EXPECT_EQ(host->Image[16]->StateText(), "Dragon hit");
@@ -356,6 +358,72 @@ TEST_F(KeyboardGameTest, TwoPlayerPlacingMarkingAndBombingWithKeys) {
 
     client->stopClick();
     host->stopClick();
+}
+
+}  // namespace
+
+namespace {
+
+// A keyboard player's bomb: the focus goes on to "Reload", which carries the
+// result; the revealed field is read with the arrow keys but takes no clicks.
+TEST_F(KeyboardGameTest, BombHandsTheFocusToTheResultAndTheFieldStaysReadable) {
+    CreateForms();
+    THaupt& h = *Haupt;
+    Activate(&h);
+    Key(&h, Qt::Key_N, Qt::ControlModifier);
+    h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
+    for (int c : {3, 7, 12, 9, 25}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
+    ASSERT_TRUE(TabTo(&h, h.BombIt));
+    Key(&h, Qt::Key_Space);
+    ASSERT_EQ(Focus(&h), h.RestartBut);
+    EXPECT_EQ(h.RestartBut->accessibleDescription(),
+              h.StatusText() + ". Bombed Victims: 3. Bombed Dragons: 1. " + h.Kill->text() + " " + h.KillBonus->text());
+
+    Key(&h, Qt::Key_Backtab);
+    auto* cell = qobject_cast<qx::PictureCell*>(Focus(&h));
+    ASSERT_NE(cell, nullptr);
+    ASSERT_TRUE(GoToCell(&h, h.Image[2]));
+    Key(&h, Qt::Key_Left);
+    EXPECT_EQ(Focus(&h), h.Image[1]);
+    Key(&h, Qt::Key_Space);
+    QTest::mouseClick(h.Image[2], Qt::LeftButton);
+    EXPECT_EQ(h.Image[1]->PictureName(), "DragonImage");
+    EXPECT_EQ(h.Image[2]->PictureName(), "SmileImage");
+    EXPECT_EQ(h.game.markCount, 5);
+
+    // Reload hands the focus back to the field.
+    ASSERT_TRUE(TabTo(&h, h.RestartBut));
+    Key(&h, Qt::Key_Space);
+    EXPECT_EQ(Focus(&h), h.Image[1]);
+    EXPECT_TRUE(h.RestartBut->accessibleDescription().isEmpty());
+}
+
+// Buttons and readable figures show a ring when the keyboard brings the
+// focus, and look as before when the focus came otherwise.
+TEST_F(KeyboardGameTest, ButtonsShowAFocusMarkForTheKeyboardOnly) {
+    CreateForms();
+    Haupt->N1Spieler1Click();
+    quorvex::stat->Timer1Timer();
+    const std::vector<std::pair<QWidget*, QWidget*>> controls{
+        {quorvex::Setup, quorvex::Setup->SpeedButton1}, {quorvex::Setup, quorvex::Setup->SpeedButton2},
+        {quorvex::Setup, quorvex::Setup->SpeedButton3}, {SpeicherMenu, SpeicherMenu->SpeedButton[4]},
+        {SpeicherMenu, SpeicherMenu->Label2},           {quorvex::stat, quorvex::stat->HitsL},
+        {qx_host, qx_host->start},                      {AboutBox, AboutBox->SpeedButton3}};
+    for (auto [window, control] : controls) {
+        ASSERT_NE(control, nullptr);
+        const std::string name = control->objectName().toStdString();
+        Activate(window);
+        window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        // Focused as by the opening of the window: the control looks as the style draws it.
+        control->setFocus(Qt::OtherFocusReason);
+        const QImage quiet = control->grab().toImage();
+        auto* mark = control->findChild<QWidget*>(control->objectName() + "FocusMark");
+        EXPECT_TRUE(!mark || !mark->isVisible()) << name;
+        control->clearFocus();
+        ASSERT_TRUE(TabTo(window, control)) << name;
+        EXPECT_NE(control->grab().toImage(), quiet) << name;
+        window->hide();
+    }
 }
 
 }  // namespace
