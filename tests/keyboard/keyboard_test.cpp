@@ -389,7 +389,7 @@ TEST_F(KeyboardGameTest, BombHandsTheFocusToTheResultAndTheFieldStaysReadable) {
     QTest::mouseClick(h.Image[2], Qt::LeftButton);
     EXPECT_EQ(h.Image[1]->PictureName(), "DragonImage");
     EXPECT_EQ(h.Image[2]->PictureName(), "SmileImage");
-    EXPECT_EQ(h.game.markCount, 5);
+    EXPECT_EQ(h.Game().markCount, 5);
 
     // Reload hands the focus back to the field.
     ASSERT_TRUE(TabTo(&h, h.RestartBut));
