@@ -24,6 +24,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Takes the pending wake-ups of an eventfd, so the next poll sleeps again.
+void DrainWake(int fd) {
+    std::uint64_t count;
+    while (::read(fd, &count, sizeof count) < 0 && errno == EINTR) {
+    }
+}
+
 qx::SystemText Describe(const qx::SystemText& what, int err) { return what + ": " + qx::ErrnoText(err) + "."; }
 qx::SystemText Describe(const char* what, int err) { return Describe(qx::SystemText(what), err); }
 
@@ -242,9 +249,7 @@ LineConnection::Woken LineConnection::Wait(int timeoutMs, bool wantInput) {
             throw SocketError(Describe("Could not wait for data", err));
         }
         if (p[1].revents != 0) {
-            std::uint64_t count;
-            while (::read(wakeFd_, &count, sizeof count) < 0 && errno == EINTR) {
-            }
+            DrainWake(wakeFd_);
         }
         if (!open_) return Woken::Closed;
         if ((p[0].revents & (POLLIN | POLLRDHUP | POLLHUP | POLLERR)) != 0) {
@@ -270,9 +275,7 @@ void LineConnection::WaitForWake() {
             throw SocketError(Describe("Could not wait for data", err));
         }
         if (p[1].revents != 0) {
-            std::uint64_t count;
-            while (::read(wakeFd_, &count, sizeof count) < 0 && errno == EINTR) {
-            }
+            DrainWake(wakeFd_);
             return;
         }
     }
