@@ -6,9 +6,9 @@ menus with xdotool, then connects a client that sends its nickname and then
 short chat lines as fast as the socket takes them, for SECONDS (default 60).
 Meanwhile it measures:
   - the host window's answer to a click (bench_ping): every 100 ms a click on
-    an own battlefield cell, timed from the start of xdotool until the cell's
-    pixels change (an upper bound; the same probe runs for 10 s before the
-    flood, to show what xdotool and the painting cost without it);
+    an own battlefield cell, given to the X server through XTEST and timed
+    until the cell's pixels change (the same probe runs for 10 s before the
+    flood, to show what painting costs without it);
   - the host's resident memory, every second;
 and at the end of the flood, while it still runs, presses "Stop server" and
 waits up to 10 s for the port to close. Afterwards it starts the server again,
@@ -131,7 +131,7 @@ def main():
     ap.add_argument("--build", default=os.path.join(SRC, "build-bench"))
     args = ap.parse_args()
 
-    sh("bash", "-c", ". scripts/packages.sh && quorvex_install_packages xdotool x11-utils libx11-dev", cwd=SRC,
+    sh("bash", "-c", ". scripts/packages.sh && quorvex_install_packages xdotool x11-utils libx11-dev libxtst-dev", cwd=SRC,
        stdout=subprocess.DEVNULL)
     print("building (release) in %s ..." % args.build, file=sys.stderr)
     sh("cmake", "-S", SRC, "-B", args.build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release", "-DQUORVEX_TESTS=OFF",

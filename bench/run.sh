@@ -20,7 +20,7 @@ idle_seconds=${IDLE_SECONDS:-10}
 build=${BENCH_BUILD:-build-bench}
 
 . scripts/packages.sh
-quorvex_install_packages xdotool x11-utils libx11-dev
+quorvex_install_packages xdotool x11-utils libx11-dev libxtst-dev
 
 echo "building (release) in $build ..." >&2
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_TESTS=OFF -DQUORVEX_BENCH=ON >/dev/null
