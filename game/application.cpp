@@ -41,7 +41,7 @@ template <class Window>
 std::function<void()> OpenWithTimer(Window* window) {
     if (!window) return {};
     return [window] {
-        window->Timer1->start();
+        window->StartTimer1();
         qx::ShowModal(window);
     };
 }

@@ -86,7 +86,14 @@ public:
     // Which placement the last bomb used.
     const Placement& LastPlacement() const { return lastPlacement_; }
 
-    // --- controls (component names) ---
+    // A show that comes while the alpha value holds the window back waits for it.
+    void setVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // --- controls (component names, which are also their object names) ---
     QFrame* StartPanel;
     QLabel* Image28;
     QLabel* Label8;
@@ -148,13 +155,6 @@ public:
     QTimer* Timer2;  // fade-out
     QTimer* Timer3;  // splash
 
-    // A show that comes while the alpha value holds the window back waits for it.
-    void setVisible(bool visible) override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void FormCreate();
     bool FormCloseQuery();
     void FormClose();

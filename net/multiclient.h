@@ -5,6 +5,8 @@
 
 #include "net/netwindow.h"
 
+#include <cstddef>
+
 class QTimer;
 
 namespace quorvex {
@@ -37,17 +39,26 @@ public:
     bool ShowLinkAddress(const std::string& host, int port);
     // The poll's interval (1000 ms in the game; tests drive it faster).
     void SetPollInterval(int ms);
+    // How long the host may take none of the queued lines before it is dropped (10 s; tests shorten it).
+    void SetStallTimeout(int ms) { client.SetStallTimeout(ms); }
 
-    // --- controls (component names) ---
-    QLineEdit* adresse;
-    LineClient client;
-    QTimer* Timer1;
+    // Whether the window is connected to a host.
+    bool Connected() const { return client.Connected(); }
+    // Bytes queued for the host beyond what its socket took.
+    std::size_t PendingBytes() const { return client.PendingBytes(); }
 
 protected:
     // Closing (the title bar's button, Escape) asks FormCloseQuery first.
     void reject() override;
 
 private:
+    // --- controls (component names, which are also their object names) ---
+    QLineEdit* adresse;
+    QTimer* Timer1;
+
+    // The connection to the host.
+    LineClient client;
+
     // IdAntiFreeze1: processes the window's events while the client waits.
     static void IdAntiFreeze1Idle();
 

@@ -85,6 +85,17 @@ void Tqx_host::FormCreate() {
 void Tqx_host::SetPort(int port) { server->SetDefaultPort(port); }
 int Tqx_host::ListeningPort() const { return server->BoundPort(); }
 
+bool Tqx_host::ServerActive() const { return server->Active(); }
+
+bool Tqx_host::ServingClient() const { return server->Serving(); }
+
+void Tqx_host::SetStallTimeout(int ms) { server->SetStallTimeout(ms); }
+
+std::size_t Tqx_host::PendingBytes() {
+    auto lock = game.Lock();
+    return game.currentPeer ? game.currentPeer->PendingBytes() : 0;
+}
+
 void Tqx_host::SnapshotNames() {
     std::lock_guard<std::mutex> lock(namesMutex_);
     nickNow_ = qx::ToAnsi(nick->text());

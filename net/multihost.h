@@ -5,6 +5,7 @@
 #include "net/discovery.h"
 #include "net/netwindow.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -46,17 +47,25 @@ public:
     void SetPort(int port);
     // The port listened on while the server is active.
     int ListeningPort() const;
-
-    // --- controls (component names) ---
-    QLineEdit* servername;
-    QPushButton* RestartBut;
-    std::unique_ptr<LineServer> server;
+    // Whether the server listens, and whether it serves a client.
+    bool ServerActive() const;
+    bool ServingClient() const;
+    // How long a client may take none of the queued lines before it is dropped (10 s; tests shorten it).
+    void SetStallTimeout(int ms);
+    // Bytes queued for the current client beyond what its socket took; 0 without one.
+    std::size_t PendingBytes();
 
 protected:
     // Closing (the title bar's button, Escape) asks FormCloseQuery first.
     void reject() override;
 
 private:
+    // --- controls (component names, which are also their object names) ---
+    QLineEdit* servername;
+    QPushButton* RestartBut;
+
+    // Made with the window; listens while the window's server is active.
+    std::unique_ptr<LineServer> server;
     // Asks the router to forward the listening port; the answer comes as a log line.
     void OpenRouterPort();
 

@@ -57,9 +57,6 @@ class TNetWindow : public QDialog, public ProtocolView, public FieldPictures {
 public:
     ~TNetWindow() override;
 
-    // The window's two-player game.
-    NetGameState game;
-
     // --- handlers shared by both windows ---
     void Image26Click(int cell);  // own battlefield cell 26..50: empty, Victim, Dragon, empty
     void Image1Click(int cell);   // bomb-field cell 1..25: toggles its mark
@@ -82,7 +79,11 @@ public:
     // Applies the changes handed over by another thread so far.
     void ApplyPending();
 
-    // --- controls (component names) ---
+protected:
+    // The window's two-player game.
+    NetGameState game;
+
+    // --- controls (component names, which are also their object names) ---
     QLabel* Label1;
     QLineEdit* nick;
     QLabel* Label2;
@@ -113,7 +114,6 @@ public:
     // Image[1]..Image[25] the bomb field, Image[26]..Image[50] the own battlefield.
     std::array<qx::PictureCell*, 51> Image{};
 
-protected:
     TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent);
 
     // Sends the own battlefield through peer, waiting for each confirmation

@@ -16,13 +16,13 @@ public:
     void BitBtn3Click();
     void BitBtn4Click();
 
-    // --- controls (component names) ---
-    std::array<QPushButton*, kSlotCount + 2>& BitBtn = buttons;  // the slots, then "close"
-
     // Asks, deletes slot n and shows the slot as empty.
     void DeleteSlot(int n);
 
 private:
+    // --- controls (component names, which are also their object names) ---
+    std::array<QPushButton*, kSlotCount + 2>& BitBtn = buttons;  // the slots, then "close"
+
     void SlotClick(int n) override { DeleteSlot(n); }
     void ShowOccupied(int n) override;
 };

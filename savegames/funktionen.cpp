@@ -150,6 +150,8 @@ void TSlotDialog::Timer1Timer() {
     for (int n = 1; n <= kSlotCount; ++n) PreviewSlot(n);
 }
 
+void TSlotDialog::StartTimer1() { Timer1->start(); }
+
 void TSlotDialog::PreviewSlot(int n) {
     if (PreviewSlotLabels(*this, n)) ShowOccupied(n);
 }

@@ -70,20 +70,24 @@ struct SlotDialogLook {
     int closeTop;
 };
 
-class TSlotDialog : public QDialog, public SlotDisplay {
+class TSlotDialog : public QDialog, protected SlotDisplay {
 public:
     // [1]..[kSlotCount] the slots, [kClose] "close"
     static constexpr int kClose = kSlotCount + 1;
-    std::array<QPushButton*, kSlotCount + 2> buttons{};
-    QTimer* Timer1;  // fills the slots just after opening; whoever opens the dialog starts it
 
     // The fill timer's tick: stop, then preview the slots in order.
     void Timer1Timer();
     // Shows slot n's labels and, for an occupied slot, the dialog's button state.
     void PreviewSlot(int n);
+    // Starts Timer1, as whoever opens the dialog does.
+    void StartTimer1();
 
 protected:
     TSlotDialog(const SlotDialogLook& look, QWidget* parent);
+
+    // --- controls (their object names: <buttonName>1, 2, ... and Timer1) ---
+    std::array<QPushButton*, kSlotCount + 2> buttons{};  // the slots, then "close"
+    QTimer* Timer1;                                      // fills the slots just after opening
     // A slot's button was clicked.
     virtual void SlotClick(int n) = 0;
     // What an occupied slot's button shows.

@@ -19,15 +19,15 @@ public:
     void BitBtn3Click();
     void SpeedButton4Click();
 
-    // --- controls (component names) ---
-    std::array<QPushButton*, kSlotCount + 2>& SpeedButton = buttons;  // the slots, then "close"
-
     // Applies slot n to the session, all or nothing: the slot is read and
     // every value checked first (a damaged slot throws and changes nothing).
     // False, with the player told so, when the slot's file is missing.
     bool LoadSlot(int n);
 
 private:
+    // --- controls (component names, which are also their object names) ---
+    std::array<QPushButton*, kSlotCount + 2>& SpeedButton = buttons;  // the slots, then "close"
+
     void SlotClick(int n) override;
     void ShowOccupied(int n) override;
 

@@ -25,11 +25,6 @@ public:
     void BitBtn3Click();
     void BitBtn4Click();
 
-    // --- controls (component names) ---
-    std::array<QPushButton*, kSlotCount + 2>& SpeedButton = buttons;  // the slots, then "close"
-    QLabel* Label1;                                                     // "current price for saving: $"
-    QLabel* Label2;                                                     // the price
-
     // Asks before replacing an occupied slot, then writes slot n from the
     // session's game with the given money and previews it. False when the
     // player declined; a failed write throws and leaves the old slot intact.
@@ -42,6 +37,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // --- controls (component names, which are also their object names) ---
+    std::array<QPushButton*, kSlotCount + 2>& SpeedButton = buttons;  // the slots, then "close"
+    QLabel* Label1;                                                     // "current price for saving: $"
+    QLabel* Label2;                                                     // the price
+
     void SlotClick(int n) override;
     void ShowOccupied(int n) override;
     bool FormCloseQuery();

@@ -38,7 +38,8 @@ public:
     // the windows responsive, up. The release runs the commit.
     void PressCommit();
 
-    // --- controls (component names) ---
+private:
+    // --- controls (component names, which are also their object names) ---
     QLabel* SpielernameLabel;
     QLineEdit* Spielername;
     QLabel* Label2;
@@ -51,7 +52,6 @@ public:
     QPushButton* SpeedButton2;
     QPushButton* SpeedButton3;
 
-private:
     MainDisplay* display_;
 };
 

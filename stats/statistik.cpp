@@ -122,6 +122,8 @@ Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent)
 
 Tstat::~Tstat() = default;
 
+void Tstat::StartTimer1() { Timer1->start(); }
+
 void Tstat::Timer1Timer() {
     Timer1->stop();
     const PlayerStatistics& s = figures_;

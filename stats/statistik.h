@@ -25,7 +25,11 @@ public:
     void FormCreate();
     void FormClose();
 
-    // --- controls (component names) ---
+    // Starts Timer1, as whoever opens the window does.
+    void StartTimer1();
+
+private:
+    // --- controls (component names, which are also their object names) ---
     QFrame* Bevel1;
     QFrame* Bevel2;
     QFrame* Bevel3;
@@ -53,7 +57,6 @@ public:
     QLabel* LostL;
     QTimer* Timer1;  // one-shot fill, 100 ms; the opener enables it
 
-private:
     // A number label keeps its right edge when its text changes.
     struct NumberRow {
         QLabel* label;

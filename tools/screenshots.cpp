@@ -12,6 +12,7 @@
 #include "savegames/save.h"
 #include "settings/einstellungen.h"
 #include "stats/statistik.h"
+#include "support/controls.h"
 #include "windows/about.h"
 #include "windows/hilfe.h"
 #include "windows/splash.h"
@@ -28,6 +29,7 @@
 #include <unistd.h>
 
 using namespace quorvex;
+using qxtest::Find;
 
 namespace {
 
@@ -65,37 +67,40 @@ void PlayTwoPlayers() {
     Tqx_host& host = *qx_host;
     Tqx_client& client = *qx_client;
     host.SetPort(0);
-    host.nick->setText("Hank");
-    host.servername->setText("Arena of pain");
+    Find<QLineEdit>(host, "nick")->setText("Hank");
+    Find<QLineEdit>(host, "servername")->setText("Arena of pain");
     host.show();
-    Click(host.start);
+    Click(Find<QPushButton>(host, "start"));
     client.SetPort(host.ListeningPort());
     client.SetPollInterval(50);
-    client.adresse->setText("127.0.0.1");
-    client.nick->setText("Cleo");
+    Find<QLineEdit>(client, "adresse")->setText("127.0.0.1");
+    Find<QLineEdit>(client, "nick")->setText("Cleo");
     client.show();
-    Click(client.start);
-    WaitFor([&] { return client.LogLines().size() >= 3 && host.send->isEnabled(); });
+    Click(Find<QPushButton>(client, "start"));
+    WaitFor([&] { return client.LogLines().size() >= 3 && Find<QPushButton>(host, "send")->isEnabled(); });
     auto place = [](TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
-        for (int c : victims) Click(w.Image[c]);
+        for (int c : victims) Click(Find<qx::PictureCell>(w, "Image", c));
         for (int c : dragons) {
-            Click(w.Image[c]);
-            Click(w.Image[c]);
+            Click(Find<qx::PictureCell>(w, "Image", c));
+            Click(Find<qx::PictureCell>(w, "Image", c));
         }
     };
     place(host, {26, 32, 38, 44, 50}, {28, 34, 36, 42, 46});
     place(client, {27, 29, 33, 41, 47}, {31, 35, 39, 45, 49});
-    Click(host.sendit);
-    Click(client.sendit);
-    WaitFor([&] { return host.info->text() == "please bomb now" && client.info->text() == "please bomb now"; });
-    for (int c : {2, 4, 8, 10, 14}) Click(host.Image[c]);
-    Click(host.BombIt);
-    for (int c : {1, 7, 13, 19}) Click(client.Image[c]);
-    host.sendtext->setText("good luck!");
-    Click(host.send);
-    client.sendtext->setText("thanks, you too");
-    Click(client.send);
-    WaitFor([&] { return client.Label11->text() != "[ result ]"; });
+    Click(Find<QPushButton>(host, "sendit"));
+    Click(Find<QPushButton>(client, "sendit"));
+    WaitFor([&] {
+        return Find<QLabel>(host, "info")->text() == "please bomb now" &&
+               Find<QLabel>(client, "info")->text() == "please bomb now";
+    });
+    for (int c : {2, 4, 8, 10, 14}) Click(Find<qx::PictureCell>(host, "Image", c));
+    Click(Find<QPushButton>(host, "BombIt"));
+    for (int c : {1, 7, 13, 19}) Click(Find<qx::PictureCell>(client, "Image", c));
+    Find<QLineEdit>(host, "sendtext")->setText("good luck!");
+    Click(Find<QPushButton>(host, "send"));
+    Find<QLineEdit>(client, "sendtext")->setText("thanks, you too");
+    Click(Find<QPushButton>(client, "send"));
+    WaitFor([&] { return Find<QLabel>(client, "Label11")->text() != "[ result ]"; });
     Settle(300);
     Shot(&host, "host-window");
     Shot(&client, "client-window");
@@ -131,9 +136,9 @@ int main(int argc, char** argv) {
 
     main.he100th1Click();
     main.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
-    for (int c : {3, 7, 12, 9, 25}) Click(main.Image[c]);
+    for (int c : {3, 7, 12, 9, 25}) Click(Find<qx::PictureCell>(main, "Image", c));
     Shot(&main, "main-marked");
-    Click(main.BombIt);
+    Click(Find<QPushButton>(main, "BombIt"));
     Shot(&main, "main-turn");
 
     main.PlayerStat1Click();
@@ -168,11 +173,11 @@ int main(int argc, char** argv) {
 
     main.ber1Click();
     for (int i = 0; i < 60; ++i) AboutBox->Timer1Timer();
-    AboutBox->Timer1->stop();
+    Find<QTimer>(*AboutBox, "Timer1")->stop();
     Shot(AboutBox, "about");
     AboutBox->hide();
 
-    SplashScr->Timer1->stop();
+    Find<QTimer>(*SplashScr, "Timer1")->stop();
     Shot(SplashScr, "splash");
     SplashScr->hide();
 

@@ -115,6 +115,8 @@ void TAboutBox::SpeedButton2Click() { qx::ShellOpen(kMakerSiteUrl); }
 void TAboutBox::SpeedButton1Click() { qx::ShellOpen(kAuthorSiteUrl); }
 void TAboutBox::SpeedButton3Click() { close(); }
 
+void TAboutBox::StartTimer1() { Timer1->start(); }
+
 void TAboutBox::Timer1Timer() {
     scroller1->move(scroller1->x(), scroller1->y() - 1);
     scroller2->move(scroller2->x(), scroller2->y() - 1);

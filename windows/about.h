@@ -32,7 +32,18 @@ public:
     // Stops the scrolling and puts the panels back, so every opening starts at the top.
     bool FormCloseQuery();
 
-    // --- controls (component names) ---
+    // Starts Timer1, as whoever opens the window does.
+    void StartTimer1();
+
+public slots:
+    // Every way of closing (button, close box, Escape) ends here.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // --- controls (component names, which are also their object names) ---
     QFrame* scroller2;
     QFrame* scroller1;
     QFrame* Panel2;
@@ -45,14 +56,6 @@ public:
     // StaticText[1]..[18] on scroller1, [19]..[36] on scroller2.
     std::array<QLabel*, 2 * kLinesPerPanel + 1> StaticText{};
 
-public slots:
-    // Every way of closing (button, close box, Escape) ends here.
-    void reject() override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void FillScroller(QFrame* panel, int firstNumber);
 };
 

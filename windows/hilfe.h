@@ -18,7 +18,8 @@ public:
     void FormCreate();
     void SpeedButton1Click();  // "close"
 
-    // --- controls (component names) ---
+private:
+    // --- controls (component names, which are also their object names) ---
     QPlainTextEdit* Memo1;
     QPushButton* SpeedButton1;
 };

@@ -31,6 +31,8 @@ TSplashScr::~TSplashScr() = default;
 
 void TSplashScr::FormCreate() { qx::CentreOnScreen(this); }
 
+void TSplashScr::StartTimer1() { Timer1->start(); }
+
 void TSplashScr::Timer1Timer() {
     Timer1->stop();
     if (onEnd_) onEnd_();

@@ -21,11 +21,14 @@ public:
     void Timer1Timer();
     void FormCreate();
 
-    // --- controls (component names) ---
+    // Starts Timer1, as whoever opens the window does.
+    void StartTimer1();
+
+private:
+    // --- controls (component names, which are also their object names) ---
     QLabel* Image1;
     QTimer* Timer1;  // 1000 ms, started by the opener
 
-private:
     std::function<void()> onEnd_;
 };
 

@@ -4,6 +4,7 @@
 #include "game/weblinks.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait_until.h"
 #include "windows/about.h"
@@ -23,6 +24,7 @@
 #include <unistd.h>
 
 using namespace quorvex;
+using qxtest::Find;
 
 namespace {
 
@@ -38,7 +40,8 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 Lines MemoLines(const THelp& help) {
     Lines out;
-    for (const QString& l : help.Memo1->toPlainText().split(QLatin1Char('\n'))) out.push_back(l.toStdString());
+    for (const QString& l : Find<QPlainTextEdit>(help, "Memo1")->toPlainText().split(QLatin1Char('\n')))
+        out.push_back(l.toStdString());
     return out;
 }
 
@@ -81,7 +84,7 @@ TEST_F(HelpViewer, ShowsTheFileLinesConvertedFromWindows1252) {
 TEST_F(HelpViewer, AnEmptyFileGivesAnEmptyViewer) {
     WriteFile(work.File("help.txt"), "");
     THelp help;
-    EXPECT_EQ(help.Memo1->toPlainText(), QString());
+    EXPECT_EQ(Find<QPlainTextEdit>(help, "Memo1")->toPlainText(), QString());
 }
 
 // A folder of that name exists but cannot be read as a file, even by root.
@@ -112,7 +115,7 @@ TEST_F(HelpViewer, LongAndManyLinesAreShownWholeInShortParagraphs) {
         WriteFile(work.File("help.txt"), text);
         THelp help;
         QString shown;
-        for (QTextBlock b = help.Memo1->document()->begin(); b.isValid(); b = b.next()) {
+        for (QTextBlock b = Find<QPlainTextEdit>(help, "Memo1")->document()->begin(); b.isValid(); b = b.next()) {
             EXPECT_LE(b.length(), 2 * 4096);
             shown += b.text();
         }
@@ -138,11 +141,11 @@ TEST_F(HelpViewer, CtrlHomeAndCtrlEndGoToTheStartAndTheEnd) {
     WriteFile(work.File("help.txt"), text);
     THelp help;
     help.show();
-    QScrollBar* bar = help.Memo1->verticalScrollBar();
+    QScrollBar* bar = Find<QPlainTextEdit>(help, "Memo1")->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
-    QTest::keyClick(help.Memo1, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(Find<QPlainTextEdit>(help, "Memo1"), Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(bar->value(), bar->maximum());
-    QTest::keyClick(help.Memo1, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(Find<QPlainTextEdit>(help, "Memo1"), Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(bar->value(), 0);
 }
 
@@ -151,8 +154,8 @@ protected:
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) box.Timer1Timer();
     }
-    int Top1() const { return box.scroller1->y(); }
-    int Top2() const { return box.scroller2->y(); }
+    int Top1() const { return Find<QFrame>(box, "scroller1")->y(); }
+    int Top2() const { return Find<QFrame>(box, "scroller2")->y(); }
 
     qx::DialogScript script;
     TAboutBox box;
@@ -177,24 +180,24 @@ TEST_F(AboutBoxTest, PanelsMoveUpOnePixelPerTickAndWrapTo440BelowMinus254) {
 }
 
 TEST_F(AboutBoxTest, EveryWayOfClosingStopsAndRewinds) {
-    const std::function<void()> ways[] = {[this] { QTest::mouseClick(box.SpeedButton3, Qt::LeftButton); },
-                                          [this] { QTest::keyClick(&box, Qt::Key_Escape); },
-                                          [this] { box.close(); }};  // the close box
+    const std::function<void()> ways[] = {
+        [this] { QTest::mouseClick(Find<QPushButton>(box, "SpeedButton3"), Qt::LeftButton); },
+        [this] { QTest::keyClick(&box, Qt::Key_Escape); }, [this] { box.close(); }};  // the close box
     for (const auto& closeIt : ways) {
         qx::ShowModal(&box);
         Ticks(300);
-        box.Timer1->start();
+        Find<QTimer>(box, "Timer1")->start();
         closeIt();
         EXPECT_FALSE(box.isVisible());
-        EXPECT_FALSE(box.Timer1->isActive());
+        EXPECT_FALSE(Find<QTimer>(box, "Timer1")->isActive());
         EXPECT_EQ(Top1(), 216);
         EXPECT_EQ(Top2(), 568);
     }
 }
 
 TEST_F(AboutBoxTest, WebButtonsOpenTheirAddresses) {
-    QTest::mouseClick(box.SpeedButton2, Qt::LeftButton);
-    QTest::mouseClick(box.SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(box, "SpeedButton2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(box, "SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(script.openedUrls, (Lines{kMakerSiteUrl, kAuthorSiteUrl}));
 }
 
@@ -205,7 +208,7 @@ TEST_F(AboutBoxTest, WithoutABrowserToStartThePlayerIsTold) {
     ::unsetenv("BROWSER");
     ::unsetenv("DEFAULT_BROWSER");
     script.useShell = true;
-    QTest::mouseClick(box.SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(box, "SpeedButton2"), Qt::LeftButton);
     ::setenv("PATH", path.c_str(), 1);
     const Lines shown = script.Texts(qx::BoxKind::Information);
     ASSERT_EQ(shown.size(), 1u);
@@ -213,7 +216,8 @@ TEST_F(AboutBoxTest, WithoutABrowserToStartThePlayerIsTold) {
 }
 
 TEST_F(AboutBoxTest, ButtonCaptionsFitBesideTheirPictures) {
-    for (QPushButton* b : {box.SpeedButton3, box.SpeedButton2, box.SpeedButton1}) {
+    for (QPushButton* b : {Find<QPushButton>(box, "SpeedButton3"), Find<QPushButton>(box, "SpeedButton2"),
+                           Find<QPushButton>(box, "SpeedButton1")}) {
         ASSERT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
         const int need = b->fontMetrics().horizontalAdvance(b->text()) + b->iconSize().width() + 12;
         EXPECT_LE(need, b->width()) << b->text().toStdString();
@@ -248,8 +252,8 @@ TEST_F(StartUp, SplashWithFadeOffLeavesTheWindowOpaqueAtOnce) {
     // The splash's own one-second timer ends it.
     ASSERT_TRUE(WaitFor([] { return !SplashScr->isVisible(); }));
     EXPECT_EQ(Haupt->Alpha().Value(), 255);
-    EXPECT_FALSE(Haupt->Timer1->isActive());
-    EXPECT_FALSE(SplashScr->Timer1->isActive());
+    EXPECT_FALSE(Find<QTimer>(*Haupt, "Timer1")->isActive());
+    EXPECT_FALSE(Find<QTimer>(*SplashScr, "Timer1")->isActive());
     EXPECT_TRUE(Haupt->isVisible());
     EXPECT_EQ(std::count(script.modals.begin(), script.modals.end(), "SplashScr"), 1);
 }
@@ -257,46 +261,46 @@ TEST_F(StartUp, SplashWithFadeOffLeavesTheWindowOpaqueAtOnce) {
 TEST_F(StartUp, SplashWithFadeOnHandsOverToTheFadeIn) {
     Start("[Einstellungen]\r\nName=A\r\nSplash=ja\r\nFade=ja\r\n");
     ASSERT_TRUE(WaitFor([this] { return SplashShown(); }));
-    ASSERT_TRUE(SplashScr->Timer1->isActive());
-    EXPECT_FALSE(Haupt->Timer1->isActive());  // no fade while the splash is up
-    SplashScr->Timer1->stop();
+    ASSERT_TRUE(Find<QTimer>(*SplashScr, "Timer1")->isActive());
+    EXPECT_FALSE(Find<QTimer>(*Haupt, "Timer1")->isActive());  // no fade while the splash is up
+    Find<QTimer>(*SplashScr, "Timer1")->stop();
     SplashScr->Timer1Timer();  // the timer's tick
     EXPECT_FALSE(SplashScr->isVisible());
     EXPECT_TRUE(Haupt->isVisible());
-    EXPECT_TRUE(Haupt->Timer1->isActive());
+    EXPECT_TRUE(Find<QTimer>(*Haupt, "Timer1")->isActive());
     EXPECT_EQ(Haupt->Alpha().Value(), 0);  // the fade starts from transparent
-    ASSERT_TRUE(WaitFor([] { return !Haupt->Timer1->isActive(); }));
+    ASSERT_TRUE(WaitFor([] { return !Find<QTimer>(*Haupt, "Timer1")->isActive(); }));
     EXPECT_EQ(Haupt->Alpha().Value(), 255);
 }
 
 TEST_F(StartUp, MenuOpensHelpAndAboutBoxScrollingFromTheStartEachTime) {
     Start("[Einstellungen]\r\nName=A\r\nSplash=nein\r\nFade=nein\r\n");
-    ASSERT_TRUE(Haupt->Anleitung1->isEnabled());
-    ASSERT_TRUE(Haupt->ber1->isEnabled());
-    Haupt->Anleitung1->trigger();
+    ASSERT_TRUE(Find<QAction>(*Haupt, "Anleitung1")->isEnabled());
+    ASSERT_TRUE(Find<QAction>(*Haupt, "ber1")->isEnabled());
+    Find<QAction>(*Haupt, "Anleitung1")->trigger();
     EXPECT_TRUE(Help->isVisible());
     Help->SpeedButton1Click();
 
-    Haupt->ber1->trigger();
-    ASSERT_TRUE(AboutBox->Timer1->isActive());
-    ASSERT_TRUE(WaitFor([] { return AboutBox->scroller1->y() <= 212; }));
+    Find<QAction>(*Haupt, "ber1")->trigger();
+    ASSERT_TRUE(Find<QTimer>(*AboutBox, "Timer1")->isActive());
+    ASSERT_TRUE(WaitFor([] { return Find<QFrame>(*AboutBox, "scroller1")->y() <= 212; }));
     // A click on a line or on either panel pauses, the next resumes.
-    QTest::mouseClick(AboutBox->StaticText[2], Qt::LeftButton);
-    ASSERT_FALSE(AboutBox->Timer1->isActive());
-    const int paused = AboutBox->scroller1->y();
+    QTest::mouseClick(Find<QLabel>(*AboutBox, "StaticText", 2), Qt::LeftButton);
+    ASSERT_FALSE(Find<QTimer>(*AboutBox, "Timer1")->isActive());
+    const int paused = Find<QFrame>(*AboutBox, "scroller1")->y();
     QTest::qWait(200);
-    EXPECT_EQ(AboutBox->scroller1->y(), paused);
-    QTest::mouseClick(AboutBox->scroller2, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_TRUE(AboutBox->Timer1->isActive());
-    QTest::mouseClick(AboutBox->StaticText[36], Qt::LeftButton);
-    EXPECT_FALSE(AboutBox->Timer1->isActive());
+    EXPECT_EQ(Find<QFrame>(*AboutBox, "scroller1")->y(), paused);
+    QTest::mouseClick(Find<QFrame>(*AboutBox, "scroller2"), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(Find<QTimer>(*AboutBox, "Timer1")->isActive());
+    QTest::mouseClick(Find<QLabel>(*AboutBox, "StaticText", 36), Qt::LeftButton);
+    EXPECT_FALSE(Find<QTimer>(*AboutBox, "Timer1")->isActive());
     AboutBox->close();
 
-    Haupt->ber1->trigger();
-    EXPECT_EQ(AboutBox->scroller1->y(), 216);
-    EXPECT_EQ(AboutBox->scroller2->y(), 568);
-    EXPECT_TRUE(AboutBox->Timer1->isActive());
-    EXPECT_TRUE(WaitFor([] { return AboutBox->scroller1->y() < 216; }));
+    Find<QAction>(*Haupt, "ber1")->trigger();
+    EXPECT_EQ(Find<QFrame>(*AboutBox, "scroller1")->y(), 216);
+    EXPECT_EQ(Find<QFrame>(*AboutBox, "scroller2")->y(), 568);
+    EXPECT_TRUE(Find<QTimer>(*AboutBox, "Timer1")->isActive());
+    EXPECT_TRUE(WaitFor([] { return Find<QFrame>(*AboutBox, "scroller1")->y() < 216; }));
     EXPECT_EQ(script.modals, (Lines{"Help", "AboutBox", "AboutBox"}));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "stats/statistics.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <set>
 
 using namespace quorvex;
+using qxtest::Find;
 
 namespace {
 
@@ -39,11 +41,11 @@ protected:
         return Open();
     }
 
-    void Click(int cell) { QTest::mouseClick(window->Image[cell], Qt::LeftButton); }
+    void Click(int cell) { QTest::mouseClick(Find<qx::PictureCell>(*window, "Image", cell), Qt::LeftButton); }
     void Mark(std::initializer_list<int> cells) {
         for (int c : cells) Click(c);
     }
-    void Bomb() { QTest::mouseClick(window->BombIt, Qt::LeftButton); }
+    void Bomb() { QTest::mouseClick(Find<QPushButton>(*window, "BombIt"), Qt::LeftButton); }
     void FixPlacement(Placement p) {
         window->SetPlacementSource([p] { return p; });
     }
@@ -61,22 +63,22 @@ TEST_F(MainWindowTest, FirstStartWritesDefaultSettingsAndStaysTransparentForTheS
     EXPECT_EQ(qx::ReadFileBytes(dir.File("setup.ini")),
               "[Einstellungen]\r\nName=Mr. Victim\r\nSplash=ja\r\nFade=ja\r\n[Multiplayer]\r\n"
               "Name=Remote Victim\r\nServer=Server of sadism\r\n");
-    EXPECT_EQ(Text(w.Label3), "Player \"Mr. Victim\"");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label3")), "Player \"Mr. Victim\"");
     EXPECT_EQ(w.Alpha().Value(), 0);
-    EXPECT_TRUE(w.Timer3->isActive());
-    EXPECT_FALSE(w.Timer1->isActive());
-    EXPECT_EQ(Text(w.provic), "$0");
-    EXPECT_FALSE(w.Spielsichern1->isEnabled());
-    EXPECT_TRUE(w.StartPanel->isVisible());
+    EXPECT_TRUE(Find<QTimer>(w, "Timer3")->isActive());
+    EXPECT_FALSE(Find<QTimer>(w, "Timer1")->isActive());
+    EXPECT_EQ(Text(Find<QLabel>(w, "provic")), "$0");
+    EXPECT_FALSE(Find<QAction>(w, "Spielsichern1")->isEnabled());
+    EXPECT_TRUE(Find<QFrame>(w, "StartPanel")->isVisible());
 }
 
 TEST_F(MainWindowTest, MissingKeysReadAsZeroAndFadeInTakes51Ticks) {
     WriteSettings("[Einstellungen]\r\nFade=ja\r\n");
     THaupt& w = Open();
-    EXPECT_EQ(Text(w.Label3), "Player \"0\"");
-    EXPECT_FALSE(w.Timer3->isActive());
-    ASSERT_TRUE(w.Timer1->isActive());
-    w.Timer1->stop();
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label3")), "Player \"0\"");
+    EXPECT_FALSE(Find<QTimer>(w, "Timer3")->isActive());
+    ASSERT_TRUE(Find<QTimer>(w, "Timer1")->isActive());
+    Find<QTimer>(w, "Timer1")->stop();
     std::vector<int> values;
     for (int tick = 0; tick < 60; ++tick) {
         w.Timer1Timer();
@@ -90,8 +92,8 @@ TEST_F(MainWindowTest, MissingKeysReadAsZeroAndFadeInTakes51Ticks) {
 TEST_F(MainWindowTest, FadeOffMakesTheWindowOpaqueAtOnce) {
     THaupt& w = OpenPlain();
     EXPECT_EQ(w.Alpha().Value(), 255);
-    EXPECT_FALSE(w.Timer1->isActive());
-    EXPECT_FALSE(w.Timer3->isActive());
+    EXPECT_FALSE(Find<QTimer>(w, "Timer1")->isActive());
+    EXPECT_FALSE(Find<QTimer>(w, "Timer3")->isActive());
 }
 
 TEST_F(MainWindowTest, FadeOutCountsDownFromTheValueReached) {
@@ -100,7 +102,7 @@ TEST_F(MainWindowTest, FadeOutCountsDownFromTheValueReached) {
     for (int i = 0; i < 10; ++i) w.Timer1Timer();
     ASSERT_EQ(w.Alpha().Value(), 50);
     w.Timer2Timer();
-    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_FALSE(Find<QTimer>(w, "Timer1")->isActive());
     EXPECT_EQ(w.Alpha().Value(), 45);
     for (int i = 0; i < 20; ++i) w.Timer2Timer();
     EXPECT_EQ(w.Alpha().Value(), 0);
@@ -116,18 +118,18 @@ TEST_F(MainWindowTest, MarkingCountsDownAndLimitsTheBombToFiveMarks) {
     EXPECT_EQ(w.Game().markCount, 0);
     Mark({1, 2, 3, 4});
     EXPECT_EQ(w.StatusText(), "1 fields left");
-    EXPECT_FALSE(w.BombIt->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "BombIt")->isEnabled());
     Click(5);
     EXPECT_EQ(w.StatusText(), "Ready to bomb!!!");
-    EXPECT_TRUE(w.BombIt->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(w, "BombIt")->isEnabled());
     Click(6);
     EXPECT_EQ(w.StatusText(), "Only 5 fields max!");
-    EXPECT_FALSE(w.BombIt->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "BombIt")->isEnabled());
     Click(2);
     EXPECT_EQ(w.StatusText(), "Ready to bomb!!!");
-    EXPECT_TRUE(w.BombIt->isEnabled());
-    EXPECT_EQ(w.Image[2]->PictureName(), "SmileImage");
-    EXPECT_EQ(w.Image[6]->PictureName(), "MarkImage");
+    EXPECT_TRUE(Find<QPushButton>(w, "BombIt")->isEnabled());
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 2)->PictureName(), "SmileImage");
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 6)->PictureName(), "MarkImage");
 }
 
 TEST_F(MainWindowTest, WorkedExampleTurnShowsEveryFigure) {
@@ -136,28 +138,28 @@ TEST_F(MainWindowTest, WorkedExampleTurnShowsEveryFigure) {
     FixPlacement(kPlacement);
     Mark({1, 2, 3, 6, 20});
     Bomb();
-    EXPECT_EQ(Text(w.Money), "4263");
-    EXPECT_EQ(Text(w.Bilanz), "+$3263");
-    EXPECT_EQ(w.Bilanz->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    EXPECT_EQ(Text(w.Treffer), "4");
-    EXPECT_EQ(Text(w.Verfehlt), "1");
-    EXPECT_EQ(Text(w.Kill), "Triple kill!");
-    EXPECT_EQ(Text(w.KillBonus), "+$3030");
-    EXPECT_EQ(Text(w.Label1), "Bombed Victims: 3");
-    EXPECT_EQ(Text(w.Label2), "Bombed Dragons: 1");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Money")), "4263");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Bilanz")), "+$3263");
+    EXPECT_EQ(Find<QLabel>(w, "Bilanz")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(Text(Find<QLabel>(w, "Treffer")), "4");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Verfehlt")), "1");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Kill")), "Triple kill!");
+    EXPECT_EQ(Text(Find<QLabel>(w, "KillBonus")), "+$3030");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label1")), "Bombed Victims: 3");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label2")), "Bombed Dragons: 1");
     EXPECT_EQ(w.StatusText(), "Victims Bombed! 4 hits, 1 miss -- +$3263");
-    EXPECT_EQ(Text(w.VictimCount), "3");
-    EXPECT_EQ(Text(w.DragonCount), "1");
+    EXPECT_EQ(Text(Find<QLabel>(w, "VictimCount")), "3");
+    EXPECT_EQ(Text(Find<QLabel>(w, "DragonCount")), "1");
     // Reveal: hit Victims on white, unhit on black, the marked miss keeps its mark.
-    EXPECT_EQ(w.Image[1]->PictureName(), "VictimHitImage");
-    EXPECT_EQ(w.Image[4]->PictureName(), "VictimImage");
-    EXPECT_EQ(w.Image[6]->PictureName(), "DragonHitImage");
-    EXPECT_EQ(w.Image[7]->PictureName(), "DragonImage");
-    EXPECT_EQ(w.Image[20]->PictureName(), "MarkImage");
-    EXPECT_EQ(w.Image[21]->PictureName(), "SmileImage");
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 1)->PictureName(), "VictimHitImage");
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 4)->PictureName(), "VictimImage");
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 6)->PictureName(), "DragonHitImage");
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 7)->PictureName(), "DragonImage");
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 20)->PictureName(), "MarkImage");
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 21)->PictureName(), "SmileImage");
     // The save price was worked out from the money before the bomb.
     EXPECT_EQ(w.Game().savePrice, 40);
-    EXPECT_EQ(w.Spielsichern1->text(), "Save game [ $40 ]");
+    EXPECT_EQ(Find<QAction>(w, "Spielsichern1")->text(), "Save game [ $40 ]");
     const PlayerStatistics& s = w.Session().Statistics();
     EXPECT_EQ(s.tripleKills, 1);
     EXPECT_EQ(s.hits, 4);
@@ -170,11 +172,11 @@ TEST_F(MainWindowTest, TurnWithoutHitsShowsMinusZeroInWindowTextColour) {
     FixPlacement(kPlacement);
     Mark({21, 22, 23, 24, 25});
     Bomb();
-    EXPECT_EQ(Text(w.Bilanz), "-$0");
-    EXPECT_EQ(w.Bilanz->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(Text(Find<QLabel>(w, "Bilanz")), "-$0");
+    EXPECT_EQ(Find<QLabel>(w, "Bilanz")->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_EQ(w.StatusText(), "Victims Bombed! 0 hits, 5 miss -- -$0");
-    EXPECT_EQ(Text(w.Kill), "");
-    EXPECT_EQ(Text(w.Money), "1000");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Kill")), "");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Money")), "1000");
 }
 
 TEST_F(MainWindowTest, LosingTurnIsMaroonAndUltraKillHasNoMisses) {
@@ -183,16 +185,16 @@ TEST_F(MainWindowTest, LosingTurnIsMaroonAndUltraKillHasNoMisses) {
     FixPlacement(kPlacement);
     Mark({6, 7, 21, 22, 23});
     Bomb();
-    EXPECT_EQ(Text(w.Bilanz), "-$200");
-    EXPECT_EQ(w.Bilanz->palette().color(QPalette::WindowText), QColor(128, 0, 0));
-    QTest::mouseClick(w.RestartBut, Qt::LeftButton);
-    EXPECT_EQ(Text(w.Bilanz), "$0");
-    EXPECT_EQ(Text(w.provic), "$89");  // 800 / 9
+    EXPECT_EQ(Text(Find<QLabel>(w, "Bilanz")), "-$200");
+    EXPECT_EQ(Find<QLabel>(w, "Bilanz")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    QTest::mouseClick(Find<QPushButton>(w, "RestartBut"), Qt::LeftButton);
+    EXPECT_EQ(Text(Find<QLabel>(w, "Bilanz")), "$0");
+    EXPECT_EQ(Text(Find<QLabel>(w, "provic")), "$89");  // 800 / 9
     Mark({1, 2, 3, 4, 5});
     Bomb();
-    EXPECT_EQ(Text(w.Kill), "Ultra sadistic kill!");
-    EXPECT_EQ(Text(w.KillBonus), "+$5040");  // 5 x 800 / 100 + 5000
-    EXPECT_EQ(Text(w.Verfehlt), "0");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Kill")), "Ultra sadistic kill!");
+    EXPECT_EQ(Text(Find<QLabel>(w, "KillBonus")), "+$5040");  // 5 x 800 / 100 + 5000
+    EXPECT_EQ(Text(Find<QLabel>(w, "Verfehlt")), "0");
 }
 
 TEST_F(MainWindowTest, CellsIgnoreClicksAfterTheBombUntilRestart) {
@@ -205,13 +207,13 @@ TEST_F(MainWindowTest, CellsIgnoreClicksAfterTheBombUntilRestart) {
     Click(11);
     EXPECT_FALSE(w.Game().marks[11]);
     EXPECT_EQ(w.StatusText(), status);
-    EXPECT_EQ(w.Image[11]->PictureName(), "SmileImage");
-    EXPECT_TRUE(w.RestartBut->isEnabled());
-    QTest::mouseClick(w.RestartBut, Qt::LeftButton);
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 11)->PictureName(), "SmileImage");
+    EXPECT_TRUE(Find<QPushButton>(w, "RestartBut")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>(w, "RestartBut"), Qt::LeftButton);
     EXPECT_EQ(w.StatusText(), status);  // the summary stays until the first mark
     Click(11);
     EXPECT_TRUE(w.Game().marks[11]);
-    EXPECT_FALSE(w.RestartBut->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "RestartBut")->isEnabled());
 }
 
 TEST_F(MainWindowTest, RandomTurnsNeverShareACell) {
@@ -226,11 +228,11 @@ TEST_F(MainWindowTest, RandomTurnsNeverShareACell) {
         ASSERT_EQ(cells.size(), 10u);
         int revealed = 0;
         for (int n = 1; n <= 25; ++n) {
-            const QString p = w.Image[n]->PictureName();
+            const QString p = Find<qx::PictureCell>(w, "Image", n)->PictureName();
             revealed += p.startsWith("Victim") || p.startsWith("Dragon");
         }
         EXPECT_EQ(revealed, 10);
-        QTest::mouseClick(w.RestartBut, Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(w, "RestartBut"), Qt::LeftButton);
     }
     EXPECT_EQ(w.Session().Statistics().bombed, 50);
     EXPECT_EQ(w.Session().Statistics().hits + w.Session().Statistics().misses, 250);
@@ -239,25 +241,25 @@ TEST_F(MainWindowTest, RandomTurnsNeverShareACell) {
 TEST_F(MainWindowTest, NewGameRightAfterABombStartsClean) {
     THaupt& w = OpenPlain();
     w.he100th1Click();
-    EXPECT_EQ(Text(w.VictimCount), "-100");
-    EXPECT_EQ(Text(w.Label15), "100 dead Victims");
+    EXPECT_EQ(Text(Find<QLabel>(w, "VictimCount")), "-100");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label15")), "100 dead Victims");
     FixPlacement(kPlacement);
     Mark({1, 2, 3, 4, 5});
     Bomb();
     w.N10001Click();
-    EXPECT_FALSE(w.BombIt->isEnabled());
-    EXPECT_FALSE(w.RestartBut->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "BombIt")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "RestartBut")->isEnabled());
     EXPECT_EQ(w.Game().markCount, 0);
     EXPECT_EQ(w.Game().streakFlags.ultraKill, 0);
     for (int n = 1; n <= 25; ++n) {
-        EXPECT_TRUE(w.Image[n]->isEnabled());
-        EXPECT_EQ(w.Image[n]->PictureName(), "SmileImage");
+        EXPECT_TRUE(Find<qx::PictureCell>(w, "Image", n)->isEnabled());
+        EXPECT_EQ(Find<qx::PictureCell>(w, "Image", n)->PictureName(), "SmileImage");
     }
-    EXPECT_EQ(Text(w.VictimCount), "-200");
-    EXPECT_EQ(Text(w.Money), "1000");
-    EXPECT_EQ(Text(w.Label15), "200 dead Victims");
-    EXPECT_EQ(w.Spielsichern1->text(), "Save game");
-    EXPECT_EQ(Text(w.Kill), "");
+    EXPECT_EQ(Text(Find<QLabel>(w, "VictimCount")), "-200");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Money")), "1000");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label15")), "200 dead Victims");
+    EXPECT_EQ(Find<QAction>(w, "Spielsichern1")->text(), "Save game");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Kill")), "");
 }
 
 TEST_F(MainWindowTest, HundredVictimsGameIsWonWithTheExactMessage) {
@@ -265,8 +267,8 @@ TEST_F(MainWindowTest, HundredVictimsGameIsWonWithTheExactMessage) {
     w.he100th1Click();
     FixPlacement(kPlacement);
     int turns = 0;
-    while (w.RestartBut->isEnabled() || turns == 0) {
-        if (turns > 0) QTest::mouseClick(w.RestartBut, Qt::LeftButton);
+    while (Find<QPushButton>(w, "RestartBut")->isEnabled() || turns == 0) {
+        if (turns > 0) QTest::mouseClick(Find<QPushButton>(w, "RestartBut"), Qt::LeftButton);
         Mark({1, 2, 3, 4, 5});
         Bomb();
         ++turns;
@@ -277,9 +279,9 @@ TEST_F(MainWindowTest, HundredVictimsGameIsWonWithTheExactMessage) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Congratulation! You won! Your Money after killing 100 Victims is $" +
                                std::to_string(w.Game().money) + "!");
-    EXPECT_EQ(Text(w.VictimCount), "0");
-    EXPECT_FALSE(w.RestartBut->isEnabled());
-    EXPECT_FALSE(w.BombIt->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(w, "VictimCount")), "0");
+    EXPECT_FALSE(Find<QPushButton>(w, "RestartBut")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "BombIt")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheStatisticsFileWithoutFadeWait) {
@@ -321,11 +323,12 @@ TEST_F(MainWindowTest, FirstStartCreatesTheProgramFolderOrSaysItCannot) {
     THaupt& w = Open();
     const auto messages = script.Texts(qx::BoxKind::Information);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("Your settings, statistics and savegames cannot be kept.\nCannot create folder \"", 0), 0u)
+    EXPECT_EQ(messages[0].rfind("Your settings, statistics and savegames cannot be kept.\nCannot create folder \"", 0),
+              0u)
         << messages[0];
     w.N1Spieler1Click();
     Mark({1, 2, 3, 4, 5});
-    EXPECT_TRUE(w.BombIt->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(w, "BombIt")->isEnabled());
 }
 
 }  // namespace
@@ -336,7 +339,7 @@ TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
     FixPlacement(kPlacement);
     Mark({1, 2, 11, 12, 13});
     Bomb();
-    ASSERT_EQ(Text(w.Kill), "Double kill");
+    ASSERT_EQ(Text(Find<QLabel>(w, "Kill")), "Double kill");
 
     MainDisplay& d = w;
     // Texts come in the system's 8-bit code page.
@@ -346,11 +349,11 @@ TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
     texts.gameType = "200 killed Victims";
     d.Show(texts);
     d.ShowPlayerName("J\xFCrgen");
-    EXPECT_EQ(Text(w.Money), "0012");
-    EXPECT_EQ(Text(w.VictimCount), "-43");
-    EXPECT_EQ(w.DragonCount->text(), QString::fromUtf8("\xC3\xA4"));
-    EXPECT_EQ(Text(w.Label15), "200 killed Victims");
-    EXPECT_EQ(w.Label3->text(), QString::fromUtf8("Player \"J\xC3\xBCrgen\""));
+    EXPECT_EQ(Text(Find<QLabel>(w, "Money")), "0012");
+    EXPECT_EQ(Text(Find<QLabel>(w, "VictimCount")), "-43");
+    EXPECT_EQ(Find<QLabel>(w, "DragonCount")->text(), QString::fromUtf8("\xC3\xA4"));
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label15")), "200 killed Victims");
+    EXPECT_EQ(Find<QLabel>(w, "Label3")->text(), QString::fromUtf8("Player \"J\xC3\xBCrgen\""));
 
     // A fresh turn of what the record holds: rates from its money, save free.
     LoadedSlot slot;
@@ -359,16 +362,16 @@ TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
     slot.dragons = 2;
     slot.mode = 1;
     w.Session().LoadSlot(slot);
-    EXPECT_TRUE(w.StartPanel->isHidden());
-    EXPECT_EQ(Text(w.Kill), "");
-    EXPECT_EQ(Text(w.Bilanz), "$0");
-    EXPECT_EQ(Text(w.provic), "$100");
-    EXPECT_EQ(Text(w.prodra), "$90");
-    EXPECT_EQ(w.Spielsichern1->text(), "Save game");
+    EXPECT_TRUE(Find<QFrame>(w, "StartPanel")->isHidden());
+    EXPECT_EQ(Text(Find<QLabel>(w, "Kill")), "");
+    EXPECT_EQ(Text(Find<QLabel>(w, "Bilanz")), "$0");
+    EXPECT_EQ(Text(Find<QLabel>(w, "provic")), "$100");
+    EXPECT_EQ(Text(Find<QLabel>(w, "prodra")), "$90");
+    EXPECT_EQ(Find<QAction>(w, "Spielsichern1")->text(), "Save game");
     for (int n = 1; n <= 25; ++n) {
-        EXPECT_TRUE(w.Image[n]->isEnabled());
-        EXPECT_EQ(w.Image[n]->PictureName(), "SmileImage");
+        EXPECT_TRUE(Find<qx::PictureCell>(w, "Image", n)->isEnabled());
+        EXPECT_EQ(Find<qx::PictureCell>(w, "Image", n)->PictureName(), "SmileImage");
     }
-    EXPECT_FALSE(w.RestartBut->isEnabled());
-    EXPECT_FALSE(w.BombIt->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "RestartBut")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(w, "BombIt")->isEnabled());
 }

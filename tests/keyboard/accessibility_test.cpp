@@ -15,6 +15,7 @@
 #include "settings/einstellungen.h"
 #include "stats/statistics.h"
 #include "stats/statistik.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "windows/about.h"
 #include "windows/hilfe.h"
@@ -32,6 +33,7 @@
 #include <vector>
 
 using namespace quorvex;
+using qxtest::Find;
 
 namespace {
 
@@ -109,75 +111,85 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasARoleAndAName) {
         EXPECT_TRUE(missing.empty()) << w->objectName().toStdString() << ": " << ::testing::PrintToString(missing);
     }
     // Pictures without text, and fields by the labels beside them.
-    EXPECT_EQ(Name(Haupt->RestartBut), "Reload");
-    EXPECT_EQ(Name(Haupt->Image26), "Victims");
-    EXPECT_EQ(Name(Haupt->Image27), "Dragons");
-    EXPECT_EQ(Name(AboutBox->Image1), "Quorvex logo");
-    EXPECT_EQ(Name(qx_host->send), "Send");
-    EXPECT_EQ(Name(quorvex::Setup->Spielername), "Name - Singleplayer");
-    EXPECT_EQ(Name(quorvex::Setup->Multiname), "Name - Multiplayer");
-    EXPECT_EQ(Name(quorvex::Setup->Servername), "Servername");
-    EXPECT_EQ(Name(qx_host->nick), "Nickname");
-    EXPECT_EQ(Name(qx_host->servername), "Servername");
-    EXPECT_EQ(Name(qx_client->adresse), "Server address");
+    EXPECT_EQ(Name(Find<QPushButton>(*Haupt, "RestartBut")), "Reload");
+    EXPECT_EQ(Name(Find<QLabel>(*Haupt, "Image26")), "Victims");
+    EXPECT_EQ(Name(Find<QLabel>(*Haupt, "Image27")), "Dragons");
+    EXPECT_EQ(Name(Find<QLabel>(*AboutBox, "Image1")), "Quorvex logo");
+    EXPECT_EQ(Name(Find<QPushButton>(*qx_host, "send")), "Send");
+    EXPECT_EQ(Name(Find<QLineEdit>(*quorvex::Setup, "Spielername")), "Name - Singleplayer");
+    EXPECT_EQ(Name(Find<QLineEdit>(*quorvex::Setup, "Multiname")), "Name - Multiplayer");
+    EXPECT_EQ(Name(Find<QLineEdit>(*quorvex::Setup, "Servername")), "Servername");
+    EXPECT_EQ(Name(Find<QLineEdit>(*qx_host, "nick")), "Nickname");
+    EXPECT_EQ(Name(Find<QLineEdit>(*qx_host, "servername")), "Servername");
+    EXPECT_EQ(Name(Find<QLineEdit>(*qx_client, "adresse")), "Server address");
     // The captions themselves are untouched.
-    EXPECT_EQ(quorvex::Setup->SpielernameLabel->text(), "Name - Singleplayer");
-    EXPECT_TRUE(Haupt->RestartBut->text().isEmpty());
+    EXPECT_EQ(Find<QLabel>(*quorvex::Setup, "SpielernameLabel")->text(), "Name - Singleplayer");
+    EXPECT_TRUE(Find<QPushButton>(*Haupt, "RestartBut")->text().isEmpty());
 }
 
 TEST_F(AccessibilityTest, CellsHaveDistinctNamesAndReportTheirStates) {
     THaupt& h = *Haupt;
     // Before a game the field lies hidden under the start panel.
-    EXPECT_TRUE(Face(h.Image[1])->state().invisible);
+    EXPECT_TRUE(Face(Find<qx::PictureCell>(h, "Image", 1))->state().invisible);
     keytest::Activate(&h);
     h.N1Spieler1Click();
-    EXPECT_FALSE(Face(h.Image[1])->state().invisible);
-    EXPECT_TRUE(h.GameMainPanel->isVisible());
+    EXPECT_FALSE(Face(Find<qx::PictureCell>(h, "Image", 1))->state().invisible);
+    EXPECT_TRUE(Find<QFrame>(h, "GameMainPanel")->isVisible());
 
     std::set<QString> names;
     for (int n = 1; n <= kCells; ++n) {
-        QAccessibleInterface* cell = Face(h.Image[n]);
+        QAccessibleInterface* cell = Face(Find<qx::PictureCell>(h, "Image", n));
         EXPECT_EQ(cell->role(), QAccessible::Button);
         EXPECT_TRUE(cell->state().focusable);
         EXPECT_EQ(cell->text(QAccessible::Description), "unmarked");
         names.insert(cell->text(QAccessible::Name));
     }
     EXPECT_EQ(names.size(), 25u);
-    EXPECT_EQ(Name(h.Image[7]), "Cell 7, row 2, column 2");
-    EXPECT_EQ(Name(h.Image[25]), "Cell 25, row 5, column 5");
+    EXPECT_EQ(Name(Find<qx::PictureCell>(h, "Image", 7)), "Cell 7, row 2, column 2");
+    EXPECT_EQ(Name(Find<qx::PictureCell>(h, "Image", 25)), "Cell 25, row 5, column 5");
 
     // The press action is a click.
     h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
-    for (int c : {3, 7, 12, 9, 25}) Face(h.Image[c])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    for (int c : {3, 7, 12, 9, 25})
+        Face(Find<qx::PictureCell>(h, "Image", c))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(h.Game().markCount, 5);
-    EXPECT_EQ(Face(h.Image[3])->text(QAccessible::Description), "marked");
-    EXPECT_TRUE(Face(h.Image[3])->state().checked);
-    EXPECT_FALSE(Face(h.Image[4])->state().checked);
+    EXPECT_EQ(Face(Find<qx::PictureCell>(h, "Image", 3))->text(QAccessible::Description), "marked");
+    EXPECT_TRUE(Face(Find<qx::PictureCell>(h, "Image", 3))->state().checked);
+    EXPECT_FALSE(Face(Find<qx::PictureCell>(h, "Image", 4))->state().checked);
 
     h.BombItClick();
-    auto state = [&](int c) { return Face(h.Image[c])->text(QAccessible::Description).toStdString(); };
+    auto state = [&](int c) {
+        return Face(Find<qx::PictureCell>(h, "Image", c))->text(QAccessible::Description).toStdString();
+    };
     EXPECT_EQ(state(3), "Victim hit");
-    EXPECT_TRUE(Face(h.Image[3])->state().checked);
+    EXPECT_TRUE(Face(Find<qx::PictureCell>(h, "Image", 3))->state().checked);
     EXPECT_EQ(state(18), "Victim");
     EXPECT_EQ(state(9), "Dragon hit");
     EXPECT_EQ(state(1), "Dragon");
     EXPECT_EQ(state(25), "marked, empty");
     EXPECT_EQ(state(2), "empty");
-    EXPECT_TRUE(Face(h.Image[2])->state().disabled);
-    EXPECT_TRUE(Face(h.Image[2])->actionInterface()->actionNames().isEmpty() ||
-                !Face(h.Image[2])->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_TRUE(Face(Find<qx::PictureCell>(h, "Image", 2))->state().disabled);
+    EXPECT_TRUE(Face(Find<qx::PictureCell>(h, "Image", 2))->actionInterface()->actionNames().isEmpty() ||
+                !Face(Find<qx::PictureCell>(h, "Image", 2))
+                     ->actionInterface()
+                     ->actionNames()
+                     .contains(QAccessibleActionInterface::pressAction()));
 
     h.RestartButClick();
     EXPECT_EQ(state(3), "unmarked");
-    EXPECT_FALSE(Face(h.Image[3])->state().checked);
+    EXPECT_FALSE(Face(Find<qx::PictureCell>(h, "Image", 3))->state().checked);
 }
 
 TEST_F(AccessibilityTest, OwnBattlefieldCellsReadAsPlaced) {
     Tqx_host& w = *qx_host;
-    auto state = [&](int c) { return Face(w.Image[static_cast<std::size_t>(c)])->text(QAccessible::Description); };
+    auto state = [&](int c) {
+        return Face(Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(c)))->text(QAccessible::Description);
+    };
     EXPECT_EQ(state(26), "empty");
     EXPECT_EQ(state(1), "unmarked");
-    EXPECT_EQ(Name(w.Image[26]), "Cell 1, row 1, column 1");
+    EXPECT_EQ(Name(Find<qx::PictureCell>(w, "Image", 26)), "Cell 1, row 1, column 1");
     w.Image26Click(32);
     EXPECT_EQ(state(32), "Victim");
     w.Image26Click(32);
@@ -185,8 +197,8 @@ TEST_F(AccessibilityTest, OwnBattlefieldCellsReadAsPlaced) {
     w.Image26Click(32);
     EXPECT_EQ(state(32), "empty");
     // The two fields are told apart by their group boxes.
-    EXPECT_EQ(Name(w.GroupBox1).trimmed(), "Set here");
-    EXPECT_EQ(Name(w.GroupBox2).trimmed(), "Bomb here");
+    EXPECT_EQ(Name(Find<QGroupBox>(w, "GroupBox1")).trimmed(), "Set here");
+    EXPECT_EQ(Name(Find<QGroupBox>(w, "GroupBox2")).trimmed(), "Bomb here");
 }
 
 TEST_F(AccessibilityTest, StatisticsReadEachNumberWithItsCaption) {
@@ -194,15 +206,16 @@ TEST_F(AccessibilityTest, StatisticsReadEachNumberWithItsCaption) {
     figures.doubleKills = 3;
     figures.moneyWon = 2500;
     quorvex::stat->Timer1Timer();
-    EXPECT_EQ(Name(quorvex::stat->DKillsL), "Double kills: 3");
-    EXPECT_EQ(Name(quorvex::stat->WonL), "Money won: 2500");
-    EXPECT_EQ(quorvex::stat->DKillsL->text(), "3");
+    EXPECT_EQ(Name(Find<QLabel>(*quorvex::stat, "DKillsL")), "Double kills: 3");
+    EXPECT_EQ(Name(Find<QLabel>(*quorvex::stat, "WonL")), "Money won: 2500");
+    EXPECT_EQ(Find<QLabel>(*quorvex::stat, "DKillsL")->text(), "3");
 
     // In reading order each caption comes just before its number.
     QAccessibleInterface* window = Face(quorvex::stat);
     std::vector<QString> order;
     for (int i = 0; i < window->childCount(); ++i)
-        if (qobject_cast<QLabel*>(window->child(i)->object())) order.push_back(window->child(i)->text(QAccessible::Name));
+        if (qobject_cast<QLabel*>(window->child(i)->object()))
+            order.push_back(window->child(i)->text(QAccessible::Name));
     ASSERT_EQ(order.size(), 22u);
     EXPECT_EQ(order[0], "Double kills:");
     EXPECT_EQ(order[1], "Double kills: 3");
@@ -230,7 +243,7 @@ void Print(QAccessibleInterface* face, int depth) {
 
 TEST_F(AccessibilityTest, DISABLED_PrintTree) {
     Haupt->show();
-    Print(Face(Haupt->GameMainPanel), 0);  // before a game: hidden
+    Print(Face(Find<QFrame>(*Haupt, "GameMainPanel")), 0);  // before a game: hidden
     Haupt->N1Spieler1Click();
     Haupt->SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
     for (int c : {3, 7, 12, 9, 25}) Haupt->ImageClick(c);
@@ -252,22 +265,22 @@ TEST_F(AccessibilityTest, StatusLineLogAndCellChangesReachAssistiveTools) {
     h.N1Spieler1Click();
     ListenToEvents();
     h.ImageClick(4);
-    EXPECT_EQ(Name(h.StatusPanel), "4 fields left");
-    EXPECT_EQ(Face(h.Image[4])->text(QAccessible::Description), "marked");
+    EXPECT_EQ(Name(Find<QLabel>(h, "StatusPanel")), "4 fields left");
+    EXPECT_EQ(Face(Find<qx::PictureCell>(h, "Image", 4))->text(QAccessible::Description), "marked");
 
     qx_host->SetStatus("please bomb now");
     qx_host->AppendLog("[game] All positions send!");
     qx_host->ApplyPending();
-    EXPECT_EQ(Name(qx_host->info), "please bomb now");
-    QAccessibleTextInterface* log = Face(qx_host->Memo1)->textInterface();
+    EXPECT_EQ(Name(Find<QLabel>(*qx_host, "info")), "please bomb now");
+    QAccessibleTextInterface* log = Face(Find<QPlainTextEdit>(*qx_host, "Memo1"))->textInterface();
     ASSERT_NE(log, nullptr);
     EXPECT_TRUE(log->text(0, log->characterCount()).contains("[game] All positions send!"));
 
     if (!QAccessible::isActive()) return;
-    EXPECT_TRUE(Events::Has(QAccessible::NameChanged, h.StatusPanel));
-    EXPECT_TRUE(Events::Has(QAccessible::DescriptionChanged, h.Image[4]));
-    EXPECT_TRUE(Events::Has(QAccessible::StateChanged, h.Image[4]));
-    EXPECT_TRUE(Events::Has(QAccessible::NameChanged, qx_host->info));
+    EXPECT_TRUE(Events::Has(QAccessible::NameChanged, Find<QLabel>(h, "StatusPanel")));
+    EXPECT_TRUE(Events::Has(QAccessible::DescriptionChanged, Find<qx::PictureCell>(h, "Image", 4)));
+    EXPECT_TRUE(Events::Has(QAccessible::StateChanged, Find<qx::PictureCell>(h, "Image", 4)));
+    EXPECT_TRUE(Events::Has(QAccessible::NameChanged, Find<QLabel>(*qx_host, "info")));
 }
 
 }  // namespace
@@ -282,34 +295,36 @@ TEST_F(AccessibilityTest, AFocusedCellIsAnnouncedAgainWithItsNewState) {
     keytest::Activate(&h);
     h.N1Spieler1Click();
     ListenToEvents();
-    ASSERT_TRUE(keytest::GoToCell(&h, h.Image[2]));
-    const QAccessible::Id before = QAccessible::uniqueId(Face(h.Image[2]));
+    ASSERT_TRUE(keytest::GoToCell(&h, Find<qx::PictureCell>(h, "Image", 2)));
+    const QAccessible::Id before = QAccessible::uniqueId(Face(Find<qx::PictureCell>(h, "Image", 2)));
     keytest::Key(&h, Qt::Key_Space);
-    EXPECT_EQ(Face(h.Image[2])->text(QAccessible::Description), "marked");
-    EXPECT_NE(QAccessible::uniqueId(Face(h.Image[2])), before);
+    EXPECT_EQ(Face(Find<qx::PictureCell>(h, "Image", 2))->text(QAccessible::Description), "marked");
+    EXPECT_NE(QAccessible::uniqueId(Face(Find<qx::PictureCell>(h, "Image", 2))), before);
     // A cell changed without the focus stays the object it was.
-    const QAccessible::Id other = QAccessible::uniqueId(Face(h.Image[9]));
+    const QAccessible::Id other = QAccessible::uniqueId(Face(Find<qx::PictureCell>(h, "Image", 9)));
     h.ImageClick(9);
-    EXPECT_EQ(QAccessible::uniqueId(Face(h.Image[9])), other);
-    if (QAccessible::isActive()) EXPECT_TRUE(Events::Has(QAccessible::Focus, h.Image[2]));
+    EXPECT_EQ(QAccessible::uniqueId(Face(Find<qx::PictureCell>(h, "Image", 9))), other);
+    if (QAccessible::isActive()) EXPECT_TRUE(Events::Has(QAccessible::Focus, Find<qx::PictureCell>(h, "Image", 2)));
 }
 
 TEST_F(AccessibilityTest, FiguresPriceAndSlotsAreReadByTab) {
     keytest::Activate(quorvex::stat);
-    EXPECT_TRUE(keytest::TabTo(quorvex::stat, quorvex::stat->LostL));
+    EXPECT_TRUE(keytest::TabTo(quorvex::stat, Find<QLabel>(*quorvex::stat, "LostL")));
 
     Haupt->N1Spieler1Click();
     keytest::Activate(SpeicherMenu);
-    EXPECT_EQ(Name(SpeicherMenu->Label2), "current price for saving: $" + SpeicherMenu->Label2->text());
-    EXPECT_FALSE(SpeicherMenu->Label2->text().isEmpty());
-    EXPECT_TRUE(keytest::TabTo(SpeicherMenu, SpeicherMenu->Label2));
+    EXPECT_EQ(Name(Find<QLabel>(*SpeicherMenu, "Label2")),
+              "current price for saving: $" + Find<QLabel>(*SpeicherMenu, "Label2")->text());
+    EXPECT_FALSE(Find<QLabel>(*SpeicherMenu, "Label2")->text().isEmpty());
+    EXPECT_TRUE(keytest::TabTo(SpeicherMenu, Find<QLabel>(*SpeicherMenu, "Label2")));
 
     // A slot's buttons tell what the slot holds.
     ASSERT_TRUE(SpeicherMenu->WriteSlot(2, 1234));
     SpeicherMenu->PreviewSlot(1);
     SpeicherMenu->PreviewSlot(2);
-    EXPECT_EQ(SpeicherMenu->SpeedButton[1]->accessibleDescription(), "No data present");
-    EXPECT_EQ(SpeicherMenu->SpeedButton[2]->accessibleDescription(), "\"Ears\", Endless game, $1234, Victims 0, Dragons 0");
+    EXPECT_EQ(Find<QPushButton>(*SpeicherMenu, "SpeedButton", 1)->accessibleDescription(), "No data present");
+    EXPECT_EQ(Find<QPushButton>(*SpeicherMenu, "SpeedButton", 2)->accessibleDescription(),
+              "\"Ears\", Endless game, $1234, Victims 0, Dragons 0");
 }
 
 }  // namespace

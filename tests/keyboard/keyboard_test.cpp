@@ -13,6 +13,7 @@
 #include "savegames/save.h"
 #include "settings/einstellungen.h"
 #include "stats/statistik.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "windows/about.h"
 #include "windows/hilfe.h"
@@ -27,6 +28,7 @@
 #include <memory>
 
 using namespace quorvex;
+using qxtest::Find;
 using keytest::Activate;
 using keytest::Focus;
 using keytest::GoToCell;
@@ -81,7 +83,7 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     EXPECT_TRUE(script.modals.empty());
 
     // The menus open with F10 and are walked with the arrow keys.
-    ASSERT_TRUE(keytest::ChooseFromMenu(&h, h.he100th1));
+    ASSERT_TRUE(keytest::ChooseFromMenu(&h, Find<QAction>(h, "he100th1")));
     ASSERT_EQ(h.Game().mode, 2);
     Activate(&h);
     Key(&h, Qt::Key_N, Qt::ControlModifier);
@@ -89,26 +91,26 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
 
     // Five marks with Space and Enter; one taken away again on the way.
-    ASSERT_TRUE(PressCell(&h, h.Image[13]));
-    EXPECT_EQ(h.Image[13]->PictureName(), "MarkImage");
+    ASSERT_TRUE(PressCell(&h, Find<qx::PictureCell>(h, "Image", 13)));
+    EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 13)->PictureName(), "MarkImage");
     Key(&h, Qt::Key_Return);
-    EXPECT_EQ(h.Image[13]->PictureName(), "SmileImage");
-    for (int c : {3, 7, 12, 9, 25}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
+    EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 13)->PictureName(), "SmileImage");
+    for (int c : {3, 7, 12, 9, 25}) ASSERT_TRUE(PressCell(&h, Find<qx::PictureCell>(h, "Image", c))) << c;
     EXPECT_EQ(h.Game().markCount, 5);
     EXPECT_EQ(h.StatusText(), "Ready to bomb!!!");
 
     // Tab leaves the field for the bomb button; Enter bombs.
     Key(&h, Qt::Key_Tab);
-    EXPECT_EQ(Focus(&h), h.BombIt);
+    EXPECT_EQ(Focus(&h), Find<QPushButton>(h, "BombIt"));
     Key(&h, Qt::Key_Return);
-    EXPECT_EQ(Text(h.Label1), "Bombed Victims: 3");
-    EXPECT_EQ(Text(h.Label2), "Bombed Dragons: 1");
-    EXPECT_EQ(h.Image[3]->PictureName(), "VictimHitImage");
+    EXPECT_EQ(Text(Find<QLabel>(h, "Label1")), "Bombed Victims: 3");
+    EXPECT_EQ(Text(Find<QLabel>(h, "Label2")), "Bombed Dragons: 1");
+    EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 3)->PictureName(), "VictimHitImage");
 
-    ASSERT_TRUE(TabTo(&h, h.RestartBut));
+    ASSERT_TRUE(TabTo(&h, Find<QPushButton>(h, "RestartBut")));
     Key(&h, Qt::Key_Space);
-    EXPECT_FALSE(h.RestartBut->isEnabled());
-    EXPECT_EQ(h.Image[3]->PictureName(), "SmileImage");
+    EXPECT_FALSE(Find<QPushButton>(h, "RestartBut")->isEnabled());
+    EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 3)->PictureName(), "SmileImage");
     EXPECT_EQ(h.Game().markCount, 0);
 
     // Save in slot 1, with keys in the save dialog too.
@@ -116,19 +118,19 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     ASSERT_TRUE(Shown(script, "SpeicherMenu"));
     TSpeicherMenu& save = *SpeicherMenu;
     Activate(&save);
-    ASSERT_TRUE(WaitFor([&] { return save.SpeedButton[1]->isEnabled(); }));
-    ASSERT_TRUE(TabTo(&save, save.SpeedButton[1]));
+    ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(save, "SpeedButton", 1)->isEnabled(); }));
+    ASSERT_TRUE(TabTo(&save, Find<QPushButton>(save, "SpeedButton", 1)));
     Key(&save, Qt::Key_Space);
     ASSERT_TRUE(qx::FileExists(dir.File("Slot1.save")));
     const std::int64_t saved = h.Game().money;  // after the price of saving
-    ASSERT_TRUE(TabTo(&save, save.SpeedButton[4]));
+    ASSERT_TRUE(TabTo(&save, Find<QPushButton>(save, "SpeedButton", 4)));
     Key(&save, Qt::Key_Return);
     EXPECT_FALSE(save.isVisible());
 
     // Another turn changes the money; loading brings the saved game back.
     Activate(&h);
-    for (int c : {1, 2, 4, 5, 6}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
-    ASSERT_TRUE(TabTo(&h, h.BombIt));
+    for (int c : {1, 2, 4, 5, 6}) ASSERT_TRUE(PressCell(&h, Find<qx::PictureCell>(h, "Image", c))) << c;
+    ASSERT_TRUE(TabTo(&h, Find<QPushButton>(h, "BombIt")));
     Key(&h, Qt::Key_Space);
     ASSERT_NE(h.Game().money, saved);
 
@@ -136,11 +138,11 @@ TEST_F(KeyboardGameTest, WholeSinglePlayerGameWithMenuKeysAndFieldKeys) {
     ASSERT_TRUE(Shown(script, "LadenMenu"));
     TLadenMenu& load = *LadenMenu;
     Activate(&load);
-    ASSERT_TRUE(WaitFor([&] { return load.SpeedButton[1]->isEnabled(); }));
-    ASSERT_TRUE(TabTo(&load, load.SpeedButton[1]));
+    ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(load, "SpeedButton", 1)->isEnabled(); }));
+    ASSERT_TRUE(TabTo(&load, Find<QPushButton>(load, "SpeedButton", 1)));
     Key(&load, Qt::Key_Return);
     EXPECT_EQ(h.Game().money, saved);
-    EXPECT_EQ(Text(h.Money), std::to_string(saved));
+    EXPECT_EQ(Text(Find<QLabel>(h, "Money")), std::to_string(saved));
 
     Activate(&h);
     Key(&h, Qt::Key_F1);
@@ -161,39 +163,39 @@ TEST_F(KeyboardGameTest, GameModeKeysStartTheirGames) {
     EXPECT_EQ(h.Game().mode, 2);
     Key(&h, Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(h.Game().mode, 3);
-    EXPECT_EQ(h.N10001->text(), "200 dead Victims");  // the caption stays; Qt shows the key beside it
+    EXPECT_EQ(Find<QAction>(h, "N10001")->text(), "200 dead Victims");  // the caption stays; Qt shows the key beside it
 }
 
 TEST_F(KeyboardGameTest, SettingsChangedAndCommittedWithKeys) {
     CreateForms();
     TSetup& s = *quorvex::Setup;
     Activate(Haupt);
-    ASSERT_TRUE(keytest::ChooseFromMenu(Haupt, Haupt->Konfiguration1));
+    ASSERT_TRUE(keytest::ChooseFromMenu(Haupt, Find<QAction>(*Haupt, "Konfiguration1")));
     ASSERT_TRUE(Shown(script, "Setup"));
     Activate(&s);
-    ASSERT_TRUE(TabTo(&s, s.Spielername));
+    ASSERT_TRUE(TabTo(&s, Find<QLineEdit>(s, "Spielername")));
     Key(&s, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(s.Spielername, "Kim");
-    ASSERT_TRUE(TabTo(&s, s.CheckBox2));
-    ASSERT_FALSE(s.CheckBox2->isChecked());  // "Fade=nein" in the file
+    QTest::keyClicks(Find<QLineEdit>(s, "Spielername"), "Kim");
+    ASSERT_TRUE(TabTo(&s, Find<QCheckBox>(s, "CheckBox2")));
+    ASSERT_FALSE(Find<QCheckBox>(s, "CheckBox2")->isChecked());  // "Fade=nein" in the file
     Key(&s, Qt::Key_Space);
-    EXPECT_TRUE(s.CheckBox2->isChecked());
-    ASSERT_TRUE(TabTo(&s, s.SpeedButton1));
+    EXPECT_TRUE(Find<QCheckBox>(s, "CheckBox2")->isChecked());
+    ASSERT_TRUE(TabTo(&s, Find<QPushButton>(s, "SpeedButton1")));
     Key(&s, Qt::Key_Space);
     EXPECT_FALSE(s.isVisible());
-    EXPECT_EQ(Text(Haupt->Label3), "Player \"Kim\"");
+    EXPECT_EQ(Text(Find<QLabel>(*Haupt, "Label3")), "Player \"Kim\"");
     const std::string file = qx::ReadFileBytes(dir.File("setup.ini"));
     EXPECT_NE(file.find("Name=Kim\r\n"), std::string::npos) << file;
     EXPECT_NE(file.find("Fade=ja\r\n"), std::string::npos) << file;
 
     // "default" asks first; the answer comes from the script.
-    Haupt->Konfiguration1->trigger();
+    Find<QAction>(*Haupt, "Konfiguration1")->trigger();
     Activate(&s);
     script.answers.push_back(true);
-    ASSERT_TRUE(TabTo(&s, s.SpeedButton3));
+    ASSERT_TRUE(TabTo(&s, Find<QPushButton>(s, "SpeedButton3")));
     Key(&s, Qt::Key_Return);
     EXPECT_EQ(s.PlayerName(), "Mr. Victim");
-    ASSERT_TRUE(TabTo(&s, s.SpeedButton2));
+    ASSERT_TRUE(TabTo(&s, Find<QPushButton>(s, "SpeedButton2")));
     Key(&s, Qt::Key_Space);
     EXPECT_FALSE(s.isVisible());
 }
@@ -203,40 +205,40 @@ TEST_F(KeyboardGameTest, CellsTakeNoFocusFromClicksAndShowAFrameOnlyForKeys) {
     THaupt& h = *Haupt;
     Activate(&h);
     Key(&h, Qt::Key_N, Qt::ControlModifier);
-    qx::PictureCell* cell = h.Image[7];
+    qx::PictureCell* cell = Find<qx::PictureCell>(h, "Image", 7);
     const QImage unfocused = cell->grab().toImage();
     QTest::mouseClick(cell, Qt::LeftButton);
     EXPECT_EQ(cell->PictureName(), "MarkImage");
     EXPECT_FALSE(cell->hasFocus());
     QTest::mouseClick(cell, Qt::LeftButton);
     EXPECT_EQ(cell->grab().toImage(), unfocused);
-    QTest::mouseClick(h.RestartBut, Qt::LeftButton);
-    EXPECT_NE(Focus(&h), h.RestartBut);
+    QTest::mouseClick(Find<QPushButton>(h, "RestartBut"), Qt::LeftButton);
+    EXPECT_NE(Focus(&h), Find<QPushButton>(h, "RestartBut"));
 
     ASSERT_TRUE(PressCell(&h, cell));
     ExpectFrameOnGroundOnly(cell->grab().toImage(), h.MarkImage);
 
     // Arrow keys stop at the edge and step over cells that take no clicks.
-    h.Image[8]->setEnabled(false);
+    Find<qx::PictureCell>(h, "Image", 8)->setEnabled(false);
     Key(&h, Qt::Key_Right);
-    EXPECT_EQ(Focus(&h), h.Image[9]);
+    EXPECT_EQ(Focus(&h), Find<qx::PictureCell>(h, "Image", 9));
     Key(&h, Qt::Key_Right);
     Key(&h, Qt::Key_Right);
-    EXPECT_EQ(Focus(&h), h.Image[10]);
+    EXPECT_EQ(Focus(&h), Find<qx::PictureCell>(h, "Image", 10));
     Key(&h, Qt::Key_Up);
     Key(&h, Qt::Key_Up);
-    EXPECT_EQ(Focus(&h), h.Image[5]);
+    EXPECT_EQ(Focus(&h), Find<qx::PictureCell>(h, "Image", 5));
     // Space on the focused cell is a click.
     Key(&h, Qt::Key_Space);
-    EXPECT_EQ(h.Image[5]->PictureName(), "MarkImage");
+    EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 5)->PictureName(), "MarkImage");
     // With nothing else to take the focus, Tab stays in the field; once the
     // bomb button is enabled, Shift+Tab leaves the field for it.
     Key(&h, Qt::Key_Tab);
     EXPECT_TRUE(qobject_cast<qx::PictureCell*>(Focus(&h)));
-    for (int c : {4, 3, 2}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
-    ASSERT_TRUE(h.BombIt->isEnabled());
+    for (int c : {4, 3, 2}) ASSERT_TRUE(PressCell(&h, Find<qx::PictureCell>(h, "Image", c))) << c;
+    ASSERT_TRUE(Find<QPushButton>(h, "BombIt")->isEnabled());
     Key(&h, Qt::Key_Backtab);
-    EXPECT_EQ(Focus(&h), h.BombIt);
+    EXPECT_EQ(Focus(&h), Find<QPushButton>(h, "BombIt"));
 }
 
 // Whatever takes the focus when a window opens or comes back to the front,
@@ -247,7 +249,7 @@ TEST_F(KeyboardGameTest, FocusGivenByOpeningAWindowShowsNothing) {
     THaupt& h = *Haupt;
     Activate(&h);
     h.N1Spieler1Click();
-    QTest::mouseClick(h.Image[1], Qt::LeftButton);
+    QTest::mouseClick(Find<qx::PictureCell>(h, "Image", 1), Qt::LeftButton);
     // Another window in front and back again: the main window's focus returns.
     Activate(AboutBox);
     Activate(&h);
@@ -261,18 +263,19 @@ TEST_F(KeyboardGameTest, FocusGivenByOpeningAWindowShowsNothing) {
     }
     // Windows with text fields still open with the first field focused, its
     // text cursor showing as always.
-    for (std::pair<QWidget*, QWidget*> w : {std::pair<QWidget*, QWidget*>{quorvex::Setup, quorvex::Setup->Spielername},
-                                            {qx_host, qx_host->nick},
-                                            {qx_client, qx_client->nick}}) {
+    for (std::pair<QWidget*, QWidget*> w :
+         {std::pair<QWidget*, QWidget*>{quorvex::Setup, Find<QLineEdit>(*quorvex::Setup, "Spielername")},
+          {qx_host, Find<QLineEdit>(*qx_host, "nick")},
+          {qx_client, Find<QLineEdit>(*qx_client, "nick")}}) {
         Activate(w.first);
         EXPECT_EQ(Focus(w.first), w.second) << w.first->objectName().toStdString();
     }
     // After a Tab the frame does show.
     Activate(&h);
-    ASSERT_TRUE(GoToCell(&h, h.Image[2]));
-    const QImage framed = h.Image[2]->grab().toImage();
-    h.Image[2]->clearFocus();
-    EXPECT_NE(framed, h.Image[2]->grab().toImage());
+    ASSERT_TRUE(GoToCell(&h, Find<qx::PictureCell>(h, "Image", 2)));
+    const QImage framed = Find<qx::PictureCell>(h, "Image", 2)->grab().toImage();
+    Find<qx::PictureCell>(h, "Image", 2)->clearFocus();
+    EXPECT_NE(framed, Find<qx::PictureCell>(h, "Image", 2)->grab().toImage());
 }
 
 // Two instances' windows, host and client, in one process over loopback.
@@ -280,76 +283,83 @@ TEST_F(KeyboardGameTest, TwoPlayerPlacingMarkingAndBombingWithKeys) {
     auto host = std::make_unique<Tqx_host>();
     host->SetPort(0);
     Activate(host.get());
-    ASSERT_TRUE(TabTo(host.get(), host->nick));
-    QTest::keyClicks(host->nick, "Hank");
+    ASSERT_TRUE(TabTo(host.get(), Find<QLineEdit>(*host, "nick")));
+    QTest::keyClicks(Find<QLineEdit>(*host, "nick"), "Hank");
     Key(host.get(), Qt::Key_Tab);
-    ASSERT_EQ(Focus(host.get()), host->servername);
-    QTest::keyClicks(host->servername, "Arena");
-    ASSERT_TRUE(TabTo(host.get(), host->start));
+    ASSERT_EQ(Focus(host.get()), Find<QLineEdit>(*host, "servername"));
+    QTest::keyClicks(Find<QLineEdit>(*host, "servername"), "Arena");
+    ASSERT_TRUE(TabTo(host.get(), Find<QPushButton>(*host, "start")));
     Key(host.get(), Qt::Key_Space);
-    ASSERT_TRUE(host->server->Active());
+    ASSERT_TRUE(host->ServerActive());
 
     auto client = std::make_unique<Tqx_client>();
     client->SetPort(host->ListeningPort());
     client->SetPollInterval(20);
     Activate(client.get());
-    ASSERT_TRUE(TabTo(client.get(), client->nick));
-    QTest::keyClicks(client->nick, "Cleo");
-    ASSERT_TRUE(TabTo(client.get(), client->adresse));
+    ASSERT_TRUE(TabTo(client.get(), Find<QLineEdit>(*client, "nick")));
+    QTest::keyClicks(Find<QLineEdit>(*client, "nick"), "Cleo");
+    ASSERT_TRUE(TabTo(client.get(), Find<QLineEdit>(*client, "adresse")));
     Key(client.get(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(client->adresse, "127.0.0.1");
-    ASSERT_TRUE(TabTo(client.get(), client->start));
+    QTest::keyClicks(Find<QLineEdit>(*client, "adresse"), "127.0.0.1");
+    ASSERT_TRUE(TabTo(client.get(), Find<QPushButton>(*client, "start")));
     Key(client.get(), Qt::Key_Return);
-    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() >= 3 && host->send->isEnabled(); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return client->LogLines().size() >= 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
 
     // One press places a Victim, two a Dragon.
     auto place = [](TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
-        for (int c : victims) ASSERT_TRUE(PressCell(&w, w.Image[static_cast<std::size_t>(c)], 1)) << c;
-        for (int c : dragons) ASSERT_TRUE(PressCell(&w, w.Image[static_cast<std::size_t>(c)], 2)) << c;
+        for (int c : victims)
+            ASSERT_TRUE(PressCell(&w, Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(c)), 1)) << c;
+        for (int c : dragons)
+            ASSERT_TRUE(PressCell(&w, Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(c)), 2)) << c;
     };
     Activate(host.get());
     place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
-    EXPECT_EQ(host->Image[46]->PictureName(), "DragonImage");
-    ASSERT_EQ(Focus(host.get()), host->Image[50]);  // the last Dragon placed, framed
-    ExpectFrameOnGroundOnly(host->Image[50]->grab().toImage(), host->DragonImage);
-    ASSERT_TRUE(TabTo(host.get(), host->sendit));
+    EXPECT_EQ(Find<qx::PictureCell>(*host, "Image", 46)->PictureName(), "DragonImage");
+    ASSERT_EQ(Focus(host.get()), Find<qx::PictureCell>(*host, "Image", 50));  // the last Dragon placed, framed
+    ExpectFrameOnGroundOnly(Find<qx::PictureCell>(*host, "Image", 50)->grab().toImage(), host->DragonImage);
+    ASSERT_TRUE(TabTo(host.get(), Find<QPushButton>(*host, "sendit")));
     Key(host.get(), Qt::Key_Space);
-    EXPECT_EQ(Text(host->info), "please bomb now");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please bomb now");
 
     Activate(client.get());
     place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
-    ASSERT_TRUE(TabTo(client.get(), client->sendit));
+    ASSERT_TRUE(TabTo(client.get(), Find<QPushButton>(*client, "sendit")));
     Key(client.get(), Qt::Key_Return);
-    EXPECT_EQ(Text(client->info), "please bomb now");
+    EXPECT_EQ(Text(Find<QLabel>(*client, "info")), "please bomb now");
 
     // The host marks five bomb-field cells and bombs with Enter.
     Activate(host.get());
-    ASSERT_TRUE(WaitFor([&] { return Text(host->info) == "please bomb now" && host->BombIt->isEnabled() == false; }));
-    for (int c : {6, 7, 8, 16, 1}) ASSERT_TRUE(PressCell(host.get(), host->Image[static_cast<std::size_t>(c)])) << c;
-    EXPECT_EQ(Text(host->Label10), "Ready to bomb!!!");
-    ASSERT_TRUE(TabTo(host.get(), host->BombIt));
+    ASSERT_TRUE(WaitFor([&] {
+        return Text(Find<QLabel>(*host, "info")) == "please bomb now" &&
+               Find<QPushButton>(*host, "BombIt")->isEnabled() == false;
+    }));
+    for (int c : {6, 7, 8, 16, 1})
+        ASSERT_TRUE(PressCell(host.get(), Find<qx::PictureCell>(*host, "Image", static_cast<std::size_t>(c)))) << c;
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label10")), "Ready to bomb!!!");
+    ASSERT_TRUE(TabTo(host.get(), Find<QPushButton>(*host, "BombIt")));
     Key(host.get(), Qt::Key_Return);
-    EXPECT_EQ(Text(host->Label12), "[ You won ]");
-    EXPECT_EQ(Focus(host.get()), host->Label12);  // the result, where the bomb button was
-    EXPECT_EQ(host->Image[6]->PictureName(), "VictimHitImage");
-    EXPECT_EQ(host->Image[6]->StateText(), "Victim hit");
-    EXPECT_EQ(host->Image[16]->StateText(), "Dragon hit");
-    EXPECT_EQ(host->Image[1]->StateText(), "marked, empty");
-    EXPECT_EQ(host->Image[2]->StateText(), "empty");
-    ASSERT_TRUE(WaitFor([&] { return Text(client->Label11) == "[ You lost ]"; }));
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label12")), "[ You won ]");
+    EXPECT_EQ(Focus(host.get()), Find<QLabel>(*host, "Label12"));  // the result, where the bomb button was
+    EXPECT_EQ(Find<qx::PictureCell>(*host, "Image", 6)->PictureName(), "VictimHitImage");
+    EXPECT_EQ(Find<qx::PictureCell>(*host, "Image", 6)->StateText(), "Victim hit");
+    EXPECT_EQ(Find<qx::PictureCell>(*host, "Image", 16)->StateText(), "Dragon hit");
+    EXPECT_EQ(Find<qx::PictureCell>(*host, "Image", 1)->StateText(), "marked, empty");
+    EXPECT_EQ(Find<qx::PictureCell>(*host, "Image", 2)->StateText(), "empty");
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*client, "Label11")) == "[ You lost ]"; }));
 
     // The chat with keys: type, Enter sends; the send button by Tab and Space.
-    ASSERT_TRUE(TabTo(host.get(), host->sendtext));
-    QTest::keyClicks(host->sendtext, "gg");
+    ASSERT_TRUE(TabTo(host.get(), Find<QLineEdit>(*host, "sendtext")));
+    QTest::keyClicks(Find<QLineEdit>(*host, "sendtext"), "gg");
     Key(host.get(), Qt::Key_Return);
     ASSERT_TRUE(WaitFor([&] {
         const auto lines = client->LogLines();
         return std::find(lines.begin(), lines.end(), "<Hank> gg") != lines.end();
     }));
     Activate(client.get());
-    ASSERT_TRUE(TabTo(client.get(), client->sendtext));
-    QTest::keyClicks(client->sendtext, "wp");
-    ASSERT_TRUE(TabTo(client.get(), client->send));
+    ASSERT_TRUE(TabTo(client.get(), Find<QLineEdit>(*client, "sendtext")));
+    QTest::keyClicks(Find<QLineEdit>(*client, "sendtext"), "wp");
+    ASSERT_TRUE(TabTo(client.get(), Find<QPushButton>(*client, "send")));
     Key(client.get(), Qt::Key_Space);
     ASSERT_TRUE(WaitFor([&] {
         const auto lines = host->LogLines();
@@ -372,30 +382,31 @@ TEST_F(KeyboardGameTest, BombHandsTheFocusToTheResultAndTheFieldStaysReadable) {
     Activate(&h);
     Key(&h, Qt::Key_N, Qt::ControlModifier);
     h.SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
-    for (int c : {3, 7, 12, 9, 25}) ASSERT_TRUE(PressCell(&h, h.Image[c])) << c;
-    ASSERT_TRUE(TabTo(&h, h.BombIt));
+    for (int c : {3, 7, 12, 9, 25}) ASSERT_TRUE(PressCell(&h, Find<qx::PictureCell>(h, "Image", c))) << c;
+    ASSERT_TRUE(TabTo(&h, Find<QPushButton>(h, "BombIt")));
     Key(&h, Qt::Key_Space);
-    ASSERT_EQ(Focus(&h), h.RestartBut);
-    EXPECT_EQ(h.RestartBut->accessibleDescription(),
-              h.StatusText() + ". Bombed Victims: 3. Bombed Dragons: 1. " + h.Kill->text() + " " + h.KillBonus->text());
+    ASSERT_EQ(Focus(&h), Find<QPushButton>(h, "RestartBut"));
+    EXPECT_EQ(Find<QPushButton>(h, "RestartBut")->accessibleDescription(),
+              h.StatusText() + ". Bombed Victims: 3. Bombed Dragons: 1. " + Find<QLabel>(h, "Kill")->text() + " " +
+                  Find<QLabel>(h, "KillBonus")->text());
 
     Key(&h, Qt::Key_Backtab);
     auto* cell = qobject_cast<qx::PictureCell*>(Focus(&h));
     ASSERT_NE(cell, nullptr);
-    ASSERT_TRUE(GoToCell(&h, h.Image[2]));
+    ASSERT_TRUE(GoToCell(&h, Find<qx::PictureCell>(h, "Image", 2)));
     Key(&h, Qt::Key_Left);
-    EXPECT_EQ(Focus(&h), h.Image[1]);
+    EXPECT_EQ(Focus(&h), Find<qx::PictureCell>(h, "Image", 1));
     Key(&h, Qt::Key_Space);
-    QTest::mouseClick(h.Image[2], Qt::LeftButton);
-    EXPECT_EQ(h.Image[1]->PictureName(), "DragonImage");
-    EXPECT_EQ(h.Image[2]->PictureName(), "SmileImage");
+    QTest::mouseClick(Find<qx::PictureCell>(h, "Image", 2), Qt::LeftButton);
+    EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 1)->PictureName(), "DragonImage");
+    EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 2)->PictureName(), "SmileImage");
     EXPECT_EQ(h.Game().markCount, 5);
 
     // Reload hands the focus back to the field.
-    ASSERT_TRUE(TabTo(&h, h.RestartBut));
+    ASSERT_TRUE(TabTo(&h, Find<QPushButton>(h, "RestartBut")));
     Key(&h, Qt::Key_Space);
-    EXPECT_EQ(Focus(&h), h.Image[1]);
-    EXPECT_TRUE(h.RestartBut->accessibleDescription().isEmpty());
+    EXPECT_EQ(Focus(&h), Find<qx::PictureCell>(h, "Image", 1));
+    EXPECT_TRUE(Find<QPushButton>(h, "RestartBut")->accessibleDescription().isEmpty());
 }
 
 // Buttons and readable figures show a ring when the keyboard brings the
@@ -405,10 +416,14 @@ TEST_F(KeyboardGameTest, ButtonsShowAFocusMarkForTheKeyboardOnly) {
     Haupt->N1Spieler1Click();
     quorvex::stat->Timer1Timer();
     const std::vector<std::pair<QWidget*, QWidget*>> controls{
-        {quorvex::Setup, quorvex::Setup->SpeedButton1}, {quorvex::Setup, quorvex::Setup->SpeedButton2},
-        {quorvex::Setup, quorvex::Setup->SpeedButton3}, {SpeicherMenu, SpeicherMenu->SpeedButton[4]},
-        {SpeicherMenu, SpeicherMenu->Label2},           {quorvex::stat, quorvex::stat->HitsL},
-        {qx_host, qx_host->start},                      {AboutBox, AboutBox->SpeedButton3}};
+        {quorvex::Setup, Find<QPushButton>(*quorvex::Setup, "SpeedButton1")},
+        {quorvex::Setup, Find<QPushButton>(*quorvex::Setup, "SpeedButton2")},
+        {quorvex::Setup, Find<QPushButton>(*quorvex::Setup, "SpeedButton3")},
+        {SpeicherMenu, Find<QPushButton>(*SpeicherMenu, "SpeedButton", 4)},
+        {SpeicherMenu, Find<QLabel>(*SpeicherMenu, "Label2")},
+        {quorvex::stat, Find<QLabel>(*quorvex::stat, "HitsL")},
+        {qx_host, Find<QPushButton>(*qx_host, "start")},
+        {AboutBox, Find<QPushButton>(*AboutBox, "SpeedButton3")}};
     for (auto [window, control] : controls) {
         ASSERT_NE(control, nullptr);
         const std::string name = control->objectName().toStdString();

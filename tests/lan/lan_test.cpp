@@ -4,6 +4,7 @@
 #include "net/multiclient.h"
 #include "net/multihost.h"
 #include "net_window/play.h"
+#include "support/controls.h"
 #include "support/wait.h"
 
 #include <QAbstractItemView>
@@ -19,6 +20,7 @@
 #include <iostream>
 
 using namespace quorvex;
+using qxtest::Find;
 using qxtest::Click;
 using qxtest::ConnW;
 using qxtest::N;
@@ -48,17 +50,17 @@ bool Logged(TNetWindow& w, const std::string& line) {
 TEST(LocalNetwork, HostAnnouncesUntilItsClientLeaves) {
     if (Shared("").empty()) GTEST_SKIP() << "runs inside the namespaces of lan_test.sh";
     Tqx_host host;
-    host.nick->setText(QStringLiteral("Hoster"));
-    host.servername->setText(QStringLiteral("Quorvex LAN"));
+    Find<QLineEdit>(host, "nick")->setText(QStringLiteral("Hoster"));
+    Find<QLineEdit>(host, "servername")->setText(QStringLiteral("Quorvex LAN"));
     host.show();
     // The client browses already, so the time to its list is the time to announce.
     ASSERT_TRUE(WaitFor([] { return std::ifstream(Shared("browsing")).good(); }, kWaitMs));
     std::ofstream(Shared("started")) << NowMs() << "\n";
-    Click(host.start);
+    Click(Find<QPushButton>(host, "start"));
     ASSERT_TRUE(Logged(host, N("Server active")));
     ASSERT_TRUE(WaitFor([&] { return Logged(host, ConnW("Joiner")); }, kWaitMs));
     ASSERT_TRUE(WaitFor([&] { return Logged(host, N("Client lost")); }, kWaitMs));
-    Click(host.stop);
+    Click(Find<QPushButton>(host, "stop"));
     EXPECT_TRUE(Logged(host, N("Server closed")));
     // Stay until the client has seen the game withdrawn.
     EXPECT_TRUE(WaitFor([] { return std::ifstream(Shared("done")).good(); }, kWaitMs));
@@ -68,33 +70,34 @@ TEST(LocalNetwork, ClientFindsTheGameAndJoins) {
     if (Shared("").empty()) GTEST_SKIP() << "runs inside the namespaces of lan_test.sh";
     Tqx_client client;
     client.SetPollInterval(20);
-    client.nick->setText(QStringLiteral("Joiner"));
+    Find<QLineEdit>(client, "nick")->setText(QStringLiteral("Joiner"));
     client.show();
-    QObject* games = client.adresse->findChild<QObject*>(QStringLiteral("localGames"));
+    QObject* games = Find<QLineEdit>(client, "adresse")->findChild<QObject*>(QStringLiteral("localGames"));
     ASSERT_NE(games, nullptr);
     ASSERT_TRUE(WaitFor([&] { return games->property("running").toBool(); }, kWaitMs)) << "no Avahi client";
     std::ofstream(Shared("browsing")) << "\n";
 
-    QCompleter* found = client.adresse->completer();
+    QCompleter* found = Find<QLineEdit>(client, "adresse")->completer();
     ASSERT_TRUE(WaitFor([&] { return found->model()->rowCount() > 0; }, kWaitMs)) << "the game was not found";
     long long started = 0;
     std::ifstream(Shared("started")) >> started;
     std::cout << "announced " << NowMs() - started << " ms after \"Start server\"" << std::endl;
     // Its IPv6 link-local address may come first; the IPv4 one is preferred once known.
-    const QString expected = QStringLiteral("Quorvex LAN  (%1)").arg(QString::fromLatin1(std::getenv("QUORVEX_LAN_HOST")));
+    const QString expected =
+        QStringLiteral("Quorvex LAN  (%1)").arg(QString::fromLatin1(std::getenv("QUORVEX_LAN_HOST")));
     EXPECT_TRUE(WaitFor([&] { return found->model()->index(0, 0).data().toString() == expected; }, kWaitMs));
 
     // The player clicks into the address field and chooses the game; nothing connects yet.
-    QTest::mouseClick(client.adresse, Qt::LeftButton);
+    QTest::mouseClick(Find<QLineEdit>(client, "adresse"), Qt::LeftButton);
     QAbstractItemView* list = found->popup();
     ASSERT_TRUE(WaitFor([&] { return list->isVisible(); }, kWaitMs));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
-    EXPECT_EQ(client.adresse->text().toStdString(), std::getenv("QUORVEX_LAN_HOST"));
-    EXPECT_FALSE(client.client.Connected());
+    EXPECT_EQ(Find<QLineEdit>(client, "adresse")->text().toStdString(), std::getenv("QUORVEX_LAN_HOST"));
+    EXPECT_FALSE(client.Connected());
 
-    Click(client.start);
+    Click(Find<QPushButton>(client, "start"));
     ASSERT_TRUE(WaitFor([&] { return Logged(client, ConnW("Hoster")); }, kWaitMs));
-    Click(client.stop);
+    Click(Find<QPushButton>(client, "stop"));
     // The host stops its server when its client has left: the game is withdrawn.
     EXPECT_TRUE(WaitFor([&] { return found->model()->rowCount() == 0; }, kWaitMs));
     std::ofstream(Shared("done")) << "\n";

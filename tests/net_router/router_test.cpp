@@ -16,6 +16,7 @@
 #include "net_window/play.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"
 
@@ -37,6 +38,7 @@
 #include <unistd.h>
 
 using namespace quorvex;
+using qxtest::Find;
 using qxtest::Click;
 using qxtest::ConnW;
 using qxtest::Mark;
@@ -178,17 +180,18 @@ TEST_P(RouterTest, ClientOnTheWanSidePlaysThroughTheHostsMappingUntilTheServerSt
     const std::string opened = N(GetParam().log);
     Enter(lan);
     host = std::make_unique<Tqx_host>();
-    host->nick->setText(QStringLiteral("Hank"));
-    host->servername->setText(QStringLiteral("Arena of pain"));
+    Find<QLineEdit>(*host, "nick")->setText(QStringLiteral("Hank"));
+    Find<QLineEdit>(*host, "servername")->setText(QStringLiteral("Arena of pain"));
     host->show();
     const auto started = std::chrono::steady_clock::now();
-    Click(host->start);
+    Click(Find<QPushButton>(*host, "start"));
     // "Server active" is there at once; the router answers later, in the log.
     EXPECT_EQ(host->LogLines(), Lines{N("Server active")});
     ASSERT_TRUE(WaitFor([&] { return host->LogLines().size() == 2; })) << Log();
-    std::cout << "[ router ] " << GetParam().name << ": port mapped "
-              << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count()
-              << " ms after Start server\n";
+    std::cout
+        << "[ router ] " << GetParam().name << ": port mapped "
+        << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count()
+        << " ms after Start server\n";
     ASSERT_EQ(host->LogLines().back(), opened);
 
     // The client's connection is made on a thread born in the WAN namespace.
@@ -196,29 +199,30 @@ TEST_P(RouterTest, ClientOnTheWanSidePlaysThroughTheHostsMappingUntilTheServerSt
     client = std::make_unique<Tqx_client>();
     client->SetPort(9999);
     client->SetPollInterval(20);
-    client->adresse->setText(QString::fromLatin1(GetParam().dial));
-    client->nick->setText(QStringLiteral("Cleo"));
+    Find<QLineEdit>(*client, "adresse")->setText(QString::fromLatin1(GetParam().dial));
+    Find<QLineEdit>(*client, "nick")->setText(QStringLiteral("Cleo"));
     client->show();
-    Click(client->start);
+    Click(Find<QPushButton>(*client, "start"));
     Enter(lan);
-    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3 && host->send->isEnabled(); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
     Place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
     Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
-    Click(host->sendit);
-    Click(client->sendit);
+    Click(Find<QPushButton>(*host, "sendit"));
+    Click(Find<QPushButton>(*client, "sendit"));
     ASSERT_TRUE(WaitFor([&] { return Contains(host->LogLines(), "[game] All positions received!"); }));
     Mark(*host, {6, 7, 8, 16, 1});
-    Click(host->BombIt);
+    Click(Find<QPushButton>(*host, "BombIt"));
     Mark(*client, {1, 21, 12, 13, 14});
-    Click(client->BombIt);
+    Click(Find<QPushButton>(*client, "BombIt"));
     ASSERT_TRUE(WaitFor([&] { return Contains(host->LogLines(), "[game] Cleo bombed a draw!"); }));
-    ASSERT_TRUE(WaitFor([&] { return qxtest::Text(client->Label11) == "[ You lost ]"; }));
-    EXPECT_EQ(qxtest::Text(host->Label11), "[ Draw ]");
+    ASSERT_TRUE(WaitFor([&] { return qxtest::Text(Find<QLabel>(*client, "Label11")) == "[ You lost ]"; }));
+    EXPECT_EQ(qxtest::Text(Find<QLabel>(*host, "Label11")), "[ Draw ]");
     EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), opened, ConnW("Cleo"), "[game] All positions send!",
                                        "[game] All positions received!", "[game] Cleo bombed a draw!"}));
 
-    Click(client->stop);
-    Click(host->stop);
+    Click(Find<QPushButton>(*client, "stop"));
+    Click(Find<QPushButton>(*host, "stop"));
     ASSERT_TRUE(WaitFor([&] { return host->LogLines().back() == N("Router: port 9999 closed"); }));
     EXPECT_EQ(Mappings().find("--dport 9999"), std::string::npos) << Mappings();
     EXPECT_FALSE(WanReaches());
@@ -229,8 +233,8 @@ TEST_P(RouterTest, TheEndOfASessionWithTheServerActiveRemovesTheMapping) {
         << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Hank\r\nServer=Den\r\n";
     Enter(lan);
     CreateForms();
-    Haupt->Spielbeitreten1->trigger();
-    Click(qx_host->start);
+    Find<QAction>(*Haupt, "Spielbeitreten1")->trigger();
+    Click(Find<QPushButton>(*qx_host, "start"));
     ASSERT_TRUE(WaitFor([&] { return qx_host->LogLines().size() == 2; })) << Log();
     ASSERT_NE(Mappings().find("--dport 9999"), std::string::npos);
     // What the game does when its session ends: close, then destroy the windows.
@@ -239,14 +243,13 @@ TEST_P(RouterTest, TheEndOfASessionWithTheServerActiveRemovesTheMapping) {
     EXPECT_EQ(Mappings().find("--dport 9999"), std::string::npos) << Mappings();
 }
 
-INSTANTIATE_TEST_SUITE_P(Protocols, RouterTest,
-                         ::testing::Values(RouterKind{"UPnP", true, false, "Router: port 9999 open at 11.27.0.1", kRouterWan},
-                                           RouterKind{"NatPmp", false, false, "Router: port 9999 open at 11.27.0.1",
-                                                      kRouterWan},
-                                           // The WAN client comes in through the pinhole, to the host's own address.
-                                           RouterKind{"UPnPWithIPv6", true, true,
-                                                      "Router: port 9999 open at 11.27.0.1 and for IPv6",
-                                                      "2001:db8:27:1::2"}),
-                         [](const ::testing::TestParamInfo<RouterKind>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Protocols, RouterTest,
+    ::testing::Values(RouterKind{"UPnP", true, false, "Router: port 9999 open at 11.27.0.1", kRouterWan},
+                      RouterKind{"NatPmp", false, false, "Router: port 9999 open at 11.27.0.1", kRouterWan},
+                      // The WAN client comes in through the pinhole, to the host's own address.
+                      RouterKind{"UPnPWithIPv6", true, true, "Router: port 9999 open at 11.27.0.1 and for IPv6",
+                                 "2001:db8:27:1::2"}),
+    [](const ::testing::TestParamInfo<RouterKind>& info) { return std::string(info.param.name); });
 
 }  // namespace

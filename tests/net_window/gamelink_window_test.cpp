@@ -11,6 +11,7 @@
 #include "net_window/play.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"
 
@@ -29,6 +30,7 @@
 #include <future>
 
 using namespace quorvex;
+using qxtest::Find;
 using qxtest::Click;
 using qxtest::WaitFor;
 using Lines = std::vector<std::string>;
@@ -46,7 +48,7 @@ protected:
     }
     void TearDown() override { DestroyForms(); }
 
-    std::string Address() const { return qx::ToAnsi(qx_client->adresse->text()); }
+    std::string Address() const { return qx::ToAnsi(Find<QLineEdit>(*qx_client, "adresse")->text()); }
 
     qxtest::TempDir dir;
     qx::DialogScript script;
@@ -55,32 +57,32 @@ protected:
 TEST_F(GameLinkWindowTest, OpensTheClientWindowFilledInAndConnectUsesTheLinksPort) {
     Tqx_host host;
     host.SetPort(0);
-    host.nick->setText(QStringLiteral("Hoster"));
-    host.servername->setText(QStringLiteral("Den"));
-    Click(host.start);
+    Find<QLineEdit>(host, "nick")->setText(QStringLiteral("Hoster"));
+    Find<QLineEdit>(host, "servername")->setText(QStringLiteral("Den"));
+    Click(Find<QPushButton>(host, "start"));
     const std::string link = FormatGameLink("127.0.0.1", host.ListeningPort());
 
     OpenGameLink(QString::fromStdString(link));
     EXPECT_EQ(script.modals, Lines{"qx_client"});
     EXPECT_EQ(Address(), "127.0.0.1");
-    EXPECT_EQ(qx::ToAnsi(qx_client->nick->text()), "Linker");
-    EXPECT_FALSE(qx_client->client.Connected());  // only "connect" connects
+    EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*qx_client, "nick")->text()), "Linker");
+    EXPECT_FALSE(qx_client->Connected());  // only "connect" connects
 
-    Click(qx_client->start);
-    ASSERT_TRUE(WaitFor([&] { return qx_client->client.Connected(); }));
+    Click(Find<QPushButton>(*qx_client, "start"));
+    ASSERT_TRUE(WaitFor([&] { return qx_client->Connected(); }));
     // A link that comes during the game leaves it alone.
     OpenGameLink(QStringLiteral("quorvex://[::1]"));
     EXPECT_EQ(script.Texts(qx::BoxKind::Information), Lines{"Disconnect first, then open the game link again."});
     EXPECT_EQ(Address(), "127.0.0.1");
-    EXPECT_TRUE(qx_client->client.Connected());
-    Click(qx_client->stop);
-    Click(host.stop);
+    EXPECT_TRUE(qx_client->Connected());
+    Click(Find<QPushButton>(*qx_client, "stop"));
+    Click(Find<QPushButton>(host, "stop"));
 }
 
 TEST_F(GameLinkWindowTest, MalformedLinkOrAnotherOpenWindowChangesNothing) {
     OpenGameLink(QStringLiteral("quorvex://host/join"));
     qx_host->setWindowModality(Qt::ApplicationModal);
-    Haupt->Spielbeitreten1->trigger();
+    Find<QAction>(*Haupt, "Spielbeitreten1")->trigger();
     OpenGameLink(QStringLiteral("quorvex://10.0.0.7"));
     EXPECT_EQ(script.Texts(qx::BoxKind::Information),
               (Lines{"\"quorvex://host/join\" is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).",
@@ -107,14 +109,15 @@ TEST_F(GameLinkWindowTest, ASecondStartHandsItsLinkToTheRunningGame) {
 
 TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGames) {
     qx_host->SetPort(0);
-    qx_host->nick->setText(QStringLiteral("Hoster"));
-    qx_host->servername->setText(QStringLiteral("Den"));
+    Find<QLineEdit>(*qx_host, "nick")->setText(QStringLiteral("Hoster"));
+    Find<QLineEdit>(*qx_host, "servername")->setText(QStringLiteral("Den"));
     qx_host->show();
-    Click(qx_host->start);
+    Click(Find<QPushButton>(*qx_host, "start"));
     // The server name field is disabled now; its context menu still offers the link.
-    const QPoint centre = qx_host->servername->rect().center();
-    QContextMenuEvent ask(QContextMenuEvent::Mouse, centre, qx_host->servername->mapToGlobal(centre));
-    QApplication::sendEvent(qx_host->servername, &ask);
+    const QPoint centre = Find<QLineEdit>(*qx_host, "servername")->rect().center();
+    QContextMenuEvent ask(QContextMenuEvent::Mouse, centre,
+                          Find<QLineEdit>(*qx_host, "servername")->mapToGlobal(centre));
+    QApplication::sendEvent(Find<QLineEdit>(*qx_host, "servername"), &ask);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     QAction* copy = menu->actions().last();
@@ -124,14 +127,18 @@ TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGam
     const auto link = ParseGameLink(QGuiApplication::clipboard()->text().toStdString());
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->port, qx_host->ListeningPort());
-    Click(qx_host->stop);
+    Click(Find<QPushButton>(*qx_host, "stop"));
 
-    Haupt->Joingame1->trigger();
+    Find<QAction>(*Haupt, "Joingame1")->trigger();
     // Where the machine runs a daemon of its own, the namespace test covers finding games.
-    if (qx_client->adresse->findChild<QObject*>(QStringLiteral("localGames"))->property("running").toBool()) return;
-    QTest::mouseClick(qx_client->adresse, Qt::LeftButton);
-    EXPECT_EQ(qx_client->adresse->completer()->model()->rowCount(), 0);
-    EXPECT_FALSE(qx_client->adresse->completer()->popup()->isVisible());
+    if (Find<QLineEdit>(*qx_client, "adresse")
+            ->findChild<QObject*>(QStringLiteral("localGames"))
+            ->property("running")
+            .toBool())
+        return;
+    QTest::mouseClick(Find<QLineEdit>(*qx_client, "adresse"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLineEdit>(*qx_client, "adresse")->completer()->model()->rowCount(), 0);
+    EXPECT_FALSE(Find<QLineEdit>(*qx_client, "adresse")->completer()->popup()->isVisible());
 }
 
 }  // namespace

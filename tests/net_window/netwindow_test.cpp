@@ -1,6 +1,7 @@
 // The host and client windows playing against each other in one process over
 // real loopback sockets, driven through their controls. The client polls
 // faster than in the game; everything else runs at the game's pace.
+#include "support/controls.h"
 #include "support/wait.h"
 #include "game/application.h"
 #include "game/main.h"
@@ -31,6 +32,7 @@
 #include <thread>
 
 using namespace quorvex;
+using qxtest::Find;
 using nettest::Relay;
 using Lines = std::vector<std::string>;
 
@@ -44,7 +46,9 @@ using qxtest::Place;
 using qxtest::Text;
 using qxtest::WaitFor;
 
-std::string Picture(TNetWindow& w, int cell) { return w.Image[static_cast<std::size_t>(cell)]->PictureName().toStdString(); }
+std::string Picture(TNetWindow& w, int cell) {
+    return Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(cell))->PictureName().toStdString();
+}
 
 bool Contains(const Lines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -62,35 +66,35 @@ protected:
                        std::function<void(const std::string&)> serverNameSink = {}) {
         host = std::make_unique<Tqx_host>(std::move(serverNameSink));
         host->SetPort(0);
-        host->nick->setText(QString::fromLatin1(nick));
-        host->servername->setText(QString::fromLatin1(server));
+        Find<QLineEdit>(*host, "nick")->setText(QString::fromLatin1(nick));
+        Find<QLineEdit>(*host, "servername")->setText(QString::fromLatin1(server));
         host->show();
         return *host;
     }
     // Starts the host's server on a free port and returns it.
     int StartHost() {
-        Click(host->start);
-        EXPECT_TRUE(host->server->Active());
+        Click(Find<QPushButton>(*host, "start"));
+        EXPECT_TRUE(host->ServerActive());
         return host->ListeningPort();
     }
     std::unique_ptr<Tqx_client> MakeClient(int port, const char* nick) {
         auto c = std::make_unique<Tqx_client>();
         c->SetPort(port);
         c->SetPollInterval(20);
-        c->adresse->setText(QStringLiteral("127.0.0.1"));
-        c->nick->setText(QString::fromLatin1(nick));
+        Find<QLineEdit>(*c, "adresse")->setText(QStringLiteral("127.0.0.1"));
+        Find<QLineEdit>(*c, "nick")->setText(QString::fromLatin1(nick));
         c->show();
         return c;
     }
     // Connects; the click returns once the handshake is through (or failed).
-    void Connect(Tqx_client& c) { Click(c.start); }
+    void Connect(Tqx_client& c) { Click(Find<QPushButton>(c, "start")); }
 
     static void Chat(TNetWindow& w, const char* text, bool withEnter) {
-        w.sendtext->setText(QString::fromLatin1(text));
+        Find<QLineEdit>(w, "sendtext")->setText(QString::fromLatin1(text));
         if (withEnter)
-            QTest::keyClick(w.sendtext, Qt::Key_Return);
+            QTest::keyClick(Find<QLineEdit>(w, "sendtext"), Qt::Key_Return);
         else
-            Click(w.send);
+            Click(Find<QPushButton>(w, "send"));
     }
     static bool Logged(TNetWindow& w, const std::string& line) { return Contains(w.LogLines(), line); }
 
@@ -105,74 +109,75 @@ TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
     Relay relay(StartHost());
     client = MakeClient(relay.Port(), "Cleo");
     Connect(*client);
-    ASSERT_TRUE(client->client.Connected());
-    EXPECT_FALSE(client->start->isEnabled());
-    EXPECT_TRUE(client->stop->isEnabled());
-    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3 && host->send->isEnabled(); }));
-    EXPECT_TRUE(host->sendtext->isEnabled());
+    ASSERT_TRUE(client->Connected());
+    EXPECT_FALSE(Find<QPushButton>(*client, "start")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*client, "stop")->isEnabled());
+    ASSERT_TRUE(
+        WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
+    EXPECT_TRUE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
 
     // Both battlefields: host Victims 26..30 and Dragons 46..50, client 31..35 and 41..45.
     Place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
     Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
-    EXPECT_EQ(Text(host->vLeft), "0");
-    EXPECT_EQ(Text(host->dLeft), "0");
-    ASSERT_TRUE(host->sendit->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(*host, "vLeft")), "0");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "dLeft")), "0");
+    ASSERT_TRUE(Find<QPushButton>(*host, "sendit")->isEnabled());
     EXPECT_EQ(Picture(*host, 26), "VictimImage");
     EXPECT_EQ(Picture(*host, 46), "DragonImage");
 
-    Click(host->sendit);  // returns after the tenth confirmation
+    Click(Find<QPushButton>(*host, "sendit"));  // returns after the tenth confirmation
     EXPECT_TRUE(Logged(*host, "[game] All positions send!"));
-    EXPECT_EQ(Text(host->info), "please bomb now");
-    EXPECT_FALSE(host->Image[26]->isEnabled());
-    EXPECT_EQ(Text(client->info), "please set up your battlefield");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please bomb now");
+    EXPECT_FALSE(Find<qx::PictureCell>(*host, "Image", 26)->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(*client, "info")), "please set up your battlefield");
 
-    Click(client->sendit);
-    EXPECT_EQ(Text(client->info), "please bomb now");
-    EXPECT_TRUE(client->Image[31]->isEnabled());
+    Click(Find<QPushButton>(*client, "sendit"));
+    EXPECT_EQ(Text(Find<QLabel>(*client, "info")), "please bomb now");
+    EXPECT_TRUE(Find<qx::PictureCell>(*client, "Image", 31)->isEnabled());
     ASSERT_TRUE(WaitFor([&] { return Logged(*host, "[game] All positions received!"); }));
-    EXPECT_EQ(Text(host->info), "please bomb now");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please bomb now");
 
     // The host hits 3 Victims (bomb cells 6..8) and 1 Dragon (16), and one empty cell.
     Mark(*host, {6, 7, 8, 16, 1});
-    EXPECT_EQ(Text(host->Label10), "Ready to bomb!!!");
-    Click(host->BombIt);
-    EXPECT_EQ(Text(host->Label12), "[ You won ]");
-    EXPECT_EQ(Text(host->Label3), "Bombed Victims: 3");
-    EXPECT_EQ(Text(host->Label4), "Bombed Dragons: 1");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label10")), "Ready to bomb!!!");
+    Click(Find<QPushButton>(*host, "BombIt"));
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label12")), "[ You won ]");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label3")), "Bombed Victims: 3");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label4")), "Bombed Dragons: 1");
     EXPECT_EQ(Picture(*host, 6), "VictimHitImage");
     EXPECT_EQ(Picture(*host, 9), "VictimImage");
     EXPECT_EQ(Picture(*host, 16), "DragonHitImage");
     EXPECT_EQ(Picture(*host, 17), "DragonImage");
     EXPECT_EQ(Picture(*host, 1), "MarkImage");
     EXPECT_EQ(Picture(*host, 2), "SmileImage");
-    EXPECT_FALSE(host->BombIt->isEnabled());
-    EXPECT_TRUE(host->RestartBut->isEnabled());
-    ASSERT_TRUE(WaitFor([&] { return Text(client->Label11) == "[ You lost ]"; }));
+    EXPECT_FALSE(Find<QPushButton>(*host, "BombIt")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*client, "Label11")) == "[ You lost ]"; }));
 
     // The client hits 1 Victim (1) and 1 Dragon (21): a draw.
     Mark(*client, {1, 21, 12, 13, 14});
-    Click(client->BombIt);
-    EXPECT_EQ(Text(client->Label12), "[ Draw ]");
+    Click(Find<QPushButton>(*client, "BombIt"));
+    EXPECT_EQ(Text(Find<QLabel>(*client, "Label12")), "[ Draw ]");
     EXPECT_EQ(Picture(*client, 1), "VictimHitImage");
     EXPECT_EQ(Picture(*client, 2), "VictimImage");
     EXPECT_EQ(Picture(*client, 21), "DragonHitImage");
-    EXPECT_TRUE(client->BombIt->isEnabled());
-    ASSERT_TRUE(WaitFor([&] { return Text(host->Label11) == "[ Draw ]"; }));
+    EXPECT_TRUE(Find<QPushButton>(*client, "BombIt")->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*host, "Label11")) == "[ Draw ]"; }));
 
-    Click(host->RestartBut);
-    EXPECT_FALSE(host->RestartBut->isEnabled());
-    EXPECT_TRUE(host->Image[26]->isEnabled());
+    Click(Find<QPushButton>(*host, "RestartBut"));
+    EXPECT_FALSE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
+    EXPECT_TRUE(Find<qx::PictureCell>(*host, "Image", 26)->isEnabled());
     EXPECT_EQ(Picture(*host, 6), "SmileImage");
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "[game] new game started"); }));
     for (int c = 1; c <= 50; ++c) EXPECT_EQ(Picture(*client, c), "SmileImage") << c;
-    EXPECT_EQ(Text(client->vLeft), "5");
-    EXPECT_EQ(Text(client->dLeft), "5");
-    EXPECT_EQ(Text(client->Label10), "5 fields left");
-    EXPECT_EQ(Text(client->Label11), "[ You lost ]");
-    EXPECT_EQ(Text(client->Label12), "[ Draw ]");
+    EXPECT_EQ(Text(Find<QLabel>(*client, "vLeft")), "5");
+    EXPECT_EQ(Text(Find<QLabel>(*client, "dLeft")), "5");
+    EXPECT_EQ(Text(Find<QLabel>(*client, "Label10")), "5 fields left");
+    EXPECT_EQ(Text(Find<QLabel>(*client, "Label11")), "[ You lost ]");
+    EXPECT_EQ(Text(Find<QLabel>(*client, "Label12")), "[ Draw ]");
 
     Chat(*host, "hello client", true);
-    EXPECT_EQ(qx::ToAnsi(host->sendtext->text()), "");
+    EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*host, "sendtext")->text()), "");
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> hello client"); }));
     Chat(*client, "hi host", false);
     ASSERT_TRUE(WaitFor([&] { return Logged(*host, "<Cleo> hi host"); }));
@@ -195,10 +200,10 @@ TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
     EXPECT_EQ(relay.LinesFrom(false), fromHost);
     EXPECT_EQ(relay.LinesFrom(true), fromClient);
 
-    Click(client->stop);
+    Click(Find<QPushButton>(*client, "stop"));
     EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
-    EXPECT_TRUE(client->start->isEnabled());
-    EXPECT_FALSE(client->sendtext->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(*client, "sendtext")->isEnabled());
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
 }
 
@@ -207,19 +212,20 @@ TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
     const int port = StartHost();
     client = MakeClient(port, "Cleo");
     Connect(*client);
-    ASSERT_TRUE(client->client.Connected());
-    ASSERT_TRUE(WaitFor([&] { return host->send->isEnabled(); }));  // the host's side of the handshake is through
+    ASSERT_TRUE(client->Connected());
+    ASSERT_TRUE(WaitFor(
+        [&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));  // the host's side of the handshake is through
 
     auto second = MakeClient(port, "Otto");
     Connect(*second);
-    EXPECT_FALSE(second->client.Connected());
+    EXPECT_FALSE(second->Connected());
     EXPECT_EQ(second->LogLines().back(), N("Could not connect to 127.0.0.1"));
-    EXPECT_TRUE(second->start->isEnabled());
-    EXPECT_FALSE(second->stop->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*second, "start")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*second, "stop")->isEnabled());
 
     Chat(*host, "still here", true);
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> still here"); }));
-    EXPECT_TRUE(client->client.Connected());
+    EXPECT_TRUE(client->Connected());
     EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), "<Hank> still here"}));
 }
 
@@ -230,79 +236,79 @@ TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
     Connect(*client);
     ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3; }));
     Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
-    Click(client->sendit);
+    Click(Find<QPushButton>(*client, "sendit"));
     ASSERT_TRUE(WaitFor([&] { return Logged(*host, "[game] All positions received!"); }));
 
-    Click(client->stop);
+    Click(Find<QPushButton>(*client, "stop"));
     ASSERT_TRUE(WaitFor([&] { return Logged(*host, N("Client lost")); }));
-    EXPECT_FALSE(host->sendtext->isEnabled());
-    EXPECT_FALSE(host->send->isEnabled());
-    EXPECT_EQ(Text(host->info), "please set up your battlefield");  // game state kept
+    EXPECT_FALSE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*host, "send")->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please set up your battlefield");  // game state kept
 
     auto next = MakeClient(port, "Nora");
     Connect(*next);
-    ASSERT_TRUE(next->client.Connected());
-    ASSERT_TRUE(WaitFor([&] { return Logged(*host, ConnW("Nora")) && host->send->isEnabled(); }));
+    ASSERT_TRUE(next->Connected());
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, ConnW("Nora")) && Find<QPushButton>(*host, "send")->isEnabled(); }));
 
     // Bombing the first client's battlefield, reported to the new one.
     Mark(*host, {6, 7, 16, 1, 2});
-    Click(host->BombIt);
-    EXPECT_EQ(Text(host->Label12), "[ You won ]");
-    ASSERT_TRUE(WaitFor([&] { return Text(next->Label11) == "[ You lost ]"; }));
+    Click(Find<QPushButton>(*host, "BombIt"));
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label12")), "[ You won ]");
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*next, "Label11")) == "[ You lost ]"; }));
     EXPECT_TRUE(Logged(*next, "[game] Hank won!"));
-    next->client.Disconnect();
+    Click(Find<QPushButton>(*next, "stop"));
 }
 
 TEST_F(NetWindowTest, StoppingTheServerWhileConnectedEndsBothSides) {
     MakeHost();
     client = MakeClient(StartHost(), "Cleo");
     Connect(*client);
-    ASSERT_TRUE(WaitFor([&] { return host->send->isEnabled(); }));
+    ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));
 
-    Click(host->stop);
-    EXPECT_FALSE(host->server->Active());
+    Click(Find<QPushButton>(*host, "stop"));
+    EXPECT_FALSE(host->ServerActive());
     EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), N("Client lost"), N("Server closed")}));
-    EXPECT_TRUE(host->start->isEnabled());
-    EXPECT_TRUE(host->servername->isEnabled());
-    EXPECT_FALSE(host->stop->isEnabled());
-    EXPECT_FALSE(host->sendtext->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*host, "start")->isEnabled());
+    EXPECT_TRUE(Find<QLineEdit>(*host, "servername")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*host, "stop")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
 
     // The client's next poll notices the close and shows the transport's error.
     ASSERT_TRUE(WaitFor([&] { return !script.Texts(qx::BoxKind::Error).empty(); }));
     EXPECT_EQ(script.Texts(qx::BoxKind::Error), Lines{kClosedGracefully});
     EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
-    EXPECT_FALSE(client->Timer1->isActive());
-    EXPECT_TRUE(client->start->isEnabled());
-    EXPECT_FALSE(client->stop->isEnabled());
-    EXPECT_FALSE(client->send->isEnabled());
+    EXPECT_FALSE(Find<QTimer>(*client, "Timer1")->isActive());
+    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*client, "send")->isEnabled());
 }
 
 TEST_F(NetWindowTest, PortAlreadyTakenShowsTheErrorAndLeavesStopToTidyUp) {
     nettest::RawListener taken;
     MakeHost();
     host->SetPort(taken.Port());
-    Click(host->start);
-    EXPECT_FALSE(host->server->Active());
+    Click(Find<QPushButton>(*host, "start"));
+    EXPECT_FALSE(host->ServerActive());
     ASSERT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
     EXPECT_NE(script.Texts(qx::BoxKind::Error)[0].find("Could not bind"), std::string::npos);
     EXPECT_TRUE(host->LogLines().empty());
-    EXPECT_FALSE(host->start->isEnabled());
-    EXPECT_FALSE(host->servername->isEnabled());
-    EXPECT_TRUE(host->stop->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*host, "start")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(*host, "servername")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*host, "stop")->isEnabled());
 
-    Click(host->stop);
+    Click(Find<QPushButton>(*host, "stop"));
     EXPECT_EQ(host->LogLines(), Lines{N("Server closed")});
-    EXPECT_TRUE(host->start->isEnabled());
-    EXPECT_TRUE(host->servername->isEnabled());
-    EXPECT_FALSE(host->stop->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*host, "start")->isEnabled());
+    EXPECT_TRUE(Find<QLineEdit>(*host, "servername")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*host, "stop")->isEnabled());
 }
 
 TEST_F(NetWindowTest, NothingListeningLogsTheFailureAndStaysDisconnected) {
     client = MakeClient(nettest::UnusedPort(), "Cleo");
     Connect(*client);
     EXPECT_EQ(client->LogLines(), Lines{N("Could not connect to 127.0.0.1")});
-    EXPECT_TRUE(client->start->isEnabled());
-    EXPECT_FALSE(client->stop->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
     EXPECT_TRUE(client->close());  // not connected: closes
 }
 
@@ -311,13 +317,13 @@ TEST_F(NetWindowTest, DisconnectGivesUpAHandshakeThatGetsNoAnswer) {
     client = MakeClient(silent.Port(), "Cleo");
     QTimer::singleShot(300, client.get(), [&] {
         EXPECT_FALSE(client->close());  // still busy connecting
-        Click(client->stop);
+        Click(Find<QPushButton>(*client, "stop"));
     });
     Connect(*client);
-    EXPECT_FALSE(client->client.Connected());
+    EXPECT_FALSE(client->Connected());
     EXPECT_EQ(client->LogLines(), (Lines{N("disconnected!"), N("Could not connect to 127.0.0.1")}));
-    EXPECT_TRUE(client->start->isEnabled());
-    EXPECT_FALSE(client->stop->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
     EXPECT_EQ(script.Texts(qx::BoxKind::Information), Lines{"Can not close while client is active!"});
 }
 
@@ -328,7 +334,7 @@ TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) 
     MakeHost("Hank", "  New arena ", StoreServerName(quorvex::Setup));
     client = MakeClient(StartHost(), "Cleo");
     Connect(*client);
-    ASSERT_TRUE(client->client.Connected());
+    ASSERT_TRUE(client->Connected());
 
     EXPECT_FALSE(host->close());
     EXPECT_FALSE(client->close());
@@ -338,9 +344,9 @@ TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) 
               (Lines{"Can not close while server is active!", "Can not close while client is active!"}));
     EXPECT_EQ(quorvex::Setup->ServerName(), "Old");
 
-    Click(client->stop);
+    Click(Find<QPushButton>(*client, "stop"));
     EXPECT_TRUE(client->close());
-    Click(host->stop);
+    Click(Find<QPushButton>(*host, "stop"));
     EXPECT_TRUE(host->close());
     EXPECT_FALSE(host->isVisible());
     EXPECT_EQ(quorvex::Setup->ServerName(), "  New arena ");
@@ -348,54 +354,54 @@ TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) 
 
     // A blank server name is not stored.
     host->show();
-    host->servername->setText(QStringLiteral("   "));
+    Find<QLineEdit>(*host, "servername")->setText(QStringLiteral("   "));
     EXPECT_TRUE(host->close());
     EXPECT_EQ(quorvex::Setup->ServerName(), "  New arena ");
 }
 
 TEST_F(NetWindowTest, FieldRulesPlacingAndMarking) {
     Tqx_host& h = MakeHost("", "");
-    EXPECT_EQ(Text(h.info), ".... idle ...");
-    EXPECT_TRUE(h.start->isEnabled());  // "Start server" itself checks nothing
-    h.nick->setText(QStringLiteral("x"));
-    h.nick->clear();
-    EXPECT_FALSE(h.start->isEnabled());
-    h.nick->setText(QStringLiteral("  "));
-    EXPECT_EQ(h.nick->text(), QString());
-    h.nick->setText(QStringLiteral("Hank"));
-    EXPECT_FALSE(h.start->isEnabled());  // the server name is still blank
-    h.servername->setText(QStringLiteral("Arena"));
-    EXPECT_TRUE(h.start->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(h, "info")), ".... idle ...");
+    EXPECT_TRUE(Find<QPushButton>(h, "start")->isEnabled());  // "Start server" itself checks nothing
+    Find<QLineEdit>(h, "nick")->setText(QStringLiteral("x"));
+    Find<QLineEdit>(h, "nick")->clear();
+    EXPECT_FALSE(Find<QPushButton>(h, "start")->isEnabled());
+    Find<QLineEdit>(h, "nick")->setText(QStringLiteral("  "));
+    EXPECT_EQ(Find<QLineEdit>(h, "nick")->text(), QString());
+    Find<QLineEdit>(h, "nick")->setText(QStringLiteral("Hank"));
+    EXPECT_FALSE(Find<QPushButton>(h, "start")->isEnabled());  // the server name is still blank
+    Find<QLineEdit>(h, "servername")->setText(QStringLiteral("Arena"));
+    EXPECT_TRUE(Find<QPushButton>(h, "start")->isEnabled());
 
     // Three clicks come back to empty; a sixth Victim shows -1.
     Place(h, {26}, {});
-    Click(h.Image[26]);
-    Click(h.Image[26]);
+    Click(Find<qx::PictureCell>(h, "Image", 26));
+    Click(Find<qx::PictureCell>(h, "Image", 26));
     EXPECT_EQ(Picture(h, 26), "SmileImage");
-    EXPECT_EQ(Text(h.vLeft), "5");
-    EXPECT_EQ(Text(h.dLeft), "5");
+    EXPECT_EQ(Text(Find<QLabel>(h, "vLeft")), "5");
+    EXPECT_EQ(Text(Find<QLabel>(h, "dLeft")), "5");
     Place(h, {26, 27, 28, 29, 30, 31}, {});
-    EXPECT_EQ(Text(h.vLeft), "-1");
-    EXPECT_FALSE(h.sendit->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(h, "vLeft")), "-1");
+    EXPECT_FALSE(Find<QPushButton>(h, "sendit")->isEnabled());
 
     Mark(h, {1, 2, 3, 4});
-    EXPECT_EQ(Text(h.Label10), "1 fields left");
+    EXPECT_EQ(Text(Find<QLabel>(h, "Label10")), "1 fields left");
     Mark(h, {5, 6});
-    EXPECT_EQ(Text(h.Label10), "Only 5 fields max!");
-    EXPECT_FALSE(h.BombIt->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(h, "Label10")), "Only 5 fields max!");
+    EXPECT_FALSE(Find<QPushButton>(h, "BombIt")->isEnabled());
     Mark(h, {6});
-    EXPECT_EQ(Text(h.Label10), "Ready to bomb!!!");
-    EXPECT_TRUE(h.BombIt->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(h, "Label10")), "Ready to bomb!!!");
+    EXPECT_TRUE(Find<QPushButton>(h, "BombIt")->isEnabled());
 
     // Active server without a client: the names enable the chat, which logs but sends nothing.
-    Click(h.start);
-    h.nick->setText(QStringLiteral("Hank2"));
-    EXPECT_TRUE(h.send->isEnabled());
+    Click(Find<QPushButton>(h, "start"));
+    Find<QLineEdit>(h, "nick")->setText(QStringLiteral("Hank2"));
+    EXPECT_TRUE(Find<QPushButton>(h, "send")->isEnabled());
     Chat(h, "anyone?", false);
     EXPECT_EQ(h.LogLines().back(), "<Hank2> anyone?");
-    h.nick->clear();
-    EXPECT_FALSE(h.send->isEnabled());
-    Click(h.stop);
+    Find<QLineEdit>(h, "nick")->clear();
+    EXPECT_FALSE(Find<QPushButton>(h, "send")->isEnabled());
+    Click(Find<QPushButton>(h, "stop"));
 }
 
 TEST_F(NetWindowTest, BombingBeforeAllPositionsRevealsOnlyWhatArrived) {
@@ -406,14 +412,14 @@ TEST_F(NetWindowTest, BombingBeforeAllPositionsRevealsOnlyWhatArrived) {
     raw.Send("[100] [31] Victim\r\n[200] [45] Dragon\r\n");
     const std::string confirms = raw.ReceiveUntil(std::string(kConfirmLine) + "\r\n" + kConfirmLine + "\r\n");
     ASSERT_NE(confirms.find(kConfirmLine), std::string::npos);
-    ASSERT_TRUE(WaitFor([&] { return Text(host->info) == "receiving positions..."; }));
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*host, "info")) == "receiving positions..."; }));
 
     Mark(*host, {6, 20, 1, 2, 3});
-    Click(host->BombIt);
+    Click(Find<QPushButton>(*host, "BombIt"));
     EXPECT_EQ(Picture(*host, 6), "VictimHitImage");
     EXPECT_EQ(Picture(*host, 20), "DragonHitImage");
     for (int c : {1, 2, 3}) EXPECT_EQ(Picture(*host, c), "MarkImage");
-    EXPECT_EQ(Text(host->Label12), "[ Draw ]");
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label12")), "[ Draw ]");
     EXPECT_NE(raw.ReceiveUntil("[702] Draw\r\n").find("[702] Draw"), std::string::npos);
 }
 
@@ -422,14 +428,14 @@ TEST_F(NetWindowTest, MenuEntriesOpenTheWindowsWithTheMultiplayerNames) {
         << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote One\r\n"
            "Server=Den\r\n";
     CreateForms();
-    ASSERT_TRUE(Haupt->Spielbeitreten1->isEnabled());
-    ASSERT_TRUE(Haupt->Joingame1->isEnabled());
-    Haupt->Spielbeitreten1->trigger();
-    EXPECT_EQ(qx::ToAnsi(qx_host->nick->text()), "Remote One");
-    EXPECT_EQ(qx::ToAnsi(qx_host->servername->text()), "Den");
-    Haupt->Joingame1->trigger();
-    EXPECT_EQ(qx::ToAnsi(qx_client->nick->text()), "Remote One");
-    EXPECT_EQ(qx::ToAnsi(qx_client->adresse->text()), "localhost");
+    ASSERT_TRUE(Find<QAction>(*Haupt, "Spielbeitreten1")->isEnabled());
+    ASSERT_TRUE(Find<QAction>(*Haupt, "Joingame1")->isEnabled());
+    Find<QAction>(*Haupt, "Spielbeitreten1")->trigger();
+    EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*qx_host, "nick")->text()), "Remote One");
+    EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*qx_host, "servername")->text()), "Den");
+    Find<QAction>(*Haupt, "Joingame1")->trigger();
+    EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*qx_client, "nick")->text()), "Remote One");
+    EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*qx_client, "adresse")->text()), "localhost");
     EXPECT_EQ(script.modals, (Lines{"qx_host", "qx_client"}));
     DestroyForms();
 }

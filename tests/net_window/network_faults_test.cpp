@@ -1,6 +1,7 @@
 // The host and client windows against peers that stop reading, and a whole
 // game over IPv6. Real sockets on 127.0.0.1 and ::1; the windows are driven
 // through their controls, and every wait is for a condition.
+#include "support/controls.h"
 #include "support/wait.h"
 #include "net_window/play.h"
 #include "net/multiclient.h"
@@ -25,6 +26,7 @@
 #include <vector>
 
 using namespace quorvex;
+using qxtest::Find;
 using nettest::RawListener;
 using nettest::RawSocket;
 using Lines = std::vector<std::string>;
@@ -53,47 +55,44 @@ protected:
     Tqx_host& MakeHost() {
         host = std::make_unique<Tqx_host>();
         host->SetPort(0);
-        host->nick->setText(QStringLiteral("Hank"));
-        host->servername->setText(QStringLiteral("Arena of pain"));
+        Find<QLineEdit>(*host, "nick")->setText(QStringLiteral("Hank"));
+        Find<QLineEdit>(*host, "servername")->setText(QStringLiteral("Arena of pain"));
         host->show();
         return *host;
     }
     int StartHost() {
-        Click(host->start);
-        EXPECT_TRUE(host->server->Active());
+        Click(Find<QPushButton>(*host, "start"));
+        EXPECT_TRUE(host->ServerActive());
         return host->ListeningPort();
     }
     static std::unique_ptr<Tqx_client> MakeClient(int port, const char* nick, const char* address) {
         auto c = std::make_unique<Tqx_client>();
         c->SetPort(port);
         c->SetPollInterval(20);
-        c->adresse->setText(QString::fromLatin1(address));
-        c->nick->setText(QString::fromLatin1(nick));
+        Find<QLineEdit>(*c, "adresse")->setText(QString::fromLatin1(address));
+        Find<QLineEdit>(*c, "nick")->setText(QString::fromLatin1(nick));
         c->show();
         return c;
     }
     // A chat line with Enter; returns once the handler has returned.
     static void Chat(TNetWindow& w, const std::string& text) {
-        w.sendtext->setText(qx::FromAnsi(text));
-        QTest::keyClick(w.sendtext, Qt::Key_Return);
+        Find<QLineEdit>(w, "sendtext")->setText(qx::FromAnsi(text));
+        QTest::keyClick(Find<QLineEdit>(w, "sendtext"), Qt::Key_Return);
     }
     static bool Logged(TNetWindow& w, const std::string& line) {
         const Lines lines = w.LogLines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
     // Bytes the host holds for its client beyond what the socket took.
-    std::size_t HostPending() {
-        auto lock = host->game.Lock();
-        return host->game.currentPeer ? host->game.currentPeer->PendingBytes() : 0;
-    }
+    std::size_t HostPending() { return host->PendingBytes(); }
     // The window still answers: a click on an own cell changes its counter.
     static void ExpectAnswers(TNetWindow& w) {
-        const QString before = w.vLeft->text();
-        Click(w.Image[50]);
-        EXPECT_NE(w.vLeft->text(), before);
-        Click(w.Image[50]);
-        Click(w.Image[50]);
-        EXPECT_EQ(w.vLeft->text(), before);
+        const QString before = Find<QLabel>(w, "vLeft")->text();
+        Click(Find<qx::PictureCell>(w, "Image", 50));
+        EXPECT_NE(Find<QLabel>(w, "vLeft")->text(), before);
+        Click(Find<qx::PictureCell>(w, "Image", 50));
+        Click(Find<qx::PictureCell>(w, "Image", 50));
+        EXPECT_EQ(Find<QLabel>(w, "vLeft")->text(), before);
     }
 
     // stallMs 0: the game's stall time of 10 s.
@@ -108,12 +107,13 @@ protected:
 
 void NetWindowFaults::HostDropsAPeerThatNeverReads(Family family, int stallMs) {
     MakeHost();
-    if (stallMs > 0) host->server->SetStallTimeout(stallMs);
+    if (stallMs > 0) host->SetStallTimeout(stallMs);
     const int port = StartHost();
     RawSocket peer = family == Family::IPv6 ? RawSocket::Connect6(port, kSmallReceiveBuffer)
                                             : RawSocket::Connect(port, kSmallReceiveBuffer);
     peer.Send("Stally\r\n");  // and never reads a byte
-    ASSERT_TRUE(WaitFor([&] { return Logged(*host, ConnW("Stally")) && host->send->isEnabled(); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return Logged(*host, ConnW("Stally")) && Find<QPushButton>(*host, "send")->isEnabled(); }));
 
     // The host player chats until the socket takes no more: each line returns
     // at once and the rest waits in the connection's queue.
@@ -128,7 +128,7 @@ void NetWindowFaults::HostDropsAPeerThatNeverReads(Family family, int stallMs) {
     // The peer sends positions: the connection thread's confirmations queue
     // up too, and it goes on handling lines.
     peer.Send("[100] [26] Victim\r\n[100] [27] Victim\r\n");
-    ASSERT_TRUE(WaitFor([&] { return Text(host->info) == "receiving positions..."; }));
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*host, "info")) == "receiving positions..."; }));
 
     // The window keeps answering, and a chat line from the host returns at once.
     Chat(*host, "are you there?");
@@ -137,22 +137,22 @@ void NetWindowFaults::HostDropsAPeerThatNeverReads(Family family, int stallMs) {
 
     // The peer is dropped (about 10 s after it last took a byte); the host listens on.
     ASSERT_TRUE(WaitFor([&] { return Logged(*host, N("Client lost")); }));
-    EXPECT_TRUE(host->server->Active());
-    EXPECT_FALSE(host->sendtext->isEnabled());
-    EXPECT_FALSE(host->send->isEnabled());
-    EXPECT_TRUE(host->stop->isEnabled());
+    EXPECT_TRUE(host->ServerActive());
+    EXPECT_FALSE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*host, "send")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*host, "stop")->isEnabled());
     bool eof = false;
     while (!eof) peer.ReceiveUntil("\n\n", &eof);  // what got through, then the close
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
 
     // A new client is served.
     client = MakeClient(port, "Cleo", Loopback(family));
-    Click(client->start);
-    ASSERT_TRUE(client->client.Connected());
-    ASSERT_TRUE(WaitFor([&] { return Logged(*host, ConnW("Cleo")) && host->send->isEnabled(); }));
+    Click(Find<QPushButton>(*client, "start"));
+    ASSERT_TRUE(client->Connected());
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, ConnW("Cleo")) && Find<QPushButton>(*host, "send")->isEnabled(); }));
     Chat(*host, "welcome back");
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> welcome back"); }));
-    Click(client->stop);
+    Click(Find<QPushButton>(*client, "stop"));
 }
 
 // One family at the game's stall time, the other at a shorter one, so that
@@ -165,44 +165,44 @@ TEST_F(NetWindowFaults, StopEndsAtOnceWhileThePeerTakesNothing) {
     const int port = StartHost();
     RawSocket peer = RawSocket::Connect(port, kSmallReceiveBuffer);
     peer.Send("Stally\r\n");
-    ASSERT_TRUE(WaitFor([&] { return host->send->isEnabled(); }));
+    ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));
     for (int chats = 0; HostPending() == 0 && chats < 5000; ++chats) Chat(*host, kLongChat);
     ASSERT_GT(HostPending(), 0u);
     // The connection thread's confirmations go to the queue too.
     peer.Send("[200] [50] Dragon\r\n");
-    ASSERT_TRUE(WaitFor([&] { return Text(host->info) == "receiving positions..."; }));
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*host, "info")) == "receiving positions..."; }));
 
-    Click(host->stop);
-    EXPECT_FALSE(host->server->Active());
+    Click(Find<QPushButton>(*host, "stop"));
+    EXPECT_FALSE(host->ServerActive());
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
     const Lines log = host->LogLines();
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log[log.size() - 2], N("Client lost"));
     EXPECT_EQ(log.back(), N("Server closed"));
-    EXPECT_TRUE(host->start->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(*host, "start")->isEnabled());
 }
 
 void NetWindowFaults::ClientDropsAHostThatNeverReads(Family family, int stallMs) {
     RawListener listener(family == Family::IPv6);
     RawSocket stalledHost;
     client = MakeClient(listener.Port(), "Cleo", Loopback(family));
-    if (stallMs > 0) client->client.SetStallTimeout(stallMs);
+    if (stallMs > 0) client->SetStallTimeout(stallMs);
     // The host answers the handshake while the client waits in it, then never reads again.
     QTimer::singleShot(0, client.get(), [&] {
         stalledHost = listener.Accept();
         stalledHost.SetReceiveBuffer(kSmallReceiveBuffer);
         stalledHost.Send("Hank\r\n");
     });
-    Click(client->start);
-    ASSERT_TRUE(client->client.Connected());
+    Click(Find<QPushButton>(*client, "start"));
+    ASSERT_TRUE(client->Connected());
     EXPECT_EQ(client->LogLines(), Lines{ConnW("Hank")});
 
     int chats = 0;
-    while (client->client.PendingBytes() == 0 && chats < 5000) {
+    while (client->PendingBytes() == 0 && chats < 5000) {
         Chat(*client, kLongChat);
         ++chats;
     }
-    ASSERT_GT(client->client.PendingBytes(), 0u);
+    ASSERT_GT(client->PendingBytes(), 0u);
     Chat(*client, "are you there?");
     EXPECT_TRUE(Logged(*client, "<Cleo> are you there?"));
     ExpectAnswers(*client);
@@ -214,11 +214,11 @@ void NetWindowFaults::ClientDropsAHostThatNeverReads(Family family, int stallMs)
     ASSERT_TRUE(WaitFor([&] { return !script.Texts(qx::BoxKind::Error).empty(); }));
     EXPECT_EQ(script.Texts(qx::BoxKind::Error), Lines{kPeerStalled});
     EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
-    EXPECT_FALSE(client->client.Connected());
-    EXPECT_FALSE(client->Timer1->isActive());
-    EXPECT_TRUE(client->start->isEnabled());
-    EXPECT_FALSE(client->stop->isEnabled());
-    EXPECT_FALSE(client->sendtext->isEnabled());
+    EXPECT_FALSE(client->Connected());
+    EXPECT_FALSE(Find<QTimer>(*client, "Timer1")->isActive());
+    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(*client, "sendtext")->isEnabled());
     EXPECT_TRUE(client->close());
 }
 
@@ -229,9 +229,10 @@ TEST_F(NetWindowFaults, WholeGameOverIPv6AndASecondClientOverIPv4IsRefused) {
     MakeHost();
     const int port = StartHost();
     client = MakeClient(port, "Cleo", "[::1]");
-    Click(client->start);
-    ASSERT_TRUE(client->client.Connected());
-    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3 && host->send->isEnabled(); }));
+    Click(Find<QPushButton>(*client, "start"));
+    ASSERT_TRUE(client->Connected());
+    ASSERT_TRUE(
+        WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
 
     // Another client over IPv4 while this one plays: closed without a byte,
     // and a client window gives up its connect.
@@ -241,29 +242,29 @@ TEST_F(NetWindowFaults, WholeGameOverIPv6AndASecondClientOverIPv4IsRefused) {
         EXPECT_EQ(raw.ReceiveUntil("", &eof), "");
         EXPECT_TRUE(eof);
         auto second = MakeClient(port, "Otto", "127.0.0.1");
-        Click(second->start);
-        EXPECT_FALSE(second->client.Connected());
+        Click(Find<QPushButton>(*second, "start"));
+        EXPECT_FALSE(second->Connected());
         EXPECT_EQ(second->LogLines().back(), N("Could not connect to 127.0.0.1"));
     }
 
     Place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
     Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
-    Click(host->sendit);
-    EXPECT_EQ(Text(host->info), "please bomb now");
-    Click(client->sendit);
-    EXPECT_EQ(Text(client->info), "please bomb now");
+    Click(Find<QPushButton>(*host, "sendit"));
+    EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please bomb now");
+    Click(Find<QPushButton>(*client, "sendit"));
+    EXPECT_EQ(Text(Find<QLabel>(*client, "info")), "please bomb now");
     ASSERT_TRUE(WaitFor([&] { return Logged(*host, "[game] All positions received!"); }));
 
     Mark(*host, {6, 7, 8, 16, 1});
-    Click(host->BombIt);
-    EXPECT_EQ(Text(host->Label12), "[ You won ]");
-    ASSERT_TRUE(WaitFor([&] { return Text(client->Label11) == "[ You lost ]"; }));
+    Click(Find<QPushButton>(*host, "BombIt"));
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label12")), "[ You won ]");
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*client, "Label11")) == "[ You lost ]"; }));
     Mark(*client, {1, 21, 12, 13, 14});
-    Click(client->BombIt);
-    EXPECT_EQ(Text(client->Label12), "[ Draw ]");
-    ASSERT_TRUE(WaitFor([&] { return Text(host->Label11) == "[ Draw ]"; }));
+    Click(Find<QPushButton>(*client, "BombIt"));
+    EXPECT_EQ(Text(Find<QLabel>(*client, "Label12")), "[ Draw ]");
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*host, "Label11")) == "[ Draw ]"; }));
 
-    Click(host->RestartBut);
+    Click(Find<QPushButton>(*host, "RestartBut"));
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "[game] new game started"); }));
     Chat(*host, "hello client");
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> hello client"); }));
@@ -273,7 +274,7 @@ TEST_F(NetWindowFaults, WholeGameOverIPv6AndASecondClientOverIPv4IsRefused) {
     EXPECT_EQ(host->LogLines(), qxtest::ExampleGameHostLog());
     EXPECT_EQ(client->LogLines(), qxtest::ExampleGameClientLog());
 
-    Click(host->stop);
+    Click(Find<QPushButton>(*host, "stop"));
     EXPECT_EQ(host->LogLines().back(), N("Server closed"));
     ASSERT_TRUE(WaitFor([&] { return !script.Texts(qx::BoxKind::Error).empty(); }));
     EXPECT_EQ(script.Texts(qx::BoxKind::Error), Lines{kClosedGracefully});
@@ -284,22 +285,22 @@ TEST_F(NetWindowFaults, SecondClientOverIPv6IsRefusedWhileOnePlaysOverIPv4) {
     MakeHost();
     const int port = StartHost();
     client = MakeClient(port, "Cleo", "127.0.0.1");
-    Click(client->start);
-    ASSERT_TRUE(WaitFor([&] { return host->send->isEnabled(); }));
+    Click(Find<QPushButton>(*client, "start"));
+    ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));
 
     RawSocket raw = RawSocket::Connect6(port);
     bool eof = false;
     EXPECT_EQ(raw.ReceiveUntil("", &eof), "");
     EXPECT_TRUE(eof);
     auto second = MakeClient(port, "Otto", "::1");
-    Click(second->start);
-    EXPECT_FALSE(second->client.Connected());
+    Click(Find<QPushButton>(*second, "start"));
+    EXPECT_FALSE(second->Connected());
     EXPECT_EQ(second->LogLines().back(), N("Could not connect to ::1"));
 
     Chat(*host, "still here");
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> still here"); }));
     EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), "<Hank> still here"}));
-    Click(client->stop);
+    Click(Find<QPushButton>(*client, "stop"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "net/lineprotocol.h"
 #include "net/netwindow.h"
 #include "platform/ansi.h"
+#include "support/controls.h"
 
 #include <QLabel>
 #include <QTest>
@@ -32,15 +33,15 @@ inline void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
 // One click places a Victim, a second turns it into a Dragon.
 inline void Place(quorvex::TNetWindow& w, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
-    for (int c : victims) Click(w.Image[static_cast<std::size_t>(c)]);
+    for (int c : victims) Click(Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(c)));
     for (int c : dragons) {
-        Click(w.Image[static_cast<std::size_t>(c)]);
-        Click(w.Image[static_cast<std::size_t>(c)]);
+        Click(Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(c)));
+        Click(Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(c)));
     }
 }
 
 inline void Mark(quorvex::TNetWindow& w, std::initializer_list<int> cells) {
-    for (int c : cells) Click(w.Image[static_cast<std::size_t>(c)]);
+    for (int c : cells) Click(Find<qx::PictureCell>(w, "Image", static_cast<std::size_t>(c)));
 }
 
 // The logs of the example game the window tests play ("Hank" hosts "Arena of

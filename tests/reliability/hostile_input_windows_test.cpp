@@ -16,6 +16,7 @@
 #include "settings/einstellungen.h"
 #include "settings/settingsfile.h"
 #include "stats/statistik.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"
 #include "windows/about.h"
@@ -42,6 +43,7 @@
 #include <fstream>
 
 using namespace quorvex;
+using qxtest::Find;
 namespace fs = std::filesystem;
 
 namespace {
@@ -88,7 +90,7 @@ protected:
     template <class Dialog>
     Dialog& Open(QAction* entry, Dialog* dialog) {
         entry->trigger();
-        EXPECT_TRUE(qxtest::WaitFor([dialog] { return !dialog->Timer1->isActive(); }));
+        EXPECT_TRUE(qxtest::WaitFor([dialog] { return !Find<QTimer>(*dialog, "Timer1")->isActive(); }));
         return *dialog;
     }
 
@@ -101,11 +103,15 @@ protected:
 
 TEST_F(HostileInput, EveryOneLineFieldTurnsLineBreaksIntoBlanks) {
     Start();
-    const std::vector<QLineEdit*> fields = {quorvex::Setup->Spielername, quorvex::Setup->Multiname,
-                                            quorvex::Setup->Servername,  qx_host->nick,
-                                            qx_host->servername,         qx_host->sendtext,
-                                            qx_client->nick,             qx_client->adresse,
-                                            qx_client->sendtext};
+    const std::vector<QLineEdit*> fields = {Find<QLineEdit>(*quorvex::Setup, "Spielername"),
+                                            Find<QLineEdit>(*quorvex::Setup, "Multiname"),
+                                            Find<QLineEdit>(*quorvex::Setup, "Servername"),
+                                            Find<QLineEdit>(*qx_host, "nick"),
+                                            Find<QLineEdit>(*qx_host, "servername"),
+                                            Find<QLineEdit>(*qx_host, "sendtext"),
+                                            Find<QLineEdit>(*qx_client, "nick"),
+                                            Find<QLineEdit>(*qx_client, "adresse"),
+                                            Find<QLineEdit>(*qx_client, "sendtext")};
     for (QLineEdit* f : fields) {
         SCOPED_TRACE(f->objectName().toStdString());
         f->setEnabled(true);
@@ -128,9 +134,9 @@ TEST_F(HostileInput, EveryOneLineFieldTurnsLineBreaksIntoBlanks) {
 
 TEST_F(HostileInput, APastedMultiLineNameIsStoredOnOneLine) {
     Start();
-    quorvex::Setup->Spielername->setText(QString::fromLatin1(kPasted));
-    Click(quorvex::Setup->SpeedButton1);
-    EXPECT_EQ(Text(Haupt->Label3), std::string("Player \"") + kFlattened + "\"");
+    Find<QLineEdit>(*quorvex::Setup, "Spielername")->setText(QString::fromLatin1(kPasted));
+    Click(Find<QPushButton>(*quorvex::Setup, "SpeedButton1"));
+    EXPECT_EQ(Text(Find<QLabel>(*Haupt, "Label3")), std::string("Player \"") + kFlattened + "\"");
     // The next start reads the same server and switches, and the name whole.
     const Settings s = ReadAllSettings(SettingsPath());
     EXPECT_EQ(s.serverName, "Server of sadism");
@@ -142,7 +148,7 @@ TEST_F(HostileInput, APastedMultiLineNameIsStoredOnOneLine) {
 TEST_F(HostileInput, AServerNameWithABreakFromTheHostWindowStaysOneLine) {
     Start();
     qx_host->show();
-    qx_host->servername->setText(QStringLiteral("Arena\r\n[Einstellungen]\r\nSplash=ja"));
+    Find<QLineEdit>(*qx_host, "servername")->setText(QStringLiteral("Arena\r\n[Einstellungen]\r\nSplash=ja"));
     EXPECT_TRUE(qx_host->close());
     EXPECT_EQ(quorvex::Setup->ServerName(), "Arena [Einstellungen] Splash=ja");
     EXPECT_EQ(ReadAllSettings(SettingsPath()).splash, "nein");
@@ -154,14 +160,14 @@ TEST_F(HostileInput, AServerNameWithABreakFromTheHostWindowStaysOneLine) {
 
 TEST_F(HostileInput, ANameWrittenAsMarkupIsShownAsWritten) {
     Start("[Einstellungen]\r\nName=<b>bold</b>\r\nSplash=nein\r\nFade=nein\r\n");
-    EXPECT_EQ(Haupt->Label3->textFormat(), Qt::PlainText);
-    EXPECT_EQ(Text(Haupt->Label3), "Player \"<b>bold</b>\"");
+    EXPECT_EQ(Find<QLabel>(*Haupt, "Label3")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(Text(Find<QLabel>(*Haupt, "Label3")), "Player \"<b>bold</b>\"");
 
     PutSlot(dir.File("Slot1.save"), {"<i>x</i>&y", "1000", "3", "4", "1"});
-    TLadenMenu& load = Open(Haupt->Spielladen1, LadenMenu);
-    EXPECT_EQ(load.GroupBox[1]->title().toStdString(), "\"<i>x</i>&&y\"");
-    Click(load.SpeedButton[1]);
-    EXPECT_EQ(Text(Haupt->Label3), "Player \"<i>x</i>&y\"");
+    TLadenMenu& load = Open(Find<QAction>(*Haupt, "Spielladen1"), LadenMenu);
+    EXPECT_EQ(Find<QGroupBox>(load, "GroupBox", 1)->title().toStdString(), "\"<i>x</i>&&y\"");
+    Click(Find<QPushButton>(load, "SpeedButton", 1));
+    EXPECT_EQ(Text(Find<QLabel>(*Haupt, "Label3")), "Player \"<i>x</i>&y\"");
 
     // Whatever a label shows, in any window, it shows as plain text.
     for (QWidget* w : AllWindows()) {
@@ -198,9 +204,9 @@ TEST_F(HostileInput, AFifoNamedSetupIniNeitherStopsTheStartNorIsReplaced) {
     ASSERT_EQ(::mkfifo(dir.File("setup.ini").c_str(), 0644), 0);
     Start("");
     // As a file that is there but cannot be read: every key is missing.
-    EXPECT_EQ(Text(Haupt->Label3), "Player \"0\"");
+    EXPECT_EQ(Text(Find<QLabel>(*Haupt, "Label3")), "Player \"0\"");
     EXPECT_EQ(quorvex::Setup->ServerName(), "0");
-    EXPECT_FALSE(quorvex::Setup->CheckBox1->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(*quorvex::Setup, "CheckBox1")->isChecked());
     struct stat st {};
     ASSERT_EQ(::lstat(dir.File("setup.ini").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
@@ -209,7 +215,7 @@ TEST_F(HostileInput, AFifoNamedSetupIniNeitherStopsTheStartNorIsReplaced) {
 TEST_F(HostileInput, AFifoNamedSlotFailsWithTheErrorReport) {
     Start();
     ASSERT_EQ(::mkfifo(dir.File("Slot2.save").c_str(), 0644), 0);
-    Open(Haupt->Spielladen1, LadenMenu);
+    Open(Find<QAction>(*Haupt, "Spielladen1"), LadenMenu);
     const auto errors = script.Texts(qx::BoxKind::Error);
     ASSERT_FALSE(errors.empty());
     EXPECT_NE(errors[0].find("Slot2.save"), std::string::npos) << errors[0];
@@ -222,7 +228,8 @@ TEST_F(HostileInput, AFifoNamedHelpTxtGivesTheViewersMessage) {
     std::vector<std::string> lines;
     {
         THelp help;
-        for (const QString& l : help.Memo1->toPlainText().split(QLatin1Char('\n'))) lines.push_back(l.toStdString());
+        for (const QString& l : Find<QPlainTextEdit>(help, "Memo1")->toPlainText().split(QLatin1Char('\n')))
+            lines.push_back(l.toStdString());
     }
     fs::current_path(saved);
     ASSERT_GE(lines.size(), 3u);
@@ -248,13 +255,13 @@ constexpr char kProtectedFolderVariable[] = "QUORVEX_TEST_PROTECTED_SLOT_FOLDER"
 void SaveAndDeleteSlotOne(qx::DialogScript& script) {
     Haupt->N1Spieler1Click();
     script.answers = {true, true};  // "&Ja" to overwriting, "&Ja" to deleting
-    Haupt->Spielsichern1->trigger();
-    ASSERT_TRUE(qxtest::WaitFor([] { return !SpeicherMenu->Timer1->isActive(); }));
-    QTest::mouseClick(SpeicherMenu->SpeedButton[1], Qt::LeftButton);
+    Find<QAction>(*Haupt, "Spielsichern1")->trigger();
+    ASSERT_TRUE(qxtest::WaitFor([] { return !Find<QTimer>(*SpeicherMenu, "Timer1")->isActive(); }));
+    QTest::mouseClick(Find<QPushButton>(*SpeicherMenu, "SpeedButton", 1), Qt::LeftButton);
     SpeicherMenu->close();
-    Haupt->managesavnes1->trigger();
-    ASSERT_TRUE(qxtest::WaitFor([] { return !DelMenu->Timer1->isActive(); }));
-    QTest::mouseClick(DelMenu->BitBtn[1], Qt::LeftButton);
+    Find<QAction>(*Haupt, "managesavnes1")->trigger();
+    ASSERT_TRUE(qxtest::WaitFor([] { return !Find<QTimer>(*DelMenu, "Timer1")->isActive(); }));
+    QTest::mouseClick(Find<QPushButton>(*DelMenu, "BitBtn", 1), Qt::LeftButton);
     const auto errors = script.Texts(qx::BoxKind::Error);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("Slot1.save"), std::string::npos) << errors[0];
@@ -311,14 +318,14 @@ TEST_F(HostileInput, AWriteProtectedSlotIsNeitherOverwrittenNorDeleted) {
 TEST_F(HostileInput, AVictimCounterAtItsLimitWrapsOnTheNextHit) {
     Start();
     PutSlot(dir.File("Slot1.save"), {"Anna", "1000", "2147483647", "2147483647", "1"});
-    Click(Open(Haupt->Spielladen1, LadenMenu).SpeedButton[1]);
+    Click(Find<QPushButton>(Open(Find<QAction>(*Haupt, "Spielladen1"), LadenMenu), "SpeedButton", 1));
     ASSERT_EQ(Haupt->Game().victimCount, 2147483647);
     // Two Victims and one Dragon hit.
     Haupt->SetPlacementSource([] { return Placement{{1, 2, 20, 21, 22}, {3, 11, 12, 13, 14}}; });
-    for (int c = 1; c <= 5; ++c) QTest::mouseClick(Haupt->Image[c], Qt::LeftButton);
-    Click(Haupt->BombIt);
-    EXPECT_EQ(Text(Haupt->VictimCount), "-2147483647");
-    EXPECT_EQ(Text(Haupt->DragonCount), "-2147483648");
+    for (int c = 1; c <= 5; ++c) QTest::mouseClick(Find<qx::PictureCell>(*Haupt, "Image", c), Qt::LeftButton);
+    Click(Find<QPushButton>(*Haupt, "BombIt"));
+    EXPECT_EQ(Text(Find<QLabel>(*Haupt, "VictimCount")), "-2147483647");
+    EXPECT_EQ(Text(Find<QLabel>(*Haupt, "DragonCount")), "-2147483648");
 }
 
 }  // namespace

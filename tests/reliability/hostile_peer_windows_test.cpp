@@ -1,6 +1,7 @@
 // The host window against hostile peers on 127.0.0.1: control characters in
 // a received line, a peer that never finishes the handshake, a long chat, and
 // a listening socket that breaks under the server.
+#include "support/controls.h"
 #include "support/wait.h"
 #include "net_window/play.h"
 #include "net/multihost.h"
@@ -18,6 +19,7 @@
 #include <dirent.h>
 
 using namespace quorvex;
+using qxtest::Find;
 using nettest::RawSocket;
 using qxtest::Click;
 using qxtest::N;
@@ -31,9 +33,9 @@ protected:
     void SetUp() override {
         qx::SetProgramFolder(dir.Folder());
         host.SetPort(0);
-        host.nick->setText(QStringLiteral("Hank"));
+        Find<QLineEdit>(host, "nick")->setText(QStringLiteral("Hank"));
         host.show();
-        Click(host.start);
+        Click(Find<QPushButton>(host, "start"));
     }
     // A raw client that has done the handshake under the nickname P.
     RawSocket Peer() {
@@ -63,10 +65,11 @@ TEST_P(ControlCharacters, AreShownAsPicturesOneLineOneRowAndTheTextStaysWhole) {
     ASSERT_TRUE(WaitFor([&] { return host.LogLines().size() == 4; }));
     const QString expected = qx::FromAnsi(N("Server active") + "\n" + qxtest::ConnW("P") + "\n") + GetParam().shown +
                              QStringLiteral("\n<P> after");
-    EXPECT_EQ(host.Memo1->toPlainText(), expected);
-    EXPECT_EQ(host.Memo1->document()->blockCount(), 4);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(host.Memo1)->text(QAccessible::Value), expected);
-    Click(host.stop);
+    EXPECT_EQ(Find<QPlainTextEdit>(host, "Memo1")->toPlainText(), expected);
+    EXPECT_EQ(Find<QPlainTextEdit>(host, "Memo1")->document()->blockCount(), 4);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Find<QPlainTextEdit>(host, "Memo1"))->text(QAccessible::Value),
+              expected);
+    Click(Find<QPushButton>(host, "stop"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,18 +81,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ControlCase>& info) { return std::string(info.param.name); });
 
 TEST_F(HostilePeerWindows, APeerWithoutNicknameIsDroppedAtTheTimeOutWithItsReasonAndTheNextIsServed) {
-    Click(host.stop);
+    Click(Find<QPushButton>(host, "stop"));
     host.SetHandshakeTimeout(300);
-    Click(host.start);
+    Click(Find<QPushButton>(host, "start"));
     RawSocket silent = RawSocket::Connect(host.ListeningPort());
     bool closed = false;
     silent.ReceiveUntil("", &closed);  // the host's nickname, then its close
     EXPECT_TRUE(closed);
-    ASSERT_TRUE(WaitFor([&] { return host.LogLines().size() == 5 && !host.server->Serving(); }));
+    ASSERT_TRUE(WaitFor([&] { return host.LogLines().size() == 5 && !host.ServingClient(); }));
     EXPECT_EQ(host.LogLines(), (Lines{N("Server active"), N("Server closed"), N("Server active"),
                                       N(kHandshakeTimedOut), N("Client lost")}));
     RawSocket next = Peer();
-    Click(host.stop);
+    Click(Find<QPushButton>(host, "stop"));
 }
 
 TEST_F(HostilePeerWindows, ALongChatKeepsOnlyTheNewestLines) {
@@ -98,7 +101,7 @@ TEST_F(HostilePeerWindows, ALongChatKeepsOnlyTheNewestLines) {
     ASSERT_EQ(log.size(), static_cast<std::size_t>(kLogLines));
     EXPECT_EQ(log.front(), "<P> 3");
     EXPECT_EQ(log.back(), "<P> " + std::to_string(kLogLines + 2));
-    Click(host.stop);
+    Click(Find<QPushButton>(host, "stop"));
 }
 
 TEST_F(HostilePeerWindows, AListenerEndingOnAnErrorIsLoggedAndTheServerStops) {
@@ -111,13 +114,14 @@ TEST_F(HostilePeerWindows, AListenerEndingOnAnErrorIsLoggedAndTheServerStops) {
         sockaddr_in6 a{};  // the port sits at the same place for IPv4
         socklen_t alen = sizeof a;
         if (::getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &len) == 0 && listening &&
-            ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &alen) == 0 && ntohs(a.sin6_port) == host.ListeningPort())
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &alen) == 0 &&
+            ntohs(a.sin6_port) == host.ListeningPort())
             ::shutdown(fd, SHUT_RDWR);
     }
     ::closedir(fds);
-    ASSERT_TRUE(WaitFor([&] { return host.start->isEnabled(); }));
-    EXPECT_FALSE(host.server->Active());
-    EXPECT_FALSE(host.stop->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(host, "start")->isEnabled(); }));
+    EXPECT_FALSE(host.ServerActive());
+    EXPECT_FALSE(Find<QPushButton>(host, "stop")->isEnabled());
     const Lines log = host.LogLines();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[1].rfind(N("Could not accept a connection:").substr(0, 34), 0), 0u) << log[1];

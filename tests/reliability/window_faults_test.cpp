@@ -3,6 +3,7 @@
 // player what was not saved), and the two network windows against hostile
 // peers (the window keeps processing its events, the log says what happened,
 // no thread is left once the server stops).
+#include "support/controls.h"
 #include "support/threads.h"
 #include "support/wait.h"
 #include "fault_folder.h"
@@ -37,6 +38,7 @@
 #include <thread>
 
 using namespace quorvex;
+using qxtest::Find;
 using nettest::RawListener;
 using nettest::RawSocket;
 using reltest::FaultFolder;
@@ -91,7 +93,7 @@ protected:
     template <class Dialog>
     Dialog& Open(QAction* entry, Dialog* dialog) {
         entry->trigger();
-        EXPECT_TRUE(WaitFor([dialog] { return !dialog->Timer1->isActive(); }));
+        EXPECT_TRUE(WaitFor([dialog] { return !Find<QTimer>(*dialog, "Timer1")->isActive(); }));
         return *dialog;
     }
 
@@ -111,15 +113,15 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
 
     // Saving over slot 1: the error report names the file, the slot stays.
     Haupt->N1Spieler1Click();
-    TSpeicherMenu& save = Open(Haupt->Spielsichern1, SpeicherMenu);
+    TSpeicherMenu& save = Open(Find<QAction>(*Haupt, "Spielsichern1"), SpeicherMenu);
     script.answers.push_back(true);
-    Click(save.SpeedButton[1]);
+    Click(Find<QPushButton>(save, "SpeedButton", 1));
     const auto saveBoxes = script.boxes;
     script.Clear();
     ASSERT_EQ(saveBoxes.size(), 2u);  // the overwrite question, then the report
     EXPECT_EQ(saveBoxes[1].kind, qx::BoxKind::Error);
     EXPECT_NE(saveBoxes[1].text.find("Slot1.save"), std::string::npos) << saveBoxes[1].text;
-    Click(save.SpeedButton[4]);
+    Click(Find<QPushButton>(save, "SpeedButton", 4));
 
     // The settings: kept for this run, and the player is told they are not saved.
     quorvex::Setup->SetPlayerName("Bert");
@@ -130,21 +132,21 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
     EXPECT_EQ(quorvex::Setup->PlayerName(), "Bert");
 
     // Deleting slot 2 fails and says so; the slot stays.
-    TDelMenu& del = Open(Haupt->managesavnes1, DelMenu);
+    TDelMenu& del = Open(Find<QAction>(*Haupt, "managesavnes1"), DelMenu);
     script.answers.push_back(true);
-    Click(del.BitBtn[2]);
+    Click(Find<QPushButton>(del, "BitBtn", 2));
     const auto deleteBoxes = Boxes();
     ASSERT_EQ(deleteBoxes.size(), 2u);  // the question, then the outcome
     if (GetParam() == Fault::ReadOnly)
         EXPECT_TRUE(StartsWith(deleteBoxes[1], "Could not delete file")) << deleteBoxes[1];
     else
         EXPECT_EQ(deleteBoxes[1], "Savegame in Slot2 deleted!");  // a full disk still deletes
-    Click(del.BitBtn[4]);
+    Click(Find<QPushButton>(del, "BitBtn", 4));
     if (GetParam() == Fault::FullDisk) before.erase(before.begin() + 2);
 
     // Loading needs no writing: the old game comes back whole.
-    TLadenMenu& load = Open(Haupt->Spielladen1, LadenMenu);
-    Click(load.SpeedButton[1]);
+    TLadenMenu& load = Open(Find<QAction>(*Haupt, "Spielladen1"), LadenMenu);
+    Click(Find<QPushButton>(load, "SpeedButton", 1));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Haupt->Game().money, 1000);
     EXPECT_EQ(Haupt->Game().victimCount, 4);
@@ -201,15 +203,15 @@ protected:
 TEST_F(NetWindowsUnderAttack, HostWindowSurvivesEveryHostilePeer) {
     Tqx_host host;
     host.SetPort(0);
-    host.nick->setText(QStringLiteral("Hank"));
-    host.servername->setText(QStringLiteral("Arena"));
+    Find<QLineEdit>(host, "nick")->setText(QStringLiteral("Hank"));
+    Find<QLineEdit>(host, "servername")->setText(QStringLiteral("Arena"));
     host.show();
     QCoreApplication::processEvents();
     std::thread([] {}).join();  // a sanitizer's own helper thread starts with the first thread
     // Qt may start painting threads of its own meanwhile; only the server's count.
     const int threadsBefore = ThreadCount("qx-");
-    Click(host.start);
-    ASSERT_TRUE(host.server->Active());
+    Click(Find<QPushButton>(host, "start"));
+    ASSERT_TRUE(host.ServerActive());
     const int port = host.ListeningPort();
     auto handshaken = [&](const std::string& nick) {
         RawSocket s = RawSocket::Connect(port);
@@ -256,10 +258,10 @@ TEST_F(NetWindowsUnderAttack, HostWindowSurvivesEveryHostilePeer) {
     });
     EXPECT_TRUE(WaitFor([&] { return trickled && Logged(host, "<Slow> hello"); }));
     EXPECT_GT(beat.ticks, 0);
-    EXPECT_TRUE(host.send->isEnabled());
-    Click(host.stop);
+    EXPECT_TRUE(Find<QPushButton>(host, "send")->isEnabled());
+    Click(Find<QPushButton>(host, "stop"));
     trickler.join();
-    EXPECT_FALSE(host.server->Active());
+    EXPECT_FALSE(host.ServerActive());
     EXPECT_TRUE(Logged(host, N("Server closed")));
     EXPECT_TRUE(script.boxes.empty());
     EXPECT_EQ(ThreadCount("qx-"), threadsBefore) << "a server thread outlived the stop";
@@ -271,7 +273,8 @@ TEST_F(NetWindowsUnderAttack, ClientWindowStaysResponsiveWithATricklingHost) {
     std::thread host([&] {
         RawSocket s = listener.Accept();
         s.ReceiveUntil("Cleo\r\n");
-        const std::string greeting = std::string("Hank\r\n[") + kRaquo + " Arena " + kLaquo + "]\r\n[server] Welcome, Cleo\r\n";
+        const std::string greeting =
+            std::string("Hank\r\n[") + kRaquo + " Arena " + kLaquo + "]\r\n[server] Welcome, Cleo\r\n";
         for (char c : greeting) {
             s.Send(std::string(1, c));
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -284,21 +287,21 @@ TEST_F(NetWindowsUnderAttack, ClientWindowStaysResponsiveWithATricklingHost) {
     Tqx_client client;
     client.SetPort(listener.Port());
     client.SetPollInterval(20);
-    client.adresse->setText(QStringLiteral("127.0.0.1"));
-    client.nick->setText(QStringLiteral("Cleo"));
+    Find<QLineEdit>(client, "adresse")->setText(QStringLiteral("127.0.0.1"));
+    Find<QLineEdit>(client, "nick")->setText(QStringLiteral("Cleo"));
     client.show();
 
     Heartbeat beat;
-    Click(client.start);  // returns once the trickled handshake is through
+    Click(Find<QPushButton>(client, "start"));  // returns once the trickled handshake is through
     EXPECT_GT(beat.ticks, 0) << "the window processed no event while it connected";
-    EXPECT_TRUE(client.client.Connected());
+    EXPECT_TRUE(client.Connected());
     EXPECT_TRUE(WaitFor([&] { return Logged(client, "<Hank> after"); }));
     EXPECT_EQ(CountLogged(client, kLogLineTooLong), 1u);
     EXPECT_TRUE(Logged(client, "[server] Welcome, Cleo"));
     done = true;
     EXPECT_TRUE(WaitFor([&] { return Logged(client, N("disconnected!")); }));
     host.join();
-    EXPECT_FALSE(client.client.Connected());
+    EXPECT_FALSE(client.Connected());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "savegames/slotfile.h"
 #include "savegames/valuecodec.h"
 #include "settings/einstellungen.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"
 
@@ -24,6 +25,7 @@
 #include <functional>
 
 using namespace quorvex;
+using qxtest::Find;
 
 namespace {
 
@@ -94,25 +96,25 @@ protected:
     Dialog& Open(QAction* entry, Dialog* dialog) {
         entry->trigger();
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_TRUE(WaitFor([dialog] { return !dialog->Timer1->isActive(); }));
+        EXPECT_TRUE(WaitFor([dialog] { return !Find<QTimer>(*dialog, "Timer1")->isActive(); }));
         return *dialog;
     }
-    TSpeicherMenu& OpenSave() { return Open(H().Spielsichern1, SpeicherMenu); }
-    TLadenMenu& OpenLoad() { return Open(H().Spielladen1, LadenMenu); }
-    TDelMenu& OpenDelete() { return Open(H().managesavnes1, DelMenu); }
+    TSpeicherMenu& OpenSave() { return Open(Find<QAction>(H(), "Spielsichern1"), SpeicherMenu); }
+    TLadenMenu& OpenLoad() { return Open(Find<QAction>(H(), "Spielladen1"), LadenMenu); }
+    TDelMenu& OpenDelete() { return Open(Find<QAction>(H(), "managesavnes1"), DelMenu); }
 
     void Click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     // Waits for a save's fresh previews.
     void SaveInto(int n) {
-        Click(SpeicherMenu->SpeedButton[n]);
-        WaitFor([] { return !SpeicherMenu->Timer1->isActive(); });
+        Click(Find<QPushButton>(*SpeicherMenu, "SpeedButton", n));
+        WaitFor([] { return !Find<QTimer>(*SpeicherMenu, "Timer1")->isActive(); });
     }
 
     // One turn: marks 1..5, bombs with the Victims on cells victimCells.
     void PlayTurn(const Placement& p) {
         H().SetPlacementSource([p] { return p; });
-        for (int c = 1; c <= 5; ++c) QTest::mouseClick(H().Image[c], Qt::LeftButton);
-        Click(H().BombIt);
+        for (int c = 1; c <= 5; ++c) QTest::mouseClick(Find<qx::PictureCell>(H(), "Image", c), Qt::LeftButton);
+        Click(Find<QPushButton>(H(), "BombIt"));
     }
 
     std::string Slot(int n) const { return dir.File("Slot" + std::to_string(n) + ".save"); }
@@ -130,19 +132,18 @@ TEST_F(SlotDialogs, EmptySlotsShowNoDataInEveryDialog) {
     TLadenMenu& l = OpenLoad();
     TDelMenu& d = OpenDelete();
     for (int n = 1; n <= 3; ++n) {
-        for (SlotDisplay* view : {static_cast<SlotDisplay*>(&s), static_cast<SlotDisplay*>(&l),
-                                  static_cast<SlotDisplay*>(&d)}) {
-            EXPECT_EQ(Text(view->mode[n]), "No data present");
-            EXPECT_EQ(Text(view->dollar[n]), "$");
-            EXPECT_EQ(Text(view->geld[n]), "000");
-            EXPECT_EQ(Text(view->vc[n]), "0");
-            EXPECT_EQ(Text(view->dc[n]), "0");
-            EXPECT_EQ(Title(view->GroupBox[n]), "Slot " + std::to_string(n));
+        for (QDialog* view : {static_cast<QDialog*>(&s), static_cast<QDialog*>(&l), static_cast<QDialog*>(&d)}) {
+            EXPECT_EQ(Text(Find<QLabel>(*view, "mode", n)), "No data present");
+            EXPECT_EQ(Text(Find<QLabel>(*view, "dollar", n)), "$");
+            EXPECT_EQ(Text(Find<QLabel>(*view, "geld", n)), "000");
+            EXPECT_EQ(Text(Find<QLabel>(*view, "vc", n)), "0");
+            EXPECT_EQ(Text(Find<QLabel>(*view, "dc", n)), "0");
+            EXPECT_EQ(Title(Find<QGroupBox>(*view, "GroupBox", n)), "Slot " + std::to_string(n));
         }
-        EXPECT_EQ(s.SpeedButton[n]->text().toStdString(), "save");
-        EXPECT_TRUE(s.SpeedButton[n]->isEnabled());
-        EXPECT_FALSE(l.SpeedButton[n]->isEnabled());
-        EXPECT_FALSE(d.BitBtn[n]->isEnabled());
+        EXPECT_EQ(Find<QPushButton>(s, "SpeedButton", n)->text().toStdString(), "save");
+        EXPECT_TRUE(Find<QPushButton>(s, "SpeedButton", n)->isEnabled());
+        EXPECT_FALSE(Find<QPushButton>(l, "SpeedButton", n)->isEnabled());
+        EXPECT_FALSE(Find<QPushButton>(d, "BitBtn", n)->isEnabled());
     }
     EXPECT_EQ(s.windowTitle().toStdString(), "Save game");
     EXPECT_EQ(l.windowTitle().toStdString(), "Load game");
@@ -156,7 +157,7 @@ TEST_F(SlotDialogs, EmptySlotsShowNoDataInEveryDialog) {
 TEST_F(SlotDialogs, SavingTheExampleGameWritesADecodableSlot) {
     H().N1Spieler1Click();
     TSpeicherMenu& s = OpenSave();
-    EXPECT_EQ(Text(s.Label2), "0");
+    EXPECT_EQ(Text(Find<QLabel>(s, "Label2")), "0");
     SaveInto(1);
 
     EXPECT_EQ(Recover(Slot(1)), (Five{"Anna", "1000", "0", "0", "1"}));
@@ -166,11 +167,11 @@ TEST_F(SlotDialogs, SavingTheExampleGameWritesADecodableSlot) {
     for (int i : {5, 6}) EXPECT_EQ(lines[i].substr(0, 8), "11011111");
     for (int i : {7, 8, 9}) EXPECT_EQ(lines[i].substr(0, 8), "11110111");
 
-    EXPECT_EQ(Title(s.GroupBox[1]), "\"Anna\"");
-    EXPECT_EQ(Text(s.mode[1]), "Endless game");
-    EXPECT_EQ(Text(s.geld[1]), "1000");
-    EXPECT_EQ(s.SpeedButton[1]->text().toStdString(), "overwrite");
-    EXPECT_EQ(s.SpeedButton[2]->text().toStdString(), "save");
+    EXPECT_EQ(Title(Find<QGroupBox>(s, "GroupBox", 1)), "\"Anna\"");
+    EXPECT_EQ(Text(Find<QLabel>(s, "mode", 1)), "Endless game");
+    EXPECT_EQ(Text(Find<QLabel>(s, "geld", 1)), "1000");
+    EXPECT_EQ(Find<QPushButton>(s, "SpeedButton", 1)->text().toStdString(), "overwrite");
+    EXPECT_EQ(Find<QPushButton>(s, "SpeedButton", 2)->text().toStdString(), "save");
     EXPECT_EQ(G().money, 1000);
     EXPECT_TRUE(script.Texts(qx::BoxKind::Confirmation).empty());
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
@@ -182,12 +183,12 @@ TEST_F(SlotDialogs, ASaveTakesThePriceOnceAndClosingChargesAgain) {
     ASSERT_EQ(G().money, 2132);
     EXPECT_EQ(G().savePrice, 40);  // worked out from the money before the bomb
     TSpeicherMenu& s = OpenSave();
-    EXPECT_EQ(Text(s.Label2), "40");
+    EXPECT_EQ(Text(Find<QLabel>(s, "Label2")), "40");
 
     SaveInto(2);
     EXPECT_EQ(G().money, 2092);
-    EXPECT_EQ(Text(H().Money), "2092");
-    EXPECT_EQ(Text(s.Label2), "0");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "2092");
+    EXPECT_EQ(Text(Find<QLabel>(s, "Label2")), "0");
     EXPECT_EQ(G().savePrice, 0);
     EXPECT_EQ(Recover(Slot(2))[1], "2092");
 
@@ -195,13 +196,13 @@ TEST_F(SlotDialogs, ASaveTakesThePriceOnceAndClosingChargesAgain) {
     EXPECT_EQ(G().money, 2092);
     EXPECT_EQ(Recover(Slot(3))[1], "2092");
 
-    Click(s.SpeedButton[4]);
+    Click(Find<QPushButton>(s, "SpeedButton", 4));
     EXPECT_FALSE(s.isVisible());
     EXPECT_FALSE(G().freeSave);
-    Click(H().RestartBut);
+    Click(Find<QPushButton>(H(), "RestartBut"));
     EXPECT_EQ(G().savePrice, 84);
-    EXPECT_EQ(Text(s.Label2), "84");
-    EXPECT_EQ(H().Spielsichern1->text().toStdString(), "Save game [ $84 ]");
+    EXPECT_EQ(Text(Find<QLabel>(s, "Label2")), "84");
+    EXPECT_EQ(Find<QAction>(H(), "Spielsichern1")->text().toStdString(), "Save game [ $84 ]");
 
     // The window's own close box ends the same way.
     G().freeSave = true;
@@ -215,22 +216,22 @@ TEST_F(SlotDialogs, DecliningTheOverwriteCostsNothing) {
     H().N1Spieler1Click();
     PlayTurn(kTwoVictimsOneDragon);
     TSpeicherMenu& s = OpenSave();
-    EXPECT_EQ(s.SpeedButton[1]->text().toStdString(), "overwrite");
+    EXPECT_EQ(Find<QPushButton>(s, "SpeedButton", 1)->text().toStdString(), "overwrite");
 
-    Click(s.SpeedButton[1]);  // no answer queued: "&Nein"
+    Click(Find<QPushButton>(s, "SpeedButton", 1));  // no answer queued: "&Nein"
     EXPECT_EQ(script.Texts(qx::BoxKind::Confirmation),
               std::vector<std::string>{"Savegame already exists. Overwrite?"});
     EXPECT_EQ(qx::ReadFileBytes(Slot(1)), before);
     EXPECT_EQ(G().money, 2132);
-    EXPECT_EQ(Text(H().Money), "2132");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "2132");
     EXPECT_EQ(G().savePrice, 40);
-    EXPECT_EQ(Text(s.Label2), "40");
+    EXPECT_EQ(Text(Find<QLabel>(s, "Label2")), "40");
 
     script.answers.push_back(true);
     SaveInto(1);
     EXPECT_EQ(Recover(Slot(1)), (Five{"Anna", "2092", "2", "1", "1"}));
     EXPECT_EQ(G().money, 2092);
-    EXPECT_EQ(Title(s.GroupBox[1]), "\"Anna\"");
+    EXPECT_EQ(Title(Find<QGroupBox>(s, "GroupBox", 1)), "\"Anna\"");
 }
 
 TEST_F(SlotDialogs, AFailedWriteReportsAndCostsNothing) {
@@ -239,7 +240,7 @@ TEST_F(SlotDialogs, AFailedWriteReportsAndCostsNothing) {
     H().N1Spieler1Click();
     PlayTurn(kTwoVictimsOneDragon);
     TSpeicherMenu& s = OpenSave();
-    const QString oldTitle = s.GroupBox[1]->title();
+    const QString oldTitle = Find<QGroupBox>(s, "GroupBox", 1)->title();
 
     namespace fs = std::filesystem;
     fs::permissions(dir.Folder(), fs::perms::owner_read | fs::perms::owner_exec);
@@ -249,55 +250,55 @@ TEST_F(SlotDialogs, AFailedWriteReportsAndCostsNothing) {
         qx::SetWriteFaultForTests(10);
     }
     script.answers.push_back(true);
-    Click(s.SpeedButton[1]);
+    Click(Find<QPushButton>(s, "SpeedButton", 1));
     fs::permissions(dir.Folder(), fs::perms::owner_all);
 
     ASSERT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
     EXPECT_NE(script.Texts(qx::BoxKind::Error)[0].find("Slot1.save"), std::string::npos);
     EXPECT_EQ(qx::ReadFileBytes(Slot(1)), before);
     EXPECT_EQ(G().money, 2132);
-    EXPECT_EQ(Text(H().Money), "2132");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "2132");
     EXPECT_EQ(G().savePrice, 40);
-    EXPECT_EQ(Text(s.Label2), "40");
-    EXPECT_FALSE(s.Timer1->isActive());
-    EXPECT_EQ(s.GroupBox[1]->title(), oldTitle);
+    EXPECT_EQ(Text(Find<QLabel>(s, "Label2")), "40");
+    EXPECT_FALSE(Find<QTimer>(s, "Timer1")->isActive());
+    EXPECT_EQ(Find<QGroupBox>(s, "GroupBox", 1)->title(), oldTitle);
 }
 
 TEST_F(SlotDialogs, LoadingFromTheStartScreenContinuesTheGame) {
     WriteSlotFile(2, "Bob", 2500, 3, 4, 1);
     const std::string settings = qx::ReadFileBytes(dir.File("setup.ini"));
-    ASSERT_TRUE(H().StartPanel->isVisible());
-    ASSERT_FALSE(H().Spielsichern1->isEnabled());
-    SpeicherMenu->Label2->setText(QStringLiteral("77"));
+    ASSERT_TRUE(Find<QFrame>(H(), "StartPanel")->isVisible());
+    ASSERT_FALSE(Find<QAction>(H(), "Spielsichern1")->isEnabled());
+    Find<QLabel>(*SpeicherMenu, "Label2")->setText(QStringLiteral("77"));
 
     TLadenMenu& l = OpenLoad();
-    EXPECT_FALSE(l.SpeedButton[1]->isEnabled());
-    ASSERT_TRUE(l.SpeedButton[2]->isEnabled());
-    EXPECT_EQ(Title(l.GroupBox[2]), "\"Bob\"");
-    Click(l.SpeedButton[2]);
+    EXPECT_FALSE(Find<QPushButton>(l, "SpeedButton", 1)->isEnabled());
+    ASSERT_TRUE(Find<QPushButton>(l, "SpeedButton", 2)->isEnabled());
+    EXPECT_EQ(Title(Find<QGroupBox>(l, "GroupBox", 2)), "\"Bob\"");
+    Click(Find<QPushButton>(l, "SpeedButton", 2));
 
     EXPECT_FALSE(l.isVisible());
-    EXPECT_FALSE(H().StartPanel->isVisible());
-    EXPECT_TRUE(H().Spielsichern1->isEnabled());
-    EXPECT_EQ(H().Spielsichern1->text().toStdString(), "Save game");
+    EXPECT_FALSE(Find<QFrame>(H(), "StartPanel")->isVisible());
+    EXPECT_TRUE(Find<QAction>(H(), "Spielsichern1")->isEnabled());
+    EXPECT_EQ(Find<QAction>(H(), "Spielsichern1")->text().toStdString(), "Save game");
     EXPECT_EQ(G().savePrice, 0);
     EXPECT_TRUE(G().freeSave);
-    EXPECT_EQ(Text(SpeicherMenu->Label2), "0");
+    EXPECT_EQ(Text(Find<QLabel>(*SpeicherMenu, "Label2")), "0");
     EXPECT_EQ(G().money, 2500);
     EXPECT_EQ(G().victimCount, 3);
     EXPECT_EQ(G().dragonCount, 4);
     EXPECT_EQ(G().mode, 1);
-    EXPECT_EQ(Text(H().Money), "2500");
-    EXPECT_EQ(Text(H().VictimCount), "3");
-    EXPECT_EQ(Text(H().DragonCount), "4");
-    EXPECT_EQ(Text(H().Label15), "Endless game");
-    EXPECT_EQ(Text(H().Label3), "Player \"Bob\"");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "2500");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "VictimCount")), "3");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "DragonCount")), "4");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Label15")), "Endless game");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Label3")), "Player \"Bob\"");
     EXPECT_EQ(quorvex::Setup->PlayerName(), "Bob");
     EXPECT_EQ(qx::ReadFileBytes(dir.File("setup.ini")), settings);
-    EXPECT_EQ(Text(H().provic), "$278");  // rates from the loaded money
-    EXPECT_EQ(Text(H().prodra), "$250");
-    EXPECT_FALSE(H().BombIt->isEnabled());
-    EXPECT_FALSE(H().RestartBut->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(H(), "provic")), "$278");  // rates from the loaded money
+    EXPECT_EQ(Text(Find<QLabel>(H(), "prodra")), "$250");
+    EXPECT_FALSE(Find<QPushButton>(H(), "BombIt")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(H(), "RestartBut")->isEnabled());
 
     // The next save costs nothing.
     OpenSave();
@@ -310,15 +311,15 @@ TEST_F(SlotDialogs, LoadingDuringATurnClearsTheTurnAndThePrice) {
     WriteSlotFile(1, "Anna", 1000, 0, 0, 1);
     H().N1Spieler1Click();
     PlayTurn(kTwoVictimsOneDragon);
-    ASSERT_EQ(Text(H().Kill), "Double kill");
-    ASSERT_EQ(Text(SpeicherMenu->Label2), "40");
-    Click(OpenLoad().SpeedButton[1]);
-    EXPECT_EQ(Text(H().Kill), "");
-    EXPECT_EQ(Text(H().KillBonus), "");
-    EXPECT_EQ(Text(H().Bilanz), "$0");
-    EXPECT_EQ(Text(SpeicherMenu->Label2), "0");
+    ASSERT_EQ(Text(Find<QLabel>(H(), "Kill")), "Double kill");
+    ASSERT_EQ(Text(Find<QLabel>(*SpeicherMenu, "Label2")), "40");
+    Click(Find<QPushButton>(OpenLoad(), "SpeedButton", 1));
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Kill")), "");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "KillBonus")), "");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Bilanz")), "$0");
+    EXPECT_EQ(Text(Find<QLabel>(*SpeicherMenu, "Label2")), "0");
     EXPECT_EQ(G().markCount, 0);
-    for (int c = 1; c <= 25; ++c) EXPECT_TRUE(H().Image[c]->isEnabled());
+    for (int c = 1; c <= 25; ++c) EXPECT_TRUE(Find<qx::PictureCell>(H(), "Image", c)->isEnabled());
 }
 
 TEST_F(SlotDialogs, AHundredVictimsGameIsSavedAndWonAfterLoading) {
@@ -327,28 +328,28 @@ TEST_F(SlotDialogs, AHundredVictimsGameIsSavedAndWonAfterLoading) {
     OpenSave();
     SaveInto(2);
     EXPECT_EQ(Recover(Slot(2)), (Five{"Anna", "1000", "-43", "0", "2"}));
-    EXPECT_EQ(Text(SpeicherMenu->vc[2]), "-43");
-    EXPECT_EQ(Text(SpeicherMenu->mode[2]), "100 killed Victims");
+    EXPECT_EQ(Text(Find<QLabel>(*SpeicherMenu, "vc", 2)), "-43");
+    EXPECT_EQ(Text(Find<QLabel>(*SpeicherMenu, "mode", 2)), "100 killed Victims");
     SpeicherMenu->close();
 
     H().N1Spieler1Click();
-    Click(OpenLoad().SpeedButton[2]);
+    Click(Find<QPushButton>(OpenLoad(), "SpeedButton", 2));
     EXPECT_EQ(G().mode, 2);
     EXPECT_EQ(G().victimCount, -43);
-    EXPECT_EQ(Text(H().VictimCount), "-43");
-    EXPECT_EQ(Text(H().Label15), "100 killed Victims");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "VictimCount")), "-43");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Label15")), "100 killed Victims");
 
     for (int turn = 1; turn <= 8; ++turn) {
         PlayTurn(kFiveVictims);
         ASSERT_EQ(G().victimCount, -43 + 5 * turn);
-        ASSERT_TRUE(H().RestartBut->isEnabled());
-        Click(H().RestartBut);
+        ASSERT_TRUE(Find<QPushButton>(H(), "RestartBut")->isEnabled());
+        Click(Find<QPushButton>(H(), "RestartBut"));
     }
     ASSERT_TRUE(script.Texts(qx::BoxKind::Information).empty());
     PlayTurn(kFiveVictims);
     EXPECT_EQ(G().victimCount, 0);
-    EXPECT_EQ(Text(H().VictimCount), "0");
-    EXPECT_FALSE(H().RestartBut->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(H(), "VictimCount")), "0");
+    EXPECT_FALSE(Find<QPushButton>(H(), "RestartBut")->isEnabled());
     EXPECT_EQ(script.Texts(qx::BoxKind::Information),
               std::vector<std::string>{"Congratulation! You won! Your Money after killing 100 Victims is $" +
                                        std::to_string(G().money) + "!"});
@@ -359,24 +360,24 @@ TEST_F(SlotDialogs, UnknownModeTextsKeepTheGameTypeLabel) {
     WriteRawSlot(Slot(2), {"Eve", "1000", "0", "0", "300"});
     H().he100th1Click();
     TLadenMenu& l = OpenLoad();
-    EXPECT_EQ(Text(l.mode[1]), "5");
-    EXPECT_EQ(Text(l.mode[2]), "300");
-    Click(l.SpeedButton[1]);
+    EXPECT_EQ(Text(Find<QLabel>(l, "mode", 1)), "5");
+    EXPECT_EQ(Text(Find<QLabel>(l, "mode", 2)), "300");
+    Click(Find<QPushButton>(l, "SpeedButton", 1));
     EXPECT_EQ(G().mode, 5);
-    EXPECT_EQ(Text(H().Label15), "100 dead Victims");
-    Click(OpenLoad().SpeedButton[2]);
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Label15")), "100 dead Victims");
+    Click(Find<QPushButton>(OpenLoad(), "SpeedButton", 2));
     EXPECT_EQ(G().mode, 44);
-    EXPECT_EQ(Text(H().Label15), "100 dead Victims");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Label15")), "100 dead Victims");
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
 }
 
 TEST_F(SlotDialogs, MoneyWithLeadingZerosIsShownAsSaved) {
     WriteRawSlot(Slot(3), {"Eve", "0012", "-7", "3", "1"});
-    Click(OpenLoad().SpeedButton[3]);
+    Click(Find<QPushButton>(OpenLoad(), "SpeedButton", 3));
     EXPECT_EQ(G().money, 12);
-    EXPECT_EQ(Text(H().Money), "0012");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "0012");
     EXPECT_EQ(G().victimCount, -7);
-    EXPECT_EQ(Text(H().provic), "$1");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "provic")), "$1");
 }
 
 TEST_F(SlotDialogs, ADamagedSlotChangesNothingAndTheDialogStaysOpen) {
@@ -391,8 +392,8 @@ TEST_F(SlotDialogs, ADamagedSlotChangesNothingAndTheDialogStaysOpen) {
         WriteRawSlot(Slot(1), slot);
         script.Clear();
         TLadenMenu& l = OpenLoad();
-        ASSERT_TRUE(l.SpeedButton[1]->isEnabled());
-        Click(l.SpeedButton[1]);
+        ASSERT_TRUE(Find<QPushButton>(l, "SpeedButton", 1)->isEnabled());
+        Click(Find<QPushButton>(l, "SpeedButton", 1));
         ASSERT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u) << slot[2] << slot[3] << slot[4];
         EXPECT_NE(script.Texts(qx::BoxKind::Error)[0].find("not a valid integer"), std::string::npos);
         EXPECT_TRUE(l.isVisible());
@@ -400,29 +401,29 @@ TEST_F(SlotDialogs, ADamagedSlotChangesNothingAndTheDialogStaysOpen) {
     // A slot with lines missing is refused by the loader too.
     std::ofstream(Slot(1), std::ios::binary) << "0101\r\n\r\n1100\r\n";
     script.Clear();
-    Click(LadenMenu->SpeedButton[1]);
+    Click(Find<QPushButton>(*LadenMenu, "SpeedButton", 1));
     EXPECT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
 
     EXPECT_EQ(G().money, 2132);
-    EXPECT_EQ(Text(H().Money), "2132");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "2132");
     EXPECT_EQ(G().victimCount, 2);
-    EXPECT_EQ(Text(H().Label3), "Player \"Anna\"");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Label3")), "Player \"Anna\"");
     EXPECT_EQ(quorvex::Setup->PlayerName(), "Anna");
-    EXPECT_EQ(Text(H().Kill), "Double kill");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Kill")), "Double kill");
     EXPECT_EQ(G().savePrice, 40);
     EXPECT_FALSE(G().freeSave);
-    EXPECT_TRUE(H().RestartBut->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(H(), "RestartBut")->isEnabled());
     EXPECT_EQ(H().StatusText().toStdString(), status);
 }
 
 TEST_F(SlotDialogs, ADamagedSlotOnTheStartScreenKeepsTheStartScreen) {
     WriteRawSlot(Slot(2), {"Mallory", "1000", "0", "zero", "1"});
-    Click(OpenLoad().SpeedButton[2]);
+    Click(Find<QPushButton>(OpenLoad(), "SpeedButton", 2));
     EXPECT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
-    EXPECT_TRUE(H().StartPanel->isVisible());
-    EXPECT_FALSE(H().Spielsichern1->isEnabled());
+    EXPECT_TRUE(Find<QFrame>(H(), "StartPanel")->isVisible());
+    EXPECT_FALSE(Find<QAction>(H(), "Spielsichern1")->isEnabled());
     EXPECT_EQ(G().mode, 0);
-    EXPECT_EQ(Text(H().Label15), "game type");
+    EXPECT_EQ(Text(Find<QLabel>(H(), "Label15")), "game type");
 }
 
 TEST_F(SlotDialogs, AnUnreadableSlotStopsTheRemainingPreviews) {
@@ -431,38 +432,38 @@ TEST_F(SlotDialogs, AnUnreadableSlotStopsTheRemainingPreviews) {
     WriteSlotFile(3, "Three", 3, 3, 3, 3);
     TDelMenu& d = OpenDelete();
     EXPECT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
-    EXPECT_EQ(Title(d.GroupBox[1]), "\"One\"");
-    EXPECT_TRUE(d.BitBtn[1]->isEnabled());
-    EXPECT_EQ(Title(d.GroupBox[2]), "Slot 2");
-    EXPECT_EQ(Text(d.mode[2]), "type");
-    EXPECT_FALSE(d.BitBtn[2]->isEnabled());
-    EXPECT_EQ(Title(d.GroupBox[3]), "Slot 3");
-    EXPECT_FALSE(d.BitBtn[3]->isEnabled());
+    EXPECT_EQ(Title(Find<QGroupBox>(d, "GroupBox", 1)), "\"One\"");
+    EXPECT_TRUE(Find<QPushButton>(d, "BitBtn", 1)->isEnabled());
+    EXPECT_EQ(Title(Find<QGroupBox>(d, "GroupBox", 2)), "Slot 2");
+    EXPECT_EQ(Text(Find<QLabel>(d, "mode", 2)), "type");
+    EXPECT_FALSE(Find<QPushButton>(d, "BitBtn", 2)->isEnabled());
+    EXPECT_EQ(Title(Find<QGroupBox>(d, "GroupBox", 3)), "Slot 3");
+    EXPECT_FALSE(Find<QPushButton>(d, "BitBtn", 3)->isEnabled());
 }
 
 TEST_F(SlotDialogs, DeletingTwiceAsksAgainAndThenFails) {
     WriteSlotFile(1, "Anna", -500, -43, 2, 2);
     TDelMenu& d = OpenDelete();
-    EXPECT_EQ(Text(d.geld[1]), "-500");
-    EXPECT_EQ(Text(d.vc[1]), "-43");
-    ASSERT_TRUE(d.BitBtn[1]->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(d, "geld", 1)), "-500");
+    EXPECT_EQ(Text(Find<QLabel>(d, "vc", 1)), "-43");
+    ASSERT_TRUE(Find<QPushButton>(d, "BitBtn", 1)->isEnabled());
 
-    Click(d.BitBtn[1]);  // "&Nein"
+    Click(Find<QPushButton>(d, "BitBtn", 1));  // "&Nein"
     EXPECT_TRUE(qx::FileExists(Slot(1)));
-    EXPECT_EQ(Title(d.GroupBox[1]), "\"Anna\"");
+    EXPECT_EQ(Title(Find<QGroupBox>(d, "GroupBox", 1)), "\"Anna\"");
 
     script.Clear();
     script.answers = {true, true};
-    Click(d.BitBtn[1]);
+    Click(Find<QPushButton>(d, "BitBtn", 1));
     EXPECT_FALSE(qx::FileExists(Slot(1)));
-    EXPECT_EQ(Title(d.GroupBox[1]), "Slot1");
-    EXPECT_EQ(Text(d.geld[1]), "000");
-    EXPECT_EQ(Text(d.vc[1]), "0");
-    EXPECT_EQ(Text(d.dc[1]), "0");
-    EXPECT_EQ(Text(d.mode[1]), "No data present");
-    EXPECT_TRUE(d.BitBtn[1]->isEnabled());
+    EXPECT_EQ(Title(Find<QGroupBox>(d, "GroupBox", 1)), "Slot1");
+    EXPECT_EQ(Text(Find<QLabel>(d, "geld", 1)), "000");
+    EXPECT_EQ(Text(Find<QLabel>(d, "vc", 1)), "0");
+    EXPECT_EQ(Text(Find<QLabel>(d, "dc", 1)), "0");
+    EXPECT_EQ(Text(Find<QLabel>(d, "mode", 1)), "No data present");
+    EXPECT_TRUE(Find<QPushButton>(d, "BitBtn", 1)->isEnabled());
 
-    Click(d.BitBtn[1]);
+    Click(Find<QPushButton>(d, "BitBtn", 1));
     const std::vector<qx::ShownBox> expected = {
         {qx::BoxKind::Confirmation, "Delete savegame in Slot1?"},
         {qx::BoxKind::Information, "Savegame in Slot1 deleted!"},
@@ -473,38 +474,38 @@ TEST_F(SlotDialogs, DeletingTwiceAsksAgainAndThenFails) {
         EXPECT_EQ(script.boxes[i].kind, expected[i].kind);
         EXPECT_EQ(script.boxes[i].text, expected[i].text);
     }
-    Click(d.BitBtn[4]);
+    Click(Find<QPushButton>(d, "BitBtn", 4));
     EXPECT_FALSE(d.isVisible());
 }
 
 TEST_F(SlotDialogs, LoadingADeletedSlotTellsAndCloses) {
     WriteSlotFile(3, "Anna", 4000, 5, 6, 1);
     TLadenMenu& l = OpenLoad();
-    ASSERT_TRUE(l.SpeedButton[3]->isEnabled());
-    Click(l.SpeedButton[4]);
+    ASSERT_TRUE(Find<QPushButton>(l, "SpeedButton", 3)->isEnabled());
+    Click(Find<QPushButton>(l, "SpeedButton", 4));
     EXPECT_FALSE(l.isVisible());
 
     // The save dialog saw the slot too and keeps showing it after deletion.
     H().N1Spieler1Click();
     TSpeicherMenu& s = OpenSave();
-    ASSERT_EQ(s.SpeedButton[3]->text().toStdString(), "overwrite");
+    ASSERT_EQ(Find<QPushButton>(s, "SpeedButton", 3)->text().toStdString(), "overwrite");
     s.close();
     script.answers.push_back(true);
-    Click(OpenDelete().BitBtn[3]);
+    Click(Find<QPushButton>(OpenDelete(), "BitBtn", 3));
     ASSERT_FALSE(qx::FileExists(Slot(3)));
     OpenSave();
-    EXPECT_EQ(Text(s.mode[3]), "No data present");
-    EXPECT_EQ(Title(s.GroupBox[3]), "\"Anna\"");
-    EXPECT_EQ(Text(s.geld[3]), "4000");
-    EXPECT_EQ(s.SpeedButton[3]->text().toStdString(), "overwrite");
+    EXPECT_EQ(Text(Find<QLabel>(s, "mode", 3)), "No data present");
+    EXPECT_EQ(Title(Find<QGroupBox>(s, "GroupBox", 3)), "\"Anna\"");
+    EXPECT_EQ(Text(Find<QLabel>(s, "geld", 3)), "4000");
+    EXPECT_EQ(Find<QPushButton>(s, "SpeedButton", 3)->text().toStdString(), "overwrite");
     s.close();
 
     script.Clear();
     OpenLoad();
-    EXPECT_EQ(Text(l.mode[3]), "No data present");
-    ASSERT_TRUE(l.SpeedButton[3]->isEnabled());
+    EXPECT_EQ(Text(Find<QLabel>(l, "mode", 3)), "No data present");
+    ASSERT_TRUE(Find<QPushButton>(l, "SpeedButton", 3)->isEnabled());
     const std::int64_t money = G().money;
-    Click(l.SpeedButton[3]);
+    Click(Find<QPushButton>(l, "SpeedButton", 3));
     EXPECT_EQ(script.Texts(qx::BoxKind::Information),
               std::vector<std::string>{"Could not load from file \"Slot3\".\\nFile not found."});
     EXPECT_FALSE(l.isVisible());
@@ -514,14 +515,15 @@ TEST_F(SlotDialogs, LoadingADeletedSlotTellsAndCloses) {
 
 TEST_F(SlotDialogs, TheMenuOpensEachDialogModallyWithItsTimerRunning) {
     H().N1Spieler1Click();
-    H().Spielsichern1->trigger();
-    H().Spielladen1->trigger();
-    H().managesavnes1->trigger();
+    Find<QAction>(H(), "Spielsichern1")->trigger();
+    Find<QAction>(H(), "Spielladen1")->trigger();
+    Find<QAction>(H(), "managesavnes1")->trigger();
     EXPECT_EQ(script.modals, (std::vector<std::string>{"SpeicherMenu", "LadenMenu", "DelMenu"}));
     EXPECT_TRUE(WaitFor([] {
-        return !SpeicherMenu->Timer1->isActive() && !LadenMenu->Timer1->isActive() && !DelMenu->Timer1->isActive();
+        return !Find<QTimer>(*SpeicherMenu, "Timer1")->isActive() && !Find<QTimer>(*LadenMenu, "Timer1")->isActive() &&
+               !Find<QTimer>(*DelMenu, "Timer1")->isActive();
     }));
-    EXPECT_EQ(Text(DelMenu->mode[1]), "No data present");
+    EXPECT_EQ(Text(Find<QLabel>(*DelMenu, "mode", 1)), "No data present");
 }
 
 }  // namespace

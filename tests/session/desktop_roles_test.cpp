@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "settings/einstellungen.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <memory>
 
 using namespace quorvex;
+using qxtest::Find;
 using Mode = qx::AlphaBlend::Mode;
 
 namespace {
@@ -47,7 +49,7 @@ protected:
 // to rise above 0 and then stays; the value itself runs exactly as anywhere.
 TEST_P(MainWindowWays, TheWindowAppearsWhenTheValueFirstRises) {
     auto w = Open("[Einstellungen]\r\nSplash=nein\r\nFade=ja\r\n", GetParam());
-    w->Timer1->stop();
+    Find<QTimer>(*w, "Timer1")->stop();
     EXPECT_EQ(w->Alpha().Value(), 0);
     EXPECT_FALSE(w->isVisible());
     w->setVisible(true);  // asked again, e.g. by the splash screen: still waits
@@ -68,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(WithoutWindowOpacity, MainWindowWays, ::testing::Values
 TEST_F(MainWindowWays, ContentsFadeUnderAVeilThatLeavesAtFullLevel) {
     auto plain = Open("[Einstellungen]\r\nSplash=nein\r\nFade=nein\r\n", Mode::KeepOnly);
     auto w = Open("[Einstellungen]\r\nSplash=nein\r\nFade=ja\r\n", Mode::Contents);
-    w->Timer1->stop();
+    Find<QTimer>(*w, "Timer1")->stop();
     EXPECT_TRUE(w->testAttribute(Qt::WA_TranslucentBackground));
     w->Timer1Timer();
     QWidget* veil = Veil(*w);
@@ -143,12 +145,12 @@ TEST_F(Windows, TheLayoutKeepsItsLogicalPixelsAtEveryScale) {
     THaupt& w = *Haupt;
     EXPECT_EQ(w.width(), 477);
     EXPECT_EQ(w.height(), w.menuBar()->sizeHint().height() + 235 + 20);
-    EXPECT_EQ(w.BombIt->geometry(), QRect(152, 8, 162, 42));
-    EXPECT_EQ(w.BombIt->iconSize(), QSize(32, 32));
-    EXPECT_EQ(w.RestartBut->iconSize(), QSize(100, 25));
-    EXPECT_EQ(w.Image[7]->geometry(), QRect(32, 40, 25, 25));
-    EXPECT_EQ(w.Image28->pixmap().deviceIndependentSize(), QSizeF(200, 200));
-    EXPECT_EQ(w.Image26->pixmap().deviceIndependentSize(), QSizeF(25, 25));
+    EXPECT_EQ(Find<QPushButton>(w, "BombIt")->geometry(), QRect(152, 8, 162, 42));
+    EXPECT_EQ(Find<QPushButton>(w, "BombIt")->iconSize(), QSize(32, 32));
+    EXPECT_EQ(Find<QPushButton>(w, "RestartBut")->iconSize(), QSize(100, 25));
+    EXPECT_EQ(Find<qx::PictureCell>(w, "Image", 7)->geometry(), QRect(32, 40, 25, 25));
+    EXPECT_EQ(Find<QLabel>(w, "Image28")->pixmap().deviceIndependentSize(), QSizeF(200, 200));
+    EXPECT_EQ(Find<QLabel>(w, "Image26")->pixmap().deviceIndependentSize(), QSizeF(25, 25));
     EXPECT_EQ(w.SmileImage.deviceIndependentSize(), QSizeF(25, 25));
 }
 

@@ -12,6 +12,7 @@
 #include "savegames/save.h"
 #include "settings/einstellungen.h"
 #include "stats/statistik.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"
 #include "windows/about.h"
@@ -30,6 +31,7 @@
 #include <vector>
 
 using namespace quorvex;
+using qxtest::Find;
 
 namespace {
 
@@ -112,7 +114,7 @@ TEST_F(OnWayland, FirstStartShowsTheSplashOverAHeldBackMainWindowThenFadesItIn) 
     EXPECT_FALSE(Haupt->isVisible());
     // The splash's second ends, the window appears as the value rises and climbs to 255.
     ASSERT_TRUE(qxtest::WaitFor([] { return !SplashScr->isVisible(); }));
-    ASSERT_TRUE(qxtest::WaitFor([] { return !Haupt->Timer1->isActive(); }));
+    ASSERT_TRUE(qxtest::WaitFor([] { return !Find<QTimer>(*Haupt, "Timer1")->isActive(); }));
     EXPECT_EQ(Haupt->Alpha().Value(), 255);
     EXPECT_TRUE(Haupt->isVisible());
     EXPECT_TRUE(watch.Untouched());
@@ -127,9 +129,15 @@ TEST_F(OnWayland, EveryWindowOfTheMenuBelongsToTheMainWindow) {
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     Haupt->N1Spieler1Click();  // so that "Save game" is enabled
     const std::vector<std::pair<QAction*, QWidget*>> entries = {
-        {Haupt->PlayerStat1, quorvex::stat}, {Haupt->Konfiguration1, quorvex::Setup},  {Haupt->Spielladen1, LadenMenu},
-        {Haupt->Spielsichern1, SpeicherMenu}, {Haupt->managesavnes1, DelMenu}, {Haupt->Spielbeitreten1, qx_host},
-        {Haupt->Joingame1, qx_client},     {Haupt->Anleitung1, Help},       {Haupt->ber1, AboutBox},
+        {Find<QAction>(*Haupt, "PlayerStat1"), quorvex::stat},
+        {Find<QAction>(*Haupt, "Konfiguration1"), quorvex::Setup},
+        {Find<QAction>(*Haupt, "Spielladen1"), LadenMenu},
+        {Find<QAction>(*Haupt, "Spielsichern1"), SpeicherMenu},
+        {Find<QAction>(*Haupt, "managesavnes1"), DelMenu},
+        {Find<QAction>(*Haupt, "Spielbeitreten1"), qx_host},
+        {Find<QAction>(*Haupt, "Joingame1"), qx_client},
+        {Find<QAction>(*Haupt, "Anleitung1"), Help},
+        {Find<QAction>(*Haupt, "ber1"), AboutBox},
     };
     for (const auto& [entry, window] : entries) {
         SCOPED_TRACE(window->objectName().toStdString());

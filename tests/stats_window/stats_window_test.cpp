@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "stats/statistics.h"
 #include "stats/statistik.h"
+#include "support/controls.h"
 #include "support/tempdir.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <memory>
 
 using quorvex::Tstat;
+using qxtest::Find;
 
 namespace {
 
@@ -40,18 +42,20 @@ protected:
     }
     // One turn with the given marks; Victims lie on 1..5, Dragons on 6..10, $100 a Dragon at first.
     void Turn(std::initializer_list<int> cells) {
-        for (int c : cells) QTest::mouseClick(main->Image[c], Qt::LeftButton);
-        QTest::mouseClick(main->BombIt, Qt::LeftButton);
-        QTest::mouseClick(main->RestartBut, Qt::LeftButton);
+        for (int c : cells) QTest::mouseClick(Find<qx::PictureCell>(*main, "Image", c), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*main, "BombIt"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*main, "RestartBut"), Qt::LeftButton);
     }
     void Open() {
-        main->PlayerStat1->trigger();
+        Find<QAction>(*main, "PlayerStat1")->trigger();
         EXPECT_TRUE(window->isVisible());
     }
     std::vector<QLabel*> Numbers() const {
         const Tstat& w = *window;
-        return {w.DKillsL, w.TKillsL, w.MKillsL, w.UKillsL, w.BombedL, w.HitsL,
-                w.MissesL, w.VictimsL, w.DragonsL, w.WonL, w.LostL};
+        return {Find<QLabel>(w, "DKillsL"), Find<QLabel>(w, "TKillsL"),  Find<QLabel>(w, "MKillsL"),
+                Find<QLabel>(w, "UKillsL"), Find<QLabel>(w, "BombedL"),  Find<QLabel>(w, "HitsL"),
+                Find<QLabel>(w, "MissesL"), Find<QLabel>(w, "VictimsL"), Find<QLabel>(w, "DragonsL"),
+                Find<QLabel>(w, "WonL"),    Find<QLabel>(w, "LostL")};
     }
     static std::string Text(const QLabel* l) { return l->text().toStdString(); }
     void ExpectRightAligned() {
@@ -70,43 +74,43 @@ TEST_F(StatsWindowTest, DesignShowsComponentNamesUntilTheFirstFill) {
     const Tstat& w = *window;
     EXPECT_EQ(w.windowTitle(), "Game statistic");
     EXPECT_EQ(w.size(), QSize(395, 170));
-    EXPECT_EQ(w.Bevel2->geometry(), QRect(184, 8, 201, 97));
-    EXPECT_EQ(w.Bevel3->frameShadow(), QFrame::Sunken);
-    EXPECT_EQ(Text(w.Label7), "Killed Dragons:");
-    EXPECT_EQ(w.Label7->pos(), QPoint(192, 80));
-    EXPECT_EQ(w.Label9->pos(), QPoint(16, 136));
+    EXPECT_EQ(Find<QFrame>(w, "Bevel2")->geometry(), QRect(184, 8, 201, 97));
+    EXPECT_EQ(Find<QFrame>(w, "Bevel3")->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(Text(Find<QLabel>(w, "Label7")), "Killed Dragons:");
+    EXPECT_EQ(Find<QLabel>(w, "Label7")->pos(), QPoint(192, 80));
+    EXPECT_EQ(Find<QLabel>(w, "Label9")->pos(), QPoint(16, 136));
     for (QLabel* l : Numbers()) EXPECT_EQ(Text(l), l->objectName().toStdString());
-    EXPECT_EQ(w.DragonsL->y(), 80);
-    EXPECT_EQ(w.LostL->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    EXPECT_TRUE(w.LostL->font().bold());
+    EXPECT_EQ(Find<QLabel>(w, "DragonsL")->y(), 80);
+    EXPECT_EQ(Find<QLabel>(w, "LostL")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_TRUE(Find<QLabel>(w, "LostL")->font().bold());
     ExpectRightAligned();
-    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_FALSE(Find<QTimer>(w, "Timer1")->isActive());
 }
 
 TEST_F(StatsWindowTest, OpeningShowsTheOldNumbersUntilTheTimerFillsTheNewOnes) {
     Open();
     EXPECT_EQ(script.modals, std::vector<std::string>{"stat"});
-    QTRY_COMPARE_WITH_TIMEOUT(window->LostL->text(), QStringLiteral("0"), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(Find<QLabel>(*window, "LostL")->text(), QStringLiteral("0"), kWait);
     for (QLabel* l : Numbers()) EXPECT_EQ(Text(l), "0") << l->objectName().toStdString();
-    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_FALSE(Find<QTimer>(*window, "Timer1")->isActive());
     window->close();
 
     Turn({6, 7, 8, 21, 22});  // three Dragons: -300, nothing won
     Open();
-    EXPECT_EQ(Text(window->LostL), "0");
-    QTRY_COMPARE_WITH_TIMEOUT(window->LostL->text(), QStringLiteral("-300"), kWait);
-    EXPECT_EQ(Text(window->WonL), "0");
-    EXPECT_EQ(Text(window->DragonsL), "3");
+    EXPECT_EQ(Text(Find<QLabel>(*window, "LostL")), "0");
+    QTRY_COMPARE_WITH_TIMEOUT(Find<QLabel>(*window, "LostL")->text(), QStringLiteral("-300"), kWait);
+    EXPECT_EQ(Text(Find<QLabel>(*window, "WonL")), "0");
+    EXPECT_EQ(Text(Find<QLabel>(*window, "DragonsL")), "3");
     window->close();
 
     Turn({1, 2, 9, 21, 22});  // double kill
     Turn({21, 22, 23, 24, 25});
     Open();
-    QTRY_COMPARE_WITH_TIMEOUT(window->BombedL->text(), QStringLiteral("3"), kWait);
-    EXPECT_EQ(window->HitsL->text().toInt() + window->MissesL->text().toInt(), 15);
-    EXPECT_EQ(Text(window->HitsL), "6");
-    EXPECT_EQ(Text(window->DKillsL), "1");
-    EXPECT_EQ(Text(window->WonL), std::to_string(main->Session().Statistics().moneyWon));
+    QTRY_COMPARE_WITH_TIMEOUT(Find<QLabel>(*window, "BombedL")->text(), QStringLiteral("3"), kWait);
+    EXPECT_EQ(Find<QLabel>(*window, "HitsL")->text().toInt() + Find<QLabel>(*window, "MissesL")->text().toInt(), 15);
+    EXPECT_EQ(Text(Find<QLabel>(*window, "HitsL")), "6");
+    EXPECT_EQ(Text(Find<QLabel>(*window, "DKillsL")), "1");
+    EXPECT_EQ(Text(Find<QLabel>(*window, "WonL")), std::to_string(main->Session().Statistics().moneyWon));
     ExpectRightAligned();
 }
 
@@ -116,8 +120,8 @@ TEST_F(StatsWindowTest, WideNumbersKeepTheirRightEdge) {
     s.moneyLost = INT_MIN;
     s.moneyWon = INT_MAX;
     window->Timer1Timer();
-    EXPECT_EQ(Text(window->DKillsL), "-2147483648");
-    EXPECT_EQ(Text(window->WonL), "2147483647");
+    EXPECT_EQ(Text(Find<QLabel>(*window, "DKillsL")), "-2147483648");
+    EXPECT_EQ(Text(Find<QLabel>(*window, "WonL")), "2147483647");
     ExpectRightAligned();
 }
 
