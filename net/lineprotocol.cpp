@@ -227,16 +227,16 @@ void LineProtocol::HandleLine(const std::string& line, LineChannel* replyTo) {
             state_.confirmFlag = true;
             return;
         case MessageKind::YouLost:
-            view_.SetBattlefieldResult("[ You lost ]");
-            view_.AppendLog("[game] " + Nick() + " won!");
+            view_.SetBattlefieldResult(kResultLost);
+            view_.AppendLog(kLogGame + Nick() + kLogPeerWon);
             return;
         case MessageKind::YouWon:
-            view_.SetBattlefieldResult("[ You won ]");
-            view_.AppendLog("[game] " + Nick() + " lost!");
+            view_.SetBattlefieldResult(kResultWon);
+            view_.AppendLog(kLogGame + Nick() + kLogPeerLost);
             return;
         case MessageKind::Draw:
-            view_.SetBattlefieldResult("[ Draw ]");
-            view_.AppendLog("[game] " + Nick() + " bombed a draw!");
+            view_.SetBattlefieldResult(kResultDraw);
+            view_.AppendLog(kLogGame + Nick() + kLogPeerDraw);
             return;
         case MessageKind::Restart:
             // Only the host starts the next game; a client's restart line is just shown.
@@ -329,17 +329,17 @@ BombOutcome LineProtocol::Bomb(LineChannel* peer) {
         if (f.marked) ++(f.victim ? r.victimHits : r.dragonHits);
     // The peer's battlefield lost what this side won.
     MessageKind result = MessageKind::Draw;
-    r.resultLabel = "[ Draw ]";
+    r.resultLabel = kResultDraw;
     if (r.victimHits > r.dragonHits) {
-        r.resultLabel = "[ You won ]";
+        r.resultLabel = kResultWon;
         result = MessageKind::YouLost;
     } else if (r.victimHits < r.dragonHits) {
-        r.resultLabel = "[ You lost ]";
+        r.resultLabel = kResultLost;
         result = MessageKind::YouWon;
     }
     r.resultLine = FormatLine({result, -1, {}});
-    r.victimsText = "Bombed Victims: " + std::to_string(r.victimHits);
-    r.dragonsText = "Bombed Dragons: " + std::to_string(r.dragonHits);
+    r.victimsText = kBombedVictims + std::to_string(r.victimHits);
+    r.dragonsText = kBombedDragons + std::to_string(r.dragonHits);
     view_.SetBombResult(r.resultLabel);
     r.sent = Send(peer, r.resultLine);
     return r;

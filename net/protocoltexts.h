@@ -19,4 +19,18 @@ inline constexpr const char* kLogExtraVictim = "[game] Extra Victim ignored: ";
 inline constexpr const char* kLogExtraDragon = "[game] Extra Dragon ignored: ";
 inline constexpr const char* kLogLineTooLong = "[game] Over-long line ignored.";
 
+// A bombing's result, as the bombing side shows it and as the bombed side
+// shows the line it receives.
+inline constexpr const char* kResultWon = "[ You won ]";
+inline constexpr const char* kResultLost = "[ You lost ]";
+inline constexpr const char* kResultDraw = "[ Draw ]";
+// The bombed side's log: kLogGame + the peer's nickname + one of the endings.
+inline constexpr const char* kLogGame = "[game] ";
+inline constexpr const char* kLogPeerWon = " won!";
+inline constexpr const char* kLogPeerLost = " lost!";
+inline constexpr const char* kLogPeerDraw = " bombed a draw!";
+// The bombing side's counters, followed by the number.
+inline constexpr const char* kBombedVictims = "Bombed Victims: ";
+inline constexpr const char* kBombedDragons = "Bombed Dragons: ";
+
 }  // namespace quorvex
