@@ -228,6 +228,14 @@ void LineConnection::WriteLn(const std::string& text) {
     throw SocketError(Describe("Could not send", err));
 }
 
+bool LineConnection::PollBoth(pollfd (&fds)[2], int timeoutMs) {
+    if (::poll(fds, 2, timeoutMs) >= 0) return true;
+    if (errno == EINTR) return false;
+    const int err = errno;
+    Close();
+    throw SocketError(Describe("Could not wait for data", err));
+}
+
 LineConnection::Woken LineConnection::Wait(int timeoutMs, bool wantInput) {
     const bool infinite = timeoutMs < 0;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(infinite ? 0 : timeoutMs);
@@ -241,13 +249,7 @@ LineConnection::Woken LineConnection::Wait(int timeoutMs, bool wantInput) {
         if (wantInput) events |= POLLIN;
         if (pending) events |= POLLOUT;
         pollfd p[2] = {{fd_, events, 0}, {wakeFd_, POLLIN, 0}};
-        const int ready = ::poll(p, 2, wait);
-        if (ready < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            Close();
-            throw SocketError(Describe("Could not wait for data", err));
-        }
+        if (!PollBoth(p, wait)) continue;
         if (p[1].revents != 0) {
             DrainWake(wakeFd_);
         }
@@ -267,13 +269,7 @@ void LineConnection::WaitForWake() {
         const bool pending = due != Clock::time_point::max();
         // The socket only matters for queued output; its input waits for the gate.
         pollfd p[2] = {{pending ? fd_ : -1, POLLOUT, 0}, {wakeFd_, POLLIN, 0}};
-        const int ready = ::poll(p, 2, pending ? MsLeft(due) : -1);
-        if (ready < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            Close();
-            throw SocketError(Describe("Could not wait for data", err));
-        }
+        if (!PollBoth(p, pending ? MsLeft(due) : -1)) continue;
         if (p[1].revents != 0) {
             DrainWake(wakeFd_);
             return;

@@ -27,6 +27,8 @@
 #include <thread>
 #include <vector>
 
+struct pollfd;
+
 namespace quorvex {
 
 // Every failure of the transport is a NetError (a std::runtime_error). Its
@@ -193,6 +195,9 @@ private:
     Woken Wait(int timeoutMs, bool wantInput);
     // Sleeps until Wake() or the close, sending queued output meanwhile.
     void WaitForWake();
+    // poll() on the socket and the wake-up descriptor: false when a signal
+    // interrupted it; any other failure closes the connection and throws.
+    bool PollBoth(pollfd (&fds)[2], int timeoutMs);
     void Wake();
 
     const int fd_;
