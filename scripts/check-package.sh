@@ -23,7 +23,8 @@ fail() { echo "package check: $*" >&2; exit 1; }
 # A copy of the tree without builds, so the package builds as from a clean clone.
 mkdir "$work/src"
 tar --exclude=./.git --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$work/src" -xf -
-(cd "$work/src" && dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || {
+# -jauto: debhelper builds on one core unless told otherwise.
+(cd "$work/src" && dpkg-buildpackage -us -uc -b -jauto) >"$work/build.log" 2>&1 || {
     tail -n 60 "$work/build.log"
     fail "dpkg-buildpackage failed"
 }

@@ -1,0 +1,1 @@
+// Holds the precompiled headers the core tests share; it has no code of its own.
