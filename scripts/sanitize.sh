@@ -2,13 +2,13 @@
 # Sanitizer runs of the test suite:
 #   asan  the whole tree with AddressSanitizer + UndefinedBehaviorSanitizer,
 #         every test (window tests on the offscreen platform);
-#   tsan  the Qt-free core with ThreadSanitizer, its tests, the network ones first;
-#         then the host and client windows' tests, whose windows run threads
-#         of their own (only the targets they need are built).
+#   tsan  the test programs whose code runs threads, with ThreadSanitizer:
+#         the network and other threaded core tests, then the host and client
+#         windows' tests (only those targets are built).
 #
 #   bash scripts/sanitize.sh [asan|tsan|all]     (default all)
 #
-# Any finding fails the run. Build folders: build-asan, build-tsan, build-tsan-ui.
+# Any finding fails the run. Build folders: build-asan, build-tsan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 what="${1:-all}"
@@ -33,28 +33,30 @@ run_asan() {
     ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1" \
     LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
-        ctest --test-dir build-asan --output-on-failure -j "$jobs"
+        ctest --test-dir build-asan --output-on-failure -j "${CTEST_JOBS:-6}"
 }
 
 run_tsan() {
-    configure build-tsan "-fsanitize=thread -fno-omit-frame-pointer" -DQUORVEX_CORE_ONLY=ON
-    cmake --build build-tsan -j "$jobs"
-    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
-    # The network tests are the ones with threads: they go first, alone.
-    ctest --test-dir build-tsan --output-on-failure -R 'net|hostile'
-    ctest --test-dir build-tsan --output-on-failure -E 'net|hostile' -j "$jobs"
-    # The windows' own threads. The windows hand their threads' changes over
-    # through the core's locks and an event descriptor, so no toolkit call
-    # crosses threads. Qt itself is not instrumented: its raster engine paints
-    # large areas on a thread pool of its own, handing the work over through
-    # Qt's futex-based locks, which ThreadSanitizer cannot see. So the memory
-    # calls made from inside Qt's libraries are not checked
-    # (ignore_noninstrumented_modules); every access of the game's code is.
+    # The test programs whose code runs threads: the transport and the
+    # protocol, hostile peers, the guard against line breaks on the wire, the
+    # system's error texts on several threads; and the host and client
+    # windows' tests. The windows hand
+    # their threads' changes over through the core's locks and an event
+    # descriptor, so no toolkit call crosses threads. Qt itself is not
+    # instrumented: its raster engine paints large areas on a thread pool of
+    # its own, handing the work over through Qt's futex-based locks, which
+    # ThreadSanitizer cannot see. So the memory calls made from inside Qt's
+    # libraries are not checked (ignore_noninstrumented_modules); every access
+    # of the game's code is.
+    local core_tests=(net_tests hostile_peer_tests hostile_file_tests installation_tests)
     local window_tests=(net_window_tests net_window_fault_tests gamelink_window_tests hostile_peer_window_tests)
-    configure build-tsan-ui "-fsanitize=thread -fno-omit-frame-pointer"
-    cmake --build build-tsan-ui -j "$jobs" --target "${window_tests[@]}"
-    QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="$TSAN_OPTIONS:ignore_noninstrumented_modules=1" \
-        ctest --test-dir build-tsan-ui --output-on-failure -j "$jobs" -R "^($(IFS='|'; echo "${window_tests[*]}"))\."
+    configure build-tsan "-fsanitize=thread -fno-omit-frame-pointer"
+    cmake --build build-tsan -j "$jobs" --target "${core_tests[@]}" "${window_tests[@]}"
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1"
+    # The core's network tests time their peers closely: they run alone.
+    ctest --test-dir build-tsan --output-on-failure -R "^($(IFS='|'; echo "${core_tests[*]}"))\\."
+    QT_QPA_PLATFORM=offscreen \
+        ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R "^($(IFS='|'; echo "${window_tests[*]}"))\\."
 }
 
 case "$what" in
