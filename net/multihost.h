@@ -66,6 +66,7 @@ private:
 
     // Made with the window; listens while the window's server is active.
     std::unique_ptr<LineServer> server;
+
     // Asks the router to forward the listening port; the answer comes as a log line.
     void OpenRouterPort();
 

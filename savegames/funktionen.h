@@ -88,6 +88,7 @@ protected:
     // --- controls (their object names: <buttonName>1, 2, ... and Timer1) ---
     std::array<QPushButton*, kSlotCount + 2> buttons{};  // the slots, then "close"
     QTimer* Timer1;                                      // fills the slots just after opening
+
     // A slot's button was clicked.
     virtual void SlotClick(int n) = 0;
     // What an occupied slot's button shows.
