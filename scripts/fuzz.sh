@@ -17,8 +17,8 @@ targets="${*:-$all_targets}"
 build="${FUZZ_BUILD:-build-fuzz}"
 jobs="${FUZZ_JOBS:-1}"
 . scripts/packages.sh
-# libFuzzer and the sanitizer runtimes come with clang's runtime package.
-quorvex_install_packages clang libclang-rt-14-dev
+# shellcheck disable=SC2086
+quorvex_install_packages $QUORVEX_FUZZ_PACKAGES
 
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S fuzz -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -5,6 +5,8 @@ ccache file debhelper dpkg-dev lintian weston qt6-wayland \
 libavahi-client-dev avahi-daemon dbus \
 libminiupnpc-dev libnatpmp-dev miniupnpd miniupnpd-iptables iptables iproute2 \
 orca at-spi2-core dbus-daemon xdotool"
+# The fuzz targets' compiler, with libFuzzer and the sanitizer runtimes.
+QUORVEX_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 
 quorvex_install_packages() {
     local missing=""

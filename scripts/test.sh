@@ -3,7 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
-quorvex_install_packages
+# The fuzz run's packages too: one installation for the whole command.
+# shellcheck disable=SC2086
+quorvex_install_packages $QUORVEX_FUZZ_PACKAGES
 export QT_QPA_PLATFORM=offscreen
 # The window modules must not include each other in a circle.
 bash scripts/check-include-cycles.sh
