@@ -2,7 +2,7 @@
 // the slot and statistics files rely on.
 #include "fuzz_support.h"
 
-#include "savegames/valuecodec.h"
+#include "core/savegames/valuecodec.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -2,9 +2,9 @@
 // Input: the file's bytes first; the operations are drawn from the end.
 #include "fuzz_support.h"
 
-#include "platform/files.h"
-#include "platform/text.h"
-#include "settings/MyIniFiles.h"
+#include "core/platform/files.h"
+#include "core/platform/text.h"
+#include "core/settings/MyIniFiles.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

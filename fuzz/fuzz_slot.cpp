@@ -2,9 +2,9 @@
 // that passes the checks is saved again and must load back to the same game.
 #include "fuzz_support.h"
 
-#include "platform/files.h"
-#include "platform/random.h"
-#include "savegames/slotfile.h"
+#include "core/platform/files.h"
+#include "core/platform/random.h"
+#include "core/savegames/slotfile.h"
 
 #include <stdexcept>
 

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Fails when the modules of the game (windows, rules and the platform layer
 # beneath them) include each other in a circle. A module is
-# a header with its source (game/main.h and game/main.cpp are "game/main");
+# a header with its source (ui/game/main.h and ui/game/main.cpp are "ui/game/main");
 # module A depends on B when either file of A includes B's header. Every
-# module counts, the composition root game/application that knows every
+# module counts, the composition root ui/app/application that knows every
 # window included: no window may include it back.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-folders="game stats savegames net settings windows platform"
+folders="core ui"
 # shellcheck disable=SC2086
 find $folders -name '*.h' -o -name '*.cpp' | grep -v '/assets/' | sort |
 while read -r file; do

@@ -1,21 +1,21 @@
 // Opens every window of the game in a scripted session and saves a picture of
 // each as PNG. Runs under Xvfb (scripts/screenshots.sh).
 // Usage: quorvex_screenshots <output folder> <help.txt>
-#include "game/application.h"
-#include "game/main.h"
-#include "net/multiclient.h"
-#include "net/multihost.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "savegames/delsaves.h"
-#include "savegames/load.h"
-#include "savegames/save.h"
-#include "settings/einstellungen.h"
-#include "stats/statistik.h"
+#include "ui/app/application.h"
+#include "ui/game/main.h"
+#include "ui/net/multiclient.h"
+#include "ui/net/multihost.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "ui/savegames/delsaves.h"
+#include "ui/savegames/load.h"
+#include "ui/savegames/save.h"
+#include "ui/settings/einstellungen.h"
+#include "ui/stats/statistik.h"
 #include "support/controls.h"
-#include "windows/about.h"
-#include "windows/hilfe.h"
-#include "windows/splash.h"
+#include "ui/windows/about.h"
+#include "ui/windows/hilfe.h"
+#include "ui/windows/splash.h"
 
 #include <QApplication>
 #include <QDir>

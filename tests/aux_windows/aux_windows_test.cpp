@@ -1,15 +1,15 @@
 // Help viewer, about box and splash screen on the offscreen platform.
-#include "game/application.h"
-#include "game/main.h"
-#include "game/weblinks.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "ui/app/application.h"
+#include "ui/game/main.h"
+#include "core/game/weblinks.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait_until.h"
-#include "windows/about.h"
-#include "windows/hilfe.h"
-#include "windows/splash.h"
+#include "ui/windows/about.h"
+#include "ui/windows/hilfe.h"
+#include "ui/windows/splash.h"
 
 #include <QAction>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
-#include "savegames/slotfile.h"
+#include "core/savegames/slotfile.h"
 
-#include "platform/files.h"
-#include "savegames/valuecodec.h"
+#include "core/platform/files.h"
+#include "core/savegames/valuecodec.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

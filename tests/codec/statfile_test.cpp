@@ -1,6 +1,6 @@
-#include "stats/statfile.h"
+#include "core/stats/statfile.h"
 
-#include "platform/files.h"
+#include "core/platform/files.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "savegames/valuecodec.h"
+#include "core/savegames/valuecodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/gamecore.h"
+#include "core/game/gamecore.h"
 
 #include <gtest/gtest.h>
 

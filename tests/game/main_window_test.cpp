@@ -1,9 +1,9 @@
 // The main window played through its real controls on the offscreen platform.
-#include "game/main.h"
-#include "game/singleplayer.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "stats/statistics.h"
+#include "ui/game/main.h"
+#include "core/game/singleplayer.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "core/stats/statistics.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 

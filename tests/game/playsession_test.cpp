@@ -1,4 +1,4 @@
-#include "game/playsession.h"
+#include "core/game/playsession.h"
 
 #include <gtest/gtest.h>
 

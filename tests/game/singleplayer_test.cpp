@@ -1,4 +1,4 @@
-#include "game/singleplayer.h"
+#include "core/game/singleplayer.h"
 
 #include <gtest/gtest.h>
 

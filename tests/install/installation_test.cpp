@@ -1,8 +1,8 @@
 // Which folder a copy keeps its files in: beside the executable, or the
 // player's own data folder for an installed copy.
-#include "platform/errnotext.h"
-#include "platform/files.h"
-#include "platform/installation.h"
+#include "core/platform/errnotext.h"
+#include "core/platform/files.h"
+#include "core/platform/installation.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

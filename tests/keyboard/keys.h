@@ -2,7 +2,7 @@
 // focus in the window, as they would from a real keyboard.
 #pragma once
 
-#include "platform/controls.h"
+#include "ui/platform/controls.h"
 #include "support/wait.h"
 
 #include <QAction>

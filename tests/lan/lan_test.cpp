@@ -1,8 +1,8 @@
 // The host and the client window on two machines of one local network: each
 // side runs in a network namespace of its own with its own avahi-daemon, made
 // by lan_test.sh, which runs the two tests below side by side.
-#include "net/multiclient.h"
-#include "net/multihost.h"
+#include "ui/net/multiclient.h"
+#include "ui/net/multihost.h"
 #include "net_window/play.h"
 #include "support/controls.h"
 #include "support/wait.h"

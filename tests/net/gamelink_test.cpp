@@ -1,5 +1,5 @@
 // Game links: what joins a game and what is refused, and the links the host hands out.
-#include "net/gamelink.h"
+#include "core/net/gamelink.h"
 
 #include <gtest/gtest.h>
 

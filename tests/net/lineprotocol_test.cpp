@@ -1,7 +1,7 @@
 // The two-player protocol, host and client sides talking over real loopback
 // connections: the host reads on its server's connection thread, the client
 // is polled from the test thread (as its window's timer would).
-#include "net/lineprotocol.h"
+#include "core/net/lineprotocol.h"
 
 #include "net_support.h"
 #include "recording_view.h"

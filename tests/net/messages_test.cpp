@@ -1,4 +1,4 @@
-#include "net/messages.h"
+#include "core/net/messages.h"
 
 #include <gtest/gtest.h>
 

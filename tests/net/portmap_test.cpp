@@ -1,7 +1,7 @@
 // The port mapper's thread against a router double: a stop never waits for a
 // slow router, requests are carried out in order, leases are renewed. The
 // real protocols are tried against miniupnpd (net_router).
-#include "net/portmap.h"
+#include "core/net/portmap.h"
 #include "support/wait_until.h"
 
 #include <gtest/gtest.h>

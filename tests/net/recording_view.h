@@ -2,7 +2,7 @@
 // log lines in order, the latest status and result texts, and the resets.
 #pragma once
 
-#include "net/lineprotocol.h"
+#include "core/net/lineprotocol.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -8,14 +8,14 @@
 // The test thread moves between the namespaces with setns(); every thread a
 // window starts is born in the namespace the test thread is in at that moment.
 // Needs root, ip, iptables-legacy and miniupnpd; without them it is skipped.
-#include "game/application.h"
-#include "game/main.h"
-#include "net/multiclient.h"
-#include "net/multihost.h"
-#include "net/portmap.h"
+#include "ui/app/application.h"
+#include "ui/game/main.h"
+#include "ui/net/multiclient.h"
+#include "ui/net/multihost.h"
+#include "core/net/portmap.h"
 #include "net_window/play.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"

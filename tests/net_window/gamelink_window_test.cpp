@@ -2,15 +2,15 @@
 // port used by "connect"), never disturbs a game or another open window, is
 // handed from a second start to the running game, and the host copies it.
 // No Avahi daemon runs here: the address field offers nothing.
-#include "game/application.h"
-#include "game/main.h"
-#include "net/gamelink.h"
-#include "net/linksharing.h"
-#include "net/multiclient.h"
-#include "net/multihost.h"
+#include "ui/app/application.h"
+#include "ui/game/main.h"
+#include "core/net/gamelink.h"
+#include "ui/net/linksharing.h"
+#include "ui/net/multiclient.h"
+#include "ui/net/multihost.h"
 #include "net_window/play.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"

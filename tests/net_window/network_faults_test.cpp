@@ -4,12 +4,12 @@
 #include "support/controls.h"
 #include "support/wait.h"
 #include "net_window/play.h"
-#include "net/multiclient.h"
-#include "net/multihost.h"
+#include "ui/net/multiclient.h"
+#include "ui/net/multihost.h"
 #include "net/net_support.h"
-#include "platform/ansi.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "ui/platform/ansi.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
 #include "support/tempdir.h"
 
 #include <QLabel>

@@ -2,9 +2,9 @@
 // own battlefield and marking cells of the bomb field.
 #pragma once
 
-#include "net/lineprotocol.h"
-#include "net/netwindow.h"
-#include "platform/ansi.h"
+#include "core/net/lineprotocol.h"
+#include "ui/net/netwindow.h"
+#include "ui/platform/ansi.h"
 #include "support/controls.h"
 
 #include <QLabel>

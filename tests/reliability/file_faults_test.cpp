@@ -5,14 +5,14 @@
 // file stays byte for byte, and no temporary file is left behind.
 #include "fault_folder.h"
 
-#include "platform/files.h"
-#include "platform/random.h"
-#include "platform/text.h"
-#include "savegames/slotfile.h"
-#include "settings/MyIniFiles.h"
-#include "settings/settingsfile.h"
-#include "stats/statfile.h"
-#include "stats/statistics.h"
+#include "core/platform/files.h"
+#include "core/platform/random.h"
+#include "core/platform/text.h"
+#include "core/savegames/slotfile.h"
+#include "core/settings/MyIniFiles.h"
+#include "core/settings/settingsfile.h"
+#include "core/stats/statfile.h"
+#include "core/stats/statistics.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Faults the fuzz targets in fuzz/ found, kept as plain tests.
-#include "net/lineprotocol.h"
-#include "net/linetransport.h"
+#include "core/net/lineprotocol.h"
+#include "core/net/linetransport.h"
 #include "net/recording_view.h"
 
 #include <gtest/gtest.h>

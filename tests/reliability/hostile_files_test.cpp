@@ -1,18 +1,18 @@
 // Files and input a player can make by hand: special files where the game's
 // files belong, protected, private and linked files, line breaks in names,
 // counters at their limit, and writers killed in the middle of a save.
-#include "game/gamecore.h"
-#include "net/linetransport.h"
+#include "core/game/gamecore.h"
+#include "core/net/linetransport.h"
 #include "net/net_support.h"
-#include "platform/files.h"
-#include "platform/random.h"
-#include "platform/text.h"
-#include "savegames/slotfile.h"
-#include "savegames/valuecodec.h"
-#include "settings/MyIniFiles.h"
-#include "settings/settingsfile.h"
-#include "stats/statfile.h"
-#include "stats/statistics.h"
+#include "core/platform/files.h"
+#include "core/platform/random.h"
+#include "core/platform/text.h"
+#include "core/savegames/slotfile.h"
+#include "core/savegames/valuecodec.h"
+#include "core/settings/MyIniFiles.h"
+#include "core/settings/settingsfile.h"
+#include "core/stats/statfile.h"
+#include "core/stats/statistics.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 #include "support/controls.h"
 #include "support/wait.h"
 #include "net_window/play.h"
-#include "net/multihost.h"
+#include "ui/net/multihost.h"
 #include "net/net_support.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
 #include "support/tempdir.h"
 
 #include <QAccessible>

@@ -2,13 +2,13 @@
 // alpha value shows, which window owns which, and the pictures for scaled
 // screens. The program runs at scale 1 and again at scale 2 (QT_SCALE_FACTOR),
 // with the same expectations in logical pixels.
-#include "game/application.h"
-#include "game/main.h"
-#include "platform/alpha.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "platform/pictures.h"
-#include "settings/einstellungen.h"
+#include "ui/app/application.h"
+#include "ui/game/main.h"
+#include "ui/platform/alpha.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "ui/platform/pictures.h"
+#include "ui/settings/einstellungen.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 

@@ -2,7 +2,7 @@
 // asked to stop by a signal: it closes as the player would close it and writes
 // the run's statistics, and prints nothing. Runs on whatever platform the test
 // command chose (offscreen, or Wayland under weston).
-#include "platform/installation.h"
+#include "core/platform/installation.h"
 #include "support/tempdir.h"
 #include "support/wait_until.h"
 

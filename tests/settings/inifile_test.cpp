@@ -1,6 +1,6 @@
-#include "platform/files.h"
-#include "settings/MyIniFiles.h"
-#include "settings/settingsfile.h"
+#include "core/platform/files.h"
+#include "core/settings/MyIniFiles.h"
+#include "core/settings/settingsfile.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The settings dialog driven through its real controls, beside a real main window.
-#include "game/application.h"
-#include "game/main.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "settings/einstellungen.h"
+#include "ui/app/application.h"
+#include "ui/game/main.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "ui/settings/einstellungen.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 

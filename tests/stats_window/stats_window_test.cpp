@@ -1,10 +1,10 @@
 // The statistics window opened from the real main window's menu after real turns.
-#include "game/application.h"
-#include "game/main.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "stats/statistics.h"
-#include "stats/statistik.h"
+#include "ui/app/application.h"
+#include "ui/game/main.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "core/stats/statistics.h"
+#include "ui/stats/statistik.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 

@@ -1,0 +1,13 @@
+#include "core/game/marking.h"
+
+namespace quorvex {
+
+MarkingState MarkingFor(int markCount) {
+    MarkingState s;
+    s.statusText = markCount < 6 ? std::to_string(5 - markCount) + " fields left" : "Only 5 fields max!";
+    if (markCount == 5) s.statusText = "Ready to bomb!!!";
+    s.canBomb = markCount == 5;
+    return s;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,203 @@
+// The two-player conversation over one line connection: the nickname
+// handshake, the exchange of both hidden battlefields (stop-and-wait, one
+// line per figure), the bombing results, the restart and chat. The same
+// LineProtocol drives the host window (reading on the server's connection
+// thread) and the client window (reading from its poll timer); it tells its
+// window what to show through ProtocolView.
+//
+// The lines themselves are core/net/messages; what the windows show of the game
+// is core/net/protocoltexts. Texts are Windows-1252 bytes.
+#pragma once
+
+#include "core/net/linetransport.h"
+#include "core/net/messages.h"
+#include "core/net/protocoltexts.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+inline constexpr int kFirstOwnCell = 26;  // own battlefield: cells 26..50
+inline constexpr int kLastOwnCell = 50;
+inline constexpr int kBombFieldCells = 25;  // bomb field: cells 1..25
+inline constexpr int kFiguresPerKind = 5;
+
+// Contents of an own battlefield cell.
+inline constexpr std::uint8_t kCellEmpty = 0;
+inline constexpr std::uint8_t kCellVictim = 1;
+inline constexpr std::uint8_t kCellDragon = 2;
+
+// Milliseconds of the protocol's reads and waits.
+inline constexpr int kProtocolReadMs = 5;
+inline constexpr int kHandshakeWaitMs = 500;
+inline constexpr int kConfirmWaitMs = 250;
+// A peer that has not sent its nickname this long after the connection came
+// up is given up (it would hold the host's only slot).
+inline constexpr int kHandshakeTimeoutMs = 10000;
+inline constexpr const char* kHandshakeTimedOut = "No nickname received in time.";
+
+// One two-player game as a window sees it. The host's connection thread and
+// its user-interface thread share it: take Lock() around every access to the
+// plain fields (confirmFlag is atomic). The free functions and LineProtocol
+// below lock by themselves, so call them without holding the lock.
+struct NetGameState {
+    std::array<std::uint8_t, 25> ownField{};        // cell c (26..50) at [c - 26]: kCellEmpty/Victim/Dragon
+    std::array<bool, 25> bombMarks{};               // cell c (1..25) at [c - 1]
+    std::int8_t bombMarkCount = 0;
+    std::int8_t victimsLeft = kFiguresPerKind;      // negative when too many are placed
+    std::int8_t dragonsLeft = kFiguresPerKind;
+    std::array<std::int32_t, 10> opponentCells{};   // slot k at [k - 1]: 1..5 Victims, 6..10 Dragons
+    std::uint8_t nextVictimSlot = 1;
+    std::uint8_t nextDragonSlot = 1;
+    std::uint8_t confirmedCount = 0;                // 0..10, 11 once completion was noticed
+    std::uint8_t receivedCount = 0;                 // the same for the opponent's positions
+    std::atomic<bool> confirmFlag{false};
+    std::string opponentNick;
+    ConnectionPtr currentPeer;                      // host only: the handshaken connection
+
+    std::unique_lock<std::mutex> Lock() const { return std::unique_lock<std::mutex>(mutex); }
+    mutable std::mutex mutex;
+};
+
+// Starts the next game: own battlefield and bomb marks cleared, both "left"
+// counters 5, confirmedCount and receivedCount 0, both next slots 1, no mark.
+// Kept: opponentCells (stale until refilled, see OpponentFigures),
+// opponentNick, confirmFlag, currentPeer. The window redraws both fields
+// empty, enables its own cells, and shows "5 fields left" and "5" / "5".
+void ResetNetGame(NetGameState& state);
+
+// A click on own battlefield cell 26..50: empty -> Victim -> Dragon -> empty.
+struct PlaceResult {
+    std::uint8_t content = kCellEmpty;  // the cell's new content
+    int victimsLeft = 0;
+    int dragonsLeft = 0;
+    bool canSend = false;  // exactly five of each placed
+};
+PlaceResult CycleOwnCell(NetGameState& state, int cell);
+
+// A click on bomb-field cell 1..25 toggles its mark.
+struct MarkResult {
+    bool marked = false;         // the cell's new state
+    std::string fieldsLeftText;  // "3 fields left", "Only 5 fields max!", "Ready to bomb!!!"
+    bool canBomb = false;        // exactly five marks
+};
+MarkResult ToggleBombMark(NetGameState& state, int cell);
+
+// An opponent figure of this game on the bomb field.
+struct OpponentFigure {
+    int cell = 0;  // 1..25
+    bool victim = false;
+    bool marked = false;
+};
+// Only the slots filled in this game, Victims first, each in arrival order;
+// never a cell outside 1..25.
+std::vector<OpponentFigure> OpponentFigures(const NetGameState& state);
+// True once all five Victims and five Dragons of this game have arrived.
+bool AllPositionsReceived(const NetGameState& state);
+
+// What the protocol shows in its window. The host calls it from its
+// connection thread as well as from the user-interface thread; the host
+// window must hand those calls over in order and never wait for them.
+struct ProtocolView {
+    virtual ~ProtocolView() = default;
+    virtual void AppendLog(const std::string& line) = 0;
+    virtual void SetStatus(const std::string& text) = 0;
+    // Label beside the own battlefield: how the opponent's bombing went.
+    virtual void SetBattlefieldResult(const std::string& text) = 0;
+    // Label beside the bomb field: how this side's bombing went.
+    virtual void SetBombResult(const std::string& text) = 0;
+    // ResetNetGame has run (restart): redraw both fields and the counters.
+    virtual void ResetGameView() = 0;
+};
+
+enum class NetSide { Host, Client };
+
+struct BombOutcome {
+    int victimHits = 0;
+    int dragonHits = 0;
+    std::string resultLabel;  // "[ You won ]", "[ You lost ]", "[ Draw ]"
+    std::string resultLine;   // "[700] You lost", "[701] You won", "[702] Draw"
+    std::string victimsText;  // "Bombed Victims: " + hits
+    std::string dragonsText;  // "Bombed Dragons: " + hits
+    std::vector<OpponentFigure> figures;  // what to reveal
+    bool complete = false;    // all ten positions of this game were in
+    bool sent = false;        // the result line went out
+};
+
+class LineProtocol {
+public:
+    // Waits the given milliseconds; the windows pass a wait that processes
+    // their events (PumpingDelay). The default is a plain sleep.
+    using WaitFn = std::function<void(int ms)>;
+    static void SleepWait(int ms);
+
+    LineProtocol(NetSide side, NetGameState& state, ProtocolView& view);
+
+    // How long a handshake may wait for the peer's nickname (kHandshakeTimeoutMs).
+    void SetHandshakeTimeout(int ms) { handshakeMs_ = ms; }
+
+    // Host side, on the connection thread: reads (5 ms), sends the trimmed
+    // nick, then waits and reads until the client's nick is in (throwing
+    // NetTimeoutError when it is not in within the handshake time-out); logs
+    // "[» conn. w/ "nick" «]", makes conn the current peer and sends the
+    // server line and the welcome line. Returns the client's nick. Throws
+    // ConnectionClosedError (or another NetError) when the connection ends.
+    std::string HostHandshake(const ConnectionPtr& conn, const std::string& nick, const std::string& serverName,
+                              const WaitFn& wait = SleepWait);
+    // Client side, inside LineClient::OnConnected: sends nick unchanged, then
+    // reads (5 ms), waiting between reads, until the host's nick is in (or
+    // the time-out ends it); logs it like the host. Returns the host's nick;
+    // throws as above.
+    std::string ClientHandshake(LineChannel& channel, const std::string& nick, const WaitFn& wait = SleepWait);
+
+    // Host: the connection all host sends go to; null when no client.
+    ConnectionPtr CurrentPeer() const;
+    // Host, in OnDisconnect: forgets conn if it is the current peer.
+    void ForgetPeer(const ConnectionPtr& conn);
+
+    // One read pass: ReadLn with 5 ms, HandleLine (confirmations go back on
+    // the same channel), then CheckCompletion. An over-long line is logged
+    // and skipped; a closed connection throws ConnectionClosedError.
+    void ReadPass(LineChannel& channel);
+    // One received line, by the message it parses into. Every position is
+    // confirmed on replyTo (if given and open), stored or not.
+    void HandleLine(const std::string& line, LineChannel* replyTo);
+    // Notices the tenth confirmation and the tenth received position.
+    void CheckCompletion();
+
+    // Sends the own battlefield, cells 26..50 in order, each line waiting for
+    // its confirmation (checking every 250 ms through wait). False, with the
+    // rest unsent, when there is no open peer or the connection ends.
+    bool SendPositions(LineChannel* peer, const WaitFn& wait = SleepWait);
+    // Judges the marks against this game's opponent figures, shows the bomb
+    // result label and sends the result line. The window checks beforehand
+    // that five cells are marked (and may insist on AllPositionsReceived).
+    BombOutcome Bomb(LineChannel* peer);
+    // Logs the chat line and sends it if a peer is open; returns the line.
+    std::string SendChat(LineChannel* peer, const std::string& nick, const std::string& text);
+    // Host's "Play again": sends "[900] Restart", resets the game, asks the
+    // view to redraw and logs "[game] new game started!".
+    void Restart(LineChannel* peer);
+
+    // Sends one line if peer is open; false (nothing sent) otherwise.
+    static bool Send(LineChannel* peer, const std::string& line);
+
+private:
+    void ReceivePosition(const Message& message, LineChannel* replyTo);
+    // Reads until the peer's nickname is in, waiting between reads.
+    std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait) const;
+    std::string Nick() const;
+
+    const NetSide side_;
+    NetGameState& state_;
+    ProtocolView& view_;
+    std::atomic<int> handshakeMs_{kHandshakeTimeoutMs};
+};
+
+}  // namespace quorvex

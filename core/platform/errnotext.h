@@ -1,0 +1,13 @@
+// The system's text for an errno value, safe to call from any thread (the
+// connection threads report socket errors while the windows report file ones).
+#pragma once
+
+#include "core/platform/systemtext.h"
+
+namespace qx {
+
+// "No such file or directory" for ENOENT; "Unknown error N" for a value the
+// system does not know.
+SystemText ErrnoText(int err);
+
+}  // namespace qx

@@ -1,0 +1,106 @@
+#include "core/settings/MyIniFiles.h"
+
+#include "core/platform/files.h"
+#include "core/platform/text.h"
+
+namespace quorvex {
+
+namespace {
+bool IsHeader(const std::string& trimmed) { return !trimmed.empty() && trimmed[0] == '['; }
+
+// Text between "[" and the first "]", trimmed; empty when there is no "]".
+std::string SectionName(const std::string& trimmed) {
+    const auto close = trimmed.find(']');
+    if (close == std::string::npos) return "";
+    return qx::Trim(std::string_view(trimmed).substr(1, close - 1));
+}
+
+std::string KeyOf(const std::string& trimmed) {
+    const auto eq = trimmed.find('=');
+    if (eq == std::string::npos) return "";
+    return qx::Trim(std::string_view(trimmed).substr(0, eq));
+}
+
+bool SameName(const std::string& a, const std::string& b) { return qx::UpperAscii(a) == qx::UpperAscii(b); }
+}  // namespace
+
+TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
+    try {
+        lines_ = qx::ReadLines(fileName_);
+    } catch (...) {
+        lines_.clear();
+        keepFile_ = qx::FileExists(fileName_);
+    }
+}
+
+TIniFile::~TIniFile() { UpdateFile(); }
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& ident,
+                                 const std::string& defaultValue) const {
+    if (lines_.empty()) return defaultValue;
+    bool inSection = false;
+    for (const std::string& line : lines_) {
+        const std::string t = qx::Trim(line);
+        if (t.empty()) continue;
+        if (IsHeader(t)) {
+            inSection = SameName(SectionName(t), section);
+        } else if (inSection && SameName(KeyOf(t), ident)) {
+            const auto eq = t.find('=');
+            if (eq == std::string::npos) return t;
+            return qx::Trim(std::string_view(t).substr(eq + 1));
+        }
+    }
+    return defaultValue;
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {
+    // A line break would end the entry early and start a line of its own
+    // choosing (a header, another key): refused before anything changes.
+    for (const std::string* part : {&section, &ident, &value})
+        if (part->find_first_of("\r\n") != std::string::npos) throw LineBreakError(kLineBreakRefused);
+    const std::string entry = ident + "=" + value;
+    bool inSection = false;
+    bool done = false;
+    for (std::size_t i = 0; i < lines_.size() && !done; ++i) {
+        const std::string t = qx::Trim(lines_[i]);
+        if (t.empty()) continue;
+        if (IsHeader(t)) {
+            const bool same = SameName(SectionName(t), section);
+            if (!same && inSection) {
+                // Directly before this header, so blank lines before it stay above the entry.
+                lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(i), entry);
+                done = true;
+            } else if (same) {
+                inSection = true;
+            }
+        } else if (inSection && SameName(KeyOf(t), ident)) {
+            lines_[i] = KeyOf(t) + "=" + value;
+            done = true;
+        }
+    }
+    if (!done) {
+        if (!inSection) {
+            // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "[" + temporary.
+            std::string header = "[";
+            header.append(qx::Trim(section)).append("]");
+            lines_.push_back(std::move(header));
+        }
+        lines_.push_back(entry);
+    }
+    keepFile_ = false;  // the caller chose to replace what could not be read
+    UpdateFile();
+}
+
+void TIniFile::UpdateFile() {
+    if (keepFile_) return;
+    if (clearAttributes_) qx::MakeWritable(fileName_);
+    try {
+        qx::WriteLinesAtomic(fileName_, lines_, qx::WriteProtection::Override);
+        lastSaveFailed_ = false;
+    } catch (...) {
+        // Silent by design; the old file is untouched as the write is atomic.
+        lastSaveFailed_ = true;
+    }
+}
+
+}  // namespace quorvex

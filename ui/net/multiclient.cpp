@@ -1,0 +1,177 @@
+#include "ui/net/multiclient.h"
+
+#include "ui/net/discovery.h"
+#include "ui/platform/ansi.h"
+#include "ui/platform/desktop.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/flagscope.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quorvex {
+
+namespace {
+constexpr int kConnectTimeoutMs = 10000;
+constexpr int kPollMs = 1000;
+
+NetWindowLayout ClientLayout() {
+    NetWindowLayout l;
+    l.objectName = QStringLiteral("qx_client");
+    l.caption = QStringLiteral("[ Client ]  Quorvex Multiplayer - Beta1");
+    l.label2Text = QStringLiteral("Server address");
+    l.startCaption = QStringLiteral("connect");
+    l.stopCaption = QStringLiteral("disconnect");
+    l.buttonsTop = 80;
+    l.memo = QRect(8, 112, 233, 209);
+    l.label10Top = 112;
+    return l;
+}
+}  // namespace
+
+Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayout(), parent) {
+    adresse = qx::MakeEdit(this, QStringLiteral("adresse"), QRect(104, 48, 137, 21));
+    EditLook(adresse);
+    adresse->setText(QStringLiteral("localhost"));
+    setTabOrder(nick, adresse);
+    OfferLocalGames(adresse);
+
+    Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), kPollMs, &Tqx_client::Timer1Timer);
+
+    client.SetPort(LineClient::kDefaultPort);
+    client.SetReadTimeout(kProtocolReadMs);
+    client.SetIdleHook(&Tqx_client::IdAntiFreeze1Idle);
+    client.OnConnected = [this] { clientConnected(); };
+    client.OnDisconnected = [this] { clientDisconnected(); };
+
+    qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_client::nickChange);
+    qx::ConnectHandler(adresse, &QLineEdit::textChanged, this, &Tqx_client::adresseChange);
+    qx::ConnectHandler(start, &QPushButton::clicked, this, &Tqx_client::startClick);
+    qx::ConnectHandler(stop, &QPushButton::clicked, this, &Tqx_client::stopClick);
+    qx::ConnectHandler(sendit, &QPushButton::clicked, this, &Tqx_client::senditClick);
+    qx::ConnectHandler(BombIt, &QPushButton::clicked, this, &Tqx_client::BombItClick);
+    qx::ConnectHandler(send, &QPushButton::clicked, this, &Tqx_client::sendClick);
+    connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
+
+    FinishButtons();
+    qx::Guard([this] { FormCreate(); });
+}
+
+Tqx_client::~Tqx_client() {
+    Timer1->stop();
+    // Closed silently: the window is going away.
+    client.OnDisconnected = nullptr;
+    client.SetIdleHook(nullptr);
+}
+
+void Tqx_client::IdAntiFreeze1Idle() { QCoreApplication::processEvents(); }
+
+void Tqx_client::FormCreate() {
+    qx::CentreOnScreen(this);
+    ResetNetGame();
+}
+
+void Tqx_client::SetPort(int port) {
+    port_ = port;
+    client.SetPort(port);
+}
+
+bool Tqx_client::ShowLinkAddress(const std::string& host, int port) {
+    if (connecting_ || client.Connected()) return false;
+    linkAddress_ = qx::FromAnsi(host.find(':') != std::string::npos ? "[" + host + "]" : host);
+    linkPort_ = port;
+    adresse->setText(linkAddress_);
+    return true;
+}
+void Tqx_client::SetPollInterval(int ms) { Timer1->setInterval(ms); }
+
+void Tqx_client::nickChange() { ApplyFieldRules(nick, adresse, client.Connected()); }
+void Tqx_client::adresseChange() { ApplyFieldRules(adresse, nick, client.Connected()); }
+
+void Tqx_client::startClick() {
+    // The window keeps handling events while it connects; a second press meanwhile is ignored.
+    if (connecting_ || client.Connected()) return;
+    qx::FlagScope scope(connecting_);
+    const std::string address = qx::ToAnsi(adresse->text());
+    client.SetHost(address);
+    client.SetPort(!linkAddress_.isEmpty() && adresse->text() == linkAddress_ ? linkPort_ : port_);
+    // A host that accepts but never answers would hold the handshake for good:
+    // "disconnect" gives the connect up.
+    stop->setEnabled(true);
+    try {
+        client.Connect(kConnectTimeoutMs);
+    } catch (...) {
+        // Refused, unresolvable, timed out, given up or failed in the handshake: all end here.
+        AppendLog(Notice("Could not connect to " + address));
+    }
+    if (client.Connected()) {
+        start->setEnabled(false);
+        stop->setEnabled(true);
+        sendtext->setEnabled(true);
+        send->setEnabled(true);
+    } else {
+        stop->setEnabled(false);
+    }
+}
+
+void Tqx_client::clientConnected() {
+    send->setEnabled(true);
+    sendtext->setEnabled(true);
+    protocol.ClientHandshake(client, qx::ToAnsi(nick->text()),
+                             [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
+    Timer1->start();
+}
+
+void Tqx_client::Timer1Timer() {
+    // A poll can run inside a wait of an earlier one's handler; one at a time.
+    if (polling_) return;
+    qx::FlagScope scope(polling_);
+    if (client.Connected()) {
+        // A closed connection ends this poll with the transport's error, which
+        // the handler's guard shows; clientDisconnected has run by then.
+        protocol.ReadPass(client);
+        return;
+    }
+    Timer1->stop();
+    protocol.CheckCompletion();
+}
+
+void Tqx_client::stopClick() {
+    // During a pending connect this cancels it.
+    if (client.Connected() || connecting_) client.Disconnect();
+}
+
+void Tqx_client::clientDisconnected() {
+    Timer1->stop();
+    AppendLog(Notice("disconnected!"));
+    start->setEnabled(true);
+    stop->setEnabled(false);
+    sendtext->setEnabled(false);
+    send->setEnabled(false);
+}
+
+void Tqx_client::senditClick() { RunSendPositions(&client); }
+
+void Tqx_client::BombItClick() { RunBomb(&client); }
+
+void Tqx_client::sendClick() { RunChat(&client); }
+
+void Tqx_client::sendtextKeyPress(char key) {
+    if (key == '\r') sendClick();
+}
+
+bool Tqx_client::FormCloseQuery() {
+    if (client.Connected() || connecting_) {
+        qx::ShowMessage("Can not close while client is active!", this);
+        return false;
+    }
+    return true;
+}
+
+void Tqx_client::reject() {
+    if (qx::CloseAllowed([this] { return FormCloseQuery(); })) QDialog::reject();
+}
+
+}  // namespace quorvex

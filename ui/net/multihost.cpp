@@ -1,0 +1,233 @@
+#include "ui/net/multihost.h"
+
+#include "ui/net/linksharing.h"
+#include "core/net/portmap.h"
+#include "ui/platform/ansi.h"
+#include "ui/platform/desktop.h"
+#include "ui/platform/dialogs.h"
+#include "ui/settings/einstellungen.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quorvex {
+
+namespace {
+NetWindowLayout HostLayout() {
+    NetWindowLayout l;
+    l.objectName = QStringLiteral("qx_host");
+    l.caption = QStringLiteral("[ Host ] Quorvex Multiplayer - Beta1");
+    l.label2Text = QStringLiteral("Servername");
+    l.startCaption = QStringLiteral("Start server");
+    l.stopCaption = QStringLiteral("Stop server");
+    l.buttonsTop = 88;
+    l.memo = QRect(8, 120, 233, 201);
+    l.label10Top = 104;
+    return l;
+}
+
+}  // namespace
+
+Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidget* parent)
+    : TNetWindow(NetSide::Host, HostLayout(), parent), serverNameSink_(std::move(serverNameSink)) {
+    servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
+    EditLook(servername);
+    setTabOrder(nick, servername);
+    // Its context menu copies the link that joins this game.
+    OfferGameLinkCopy(servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); });
+    RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
+                                QRect(152, 124, 162, 25), false);
+    RestartBut->setEnabled(false);
+
+    server = std::make_unique<LineServer>();
+    server->SetDefaultPort(LineServer::kDefaultPort);
+    // The connection thread sleeps while the client is silent.
+    server->SetExecuteOnInput(true);
+    server->OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
+    server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
+    server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
+    server->OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
+    server->OnListenError = [this](const qx::SystemText& text) {
+        AppendLog(Notice(qx::ToAnsi(qx::FromSystem(text))));
+        // Back to the stopped state, as if "Stop server" had been pressed.
+        Post([this] { qx::Guard([this] { stopClick(); }); });
+    };
+    // A client faster than the window is only slowed, never buffered without end.
+    server->SetInputGate([this](std::function<void()> resume) { return KeepsUp(std::move(resume)); });
+
+    qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_host::nickChange);
+    qx::ConnectHandler(servername, &QLineEdit::textChanged, this, &Tqx_host::servernameChange);
+    qx::ConnectHandler(start, &QPushButton::clicked, this, &Tqx_host::startClick);
+    qx::ConnectHandler(stop, &QPushButton::clicked, this, &Tqx_host::stopClick);
+    qx::ConnectHandler(sendit, &QPushButton::clicked, this, &Tqx_host::senditClick);
+    qx::ConnectHandler(BombIt, &QPushButton::clicked, this, &Tqx_host::BombItClick);
+    qx::ConnectHandler(RestartBut, &QPushButton::clicked, this, &Tqx_host::RestartButClick);
+    qx::ConnectHandler(send, &QPushButton::clicked, this, &Tqx_host::sendClick);
+    connect(sendtext, &QLineEdit::returnPressed, this, [this] { qx::Guard([this] { sendtextKeyPress('\r'); }); });
+
+    FinishButtons();
+    qx::Guard([this] { FormCreate(); });
+}
+
+Tqx_host::~Tqx_host() {
+    // The connection thread hands its changes to this window: end it first.
+    server.reset();
+    // The router's mapping goes with the program, a session's end included.
+    portMap_.reset();
+}
+
+void Tqx_host::FormCreate() {
+    qx::CentreOnScreen(this);
+    ResetNetGame();
+    SnapshotNames();
+}
+
+void Tqx_host::SetPort(int port) { server->SetDefaultPort(port); }
+int Tqx_host::ListeningPort() const { return server->BoundPort(); }
+
+bool Tqx_host::ServerActive() const { return server->Active(); }
+
+bool Tqx_host::ServingClient() const { return server->Serving(); }
+
+void Tqx_host::SetStallTimeout(int ms) { server->SetStallTimeout(ms); }
+
+std::size_t Tqx_host::PendingBytes() {
+    auto lock = game.Lock();
+    return game.currentPeer ? game.currentPeer->PendingBytes() : 0;
+}
+
+void Tqx_host::SnapshotNames() {
+    std::lock_guard<std::mutex> lock(namesMutex_);
+    nickNow_ = qx::ToAnsi(nick->text());
+    serverNow_ = qx::ToAnsi(servername->text());
+}
+
+std::string Tqx_host::SnapshotNick() const {
+    std::lock_guard<std::mutex> lock(namesMutex_);
+    return nickNow_;
+}
+
+std::string Tqx_host::SnapshotServerName() const {
+    std::lock_guard<std::mutex> lock(namesMutex_);
+    return serverNow_;
+}
+
+void Tqx_host::nickChange() {
+    ApplyFieldRules(nick, servername, server->Active());
+    SnapshotNames();
+}
+
+void Tqx_host::ShowServerName(const std::string& name) { servername->setText(qx::FromAnsi(name)); }
+
+void Tqx_host::servernameChange() {
+    ApplyFieldRules(servername, nick, server->Active());
+    SnapshotNames();
+}
+
+void Tqx_host::startClick() {
+    servername->setEnabled(false);
+    start->setEnabled(false);
+    stop->setEnabled(true);
+    SnapshotNames();
+    server->SetActive(true);  // a port that cannot be bound ends the handler here
+    AppendLog(Notice("Server active"));
+    announcement_.Start(servername->text(), ListeningPort());
+    OpenRouterPort();
+}
+
+void Tqx_host::OpenRouterPort() {
+    if (!portMap_) {
+        RouterFactory factory = CurrentRouterFactory();
+        if (!factory) return;
+        portMap_ = std::make_unique<PortMapper>(std::move(factory),
+                                                [this](const std::string& text) { AppendLog(Notice(text)); });
+    }
+    portMap_->Open(ListeningPort());
+}
+
+void Tqx_host::stopClick() {
+    // The connection thread's "Client lost" is queued before the thread ends,
+    // so it is shown before "Server closed".
+    if (server->Active()) server->SetActive(false);
+    if (!server->Active()) {
+        announcement_.Stop();
+        servername->setEnabled(true);
+        start->setEnabled(true);
+        stop->setEnabled(false);
+        sendtext->setEnabled(false);
+        send->setEnabled(false);
+        AppendLog(Notice("Server closed"));
+        if (portMap_) portMap_->Close();
+    }
+}
+
+void Tqx_host::serverConnect(const ConnectionPtr& conn) {
+    // The handshake's waits end as soon as the connection does (a stop, the client leaving).
+    protocol.HostHandshake(conn, SnapshotNick(), SnapshotServerName(), [&conn](int ms) { conn->Pause(ms); });
+    Post([this] {
+        send->setEnabled(true);
+        sendtext->setEnabled(true);
+    });
+}
+
+void Tqx_host::serverExecute(const ConnectionPtr& conn) { protocol.ReadPass(*conn); }
+
+void Tqx_host::serverDisconnect(const ConnectionPtr& conn) {
+    protocol.ForgetPeer(conn);
+    AppendLog(Notice("Client lost"));
+    Post([this] {
+        sendtext->setEnabled(false);
+        send->setEnabled(false);
+    });
+    // A stop restores the idle controls and logs "Server closed" itself, once
+    // this thread has ended (the server counts as active until then).
+}
+
+void Tqx_host::senditClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    RunSendPositions(peer.get());
+    for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) Image[static_cast<std::size_t>(n)]->setEnabled(false);
+}
+
+void Tqx_host::BombItClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    RunBomb(peer.get());
+    BombIt->setEnabled(false);
+    RestartBut->setEnabled(true);
+}
+
+void Tqx_host::RestartButClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    protocol.Restart(peer.get());
+    RestartBut->setEnabled(false);
+}
+
+void Tqx_host::sendClick() {
+    const ConnectionPtr peer = protocol.CurrentPeer();
+    RunChat(peer.get());
+}
+
+void Tqx_host::sendtextKeyPress(char key) {
+    if (key == '\r') sendClick();
+}
+
+bool Tqx_host::FormCloseQuery() {
+    if (server->Active()) {
+        qx::ShowMessage("Can not close while server is active!", this);
+        return false;
+    }
+    return true;
+}
+
+void Tqx_host::FormClose() {
+    if (Blank(servername) || !serverNameSink_) return;
+    serverNameSink_(qx::ToAnsi(servername->text()));
+}
+
+void Tqx_host::reject() {
+    if (!qx::CloseAllowed([this] { return FormCloseQuery(); })) return;
+    qx::Guard([this] { FormClose(); });
+    QDialog::reject();
+}
+
+}  // namespace quorvex

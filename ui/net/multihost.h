@@ -1,0 +1,87 @@
+// The host window: runs the line server, plays the host's side of the
+// two-player game and starts the next game with "Play again".
+#pragma once
+
+#include "ui/net/discovery.h"
+#include "ui/net/netwindow.h"
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace quorvex {
+
+class PortMapper;
+
+class Tqx_host : public TNetWindow {
+    Q_OBJECT
+public:
+    // Closing hands a server name that is not blank to serverNameSink (the
+    // settings keep it); without one it is only forgotten.
+    explicit Tqx_host(std::function<void(const std::string&)> serverNameSink = {}, QWidget* parent = nullptr);
+    ~Tqx_host() override;
+
+    // --- handlers (named after component and event) ---
+    void FormCreate();
+    void nickChange();
+    void servernameChange();
+    // The server name field, filled from the settings when the window is opened.
+    void ShowServerName(const std::string& name);
+    void startClick();
+    void stopClick();
+    // On the server's connection thread.
+    void serverConnect(const ConnectionPtr& conn);
+    void serverExecute(const ConnectionPtr& conn);
+    void serverDisconnect(const ConnectionPtr& conn);
+    void senditClick();
+    void BombItClick();
+    void RestartButClick();
+    void sendClick();
+    void sendtextKeyPress(char key);
+    bool FormCloseQuery();
+    void FormClose();
+
+    // The port "Start server" listens on (9999; tests pass 0 for a free one).
+    void SetPort(int port);
+    // The port listened on while the server is active.
+    int ListeningPort() const;
+    // Whether the server listens, and whether it serves a client.
+    bool ServerActive() const;
+    bool ServingClient() const;
+    // How long a client may take none of the queued lines before it is dropped (10 s; tests shorten it).
+    void SetStallTimeout(int ms);
+    // Bytes queued for the current client beyond what its socket took; 0 without one.
+    std::size_t PendingBytes();
+
+protected:
+    // Closing (the title bar's button, Escape) asks FormCloseQuery first.
+    void reject() override;
+
+private:
+    // --- controls (component names, which are also their object names) ---
+    QLineEdit* servername;
+    QPushButton* RestartBut;
+
+    // Made with the window; listens while the window's server is active.
+    std::unique_ptr<LineServer> server;
+
+    // Asks the router to forward the listening port; the answer comes as a log line.
+    void OpenRouterPort();
+
+    // The names as the connection thread reads them for the handshake.
+    void SnapshotNames();
+    std::string SnapshotNick() const;
+    std::string SnapshotServerName() const;
+
+    std::function<void(const std::string&)> serverNameSink_;
+    // The game on the local network while the server is active.
+    GameAnnouncement announcement_;
+
+    mutable std::mutex namesMutex_;
+    std::string nickNow_, serverNow_;
+    std::unique_ptr<PortMapper> portMap_;
+};
+
+}  // namespace quorvex

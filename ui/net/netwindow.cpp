@@ -1,0 +1,373 @@
+#include "ui/net/netwindow.h"
+
+#include "ui/platform/access.h"
+#include "ui/platform/ansi.h"
+#include "ui/platform/desktop.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/flagscope.h"
+#include "ui/platform/look.h"
+#include "core/platform/text.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSocketNotifier>
+#include <QTextBlock>
+
+#include <algorithm>
+
+namespace quorvex {
+
+namespace {
+const QColor kStatusBlue{0, 0, 80};
+const QColor kDisabledText{128, 128, 128};
+const QColor kResultRed{255, 0, 0};
+
+QFont WindowFont() { return qx::VerdanaPx(11, true); }
+}  // namespace
+
+std::string Notice(const std::string& text) { return std::string("[") + kRaquo + " " + text + " " + kLaquo + "]"; }
+
+TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent)
+    : QDialog(parent),
+      protocol(side, game, *this),
+      // Called on the connection thread: no toolkit call there, only the event
+      // the window's loop watches; many wake-ups before a turn make one.
+      handOver_([this] { wakeFd_.Signal(); }) {
+    auto* wake = new QSocketNotifier(static_cast<qintptr>(wakeFd_.Fd()), QSocketNotifier::Read, this);
+    connect(wake, &QSocketNotifier::activated, this, [this] {
+        wakeFd_.Clear();
+        qx::Guard([this] { handOver_.ApplyBatch(kHandOverBatch); });
+    });
+    qx::SetupToolWindow(this, layout.objectName, layout.caption, 575, 355);
+    setFont(WindowFont());
+    qx::SetColours(this, qx::kLime, Qt::black);
+
+    LoadFieldPictures();
+
+    BuildLeftColumn(layout);
+    BuildGamePanel(layout);
+    BuildBattlefieldPanel();
+}
+
+void TNetWindow::EditLook(QLineEdit* edit) {
+    edit->setFont(WindowFont());
+    // A disabled field shows its text greyed, like the buttons.
+    edit->setStyleSheet(edit->styleSheet() + QStringLiteral(" QLineEdit:disabled { color: %1; }").arg(kDisabledText.name()));
+}
+
+void TNetWindow::FinishButtons() {
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        // Enter belongs to the chat input: no button of the window takes it.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->isFlat() ? FlatButtonLook(b) : StandardButtonLook(b);
+    }
+    ArrangeKeyboardOrder();
+}
+
+void TNetWindow::ArrangeKeyboardOrder() {
+    // The second text field (server name or address) follows the nickname.
+    auto* second = qobject_cast<QLineEdit*>(nick->nextInFocusChain());
+    if (second) qx::LinkLabel(Label2, second);
+    // Connect, place, send, mark, bomb, play again; then the log and the chat.
+    std::vector<QWidget*> order{nick};
+    if (second) order.push_back(second);
+    order.insert(order.end(), {start, stop});
+    for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) order.push_back(Image[static_cast<std::size_t>(n)]);
+    order.push_back(sendit);
+    order.push_back(Label11);
+    for (int n = 1; n <= kBombFieldCells; ++n) order.push_back(Image[static_cast<std::size_t>(n)]);
+    order.insert(order.end(), {BombIt, Label12});
+    for (QPushButton* b : GamePanel->findChildren<QPushButton*>())
+        if (b != BombIt) order.push_back(b);
+    order.insert(order.end(), {Memo1, sendtext, send});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+TNetWindow::~TNetWindow() = default;
+
+void TNetWindow::GamePanelLook(QFrame* panel) {
+    // Black like the window, so that its lime text stays readable; the bevel sets it apart.
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    panel->setPalette(p);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+}
+
+void TNetWindow::StandardButtonLook(QPushButton* button) {
+    // A standard push button draws its caption in the desktop's button colours.
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, qx::kFace);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
+    button->setPalette(p);
+}
+
+void TNetWindow::FlatButtonLook(QPushButton* button) {
+    QPalette p = button->palette();
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
+    button->setPalette(p);
+}
+
+void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
+    const QFont font = WindowFont();
+    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Nickname"), 8, 8, font, Qt::white);
+    nick = qx::MakeEdit(this, QStringLiteral("nick"), QRect(8, 24, 233, 21));
+    EditLook(nick);
+    qx::LinkLabel(Label1, nick);
+    Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), layout.label2Text, 8, 48, font, Qt::white);
+    start = qx::MakeButton(this, QStringLiteral("start"), layout.startCaption, QRect(8, layout.buttonsTop, 113, 25));
+    stop = qx::MakeButton(this, QStringLiteral("stop"), layout.stopCaption, QRect(128, layout.buttonsTop, 113, 25));
+    stop->setEnabled(false);
+    Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), layout.memo);
+    Memo1->setFont(font);
+    Memo1->setAccessibleName(QStringLiteral("Log"));
+    Memo1->setMaximumBlockCount(kLogLines);  // also drops the undo history
+    qx::SetColours(Memo1, qx::kLime, Qt::black);
+    sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
+    EditLook(sendtext);
+    sendtext->setAccessibleName(QStringLiteral("Chat message"));
+    sendtext->setEnabled(false);
+    send = qx::MakeButton(this, QStringLiteral("send"), QString(), QRect(216, 328, 23, 22), true,
+                          qx::ButtonIcon(QStringLiteral("send")));
+    qx::NamePicture(send, QStringLiteral("Send"));
+    send->setEnabled(false);
+}
+
+void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
+    const QFont font = WindowFont();
+    const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    GamePanel = qx::MakePanel(this, QStringLiteral("GamePanel"), QRect(248, 8, 322, 156));
+    GamePanelLook(GamePanel);
+    GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), QStringLiteral(" Bomb here "),
+                                 QRect(8, 4, 138, 146));
+    BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), QStringLiteral("Quorvex!"), QRect(152, 8, 162, 42),
+                            false);
+    BombIt->setEnabled(false);
+    Label3 = qx::MakeLabel(GamePanel, QStringLiteral("Label3"), QStringLiteral("Bombed Victims:"),
+                           QRect(152, 54, 165, 14), font, qx::kLime, left);
+    Label4 = qx::MakeLabel(GamePanel, QStringLiteral("Label4"), QStringLiteral("Bombed Dragons:"),
+                           QRect(152, 68, 165, 14), font, qx::kLime, left);
+    Label12 = qx::MakeLabel(GamePanel, QStringLiteral("Label12"), QStringLiteral("[ result ]"),
+                            QRect(152, 88, 161, 16), font, kResultRed, centred);
+    qx::MakeReadable(Label12);
+    Label10 = qx::MakeLabel(GamePanel, QStringLiteral("Label10"), QStringLiteral("5 fields left"),
+                            QRect(152, layout.label10Top, 161, 13), font, qx::kLime, centred);
+
+    info = new QLabel(this);
+    info->setTextFormat(Qt::PlainText);  // status texts carry names from the peer
+    info->setText(QStringLiteral(".... idle ..."));
+    info->setObjectName(QStringLiteral("info"));
+    info->setGeometry(248, 166, 321, 25);
+    info->setFont(font);
+    info->setAlignment(Qt::AlignCenter);
+    info->setFrameShape(QFrame::Panel);
+    info->setFrameShadow(QFrame::Raised);
+    qx::SetColours(info, qx::kLime, kStatusBlue);
+
+    for (int n = 1; n <= kBombFieldCells; ++n) {
+        auto* cell = new qx::PictureCell(GroupBox2, QStringLiteral("Image%1").arg(n), n);
+        cell->move(8 + 24 * ((n - 1) % 5), 16 + 24 * ((n - 1) / 5));
+        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Bomb);
+        connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image1Click(c); }); });
+        Image[static_cast<std::size_t>(n)] = cell;
+    }
+}
+
+void TNetWindow::BuildBattlefieldPanel() {
+    const QFont font = WindowFont();
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    Panel1 = qx::MakePanel(this, QStringLiteral("Panel1"), QRect(248, 194, 322, 156));
+    GamePanelLook(Panel1);
+    GroupBox1 = qx::MakeGroupBox(Panel1, QStringLiteral("GroupBox1"), QStringLiteral(" Set here "),
+                                 QRect(8, 4, 138, 146));
+    Label6 = qx::MakeLabel(Panel1, QStringLiteral("Label6"), QStringLiteral("1st click: place Victim"), 152, 8, font,
+                           qx::kLime);
+    Label5 = qx::MakeLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("2nd click: place Dragon"), 152, 20, font,
+                           qx::kLime);
+    Label7 = qx::MakeLabel(Panel1, QStringLiteral("Label7"), QStringLiteral("3rd click: place nothing"), 152, 32, font,
+                           qx::kLime);
+    Label8 = qx::MakeLabel(Panel1, QStringLiteral("Label8"), QStringLiteral("Victims left:"), 152, 48, font, qx::kLime);
+    vLeft = qx::MakeLabel(Panel1, QStringLiteral("vLeft"), QStringLiteral("5"), QRect(232, 48, 40, 14), font,
+                          qx::kLime, left);
+    Label9 = qx::MakeLabel(Panel1, QStringLiteral("Label9"), QStringLiteral("Dragons left:"), 152, 60, font, qx::kLime);
+    dLeft = qx::MakeLabel(Panel1, QStringLiteral("dLeft"), QStringLiteral("5"), QRect(232, 60, 40, 14), font,
+                          qx::kLime, left);
+    Label11 = qx::MakeLabel(Panel1, QStringLiteral("Label11"), QStringLiteral("[ result ]"), QRect(152, 80, 161, 16),
+                            font, kResultRed, Qt::AlignHCenter | Qt::AlignVCenter);
+    qx::MakeReadable(Label11);
+    sendit = qx::MakeButton(Panel1, QStringLiteral("sendit"), QStringLiteral("Send battlefield"),
+                            QRect(152, 104, 162, 42), false);
+    sendit->setEnabled(false);
+
+    for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) {
+        const int k = n - kFirstOwnCell;
+        auto* cell = new qx::PictureCell(GroupBox1, QStringLiteral("Image%1").arg(n), n);
+        cell->move(8 + 24 * (k % 5), 16 + 24 * (k / 5));
+        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
+        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Own);
+        connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image26Click(c); }); });
+        Image[static_cast<std::size_t>(n)] = cell;
+    }
+}
+
+void TNetWindow::ShowCell(int cell, const QPixmap& picture, const char* name) {
+    Image[static_cast<std::size_t>(cell)]->SetPicture(picture, QString::fromLatin1(name));
+    AnnounceCellState(Image[static_cast<std::size_t>(cell)], QString::fromLatin1(name),
+                      cell >= kFirstOwnCell ? FieldKind::Own : FieldKind::Bomb);
+}
+
+// ---------------------------------------------------------------------------
+// Hand-over to the user-interface thread
+
+void TNetWindow::Post(std::function<void()> change) { handOver_.Post(std::move(change)); }
+
+void TNetWindow::ApplyPending() { handOver_.ApplyPending(); }
+
+void TNetWindow::AppendLog(const std::string& line) {
+    Post([this, text = qx::ShownText(line)] { Memo1->appendPlainText(text); });
+}
+
+void TNetWindow::SetStatus(const std::string& text) {
+    Post([this, t = qx::ShownText(text)] { info->setText(t); });
+}
+
+void TNetWindow::SetBattlefieldResult(const std::string& text) {
+    Post([this, t = qx::ShownText(text)] { Label11->setText(t); });
+}
+
+void TNetWindow::SetBombResult(const std::string& text) {
+    Post([this, t = qx::ShownText(text)] { Label12->setText(t); });
+}
+
+void TNetWindow::ResetGameView() {
+    Post([this] {
+        for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) {
+            ShowCell(n, SmileImage, "SmileImage");
+            Image[static_cast<std::size_t>(n)]->setEnabled(true);
+        }
+        for (int n = 1; n <= kBombFieldCells; ++n) ShowCell(n, SmileImage, "SmileImage");
+        Label10->setText(QStringLiteral("5 fields left"));
+        vLeft->setText(QStringLiteral("5"));
+        dLeft->setText(QStringLiteral("5"));
+    });
+}
+
+std::vector<std::string> TNetWindow::LogLines() {
+    ApplyPending();
+    std::vector<std::string> lines;
+    if (Memo1->document()->isEmpty()) return lines;
+    for (QTextBlock b = Memo1->document()->begin(); b.isValid(); b = b.next()) lines.push_back(qx::ToAnsi(b.text()));
+    return lines;
+}
+
+// ---------------------------------------------------------------------------
+// Shared handlers
+
+void TNetWindow::ShowNick(const std::string& name) { nick->setText(qx::FromAnsi(name)); }
+
+void TNetWindow::ResetNetGame() {
+    quorvex::ResetNetGame(game);
+    ResetGameView();
+}
+
+void TNetWindow::Image26Click(int cell) {
+    if (cell < kFirstOwnCell || cell > kLastOwnCell) return;
+    const PlaceResult r = CycleOwnCell(game, cell);
+    if (r.content == kCellVictim)
+        ShowCell(cell, VictimImage, "VictimImage");
+    else if (r.content == kCellDragon)
+        ShowCell(cell, DragonImage, "DragonImage");
+    else
+        ShowCell(cell, SmileImage, "SmileImage");
+    vLeft->setText(QString::number(r.victimsLeft));
+    dLeft->setText(QString::number(r.dragonsLeft));
+    sendit->setEnabled(r.canSend);
+}
+
+void TNetWindow::Image1Click(int cell) {
+    if (cell < 1 || cell > kBombFieldCells) return;
+    const MarkResult r = ToggleBombMark(game, cell);
+    if (r.marked)
+        ShowCell(cell, MarkImage, "MarkImage");
+    else
+        ShowCell(cell, SmileImage, "SmileImage");
+    Label10->setText(qx::FromAnsi(r.fieldsLeftText));
+    BombIt->setEnabled(r.canBomb);
+}
+
+bool TNetWindow::RunSendPositions(LineChannel* peer) {
+    if (sending_) return false;  // already waiting inside an earlier press
+    qx::FlagScope scope(sending_);
+    return protocol.SendPositions(peer, [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
+}
+
+BombOutcome TNetWindow::RunBomb(LineChannel* peer) {
+    const bool keyboard = BombIt->hasFocus();
+    BombOutcome r = protocol.Bomb(peer);
+    // The bomb button disables itself: a keyboard player's focus goes on to
+    // the result, shown first so that a screen reader speaks it.
+    if (keyboard) {
+        ApplyPending();
+        qx::HandFocusTo(Label12);
+    }
+    for (const OpponentFigure& f : r.figures) {
+        if (f.victim)
+            f.marked ? ShowCell(f.cell, VictimHitImage, "VictimHitImage") : ShowCell(f.cell, VictimImage, "VictimImage");
+        else
+            f.marked ? ShowCell(f.cell, DragonHitImage, "DragonHitImage") : ShowCell(f.cell, DragonImage, "DragonImage");
+    }
+    // With every figure known, the other cells are known to be empty.
+    if (r.figures.size() == 2 * kFiguresPerKind) {
+        std::array<bool, 25> marks{};
+        {
+            auto lock = game.Lock();
+            marks = game.bombMarks;
+        }
+        for (int n = 1; n <= kBombFieldCells; ++n) {
+            const bool figure = std::any_of(r.figures.begin(), r.figures.end(),
+                                            [n](const OpponentFigure& f) { return f.cell == n; });
+            if (!figure) AnnounceEmptyCell(Image[static_cast<std::size_t>(n)], marks[static_cast<std::size_t>(n - 1)]);
+        }
+    }
+    Label3->setText(qx::FromAnsi(r.victimsText));
+    Label4->setText(qx::FromAnsi(r.dragonsText));
+    return r;
+}
+
+void TNetWindow::RunChat(LineChannel* peer) {
+    protocol.SendChat(peer, qx::ToAnsi(nick->text()), qx::ToAnsi(sendtext->text()));
+    sendtext->clear();
+}
+
+bool TNetWindow::Blank(const QLineEdit* edit) { return qx::Trim(qx::ToAnsi(edit->text())).empty(); }
+
+void TNetWindow::ApplyFieldRules(QLineEdit* changed, QLineEdit* other, bool active) {
+    if (Blank(changed)) {
+        if (active) {
+            sendtext->setEnabled(false);
+            send->setEnabled(false);
+        } else {
+            start->setEnabled(false);
+        }
+        if (!changed->text().isEmpty()) changed->clear();  // runs the rules once more, on an empty field
+    } else if (!Blank(other)) {
+        if (active) {
+            sendtext->setEnabled(true);
+            send->setEnabled(true);
+        } else {
+            start->setEnabled(true);
+        }
+    }
+}
+
+}  // namespace quorvex

@@ -1,0 +1,83 @@
+#include "ui/platform/ansi.h"
+
+#include <clocale>
+#include <cwchar>
+#include <langinfo.h>
+
+namespace qx {
+
+namespace {
+// Code points of bytes 0x80..0x9F; 0 where Windows-1252 leaves the byte unused
+// (those map to the C1 control of the same value, as Windows does).
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+}  // namespace
+
+void AppendAnsi(QString& out, std::string_view bytes) {
+    for (unsigned char b : bytes) {
+        char16_t u = b;
+        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) u = kHigh[b - 0x80];
+        out.append(QChar(u));
+    }
+}
+
+QString FromAnsi(const std::string& bytes) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(bytes.size()));
+    AppendAnsi(out, bytes);
+    return out;
+}
+
+QString FromSystem(const SystemText& text) {
+    const std::string& bytes = text.Bytes();
+    const std::string codeset = ::nl_langinfo(CODESET);
+    if (codeset == "UTF-8" || codeset == "ANSI_X3.4-1968") return QString::fromUtf8(bytes);
+    QString out;
+    std::mbstate_t state{};
+    for (std::size_t i = 0; i < bytes.size();) {
+        wchar_t wide = 0;
+        std::size_t n = std::mbrtowc(&wide, bytes.data() + i, bytes.size() - i, &state);
+        if (n == static_cast<std::size_t>(-1) || n == static_cast<std::size_t>(-2)) {
+            out.append(QChar::ReplacementCharacter);
+            state = std::mbstate_t{};
+            ++i;
+            continue;
+        }
+        const char32_t code = static_cast<char32_t>(wide);
+        out.append(QString::fromUcs4(&code, 1));
+        i += n == 0 ? 1 : n;
+    }
+    return out;
+}
+
+QString ShownText(const std::string& bytes) {
+    QString out = FromAnsi(bytes);
+    for (QChar& c : out)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t')) c = QChar(char16_t(0x2400 + c.unicode()));
+    return out;
+}
+
+std::string ToAnsi(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar qc : text) {
+        char16_t u = qc.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.push_back(static_cast<char>(u));
+            continue;
+        }
+        char found = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
+                found = static_cast<char>(0x80 + i);
+                break;
+            }
+        }
+        out.push_back(found);
+    }
+    return out;
+}
+
+}  // namespace qx

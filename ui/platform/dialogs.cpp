@@ -1,0 +1,129 @@
+#include "ui/platform/dialogs.h"
+
+#include "ui/platform/ansi.h"
+#include "core/platform/text.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include <cstdio>
+#include <vector>
+
+namespace qx {
+
+namespace {
+DialogScript* g_script = nullptr;
+QWidget* g_mainWindow = nullptr;
+bool g_noWaiting = false;
+std::vector<QPointer<QMessageBox>> g_openBoxes;
+
+// Shows the box until it is answered; without waiting once the session ends.
+void Run(QMessageBox& box) {
+    if (g_noWaiting) {
+        std::fprintf(stderr, "%s: %s\n", kAppTitle, box.text().toLocal8Bit().constData());
+        return;
+    }
+    g_openBoxes.emplace_back(&box);
+    box.exec();
+    g_openBoxes.pop_back();
+}
+
+QWidget* Owner(QWidget* parent) {
+    if (parent) return parent;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return g_mainWindow;
+}
+}  // namespace
+
+void SetMainWindow(QWidget* window) { g_mainWindow = window; }
+QWidget* MainWindow() { return g_mainWindow; }
+
+DialogScript::DialogScript() { g_script = this; }
+DialogScript::~DialogScript() {
+    if (g_script == this) g_script = nullptr;
+}
+
+std::vector<std::string> DialogScript::Texts(BoxKind kind) const {
+    std::vector<std::string> out;
+    for (const auto& b : boxes)
+        if (b.kind == kind) out.push_back(b.text);
+    return out;
+}
+
+void DialogScript::Clear() {
+    boxes.clear();
+    answers.clear();
+    modals.clear();
+    openedUrls.clear();
+}
+
+DialogScript* ActiveScript() { return g_script; }
+
+namespace {
+// An information box or the error report, with the text as the box shows it.
+void Show(BoxKind kind, const std::string& bytes, const QString& shown, QWidget* parent) {
+    if (g_script) {
+        g_script->boxes.push_back({kind, bytes, shown});
+        return;
+    }
+    const auto icon = kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromLatin1(kAppTitle), shown, QMessageBox::Ok, Owner(parent));
+    box.setTextFormat(Qt::PlainText);  // messages may quote names and file texts
+    Run(box);
+}
+}  // namespace
+
+void ShowMessage(const std::string& text, QWidget* parent) {
+    Show(BoxKind::Information, text, FromAnsi(text), parent);
+}
+void ShowMessage(const SystemText& text, QWidget* parent) {
+    Show(BoxKind::Information, text.Bytes(), FromSystem(text), parent);
+}
+
+bool Confirm(const std::string& question, QWidget* parent) {
+    if (g_script) {
+        g_script->boxes.push_back({BoxKind::Confirmation, question, FromAnsi(question)});
+        if (g_script->answers.empty()) return false;
+        bool a = g_script->answers.front();
+        g_script->answers.pop_front();
+        return a;
+    }
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kConfirmCaption), FromAnsi(question), QMessageBox::NoButton,
+                    Owner(parent));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    Run(box);
+    return box.clickedButton() == yes;
+}
+
+void ShowErrorReport(const std::string& text, QWidget* parent) {
+    const std::string shown = ErrorReportText(text);
+    Show(BoxKind::Error, shown, FromAnsi(shown), parent);
+}
+
+void ShowErrorReport(const SystemText& text, QWidget* parent) {
+    const SystemText shown(ErrorReportText(text.Bytes()));
+    Show(BoxKind::Error, shown.Bytes(), FromSystem(shown), parent);
+}
+
+void StopWaitingForAnswers() {
+    g_noWaiting = true;
+    for (const QPointer<QMessageBox>& box : g_openBoxes)
+        if (box) box->done(QMessageBox::Cancel);
+}
+
+void ShowModal(QDialog* dialog) {
+    if (g_script) {
+        g_script->modals.push_back(dialog->objectName().toStdString());
+        dialog->show();
+        return;
+    }
+    dialog->exec();
+}
+
+}  // namespace qx

@@ -1,0 +1,102 @@
+// Message boxes, modal showing and the handler guard.
+//
+// Every window handler runs inside Guard(): an exception that escapes is
+// shown by the general error report and the program goes on. Tests install a
+// DialogScript, which records every box and modal showing instead of blocking
+// and answers confirmations from a queue.
+#pragma once
+
+#include "core/platform/systemtext.h"
+
+#include <QString>
+#include <deque>
+#include <exception>
+#include <string>
+#include <vector>
+
+class QWidget;
+class QDialog;
+
+namespace qx {
+
+inline constexpr const char* kAppTitle = "Quorvex v1.3";
+inline constexpr const char* kConfirmCaption = "Bestätigung";  // UTF-8 here; shown as is
+
+enum class BoxKind { Information, Confirmation, Error };
+
+struct ShownBox {
+    BoxKind kind;
+    std::string text;  // the bytes as passed (after the full-stop rule for errors)
+    QString shown;     // the text as the box shows it, decoded by its kind
+};
+
+class DialogScript {
+public:
+    DialogScript();
+    ~DialogScript();
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    std::vector<ShownBox> boxes;          // every box, in order
+    std::deque<bool> answers;             // confirmations: true = "&Ja"; empty queue answers "&Nein"
+    std::vector<std::string> modals;      // objectName of every dialog shown modally
+    std::vector<std::string> openedUrls;  // addresses handed to the shell
+    bool useShell = false;                // hand them to the real shell as well
+
+    // Texts of the boxes of one kind, in order.
+    std::vector<std::string> Texts(BoxKind kind) const;
+    void Clear();
+};
+
+// The application's main window: message boxes without an owner of their own
+// belong to the open modal window or else to it, so a compositor keeps them
+// above the game and places them over it.
+void SetMainWindow(QWidget* window);
+QWidget* MainWindow();
+
+// The active script, or nullptr in the real game.
+DialogScript* ActiveScript();
+
+// Information box: the text, one OK button, caption "Quorvex v1.3". A game
+// text is decoded as Windows-1252, a system text with the locale's encoding.
+void ShowMessage(const std::string& text, QWidget* parent = nullptr);
+void ShowMessage(const SystemText& text, QWidget* parent = nullptr);
+// Confirmation box ("Bestätigung", "&Ja"/"&Nein"): true only on "&Ja".
+bool Confirm(const std::string& question, QWidget* parent = nullptr);
+// General error report: error icon, OK, the text with the full-stop rule.
+void ShowErrorReport(const std::string& text, QWidget* parent = nullptr);
+void ShowErrorReport(const SystemText& text, QWidget* parent = nullptr);
+
+// From the end of a session on no box waits for an answer: the open ones
+// close at once (a confirmation as if "&Nein" were chosen) and later ones go
+// to the error output, as nobody is left to answer them.
+void StopWaitingForAnswers();
+
+// Shows a dialog modally (exec) and returns when it is closed; under a script
+// it is shown without blocking and the call returns at once.
+void ShowModal(QDialog* dialog);
+
+// Runs a handler body; any exception that escapes becomes the error report.
+template <class F>
+void Guard(F&& body) noexcept {
+    try {
+        body();
+    } catch (const SystemError& e) {
+        ShowErrorReport(e.Text());
+    } catch (const std::exception& e) {
+        ShowErrorReport(e.what());
+    } catch (...) {
+        ShowErrorReport("Unknown error");
+    }
+}
+
+// Whether a window may close: runs its FormCloseQuery under Guard, so that an
+// error there is reported and keeps the window open. For reject() overrides.
+template <class Query>
+bool CloseAllowed(Query&& formCloseQuery) noexcept {
+    bool allow = false;
+    Guard([&] { allow = formCloseQuery(); });
+    return allow;
+}
+
+}  // namespace qx

@@ -1,0 +1,92 @@
+#include "ui/platform/pictures.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <jpeglib.h>
+#include <csetjmp>
+
+namespace qx {
+
+namespace {
+struct JpegError {
+    jpeg_error_mgr mgr;
+    std::jmp_buf jump;
+};
+void OnJpegError(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1); }
+void QuietJpeg(j_common_ptr, int) {}
+}  // namespace
+
+QImage DecodeJpeg(const QByteArray& data) {
+    jpeg_decompress_struct info{};
+    JpegError err{};
+    info.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = OnJpegError;
+    err.mgr.emit_message = QuietJpeg;
+    QImage image;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&info);
+        return QImage();
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
+        jpeg_destroy_decompress(&info);
+        return QImage();
+    }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return image;
+}
+
+namespace {
+QImage JpegFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QImage();
+    return DecodeJpeg(f.readAll());
+}
+
+// On scaled screens a picture is drawn from its twice-as-large version, so it
+// stays sharp while it keeps its size in the layout.
+QPixmap ForScreen(const QString& path, const std::function<QImage(const QString&)>& load) {
+    const qreal ratio = PictureRatio();
+    if (ratio <= 1.0) return QPixmap::fromImage(load(path));
+    QImage large = load(PictureAtTwice(path));
+    if (large.isNull()) return QPixmap::fromImage(load(path));
+    const QSize logical = large.size() / 2;
+    if (!qFuzzyCompare(ratio, 2.0)) {
+        const QSize wanted(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+        large = large.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(large);
+    pixmap.setDevicePixelRatio(static_cast<qreal>(large.width()) / logical.width());
+    return pixmap;
+}
+}  // namespace
+
+qreal PictureRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
+
+QString PictureAtTwice(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot < 0 || dot < slash) return path + QStringLiteral("@2x");
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+QPixmap JpegResource(const QString& path) { return ForScreen(path, JpegFile); }
+
+QPixmap Picture(const QString& path) {
+    // At scale 1 exactly the file as it is.
+    if (PictureRatio() <= 1.0) return QPixmap(path);
+    return ForScreen(path, [](const QString& p) { return QImage(p); });
+}
+
+}  // namespace qx

@@ -1,0 +1,45 @@
+#include "ui/savegames/load.h"
+
+#include "core/game/playsession.h"
+#include "ui/platform/controls.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "ui/platform/look.h"
+
+#include <QPushButton>
+
+namespace quorvex {
+
+namespace {
+const SlotDialogLook kLook{"LadenMenu", "Load game", 188, Qt::black, std::nullopt, Qt::white, qx::kLime,
+                           "SpeedButton", "load", true, 152};
+}  // namespace
+
+TLadenMenu::TLadenMenu(SinglePlayerSession& session, PlayerNameSource playerName, QWidget* parent)
+    : TSlotDialog(kLook, parent), session_(session), playerName_(std::move(playerName)) {}
+
+void TLadenMenu::ShowOccupied(int n) { SpeedButton[n]->setEnabled(true); }
+
+bool TLadenMenu::LoadSlot(int n) {
+    if (!qx::FileExists(SlotPath(n))) {
+        qx::ShowMessage("Could not load from file \"Slot" + std::to_string(n) + "\".\\nFile not found.", this);
+        return false;
+    }
+    // Everything is read and converted before anything of the game changes.
+    const LoadedSlot slot = ParseSlotForLoading(ReadSlot(n, BlankRule::Loading));
+    if (playerName_.write) playerName_.write(slot.texts.name);
+    session_.LoadSlot(slot);
+    return true;
+}
+
+void TLadenMenu::SlotClick(int n) {
+    LoadSlot(n);
+    close();
+}
+
+void TLadenMenu::BitBtn1Click() { SlotClick(1); }
+void TLadenMenu::BitBtn2Click() { SlotClick(2); }
+void TLadenMenu::BitBtn3Click() { SlotClick(3); }
+void TLadenMenu::SpeedButton4Click() { close(); }
+
+}  // namespace quorvex

@@ -1,0 +1,90 @@
+#include "ui/savegames/save.h"
+
+#include "core/game/playsession.h"
+#include "ui/platform/access.h"
+#include "ui/platform/controls.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "ui/platform/look.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorvex {
+
+namespace {
+
+// The amount shows alone; a screen reader reads it with its caption.
+void SetPrice(QLabel* caption, QLabel* amount, std::int64_t price) {
+    amount->setText(QString::number(price));
+    amount->setAccessibleName(caption->text() + amount->text());
+}
+
+}  // namespace
+
+namespace {
+const SlotDialogLook kLook{"SpeicherMenu", "Save game", 188, Qt::black, std::nullopt, Qt::white, qx::kLime,
+                           "SpeedButton", "save", false, 152};
+}  // namespace
+
+TSpeicherMenu::TSpeicherMenu(SinglePlayerSession& session, PlayerNameSource playerName, QWidget* parent)
+    : TSlotDialog(kLook, parent), session_(session), playerName_(std::move(playerName)) {
+    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("current price for saving: $"),
+                           QRect(172, 155, 248, 20), qx::VerdanaPx(11, true), Qt::white,
+                           Qt::AlignRight | Qt::AlignVCenter);
+    Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
+                           qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
+    // The amount is read with its caption, and reached by Tab.
+    qx::MakeReadable(Label2);
+    SetPrice(Label1, Label2, 0);
+    // The label follows the price while the dialog is closed too.
+    listener_ = session_.AddListener([this](const SessionView& view) {
+        if (view.savePrice) SetPrice(Label1, Label2, view.price);
+    });
+}
+
+TSpeicherMenu::~TSpeicherMenu() { session_.RemoveListener(listener_); }
+
+void TSpeicherMenu::ShowPrice() { SetPrice(Label1, Label2, session_.SavePrice()); }
+
+void TSpeicherMenu::showEvent(QShowEvent* event) {
+    ShowPrice();
+    TSlotDialog::showEvent(event);
+}
+
+void TSpeicherMenu::ShowOccupied(int n) { SpeedButton[n]->setText(QStringLiteral("overwrite")); }
+
+bool TSpeicherMenu::WriteSlot(int n, std::int64_t money) {
+    if (qx::FileExists(SlotPath(n)) && !qx::Confirm("Savegame already exists. Overwrite?", this)) return false;
+    const GameState& g = session_.Game();
+    const std::string name = playerName_.read ? playerName_.read() : std::string();
+    WriteSlotFile(n, name, money, g.victimCount, g.dragonCount, g.mode);
+    PreviewSlot(n);
+    return true;
+}
+
+void TSpeicherMenu::SlotClick(int n) {
+    // The slot holds the money after the price; it is taken only once the
+    // file is written, so a declined or failed save costs nothing.
+    if (!WriteSlot(n, session_.MoneyAfterSave())) return;
+    session_.PaySavePrice();
+    Timer1->start();
+    ShowPrice();
+}
+
+void TSpeicherMenu::BitBtn1Click() { SlotClick(1); }
+void TSpeicherMenu::BitBtn2Click() { SlotClick(2); }
+void TSpeicherMenu::BitBtn3Click() { SlotClick(3); }
+void TSpeicherMenu::BitBtn4Click() { close(); }
+
+bool TSpeicherMenu::FormCloseQuery() {
+    // The price the main window works out next is charged again.
+    session_.EndFreeSave();
+    return true;
+}
+
+void TSpeicherMenu::reject() {
+    if (qx::CloseAllowed([this] { return FormCloseQuery(); })) QDialog::reject();
+}
+
+}  // namespace quorvex

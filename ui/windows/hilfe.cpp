@@ -1,0 +1,140 @@
+#include "ui/windows/hilfe.h"
+
+#include "ui/platform/ansi.h"
+#include "ui/platform/controls.h"
+#include "ui/platform/desktop.h"
+#include "ui/platform/dialogs.h"
+#include "core/platform/files.h"
+#include "core/platform/installation.h"
+#include "ui/platform/look.h"
+#include "core/platform/text.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+namespace {
+
+constexpr char kDesignLine[] = "Loading help.txt, please wait...";
+
+// A larger file is refused: no help text comes near it, and reading and
+// showing it would hold up the start and the window.
+constexpr std::size_t kLargestHelp = 16 * 1024 * 1024;
+// Laying out one line costs time in proportion to its length, all at once
+// when it comes into view: longer lines are broken when the file is loaded.
+constexpr std::size_t kLongestLine = 4096;
+
+// Ctrl+Home and Ctrl+End go to the start and the end of the text, as Home and
+// End do (a read-only text takes those only without modifiers).
+class DocumentEnds : public QObject {
+public:
+    explicit DocumentEnds(QPlainTextEdit* memo) : QObject(memo), memo_(memo) { memo->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+                const bool home = key->key() == Qt::Key_Home;
+                memo_->moveCursor(home ? QTextCursor::Start : QTextCursor::End);
+                memo_->verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
+                                                               : QAbstractSlider::SliderToMaximum);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPlainTextEdit* memo_;
+};
+
+// Anything at that name counts as present, so a folder or a file without read
+// rights is reported as unreadable rather than as missing.
+bool Present(const char* path) {
+    struct stat st {};
+    return ::stat(path, &st) == 0;
+}
+
+// The lines as the memo takes them. Each paragraph costs the text's document
+// a little time, which a file of many short lines adds up to seconds: short
+// lines share a paragraph, split by line separators, which show and copy as
+// line breaks all the same.
+QString JoinLines(const std::vector<std::string>& lines) {
+    std::size_t total = 0;
+    for (const auto& l : lines) total += l.size() + 1;
+    QString out;
+    out.reserve(static_cast<qsizetype>(total));
+    std::size_t inParagraph = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            const bool full = inParagraph + lines[i].size() > kLongestLine;
+            out.append(full ? QChar(u'\n') : QChar(QChar::LineSeparator));
+            if (full) inParagraph = 0;
+        }
+        qx::AppendAnsi(out, lines[i]);
+        inParagraph += lines[i].size() + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+THelp::THelp(QWidget* parent) : QDialog(parent) {
+    qx::SetupToolWindow(this, QStringLiteral("Help"), QStringLiteral("Help"), 456, 335, Qt::black);
+
+    Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), QRect(4, 4, 449, 297));
+    Memo1->setFont(qx::MonoPt(8));
+    qx::SetColours(Memo1, Qt::white, Qt::black);
+    // No border but a thin flat line around the text.
+    Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
+    Memo1->setPlainText(QString::fromLatin1(kDesignLine));
+    Memo1->setAccessibleName(QStringLiteral("Help text"));
+    new DocumentEnds(Memo1);
+
+    SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("close"), QRect(4, 306, 448, 25),
+                                  true, qx::ButtonIcon(QStringLiteral("close")));
+    SpeedButton1->setFont(qx::VerdanaPt(8, true));
+    qx::SetColours(SpeedButton1, Qt::white);
+    SpeedButton1->setAutoDefault(false);
+    qx::ConnectHandler(SpeedButton1, &QPushButton::clicked, this, &THelp::SpeedButton1Click);
+
+    qx::Guard([this] { FormCreate(); });
+}
+
+THelp::~THelp() = default;
+
+void THelp::FormCreate() {
+    qx::CentreOnScreen(this);
+    const std::string file = qx::HelpFileFor(qx::ExecutableFolder());
+    if (!Present(file.c_str())) {
+        Memo1->appendPlainText(QString());
+        Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
+        Memo1->appendPlainText(QStringLiteral("Please obtain an original copy of Quorvex_v13.zip,"));
+        Memo1->appendPlainText(QStringLiteral("or unpack the zip-file with all included files."));
+        return;
+    }
+    std::vector<std::string> lines;
+    try {
+        lines = qx::BreakLongLines(qx::ReadLines(file, kLargestHelp), kLongestLine);
+    } catch (const qx::FileError& e) {
+        // The viewer still comes up and says why it is empty.
+        Memo1->appendPlainText(QString());
+        Memo1->appendPlainText(QStringLiteral("help.txt is there but could not be read:"));
+        Memo1->appendPlainText(qx::FromSystem(e.Text()));
+        Memo1->appendPlainText(QStringLiteral("Please check that you may read the file."));
+        return;
+    }
+    Memo1->setPlainText(JoinLines(lines));
+    Memo1->moveCursor(QTextCursor::Start);
+}
+
+void THelp::SpeedButton1Click() { close(); }
+
+}  // namespace quorvex
