@@ -18,7 +18,7 @@ std::string PositionLine(int cell, std::uint8_t content) {
 }
 
 std::string ConnectedWith(const std::string& nick) {
-    return std::string("[") + kRaquo + " conn. w/ \"" + nick + "\" " + kLaquo + "]";
+    return Notice("conn. w/ \"" + nick + "\"");
 }
 
 // Changes collected under the state's lock and shown after it is released,
@@ -264,7 +264,7 @@ void LineProtocol::ReceivePosition(const Message& message, LineChannel* replyTo)
             refused = victim ? kLogExtraVictim : kLogExtraDragon;
         } else {
             const int index = (victim ? 0 : kFiguresPerKind) + next - 1;
-            state_.opponentCells[static_cast<std::size_t>(index)] = cell - 25;
+            state_.opponentCells[static_cast<std::size_t>(index)] = cell - (kFirstOwnCell - 1);
             ++next;
             ++state_.receivedCount;
         }

@@ -23,9 +23,6 @@
 
 namespace quorvex {
 
-inline constexpr int kFirstOwnCell = 26;  // own battlefield: cells 26..50
-inline constexpr int kLastOwnCell = 50;
-inline constexpr int kBombFieldCells = 25;  // bomb field: cells 1..25
 inline constexpr int kFiguresPerKind = 5;
 
 // Contents of an own battlefield cell.
