@@ -80,7 +80,7 @@ void Tqx_client::SetPort(int port) {
 
 bool Tqx_client::ShowLinkAddress(const std::string& host, int port) {
     if (connecting_ || client.Connected()) return false;
-    linkAddress_ = qx::FromAnsi(host.find(':') != std::string::npos ? "[" + host + "]" : host);
+    linkAddress_ = qx::FromAnsi(BracketedHost(host));
     linkPort_ = port;
     adresse->setText(linkAddress_);
     return true;
@@ -100,12 +100,19 @@ void Tqx_client::startClick() {
     // A host that accepts but never answers would hold the handshake for good:
     // "disconnect" gives the connect up.
     stop->setEnabled(true);
+    connectError_.clear();
     try {
         client.Connect(kConnectTimeoutMs);
+    } catch (const std::exception& e) {
+        // Refused, unresolvable, timed out, given up or failed in the handshake:
+        // the log says it briefly, the reason stays at hand.
+        connectError_ = e.what();
+        AppendLog(Notice("Could not connect to " + address));
     } catch (...) {
-        // Refused, unresolvable, timed out, given up or failed in the handshake: all end here.
+        connectError_ = kUnknownFailure;
         AppendLog(Notice("Could not connect to " + address));
     }
+    start->setToolTip(connectError_.empty() ? QString() : qx::ShownText(connectError_));
     if (client.Connected()) {
         start->setEnabled(false);
         stop->setEnabled(true);
@@ -119,7 +126,7 @@ void Tqx_client::startClick() {
 void Tqx_client::clientConnected() {
     send->setEnabled(true);
     sendtext->setEnabled(true);
-    protocol.ClientHandshake(client, qx::ToAnsi(nick->text()),
+    session.ClientHandshake(client, qx::ToAnsi(nick->text()),
                              [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
     Timer1->start();
 }
@@ -131,11 +138,11 @@ void Tqx_client::Timer1Timer() {
     if (client.Connected()) {
         // A closed connection ends this poll with the transport's error, which
         // the handler's guard shows; clientDisconnected has run by then.
-        protocol.ReadPass(client);
+        session.ReadPass(client);
         return;
     }
     Timer1->stop();
-    protocol.CheckCompletion();
+    session.CheckCompletion();
 }
 
 void Tqx_client::stopClick() {
