@@ -101,18 +101,21 @@ void Tqx_client::startClick() {
     // "disconnect" gives the connect up.
     stop->setEnabled(true);
     connectError_.clear();
+    bool failed = true;
     try {
         client.Connect(kConnectTimeoutMs);
-    } catch (const std::exception& e) {
+        failed = false;
+    } catch (const qx::SystemError& e) {
         // Refused, unresolvable, timed out, given up or failed in the handshake:
         // the log says it briefly, the reason stays at hand.
-        connectError_ = e.what();
-        AppendLog(Notice("Could not connect to " + address));
+        connectError_ = qx::FromSystem(e.Text());
+    } catch (const std::exception& e) {
+        connectError_ = qx::ShownText(e.what());
     } catch (...) {
-        connectError_ = kUnknownFailure;
-        AppendLog(Notice("Could not connect to " + address));
+        connectError_ = QString::fromLatin1(kUnknownFailure);
     }
-    start->setToolTip(connectError_.empty() ? QString() : qx::ShownText(connectError_));
+    if (failed) AppendLog(Notice("Could not connect to " + address));
+    start->setToolTip(connectError_);
     if (client.Connected()) {
         start->setEnabled(false);
         stop->setEnabled(true);

@@ -46,7 +46,7 @@ public:
     bool Connected() const { return client.Connected(); }
     // Why the last connect failed (the transport's text, shown as the connect
     // button's tool tip); empty after one that succeeded.
-    const std::string& ConnectError() const { return connectError_; }
+    QString ConnectError() const { return connectError_; }
     // Bytes queued for the host beyond what its socket took.
     std::size_t PendingBytes() const { return client.PendingBytes(); }
 
@@ -69,7 +69,7 @@ private:
     int port_ = LineClient::kDefaultPort;
     QString linkAddress_;
     int linkPort_ = LineClient::kDefaultPort;
-    std::string connectError_;
+    QString connectError_;
     bool connecting_ = false;
     bool polling_ = false;
 };
