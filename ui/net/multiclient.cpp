@@ -115,7 +115,6 @@ void Tqx_client::startClick() {
         connectError_ = QString::fromLatin1(kUnknownFailure);
     }
     if (failed) AppendLog(Notice("Could not connect to " + address));
-    start->setToolTip(connectError_);
     if (client.Connected()) {
         start->setEnabled(false);
         stop->setEnabled(true);

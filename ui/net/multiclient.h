@@ -44,8 +44,8 @@ public:
 
     // Whether the window is connected to a host.
     bool Connected() const { return client.Connected(); }
-    // Why the last connect failed (the transport's text, shown as the connect
-    // button's tool tip); empty after one that succeeded.
+    // Why the last connect failed (the transport's text; the log only says
+    // that it failed); empty after one that succeeded.
     QString ConnectError() const { return connectError_; }
     // Bytes queued for the host beyond what its socket took.
     std::size_t PendingBytes() const { return client.PendingBytes(); }
