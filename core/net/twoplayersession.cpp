@@ -39,15 +39,11 @@ BombView TwoPlayerSession::Bomb(LineChannel* peer) {
     }
     // With every figure known, the other cells are known to be empty.
     if (figures.size() != 2 * kFiguresPerKind) return v;
-    std::array<bool, kBombFieldCells> marks{};
-    {
-        auto lock = game_.Lock();
-        marks = game_.bombMarks;
-    }
+    auto lock = game_.Lock();
     for (int n = 1; n <= kBombFieldCells; ++n) {
         const bool figure =
             std::any_of(figures.begin(), figures.end(), [n](const OpponentFigure& f) { return f.cell == n; });
-        if (!figure) v.emptyCells.emplace_back(n, marks[static_cast<std::size_t>(n - 1)]);
+        if (!figure) v.emptyCells.emplace_back(n, game_.BombMark(n));
     }
     return v;
 }
