@@ -2,12 +2,15 @@
 
 #include "ui/net/linksharing.h"
 #include "core/net/portmap.h"
+#include "core/settings/settingsfile.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 #include "ui/settings/einstellungen.h"
 
+#include <QChildEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace quorvex {
@@ -26,6 +29,47 @@ NetWindowLayout HostLayout() {
     return l;
 }
 
+// "Ask the router to open the port", a switch at the top of the server name's
+// context menu (the menu is made anew for each opening, by the link entries'
+// code): the menu is found as a new child of the field, and the entry goes in
+// before it is shown.
+class RouterConsentEntry : public QObject {
+public:
+    RouterConsentEntry(QLineEdit* field, std::function<void(bool)> changed)
+        : QObject(field), field_(field), changed_(std::move(changed)) {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == field_) {
+            // A widget in the making: it is whole at its own first event.
+            if (event->type() == QEvent::ChildAdded && static_cast<QChildEvent*>(event)->child()->isWidgetType())
+                static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+            return false;
+        }
+        watched->removeEventFilter(this);
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { AddTo(menu); });
+        return false;
+    }
+
+private:
+    void AddTo(QMenu* menu) {
+        QAction* ask = new QAction(QStringLiteral("Ask the router to open the port"), menu);
+        ask->setObjectName(QStringLiteral("askRouter"));
+        ask->setCheckable(true);
+        ask->setChecked(AskRouter(SettingsPath()));
+        QAction* first = menu->actions().value(0);
+        menu->insertAction(first, ask);
+        menu->insertSeparator(first);
+        connect(ask, &QAction::toggled, this, [this](bool on) { changed_(on); });
+    }
+
+    QLineEdit* field_;
+    std::function<void(bool)> changed_;
+};
+
 }  // namespace
 
 Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidget* parent)
@@ -35,6 +79,7 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     setTabOrder(nick, servername);
     // Its context menu copies the link that joins this game.
     OfferGameLinkCopy(servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); });
+    new RouterConsentEntry(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);
@@ -72,7 +117,8 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
 Tqx_host::~Tqx_host() {
     // The connection thread hands its changes to this window: end it first.
     server.reset();
-    // The router's mapping goes with the program, a session's end included.
+    // The router's mapping goes with the program, a session's end included;
+    // its removal does not hold the window (see PortMapper::AwaitEnds).
     portMap_.reset();
 }
 
@@ -136,6 +182,8 @@ void Tqx_host::startClick() {
 }
 
 void Tqx_host::OpenRouterPort() {
+    // Only with the player's consent: otherwise nothing goes to the router at all.
+    if (!AskRouter(SettingsPath())) return;
     if (!portMap_) {
         RouterFactory factory = CurrentRouterFactory();
         if (!factory) return;
@@ -143,6 +191,15 @@ void Tqx_host::OpenRouterPort() {
                                                 [this](const std::string& text) { AppendLog(Notice(text)); });
     }
     portMap_->Open(ListeningPort());
+}
+
+void Tqx_host::AskRouterChange(bool on) {
+    SetAskRouter(SettingsPath(), on);
+    if (!server->Active()) return;
+    if (on)
+        OpenRouterPort();
+    else if (portMap_)
+        portMap_->Close();
 }
 
 void Tqx_host::stopClick() {

@@ -67,8 +67,11 @@ private:
     // Made with the window; listens while the window's server is active.
     std::unique_ptr<LineServer> server;
 
-    // Asks the router to forward the listening port; the answer comes as a log line.
+    // Asks the router to forward the listening port, if the settings allow it;
+    // the answer comes as a log line.
     void OpenRouterPort();
+    // The context menu's "Ask the router to open the port" was switched.
+    void AskRouterChange(bool on);
 
     // The names as the connection thread reads them for the handshake.
     void SnapshotNames();
