@@ -164,7 +164,9 @@ TEST_P(SilentBus, TheGameTouchesTheBusOnlyForANetworkWindowAndNeverWaitsForIt) {
         return ::poll(&p, 1, 0) == 1;  // a connection waits to be taken
     };
     ASSERT_TRUE(qxtest::WaitUntil([&] { return fs::exists(program.File("setup.ini")); }));
-    if (networkWindow) ASSERT_TRUE(qxtest::WaitUntil(asked));
+    if (networkWindow) {
+        ASSERT_TRUE(qxtest::WaitUntil(asked));
+    }
     ASSERT_EQ(::kill(pid, SIGTERM), 0);
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);

@@ -43,14 +43,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == field_) {
-            // A widget in the making: it is whole at its own first event.
+            // A widget in the making: a menu is known as one once it is whole.
             if (event->type() == QEvent::ChildAdded && static_cast<QChildEvent*>(event)->child()->isWidgetType())
                 static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
             return false;
         }
-        watched->removeEventFilter(this);
-        if (auto* menu = qobject_cast<QMenu*>(watched))
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            watched->removeEventFilter(this);
             connect(menu, &QMenu::aboutToShow, this, [this, menu] { AddTo(menu); });
+        } else if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);  // whole, and no menu
+        }
         return false;
     }
 
