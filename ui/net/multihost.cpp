@@ -3,14 +3,13 @@
 #include "ui/net/linksharing.h"
 #include "core/net/portmap.h"
 #include "core/settings/settingsfile.h"
+#include "ui/net/routerconsent.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 #include "ui/settings/einstellungen.h"
 
-#include <QChildEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
 namespace quorvex {
@@ -28,51 +27,6 @@ NetWindowLayout HostLayout() {
     l.label10Top = 104;
     return l;
 }
-
-// "Ask the router to open the port", a switch at the top of the server name's
-// context menu (the menu is made anew for each opening, by the link entries'
-// code): the menu is found as a new child of the field, and the entry goes in
-// before it is shown.
-class RouterConsentEntry : public QObject {
-public:
-    RouterConsentEntry(QLineEdit* field, std::function<void(bool)> changed)
-        : QObject(field), field_(field), changed_(std::move(changed)) {
-        field->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == field_) {
-            // A widget in the making: a menu is known as one once it is whole.
-            if (event->type() == QEvent::ChildAdded && static_cast<QChildEvent*>(event)->child()->isWidgetType())
-                static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
-            return false;
-        }
-        if (auto* menu = qobject_cast<QMenu*>(watched)) {
-            watched->removeEventFilter(this);
-            connect(menu, &QMenu::aboutToShow, this, [this, menu] { AddTo(menu); });
-        } else if (event->type() == QEvent::Show) {
-            watched->removeEventFilter(this);  // whole, and no menu
-        }
-        return false;
-    }
-
-private:
-    void AddTo(QMenu* menu) {
-        QAction* ask = new QAction(QStringLiteral("Ask the router to open the port"), menu);
-        ask->setObjectName(QStringLiteral("askRouter"));
-        ask->setCheckable(true);
-        ask->setChecked(AskRouter(SettingsPath()));
-        QAction* first = menu->actions().value(0);
-        menu->insertAction(first, ask);
-        menu->insertSeparator(first);
-        connect(ask, &QAction::toggled, this, [this](bool on) { changed_(on); });
-    }
-
-    QLineEdit* field_;
-    std::function<void(bool)> changed_;
-};
-
 }  // namespace
 
 Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidget* parent)
@@ -82,7 +36,7 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     setTabOrder(nick, servername);
     // Its context menu copies the link that joins this game.
     OfferGameLinkCopy(servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); });
-    new RouterConsentEntry(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
+    OfferRouterConsent(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);
@@ -197,7 +151,6 @@ void Tqx_host::OpenRouterPort() {
 }
 
 void Tqx_host::AskRouterChange(bool on) {
-    SetAskRouter(SettingsPath(), on);
     if (!server->Active()) return;
     if (on)
         OpenRouterPort();
