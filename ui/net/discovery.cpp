@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QStandardItemModel>
 #include <QStyle>
 
@@ -108,23 +109,61 @@ private:
     std::shared_ptr<State> state_;
 };
 
-// Hands what the Avahi thread found to a window's object, in order, through
-// its event loop; after Forget nothing more arrives.
+// Hands what the Avahi thread found to the window's thread, in order: a
+// queue under a lock and an event descriptor that the window's event loop
+// watches, so that no toolkit call crosses the threads. After Forget (on the
+// window's thread) nothing more is queued or run.
 class Outbox {
 public:
-    explicit Outbox(QObject* receiver) : receiver_(receiver) {}
-    void Send(std::function<void()> change) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (receiver_) QMetaObject::invokeMethod(receiver_, std::move(change), Qt::QueuedConnection);
+    Outbox() : wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+    ~Outbox() {
+        if (wake_ >= 0) ::close(wake_);
+    }
+    Outbox(const Outbox&) = delete;
+    Outbox& operator=(const Outbox&) = delete;
+
+    // On the window's thread: what is sent from now on runs there, in receiver's event loop.
+    void Deliver(QObject* receiver) {
+        if (wake_ < 0) return;
+        notifier_ = new QSocketNotifier(wake_, QSocketNotifier::Read, receiver);
+        QObject::connect(notifier_, &QSocketNotifier::activated, receiver, [this] { Run(); });
     }
     void Forget() {
         std::lock_guard<std::mutex> lock(mutex_);
-        receiver_ = nullptr;
+        forgotten_ = true;
+        queue_.clear();
+        delete notifier_;
+        notifier_ = nullptr;
+    }
+    // On the Avahi thread.
+    void Send(std::function<void()> change) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (forgotten_ || wake_ < 0) return;
+        queue_.push_back(std::move(change));
+        const std::uint64_t one = 1;
+        if (::write(wake_, &one, sizeof one) < 0) {
+            // Full counter: the window is woken already.
+        }
     }
 
 private:
+    void Run() {
+        std::uint64_t count = 0;
+        while (::read(wake_, &count, sizeof count) > 0) {
+        }
+        std::deque<std::function<void()>> changes;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            changes.swap(queue_);
+        }
+        for (auto& change : changes) change();
+    }
+
+    const int wake_;
     std::mutex mutex_;
-    QObject* receiver_;
+    std::deque<std::function<void()>> queue_;
+    bool forgotten_ = false;
+    QSocketNotifier* notifier_ = nullptr;  // the window's
 };
 
 // Runs `then` on the Avahi thread at its next turn, outside the callback
@@ -411,7 +450,7 @@ public:
         field->setCompleter(completer_);
         field->installEventFilter(this);
         if (field->window() != field) field->window()->installEventFilter(this);
-        outbox_ = std::make_shared<Outbox>(this);
+        outbox_->Deliver(this);
     }
 
     // The field is going away: nothing more to show, and nothing to wait for.
@@ -472,7 +511,7 @@ private:
     QLineEdit* field_;
     QStandardItemModel* model_;
     QCompleter* completer_;
-    std::shared_ptr<Outbox> outbox_;
+    std::shared_ptr<Outbox> outbox_ = std::make_shared<Outbox>();
     std::unique_ptr<AvahiThread> thread_;  // from the window's first showing on
     std::shared_ptr<Browsing> browsing_;
     bool begun_ = false;  // a connection to the daemon is wanted or runs
