@@ -28,6 +28,11 @@ tar --exclude=./.git --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "
     tail -n 60 "$work/build.log"
     fail "dpkg-buildpackage failed"
 }
+# The optimised build with the package's hardening flags is the one a user
+# building from source gets too (scripts/play.sh): not one compiler warning.
+if grep -E ':[0-9]+(:[0-9]+)?: warning: |^(cc1plus|c\+\+|g\+\+|/usr/bin/ld[.a-z]*): warning: ' "$work/build.log"; then
+    fail "the compiler warns while building the package"
+fi
 deb="$(echo "$work"/quorvex_*.deb)"
 test -f "$deb" || fail "no package was built"
 echo "built $(basename "$deb")"
