@@ -155,6 +155,8 @@ struct CommandCase {
     std::string err;
 };
 
+const char* const kCommandCaseNames[] = {"Help", "Version", "UnknownOption", "MalformedLink", "NoDisplay"};
+
 class CommandLine : public SessionEnd, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(CommandLine, WithoutADisplayEachAnswerGoesToItsOutputWithItsExitCode) {
@@ -183,10 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{{"--bogus"}, 2, "", "quorvex: unknown option \"--bogus\"\nUsage: quorvex [\\s\\S]*"},
         CommandCase{{"quorvex://a/b"}, 1, "", "quorvex: \"quorvex://a/b\" is not a Quorvex game link [^\n]*\n"},
         CommandCase{{}, 1, "", "quorvex: [^\n]+\n"}),
-    [](const auto& info) {
-        const char* names[] = {"Help", "Version", "UnknownOption", "MalformedLink", "NoDisplay"};
-        return std::string(names[info.index]);
-    });
+    [](const auto& info) { return std::string(kCommandCaseNames[info.index]); });
 
 INSTANTIATE_TEST_SUITE_P(Signals, SessionEndBy, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
                          [](const ::testing::TestParamInfo<int>& info) {
