@@ -86,11 +86,13 @@ protected:
     }
     // The box names the file and the cause on a line of its own, ended by a full stop.
     void ExpectFileAndCause(const std::string& box, const std::string& name) {
-        const std::string head = "\nCannot write file \"" + folder.Path() + name + "\". ";
-        const auto at = box.find(head);
+        const std::string file = " file \"" + folder.Path() + name + "\". ";
+        const auto at = box.find("\nCannot ");
         ASSERT_NE(at, std::string::npos) << box;
         const std::string line = box.substr(at, box.find('\n', at + 1) - at);
-        EXPECT_GT(line.size(), head.size() + 1) << box;
+        const auto named = line.find(file);
+        ASSERT_NE(named, std::string::npos) << box;
+        EXPECT_GT(line.size(), named + file.size() + 1) << box;  // the cause
         EXPECT_EQ(line.back(), '.') << box;
     }
     std::vector<std::string> Boxes() {
