@@ -8,7 +8,7 @@ namespace quorvex {
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine command;
     for (const std::string& a : arguments)
-        if (a == "--help" || a == "-h") return {CommandLine::Action::Help, "", ""};
+        if (a == "--help" || a == "-h") return {CommandLine::Action::Usage, "", ""};
     for (const std::string& a : arguments)
         if (a == "--version") return {CommandLine::Action::Version, "", ""};
     for (const std::string& a : arguments) {
@@ -55,7 +55,7 @@ int AnswerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
     switch (command.action) {
     case CommandLine::Action::Play:
         return -1;
-    case CommandLine::Action::Help:
+    case CommandLine::Action::Usage:
         std::fputs(usage().c_str(), out);
         return 0;
     case CommandLine::Action::Version:

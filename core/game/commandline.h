@@ -12,13 +12,13 @@ namespace quorvex {
 inline constexpr char kVersionText[] = "Quorvex 1.3";
 
 struct CommandLine {
-    enum class Action { Play, Help, Version, Wrong };
+    enum class Action { Play, Usage, Version, Wrong };
     Action action = Action::Play;
     std::string link;     // Play: the game link given, "" when none
     std::string problem;  // Wrong: what is wrong, in one line
 };
 
-// The arguments after the program's name. --help (or -h) wins over
+// The arguments after the program's name. --help (or -h, the usage) wins over
 // --version; any other argument starting with '-' is wrong, and so is more
 // than one link.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
@@ -32,7 +32,7 @@ std::string UsageText(const std::string& programFolder, const std::string& helpF
 // the error output when there is no display.
 std::string MalformedLinkText(const std::string& text);
 
-// Answers Help, Version and Wrong on `out` / `err` and returns the exit code
+// Answers Usage, Version and Wrong on `out` / `err` and returns the exit code
 // (0, or 2 for a wrong command line); -1 for Play, which is the game's.
 int AnswerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err);
 

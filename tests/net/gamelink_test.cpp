@@ -65,8 +65,8 @@ TEST(CommandLineParse, DecidesWhatTheArgumentsAsk) {
         {{}, {A::Play, "", ""}},
         {{"quorvex://host"}, {A::Play, "quorvex://host", ""}},
         {{"not a link"}, {A::Play, "not a link", ""}},  // the game's box says so
-        {{"quorvex://host", "-h"}, {A::Help, "", ""}},
-        {{"--version", "--help"}, {A::Help, "", ""}},
+        {{"quorvex://host", "-h"}, {A::Usage, "", ""}},
+        {{"--version", "--help"}, {A::Usage, "", ""}},
         {{"--version", "--bogus"}, {A::Version, "", ""}},
         {{"-x"}, {A::Wrong, "", "unknown option \"-x\""}},
         {{"a", "b"}, {A::Wrong, "", "only one game link, please"}},
