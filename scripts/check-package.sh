@@ -50,8 +50,9 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb" >/dev/null
 dpkg -L quorvex | sort >"$work/files"
 test -x /usr/games/quorvex || fail "no /usr/games/quorvex"
 # Software centres show who makes it: Debian 12's AppStream reads the developer's name.
-appstreamcli get --no-cache org.quorvex.quorvex --details 2>&1 | grep -q 'The Quorvex developers' ||
-    fail "AppStream does not show the developer"
+# (Read whole first: grep -q would end the pipe early, which pipefail counts.)
+details="$(appstreamcli get --no-cache org.quorvex.quorvex --details 2>&1)" || true
+grep -qx 'Developer: The Quorvex developers' <<<"$details" || { echo "$details"; fail "AppStream does not show the developer"; }
 
 # The installed game, started by an ordinary user in their home folder under
 # Xvfb, then closed as a window manager would close it.
