@@ -21,7 +21,11 @@ test -f "$root/share/icons/hicolor/scalable/apps/quorvex.svg"
 grep -qx "Exec=\"$root/bin/quorvex\" %u" "$root/share/applications/quorvex.desktop"
 # It opens game links.
 grep -qx "MimeType=x-scheme-handler/quorvex;" "$root/share/applications/quorvex.desktop"
-! grep -q '^Path=' "$root/share/applications/quorvex.desktop"
+# (A negated command does not stop a script under set -e: test it explicitly.)
+if grep -q '^Path=' "$root/share/applications/quorvex.desktop"; then exit 1; fi
 desktop-file-validate "$root/share/applications/quorvex.desktop"
-appstreamcli validate --no-net "$root/share/metainfo/org.quorvex.Quorvex.metainfo.xml"
+# Pedantic and clean: even a hint (a line "P: ..." or "I: ...") fails.
+report="$(appstreamcli validate --pedantic --no-net --no-color "$root/share/metainfo/org.quorvex.quorvex.metainfo.xml")"
+echo "$report"
+if grep -q '^[EWIP]: ' <<<"$report"; then exit 1; fi
 echo "desktop entry and metadata: valid"

@@ -28,6 +28,11 @@ tar --exclude=./.git --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "
     tail -n 60 "$work/build.log"
     fail "dpkg-buildpackage failed"
 }
+# The optimised build with the package's hardening flags is the one a user
+# building from source gets too (scripts/play.sh): not one compiler warning.
+if grep -E ':[0-9]+(:[0-9]+)?: warning: |^(cc1plus|c\+\+|g\+\+|/usr/bin/ld[.a-z]*): warning: ' "$work/build.log"; then
+    fail "the compiler warns while building the package"
+fi
 deb="$(echo "$work"/quorvex_*.deb)"
 test -f "$deb" || fail "no package was built"
 echo "built $(basename "$deb")"
@@ -44,6 +49,10 @@ fi
 DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb" >/dev/null
 dpkg -L quorvex | sort >"$work/files"
 test -x /usr/games/quorvex || fail "no /usr/games/quorvex"
+# Software centres show who makes it: Debian 12's AppStream reads the developer's name.
+# (Read whole first: grep -q would end the pipe early, which pipefail counts.)
+details="$(appstreamcli get --no-cache org.quorvex.quorvex --details 2>&1)" || true
+grep -qx 'Developer: The Quorvex developers' <<<"$details" || { echo "$details"; fail "AppStream does not show the developer"; }
 
 # The installed game, started by an ordinary user in their home folder under
 # Xvfb, then closed as a window manager would close it.

@@ -1,24 +1,58 @@
-# Debian packages the game needs to build, run and test. Sourced by the other scripts.
-QUORVEX_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg-dev \
-libx11-dev libxcb1-dev googletest libgtest-dev fonts-dejavu-core xvfb xauth desktop-file-utils appstream \
-ccache file debhelper dpkg-dev lintian weston qt6-wayland \
-libavahi-client-dev avahi-daemon dbus \
-libminiupnpc-dev libnatpmp-dev miniupnpd miniupnpd-iptables iptables iproute2 \
+# shellcheck shell=bash disable=SC2034
+# Debian packages the game needs. Sourced by the other scripts.
+# Building and playing (scripts/play.sh): the compiler, the toolkit, the
+# libraries, a font, the desktop's helpers and the daemons the network game uses.
+QUORVEX_PLAY_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg-dev \
+libx11-dev libxcb1-dev libavahi-client-dev libminiupnpc-dev libnatpmp-dev \
+fonts-dejavu-core qt6-wayland avahi-daemon dbus xdg-utils"
+# The tests and checks on top (scripts/test.sh and the other tools): the test
+# framework, headless displays, the package and metadata checkers, a router
+# daemon and firewall for the router test, and the screen reader.
+QUORVEX_TEST_PACKAGES="googletest libgtest-dev xvfb xauth desktop-file-utils appstream \
+ccache file debhelper dpkg-dev lintian weston \
+miniupnpd miniupnpd-iptables iptables iproute2 \
 orca at-spi2-core dbus-daemon xdotool"
 # The fuzz targets' compiler, with libFuzzer and the sanitizer runtimes.
 QUORVEX_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 
-quorvex_install_packages() {
+# Runs a command as root: directly when this is root, otherwise through sudo.
+quorvex_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "$1 needs root: run this as root, or install sudo" >&2
+        return 1
+    fi
+}
+
+# Installs the given packages where missing.
+quorvex_install() {
     local missing=""
-    for p in $QUORVEX_PACKAGES "$@"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
     done
     [ -z "$missing" ] && return 0
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update
+    quorvex_as_root apt-get update
     # miniupnpd is only the router of the router test, which runs its own copy
     # in a network namespace: the machine's service is never started.
-    echo "miniupnpd miniupnpd/start_daemon boolean false" | $sudo debconf-set-selections
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+    case " $missing " in
+    *" miniupnpd "*) echo "miniupnpd miniupnpd/start_daemon boolean false" | quorvex_as_root debconf-set-selections ;;
+    esac
+    # Set past sudo, which would drop it from the environment.
+    # shellcheck disable=SC2086
+    quorvex_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+}
+
+# What building and playing need.
+quorvex_install_play_packages() {
+    # shellcheck disable=SC2086
+    quorvex_install $QUORVEX_PLAY_PACKAGES
+}
+
+# Everything the tests and tools need, and any packages given.
+quorvex_install_packages() {
+    # shellcheck disable=SC2086
+    quorvex_install $QUORVEX_PLAY_PACKAGES $QUORVEX_TEST_PACKAGES "$@"
 }

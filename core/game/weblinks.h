@@ -6,6 +6,7 @@ namespace quorvex {
 inline constexpr const char* kMakerSiteCaption = "zentrafell.example.org";
 inline constexpr const char* kMakerSiteUrl = "https://zentrafell.example.org/";
 inline constexpr const char* kAuthorSiteCaption = "quorvex.example.org (german)";
-inline constexpr const char* kAuthorSiteUrl = "https://quorvex.example.org/de/";
+// The project's one home page, as the package's metadata names it.
+inline constexpr const char* kAuthorSiteUrl = "https://quorvex.example.org/";
 
 }  // namespace quorvex

@@ -53,7 +53,8 @@ std::string AddressText(const sockaddr* a) {
     }
     ::inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof text);
     std::string host = text;
-    if (v6->sin6_scope_id != 0) host += "%" + std::to_string(v6->sin6_scope_id);
+    // Appended piecewise: "%" + a temporary makes GCC 12 warn falsely (-Wrestrict).
+    if (v6->sin6_scope_id != 0) host.append("%").append(std::to_string(v6->sin6_scope_id));
     return BracketedHost(host) + ":" + port;
 }
 

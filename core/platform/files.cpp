@@ -44,7 +44,9 @@ std::string TemporaryName(const std::string& target, long pid, unsigned n) {
 // user belongs to), then the permission bits. Bits that would go to another
 // group than the old file's are dropped, so no one gains access.
 void KeepOwnerAndMode(int fd, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    // Whether either worked shows in the checks below, which drop what would leak.
+    [[maybe_unused]] const bool owned =
+        ::fchown(fd, old.st_uid, old.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
     mode_t mode = old.st_mode & 07777;
     struct stat now {};
     if (::fstat(fd, &now) == 0 && now.st_gid != old.st_gid) mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);

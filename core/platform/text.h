@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/systemtext.h"
+
 namespace qx {
 
 // Removes leading and trailing characters with codes 0..32.
@@ -27,6 +29,8 @@ std::int32_t ParseInt32(const std::string& s);
 
 // The general error report's rule: a full stop is appended when the last
 // character's code is greater than that of '.'.
+// Every box that tells of a file error ends that error's text by this rule too.
 std::string ErrorReportText(std::string text);
+inline SystemText ErrorReportText(const SystemText& text) { return SystemText(ErrorReportText(text.Bytes())); }
 
 }  // namespace qx

@@ -97,9 +97,14 @@ void TIniFile::UpdateFile() {
     try {
         qx::WriteLinesAtomic(fileName_, lines_, qx::WriteProtection::Override);
         lastSaveFailed_ = false;
-    } catch (...) {
+        lastSaveError_ = {};
+    } catch (const qx::SystemError& e) {
         // Silent by design; the old file is untouched as the write is atomic.
         lastSaveFailed_ = true;
+        lastSaveError_ = e.Text();
+    } catch (...) {
+        lastSaveFailed_ = true;
+        lastSaveError_ = qx::SystemText("Cannot write file \"" + fileName_ + "\"");
     }
 }
 

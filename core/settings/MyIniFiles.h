@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/systemtext.h"
+
 namespace quorvex {
 
 inline constexpr char kLineBreakRefused[] = "A setting cannot hold a line break";
@@ -34,6 +36,8 @@ public:
     // Whether the last save failed. The store itself never reports it; a caller
     // that must tell the player can ask.
     bool LastSaveFailed() const { return lastSaveFailed_; }
+    // Which file and why, when the last save failed.
+    const qx::SystemText& LastSaveError() const { return lastSaveError_; }
     const std::vector<std::string>& Lines() const { return lines_; }
 
 private:
@@ -41,6 +45,7 @@ private:
     std::string fileName_;
     std::vector<std::string> lines_;
     bool lastSaveFailed_ = false;
+    qx::SystemText lastSaveError_;
     // Set when the file exists but could not be read: until something is
     // written, saving would replace the player's settings with an empty list.
     bool keepFile_ = false;

@@ -40,7 +40,7 @@ Settings ReadAllSettings(const std::string& path) {
     return s;
 }
 
-bool WriteSettings(const std::string& path, const Settings& s) {
+bool WriteSettings(const std::string& path, const Settings& s, qx::SystemText* why) {
     TIniFile ini(path);
     ini.WriteString(kSectionSettings, "Name", s.name);
     ini.WriteString(kSectionMultiplayer, "Name", s.multiName);
@@ -49,6 +49,7 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     ini.WriteString(kSectionSettings, "Fade", s.fade);
     // Every save writes the whole list, so the last one decides what is on disk;
     // the release saves the same list once more.
+    if (why) *why = ini.LastSaveError();
     return !ini.LastSaveFailed();
 }
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "core/platform/systemtext.h"
+
 namespace quorvex {
 
 inline constexpr char kSectionSettings[] = "Einstellungen";
@@ -51,8 +53,9 @@ StartupSettings ReadStartupSettings(const std::string& path);
 // All five values, "0" where missing.
 Settings ReadAllSettings(const std::string& path);
 
-// The commit's five writes, in its order; false when the file could not be written.
-bool WriteSettings(const std::string& path, const Settings& s);
+// The commit's five writes, in its order; false when the file could not be
+// written, and then `why` (when given) says which file and why.
+bool WriteSettings(const std::string& path, const Settings& s, qx::SystemText* why = nullptr);
 
 // The first failing check of the commit's three names, or "" when all pass.
 std::string ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName);

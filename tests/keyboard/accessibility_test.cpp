@@ -304,7 +304,9 @@ TEST_F(AccessibilityTest, AFocusedCellIsAnnouncedAgainWithItsNewState) {
     const QAccessible::Id other = QAccessible::uniqueId(Face(Find<qx::PictureCell>(h, "Image", 9)));
     h.ImageClick(9);
     EXPECT_EQ(QAccessible::uniqueId(Face(Find<qx::PictureCell>(h, "Image", 9))), other);
-    if (QAccessible::isActive()) EXPECT_TRUE(Events::Has(QAccessible::Focus, Find<qx::PictureCell>(h, "Image", 2)));
+    if (QAccessible::isActive()) {
+        EXPECT_TRUE(Events::Has(QAccessible::Focus, Find<qx::PictureCell>(h, "Image", 2)));
+    }
 }
 
 TEST_F(AccessibilityTest, FiguresPriceAndSlotsAreReadByTab) {

@@ -1,4 +1,5 @@
 // Game links: what joins a game and what is refused, and the links the host hands out.
+#include "core/game/commandline.h"
 #include "core/net/gamelink.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,31 @@ TEST(GameLink, SharesPrivateIPv4FirstAndLeavesOutLocalOnlyAddresses) {
     EXPECT_EQ(ShareableAddresses({"127.0.0.1", "2001:db8::7", "fe80::1", "203.0.113.9", "::1", "192.168.1.4",
                                   "169.254.3.3", "fd12::3", "192.168.1.4", "not an address"}),
               (std::vector<std::string>{"192.168.1.4", "203.0.113.9", "2001:db8::7", "fd12::3"}));
+}
+
+// The command line that carries a link: the questions win, anything else
+// that looks like an option or a second link is wrong.
+TEST(CommandLineParse, DecidesWhatTheArgumentsAsk) {
+    using A = CommandLine::Action;
+    const struct {
+        std::vector<std::string> arguments;
+        CommandLine expected;
+    } cases[] = {
+        {{}, {A::Play, "", ""}},
+        {{"quorvex://host"}, {A::Play, "quorvex://host", ""}},
+        {{"not a link"}, {A::Play, "not a link", ""}},  // the game's box says so
+        {{"quorvex://host", "-h"}, {A::Usage, "", ""}},
+        {{"--version", "--help"}, {A::Usage, "", ""}},
+        {{"--version", "--bogus"}, {A::Version, "", ""}},
+        {{"-x"}, {A::Wrong, "", "unknown option \"-x\""}},
+        {{"a", "b"}, {A::Wrong, "", "only one game link, please"}},
+    };
+    for (const auto& c : cases) {
+        const CommandLine got = ParseCommandLine(c.arguments);
+        EXPECT_EQ(got.action, c.expected.action) << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(got.link, c.expected.link);
+        EXPECT_EQ(got.problem, c.expected.problem);
+    }
 }
 
 }  // namespace

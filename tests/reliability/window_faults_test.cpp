@@ -84,6 +84,17 @@ protected:
     void ExpectFilesAsBefore() {
         for (const auto& [name, bytes] : before) EXPECT_EQ(qx::ReadFileBytes(folder.Path() + name), bytes) << name;
     }
+    // The box names the file and the cause on a line of its own, ended by a full stop.
+    void ExpectFileAndCause(const std::string& box, const std::string& name) {
+        const std::string file = " file \"" + folder.Path() + name + "\". ";
+        const auto at = box.find("\nCannot ");
+        ASSERT_NE(at, std::string::npos) << box;
+        const std::string line = box.substr(at, box.find('\n', at + 1) - at);
+        const auto named = line.find(file);
+        ASSERT_NE(named, std::string::npos) << box;
+        EXPECT_GT(line.size(), named + file.size() + 1) << box;  // the cause
+        EXPECT_EQ(line.back(), '.') << box;
+    }
     std::vector<std::string> Boxes() {
         std::vector<std::string> texts;
         for (const qx::ShownBox& b : script.boxes) texts.push_back(b.text);
@@ -129,6 +140,7 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
     const auto settingsBoxes = Boxes();
     ASSERT_EQ(settingsBoxes.size(), 1u);
     EXPECT_TRUE(StartsWith(settingsBoxes[0], "The settings could not be saved to setup.ini.")) << settingsBoxes[0];
+    ExpectFileAndCause(settingsBoxes[0], "setup.ini");
     EXPECT_EQ(quorvex::Setup->PlayerName(), "Bert");
 
     // Deleting slot 2 fails and says so; the slot stays.
@@ -156,6 +168,7 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
     const auto exitBoxes = Boxes();
     ASSERT_EQ(exitBoxes.size(), 1u);
     EXPECT_TRUE(StartsWith(exitBoxes[0], "The statistics could not be saved.")) << exitBoxes[0];
+    ExpectFileAndCause(exitBoxes[0], "Quorvex.stat");
     ExpectFilesAsBefore();
     for (const std::string& name : folder.Names())
         EXPECT_EQ(name.find(".tmp"), std::string::npos) << "a part file was left: " << name;

@@ -465,10 +465,10 @@ TEST_F(SlotDialogs, DeletingTwiceAsksAgainAndThenFails) {
 
     Click(Find<QPushButton>(d, "BitBtn", 1));
     const std::vector<qx::ShownBox> expected = {
-        {qx::BoxKind::Confirmation, "Delete savegame in Slot1?"},
-        {qx::BoxKind::Information, "Savegame in Slot1 deleted!"},
-        {qx::BoxKind::Confirmation, "Delete savegame in Slot1?"},
-        {qx::BoxKind::Information, "Could not delete file \"Slot1.save\". File not found or write protected"}};
+        {qx::BoxKind::Confirmation, "Delete savegame in Slot1?", {}},
+        {qx::BoxKind::Information, "Savegame in Slot1 deleted!", {}},
+        {qx::BoxKind::Confirmation, "Delete savegame in Slot1?", {}},
+        {qx::BoxKind::Information, "Could not delete file \"Slot1.save\". File not found or write protected", {}}};
     ASSERT_EQ(script.boxes.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(script.boxes[i].kind, expected[i].kind);

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <poll.h>
 #include <string>
@@ -44,7 +45,9 @@ protected:
     }
 
     // Starts the game with its output going to files; returns its process id.
-    pid_t Launch(const std::string& executable = {}, const char* dataHome = nullptr, const char* link = nullptr) {
+    // Without a display it has neither the platform's variables nor the test's.
+    pid_t Launch(const std::string& executable = {}, const char* dataHome = nullptr,
+                 std::vector<std::string> arguments = {}, bool display = true) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::chdir(program.Folder().c_str()) != 0) ::_exit(126);
@@ -53,9 +56,14 @@ protected:
             // A runtime folder of its own unless the compositor's is given.
             if (!std::getenv("XDG_RUNTIME_DIR")) ::setenv("XDG_RUNTIME_DIR", runtime.Folder().c_str(), 1);
             if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            if (!display)
+                for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(name);
             if (dataHome) ::setenv("XDG_DATA_HOME", dataHome, 1);
-            const std::string path = executable.empty() ? program.File("quorvex") : executable;
-            ::execl(path.c_str(), path.c_str(), link, static_cast<char*>(nullptr));
+            std::string path = executable.empty() ? program.File("quorvex") : executable;
+            std::vector<char*> argv{path.data()};
+            for (std::string& a : arguments) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            ::execv(path.c_str(), argv.data());
             ::_exit(127);
         }
         return pid;
@@ -156,7 +164,7 @@ TEST_P(SilentBus, TheGameTouchesTheBusOnlyForANetworkWindowAndNeverWaitsForIt) {
     ASSERT_EQ(::bind(bus, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
     ASSERT_EQ(::listen(bus, 8), 0);
     ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + path).c_str(), 1);
-    const pid_t pid = Launch({}, nullptr, networkWindow ? "quorvex://127.0.0.1" : nullptr);
+    const pid_t pid = Launch({}, nullptr, networkWindow ? std::vector<std::string>{"quorvex://127.0.0.1"} : std::vector<std::string>{});
     ::unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
     ASSERT_GT(pid, 0);
     const auto asked = [&] {
@@ -182,6 +190,49 @@ INSTANTIATE_TEST_SUITE_P(NetworkWindow, SilentBus, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "ClientWindowOpened" : "NoNetworkWindow");
                          });
+
+// Without a display: the questions are answered on the standard output, a
+// wrong option, a wrong link and the missing display itself on the error
+// output, each with its exit code; no window is tried. Outputs are patterns,
+// FOLDER the program folder.
+struct CommandCase {
+    std::vector<std::string> arguments;
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+const char* const kCommandCaseNames[] = {"Help", "Version", "UnknownOption", "MalformedLink", "NoDisplay"};
+
+class CommandLine : public SessionEnd, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(CommandLine, WithoutADisplayEachAnswerGoesToItsOutputWithItsExitCode) {
+    const CommandCase& c = GetParam();
+    const pid_t pid = Launch({}, nullptr, c.arguments, false);
+    ASSERT_GT(pid, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), c.exitCode);
+    const std::string folder = std::regex_replace(program.Folder(), std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)");
+    const auto matches = [&](const std::string& file, const std::string& pattern) {
+        const std::string text = ReadAll(program.File(file));
+        EXPECT_TRUE(std::regex_match(text, std::regex(std::regex_replace(pattern, std::regex("FOLDER"), folder))))
+            << file << ":\n" << text;
+    };
+    matches("stdout.txt", c.out);
+    matches("stderr.txt", c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLine,
+    ::testing::Values(
+        CommandCase{{"--help"}, 0, R"(Usage: quorvex \[LINK\]\n[\s\S]*quorvex://HOST:PORT[\s\S]* in FOLDER\n[\s\S]*)", ""},
+        CommandCase{{"--version"}, 0, "Quorvex 1\\.3\n", ""},
+        CommandCase{{"--bogus"}, 2, "", "quorvex: unknown option \"--bogus\"\nUsage: quorvex [\\s\\S]*"},
+        CommandCase{{"quorvex://a/b"}, 1, "", "quorvex: \"quorvex://a/b\" is not a Quorvex game link [^\n]*\n"},
+        CommandCase{{}, 1, "", "quorvex: [^\n]+\n"}),
+    [](const auto& info) { return std::string(kCommandCaseNames[info.index]); });
 
 INSTANTIATE_TEST_SUITE_P(Signals, SessionEndBy, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
                          [](const ::testing::TestParamInfo<int>& info) {

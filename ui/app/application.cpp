@@ -1,6 +1,7 @@
 #include "ui/app/application.h"
 
 #include "ui/game/main.h"
+#include "core/game/commandline.h"
 #include "ui/net/multiclient.h"
 #include "core/net/gamelink.h"
 #include "ui/net/linksharing.h"
@@ -140,16 +141,12 @@ namespace {
 
 constexpr int kLinkRetryMs = 100;
 
-std::string MalformedLinkText(const QString& text) {
-    return "\"" + qx::ToAnsi(text) + "\" is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).";
-}
-
 }  // namespace
 
 void OpenGameLink(const QString& text) {
     const auto link = ParseGameLink(qx::ToAnsi(text));
     if (!link) {
-        qx::ShowMessage(MalformedLinkText(text));
+        qx::ShowMessage(MalformedLinkText(qx::ToAnsi(text)));
         return;
     }
     if (!Haupt || !qx_client || Haupt->Closed()) return;
@@ -183,7 +180,7 @@ int RunApplication(QApplication& app) {
     const QString link = arguments.size() > 1 ? arguments.at(1) : QString();
     if (!link.isEmpty()) {
         if (!ParseGameLink(qx::ToAnsi(link))) {
-            qx::ShowMessage(MalformedLinkText(link));
+            qx::ShowMessage(MalformedLinkText(qx::ToAnsi(link)));
             return 1;
         }
         if (HandToRunningGame(LinkSocketName(), link)) return 0;

@@ -1,10 +1,38 @@
-// The program's entry: creates every window once, in order, and runs the loop.
+// The program's entry: answers the command line's questions without a window,
+// then creates every window once, in order, and runs the loop.
+#include "core/game/commandline.h"
+#include "core/net/gamelink.h"
 #include "ui/app/application.h"
+#include "ui/platform/display.h"
 #include "ui/platform/session.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The link as the error output shows it: control characters would act on the terminal.
+std::string Printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    return text;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    const quorvex::CommandLine command = quorvex::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (const int rc = quorvex::AnswerCommandLine(command, stdout, stderr); rc >= 0) return rc;
+    // A malformed link is told in a box; without a display, on the error output instead.
+    std::string instead;
+    if (!command.link.empty() && !quorvex::ParseGameLink(command.link))
+        instead = quorvex::MalformedLinkText(Printable(command.link));
+    auto display = std::make_unique<qx::DisplayOrExit>(instead);
     QApplication app(argc, argv);
+    display.reset();
     return qx::FinishProcess(quorvex::RunApplication(app));
 }

@@ -8,6 +8,7 @@
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
 #include "core/platform/installation.h"
+#include "core/platform/text.h"
 #include "ui/platform/look.h"
 #include "ui/platform/pictures.h"
 #include "core/savegames/slotfile.h"
@@ -330,7 +331,7 @@ void THaupt::FormCreate() {
     // installed copy makes the player's own folder on its first start; if it
     // cannot, the game still runs and the player knows nothing will be kept.
     if (const auto why = qx::PrepareProgramFolder())
-        qx::ShowMessage("Your settings, statistics and savegames cannot be kept.\n" + *why, this);
+        qx::ShowMessage("Your settings, statistics and savegames cannot be kept.\n" + qx::ErrorReportText(*why), this);
     const std::string settingsPath = SettingsPath();
     Spielsichern1->setEnabled(false);
     // What a save killed half-way left behind goes before anything is read.
@@ -561,9 +562,9 @@ void THaupt::FormClose() {
         SaveStatistics(session_.Statistics());
     } catch (const qx::SystemError& e) {
         // The program still ends; the player learns that this run's figures are lost.
-        qx::ShowMessage("The statistics could not be saved.\n" + e.Text(), this);
+        qx::ShowMessage("The statistics could not be saved.\n" + qx::ErrorReportText(e.Text()), this);
     } catch (const std::exception& e) {
-        qx::ShowMessage(std::string("The statistics could not be saved.\n") + e.what(), this);
+        qx::ShowMessage(std::string("The statistics could not be saved.\n") + qx::ErrorReportText(e.what()), this);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/look.h"
+#include "core/platform/text.h"
 #include "core/settings/settingsfile.h"
 
 #include <QPainter>
@@ -169,9 +170,10 @@ void TSetup::SpeedButton1Click() {
     if (display_) display_->ShowPlayerName(s.name);
     s.splash = CheckBox1->isChecked() ? kOn : kOff;
     s.fade = CheckBox2->isChecked() ? kOn : kOff;
-    if (!WriteSettings(SettingsPath(), s)) {
+    if (qx::SystemText why; !WriteSettings(SettingsPath(), s, &why)) {
         // The values still hold for this run; the player must know they will not come back.
-        qx::ShowMessage("The settings could not be saved to setup.ini.\nThey stay in effect until the program ends.",
+        qx::ShowMessage("The settings could not be saved to setup.ini.\n" + qx::ErrorReportText(why) +
+                            "\nThey stay in effect until the program ends.",
                         boxParent);
     }
     accept();
