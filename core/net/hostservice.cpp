@@ -52,9 +52,7 @@ RouterPortMaker SystemRouterPort() {
 
 HostService::HostService(std::unique_ptr<Announcer> announcer, RouterPortMaker makeRouter,
                          std::function<void(const HostOutcome&)> sink)
-    : announcer_(std::move(announcer)),
-      makeRouter_(std::move(makeRouter)),
-      sink_(std::move(sink)) {}
+    : sink_(std::move(sink)), announcer_(std::move(announcer)), makeRouter_(std::move(makeRouter)) {}
 
 HostService::~HostService() {
     {
