@@ -163,6 +163,10 @@ private:
     void BuildMenu();
     void UpdateMenuAvailability();
     void ShowCell(int cell, CellLook look);
+    // The figures' names for a screen reader: caption and value.
+    void NameFigures();
+    // Tells a screen reader which game has started.
+    void AnnounceNewGame();
     void ShowEmptyField();  // all 25 cells unmarked and enabled
     void ShowTurn(const TurnView& turn);
     // The bombed turn as a screen reader tells it: status line, hits, kill.

@@ -33,8 +33,10 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
     EditLook(servername);
     setTabOrder(nick, servername);
-    // Its context menu copies the link that joins this game.
-    OfferGameLinkCopy(servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); });
+    // Its context menu copies the link that joins this game; the log says so.
+    OfferGameLinkCopy(
+        servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); },
+        [this] { AppendLog("Link copied"); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);

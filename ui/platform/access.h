@@ -3,9 +3,13 @@
 // handed on where a pressed button takes itself out of reach.
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
+class QPlainTextEdit;
+class QTimer;
 class QWidget;
 
 namespace qx {
@@ -24,5 +28,37 @@ void MakeReadable(QLabel* label, const QString& name = QString());
 // screen reader speaks both; used where the focused button has just disabled
 // itself. A focus mark follows only if the keyboard drove the window.
 void HandFocusTo(QWidget* to, const QString& news = QString());
+
+// Speaks `text` to a screen reader as news of `window`, wherever the focus is
+// in it: a notification object, drawn nowhere, that shows itself anew for
+// every text. Nothing is spoken while the window is hidden.
+void Announce(QWidget* window, const QString& text);
+
+// Lines a window shows by itself (a log, a status, a result), announced once
+// each as they come: what arrives in one burst is spoken together, and more
+// than kSpokenLines lines only as "N new lines", so a flood drowns nothing.
+class News : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kSpokenLines = 3;
+    // A burst: what arrives within this time of its first line.
+    static constexpr int kBurstMs = 150;
+
+    explicit News(QWidget* window);
+    void Add(const QString& line);
+    // Announces what was gathered; the burst's timer calls it.
+    void Flush();
+
+private:
+    QWidget* window_;
+    QTimer* timer_;
+    QStringList lines_;
+    int count_ = 0;
+};
+
+// A read-only text that the keyboard reads line by line: arrows, Ctrl+Home
+// and Ctrl+End move a cursor, which is drawn only once a key was pressed in
+// it; a focus mark shows as on every other control.
+void MakeKeyboardReadable(QPlainTextEdit* text);
 
 }  // namespace qx
