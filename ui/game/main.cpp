@@ -258,7 +258,7 @@ void THaupt::BuildGamePanels() {
     QWidget* previous = RestartBut;
     for (QLabel* figure : {Money, VictimCount, DragonCount, Label1, Label2, Bilanz, Treffer, Verfehlt}) {
         qx::MakeReadable(figure);
-        setTabOrder(previous, figure);
+        qx::SetTabOrder(previous, figure);
         previous = figure;
     }
     NameFigures();

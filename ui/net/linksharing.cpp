@@ -70,7 +70,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) return ShiftF10(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::KeyPress)
+            return ShiftF10(static_cast<QKeyEvent*>(event), static_cast<QWidget*>(watched)->window()->focusWidget());
         if (event->type() != QEvent::ContextMenu) return false;
         const auto* request = static_cast<QContextMenuEvent*>(event);
         QPoint at = request->globalPos();
@@ -91,8 +92,7 @@ protected:
 private:
     // Shift+F10, which no control of the window takes, asks the focused
     // control for its context menu, as the Menu key does.
-    static bool ShiftF10(const QKeyEvent* key) {
-        QWidget* focus = QApplication::focusWidget();
+    static bool ShiftF10(const QKeyEvent* key, QWidget* focus) {
         if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier || !focus) return false;
         const QPoint centre = focus->rect().center();
         QContextMenuEvent request(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));

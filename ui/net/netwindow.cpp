@@ -90,7 +90,7 @@ void TNetWindow::ArrangeKeyboardOrder() {
     for (QPushButton* b : GamePanel->findChildren<QPushButton*>())
         if (b != BombIt) order.push_back(b);
     order.insert(order.end(), {Memo1, sendtext, send});
-    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    for (std::size_t i = 1; i < order.size(); ++i) qx::SetTabOrder(order[i - 1], order[i]);
 }
 
 TNetWindow::~TNetWindow() = default;

@@ -244,6 +244,15 @@ void MakeReadable(QLabel* label, const QString& name) {
     ShowFocusMark(label);
 }
 
+void SetTabOrder(QWidget* first, QWidget* second) {
+    const Qt::FocusPolicy a = first->focusPolicy(), b = second->focusPolicy();
+    if (a == Qt::NoFocus) first->setFocusPolicy(Qt::TabFocus);
+    if (b == Qt::NoFocus) second->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(first, second);
+    first->setFocusPolicy(a);
+    second->setFocusPolicy(b);
+}
+
 void HandFocusTo(QWidget* to, const QString& news) {
     if (!news.isNull()) to->setAccessibleDescription(news);
     to->setFocus(Qt::OtherFocusReason);

@@ -24,6 +24,11 @@ void ShowFocusMark(QWidget* control);
 // its caption), else as its text.
 void MakeReadable(QLabel* label, const QString& name = QString());
 
+// Puts `second` right after `first` in their window's Tab order, also where
+// one of them takes no focus yet (a readable label before the first Tab),
+// which QWidget::setTabOrder leaves alone.
+void SetTabOrder(QWidget* first, QWidget* second);
+
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
 // screen reader speaks both; used where the focused button has just disabled
 // itself. A focus mark follows only if the keyboard drove the window.
