@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 namespace qx {
 
 namespace {
@@ -245,12 +248,18 @@ void MakeReadable(QLabel* label, const QString& name) {
 }
 
 void SetTabOrder(QWidget* first, QWidget* second) {
-    const Qt::FocusPolicy a = first->focusPolicy(), b = second->focusPolicy();
-    if (a == Qt::NoFocus) first->setFocusPolicy(Qt::TabFocus);
-    if (b == Qt::NoFocus) second->setFocusPolicy(Qt::TabFocus);
+    // Qt moves nothing when no stop lies between the two in the window's
+    // ring of controls, although the window itself may lie there, where Tab
+    // starts while nothing has the focus: the control before `second` stands
+    // in as a stop for the moment.
+    QWidget* before = second->previousInFocusChain();
+    std::vector<std::pair<QWidget*, Qt::FocusPolicy>> policies{{first, first->focusPolicy()},
+                                                               {second, second->focusPolicy()}};
+    if (before != first) policies.emplace_back(before, before->focusPolicy());
+    for (const auto& [w, policy] : policies)
+        if (policy == Qt::NoFocus) w->setFocusPolicy(Qt::TabFocus);
     QWidget::setTabOrder(first, second);
-    first->setFocusPolicy(a);
-    second->setFocusPolicy(b);
+    for (auto it = policies.rbegin(); it != policies.rend(); ++it) it->first->setFocusPolicy(it->second);
 }
 
 void HandFocusTo(QWidget* to, const QString& news) {

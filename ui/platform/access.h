@@ -25,8 +25,8 @@ void ShowFocusMark(QWidget* control);
 void MakeReadable(QLabel* label, const QString& name = QString());
 
 // Puts `second` right after `first` in their window's Tab order, also where
-// one of them takes no focus yet (a readable label before the first Tab),
-// which QWidget::setTabOrder leaves alone.
+// one of them takes no focus yet (a readable label before the first Tab) or
+// only the window lies between them, which QWidget::setTabOrder leaves alone.
 void SetTabOrder(QWidget* first, QWidget* second);
 
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
