@@ -413,6 +413,7 @@ TEST_F(AccessibilityTest, TheMainWindowTellsTheNewGameEachMarkAndASave) {
     };
     for (const Case& c : cases) {
         c.does();
+        h.findChild<qx::News*>()->Flush();
         EXPECT_EQ(Told{&h}.Text(), c.told);
     }
 

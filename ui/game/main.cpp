@@ -90,6 +90,8 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     setWindowIcon(appIcon);
 
     LoadFieldPictures();
+    // A new game redraws the whole field: its news is told once that has passed.
+    news_ = new qx::News(this);
     bombColour_ = qx::Picture(QStringLiteral(":/assets/bomb.png"));
     bombGrey_ = qx::Picture(QStringLiteral(":/assets/bomb_grey.png"));
 
@@ -265,8 +267,10 @@ void THaupt::BuildGamePanels() {
 }
 
 void THaupt::NameFigures() {
+    // Set only when changed: every change is an event a screen reader has to go through.
     const auto name = [](QLabel* figure, const QString& caption, const QString& text) {
-        figure->setAccessibleName(caption + QLatin1Char(' ') + text);
+        const QString named = caption + QLatin1Char(' ') + text;
+        if (figure->accessibleName() != named) figure->setAccessibleName(named);
     };
     name(Money, QStringLiteral("Money:"), QStringLiteral("$") + Money->text());
     name(VictimCount, Image26->accessibleName(), VictimCount->text());
@@ -569,7 +573,7 @@ void THaupt::N10001Click() {
     AnnounceNewGame();
 }
 
-void THaupt::AnnounceNewGame() { qx::Announce(this, QStringLiteral("New game: ") + Label15->text()); }
+void THaupt::AnnounceNewGame() { news_->Add(QStringLiteral("New game: ") + Label15->text()); }
 
 void THaupt::Timer1Timer() {
     if (alpha_.Value() > 250) {

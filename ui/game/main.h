@@ -17,6 +17,9 @@ class QAction;
 class QMenu;
 class QStatusBar;
 class QCloseEvent;
+namespace qx {
+class News;
+}
 
 namespace quorvex {
 
@@ -154,6 +157,7 @@ private:
     QTimer* Timer1;  // fade-in
     QTimer* Timer2;  // fade-out
     QTimer* Timer3;  // splash
+    qx::News* news_ = nullptr;
 
     void FormCreate();
     bool FormCloseQuery();

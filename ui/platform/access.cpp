@@ -141,9 +141,17 @@ protected:
     }
 };
 
-QAccessibleInterface* NewsBoardFace(const QString& key, QObject* object) {
-    if (key == QLatin1String("qx::NewsBoard") && object)
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+// Orca reads a notification inside a dialog after the whole dialog, all its
+// labels included; one that names the application as its parent is read
+// alone.
+class NewsBoardFace : public QAccessibleWidget {
+public:
+    explicit NewsBoardFace(QWidget* board) : QAccessibleWidget(board, QAccessible::Notification) {}
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+};
+
+QAccessibleInterface* NewsBoardFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("qx::NewsBoard") && object) return new NewsBoardFace(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -189,7 +197,7 @@ private:
 
 void Announce(QWidget* window, const QString& text) {
     static const bool factory = [] {
-        QAccessible::installFactory(&NewsBoardFace);
+        QAccessible::installFactory(&NewsBoardFactory);
         return true;
     }();
     (void)factory;

@@ -45,9 +45,11 @@ void Announce(QWidget* window, const QString& text);
 class News : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kSpokenLines = 3;
-    // A burst: what arrives within this time of its first line.
-    static constexpr int kBurstMs = 150;
+    static constexpr int kSpokenLines = 4;
+    // A burst: what arrives within this time of its first line. Orca drops a
+    // notification that comes amid a flood of other changes (a field redrawn,
+    // positions exchanged), so the news also waits for those to pass.
+    static constexpr int kBurstMs = 400;
 
     explicit News(QWidget* window);
     void Add(const QString& line);
