@@ -226,9 +226,9 @@ echo "<Peer> hello there" >&5
 said "^notification .*hello there"
 for cell in 26 27 28 29 30; do echo "[100] [$cell] Victim" >&5; done
 for cell in 31 32 33 34 35; do echo "[200] [$cell] Dragon" >&5; done
-said "^notification please bomb now"
+said "^notification .*All positions received! please bomb now"
 echo "[700] You lost" >&5
-said "^notification Battlefield result \\[ You lost \\]"
+said "^notification .*Battlefield result \\[ You lost \\]"
 # Typed into the chat line, where the focus still is.
 press h i Return
 said "^notification .*<Ears> hi"

@@ -90,8 +90,10 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     setWindowIcon(appIcon);
 
     LoadFieldPictures();
-    // A new game redraws the whole field: its news is told once that has passed.
-    news_ = new qx::News(this);
+    // A new game redraws the whole field, a flood of changes for a screen
+    // reader to go through: its news is told once that has passed.
+    constexpr int kAfterNewFieldMs = 1000;
+    news_ = new qx::News(this, kAfterNewFieldMs);
     bombColour_ = qx::Picture(QStringLiteral(":/assets/bomb.png"));
     bombGrey_ = qx::Picture(QStringLiteral(":/assets/bomb_grey.png"));
 

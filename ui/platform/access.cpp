@@ -207,9 +207,9 @@ void Announce(QWidget* window, const QString& text) {
     if (window->isVisible()) board->Tell(text);
 }
 
-News::News(QWidget* window) : QObject(window), window_(window), timer_(new QTimer(this)) {
+News::News(QWidget* window, int burstMs) : QObject(window), window_(window), timer_(new QTimer(this)) {
     timer_->setSingleShot(true);
-    timer_->setInterval(kBurstMs);
+    timer_->setInterval(burstMs);
     connect(timer_, &QTimer::timeout, this, &News::Flush);
 }
 

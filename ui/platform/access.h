@@ -51,7 +51,7 @@ public:
     // positions exchanged), so the news also waits for those to pass.
     static constexpr int kBurstMs = 400;
 
-    explicit News(QWidget* window);
+    explicit News(QWidget* window, int burstMs = kBurstMs);
     void Add(const QString& line);
     // Announces what was gathered; the burst's timer calls it.
     void Flush();
