@@ -68,8 +68,7 @@ said "Screen reader on"
 folder="$(dirname "$ORCA_LOG")/game"
 mkdir -p "$folder"
 cp "$game" "$folder/quorvex"
-printf '[Einstellungen]\r\nName=Ears\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Ears\r\nServer=Ears server\r\n' \
-    >"$folder/setup.ini"
+printf '[Einstellungen]\r\nName=Ears\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Ears\r\n' >"$folder/setup.ini"
 # The help text is read from the folder the game starts in.
 cp "$here/../../help.txt" "$folder/help.txt"
 mark
@@ -146,101 +145,74 @@ press Tab Tab Tab Tab
 said "^current price for saving: \\\$[0-9]+"
 press Escape
 
-# Presses key until a line spoken since the mark matches the regex (at most 15 times).
+# Presses a key until a line spoken since the mark matches the regex (15 times at most).
 press_until() {
     local i
-    for ((i = 0; i < 15; i++)); do
-        press "$1"
-        sleep 0.5
-        if spoken | tail -n +"$((from + 1))" | grep -Eq -- "$2"; then
-            echo "  spoken: $(spoken | tail -n +"$((from + 1))" | grep -E -m1 -- "$2")"
-            return 0
-        fi
+    for ((i = 0; i < 14; i++)); do
+        press "$1" && sleep 0.5
+        spoken | tail -n +"$((from + 1))" | grep -Eq -- "$2" && break
     done
     said "$2"
 }
+news() { said "^notification .*$1"; }
 
-echo "The help text is read line by line"
+echo "The help text is read line by line; the main window tells its news and reads its figures"
 focus_window Quorvex
 press F1
 focus_window Help
-said "^Help text"
 press Down
 said "^ ?(===|19 equals)"
-press Down
-press Down
-said "^$(sed -n 4p "$folder/help.txt" | cut -c1-20)"
 press Escape
-
-echo "The main window tells a new game and the marks left; its figures are Tab stops"
 focus_window Quorvex
 press ctrl+n
-said "^notification .*New game: Endless game"
+news "New game: Endless game"
 press_until Tab "^Cell [0-9]+, row [0-9], column [0-9] push button"
 press space
-said "^notification .*4 marks left"
+news "4 marks left"
 press Tab
 said "^Money: \\\$[0-9]+"
 
 echo "The host window speaks its news while the focus stays in the chat line"
-press F10 Escape Right Right Down
-said "Host game"
-press Return
+press F10 Escape Right Right Down Return
 focus_window "\\[ Host \\] Quorvex Multiplayer - Beta1"
 press_until Tab "^Start server push button"
 press space
-said "^notification .*Server active"
-fifo="$folder/peer.fifo"
-mkfifo "$fifo"
-# The scripted peer: joins as "Peer", confirms every position it gets, and
-# sends what the check writes to it, a line at a time.
-python3 -u -c '
+news "Server active"
+# The peer on the loopback joins as "Peer", confirms each position and sends the lines written to fd 5.
+mkfifo "$folder/peer"
+python3 -c '
 import socket, sys, threading
 s = socket.create_connection(("127.0.0.1", 9999), timeout=60)
-def send(line): s.sendall(line.encode("cp1252") + b"\r\n")
-def confirm():
-    for line in s.makefile("rb"):
-        if line.startswith((b"[100]", b"[200]")): send("[500] Pos. received and confirmed!")
-threading.Thread(target=confirm, daemon=True).start()
+send = lambda line: s.sendall(line.encode("cp1252") + b"\r\n")
+threading.Thread(target=lambda: [send("[500] Pos. received and confirmed!") for line in s.makefile("rb")
+                                 if line[:5] in (b"[100]", b"[200]")], daemon=True).start()
 send("Peer")
-for line in open(sys.argv[1]):
-    send(line.rstrip("\n"))
-' "$fifo" >"$folder/peer.out" 2>&1 &
+for line in open(sys.argv[1]): send(line.rstrip("\n"))
+' "$folder/peer" &
 peer_pid=$!
-exec 5>"$fifo"
-said '^notification .*conn\. w/ "Peer"'
-# Five Victims in the first row, five Dragons in the second: the own
-# battlefield comes right after the stop button.
+exec 5>"$folder/peer"
+news 'conn\. w/ "Peer"'
+# Five Victims in the first row and five Dragons in the second of the field after the stop button.
 press_until shift+Tab "^Stop server push button"
-press Tab
-said "^Cell 1, row 1, column 1 push button"
-press space Right space Right space Right space Right space Down space space
+press Tab space Right space Right space Right space Right space Down space space
 for _ in 1 2 3 4; do press Left space space; done
-press Tab
-said "^Send battlefield push button"
-press space
-said "^notification .*All positions send"
+press Tab space
+news "All positions send"
 press_until Tab "^Chat message"
-mark
-echo "<Peer> hello there" >&5
-said "^notification .*hello there"
-for cell in 26 27 28 29 30; do echo "[100] [$cell] Victim" >&5; done
-for cell in 31 32 33 34 35; do echo "[200] [$cell] Dragon" >&5; done
-said "^notification .*All positions received! please bomb now"
-echo "[700] You lost" >&5
-said "^notification .*Battlefield result \\[ You lost \\]"
-# Typed into the chat line, where the focus still is.
+printf '<Peer> hello there\n' >&5
+news "hello there"
+printf '[100] [%d] Victim\n' 26 27 28 29 30 >&5
+printf '[200] [%d] Dragon\n' 31 32 33 34 35 >&5
+news "All positions received! please bomb now"
+printf '[700] You lost\n' >&5
+news "Battlefield result \\[ You lost \\]"
 press h i Return
-said "^notification .*<Ears> hi"
+news "<Ears> hi"
 
-echo "Shift+F10 opens the running server's link menu"
-press Tab
-said "^Send push button"
-press shift+F10
-press Down
-said "Copy link"
+echo "Shift+F10 on a button opens the running server's link menu"
+press Tab shift+F10 Down
+said "^Copy link"
 press Return
-said "^notification .*Link copied"
-exec 5>&-
+news "Link copied"
 
 echo "Orca spoke everything checked"
