@@ -271,6 +271,10 @@ std::string RouterAnswerText(int port, const RouterAnswer& answer) {
 
 std::string RouterClosedText(int port) { return "Router: port " + std::to_string(port) + " closed"; }
 
+std::string RouterReportText(const RouterReport& report) {
+    return report.closed ? RouterClosedText(report.port) : RouterAnswerText(report.port, report.answer);
+}
+
 // ---- PortMapper ----
 
 struct PortMapper::State {
@@ -284,15 +288,23 @@ struct PortMapper::State {
     std::condition_variable finished;
 
     std::mutex reportMutex;
-    Report report;
+    TypedReport report;
 
-    void Say(const std::string& text) {
+    void Say(const RouterReport& what) {
         std::lock_guard<std::mutex> lock(reportMutex);
-        if (report) report(text);
+        if (report) report(what);
     }
 };
 
-PortMapper::PortMapper(RouterFactory factory, Report report, int leaseSeconds) : state_(std::make_shared<State>()) {
+PortMapper::PortMapper(RouterFactory factory, Report report, int leaseSeconds)
+    : PortMapper(std::move(factory),
+                 TypedReport([report = std::move(report)](const RouterReport& r) {
+                     if (report) report(RouterReportText(r));
+                 }),
+                 leaseSeconds) {}
+
+PortMapper::PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds)
+    : state_(std::make_shared<State>()) {
     state_->factory = std::move(factory);
     state_->report = std::move(report);
     state_->leaseSeconds = leaseSeconds;
@@ -338,7 +350,7 @@ void PortMapper::Run(const std::shared_ptr<State>& s) {
     Clock::time_point renewAt;
 
     auto answered = [&](int port, const RouterAnswer& answer) {
-        s->Say(RouterAnswerText(port, answer));
+        s->Say({port, false, answer});
         if (!answer.open && !answer.pinhole) {
             router.reset();
             return;
@@ -375,7 +387,7 @@ void PortMapper::Run(const std::shared_ptr<State>& s) {
         if (router) {
             router->Close();
             router.reset();
-            s->Say(RouterClosedText(openPort));
+            s->Say({openPort, true, {}});
         }
         if (request < 0) break;
         if (request == 0 || !s->factory) continue;

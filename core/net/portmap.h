@@ -60,12 +60,25 @@ RouterFactory CurrentRouterFactory();
 std::string RouterAnswerText(int port, const RouterAnswer& answer);
 std::string RouterClosedText(int port);
 
+// What the mapper did about a port: the router's answer to a request for it,
+// or the removal of its mapping.
+struct RouterReport {
+    int port = 0;
+    bool closed = false;  // the mapping was removed; answer is empty
+    RouterAnswer answer;
+};
+// Its log text: RouterAnswerText or RouterClosedText.
+std::string RouterReportText(const RouterReport& report);
+
 class PortMapper {
 public:
     // `report` gets each log text, on the mapper's thread; it must not wait
     // for the thread that owns the mapper.
     using Report = std::function<void(const std::string&)>;
     PortMapper(RouterFactory factory, Report report, int leaseSeconds = kRouterLeaseSeconds);
+    // The same with each report typed, for whoever renders it itself.
+    using TypedReport = std::function<void(const RouterReport&)>;
+    PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds = kRouterLeaseSeconds);
     // Removes an open mapping, waiting at most kRouterCloseWaitMs for it;
     // reports nothing more.
     ~PortMapper();

@@ -1,12 +1,16 @@
 // The port mapper's thread against a router double: a stop never waits for a
 // slow router, requests are carried out in order, leases are renewed. The
-// real protocols are tried against miniupnpd (net_router).
+// real protocols are tried against miniupnpd (net_router). The host service
+// starts and stops the server, the announcement and the router in one order.
+#include "core/net/hostservice.h"
+#include "core/net/messages.h"
 #include "core/net/portmap.h"
 #include "support/wait_until.h"
 
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <optional>
 #include <mutex>
 
 using namespace quorvex;
@@ -114,5 +118,95 @@ TEST_F(PortMapperTest, NothingOpenedIsNothingToRemove) {
     mapper.reset();
     EXPECT_EQ(record.Get(record.calls), Lines{"open 9999 for 3600"});
 }
+
+// The service's doubles note their calls and its outcomes in one list, so
+// the list shows the order; the router answers at once, the announcer renames.
+struct ServiceCase {
+    const char* name;
+    std::optional<RouterAnswer> router;  // none: no router is asked
+    std::string announcedAs;
+    bool stopByEnd;  // the window goes away instead of "Stop server"
+    Lines expected;  // P stands for the port
+};
+
+void PrintTo(const ServiceCase& c, std::ostream* os) { *os << c.name; }
+
+class HostServiceTest : public ::testing::TestWithParam<ServiceCase> {};
+
+TEST_P(HostServiceTest, StartsAndStopsInOneOrderAndReportsEachOutcome) {
+    const ServiceCase& c = GetParam();
+    Lines log;
+    struct Names : Announcer {
+        Lines& log;
+        std::string as;
+        Names(Lines& l, std::string a) : log(l), as(std::move(a)) {}
+        void Start(const std::string& name, int, Announced announced) override {
+            log.push_back("announce " + name);
+            announced(as);
+        }
+        void Stop() override { log.push_back("withdraw"); }
+    };
+    struct Port : RouterPort {
+        Lines& log;
+        RouterAnswer answer;
+        PortMapper::TypedReport report;
+        int opened = 0;
+        Port(Lines& l, RouterAnswer a, PortMapper::TypedReport r) : log(l), answer(std::move(a)), report(std::move(r)) {}
+        void Open(int port) override {
+            log.push_back("router open");
+            report({port, false, answer});
+            if (answer.open || answer.pinhole) opened = port;
+        }
+        void Close() override {
+            log.push_back("router close");
+            if (opened) report({opened, true, {}});
+            opened = 0;
+        }
+    };
+    RouterPortMaker maker;
+    if (c.router)
+        maker = [&](PortMapper::TypedReport r) { return std::make_unique<Port>(log, *c.router, std::move(r)); };
+    auto service = std::make_unique<HostService>(std::make_unique<Names>(log, c.announcedAs), maker,
+                                                 [&](const HostOutcome& o) {
+                                                     const std::string line = HostOutcomeLine(o);
+                                                     log.push_back(line.empty() ? "as " + o.text : line);
+                                                 });
+    service->Server().SetDefaultPort(0);
+    service->Start("Game");
+    const std::string port = std::to_string(service->Server().BoundPort());
+    c.stopByEnd ? service.reset() : service->Stop();
+    Lines expected;
+    for (std::string e : c.expected) {
+        if (const auto at = e.find('P'); at != std::string::npos && e.rfind("[", 0) == 0) e.replace(at, 1, port);
+        expected.push_back(e);
+    }
+    EXPECT_EQ(log, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, HostServiceTest,
+    ::testing::Values(
+        ServiceCase{"Mapped", RouterAnswer{true, "198.51.100.7", false, "", 3600}, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: port P open at 198.51.100.7"), "withdraw", Notice("Server closed"),
+                     "router close", Notice("Router: port P closed")}},
+        ServiceCase{"MappedWithPinholeAndRenamed", RouterAnswer{true, "", true, "", 0}, "Game #2", false,
+                    {Notice("Server active"), "announce Game", "as Game #2", "router open",
+                     Notice("Router: port P open and for IPv6"), "withdraw", Notice("Server closed"),
+                     "router close", Notice("Router: port P closed")}},
+        ServiceCase{"PinholeOnly", RouterAnswer{false, "", true, "", 0}, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: port P open for IPv6"), "withdraw", Notice("Server closed"), "router close",
+                     Notice("Router: port P closed")}},
+        ServiceCase{"Refused", RouterAnswer{false, "", false, "no router answered", 0}, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: no port opened (no router answered)"), "withdraw", Notice("Server closed"),
+                     "router close"}},
+        ServiceCase{"NoRouter", std::nullopt, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "withdraw", Notice("Server closed")}},
+        ServiceCase{"EndOfTheWindowReportsNothing", RouterAnswer{true, "198.51.100.7", false, "", 3600}, "Game", true,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: port P open at 198.51.100.7"), "withdraw", "router close"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -155,6 +155,7 @@ struct GameAnnouncement::Impl {
     AvahiEntryGroup* group = nullptr;
     QByteArray name;
     int port = 0;
+    std::function<void(const QString&)> announced;
 
     ~Impl() { Close(); }
 
@@ -190,6 +191,7 @@ struct GameAnnouncement::Impl {
         auto* self = static_cast<Impl*>(userdata);
         self->group = g;
         if (state == AVAHI_ENTRY_GROUP_COLLISION) self->Rename();
+        if (state == AVAHI_ENTRY_GROUP_ESTABLISHED && self->announced) self->announced(QString::fromUtf8(self->name));
     }
 
     static void ClientChanged(AvahiClient* c, AvahiClientState state, void* userdata) {
@@ -212,10 +214,11 @@ struct GameAnnouncement::Impl {
 GameAnnouncement::GameAnnouncement() : impl_(std::make_unique<Impl>()) {}
 GameAnnouncement::~GameAnnouncement() = default;
 
-void GameAnnouncement::Start(const QString& name, int port) {
+void GameAnnouncement::Start(const QString& name, int port, std::function<void(const QString&)> announced) {
     impl_->Close();
     impl_->name = ServiceName(name);
     impl_->port = port;
+    impl_->announced = std::move(announced);
     int error = 0;
     // Without a daemon this fails at once, and the game is simply not announced.
     impl_->client = avahi_client_new(impl_->poll.Api(), AvahiClientFlags(0), &Impl::ClientChanged, impl_.get(), &error);

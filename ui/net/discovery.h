@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -24,8 +25,10 @@ public:
     GameAnnouncement(const GameAnnouncement&) = delete;
     GameAnnouncement& operator=(const GameAnnouncement&) = delete;
 
-    // Announces the game under name (a blank name announces "Quorvex") on port.
-    void Start(const QString& name, int port);
+    // Announces the game under name (a blank name announces "Quorvex") on
+    // port; announced gets the name the network took (another, "Name #2",
+    // when the first was taken).
+    void Start(const QString& name, int port, std::function<void(const QString&)> announced = {});
     // Withdraws it.
     void Stop();
 

@@ -10,8 +10,6 @@
 #include "ui/platform/look.h"
 #include "core/platform/text.h"
 
-#include <sys/stat.h>
-
 #include <string>
 #include <vector>
 
@@ -27,13 +25,6 @@ constexpr std::size_t kLargestHelp = 16 * 1024 * 1024;
 // Laying out one line costs time in proportion to its length, all at once
 // when it comes into view: longer lines are broken when the file is loaded.
 constexpr std::size_t kLongestLine = 4096;
-
-// Anything at that name counts as present, so a folder or a file without read
-// rights is reported as unreadable rather than as missing.
-bool Present(const char* path) {
-    struct stat st {};
-    return ::stat(path, &st) == 0;
-}
 
 // The lines as the memo takes them. Each paragraph costs the text's document
 // a little time, which a file of many short lines adds up to seconds: short
@@ -86,7 +77,7 @@ THelp::~THelp() = default;
 void THelp::FormCreate() {
     qx::CentreOnScreen(this);
     const std::string file = qx::HelpFileFor(qx::ExecutableFolder());
-    if (!Present(file.c_str())) {
+    if (!qx::FileExists(file)) {
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
         Memo1->appendPlainText(QStringLiteral("Please obtain an original copy of Quorvex_v13.zip,"));
