@@ -7,7 +7,7 @@
 namespace quorvex {
 
 std::string HostOutcomeLine(const HostOutcome& o) {
-    RouterReport r{o.port, false, {}};
+    RouterReport r{o.port, false, {}, {}};
     switch (o.state) {
         case HostState::Listening: return Notice("Server active");
         case HostState::Closed: return Notice("Server closed");
@@ -20,6 +20,10 @@ std::string HostOutcomeLine(const HostOutcome& o) {
         case HostState::PinholeOpen: r.answer.pinhole = true; break;
         case HostState::Refused: r.answer.reason = o.text; break;
         case HostState::RouterClosed: r.closed = true; break;
+        case HostState::NotClosed:
+            r.closed = true;
+            r.failure = o.text;
+            break;
     }
     return Notice(RouterReportText(r));
 }
@@ -59,7 +63,7 @@ HostService::~HostService() {
         sink_ = nullptr;
     }
     // The order of Stop; the server's end waits for its connection thread
-    // without limit, the router's for the mapping's removal a bounded time.
+    // without limit, the router's removal goes on beside the end (PortMapper::AwaitEnds).
     server_.reset();
     if (announcer_) announcer_->Stop();
     announcer_.reset();
@@ -73,7 +77,7 @@ void HostService::Report(const HostOutcome& outcome) {
 }
 
 void HostService::OnRouter(const RouterReport& r) {
-    HostOutcome o{HostState::RouterClosed, r.port, {}, false};
+    HostOutcome o{r.failure.empty() ? HostState::RouterClosed : HostState::NotClosed, r.port, r.failure, false};
     if (!r.closed) {
         if (r.answer.open)
             o = {HostState::Mapped, r.port, r.answer.externalAddress, r.answer.pinhole};
@@ -93,9 +97,22 @@ void HostService::Start(const std::string& name) {
         announcer_->Start(name, port, [this, port](const std::string& shown) {
             Report({HostState::Announced, port, shown, false});
         });
-    // Made once, at the first start: it keeps its thread for later ones.
+    // Only with the player's consent: otherwise nothing goes to the router at all.
+    if (!consent_ || consent_()) OpenRouter(port);
+}
+
+void HostService::OpenRouter(int port) {
+    // Made once, at the first request: it keeps its thread for later ones.
     if (!router_ && makeRouter_) router_ = makeRouter_([this](const RouterReport& r) { OnRouter(r); });
     if (router_) router_->Open(port);
+}
+
+void HostService::RouterConsentChanged(bool on) {
+    if (!server_->Active()) return;
+    if (on)
+        OpenRouter(server_->BoundPort());
+    else if (router_)
+        router_->Close();
 }
 
 void HostService::Stop() {

@@ -25,6 +25,7 @@ enum class HostState {
     PinholeOpen,   // only an IPv6 pinhole was opened for port
     Refused,       // the router opened nothing; text is the reason
     RouterClosed,  // the router's mapping of port was removed
+    NotClosed,     // the removal of the mapping failed; text is why
     Closed,        // the server stopped
 };
 
@@ -70,7 +71,7 @@ public:
     HostService(std::unique_ptr<Announcer> announcer, RouterPortMaker makeRouter,
                 std::function<void(const HostOutcome&)> sink);
     // Stops in the same order, waiting for the connection thread without
-    // limit and for the router's removal a bounded time; reports nothing.
+    // limit; the router's removal goes on without it. Reports nothing.
     ~HostService();
     HostService(const HostService&) = delete;
     HostService& operator=(const HostService&) = delete;
@@ -87,9 +88,17 @@ public:
     // reports Closed and has the router remove its mapping.
     void Stop();
 
+    // Whether the player lets the router be asked (asked at every start);
+    // without one the router is always asked.
+    void SetRouterConsent(std::function<bool()> consent) { consent_ = std::move(consent); }
+    // The player switched the consent: while the server listens the router
+    // is asked, or its mapping removed, at once.
+    void RouterConsentChanged(bool on);
+
 private:
     void Report(const HostOutcome& outcome);
     void OnRouter(const RouterReport& report);
+    void OpenRouter(int port);
 
     std::mutex sinkMutex_;
     std::function<void(const HostOutcome&)> sink_;  // under sinkMutex_
@@ -97,6 +106,7 @@ private:
     std::unique_ptr<Announcer> announcer_;
     RouterPortMaker makeRouter_;
     std::unique_ptr<RouterPort> router_;
+    std::function<bool()> consent_;
 };
 
 }  // namespace quorvex

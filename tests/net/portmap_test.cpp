@@ -1,17 +1,26 @@
 // The port mapper's thread against a router double: a stop never waits for a
-// slow router, requests are carried out in order, leases are renewed. The
-// real protocols are tried against miniupnpd (net_router). The host service
-// starts and stops the server, the announcement and the router in one order.
+// slow router, nor does the end, requests are carried out in order, leases
+// are renewed, outcomes are told as they are. Then the bounded conversation
+// itself. The real protocols are tried against miniupnpd (net_router). The
+// host service starts and stops the server, the announcement and the router
+// in one order.
 #include "core/net/hostservice.h"
 #include "core/net/messages.h"
 #include "core/net/portmap.h"
+#include "core/net/upnpclient.h"
 #include "support/wait_until.h"
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <atomic>
 #include <condition_variable>
 #include <optional>
 #include <mutex>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace quorvex;
 using Lines = std::vector<std::string>;
@@ -23,8 +32,9 @@ struct Record : Router {
     std::mutex m;
     std::condition_variable gate;
     bool shut = false, inOpen = false;
-    RouterAnswer answer{true, "198.51.100.7", false, "", 3600};
+    RouterAnswer answer{true, "198.51.100.7", false, "", 3600, 0};
     std::vector<bool> renewals;  // the answers of the next renewals; then true
+    std::string closeFailure;    // what the removal answers
     Lines calls, reports;
 
     RouterAnswer Open(int port, int lease) override {
@@ -41,7 +51,11 @@ struct Record : Router {
         if (!renewals.empty()) renewals.erase(renewals.begin());
         return ok;
     }
-    void Close() override { Note(calls, "close"); }
+    std::string Close() override {
+        Note(calls, "close");
+        return closeFailure;
+    }
+    void Interrupt() override { Note(calls, "interrupt"); }
     void Note(Lines& lines, const std::string& s) {
         std::lock_guard<std::mutex> lock(m);
         lines.push_back(s);
@@ -56,12 +70,15 @@ struct Forward : Router {  // the mapper owns its router; the test keeps the rec
     explicit Forward(Record& r) : r(r) {}
     RouterAnswer Open(int port, int lease) override { return r.Open(port, lease); }
     bool Renew() override { return r.Renew(); }
-    void Close() override { r.Close(); }
+    std::string Close() override { return r.Close(); }
+    void Interrupt() override { r.Interrupt(); }
     Record& r;
 };
 
 class PortMapperTest : public ::testing::Test {
 protected:
+    // A mapper's thread outlives it until its removal is done; the record goes after.
+    void TearDown() override { EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10))); }
     std::unique_ptr<PortMapper> Make(int lease = 3600) {
         return std::make_unique<PortMapper>([this] { return std::make_unique<Forward>(record); },
                                             [this](const std::string& text) { record.Note(record.reports, text); },
@@ -110,7 +127,7 @@ TEST_F(PortMapperTest, RenewsTheLeaseAndAsksAgainWhenTheRouterForgotTheMapping) 
 }
 
 TEST_F(PortMapperTest, NothingOpenedIsNothingToRemove) {
-    record.answer = RouterAnswer{false, "", false, "no router answered", 0};
+    record.answer = RouterAnswer{false, "", false, "no router answered", 0, 0};
     auto mapper = Make();
     mapper->Open(9999);
     ASSERT_TRUE(ReportsAre({"Router: no port opened (no router answered)"}));
@@ -208,5 +225,98 @@ INSTANTIATE_TEST_SUITE_P(
                     {Notice("Server active"), "announce Game", "as Game", "router open",
                      Notice("Router: port P open at 198.51.100.7"), "withdraw", "router close"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PortMapperTest, TheEndDuringARouterSearchReturnsWhileTheRouterIsStillAsked) {
+    record.shut = true;
+    auto mapper = Make();
+    mapper->Open(9999);
+    ASSERT_TRUE(qxtest::WaitUntil([&] {
+        std::lock_guard<std::mutex> lock(record.m);
+        return record.inOpen;
+    }));
+    mapper.reset();
+    // Back while the router still holds the search: the search was told to end.
+    EXPECT_EQ(record.Get(record.calls), (Lines{"open 9999 for 3600", "interrupt"}));
+    EXPECT_FALSE(PortMapper::AwaitEnds(std::chrono::milliseconds(0)));
+    {
+        std::lock_guard<std::mutex> lock(record.m);
+        record.shut = false;
+    }
+    record.gate.notify_all();
+    // What the search opened after all is removed, without a word to the gone window.
+    EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10)));
+    EXPECT_EQ(record.Get(record.calls), (Lines{"open 9999 for 3600", "interrupt", "close"}));
+    EXPECT_TRUE(record.Get(record.reports).empty());
+}
+
+TEST_F(PortMapperTest, ThePinholeIsRenewedOnItsOwnLeaseWithoutAnIPv4Mapping) {
+    record.answer = RouterAnswer{false, "", true, "the router refused port 9999: it is in use", 0, 2};
+    auto mapper = Make(2);
+    mapper->Open(9999);
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return record.Get(record.calls).size() >= 2; }));
+    EXPECT_EQ(record.Get(record.calls)[1], "renew");
+    EXPECT_EQ(record.Get(record.reports), Lines{"Router: port 9999 open for IPv6"});
+}
+
+TEST_F(PortMapperTest, AFailedRemovalIsLoggedWithItsReason) {
+    record.closeFailure = "the router did not answer in time";
+    auto mapper = Make();
+    mapper->Open(9999);
+    ASSERT_TRUE(ReportsAre({kOpen}));
+    mapper->Close();
+    ASSERT_TRUE(ReportsAre({kOpen, "Router: port 9999 not closed (the router did not answer in time)"}));
+}
+
+TEST(RouterConversation, ALocationIsBelievedOnlyAtTheAddressThatAnswered) {
+    const struct {
+        const char* location;
+        const char* responder;
+        bool accepted;
+    } cases[] = {
+        {"http://192.168.27.1:5000/rootDesc.xml", "192.168.27.1", true},
+        {"http://[2001:db8:27:1::1]:5000/rootDesc.xml", "2001:db8:27:1::1", true},
+        {"http://192.168.27.9:5000/rootDesc.xml", "192.168.27.1", false},   // another host
+        {"http://127.0.0.1:8631/anything?x=1", "127.0.0.1", false},         // loopback
+        {"http://[::1]:8631/", "::1", false},
+        {"http://router.local:5000/rootDesc.xml", "192.168.27.1", false},   // a name to look up
+        {"https://192.168.27.1/rootDesc.xml", "192.168.27.1", false},
+        {"http://192.168.27.1:5000/a\r\nHost: x", "192.168.27.1", false},    // a header of its own
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(upnp::LocationAccepted(c.location, c.responder), c.accepted) << c.location;
+}
+
+// A router's answer that comes a byte at a time ends with the exchange's limit.
+TEST(RouterConversation, ADrippingAnswerEndsAtTheTimeLimit) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof at;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&at), &size);
+    std::atomic<bool> gaveUp{false};
+    std::atomic<int> dripped{0};
+    std::thread router([&] {
+        const int c = ::accept(listener, nullptr, nullptr);
+        const std::string head = "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n";
+        ::send(c, head.data(), head.size(), MSG_NOSIGNAL);
+        while (!gaveUp && ::send(c, "<", 1, MSG_NOSIGNAL) == 1) {
+            ++dripped;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ::close(c);
+    });
+    const auto url = upnp::ParseUrl("http://127.0.0.1:" + std::to_string(ntohs(at.sin_port)) + "/rootDesc.xml");
+    ASSERT_TRUE(url.has_value());
+    const auto reply = upnp::Http(*url, "", "", upnp::Deadline(std::chrono::milliseconds(300)));
+    const int sent = dripped;
+    gaveUp = true;
+    router.join();
+    ::close(listener);
+    EXPECT_FALSE(reply.has_value());
+    EXPECT_LT(sent, 1000);  // the answer was still coming
+}
 
 }  // namespace

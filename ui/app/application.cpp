@@ -131,6 +131,9 @@ void DestroyForms() {
     Setup = nullptr;
     delete Haupt;
     Haupt = nullptr;
+    // With every window gone, a removal of the router's mapping under way
+    // gets a moment to finish; it never held a window.
+    PortMapper::AwaitEnds(std::chrono::milliseconds(kRouterCloseWaitMs));
 }
 
 namespace {

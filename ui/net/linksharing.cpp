@@ -81,7 +81,7 @@ protected:
             if (!onField && !byKey) return false;
             if (byKey) at = field_->mapToGlobal(field_->rect().bottomLeft());
         }
-        QMenu* menu = field_->isEnabled() ? field_->createStandardContextMenu() : new QMenu(field_->window());
+        QMenu* menu = field_->isEnabled() ? field_->createStandardContextMenu() : new QMenu(field_);
         menu->setObjectName(QStringLiteral("GameLinkMenu"));
         AddGameLinkEntries(menu, port_(), copied_);
         menu->setAttribute(Qt::WA_DeleteOnClose);

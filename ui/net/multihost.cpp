@@ -2,12 +2,17 @@
 
 #include "ui/net/discovery.h"
 #include "ui/net/linksharing.h"
+#include "core/settings/settingsfile.h"
+#include "ui/net/routerconsent.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <memory>
+#include <mutex>
 
 namespace quorvex {
 
@@ -26,16 +31,38 @@ NetWindowLayout HostLayout() {
 }
 
 // The game on the local network, through the desktop's DNS-SD daemon.
+// Avahi's thread may still tell a name after Stop or the end: the sink is cut
+// first, so such a late word reaches nobody.
 class LocalNetworkAnnouncer : public Announcer {
 public:
+    ~LocalNetworkAnnouncer() override { Silence(); }
     void Start(const std::string& name, int port, Announced announced) override {
-        announcement_.Start(QString::fromUtf8(name), port, [announced = std::move(announced)](const QString& shown) {
-            if (announced) announced(shown.toUtf8().toStdString());
-        });
+        Silence();
+        sink_ = std::make_shared<Sink>();
+        sink_->announced = std::move(announced);
+        announcement_.Start(QString::fromUtf8(name), port,
+                            [sink = sink_](const QString& shown) { sink->Tell(shown.toUtf8().toStdString()); });
     }
-    void Stop() override { announcement_.Stop(); }
+    void Stop() override {
+        Silence();
+        announcement_.Stop();
+    }
 
 private:
+    struct Sink {
+        std::mutex mutex;
+        Announced announced;
+        void Tell(const std::string& name) {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (announced) announced(name);
+        }
+    };
+    void Silence() {
+        if (!sink_) return;
+        std::lock_guard<std::mutex> lock(sink_->mutex);
+        sink_->announced = nullptr;
+    }
+    std::shared_ptr<Sink> sink_;
     GameAnnouncement announcement_;
 };
 
@@ -50,12 +77,14 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     OfferGameLinkCopy(
         servername, [this] { return Server().Active() ? ListeningPort() : Server().DefaultPort(); },
         [this] { AppendLog("Link copied"); });
+    OfferRouterConsent(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);
 
     host_ = std::make_unique<HostService>(std::make_unique<LocalNetworkAnnouncer>(), SystemRouterPort(),
                                           [this](const HostOutcome& o) { ShowHostOutcome(o); });
+    host_->SetRouterConsent([] { return AskRouter(SettingsPath()); });
     Server().SetDefaultPort(LineServer::kDefaultPort);
     // The connection thread sleeps while the client is silent.
     Server().SetExecuteOnInput(true);
@@ -87,7 +116,8 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
 
 Tqx_host::~Tqx_host() {
     // The connection thread hands its changes to this window: end it first.
-    // The router's mapping goes with the program, a session's end included.
+    // The router's mapping goes with the program, a session's end included;
+    // its removal does not hold the window (see PortMapper::AwaitEnds).
     host_.reset();
 }
 
@@ -150,6 +180,10 @@ void Tqx_host::ShowHostOutcome(const HostOutcome& outcome) {
     if (!line.empty()) AppendLog(line);
     if (outcome.state == HostState::Announced)
         Post([this, name = QString::fromUtf8(outcome.text)] { announcedName_ = name; });
+}
+
+void Tqx_host::AskRouterChange(bool on) {
+    host_->RouterConsentChanged(on);
 }
 
 void Tqx_host::stopClick() {

@@ -72,6 +72,8 @@ private:
     LineServer& Server() const { return host_->Server(); }
     // Renders an outcome of host_ (from any thread) as the log shows it.
     void ShowHostOutcome(const HostOutcome& outcome);
+    // The context menu's "Ask the router to open the port" was switched.
+    void AskRouterChange(bool on);
 
     // The names as the connection thread reads them for the handshake.
     void SnapshotNames();
