@@ -134,7 +134,7 @@ TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGam
     menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     for (QAction* entry : menu->actions())
-        EXPECT_TRUE(entry->isSeparator() || entry->isCheckable() || entry->text().startsWith(QStringLiteral("Copy link ")));
+        EXPECT_TRUE(entry->isSeparator() || entry->isCheckable() || entry->text().startsWith("Copy link "));
     menu->close();
     Click(Find<QPushButton>(*qx_host, "stop"));
 
