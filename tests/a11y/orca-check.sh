@@ -210,8 +210,8 @@ press h i Return
 news "<Ears> hi"
 
 echo "Shift+F10 on a button opens the running server's link menu"
-press Tab shift+F10 Down
-said "^Copy link"
+press Tab shift+F10
+press_until Down "^Copy link"
 press Return
 news "Link copied"
 
