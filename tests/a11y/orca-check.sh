@@ -2,7 +2,10 @@
 # Plays one keyboard-only turn with the Orca screen reader listening and checks
 # what it speaks: the focused cell with its state, each new state after Space,
 # the result after the bomb, a revealed cell, the statistics figures and the
-# save price. Orca runs in a private desktop (orca-session.sh) and writes its
+# save price; the help text line by line, the main window's figures and what
+# it announces; then a hosted two-player game against a scripted peer on the
+# loopback, whose news is spoken while the focus stays in the chat line, and
+# the link copied from the server name's menu. Orca runs in a private desktop (orca-session.sh) and writes its
 # speech to its debug log; every check waits for its line, up to a cap.
 #   orca-check.sh [GAME-EXECUTABLE]    (default: build/quorvex)
 # ORCA_CHECK_KEEP=FILE keeps Orca's whole log there.
@@ -65,11 +68,14 @@ said "Screen reader on"
 folder="$(dirname "$ORCA_LOG")/game"
 mkdir -p "$folder"
 cp "$game" "$folder/quorvex"
-printf '[Einstellungen]\r\nName=Ears\r\nSplash=nein\r\nFade=nein\r\n' >"$folder/setup.ini"
+printf '[Einstellungen]\r\nName=Ears\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Ears\r\n' >"$folder/setup.ini"
+# The help text is read from the folder the game starts in.
+cp "$here/../../help.txt" "$folder/help.txt"
 mark
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$folder/quorvex" >"$folder/game.out" 2>&1 &
+(cd "$folder" && QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec ./quorvex >game.out 2>&1) &
 game_pid=$!
-trap 'kill $game_pid 2>/dev/null || true' EXIT
+peer_pid=
+trap 'kill $game_pid $peer_pid 2>/dev/null || true' EXIT
 focus_window Quorvex
 said "^Quorvex frame"
 
@@ -138,5 +144,75 @@ said "No data present"
 press Tab Tab Tab Tab
 said "^current price for saving: \\\$[0-9]+"
 press Escape
+
+# Presses a key until a line spoken since the mark matches the regex (15 times at most).
+press_until() {
+    local i
+    for ((i = 0; i < 14; i++)); do
+        press "$1" && sleep 0.5
+        spoken | tail -n +"$((from + 1))" | grep -Eq -- "$2" && break
+    done
+    said "$2"
+}
+news() { said "^notification .*$1"; }
+
+echo "The help text is read line by line; the main window tells its news and reads its figures"
+focus_window Quorvex
+press F1
+focus_window Help
+press Down
+said "^ ?(===|19 equals)"
+press Escape
+focus_window Quorvex
+press ctrl+n
+news "New game: Endless game"
+press_until Tab "^Cell [0-9]+, row [0-9], column [0-9] push button"
+press space
+news "4 marks left"
+press Tab
+said "^Money: \\\$[0-9]+"
+
+echo "The host window speaks its news while the focus stays in the chat line"
+press F10 Escape Right Right Down Return
+focus_window "\\[ Host \\] Quorvex Multiplayer - Beta1"
+press_until Tab "^Start server push button"
+press space
+news "Server active"
+# The peer on the loopback joins as "Peer", confirms each position and sends the lines written to fd 5.
+mkfifo "$folder/peer"
+python3 -c '
+import socket, sys, threading
+s = socket.create_connection(("127.0.0.1", 9999), timeout=60)
+send = lambda line: s.sendall(line.encode("cp1252") + b"\r\n")
+threading.Thread(target=lambda: [send("[500] Pos. received and confirmed!") for line in s.makefile("rb")
+                                 if line[:5] in (b"[100]", b"[200]")], daemon=True).start()
+send("Peer")
+for line in open(sys.argv[1]): send(line.rstrip("\n"))
+' "$folder/peer" &
+peer_pid=$!
+exec 5>"$folder/peer"
+news 'conn\. w/ "Peer"'
+# Five Victims in the first row and five Dragons in the second of the field after the stop button.
+press_until shift+Tab "^Stop server push button"
+press Tab space Right space Right space Right space Right space Down space space
+for _ in 1 2 3 4; do press Left space space; done
+press Tab space
+news "All positions send"
+press_until Tab "^Chat message"
+printf '<Peer> hello there\n' >&5
+news "hello there"
+printf '[100] [%d] Victim\n' 26 27 28 29 30 >&5
+printf '[200] [%d] Dragon\n' 31 32 33 34 35 >&5
+news "All positions received! please bomb now"
+printf '[700] You lost\n' >&5
+news "Battlefield result \\[ You lost \\]"
+press h i Return
+news "<Ears> hi"
+
+echo "Shift+F10 on a button opens the running server's link menu"
+press Tab shift+F10
+press_until Down "^Copy link"
+press Return
+news "Link copied"
 
 echo "Orca spoke everything checked"

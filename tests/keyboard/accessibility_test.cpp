@@ -7,6 +7,7 @@
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
+#include "ui/platform/access.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
 #include "ui/savegames/delsaves.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -68,6 +70,9 @@ struct Events {
     static void Handler(QAccessibleEvent* e) { seen.emplace_back(e->type(), e->object()); }
     static bool Has(QAccessible::Event type, QObject* o) {
         return std::find(seen.begin(), seen.end(), std::make_pair(type, o)) != seen.end();
+    }
+    static long Count(QAccessible::Event type, QObject* o) {
+        return std::count(seen.begin(), seen.end(), std::make_pair(type, o));
     }
 };
 
@@ -313,7 +318,13 @@ TEST_F(AccessibilityTest, FiguresPriceAndSlotsAreReadByTab) {
     keytest::Activate(quorvex::stat);
     EXPECT_TRUE(keytest::TabTo(quorvex::stat, Find<QLabel>(*quorvex::stat, "LostL")));
 
+    // The main window's figures, after the field (Tab from there is in the keyboard tests).
+    keytest::Activate(Haupt);
     Haupt->N1Spieler1Click();
+    EXPECT_TRUE(keytest::TabTo(Haupt, Find<QLabel>(*Haupt, "Verfehlt")));
+    EXPECT_EQ(Name(Find<QLabel>(*Haupt, "Money")), "Money: $1000");
+    EXPECT_EQ(Name(Find<QLabel>(*Haupt, "Verfehlt")), "Miss: 0");
+
     keytest::Activate(SpeicherMenu);
     EXPECT_EQ(Name(Find<QLabel>(*SpeicherMenu, "Label2")),
               "current price for saving: $" + Find<QLabel>(*SpeicherMenu, "Label2")->text());
@@ -327,6 +338,66 @@ TEST_F(AccessibilityTest, FiguresPriceAndSlotsAreReadByTab) {
     EXPECT_EQ(Find<QPushButton>(*SpeicherMenu, "SpeedButton", 1)->accessibleDescription(), "No data present");
     EXPECT_EQ(Find<QPushButton>(*SpeicherMenu, "SpeedButton", 2)->accessibleDescription(),
               "\"Ears\", Endless game, $1234, Victims 0, Dragons 0");
+}
+
+}  // namespace
+
+namespace {
+
+// What a window has told a screen reader by itself: its notification's text.
+QString Told(QWidget* window) { return Find<QWidget>(*window, "News")->accessibleName(); }
+
+TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
+    Tqx_host& w = *qx_host;
+    keytest::Activate(&w);
+    Find<QPushButton>(w, "start")->setFocus();
+    ListenToEvents();
+    const std::vector<std::pair<std::function<void()>, QString>> cases{
+        {[&] { w.AppendLog("<Peer> hello\x01"); }, QStringLiteral("<Peer> hello\u2401")},
+        {[&] { w.SetStatus("please bomb now"); }, "please bomb now"},
+        {[&] {  // the same status again is no news
+             w.SetStatus("please bomb now");
+             w.SetBattlefieldResult("[ You lost ]");
+             w.AppendLog("[game] Peer won!");
+         },
+         "Battlefield result [ You lost ]. [game] Peer won!"},
+        {[&] { for (int i = 0; i < 40; ++i) w.AppendLog("flood"); }, "40 new lines"},
+    };
+    long told = 0;
+    for (const auto& [shows, news] : cases) {
+        shows();
+        w.ApplyPending();
+        w.findChild<qx::News*>()->Flush();
+        w.findChild<qx::News*>()->Flush();  // nothing new: nothing told
+        EXPECT_EQ(Told(&w), news);
+        if (QAccessible::isActive()) {
+            EXPECT_EQ(Events::Count(QAccessible::ObjectShow, Find<QWidget>(w, "News")), ++told);
+        }
+    }
+    EXPECT_EQ(keytest::Focus(&w), Find<QPushButton>(w, "start"));
+    EXPECT_EQ(Name(Find<QLabel>(w, "Label12")), "Bomb result [ result ]");
+}
+
+TEST_F(AccessibilityTest, TheMainWindowTellsTheNewGameEachMarkAndASave) {
+    THaupt& h = *Haupt;
+    keytest::Activate(&h);
+    const std::vector<std::pair<std::function<void()>, QString>> cases{
+        {[&] { keytest::Key(&h, Qt::Key_1, Qt::ControlModifier); }, "New game: 100 dead Victims"},
+        {[&] { keytest::Key(&h, Qt::Key_N, Qt::ControlModifier); }, "New game: Endless game"},
+        {[&] { h.ImageClick(1); }, "4 marks left"},
+        {[&] { for (int c : {2, 3, 4}) h.ImageClick(c); }, "1 mark left"},
+        {[&] { h.ImageClick(5); }, "No marks left, ready to bomb"},
+        {[&] { h.ImageClick(6); }, "Only 5 fields max!"},
+    };
+    for (const auto& [does, news] : cases) {
+        does();
+        h.findChild<qx::News*>()->Flush();
+        EXPECT_EQ(Told(&h), news);
+    }
+    keytest::Activate(SpeicherMenu);
+    const std::int64_t price = h.Session().SavePrice();
+    SpeicherMenu->BitBtn2Click();
+    EXPECT_EQ(Told(SpeicherMenu), QStringLiteral("Saved to slot 2 for $%1").arg(price));
 }
 
 }  // namespace

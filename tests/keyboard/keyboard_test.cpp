@@ -231,14 +231,17 @@ TEST_F(KeyboardGameTest, CellsTakeNoFocusFromClicksAndShowAFrameOnlyForKeys) {
     // Space on the focused cell is a click.
     Key(&h, Qt::Key_Space);
     EXPECT_EQ(Find<qx::PictureCell>(h, "Image", 5)->PictureName(), "MarkImage");
-    // With nothing else to take the focus, Tab stays in the field; once the
-    // bomb button is enabled, Shift+Tab leaves the field for it.
+    // With both buttons disabled, Tab goes on from the field to the figures;
+    // once the bomb button is enabled, Tab leaves the field for it and
+    // Shift+Tab comes back.
     Key(&h, Qt::Key_Tab);
-    EXPECT_TRUE(qobject_cast<qx::PictureCell*>(Focus(&h)));
+    EXPECT_EQ(Focus(&h), Find<QLabel>(h, "Money"));
     for (int c : {4, 3, 2}) ASSERT_TRUE(PressCell(&h, Find<qx::PictureCell>(h, "Image", c))) << c;
     ASSERT_TRUE(Find<QPushButton>(h, "BombIt")->isEnabled());
-    Key(&h, Qt::Key_Backtab);
+    Key(&h, Qt::Key_Tab);
     EXPECT_EQ(Focus(&h), Find<QPushButton>(h, "BombIt"));
+    Key(&h, Qt::Key_Backtab);
+    EXPECT_TRUE(qobject_cast<qx::PictureCell*>(Focus(&h)));
 }
 
 // Whatever takes the focus when a window opens or comes back to the front,

@@ -127,6 +127,15 @@ TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGam
     const auto link = ParseGameLink(QGuiApplication::clipboard()->text().toStdString());
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->port, qx_host->ListeningPort());
+    EXPECT_EQ(qx_host->LogLines().back(), "Link copied");
+    // Shift+F10 on a button opens it too, with the link entries (and the router switch) alone.
+    Find<QPushButton>(*qx_host, "stop")->setFocus();
+    QTest::keyClick(Find<QPushButton>(*qx_host, "stop"), Qt::Key_F10, Qt::ShiftModifier);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* entry : menu->actions())
+        EXPECT_TRUE(entry->isSeparator() || entry->isCheckable() || entry->text().startsWith("Copy link "));
+    menu->close();
     Click(Find<QPushButton>(*qx_host, "stop"));
 
     Find<QAction>(*Haupt, "Joingame1")->trigger();

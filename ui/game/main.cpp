@@ -64,6 +64,15 @@ private:
     QWidget* covered_;
 };
 
+// What a mark leaves to mark, as a screen reader tells it.
+QString MarksLeftNews(int markCount, const std::string& statusText) {
+    constexpr int kMarksPerTurn = 5;
+    const int left = kMarksPerTurn - markCount;
+    if (left < 0) return QString::fromStdString(statusText);
+    if (left == 0) return QStringLiteral("No marks left, ready to bomb");
+    return left == 1 ? QStringLiteral("1 mark left") : QStringLiteral("%1 marks left").arg(left);
+}
+
 // A menu entry opens its window when there is one.
 void Open(const std::function<void()>& window) {
     if (window) window();
@@ -82,6 +91,10 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     setWindowIcon(appIcon);
 
     LoadFieldPictures();
+    // A new game redraws the whole field, a flood of changes for a screen
+    // reader to go through: its news is told once that has passed.
+    constexpr int kAfterNewFieldMs = 1000;
+    news_ = new qx::News(this, kAfterNewFieldMs);
     bombColour_ = qx::Picture(QStringLiteral(":/assets/bomb.png"));
     bombGrey_ = qx::Picture(QStringLiteral(":/assets/bomb_grey.png"));
 
@@ -171,6 +184,15 @@ void THaupt::BuildGamePanels() {
     BuildInfoPanel();
     BuildFieldPanel();
     BuildTurnPanel();
+    // The figures are stops of Tab after the field and its two buttons, each
+    // read with its caption.
+    QWidget* previous = RestartBut;
+    for (QLabel* figure : {Money, VictimCount, DragonCount, Label1, Label2, Bilanz, Treffer, Verfehlt}) {
+        qx::MakeReadable(figure);
+        qx::SetTabOrder(previous, figure);
+        previous = figure;
+    }
+    NameFigures();
 }
 
 void THaupt::BuildInfoPanel() {
@@ -245,6 +267,20 @@ void THaupt::BuildTurnPanel() {
     Treffer = qx::MakeLabel(InfoPanel2, "Treffer", "0", QRect(48, 112, 80, 16), normal, kWindowText, left);
     Label11 = qx::MakeLabel(InfoPanel2, "Label11", "Miss:", QRect(8, 128, 40, 16), normal, kWindowText, left);
     Verfehlt = qx::MakeLabel(InfoPanel2, "Verfehlt", "0", QRect(48, 128, 80, 16), normal, kWindowText, left);
+}
+
+void THaupt::NameFigures() {
+    // Set only when changed: every change is an event a screen reader has to go through.
+    const auto name = [](QLabel* figure, const QString& caption, const QString& text) {
+        const QString named = caption + QLatin1Char(' ') + text;
+        if (figure->accessibleName() != named) figure->setAccessibleName(named);
+    };
+    name(Money, QStringLiteral("Money:"), QStringLiteral("$") + Money->text());
+    name(VictimCount, Image26->accessibleName(), VictimCount->text());
+    name(DragonCount, Image27->accessibleName(), DragonCount->text());
+    name(Bilanz, Label12->text(), Bilanz->text());
+    name(Treffer, Label10->text(), Treffer->text());
+    name(Verfehlt, Label11->text(), Verfehlt->text());
 }
 
 void THaupt::BuildMenu() {
@@ -421,6 +457,9 @@ void THaupt::Show(const SessionView& v) {
         VictimCount->setText(qx::FromAnsi(v.counters->first));
         DragonCount->setText(qx::FromAnsi(v.counters->second));
     }
+    NameFigures();
+    // A mark is told with what is left to mark, wherever the focus is.
+    if (v.cell && v.marking) qx::Announce(this, MarksLeftNews(Game().markCount, v.marking->statusText));
 }
 
 void THaupt::ShowTurn(const TurnView& turn) {
@@ -503,9 +542,22 @@ void THaupt::BombItClick() {
 
 void THaupt::RestartButClick() { session_.NextTurn(); }
 
-void THaupt::N1Spieler1Click() { session_.NewGame(1); }
-void THaupt::he100th1Click() { session_.NewGame(2); }
-void THaupt::N10001Click() { session_.NewGame(3); }
+void THaupt::N1Spieler1Click() {
+    session_.NewGame(1);
+    AnnounceNewGame();
+}
+
+void THaupt::he100th1Click() {
+    session_.NewGame(2);
+    AnnounceNewGame();
+}
+
+void THaupt::N10001Click() {
+    session_.NewGame(3);
+    AnnounceNewGame();
+}
+
+void THaupt::AnnounceNewGame() { news_->Add(QStringLiteral("New game: ") + Label15->text()); }
 
 void THaupt::Timer1Timer() {
     if (alpha_.Value() > 250) {

@@ -17,6 +17,9 @@ class QAction;
 class QMenu;
 class QStatusBar;
 class QCloseEvent;
+namespace qx {
+class News;
+}
 
 namespace quorvex {
 
@@ -154,6 +157,7 @@ private:
     QTimer* Timer1;  // fade-in
     QTimer* Timer2;  // fade-out
     QTimer* Timer3;  // splash
+    qx::News* news_ = nullptr;
 
     void FormCreate();
     bool FormCloseQuery();
@@ -166,6 +170,10 @@ private:
     void BuildMenu();
     void UpdateMenuAvailability();
     void ShowCell(int cell, CellLook look);
+    // The figures' names for a screen reader: caption and value.
+    void NameFigures();
+    // Tells a screen reader which game has started.
+    void AnnounceNewGame();
     void ShowEmptyField();  // all 25 cells unmarked and enabled
     void ShowTurn(const TurnView& turn);
     // The bombed turn as a screen reader tells it: status line, hits, kill.

@@ -1,13 +1,16 @@
 #include "ui/net/linksharing.h"
 
 #include "core/net/gamelink.h"
+#include "ui/platform/access.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHostInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -40,45 +43,74 @@ QStringList GameLinksForThisMachine(int port) {
     return links;
 }
 
-void AddGameLinkEntries(QMenu* menu, int port) {
+void AddGameLinkEntries(QMenu* menu, int port, std::function<void()> copied) {
     menu->addSeparator();
     for (const QString& link : GameLinksForThisMachine(port)) {
         QAction* copy = menu->addAction(QStringLiteral("Copy link ") + link);
-        QObject::connect(copy, &QAction::triggered, menu, [link] { QGuiApplication::clipboard()->setText(link); });
+        QObject::connect(copy, &QAction::triggered, menu, [link, copied] {
+            QGuiApplication::clipboard()->setText(link);
+            if (copied) copied();
+        });
     }
 }
 
 namespace {
 
-// The field's context menu with the link entries. A disabled field (the
-// server is active) gets no events: its window then asks for the menu.
+// The field's context menu with the link entries, by the mouse, the Menu key
+// or Shift+F10. A disabled field (the server is active) gets no events: its
+// window then opens the menu, with the link entries alone, for a click on the
+// field or for the keys wherever the focus is.
 class GameLinkMenu : public QObject {
 public:
-    GameLinkMenu(QLineEdit* field, std::function<int()> port) : QObject(field), field_(field), port_(std::move(port)) {
+    GameLinkMenu(QLineEdit* field, std::function<int()> port, std::function<void()> copied)
+        : QObject(field), field_(field), port_(std::move(port)), copied_(std::move(copied)) {
         field->installEventFilter(this);
         if (field->window() != field) field->window()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            return ShiftF10(static_cast<QKeyEvent*>(event), static_cast<QWidget*>(watched)->window()->focusWidget());
         if (event->type() != QEvent::ContextMenu) return false;
-        const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
-        if (watched != field_ && !field_->rect().contains(field_->mapFromGlobal(at))) return false;
-        QMenu* menu = field_->createStandardContextMenu();
-        AddGameLinkEntries(menu, port_());
+        const auto* request = static_cast<QContextMenuEvent*>(event);
+        QPoint at = request->globalPos();
+        if (watched != field_) {
+            const bool onField = field_->rect().contains(field_->mapFromGlobal(at));
+            const bool byKey = request->reason() == QContextMenuEvent::Keyboard && !field_->isEnabled();
+            if (!onField && !byKey) return false;
+            if (byKey) at = field_->mapToGlobal(field_->rect().bottomLeft());
+        }
+        QMenu* menu = field_->isEnabled() ? field_->createStandardContextMenu() : new QMenu(field_);
+        menu->setObjectName(QStringLiteral("GameLinkMenu"));
+        AddGameLinkEntries(menu, port_(), copied_);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
         return true;
     }
 
 private:
+    // Shift+F10, which no control of the window takes, asks the focused
+    // control for its context menu, as the Menu key does.
+    static bool ShiftF10(const QKeyEvent* key, QWidget* focus) {
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier || !focus) return false;
+        const QPoint centre = focus->rect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
+        QApplication::sendEvent(focus, &request);
+        return true;
+    }
+
     QLineEdit* field_;
     std::function<int()> port_;
+    std::function<void()> copied_;
 };
 
 }  // namespace
 
-void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port) { new GameLinkMenu(field, std::move(port)); }
+void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port, std::function<void()> copied) {
+    if (!copied) copied = [field] { qx::Announce(field->window(), QStringLiteral("Link copied")); };
+    new GameLinkMenu(field, std::move(port), std::move(copied));
+}
 
 QString LinkSocketName() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -17,11 +17,14 @@ namespace quorvex {
 
 // The links that reach this machine's game on port, best first (at least one).
 QStringList GameLinksForThisMachine(int port);
-// Adds "Copy link ..." entries for those links to menu; each puts its link on the clipboard.
-void AddGameLinkEntries(QMenu* menu, int port);
+// Adds "Copy link ..." entries for those links to menu; each puts its link on
+// the clipboard and then calls copied.
+void AddGameLinkEntries(QMenu* menu, int port, std::function<void()> copied = {});
 // Gives field's context menu those entries after its own, also while the field
-// is disabled; port() is asked when it opens.
-void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port);
+// is disabled (then they are its only entries), opened by the mouse, the Menu
+// key or Shift+F10; port() is asked when it opens. copied says "Link copied"
+// (by default to a screen reader).
+void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port, std::function<void()> copied = {});
 
 // Where the running game takes links: in the player's runtime folder.
 QString LinkSocketName();

@@ -73,8 +73,10 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     servername = qx::MakeEdit(this, QStringLiteral("servername"), QRect(8, 64, 233, 21));
     EditLook(servername);
     setTabOrder(nick, servername);
-    // Its context menu copies the link that joins this game.
-    OfferGameLinkCopy(servername, [this] { return Server().Active() ? ListeningPort() : Server().DefaultPort(); });
+    // Its context menu copies the link that joins this game; the log says so.
+    OfferGameLinkCopy(
+        servername, [this] { return Server().Active() ? ListeningPort() : Server().DefaultPort(); },
+        [this] { AppendLog("Link copied"); });
     OfferRouterConsent(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);

@@ -26,6 +26,9 @@ namespace {
 const QColor kStatusBlue{0, 0, 80};
 const QColor kDisabledText{128, 128, 128};
 const QColor kResultRed{255, 0, 0};
+// The result labels' names, before the result they show.
+const QString kBattlefieldResult = QStringLiteral("Battlefield result ");
+const QString kBombResult = QStringLiteral("Bomb result ");
 
 QFont WindowFont() { return qx::VerdanaPx(11, true); }
 }  // namespace
@@ -46,6 +49,7 @@ TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* par
     qx::SetColours(this, qx::kLime, Qt::black);
 
     LoadFieldPictures();
+    news_ = new qx::News(this);
 
     BuildLeftColumn(layout);
     BuildGamePanel(layout);
@@ -84,7 +88,7 @@ void TNetWindow::ArrangeKeyboardOrder() {
     for (QPushButton* b : GamePanel->findChildren<QPushButton*>())
         if (b != BombIt) order.push_back(b);
     order.insert(order.end(), {Memo1, sendtext, send});
-    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    for (std::size_t i = 1; i < order.size(); ++i) qx::SetTabOrder(order[i - 1], order[i]);
 }
 
 TNetWindow::~TNetWindow() = default;
@@ -127,6 +131,7 @@ void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), layout.memo);
     Memo1->setFont(font);
     Memo1->setAccessibleName(QStringLiteral("Log"));
+    qx::MakeKeyboardReadable(Memo1);
     Memo1->setMaximumBlockCount(kLogLines);  // also drops the undo history
     qx::SetColours(Memo1, qx::kLime, Qt::black);
     sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
@@ -157,6 +162,7 @@ void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
     Label12 = qx::MakeLabel(GamePanel, QStringLiteral("Label12"), QStringLiteral("[ result ]"),
                             QRect(152, 88, 161, 16), font, kResultRed, centred);
     qx::MakeReadable(Label12);
+    ShowResult(Label12, Label12->text());
     Label10 = qx::MakeLabel(GamePanel, QStringLiteral("Label10"), QStringLiteral("5 fields left"),
                             QRect(152, layout.label10Top, 161, 13), font, qx::kLime, centred);
 
@@ -197,6 +203,7 @@ void TNetWindow::BuildBattlefieldPanel() {
     Label11 = qx::MakeLabel(Panel1, QStringLiteral("Label11"), QStringLiteral("[ result ]"), QRect(152, 80, 161, 16),
                             font, kResultRed, Qt::AlignHCenter | Qt::AlignVCenter);
     qx::MakeReadable(Label11);
+    ShowResult(Label11, Label11->text());
     sendit = qx::MakeButton(Panel1, QStringLiteral("sendit"), QStringLiteral("Send battlefield"),
                             QRect(152, 104, 162, 42), false);
     sendit->setEnabled(false);
@@ -216,20 +223,38 @@ void TNetWindow::Post(std::function<void()> change) { handOver_.Post(std::move(c
 
 void TNetWindow::ApplyPending() { handOver_.ApplyPending(); }
 
+// Every line the window shows by itself is also told to a screen reader
+// (qx::News), wherever the player's focus is.
 void TNetWindow::AppendLog(const std::string& line) {
-    Post([this, text = qx::ShownText(line)] { Memo1->appendPlainText(text); });
+    Post([this, text = qx::ShownText(line)] {
+        Memo1->appendPlainText(text);
+        news_->Add(text);
+    });
 }
 
 void TNetWindow::SetStatus(const std::string& text) {
-    Post([this, t = qx::ShownText(text)] { info->setText(t); });
+    Post([this, t = qx::ShownText(text)] {
+        // Repeated for every position received: told once.
+        if (info->text() != t) news_->Add(t);
+        info->setText(t);
+    });
 }
 
 void TNetWindow::SetBattlefieldResult(const std::string& text) {
-    Post([this, t = qx::ShownText(text)] { Label11->setText(t); });
+    Post([this, t = qx::ShownText(text)] {
+        ShowResult(Label11, t);
+        news_->Add(Label11->accessibleName());
+    });
 }
 
+// The own bomb's result is read where the keyboard's focus goes after the bomb.
 void TNetWindow::SetBombResult(const std::string& text) {
-    Post([this, t = qx::ShownText(text)] { Label12->setText(t); });
+    Post([this, t = qx::ShownText(text)] { ShowResult(Label12, t); });
+}
+
+void TNetWindow::ShowResult(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName((label == Label11 ? kBattlefieldResult : kBombResult) + text);
 }
 
 void TNetWindow::ResetGameView() {

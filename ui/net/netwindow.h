@@ -34,6 +34,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QFrame;
 class QGroupBox;
+namespace qx {
+class News;
+}
 
 namespace quorvex {
 
@@ -145,12 +148,15 @@ protected:
 
 private:
     void ShowCell(int cell, CellLook look);
+    // A result label's text, and its name for a screen reader with the result in it.
+    void ShowResult(QLabel* label, const QString& text);
     void BuildLeftColumn(const NetWindowLayout& layout);
     void BuildGamePanel(const NetWindowLayout& layout);
     void BuildBattlefieldPanel();
     // Tab order and label links, once every control exists.
     void ArrangeKeyboardOrder();
 
+    qx::News* news_ = nullptr;
     WakeFd wakeFd_;
     HandOver handOver_;
     bool sending_ = false;

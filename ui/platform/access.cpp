@@ -1,11 +1,19 @@
 #include "ui/platform/access.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 namespace qx {
 
@@ -103,7 +111,130 @@ protected:
     }
 };
 
+// Where a window's news is told. Orca 43 speaks a notification object the
+// moment it shows (Qt 6.4 has no announcement event, and Orca reads neither
+// changed names nor text inserted away from the focus). It has no size, so
+// it draws nothing, and it hides with its window so that reopening the
+// window does not tell old news again.
+class NewsBoard : public QWidget {
+    Q_OBJECT
+public:
+    explicit NewsBoard(QWidget* window) : QWidget(window) {
+        setObjectName(QStringLiteral("News"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        hide();
+        window->installEventFilter(this);
+    }
+
+    void Tell(const QString& text) {
+        hide();
+        setAccessibleName(text);
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) hide();
+        return false;
+    }
+};
+
+// Orca reads a notification inside a dialog after the whole dialog, all its
+// labels included; one that names the application as its parent is read
+// alone.
+class NewsBoardFace : public QAccessibleWidget {
+public:
+    explicit NewsBoardFace(QWidget* board) : QAccessibleWidget(board, QAccessible::Notification) {}
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+};
+
+QAccessibleInterface* NewsBoardFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("qx::NewsBoard") && object) return new NewsBoardFace(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+// A burst's lines as one sentence after another.
+QString Sentences(const QStringList& lines) {
+    QString out;
+    for (const QString& line : lines) {
+        if (!out.isEmpty()) out += out.endsWith(QLatin1Char('.')) || out.endsWith(QLatin1Char('!')) ||
+                                           out.endsWith(QLatin1Char('?'))
+                                       ? QStringLiteral(" ")
+                                       : QStringLiteral(". ");
+        out += line.trimmed();
+    }
+    return out;
+}
+
+// Ctrl+Home and Ctrl+End go to the start and the end of the text (a
+// read-only text takes Home and End only without modifiers); the cursor
+// shows from the first key on, so a click or an opened window draws none.
+class KeyboardReading : public QObject {
+public:
+    explicit KeyboardReading(QPlainTextEdit* text) : QObject(text), text_(text) { text->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        text_->setCursorWidth(1);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() != Qt::ControlModifier || (key->key() != Qt::Key_Home && key->key() != Qt::Key_End))
+            return false;
+        const bool home = key->key() == Qt::Key_Home;
+        text_->moveCursor(home ? QTextCursor::Start : QTextCursor::End);
+        text_->verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
+                                                       : QAbstractSlider::SliderToMaximum);
+        return true;
+    }
+
+private:
+    QPlainTextEdit* text_;
+};
+
 }  // namespace
+
+void Announce(QWidget* window, const QString& text) {
+    static const bool factory = [] {
+        QAccessible::installFactory(&NewsBoardFactory);
+        return true;
+    }();
+    (void)factory;
+    if (!window || text.isEmpty()) return;
+    auto* board = window->findChild<NewsBoard*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!board) board = new NewsBoard(window);
+    if (window->isVisible()) board->Tell(text);
+}
+
+News::News(QWidget* window, int burstMs) : QObject(window), window_(window), timer_(new QTimer(this)) {
+    timer_->setSingleShot(true);
+    timer_->setInterval(burstMs);
+    connect(timer_, &QTimer::timeout, this, &News::Flush);
+}
+
+void News::Add(const QString& line) {
+    if (line.trimmed().isEmpty()) return;
+    ++count_;
+    if (lines_.size() < kSpokenLines) lines_ << line;
+    if (!timer_->isActive()) timer_->start();
+}
+
+void News::Flush() {
+    timer_->stop();
+    if (count_ == 0) return;
+    const QString text = count_ > kSpokenLines ? QStringLiteral("%1 new lines").arg(count_) : Sentences(lines_);
+    lines_.clear();
+    count_ = 0;
+    Announce(window_, text);
+}
+
+void MakeKeyboardReadable(QPlainTextEdit* text) {
+    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text->setCursorWidth(0);
+    new KeyboardReading(text);
+    ShowFocusMark(text);
+}
 
 void ShowFocusMark(QWidget* control) {
     static const char* const kMarked = "qxFocusMark";
@@ -124,9 +255,26 @@ void MakeReadable(QLabel* label, const QString& name) {
     ShowFocusMark(label);
 }
 
+void SetTabOrder(QWidget* first, QWidget* second) {
+    // Qt moves nothing when no stop lies between the two in the window's
+    // ring of controls, although the window itself may lie there, where Tab
+    // starts while nothing has the focus: the control before `second` stands
+    // in as a stop for the moment.
+    QWidget* before = second->previousInFocusChain();
+    std::vector<std::pair<QWidget*, Qt::FocusPolicy>> policies{{first, first->focusPolicy()},
+                                                               {second, second->focusPolicy()}};
+    if (before != first) policies.emplace_back(before, before->focusPolicy());
+    for (const auto& [w, policy] : policies)
+        if (policy == Qt::NoFocus) w->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(first, second);
+    for (auto it = policies.rbegin(); it != policies.rend(); ++it) it->first->setFocusPolicy(it->second);
+}
+
 void HandFocusTo(QWidget* to, const QString& news) {
     if (!news.isNull()) to->setAccessibleDescription(news);
     to->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace qx
+
+#include "access.moc"

@@ -3,9 +3,13 @@
 // handed on where a pressed button takes itself out of reach.
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
+class QPlainTextEdit;
+class QTimer;
 class QWidget;
 
 namespace qx {
@@ -20,9 +24,48 @@ void ShowFocusMark(QWidget* control);
 // its caption), else as its text.
 void MakeReadable(QLabel* label, const QString& name = QString());
 
+// Puts `second` right after `first` in their window's Tab order, also where
+// one of them takes no focus yet (a readable label before the first Tab) or
+// only the window lies between them, which QWidget::setTabOrder leaves alone.
+void SetTabOrder(QWidget* first, QWidget* second);
+
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
 // screen reader speaks both; used where the focused button has just disabled
 // itself. A focus mark follows only if the keyboard drove the window.
 void HandFocusTo(QWidget* to, const QString& news = QString());
+
+// Speaks `text` to a screen reader as news of `window`, wherever the focus is
+// in it: a notification object, drawn nowhere, that shows itself anew for
+// every text. Nothing is spoken while the window is hidden.
+void Announce(QWidget* window, const QString& text);
+
+// Lines a window shows by itself (a log, a status, a result), announced once
+// each as they come: what arrives in one burst is spoken together, and more
+// than kSpokenLines lines only as "N new lines", so a flood drowns nothing.
+class News : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kSpokenLines = 4;
+    // A burst: what arrives within this time of its first line. Orca drops a
+    // notification that comes amid a flood of other changes (a field redrawn,
+    // positions exchanged), so the news also waits for those to pass.
+    static constexpr int kBurstMs = 400;
+
+    explicit News(QWidget* window, int burstMs = kBurstMs);
+    void Add(const QString& line);
+    // Announces what was gathered; the burst's timer calls it.
+    void Flush();
+
+private:
+    QWidget* window_;
+    QTimer* timer_;
+    QStringList lines_;
+    int count_ = 0;
+};
+
+// A read-only text that the keyboard reads line by line: arrows, Ctrl+Home
+// and Ctrl+End move a cursor, which is drawn only once a key was pressed in
+// it; a focus mark shows as on every other control.
+void MakeKeyboardReadable(QPlainTextEdit* text);
 
 }  // namespace qx

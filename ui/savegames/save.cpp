@@ -68,9 +68,11 @@ void TSpeicherMenu::SlotClick(int n) {
     // The slot holds the money after the price; it is taken only once the
     // file is written, so a declined or failed save costs nothing.
     if (!WriteSlot(n, session_.MoneyAfterSave())) return;
+    const std::int64_t price = session_.SavePrice();
     session_.PaySavePrice();
     Timer1->start();
     ShowPrice();
+    qx::Announce(this, QStringLiteral("Saved to slot %1 for $%2").arg(n).arg(price));
 }
 
 void TSpeicherMenu::BitBtn1Click() { SlotClick(1); }

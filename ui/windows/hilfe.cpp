@@ -1,5 +1,6 @@
 #include "ui/windows/hilfe.h"
 
+#include "ui/platform/access.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/controls.h"
 #include "ui/platform/desktop.h"
@@ -8,10 +9,6 @@
 #include "core/platform/installation.h"
 #include "ui/platform/look.h"
 #include "core/platform/text.h"
-
-#include <QKeyEvent>
-#include <QScrollBar>
-
 
 #include <string>
 #include <vector>
@@ -29,33 +26,6 @@ constexpr std::size_t kLargestHelp = 16 * 1024 * 1024;
 // when it comes into view: longer lines are broken when the file is loaded.
 constexpr std::size_t kLongestLine = 4096;
 
-// Ctrl+Home and Ctrl+End go to the start and the end of the text, as Home and
-// End do (a read-only text takes those only without modifiers).
-class DocumentEnds : public QObject {
-public:
-    explicit DocumentEnds(QPlainTextEdit* memo) : QObject(memo), memo_(memo) { memo->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
-                const bool home = key->key() == Qt::Key_Home;
-                memo_->moveCursor(home ? QTextCursor::Start : QTextCursor::End);
-                memo_->verticalScrollBar()->triggerAction(home ? QAbstractSlider::SliderToMinimum
-                                                               : QAbstractSlider::SliderToMaximum);
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QPlainTextEdit* memo_;
-};
-
-// Anything at that name counts as present, so a folder or a file without read
-// rights is reported as unreadable rather than as missing.
 // The lines as the memo takes them. Each paragraph costs the text's document
 // a little time, which a file of many short lines adds up to seconds: short
 // lines share a paragraph, split by line separators, which show and copy as
@@ -90,7 +60,7 @@ THelp::THelp(QWidget* parent) : QDialog(parent) {
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
     Memo1->setPlainText(QString::fromLatin1(kDesignLine));
     Memo1->setAccessibleName(QStringLiteral("Help text"));
-    new DocumentEnds(Memo1);
+    qx::MakeKeyboardReadable(Memo1);
 
     SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("close"), QRect(4, 306, 448, 25),
                                   true, qx::ButtonIcon(QStringLiteral("close")));
