@@ -2,7 +2,7 @@
 // port used by "connect"), never disturbs a game or another open window, is
 // handed from a second start to the running game, and the host copies it.
 // No Avahi daemon runs here: the address field offers nothing.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "core/net/gamelink.h"
 #include "ui/net/linksharing.h"
@@ -30,6 +30,7 @@
 #include <future>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using qxtest::Click;
 using qxtest::WaitFor;

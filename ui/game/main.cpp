@@ -75,8 +75,10 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     // A fixed-size window: a caption bar with its close box only. The flags are
     // set here once; changing them later would recreate the native window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The sizes window lists, task bars and switchers draw; each is decoded and
+    // sent to the window system as the window is shown, so no larger ones.
     QIcon appIcon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         appIcon.addFile(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size), QSize(size, size));
     setWindowIcon(appIcon);
 
