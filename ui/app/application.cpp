@@ -265,7 +265,6 @@ int RunApplication(QApplication& app) {
         // Held back (the splash screen comes first): no frame of its own yet.
         if (!forms->Haupt->isVisible()) rest.RunNow();
         rc = app.exec();
-        rest.RunNow();
     }
     // Should the loop end another way (the session manager may quit the
     // application directly), the run is still closed and its figures written.

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
 #include <algorithm>
 #include <cmath>
@@ -77,9 +78,11 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The sizes window lists, task bars and switchers draw; each is decoded and
     // sent to the window system as the window is shown, so no larger ones.
+    // Read as PNG by name: a file of unnamed format would make Qt load every
+    // picture format plugin to find out which it is.
     QIcon appIcon;
     for (int size : {16, 32, 48, 64})
-        appIcon.addFile(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size), QSize(size, size));
+        appIcon.addPixmap(QPixmap(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size), "PNG"));
     setWindowIcon(appIcon);
 
     LoadFieldPictures();
