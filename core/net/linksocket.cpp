@@ -122,11 +122,12 @@ LinkListener::Outcome LinkListener::Listen(const std::string& path, std::string*
     sockaddr_un address;
     if (!SocketAddress(path, address)) return fail("the path is too long");
     if (OwnSocketFile(path)) {
-        const int probe = Connect(path, kLinkHandOverLimit);
-        if (probe >= 0) {
-            ::close(probe);
-            return Outcome::AnotherGame;
-        }
+        // Without waiting: a game whose queue is full (EAGAIN) is there too.
+        const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        const bool answers = probe >= 0 && (::connect(probe, reinterpret_cast<const sockaddr*>(&address),
+                                                      sizeof address) == 0 || errno == EAGAIN);
+        if (probe >= 0) ::close(probe);
+        if (answers) return Outcome::AnotherGame;
         // Nobody answers: a socket file left behind by a game that was killed.
         ::unlink(path.c_str());
     }
