@@ -4,6 +4,7 @@
 // (the main window, the save dialog), so the windows only render views.
 #pragma once
 
+#include "core/game/celllook.h"
 #include "core/game/gamecore.h"
 #include "core/game/singleplayer.h"
 #include "core/savegames/slotfile.h"
@@ -16,9 +17,6 @@
 #include <vector>
 
 namespace quorvex {
-
-// What a cell shows.
-enum class CellLook { Smile, Mark, Victim, VictimHit, Dragon, DragonHit };
 
 // A bombed turn as the field shows it.
 struct TurnView {

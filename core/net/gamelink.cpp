@@ -102,7 +102,7 @@ std::optional<GameLink> ParseGameLink(const std::string& text) {
 
 std::string FormatGameLink(const std::string& host, int port) {
     std::string link = kScheme;
-    link += IsIPv6(host) ? "[" + host + "]" : host;
+    link += BracketedHost(host);
     if (port != kGameLinkDefaultPort) link += ":" + std::to_string(port);
     return link;
 }

@@ -3,13 +3,15 @@
 // window hands them out for this machine's addresses.
 #pragma once
 
+#include "core/net/endpoint.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quorvex {
 
-inline constexpr int kGameLinkDefaultPort = 9999;
+inline constexpr int kGameLinkDefaultPort = kGamePort;
 
 struct GameLink {
     std::string host;  // a name or an address; an IPv6 address without brackets

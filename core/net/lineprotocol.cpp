@@ -18,7 +18,7 @@ std::string PositionLine(int cell, std::uint8_t content) {
 }
 
 std::string ConnectedWith(const std::string& nick) {
-    return std::string("[") + kRaquo + " conn. w/ \"" + nick + "\" " + kLaquo + "]";
+    return Notice("conn. w/ \"" + nick + "\"");
 }
 
 // Changes collected under the state's lock and shown after it is released,
@@ -53,7 +53,7 @@ void ResetNetGame(NetGameState& state) {
 PlaceResult CycleOwnCell(NetGameState& state, int cell) {
     if (cell < kFirstOwnCell || cell > kLastOwnCell) throw std::out_of_range("own battlefield cell out of range");
     auto lock = state.Lock();
-    std::uint8_t& content = state.ownField[cell - kFirstOwnCell];
+    std::uint8_t& content = state.OwnCell(cell);
     switch (content) {
         case kCellEmpty:
             content = kCellVictim;
@@ -80,7 +80,7 @@ PlaceResult CycleOwnCell(NetGameState& state, int cell) {
 MarkResult ToggleBombMark(NetGameState& state, int cell) {
     if (cell < 1 || cell > kBombFieldCells) throw std::out_of_range("bomb-field cell out of range");
     auto lock = state.Lock();
-    bool& mark = state.bombMarks[cell - 1];
+    bool& mark = state.BombMark(cell);
     mark = !mark;
     state.bombMarkCount = static_cast<std::int8_t>(state.bombMarkCount + (mark ? 1 : -1));
     // The same marking rule as the single-player field.
@@ -101,7 +101,7 @@ std::vector<OpponentFigure> FiguresLocked(const NetGameState& state) {
         for (int k = 0; k < filled && k < kFiguresPerKind; ++k) {
             const int cell = state.opponentCells[static_cast<std::size_t>(firstIndex + k)];
             if (cell < 1 || cell > kBombFieldCells) continue;
-            figures.push_back({cell, victim, state.bombMarks[static_cast<std::size_t>(cell - 1)]});
+            figures.push_back({cell, victim, state.BombMark(cell)});
         }
     };
     add(0, state.nextVictimSlot - 1, true);
@@ -264,7 +264,7 @@ void LineProtocol::ReceivePosition(const Message& message, LineChannel* replyTo)
             refused = victim ? kLogExtraVictim : kLogExtraDragon;
         } else {
             const int index = (victim ? 0 : kFiguresPerKind) + next - 1;
-            state_.opponentCells[static_cast<std::size_t>(index)] = cell - 25;
+            state_.opponentCells[static_cast<std::size_t>(index)] = cell - (kFirstOwnCell - 1);
             ++next;
             ++state_.receivedCount;
         }
@@ -304,7 +304,7 @@ bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
         std::uint8_t content;
         {
             auto lock = state_.Lock();
-            content = state_.ownField[static_cast<std::size_t>(cell - kFirstOwnCell)];
+            content = state_.OwnCell(cell);
         }
         if (content != kCellVictim && content != kCellDragon) continue;
         state_.confirmFlag = false;

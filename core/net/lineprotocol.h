@@ -23,9 +23,6 @@
 
 namespace quorvex {
 
-inline constexpr int kFirstOwnCell = 26;  // own battlefield: cells 26..50
-inline constexpr int kLastOwnCell = 50;
-inline constexpr int kBombFieldCells = 25;  // bomb field: cells 1..25
 inline constexpr int kFiguresPerKind = 5;
 
 // Contents of an own battlefield cell.
@@ -60,6 +57,13 @@ struct NetGameState {
     std::atomic<bool> confirmFlag{false};
     std::string opponentNick;
     ConnectionPtr currentPeer;                      // host only: the handshaken connection
+
+    // A cell by its number, the one convention outside this record (bomb
+    // field 1..25, own battlefield 26..50); only these know the arrays' offsets.
+    std::uint8_t& OwnCell(int cell) { return ownField[static_cast<std::size_t>(cell - kFirstOwnCell)]; }
+    std::uint8_t OwnCell(int cell) const { return ownField[static_cast<std::size_t>(cell - kFirstOwnCell)]; }
+    bool& BombMark(int cell) { return bombMarks[static_cast<std::size_t>(cell - 1)]; }
+    bool BombMark(int cell) const { return bombMarks[static_cast<std::size_t>(cell - 1)]; }
 
     std::unique_lock<std::mutex> Lock() const { return std::unique_lock<std::mutex>(mutex); }
     mutable std::mutex mutex;

@@ -4,15 +4,12 @@ namespace quorvex {
 
 namespace {
 
-constexpr int kFirstSenderCell = 26;
-constexpr int kLastSenderCell = 50;
-
 int PositionCell(const std::string& line) {
     if (line.size() < 9) return -1;
     const char hi = line[7], lo = line[8];
     if (hi < '0' || hi > '9' || lo < '0' || lo > '9') return -1;
     const int cell = (hi - '0') * 10 + (lo - '0');
-    return cell >= kFirstSenderCell && cell <= kLastSenderCell ? cell : -1;
+    return cell >= kFirstOwnCell && cell <= kLastOwnCell ? cell : -1;
 }
 
 struct Code {
@@ -56,9 +53,9 @@ std::string FormatLine(const Message& m) {
 
 std::string ChatLine(const std::string& nick, const std::string& text) { return "<" + nick + "> " + text; }
 
-std::string ServerLine(const std::string& serverName) {
-    return std::string("[") + kRaquo + " " + serverName + " " + kLaquo + "]";
-}
+std::string Notice(const std::string& text) { return std::string("[") + kRaquo + " " + text + " " + kLaquo + "]"; }
+
+std::string ServerLine(const std::string& serverName) { return Notice(serverName); }
 
 std::string WelcomeLine(const std::string& nick) { return "[server] Welcome, " + nick; }
 

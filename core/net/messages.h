@@ -10,6 +10,15 @@ namespace quorvex {
 inline constexpr char kRaquo[] = "\xBB";  // »
 inline constexpr char kLaquo[] = "\xAB";  // «
 
+// The cells as both sides number them: the bomb field 1..25, the own
+// battlefield 26..50 (also in the lines that carry a figure's position).
+inline constexpr int kBombFieldCells = 25;
+inline constexpr int kFirstOwnCell = 26;
+inline constexpr int kLastOwnCell = 50;
+
+// "[» " + text + " «]": the frame of the server line and the windows' connection notices.
+std::string Notice(const std::string& text);
+
 inline constexpr const char* kConfirmLine = "[500] Pos. received and confirmed!";
 inline constexpr const char* kRestartLine = "[900] Restart";
 

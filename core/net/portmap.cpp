@@ -1,15 +1,15 @@
 #include "core/net/portmap.h"
 
+#include "core/net/upnpclient.h"
+
+#include <miniupnpc/igd_desc_parse.h>
 #include <miniupnpc/miniupnpc.h>
-#include <miniupnpc/upnpcommands.h>
-#include <miniupnpc/upnperrors.h>
-#define ENABLE_STRNATPMPERR 1  // the library has it; the header hides it by default
 #include <natpmp.h>
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include <atomic>
 #include <chrono>
-#include <cstring>
 #include <netinet/in.h>
 #include <poll.h>
 #include <utility>
@@ -18,54 +18,100 @@ namespace quorvex {
 
 namespace {
 
-// How long each way of asking may take when no router answers.
-constexpr int kDiscoveryMs = 1500;  // per SSDP search, two searches
-constexpr int kNatPmpMs = 2000;     // per NAT-PMP request
+using upnp::Deadline;
+using Arguments = std::vector<std::pair<std::string, std::string>>;
+
+// How long a search waits for a router's answer (within the exchange's limit).
+constexpr int kSearchMs = 2000;
 constexpr const char* kDescription = "Quorvex";
-// Internet gateways of both versions; a router that is neither stays silent.
-const char* const kGatewayTypes[] = {"urn:schemas-upnp-org:device:InternetGatewayDevice:2",
-                                     "urn:schemas-upnp-org:device:InternetGatewayDevice:1", nullptr};
+constexpr const char* kLate = "the router did not answer in time";
 
 std::mutex g_factoryMutex;
 RouterFactory g_factory;
 
-std::string Refused(const char* protocol, const std::string& what) {
-    return std::string("the router refused it: ") + protocol + " " + what;
+std::string RefusedPort(int port, const std::string& why) {
+    return "the router refused port " + std::to_string(port) + ": " + why;
+}
+
+// Plain words for what a router said to a request for the port.
+std::string UpnpRefusal(int port, int error) {
+    switch (error) {
+    case -1: return kLate;
+    case 718: return RefusedPort(port, "it is in use");
+    case 606: return RefusedPort(port, "not allowed");
+    case 728: return RefusedPort(port, "it has no free mappings");
+    default: return "the router refused port " + std::to_string(port) + " (UPnP error " + std::to_string(error) + ")";
+    }
+}
+
+std::string NatPmpRefusal(int port, int error) {
+    switch (error) {
+    case NATPMP_TRYAGAIN: return kLate;
+    case NATPMP_ERR_NOGATEWAYSUPPORT: return "the router offers no port mapping";
+    case NATPMP_ERR_NOTAUTHORIZED: return RefusedPort(port, "not allowed");
+    case NATPMP_ERR_OUTOFRESOURCES: return RefusedPort(port, "it has no free mappings");
+    case NATPMP_ERR_NETWORKFAILURE: return "the router is not connected to the internet";
+    default: return "the router refused port " + std::to_string(port) + " (NAT-PMP error " + std::to_string(error) + ")";
+    }
 }
 
 // One NAT-PMP request already sent: waits for its answer, letting the library
-// repeat the request, for at most `budgetMs` (the library alone would try for
-// minutes).
-int NatPmpAnswer(natpmp_t& n, natpmpresp_t& response, int budgetMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(budgetMs);
-    for (;;) {
+// repeat the request, until the deadline (the library alone would try for minutes).
+int NatPmpAnswer(natpmp_t& n, natpmpresp_t& response, const Deadline& deadline) {
+    for (int left = deadline.LeftMs(); left > 0; left = deadline.LeftMs()) {
         timeval tv{};
         getnatpmprequesttimeout(&n, &tv);
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count();
-        if (left <= 0) return NATPMP_TRYAGAIN;
         const long waitMs = std::clamp<long>(tv.tv_sec * 1000L + tv.tv_usec / 1000L, 1L, static_cast<long>(left));
         pollfd p{n.s, POLLIN, 0};
         ::poll(&p, 1, static_cast<int>(waitMs));
         const int r = readnatpmpresponseorretry(&n, &response);
         if (r != NATPMP_TRYAGAIN) return r;
     }
+    return NATPMP_TRYAGAIN;
+}
+
+// What a router's description offers, asked only at the address that answered.
+struct Described {
+    std::string control, service;                // the WAN connection
+    std::string pinholeControl, pinholeService;  // the IPv6 firewall, where there is one
+    std::string localAddress;                    // this machine's address towards the router
+};
+
+std::optional<Described> Describe(const std::string& location, const Deadline& deadline) {
+    const auto url = upnp::ParseUrl(location);
+    if (!url) return std::nullopt;
+    const auto reply = upnp::Http(*url, "", "", deadline);
+    if (!reply || reply->status != 200) return std::nullopt;
+    IGDdatas data{};
+    parserootdesc(reply->body.data(), static_cast<int>(reply->body.size()), &data);
+    UPNPUrls urls{};
+    GetUPNPUrls(&urls, &data, location.c_str(), 0);
+    // A description may name any address for its services: only the router's own is asked.
+    const auto here = [&](const char* control) {
+        const auto u = control ? upnp::ParseUrl(control) : std::nullopt;
+        return u && u->host == url->host ? std::string(control) : std::string();
+    };
+    Described d{here(urls.controlURL), data.first.servicetype, here(urls.controlURL_6FC), data.IPv6FC.servicetype,
+                reply->localAddress};
+    FreeUPNPUrls(&urls);
+    if (d.control.empty() || d.service.empty()) d.control.clear();
+    if (d.pinholeService.empty()) d.pinholeControl.clear();
+    return d;
 }
 
 class SystemRouter : public Router {
 public:
-    ~SystemRouter() override { Forget(); }
-
     RouterAnswer Open(int port, int leaseSeconds) override {
+        const Deadline deadline(std::chrono::milliseconds(kRouterTalkMs), &stop_);
         Forget();
-        port_ = std::to_string(port);
-        portNumber_ = port;
+        port_ = port;
         lease_ = leaseSeconds;
-        RouterAnswer upnp = OpenUpnp();
+        RouterAnswer upnp = OpenUpnp(deadline);
         if (upnp.open) return upnp;
-        RouterAnswer natpmp = OpenNatPmp();
+        RouterAnswer natpmp = OpenNatPmp(deadline);
         if (natpmp.open) {
             natpmp.pinhole = upnp.pinhole;
+            natpmp.pinholeLeaseSeconds = upnp.pinholeLeaseSeconds;
             return natpmp;
         }
         // The protocol that reached a router says why; if none did, say so.
@@ -74,122 +120,148 @@ public:
     }
 
     bool Renew() override {
+        const Deadline deadline(std::chrono::milliseconds(kRouterTalkMs), &stop_);
         bool ok = true;
-        if (igd_) ok = AddMapping(lease_) == 0;
-        if (natpmp_) ok = NatPmpMap(lease_).first;
-        if (!pinholeId_.empty())
-            UPNP_UpdatePinhole(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, pinholeId_.c_str(),
-                               PinholeLease().c_str());
+        if (igd_) ok = AddMapping(lease_, deadline) == 0;
+        if (natpmp_) ok = NatPmpMap(lease_, deadline).empty();
+        if (!pinholeId_.empty()) {
+            const auto r = upnp::Soap(pinhole_.pinholeControl, pinhole_.pinholeService, "UpdatePinhole",
+                                      {{"UniqueID", pinholeId_}, {"NewLeaseTime", std::to_string(lease_)}}, deadline);
+            ok = ok && r.answered && r.error == 0;
+        }
         return ok;
     }
 
-    void Close() override {
-        if (igd_) UPNP_DeletePortMapping(urls_.controlURL, data_.first.servicetype, port_.c_str(), "TCP", nullptr);
+    std::string Close() override {
+        // Not interrupted: the end of the program waits for this one.
+        const Deadline deadline{std::chrono::milliseconds(kRouterCloseWaitMs)};
+        std::string failure;
+        const auto note = [&](const upnp::SoapReply& r, int gone) {
+            if (!r.answered) failure = kLate;
+            else if (r.error != 0 && r.error != gone) failure = "the router refused it (UPnP error " + std::to_string(r.error) + ")";
+        };
+        if (igd_)
+            note(upnp::Soap(wan_.control, wan_.service, "DeletePortMapping",
+                            {{"NewRemoteHost", ""}, {"NewExternalPort", std::to_string(port_)}, {"NewProtocol", "TCP"}},
+                            deadline),
+                 714);  // NoSuchEntryInArray: gone already
         if (!pinholeId_.empty())
-            UPNP_DeletePinhole(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, pinholeId_.c_str());
-        if (natpmp_) NatPmpMap(0);
+            note(upnp::Soap(pinhole_.pinholeControl, pinhole_.pinholeService, "DeletePinhole",
+                            {{"UniqueID", pinholeId_}}, deadline),
+                 704);  // NoSuchEntry
+        if (natpmp_) {
+            const std::string why = NatPmpMap(0, deadline);
+            if (!why.empty()) failure = why;
+        }
         Forget();
+        return failure;
     }
+
+    void Interrupt() override { stop_ = true; }
 
 private:
     void Forget() {
-        if (haveUrls_) FreeUPNPUrls(&urls_);
-        if (haveUrls6_) FreeUPNPUrls(&urls6_);
-        haveUrls_ = haveUrls6_ = igd_ = natpmp_ = false;
+        igd_ = natpmp_ = false;
         pinholeId_.clear();
     }
 
-    int AddMapping(int lease) {
-        return UPNP_AddPortMapping(urls_.controlURL, data_.first.servicetype, port_.c_str(), port_.c_str(),
-                                   lanAddress_, kDescription, "TCP", nullptr, std::to_string(lease).c_str());
+    // The router's UPnP error code, 0 when mapped, -1 without an answer in time.
+    int AddMapping(int lease, const Deadline& deadline) {
+        const auto r = upnp::Soap(wan_.control, wan_.service, "AddPortMapping",
+                                  {{"NewRemoteHost", ""},
+                                   {"NewExternalPort", std::to_string(port_)},
+                                   {"NewProtocol", "TCP"},
+                                   {"NewInternalPort", std::to_string(port_)},
+                                   {"NewInternalClient", wan_.localAddress},
+                                   {"NewEnabled", "1"},
+                                   {"NewPortMappingDescription", kDescription},
+                                   {"NewLeaseDuration", std::to_string(lease)}},
+                                  deadline);
+        return r.answered ? r.error : -1;
     }
 
-    RouterAnswer OpenUpnp() {
+    RouterAnswer OpenUpnp(const Deadline& deadline) {
         RouterAnswer answer;
-        const int found = FindGateway(false, urls_, data_, lanAddress_);
-        if (found == 0) return answer;
-        haveUrls_ = true;
-        if (found != 1) {
-            answer.reason = "the router is not connected";
+        const auto gateway = upnp::Search(false, deadline, kSearchMs);
+        if (!gateway) return answer;
+        const auto described = Describe(gateway->location, deadline);
+        if (!described || described->control.empty()) {
+            answer.reason = deadline.Over() ? kLate : "the router offers no port mapping";
             return answer;
         }
-        char external[64] = {};
-        if (UPNP_GetExternalIPAddress(urls_.controlURL, data_.first.servicetype, external) == 0)
-            answer.externalAddress = external;
-        int r = AddMapping(lease_);
+        wan_ = *described;
+        const auto status = upnp::Soap(wan_.control, wan_.service, "GetStatusInfo", {}, deadline);
+        if (!status.answered) {
+            answer.reason = kLate;
+            return answer;
+        }
+        if (status.error == 0 && status.Value("NewConnectionStatus") != "Connected") {
+            answer.reason = "the router is not connected to the internet";
+            return answer;
+        }
+        const auto external = upnp::Soap(wan_.control, wan_.service, "GetExternalIPAddress", {}, deadline);
+        if (external.answered && external.error == 0) answer.externalAddress = external.Value("NewExternalIPAddress");
+        int r = AddMapping(lease_, deadline);
         if (r == 725) {  // OnlyPermanentLeasesSupported: kept until removed
             lease_ = 0;
-            r = AddMapping(0);
+            r = AddMapping(0, deadline);
         }
         if (r == 0) {
             igd_ = true;
             answer.open = true;
             answer.leaseSeconds = lease_;
         } else {
-            answer.reason = Refused("UPnP", std::to_string(r) + " " + (strupnperror(r) ? strupnperror(r) : ""));
+            answer.reason = UpnpRefusal(port_, r);
         }
-        answer.pinhole = OpenPinhole();
+        // Only a router of the second version has an IPv6 firewall to ask.
+        if (!wan_.pinholeControl.empty()) OpenPinhole(deadline, answer);
         return answer;
     }
 
-    // Searches for a gateway by SSDP over IPv4 or IPv6; 1 when one is found
-    // and connected, 2 when found but not connected, 0 when none answered.
-    // `local` gets this machine's address towards it.
-    static int FindGateway(bool ipv6, UPNPUrls& urls, IGDdatas& data, char (&local)[64]) {
-        int error = 0;
-        UPNPDev* devices = upnpDiscoverDevices(kGatewayTypes, kDiscoveryMs, nullptr, nullptr, UPNP_LOCAL_PORT_ANY,
-                                               ipv6 ? 1 : 0, 2, &error, 0);
-        if (!devices) return 0;
-        std::memset(&urls, 0, sizeof urls);
-        std::memset(&data, 0, sizeof data);
-#if MINIUPNPC_API_VERSION >= 18
-        char wan[64] = {};
-        const int found = UPNP_GetValidIGD(devices, &urls, &data, local, sizeof local, wan, sizeof wan);
-        freeUPNPDevlist(devices);
-        return found == 1 || found == 2 ? 1 : found == 0 ? 0 : 2;
-#else
-        const int found = UPNP_GetValidIGD(devices, &urls, &data, local, sizeof local);
-        freeUPNPDevlist(devices);
-        return found == 1 ? 1 : found == 0 ? 0 : 2;
-#endif
-    }
-
-    bool OpenPinhole() {
-        // Only a router of the second version has an IPv6 firewall to ask.
-        if (data_.IPv6FC.controlurl[0] == '\0') return false;
+    void OpenPinhole(const Deadline& deadline, RouterAnswer& answer) {
         // It opens a pinhole only for the address that asks, so ask over IPv6.
-        char own[64] = {};
-        if (FindGateway(true, urls6_, data6_, own) == 0) return false;
-        haveUrls6_ = true;
-        if (data6_.IPv6FC.controlurl[0] == '\0' || !urls6_.controlURL_6FC) return false;
-        int enabled = 0, allowed = 0;
-        if (UPNP_GetFirewallStatus(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, &enabled, &allowed) != 0 ||
-            (enabled && !allowed))
-            return false;
-        char id[16] = {};
-        const int r = UPNP_AddPinhole(urls6_.controlURL_6FC, data6_.IPv6FC.servicetype, "", "0", own, port_.c_str(),
-                                      "6", PinholeLease().c_str(), id);
-        if (r != 0) return false;
+        const auto gateway = upnp::Search(true, deadline, kSearchMs);
+        const auto described = gateway ? Describe(gateway->location, deadline) : std::nullopt;
+        if (!described || described->pinholeControl.empty()) return;
+        const auto fw = upnp::Soap(described->pinholeControl, described->pinholeService, "GetFirewallStatus", {},
+                                   deadline);
+        if (!fw.answered || fw.error != 0 ||
+            (fw.Value("FirewallEnabled") == "1" && fw.Value("InboundPinholeAllowed") != "1"))
+            return;
+        // Pinholes always expire: this one gets the mapping's lease, or the default one.
+        const int lease = lease_ > 0 ? lease_ : kRouterLeaseSeconds;
+        const auto r = upnp::Soap(described->pinholeControl, described->pinholeService, "AddPinhole",
+                                  {{"RemoteHost", ""},
+                                   {"RemotePort", "0"},
+                                   {"Protocol", "6"},
+                                   {"InternalPort", std::to_string(port_)},
+                                   {"InternalClient", described->localAddress},
+                                   {"LeaseTime", std::to_string(lease)}},
+                                  deadline);
+        const std::string id = r.Value("UniqueID");
+        if (!r.answered || r.error != 0 || id.empty() || id.size() > 16) return;
+        pinhole_ = *described;
         pinholeId_ = id;
-        return true;
+        answer.pinhole = true;
+        answer.pinholeLeaseSeconds = lease;
     }
 
-    // Pinholes always expire; a permanent mapping's pinhole gets a day, renewed.
-    std::string PinholeLease() const { return std::to_string(lease_ > 0 ? lease_ : 86400); }
-
-    RouterAnswer OpenNatPmp() {
+    RouterAnswer OpenNatPmp(const Deadline& deadline) {
         RouterAnswer answer;
         natpmp_t n{};
         if (initnatpmp(&n, 0, 0) < 0) return answer;  // no default gateway
         natpmpresp_t response{};
-        const int r = sendpublicaddressrequest(&n) >= 0 ? NatPmpAnswer(n, response, kNatPmpMs) : NATPMP_TRYAGAIN;
+        const int r = sendpublicaddressrequest(&n) >= 0 ? NatPmpAnswer(n, response, deadline) : NATPMP_TRYAGAIN;
         closenatpmp(&n);
-        if (r == NATPMP_TRYAGAIN) return answer;  // no NAT-PMP router: not worth a second wait
+        if (r == NATPMP_TRYAGAIN) return answer;  // no NAT-PMP router: nobody to tell about
+        if (r < 0) {
+            answer.reason = NatPmpRefusal(port_, r);
+            return answer;
+        }
         char text[INET_ADDRSTRLEN] = {};
-        if (r == 0 && ::inet_ntop(AF_INET, &response.pnu.publicaddress.addr, text, sizeof text))
-            answer.externalAddress = text;
-        const auto [mapped, why] = NatPmpMap(lease_);
-        if (mapped) {
+        if (::inet_ntop(AF_INET, &response.pnu.publicaddress.addr, text, sizeof text)) answer.externalAddress = text;
+        const std::string why = NatPmpMap(lease_, deadline);
+        if (why.empty()) {
             natpmp_ = true;
             answer.open = true;
             answer.leaseSeconds = lease_;
@@ -199,45 +271,39 @@ private:
         return answer;
     }
 
-    // A mapping request for the port (lifetime 0 removes it).
-    std::pair<bool, std::string> NatPmpMap(int lifetime) {
+    // A mapping request for the port (lifetime 0 removes it): "" when done, else why not.
+    std::string NatPmpMap(int lifetime, const Deadline& deadline) {
         natpmp_t n{};
-        if (initnatpmp(&n, 0, 0) < 0) return {false, ""};
+        if (initnatpmp(&n, 0, 0) < 0) return "no router answered";
         natpmpresp_t response{};
-        int r = sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(portNumber_),
-                                          static_cast<uint16_t>(portNumber_), static_cast<uint32_t>(lifetime));
-        if (r >= 0) r = NatPmpAnswer(n, response, kNatPmpMs);
+        int r = sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(port_),
+                                          static_cast<uint16_t>(port_), static_cast<uint32_t>(lifetime));
+        if (r >= 0) r = NatPmpAnswer(n, response, deadline);
         closenatpmp(&n);
-        if (r == NATPMP_TRYAGAIN) return {false, ""};  // nobody answered
-        if (r < 0) return {false, Refused("NAT-PMP", strnatpmperr(r))};
-        if (lifetime > 0 && response.pnu.newportmapping.mappedpublicport != portNumber_) {
+        if (r < 0) return NatPmpRefusal(port_, r);
+        if (lifetime > 0 && response.pnu.newportmapping.mappedpublicport != port_) {
             // Another port is of no use: the other player connects to this one.
-            NatPmpMapOther(response.pnu.newportmapping.mappedpublicport);
-            return {false, Refused("NAT-PMP", "port " + std::to_string(portNumber_) + ": taken")};
+            NatPmpMapOther(response.pnu.newportmapping.mappedpublicport, deadline);
+            return RefusedPort(port_, "it is in use");
         }
-        return {true, ""};
+        return {};
     }
 
-    void NatPmpMapOther(int publicPort) {
+    void NatPmpMapOther(int publicPort, const Deadline& deadline) {
         natpmp_t n{};
         if (initnatpmp(&n, 0, 0) < 0) return;
         natpmpresp_t response{};
-        if (sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(portNumber_),
+        if (sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(port_),
                                       static_cast<uint16_t>(publicPort), 0) >= 0)
-            NatPmpAnswer(n, response, kNatPmpMs);
+            NatPmpAnswer(n, response, deadline);
         closenatpmp(&n);
     }
 
-    std::string port_;
-    int portNumber_ = 0;
+    std::atomic<bool> stop_{false};
+    int port_ = 0;
     int lease_ = 0;
-    UPNPUrls urls_{};
-    IGDdatas data_{};
-    char lanAddress_[64] = {};
-    bool haveUrls_ = false;
-    UPNPUrls urls6_{};  // the same router, asked over IPv6 for the pinhole
-    IGDdatas data6_{};
-    bool haveUrls6_ = false;
+    Described wan_;      // the router as found over IPv4
+    Described pinhole_;  // the same router, asked over IPv6 for the pinhole
     bool igd_ = false;
     bool natpmp_ = false;
     std::string pinholeId_;
@@ -269,7 +335,14 @@ std::string RouterAnswerText(int port, const RouterAnswer& answer) {
     return "Router: no port opened (" + answer.reason + ")";
 }
 
-std::string RouterClosedText(int port) { return "Router: port " + std::to_string(port) + " closed"; }
+std::string RouterClosedText(int port, const std::string& failure) {
+    if (!failure.empty()) return "Router: port " + std::to_string(port) + " not closed (" + failure + ")";
+    return "Router: port " + std::to_string(port) + " closed";
+}
+
+std::string RouterReportText(const RouterReport& report) {
+    return report.closed ? RouterClosedText(report.port, report.failure) : RouterAnswerText(report.port, report.answer);
+}
 
 // ---- PortMapper ----
 
@@ -280,42 +353,77 @@ struct PortMapper::State {
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<int> requests;  // a port to open, 0 to close, -1 to close and end
+    bool ending = false;       // -1 is queued: nothing is asked any more
+    std::shared_ptr<Router> router;  // the one talked to, to interrupt
     bool done = false;
     std::condition_variable finished;
 
     std::mutex reportMutex;
-    Report report;
+    TypedReport report;
 
-    void Say(const std::string& text) {
+    void Say(const RouterReport& what) {
         std::lock_guard<std::mutex> lock(reportMutex);
-        if (report) report(text);
+        if (report) report(what);
     }
 };
 
-PortMapper::PortMapper(RouterFactory factory, Report report, int leaseSeconds) : state_(std::make_shared<State>()) {
+PortMapper::PortMapper(RouterFactory factory, Report report, int leaseSeconds)
+    : PortMapper(std::move(factory),
+                 TypedReport([report = std::move(report)](const RouterReport& r) {
+                     if (report) report(RouterReportText(r));
+                 }),
+                 leaseSeconds) {}
+
+PortMapper::PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds)
+    : state_(std::make_shared<State>()) {
     state_->factory = std::move(factory);
     state_->report = std::move(report);
     state_->leaseSeconds = leaseSeconds;
     thread_ = std::thread(&PortMapper::Run, state_);
 }
 
+std::vector<std::shared_ptr<PortMapper::State>>& PortMapper::Ending() {
+    static std::vector<std::shared_ptr<State>> ending;
+    return ending;
+}
+
+namespace {
+std::mutex g_endingMutex;
+}  // namespace
+
 PortMapper::~PortMapper() {
     {
         std::lock_guard<std::mutex> lock(state_->reportMutex);
         state_->report = nullptr;
     }
-    std::unique_lock<std::mutex> lock(state_->mutex);
-    state_->requests.push_back(-1);
-    state_->wake.notify_all();
-    const bool ended = state_->finished.wait_for(lock, std::chrono::milliseconds(kRouterCloseWaitMs),
-                                                 [this] { return state_->done; });
-    lock.unlock();
-    // A router that does not answer in time gets the rest of the process's
-    // life; the thread owns what it uses.
-    if (ended)
-        thread_.join();
-    else
-        thread_.detach();
+    {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->requests.push_back(-1);
+        state_->ending = true;
+        if (state_->router) state_->router->Interrupt();
+        state_->wake.notify_all();
+    }
+    // The thread owns what it uses; the end of the program waits for it a little.
+    thread_.detach();
+    std::lock_guard<std::mutex> lock(g_endingMutex);
+    Ending().push_back(state_);
+}
+
+bool PortMapper::AwaitEnds(std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    std::lock_guard<std::mutex> lock(g_endingMutex);
+    auto& ending = Ending();
+    for (const auto& s : ending) {
+        std::unique_lock<std::mutex> wait(s->mutex);
+        s->finished.wait_until(wait, until, [&] { return s->done; });
+    }
+    ending.erase(std::remove_if(ending.begin(), ending.end(),
+                                [](const std::shared_ptr<State>& s) {
+                                    std::lock_guard<std::mutex> wait(s->mutex);
+                                    return s->done;
+                                }),
+                 ending.end());
+    return ending.empty();
 }
 
 void PortMapper::Open(int port) {
@@ -330,22 +438,39 @@ void PortMapper::Close() {
     state_->wake.notify_all();
 }
 
+namespace {
+template <class State>
+bool Stopping(State& s) {
+    std::lock_guard<std::mutex> lock(s.mutex);
+    return s.ending;
+}
+}  // namespace
+
 void PortMapper::Run(const std::shared_ptr<State>& s) {
     using Clock = std::chrono::steady_clock;
-    std::unique_ptr<Router> router;
+    std::shared_ptr<Router> router;
     int openPort = 0;
-    int granted = 0;
+    int renewEvery = 0;  // seconds; the shorter of the two leases, 0 when neither ends
     Clock::time_point renewAt;
 
-    auto answered = [&](int port, const RouterAnswer& answer) {
-        s->Say(RouterAnswerText(port, answer));
+    const auto use = [&](std::shared_ptr<Router> r) {
+        router = std::move(r);
+        std::lock_guard<std::mutex> lock(s->mutex);
+        s->router = router;
+        if (router && s->ending) router->Interrupt();
+    };
+    const auto answered = [&](int port, const RouterAnswer& answer) {
+        s->Say({port, false, answer, {}});
         if (!answer.open && !answer.pinhole) {
-            router.reset();
+            use(nullptr);
             return;
         }
         openPort = port;
-        granted = answer.leaseSeconds;
-        renewAt = Clock::now() + std::chrono::seconds(std::max(granted / 2, 1));
+        // The pinhole keeps its own lease, also beside a permanent or refused mapping.
+        const int mapping = answer.open ? answer.leaseSeconds : 0;
+        const int pinhole = answer.pinhole ? answer.pinholeLeaseSeconds : 0;
+        renewEvery = mapping > 0 && pinhole > 0 ? std::min(mapping, pinhole) : std::max(mapping, pinhole);
+        renewAt = Clock::now() + std::chrono::seconds(std::max(renewEvery / 2, 1));
     };
 
     for (;;) {
@@ -353,16 +478,16 @@ void PortMapper::Run(const std::shared_ptr<State>& s) {
         {
             std::unique_lock<std::mutex> lock(s->mutex);
             const auto ready = [&] { return !s->requests.empty(); };
-            if (router && granted > 0)
+            if (router && renewEvery > 0)
                 s->wake.wait_until(lock, renewAt, ready);
             else
                 s->wake.wait(lock, ready);
             if (s->requests.empty()) {
                 lock.unlock();
-                if (!router->Renew()) {
+                if (router->Renew()) {
+                    renewAt = Clock::now() + std::chrono::seconds(std::max(renewEvery / 2, 1));
+                } else if (!Stopping(*s)) {
                     answered(openPort, router->Open(openPort, s->leaseSeconds));
-                } else {
-                    renewAt = Clock::now() + std::chrono::seconds(std::max(granted / 2, 1));
                 }
                 continue;
             }
@@ -373,13 +498,13 @@ void PortMapper::Run(const std::shared_ptr<State>& s) {
                 continue;
         }
         if (router) {
-            router->Close();
-            router.reset();
-            s->Say(RouterClosedText(openPort));
+            const std::string failure = router->Close();
+            use(nullptr);
+            s->Say({openPort, true, {}, failure});
         }
         if (request < 0) break;
         if (request == 0 || !s->factory) continue;
-        router = s->factory();
+        use(s->factory());
         if (router) answered(request, router->Open(request, s->leaseSeconds));
     }
     std::lock_guard<std::mutex> lock(s->mutex);

@@ -1,13 +1,16 @@
 // Asking the home router to forward the host's port: UPnP IGD first (with an
 // IPv6 pinhole where the router's firewall offers one), else NAT-PMP. The
-// mapping lives as long as the server is active: its lease is renewed, and it
-// is removed when the server stops or the program ends.
+// mapping lives as long as the server is active: its short lease is renewed
+// (so a game that crashed leaves it open for minutes, not hours), and it is
+// removed when the server stops or the program ends.
 //
 // Routers answer slowly or never, so all talking to them happens on a thread
-// of the PortMapper's own. The window only queues "open" and "close" and reads
-// the outcome as log lines; it never waits for the router.
+// of the PortMapper's own, each exchange within one time limit. The window
+// only queues "open" and "close" and reads the outcome as log lines; it never
+// waits for the router, not even when it goes.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -15,13 +18,17 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace quorvex {
 
 // Asked of the router; renewed at half of it.
-inline constexpr int kRouterLeaseSeconds = 3600;
-// Longest wait at the end of the program for the mapping's removal.
-inline constexpr int kRouterCloseWaitMs = 8000;
+inline constexpr int kRouterLeaseSeconds = 300;
+// The time limit of one exchange with the router (open, renew).
+inline constexpr int kRouterTalkMs = 6000;
+// The time limit of a removal, and the longest the end of the program waits
+// for one under way, once the windows are gone.
+inline constexpr int kRouterCloseWaitMs = 2000;
 
 // What the router answered to a request for the port.
 struct RouterAnswer {
@@ -30,18 +37,22 @@ struct RouterAnswer {
     bool pinhole = false;         // IPv6 pinhole opened for the port
     std::string reason;           // why nothing was opened
     int leaseSeconds = 0;         // as granted; 0 means until removed
+    int pinholeLeaseSeconds = 0;  // the pinhole's own; it always ends
 };
 
-// One conversation with the router about one port. Every call may block for
-// the protocol's own time-outs; all run on the PortMapper's thread.
+// One conversation with the router about one port. Every call blocks for at
+// most its time limit; all run on the PortMapper's thread.
 class Router {
 public:
     virtual ~Router() = default;
     virtual RouterAnswer Open(int port, int leaseSeconds) = 0;
     // Refreshes what Open opened; false when the router no longer keeps it.
     virtual bool Renew() = 0;
-    // Removes what Open opened.
-    virtual void Close() = 0;
+    // Removes what Open opened: "" when it is gone, else why not.
+    virtual std::string Close() = 0;
+    // From another thread: an Open or Renew under way gives up soon (the
+    // program ends). What it opened meanwhile Close still removes.
+    virtual void Interrupt() {}
 };
 
 using RouterFactory = std::function<std::unique_ptr<Router>()>;
@@ -56,9 +67,20 @@ std::unique_ptr<Router> MakeSystemRouter();
 void SetRouterFactory(RouterFactory factory);
 RouterFactory CurrentRouterFactory();
 
-// The log texts of an answer, of a removal.
+// The log texts of an answer, of a removal ("" when it worked, else why not).
 std::string RouterAnswerText(int port, const RouterAnswer& answer);
-std::string RouterClosedText(int port);
+std::string RouterClosedText(int port, const std::string& failure = {});
+
+// What the mapper did about a port: the router's answer to a request for it,
+// or the removal of its mapping.
+struct RouterReport {
+    int port = 0;
+    bool closed = false;  // a removal was tried; answer is empty
+    RouterAnswer answer;
+    std::string failure;  // why the removal did not work; "" when it did
+};
+// Its log text: RouterAnswerText or RouterClosedText.
+std::string RouterReportText(const RouterReport& report);
 
 class PortMapper {
 public:
@@ -66,8 +88,11 @@ public:
     // for the thread that owns the mapper.
     using Report = std::function<void(const std::string&)>;
     PortMapper(RouterFactory factory, Report report, int leaseSeconds = kRouterLeaseSeconds);
-    // Removes an open mapping, waiting at most kRouterCloseWaitMs for it;
-    // reports nothing more.
+    // The same with each report typed, for whoever renders it itself.
+    using TypedReport = std::function<void(const RouterReport&)>;
+    PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds = kRouterLeaseSeconds);
+    // Returns at once and reports nothing more; an exchange under way is
+    // interrupted, and the thread removes what is open on its own (see AwaitEnds).
     ~PortMapper();
     PortMapper(const PortMapper&) = delete;
     PortMapper& operator=(const PortMapper&) = delete;
@@ -76,9 +101,15 @@ public:
     void Open(int port);
     void Close();
 
+    // At the very end of the program, with the windows gone: waits at most
+    // `limit` for the mappers destroyed so far to finish their removals.
+    // True when none is left under way.
+    static bool AwaitEnds(std::chrono::milliseconds limit);
+
 private:
     struct State;
     static void Run(const std::shared_ptr<State>& state);
+    static std::vector<std::shared_ptr<State>>& Ending();
     std::shared_ptr<State> state_;
     std::thread thread_;
 };

@@ -107,16 +107,6 @@ void SetProgramFolder(std::string folder) { g_programFolder = WithSlash(std::mov
 
 std::optional<SystemText> PrepareProgramFolder() { return CreateFolder(ProgramFolder()); }
 
-bool FileExists(const std::string& path) {
-    // Anything of that name counts, so that a folder, a FIFO or a loop of
-    // links where a file belongs reads as a file that cannot be read, not as a
-    // missing one. Only a name that leads nowhere is missing: a dangling link
-    // too, whose target a write then creates.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) return true;
-    return errno != ENOENT && errno != ENOTDIR;
-}
-
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include "core/platform/exists.h"
 #include "core/platform/systemtext.h"
 #include <stdexcept>
 #include <string>
@@ -31,11 +32,6 @@ void SetProgramFolder(std::string folder);  // appends '/' when missing
 // Creates the program folder when it is missing (an installed copy's first
 // start). Returns the reason for the player when it cannot.
 std::optional<SystemText> PrepareProgramFolder();
-
-// Whether anything of that name exists: a file, but also a folder, a FIFO or
-// a loop of symbolic links, which then fail as unreadable files (and are
-// never replaced). A dangling link counts as missing.
-bool FileExists(const std::string& path);
 
 // Splits text into lines; a line ends at CR LF, LF or CR. A final line without
 // terminator counts; an empty text gives no lines.

@@ -1,6 +1,7 @@
 #include "core/platform/installation.h"
 
 #include "core/platform/errnotext.h"
+#include "core/platform/exists.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -76,8 +77,7 @@ std::optional<SystemText> CreateFolder(const std::string& folder) {
 
 std::string HelpFileFor(const std::string& executableFolder) {
     static constexpr char kHelpFile[] = "help.txt";
-    struct stat st {};
-    if (::stat(kHelpFile, &st) == 0 || !IsInstalledCopy(executableFolder)) return kHelpFile;
+    if (FileExists(kHelpFile) || !IsInstalledCopy(executableFolder)) return kHelpFile;
     return InstalledDataFolderFrom(executableFolder) + kHelpFile;
 }
 

@@ -52,6 +52,16 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     return !ini.LastSaveFailed();
 }
 
+bool AskRouter(const std::string& path) {
+    return IsOn(TIniFile(path).ReadString(kSectionMultiplayer, kAskRouterKey, kOff));
+}
+
+bool SetAskRouter(const std::string& path, bool on) {
+    TIniFile ini(path);
+    ini.WriteString(kSectionMultiplayer, kAskRouterKey, on ? kOn : kOff);
+    return !ini.LastSaveFailed();
+}
+
 std::string ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName) {
     if (qx::Trim(name).empty()) return "Please enter your name for singleplayer games";
     if (qx::Trim(multiName).empty()) return "Please enter your name for multiplayer games";

@@ -28,6 +28,14 @@ struct StartupSettings {
     std::string name;
 };
 
+// "Multiplayer"/"AskRouter": whether "Start server" asks the router to open
+// the port to the internet. A key of its own, which older copies ignore; off
+// unless it is "ja", so nothing is opened that the player did not ask for.
+inline constexpr char kAskRouterKey[] = "AskRouter";
+bool AskRouter(const std::string& path);
+// False when the file could not be written.
+bool SetAskRouter(const std::string& path, bool on);
+
 // The program folder followed by "setup.ini".
 std::string SettingsPath();
 

@@ -99,6 +99,12 @@ TEST_F(HelpViewer, AFileThatCannotBeReadLeavesTheViewerUpAndSaysSo) {
     EXPECT_TRUE(script.boxes.empty());
 }
 
+// A link to itself is there as well (as FileExists says), not missing.
+TEST_F(HelpViewer, ALinkToItselfIsReportedAsUnreadable) {
+    std::filesystem::create_symlink("help.txt", work.File("help.txt"));
+    EXPECT_NE(MemoLines(THelp()).at(2).find("could not be read"), std::string::npos);
+}
+
 TEST_F(HelpViewer, AFileWithoutReadRightsIsReportedInTheViewer) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads files without read rights";
     WriteFile(work.File("help.txt"), "secret\r\n");

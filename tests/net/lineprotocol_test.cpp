@@ -2,6 +2,7 @@
 // connections: the host reads on its server's connection thread, the client
 // is polled from the test thread (as its window's timer would).
 #include "core/net/lineprotocol.h"
+#include "core/net/twoplayersession.h"
 
 #include "net_support.h"
 #include "recording_view.h"
@@ -446,4 +447,45 @@ TEST(NetGameRules, PlacingMarkingAndReset) {
     EXPECT_EQ(s.dragonsLeft, 5);
     EXPECT_TRUE(std::all_of(s.ownField.begin(), s.ownField.end(), [](auto v) { return v == kCellEmpty; }));
     EXPECT_TRUE(std::none_of(s.bombMarks.begin(), s.bombMarks.end(), [](bool b) { return b; }));
+}
+
+// The session hands its window cell numbers and looks, never its state: a
+// bombing names the figures' looks and, with all ten in, the empty cells.
+TEST(TwoPlayerSessionTest, ViewsNameCellsAndLooks) {
+    struct Script : LineChannel {  // the peer's lines, one per read
+        std::vector<std::string> lines;
+        bool timedOut = false;
+        void WriteLn(const std::string&) override {}
+        std::string ReadLn(int, std::size_t) override {
+            timedOut = lines.empty();
+            if (timedOut) return {};
+            std::string l = lines.front();
+            lines.erase(lines.begin());
+            return l;
+        }
+        bool ReadLnTimedOut() const override { return timedOut; }
+        bool Connected() const override { return true; }
+    } peer;
+    RecordingView view;
+    TwoPlayerSession s(NetSide::Client, view);
+    EXPECT_EQ(s.PlaceOwn(30).look, CellLook::Victim);
+    const PlaceView dragon = s.PlaceOwn(30);
+    EXPECT_EQ((std::tuple{dragon.cell, dragon.look, dragon.victimsLeft, dragon.dragonsLeft}),
+              (std::tuple{30, CellLook::Dragon, 5, 4}));
+    for (int c = 26; c <= 35; ++c) peer.lines.push_back(Position(c, c <= 30));  // bomb field 1..5, 6..10
+    while (!peer.lines.empty()) s.ReadPass(peer);
+    for (int c : {1, 6, 20}) s.ToggleMark(c);
+    EXPECT_EQ(s.ToggleMark(21).look, CellLook::Mark);
+    const BombView v = s.Bomb(nullptr);
+    std::vector<std::pair<int, CellLook>> figures{{1, CellLook::VictimHit}, {6, CellLook::DragonHit}};
+    for (int c = 2; c <= 5; ++c) figures.emplace_back(c, CellLook::Victim);
+    for (int c = 7; c <= 10; ++c) figures.emplace_back(c, CellLook::Dragon);
+    std::sort(figures.begin(), figures.end());
+    std::vector<std::pair<int, CellLook>> shown = v.figures;
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, figures);
+    std::vector<std::pair<int, bool>> empty;
+    for (int c = 11; c <= 25; ++c) empty.emplace_back(c, c == 20 || c == 21);
+    EXPECT_EQ(v.emptyCells, empty);
+    EXPECT_EQ(v.outcome.resultLabel, "[ Draw ]");
 }

@@ -1,13 +1,26 @@
 // The port mapper's thread against a router double: a stop never waits for a
-// slow router, requests are carried out in order, leases are renewed. The
-// real protocols are tried against miniupnpd (net_router).
+// slow router, nor does the end, requests are carried out in order, leases
+// are renewed, outcomes are told as they are. Then the bounded conversation
+// itself. The real protocols are tried against miniupnpd (net_router). The
+// host service starts and stops the server, the announcement and the router
+// in one order.
+#include "core/net/hostservice.h"
+#include "core/net/messages.h"
 #include "core/net/portmap.h"
+#include "core/net/upnpclient.h"
 #include "support/wait_until.h"
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <atomic>
 #include <condition_variable>
+#include <optional>
 #include <mutex>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace quorvex;
 using Lines = std::vector<std::string>;
@@ -19,8 +32,9 @@ struct Record : Router {
     std::mutex m;
     std::condition_variable gate;
     bool shut = false, inOpen = false;
-    RouterAnswer answer{true, "198.51.100.7", false, "", 3600};
+    RouterAnswer answer{true, "198.51.100.7", false, "", 3600, 0};
     std::vector<bool> renewals;  // the answers of the next renewals; then true
+    std::string closeFailure;    // what the removal answers
     Lines calls, reports;
 
     RouterAnswer Open(int port, int lease) override {
@@ -37,7 +51,11 @@ struct Record : Router {
         if (!renewals.empty()) renewals.erase(renewals.begin());
         return ok;
     }
-    void Close() override { Note(calls, "close"); }
+    std::string Close() override {
+        Note(calls, "close");
+        return closeFailure;
+    }
+    void Interrupt() override { Note(calls, "interrupt"); }
     void Note(Lines& lines, const std::string& s) {
         std::lock_guard<std::mutex> lock(m);
         lines.push_back(s);
@@ -52,12 +70,15 @@ struct Forward : Router {  // the mapper owns its router; the test keeps the rec
     explicit Forward(Record& r) : r(r) {}
     RouterAnswer Open(int port, int lease) override { return r.Open(port, lease); }
     bool Renew() override { return r.Renew(); }
-    void Close() override { r.Close(); }
+    std::string Close() override { return r.Close(); }
+    void Interrupt() override { r.Interrupt(); }
     Record& r;
 };
 
 class PortMapperTest : public ::testing::Test {
 protected:
+    // A mapper's thread outlives it until its removal is done; the record goes after.
+    void TearDown() override { EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10))); }
     std::unique_ptr<PortMapper> Make(int lease = 3600) {
         return std::make_unique<PortMapper>([this] { return std::make_unique<Forward>(record); },
                                             [this](const std::string& text) { record.Note(record.reports, text); },
@@ -106,13 +127,196 @@ TEST_F(PortMapperTest, RenewsTheLeaseAndAsksAgainWhenTheRouterForgotTheMapping) 
 }
 
 TEST_F(PortMapperTest, NothingOpenedIsNothingToRemove) {
-    record.answer = RouterAnswer{false, "", false, "no router answered", 0};
+    record.answer = RouterAnswer{false, "", false, "no router answered", 0, 0};
     auto mapper = Make();
     mapper->Open(9999);
     ASSERT_TRUE(ReportsAre({"Router: no port opened (no router answered)"}));
     mapper->Close();
     mapper.reset();
     EXPECT_EQ(record.Get(record.calls), Lines{"open 9999 for 3600"});
+}
+
+// The service's doubles note their calls and its outcomes in one list, so
+// the list shows the order; the router answers at once, the announcer renames.
+struct ServiceCase {
+    const char* name;
+    std::optional<RouterAnswer> router;  // none: no router is asked
+    std::string announcedAs;
+    bool stopByEnd;  // the window goes away instead of "Stop server"
+    Lines expected;  // P stands for the port
+};
+
+void PrintTo(const ServiceCase& c, std::ostream* os) { *os << c.name; }
+
+class HostServiceTest : public ::testing::TestWithParam<ServiceCase> {};
+
+TEST_P(HostServiceTest, StartsAndStopsInOneOrderAndReportsEachOutcome) {
+    const ServiceCase& c = GetParam();
+    Lines log;
+    struct Names : Announcer {
+        Lines& log;
+        std::string as;
+        Names(Lines& l, std::string a) : log(l), as(std::move(a)) {}
+        void Start(const std::string& name, int, Announced announced) override {
+            log.push_back("announce " + name);
+            announced(as);
+        }
+        void Stop() override { log.push_back("withdraw"); }
+    };
+    struct Port : RouterPort {
+        Lines& log;
+        RouterAnswer answer;
+        PortMapper::TypedReport report;
+        int opened = 0;
+        Port(Lines& l, RouterAnswer a, PortMapper::TypedReport r) : log(l), answer(std::move(a)), report(std::move(r)) {}
+        void Open(int port) override {
+            log.push_back("router open");
+            report({port, false, answer});
+            if (answer.open || answer.pinhole) opened = port;
+        }
+        void Close() override {
+            log.push_back("router close");
+            if (opened) report({opened, true, {}});
+            opened = 0;
+        }
+    };
+    RouterPortMaker maker;
+    if (c.router)
+        maker = [&](PortMapper::TypedReport r) { return std::make_unique<Port>(log, *c.router, std::move(r)); };
+    auto service = std::make_unique<HostService>(std::make_unique<Names>(log, c.announcedAs), maker,
+                                                 [&](const HostOutcome& o) {
+                                                     const std::string line = HostOutcomeLine(o);
+                                                     log.push_back(line.empty() ? "as " + o.text : line);
+                                                 });
+    service->Server().SetDefaultPort(0);
+    service->Start("Game");
+    const std::string port = std::to_string(service->Server().BoundPort());
+    c.stopByEnd ? service.reset() : service->Stop();
+    Lines expected;
+    for (std::string e : c.expected) {
+        if (const auto at = e.find('P'); at != std::string::npos && e.rfind("[", 0) == 0) e.replace(at, 1, port);
+        expected.push_back(e);
+    }
+    EXPECT_EQ(log, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, HostServiceTest,
+    ::testing::Values(
+        ServiceCase{"Mapped", RouterAnswer{true, "198.51.100.7", false, "", 3600}, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: port P open at 198.51.100.7"), "withdraw", Notice("Server closed"),
+                     "router close", Notice("Router: port P closed")}},
+        ServiceCase{"MappedWithPinholeAndRenamed", RouterAnswer{true, "", true, "", 0}, "Game #2", false,
+                    {Notice("Server active"), "announce Game", "as Game #2", "router open",
+                     Notice("Router: port P open and for IPv6"), "withdraw", Notice("Server closed"),
+                     "router close", Notice("Router: port P closed")}},
+        ServiceCase{"PinholeOnly", RouterAnswer{false, "", true, "", 0}, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: port P open for IPv6"), "withdraw", Notice("Server closed"), "router close",
+                     Notice("Router: port P closed")}},
+        ServiceCase{"Refused", RouterAnswer{false, "", false, "no router answered", 0}, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: no port opened (no router answered)"), "withdraw", Notice("Server closed"),
+                     "router close"}},
+        ServiceCase{"NoRouter", std::nullopt, "Game", false,
+                    {Notice("Server active"), "announce Game", "as Game", "withdraw", Notice("Server closed")}},
+        ServiceCase{"EndOfTheWindowReportsNothing", RouterAnswer{true, "198.51.100.7", false, "", 3600}, "Game", true,
+                    {Notice("Server active"), "announce Game", "as Game", "router open",
+                     Notice("Router: port P open at 198.51.100.7"), "withdraw", "router close"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PortMapperTest, TheEndDuringARouterSearchReturnsWhileTheRouterIsStillAsked) {
+    record.shut = true;
+    auto mapper = Make();
+    mapper->Open(9999);
+    ASSERT_TRUE(qxtest::WaitUntil([&] {
+        std::lock_guard<std::mutex> lock(record.m);
+        return record.inOpen;
+    }));
+    mapper.reset();
+    // Back while the router still holds the search: the search was told to end.
+    EXPECT_EQ(record.Get(record.calls), (Lines{"open 9999 for 3600", "interrupt"}));
+    EXPECT_FALSE(PortMapper::AwaitEnds(std::chrono::milliseconds(0)));
+    {
+        std::lock_guard<std::mutex> lock(record.m);
+        record.shut = false;
+    }
+    record.gate.notify_all();
+    // What the search opened after all is removed, without a word to the gone window.
+    EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10)));
+    EXPECT_EQ(record.Get(record.calls), (Lines{"open 9999 for 3600", "interrupt", "close"}));
+    EXPECT_TRUE(record.Get(record.reports).empty());
+}
+
+TEST_F(PortMapperTest, ThePinholeIsRenewedOnItsOwnLeaseWithoutAnIPv4Mapping) {
+    record.answer = RouterAnswer{false, "", true, "the router refused port 9999: it is in use", 0, 2};
+    auto mapper = Make(2);
+    mapper->Open(9999);
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return record.Get(record.calls).size() >= 2; }));
+    EXPECT_EQ(record.Get(record.calls)[1], "renew");
+    EXPECT_EQ(record.Get(record.reports), Lines{"Router: port 9999 open for IPv6"});
+}
+
+TEST_F(PortMapperTest, AFailedRemovalIsLoggedWithItsReason) {
+    record.closeFailure = "the router did not answer in time";
+    auto mapper = Make();
+    mapper->Open(9999);
+    ASSERT_TRUE(ReportsAre({kOpen}));
+    mapper->Close();
+    ASSERT_TRUE(ReportsAre({kOpen, "Router: port 9999 not closed (the router did not answer in time)"}));
+}
+
+TEST(RouterConversation, ALocationIsBelievedOnlyAtTheAddressThatAnswered) {
+    const struct {
+        const char* location;
+        const char* responder;
+        bool accepted;
+    } cases[] = {
+        {"http://192.168.27.1:5000/rootDesc.xml", "192.168.27.1", true},
+        {"http://[2001:db8:27:1::1]:5000/rootDesc.xml", "2001:db8:27:1::1", true},
+        {"http://192.168.27.9:5000/rootDesc.xml", "192.168.27.1", false},   // another host
+        {"http://127.0.0.1:8631/anything?x=1", "127.0.0.1", false},         // loopback
+        {"http://[::1]:8631/", "::1", false},
+        {"http://router.local:5000/rootDesc.xml", "192.168.27.1", false},   // a name to look up
+        {"https://192.168.27.1/rootDesc.xml", "192.168.27.1", false},
+        {"http://192.168.27.1:5000/a\r\nHost: x", "192.168.27.1", false},    // a header of its own
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(upnp::LocationAccepted(c.location, c.responder), c.accepted) << c.location;
+}
+
+// A router's answer that comes a byte at a time ends with the exchange's limit.
+TEST(RouterConversation, ADrippingAnswerEndsAtTheTimeLimit) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof at;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&at), &size);
+    std::atomic<bool> gaveUp{false};
+    std::atomic<int> dripped{0};
+    std::thread router([&] {
+        const int c = ::accept(listener, nullptr, nullptr);
+        const std::string head = "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n";
+        ::send(c, head.data(), head.size(), MSG_NOSIGNAL);
+        while (!gaveUp && ::send(c, "<", 1, MSG_NOSIGNAL) == 1) {
+            ++dripped;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ::close(c);
+    });
+    const auto url = upnp::ParseUrl("http://127.0.0.1:" + std::to_string(ntohs(at.sin_port)) + "/rootDesc.xml");
+    ASSERT_TRUE(url.has_value());
+    const auto reply = upnp::Http(*url, "", "", upnp::Deadline(std::chrono::milliseconds(300)));
+    const int sent = dripped;
+    gaveUp = true;
+    router.join();
+    ::close(listener);
+    EXPECT_FALSE(reply.has_value());
+    EXPECT_LT(sent, 1000);  // the answer was still coming
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "net_window/play.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
+#include "core/settings/settingsfile.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 #include "support/wait.h"
@@ -128,6 +129,8 @@ protected:
                        (GetParam().upnp ? " yes" : " no") + (GetParam().igd2 ? " no" : " yes")));
         ASSERT_TRUE(WaitFor([&] { return Log().find("NAT-PMP/PCP traffic") != std::string::npos; })) << Log();
         SetRouterFactory(MakeSystemRouter);
+        // The player agreed to ask the router.
+        SetAskRouter(dir.File("setup.ini"), true);
     }
 
     void TearDown() override {
@@ -231,7 +234,8 @@ TEST_P(RouterTest, ClientOnTheWanSidePlaysThroughTheHostsMappingUntilTheServerSt
 
 TEST_P(RouterTest, TheEndOfASessionWithTheServerActiveRemovesTheMapping) {
     std::ofstream(dir.File("setup.ini"), std::ios::binary)
-        << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Hank\r\nServer=Den\r\n";
+        << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Hank\r\nServer=Den\r\n"
+           "AskRouter=ja\r\n";
     Enter(lan);
     CreateForms();
     Find<QAction>(*Haupt, "Spielbeitreten1")->trigger();

@@ -7,23 +7,30 @@
 #include "ui/game/main.h"
 #include "net_window/play.h"
 #include "ui/net/multiclient.h"
+#include "ui/net/discovery.h"
 #include "ui/net/multihost.h"
+#include "core/net/portmap.h"
 #include "net/net_support.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
+#include "core/settings/settingsfile.h"
 #include "ui/settings/einstellungen.h"
 #include "support/tempdir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -439,6 +446,71 @@ TEST_F(NetWindowTest, MenuEntriesOpenTheWindowsWithTheMultiplayerNames) {
     EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*qx_client, "adresse")->text()), "localhost");
     EXPECT_EQ(script.modals, (Lines{"qx_host", "qx_client"}));
     DestroyForms();
+}
+
+// The router is asked only with the player's consent, given in the server
+// name's context menu and kept in setup.ini; without it no router is made.
+TEST_F(NetWindowTest, TheRouterIsAskedOnlyWhenTheSettingAllowsIt) {
+    struct Silent : Router {
+        RouterAnswer Open(int, int) override { return RouterAnswer{false, "", false, "no router answered", 0, 0}; }
+        bool Renew() override { return true; }
+        std::string Close() override { return {}; }
+    };
+    static std::atomic<int> asked{0};
+    asked = 0;
+    SetRouterFactory([] {
+        ++asked;
+        return std::make_unique<Silent>();
+    });
+    MakeHost();
+    StartHost();
+    Click(Find<QPushButton>(*host, "stop"));
+    EXPECT_EQ(asked, 0);
+
+    QLineEdit* name = Find<QLineEdit>(*host, "servername");
+    QContextMenuEvent ask(QContextMenuEvent::Keyboard, QPoint(4, 4), name->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(name, &ask);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* consent = menu->findChild<QAction*>(QStringLiteral("askRouter"));
+    ASSERT_NE(consent, nullptr);
+    EXPECT_EQ(consent->text().toStdString(), "Ask the router to open the port");
+    EXPECT_FALSE(consent->isChecked());
+    consent->trigger();
+    menu->close();
+    EXPECT_TRUE(AskRouter(dir.File("setup.ini")));
+    StartHost();
+    EXPECT_TRUE(WaitFor([] { return asked == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return Logged(*host, N("Router: no port opened (no router answered)")); }));
+    Click(Find<QPushButton>(*host, "stop"));
+    host.reset();
+    SetRouterFactory({});
+    EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10)));
+}
+
+// Names announced on the network are shown safely, each with its whole address.
+TEST(LocalGameSuggestions, ANameCannotForgeAnotherRow) {
+    const struct {
+        const char16_t* name;
+        const char* shown;
+    } cases[] = {
+        {u"Alice", "Alice  (10.0.0.66)"},
+        {u"Mallory\r\nAlice  (10.44.0.1)", "Mallory\u240D\u240AAlice  (10.44.0.1)  (10.0.0.66)"},
+        {u"Mallory\u202E)1.0.44.01(  ecilA", "Mallory)1.0.44.01(  ecilA  (10.0.0.66)"},
+        {u"\u2066Eve\u2069\u200F\u2028Bob", "Eve\u2424Bob  (10.0.0.66)"},
+        {u"Del\u007F\u0085", "Del\u2421\uFFFD  (10.0.0.66)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SuggestionText({QString::fromUtf16(c.name), QStringLiteral("10.0.0.66"), 0}).toStdString(), c.shown);
+    // One name from two addresses is two rows, IPv4 first; a repeat of one is one row.
+    const auto rows = SuggestionRows({{QStringLiteral("Alice"), QStringLiteral("fe80::1%eth0"), 2},
+                                      {QStringLiteral("Alice"), QStringLiteral("10.0.0.66"), 0},
+                                      {QStringLiteral("Alice"), QStringLiteral("10.0.0.66"), 0},
+                                      {QStringLiteral("Alice"), QStringLiteral("10.44.0.1"), 0}});
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].address.toStdString(), "10.0.0.66");
+    EXPECT_EQ(rows[1].address.toStdString(), "10.44.0.1");
+    EXPECT_EQ(rows[2].address.toStdString(), "fe80::1%eth0");
 }
 
 }  // namespace

@@ -10,11 +10,15 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <poll.h>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -40,7 +44,7 @@ protected:
     }
 
     // Starts the game with its output going to files; returns its process id.
-    pid_t Launch(const std::string& executable = {}, const char* dataHome = nullptr) {
+    pid_t Launch(const std::string& executable = {}, const char* dataHome = nullptr, const char* link = nullptr) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::chdir(program.Folder().c_str()) != 0) ::_exit(126);
@@ -51,7 +55,7 @@ protected:
             if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
             if (dataHome) ::setenv("XDG_DATA_HOME", dataHome, 1);
             const std::string path = executable.empty() ? program.File("quorvex") : executable;
-            ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+            ::execl(path.c_str(), path.c_str(), link, static_cast<char*>(nullptr));
             ::_exit(127);
         }
         return pid;
@@ -135,6 +139,49 @@ TEST_F(SessionEnd, ASignalDuringTheStartUpBoxEndsTheGame) {
     EXPECT_NE(ReadAll(program.File("stderr.txt")).find("The statistics could not be saved."), std::string::npos)
         << ReadAll(program.File("stderr.txt"));
 }
+
+// A system bus that takes connections and never answers them. The game does
+// not touch it until a network window opens (here the client window, opened
+// by a game link), and then only off the windows' thread: a signal still
+// closes the game and the statistics are written.
+class SilentBus : public SessionEnd, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SilentBus, TheGameTouchesTheBusOnlyForANetworkWindowAndNeverWaitsForIt) {
+    const bool networkWindow = GetParam();
+    const int bus = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un at{};
+    at.sun_family = AF_UNIX;
+    const std::string path = runtime.File("bus");
+    std::snprintf(at.sun_path, sizeof at.sun_path, "%s", path.c_str());
+    ASSERT_EQ(::bind(bus, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+    ASSERT_EQ(::listen(bus, 8), 0);
+    ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + path).c_str(), 1);
+    const pid_t pid = Launch({}, nullptr, networkWindow ? "quorvex://127.0.0.1" : nullptr);
+    ::unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+    ASSERT_GT(pid, 0);
+    const auto asked = [&] {
+        pollfd p{bus, POLLIN, 0};
+        return ::poll(&p, 1, 0) == 1;  // a connection waits to be taken
+    };
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return fs::exists(program.File("setup.ini")); }));
+    if (networkWindow) {
+        ASSERT_TRUE(qxtest::WaitUntil(asked));
+    }
+    ASSERT_EQ(::kill(pid, SIGTERM), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadAll(program.File("Quorvex.stat")).size(), 36u * 162u);
+    // Over the whole run: without a network window, nobody ever knocked.
+    EXPECT_EQ(asked(), networkWindow);
+    ::close(bus);
+}
+
+INSTANTIATE_TEST_SUITE_P(NetworkWindow, SilentBus, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "ClientWindowOpened" : "NoNetworkWindow");
+                         });
 
 INSTANTIATE_TEST_SUITE_P(Signals, SessionEndBy, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
                          [](const ::testing::TestParamInfo<int>& info) {

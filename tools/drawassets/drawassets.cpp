@@ -259,7 +259,8 @@ void Icon(const QString& name, Draw draw) {
     Save(img, "icons/" + name + ".png");
 }
 
-void Icons() {
+// Icons of the game menu: statistics, settings, exit, new game.
+void MenuIconsGame() {
     const QColor ink(40, 40, 40);
     Icon("statistic", [&](QPainter& p) {
         p.setPen(Qt::NoPen);
@@ -304,6 +305,10 @@ void Icons() {
         p.setBrush(QColor(255, 210, 40));
         p.drawPolygon(star);
     });
+}
+
+// Icons of saving, loading and deleting; hosting and joining.
+void MenuIconsSlotsAndNet() {
     Icon("load", [&](QPainter& p) {
         p.setPen(Pen(QColor(150, 110, 20), 1));
         p.setBrush(QColor(240, 200, 80));
@@ -344,6 +349,10 @@ void Icons() {
         p.setPen(Pen(QColor(30, 120, 220), 2));
         Arrow(p, QPointF(1.5, 8), QPointF(10, 8), 3);
     });
+}
+
+// Icons of help, the web sites, about.
+void MenuIconsHelp() {
     Icon("help", [&](QPainter& p) {
         p.setPen(Pen(QColor(20, 60, 160), 1));
         p.setBrush(QColor(60, 120, 230));
@@ -373,6 +382,10 @@ void Icons() {
         p.drawPoint(QPointF(8, 4.5));
         p.drawLine(QPointF(8, 7.5), QPointF(8, 12));
     });
+}
+
+// Icons of the windows' buttons.
+void ButtonIcons() {
     // a window's close box: readable on the black windows and on light menus alike
     Icon("close", [&](QPainter& p) {
         p.setPen(Pen(QColor(60, 60, 70), 1));
@@ -413,6 +426,13 @@ void Icons() {
         p.setBrush(QColor(0, 255, 0));
         p.drawPolygon(QPolygonF({QPointF(1.5, 2), QPointF(14.5, 8), QPointF(1.5, 14), QPointF(4, 8)}));
     });
+}
+
+void Icons() {
+    MenuIconsGame();
+    MenuIconsSlotsAndNet();
+    MenuIconsHelp();
+    ButtonIcons();
 }
 
 // Soft blur by repeated box averaging.

@@ -123,6 +123,9 @@ void Forms::Destroy() {
     gone(AboutBox);
     gone(Setup);
     gone(Haupt);
+    // With every window gone, a removal of the router's mapping under way
+    // gets a moment to finish; it never held a window.
+    PortMapper::AwaitEnds(std::chrono::milliseconds(kRouterCloseWaitMs));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "ui/game/fieldpictures.h"
 
 #include "ui/platform/controls.h"
+#include "ui/platform/dialogs.h"
 #include "ui/platform/pictures.h"
 
 namespace quorvex {
@@ -14,22 +15,61 @@ void FieldPictures::LoadFieldPictures() {
     DragonHitImage = qx::Picture(QStringLiteral(":/assets/dragonhit.png"));
 }
 
-void AnnounceCellState(qx::PictureCell* cell, const QString& pictureName, FieldKind kind) {
+const QPixmap& FieldPictures::PictureOf(CellLook look) const {
+    switch (look) {
+        case CellLook::Mark: return MarkImage;
+        case CellLook::Victim: return VictimImage;
+        case CellLook::VictimHit: return VictimHitImage;
+        case CellLook::Dragon: return DragonImage;
+        case CellLook::DragonHit: return DragonHitImage;
+        case CellLook::Smile: break;
+    }
+    return SmileImage;
+}
+
+void FieldPictures::ShowLook(qx::PictureCell* cell, CellLook look, FieldKind kind) const {
+    cell->SetPicture(PictureOf(look), PictureName(look));
+    AnnounceCellState(cell, look, kind);
+}
+
+std::array<qx::PictureCell*, 25> FieldPictures::BuildField(QWidget* box, int first, FieldKind kind,
+                                                            std::function<void(int)> onClick) const {
+    std::array<qx::PictureCell*, 25> cells{};
+    for (int k = 0; k < 25; ++k) {
+        auto* cell = new qx::PictureCell(box, QStringLiteral("Image%1").arg(first + k), first + k);
+        cell->move(8 + 24 * (k % 5), 16 + 24 * (k / 5));
+        ShowLook(cell, CellLook::Smile, kind);
+        QObject::connect(cell, &qx::PictureCell::clicked, box, [onClick](int n) { qx::Guard([&] { onClick(n); }); });
+        cells[static_cast<std::size_t>(k)] = cell;
+    }
+    return cells;
+}
+
+QString PictureName(CellLook look) {
+    switch (look) {
+        case CellLook::Mark: return QStringLiteral("MarkImage");
+        case CellLook::Victim: return QStringLiteral("VictimImage");
+        case CellLook::VictimHit: return QStringLiteral("VictimHitImage");
+        case CellLook::Dragon: return QStringLiteral("DragonImage");
+        case CellLook::DragonHit: return QStringLiteral("DragonHitImage");
+        case CellLook::Smile: break;
+    }
+    return QStringLiteral("SmileImage");
+}
+
+void AnnounceCellState(qx::PictureCell* cell, CellLook look, FieldKind kind) {
     QString state;
-    if (pictureName == QLatin1String("MarkImage"))
-        state = QStringLiteral("marked");
-    else if (pictureName == QLatin1String("VictimImage"))
-        state = QStringLiteral("Victim");
-    else if (pictureName == QLatin1String("VictimHitImage"))
-        state = QStringLiteral("Victim hit");
-    else if (pictureName == QLatin1String("DragonImage"))
-        state = QStringLiteral("Dragon");
-    else if (pictureName == QLatin1String("DragonHitImage"))
-        state = QStringLiteral("Dragon hit");
-    else
-        state = kind == FieldKind::Own ? QStringLiteral("empty") : QStringLiteral("unmarked");
-    cell->SetChecked(pictureName == QLatin1String("MarkImage") || pictureName == QLatin1String("VictimHitImage") ||
-                     pictureName == QLatin1String("DragonHitImage"));
+    switch (look) {
+        case CellLook::Mark: state = QStringLiteral("marked"); break;
+        case CellLook::Victim: state = QStringLiteral("Victim"); break;
+        case CellLook::VictimHit: state = QStringLiteral("Victim hit"); break;
+        case CellLook::Dragon: state = QStringLiteral("Dragon"); break;
+        case CellLook::DragonHit: state = QStringLiteral("Dragon hit"); break;
+        case CellLook::Smile:
+            state = kind == FieldKind::Own ? QStringLiteral("empty") : QStringLiteral("unmarked");
+            break;
+    }
+    cell->SetChecked(IsMarked(look));
     cell->SetStateText(state);
 }
 

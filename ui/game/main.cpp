@@ -171,7 +171,13 @@ void THaupt::BuildStartPanel() {
 void THaupt::BuildGamePanels() {
     QWidget* client = centralWidget();
     GameMainPanel = qx::MakePanel(client, QStringLiteral("GameMainPanel"), QRect(6, 8, 466, 220), Qt::black);
+    // In the order the panels overlap and Tab visits them.
+    BuildInfoPanel();
+    BuildFieldPanel();
+    BuildTurnPanel();
+}
 
+void THaupt::BuildInfoPanel() {
     InfoPanel = qx::MakePanel(GameMainPanel, QStringLiteral("InfoPanel"), QRect(0, 0, 466, 58));
     FacePanel(InfoPanel);
     const QFont info = qx::VerdanaPx(13, true);
@@ -198,22 +204,15 @@ void THaupt::BuildGamePanels() {
                                 counter, Qt::gray, Qt::AlignLeft | Qt::AlignVCenter);
     DragonCount = qx::MakeLabel(InfoPanel, QStringLiteral("DragonCount"), QStringLiteral("0"), QRect(368, 24, 94, 28),
                                 counter, Qt::gray, Qt::AlignLeft | Qt::AlignVCenter);
+}
 
+void THaupt::BuildFieldPanel() {
     GamePanel = qx::MakePanel(GameMainPanel, QStringLiteral("GamePanel"), QRect(0, 64, 322, 156));
     FacePanel(GamePanel);
     GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), QStringLiteral(" Bomb here "),
                                  QRect(8, 4, 138, 146));
-    for (int n = 1; n <= kCells; ++n) {
-        auto* cell = new qx::PictureCell(GroupBox2, QStringLiteral("Image%1").arg(n), n);
-        cell->move(8 + 24 * ((n - 1) % 5), 16 + 24 * ((n - 1) / 5));
-        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
-        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Bomb);
-        // The cell number comes from the control's name, as the field's shared handler does.
-        connect(cell, &qx::PictureCell::clicked, this, [this, cell] {
-            qx::Guard([this, cell] { ImageClick(cell->objectName().mid(5, 2).toInt()); });
-        });
-        Image[n] = cell;
-    }
+    const auto field = BuildField(GroupBox2, 1, FieldKind::Bomb, [this](int n) { ImageClick(n); });
+    std::copy(field.begin(), field.end(), Image.begin() + 1);
     BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), QStringLiteral("Quorvex!"), QRect(152, 8, 162, 42),
                             false, bombColour_);
     BombIt->setFont(qx::VerdanaPx(13, true));
@@ -232,7 +231,9 @@ void THaupt::BuildGamePanels() {
     qx::NamePicture(RestartBut, QStringLiteral("Reload"));
     RestartBut->setEnabled(false);
     qx::ConnectHandler(RestartBut, &QPushButton::clicked, this, &THaupt::RestartButClick);
+}
 
+void THaupt::BuildTurnPanel() {
     InfoPanel2 = qx::MakePanel(GameMainPanel, QStringLiteral("InfoPanel2"), QRect(328, 64, 138, 156));
     FacePanel(InfoPanel2);
     const QFont small = qx::VerdanaPx(11);
@@ -368,25 +369,7 @@ void THaupt::SetBombButtonEnabled(bool on) {
     BombIt->setIcon(QIcon(on ? bombColour_ : bombGrey_));
 }
 
-void THaupt::ShowCell(int cell, CellLook look) {
-    struct Look {
-        const QPixmap& picture;
-        const char* name;
-    };
-    const Look l = [&]() -> Look {
-        switch (look) {
-            case CellLook::Mark: return {MarkImage, "MarkImage"};
-            case CellLook::Victim: return {VictimImage, "VictimImage"};
-            case CellLook::VictimHit: return {VictimHitImage, "VictimHitImage"};
-            case CellLook::Dragon: return {DragonImage, "DragonImage"};
-            case CellLook::DragonHit: return {DragonHitImage, "DragonHitImage"};
-            case CellLook::Smile: break;
-        }
-        return {SmileImage, "SmileImage"};
-    }();
-    Image[cell]->SetPicture(l.picture, QString::fromLatin1(l.name));
-    AnnounceCellState(Image[cell], QString::fromLatin1(l.name), FieldKind::Bomb);
-}
+void THaupt::ShowCell(int cell, CellLook look) { ShowLook(Image[cell], look, FieldKind::Bomb); }
 
 // Every view of the session is shown here, in one order, whichever move made it.
 void THaupt::Show(const SessionView& v) {

@@ -160,6 +160,9 @@ private:
     void FormClose();
     void BuildStartPanel();
     void BuildGamePanels();
+    void BuildInfoPanel();   // player, game type, money, the two counters
+    void BuildFieldPanel();  // the field, the bomb and restart buttons, the kill labels
+    void BuildTurnPanel();   // the turn's rates, total, hits and misses
     void BuildMenu();
     void UpdateMenuAvailability();
     void ShowCell(int cell, CellLook look);

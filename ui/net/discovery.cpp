@@ -1,12 +1,15 @@
 #include "ui/net/discovery.h"
 
+#include "ui/platform/ansi.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSocketNotifier>
 #include <QStandardItemModel>
-#include <QTimer>
+#include <QStyle>
 
 #include <avahi-client/client.h>
 #include <avahi-client/lookup.h>
@@ -14,124 +17,173 @@
 #include <avahi-common/alternative.h>
 #include <avahi-common/error.h>
 #include <avahi-common/malloc.h>
+#include <avahi-common/simple-watch.h>
 #include <avahi-common/timeval.h>
-#include <avahi-common/watch.h>
 
 #include <net/if.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <functional>
 #include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <tuple>
-
-// Avahi's main-loop interface on Qt's event loop: a watch is a pair of
-// socket notifiers, a time-out a single-shot timer. Avahi may free either
-// from inside its own callback, so a callback touches nothing afterwards.
-struct AvahiWatch {
-    QSocketNotifier* read = nullptr;
-    QSocketNotifier* write = nullptr;
-    AvahiWatchEvent happened = static_cast<AvahiWatchEvent>(0);
-    AvahiWatchCallback callback = nullptr;
-    void* userdata = nullptr;
-    int fd = -1;
-};
-
-struct AvahiTimeout {
-    QTimer* timer = nullptr;
-    AvahiTimeoutCallback callback = nullptr;
-    void* userdata = nullptr;
-};
 
 namespace quorvex {
 
 namespace {
 
-class QtAvahiPoll {
+// A thread that runs Avahi's simple poll and, between its turns, the jobs
+// queued for it, in order. The owner never waits for it: the destructor
+// queues the end and returns, and the thread ends once the jobs before it
+// have run (a job held by a bus that does not answer holds only this thread).
+class AvahiThread {
 public:
-    QtAvahiPoll() {
-        api_.userdata = this;
-        api_.watch_new = &WatchNew;
-        api_.watch_update = &WatchUpdate;
-        api_.watch_get_events = [](AvahiWatch* w) { return w->happened; };
-        api_.watch_free = &WatchFree;
-        api_.timeout_new = &TimeoutNew;
-        api_.timeout_update = &TimeoutUpdate;
-        api_.timeout_free = &TimeoutFree;
-    }
-    // Notifiers and timers still waiting for their deferred deletion go with it.
-    ~QtAvahiPoll() = default;
+    using Job = std::function<void(const AvahiPoll*)>;
 
-    const AvahiPoll* Api() const { return &api_; }
+    AvahiThread() : state_(std::make_shared<State>()) { std::thread(&AvahiThread::Run, state_).detach(); }
+    ~AvahiThread() {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->ending = true;
+        state_->Wake();
+    }
+    AvahiThread(const AvahiThread&) = delete;
+    AvahiThread& operator=(const AvahiThread&) = delete;
+
+    void Post(Job job) {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->jobs.push_back(std::move(job));
+        state_->Wake();
+    }
 
 private:
-    static QObject* Owner(const AvahiPoll* api) { return &static_cast<QtAvahiPoll*>(api->userdata)->owner_; }
+    struct State {
+        const int wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        std::mutex mutex;
+        std::deque<Job> jobs;
+        bool ending = false;
 
-    static void Dispatch(AvahiWatch* w, AvahiWatchEvent event) {
-        w->happened = event;
-        w->callback(w, w->fd, event, w->userdata);
-        // w may be gone now.
-    }
-
-    static AvahiWatch* WatchNew(const AvahiPoll* api, int fd, AvahiWatchEvent events, AvahiWatchCallback cb,
-                                void* userdata) {
-        auto* w = new AvahiWatch;
-        w->fd = fd;
-        w->callback = cb;
-        w->userdata = userdata;
-        w->read = new QSocketNotifier(fd, QSocketNotifier::Read, Owner(api));
-        w->write = new QSocketNotifier(fd, QSocketNotifier::Write, Owner(api));
-        QObject::connect(w->read, &QSocketNotifier::activated, [w] { Dispatch(w, AVAHI_WATCH_IN); });
-        QObject::connect(w->write, &QSocketNotifier::activated, [w] { Dispatch(w, AVAHI_WATCH_OUT); });
-        WatchUpdate(w, events);
-        return w;
-    }
-
-    static void WatchUpdate(AvahiWatch* w, AvahiWatchEvent events) {
-        w->read->setEnabled(events & AVAHI_WATCH_IN);
-        w->write->setEnabled(events & AVAHI_WATCH_OUT);
-    }
-
-    static void WatchFree(AvahiWatch* w) {
-        for (QSocketNotifier* n : {w->read, w->write}) {
-            n->setEnabled(false);
-            n->disconnect();
-            n->deleteLater();
+        ~State() {
+            if (wake >= 0) ::close(wake);
         }
-        delete w;
-    }
-
-    static void StartTimer(AvahiTimeout* t, const struct timeval* tv) {
-        if (!tv) {
-            t->timer->stop();
-            return;
+        void Wake() const {
+            const std::uint64_t one = 1;
+            if (wake >= 0 && ::write(wake, &one, sizeof one) < 0) {
+                // Full counter: the thread is woken already.
+            }
         }
-        const AvahiUsec left = -avahi_age(tv);  // microseconds until tv
-        t->timer->start(left <= 0 ? 0 : static_cast<int>(std::min<AvahiUsec>(left / 1000 + 1, 24 * 3600 * 1000)));
+    };
+
+    static void Drain(AvahiWatch*, int fd, AvahiWatchEvent, void*) {
+        std::uint64_t count = 0;
+        while (::read(fd, &count, sizeof count) > 0) {
+        }
     }
 
-    static AvahiTimeout* TimeoutNew(const AvahiPoll* api, const struct timeval* tv, AvahiTimeoutCallback cb,
-                                    void* userdata) {
-        auto* t = new AvahiTimeout;
-        t->callback = cb;
-        t->userdata = userdata;
-        t->timer = new QTimer(Owner(api));
-        t->timer->setSingleShot(true);
-        QObject::connect(t->timer, &QTimer::timeout, [t] { t->callback(t, t->userdata); });
-        StartTimer(t, tv);
-        return t;
+    static void Run(const std::shared_ptr<State>& s) {
+        AvahiSimplePoll* poll = avahi_simple_poll_new();
+        if (!poll) return;
+        const AvahiPoll* api = avahi_simple_poll_get(poll);
+        AvahiWatch* watch = s->wake >= 0 ? api->watch_new(api, s->wake, AVAHI_WATCH_IN, &Drain, nullptr) : nullptr;
+        for (;;) {
+            std::deque<Job> jobs;
+            bool ending = false;
+            {
+                std::lock_guard<std::mutex> lock(s->mutex);
+                jobs.swap(s->jobs);
+                ending = s->ending;
+            }
+            for (Job& job : jobs) job(api);
+            // Without a wake-up descriptor the queue is looked at every 100 ms.
+            if (ending || avahi_simple_poll_iterate(poll, watch ? -1 : 100) < 0) break;
+        }
+        if (watch) api->watch_free(watch);
+        avahi_simple_poll_free(poll);
     }
 
-    static void TimeoutUpdate(AvahiTimeout* t, const struct timeval* tv) { StartTimer(t, tv); }
-
-    static void TimeoutFree(AvahiTimeout* t) {
-        t->timer->stop();
-        t->timer->disconnect();
-        t->timer->deleteLater();
-        delete t;
-    }
-
-    AvahiPoll api_{};
-    QObject owner_;
+    std::shared_ptr<State> state_;
 };
+
+// Hands what the Avahi thread found to the window's thread, in order: a
+// queue under a lock and an event descriptor that the window's event loop
+// watches, so that no toolkit call crosses the threads. After Forget (on the
+// window's thread) nothing more is queued or run.
+class Outbox {
+public:
+    Outbox() : wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+    ~Outbox() {
+        if (wake_ >= 0) ::close(wake_);
+    }
+    Outbox(const Outbox&) = delete;
+    Outbox& operator=(const Outbox&) = delete;
+
+    // On the window's thread: what is sent from now on runs there, in receiver's event loop.
+    void Deliver(QObject* receiver) {
+        if (wake_ < 0) return;
+        notifier_ = new QSocketNotifier(wake_, QSocketNotifier::Read, receiver);
+        QObject::connect(notifier_, &QSocketNotifier::activated, receiver, [this] { Run(); });
+    }
+    void Forget() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        forgotten_ = true;
+        queue_.clear();
+        delete notifier_;
+        notifier_ = nullptr;
+    }
+    // On the Avahi thread.
+    void Send(std::function<void()> change) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (forgotten_ || wake_ < 0) return;
+        queue_.push_back(std::move(change));
+        const std::uint64_t one = 1;
+        if (::write(wake_, &one, sizeof one) < 0) {
+            // Full counter: the window is woken already.
+        }
+    }
+
+private:
+    void Run() {
+        std::uint64_t count = 0;
+        while (::read(wake_, &count, sizeof count) > 0) {
+        }
+        std::deque<std::function<void()>> changes;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            changes.swap(queue_);
+        }
+        for (auto& change : changes) change();
+    }
+
+    const int wake_;
+    std::mutex mutex_;
+    std::deque<std::function<void()>> queue_;
+    bool forgotten_ = false;
+    QSocketNotifier* notifier_ = nullptr;  // the window's
+};
+
+// Runs `then` on the Avahi thread at its next turn, outside the callback
+// that asks for it (Avahi frees no object from inside its own callback).
+void Soon(const AvahiPoll* api, std::function<void()> then) {
+    struct Call {
+        const AvahiPoll* api;
+        std::function<void()> then;
+    };
+    timeval when{};
+    api->timeout_new(
+        api, avahi_elapse_time(&when, 0, 0),
+        [](AvahiTimeout* t, void* userdata) {
+            auto* call = static_cast<Call*>(userdata);
+            call->api->timeout_free(t);
+            call->then();
+            delete call;
+        },
+        new Call{api, std::move(then)});
+}
 
 // A DNS-SD name is at most 63 bytes of UTF-8; cut at a character boundary.
 QByteArray ServiceName(const QString& name) {
@@ -149,24 +201,26 @@ QByteArray ServiceName(const QString& name) {
 
 // ---------------------------------------------------------------- announcing
 
-struct GameAnnouncement::Impl {
-    QtAvahiPoll poll;
+namespace {
+
+// The announcement as the Avahi thread keeps it; only that thread touches it.
+struct Publisher {
     AvahiClient* client = nullptr;
     AvahiEntryGroup* group = nullptr;
     QByteArray name;
     int port = 0;
-
-    ~Impl() { Close(); }
+    std::function<void(const QString&)> announced;
 
     void Close() {
         // Freeing the client frees its group and withdraws the game.
         if (client) avahi_client_free(client);
         client = nullptr;
         group = nullptr;
+        announced = nullptr;
     }
 
     void Register(AvahiClient* c) {
-        if (!group) group = avahi_entry_group_new(c, &Impl::GroupChanged, this);
+        if (!group) group = avahi_entry_group_new(c, &Publisher::GroupChanged, this);
         if (!group || !avahi_entry_group_is_empty(group)) return;
         if (avahi_entry_group_add_service(group, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, AvahiPublishFlags(0),
                                           name.constData(), kGameServiceType, nullptr, nullptr,
@@ -187,13 +241,14 @@ struct GameAnnouncement::Impl {
     }
 
     static void GroupChanged(AvahiEntryGroup* g, AvahiEntryGroupState state, void* userdata) {
-        auto* self = static_cast<Impl*>(userdata);
+        auto* self = static_cast<Publisher*>(userdata);
         self->group = g;
         if (state == AVAHI_ENTRY_GROUP_COLLISION) self->Rename();
+        if (state == AVAHI_ENTRY_GROUP_ESTABLISHED && self->announced) self->announced(QString::fromUtf8(self->name));
     }
 
     static void ClientChanged(AvahiClient* c, AvahiClientState state, void* userdata) {
-        auto* self = static_cast<Impl*>(userdata);
+        auto* self = static_cast<Publisher*>(userdata);
         switch (state) {
         case AVAHI_CLIENT_S_RUNNING:
             self->Register(c);
@@ -209,21 +264,57 @@ struct GameAnnouncement::Impl {
     }
 };
 
+}  // namespace
+
+struct GameAnnouncement::Impl {
+    std::unique_ptr<AvahiThread> thread;  // from the first Start on
+    std::shared_ptr<Publisher> publisher = std::make_shared<Publisher>();
+
+    ~Impl() {
+        if (!thread) return;
+        thread->Post([p = publisher](const AvahiPoll*) { p->Close(); });
+    }
+};
+
 GameAnnouncement::GameAnnouncement() : impl_(std::make_unique<Impl>()) {}
 GameAnnouncement::~GameAnnouncement() = default;
 
-void GameAnnouncement::Start(const QString& name, int port) {
-    impl_->Close();
-    impl_->name = ServiceName(name);
-    impl_->port = port;
-    int error = 0;
-    // Without a daemon this fails at once, and the game is simply not announced.
-    impl_->client = avahi_client_new(impl_->poll.Api(), AvahiClientFlags(0), &Impl::ClientChanged, impl_.get(), &error);
+void GameAnnouncement::Start(const QString& name, int port, std::function<void(const QString&)> announced) {
+    if (!impl_->thread) impl_->thread = std::make_unique<AvahiThread>();
+    impl_->thread->Post([p = impl_->publisher, n = ServiceName(name), port,
+                         announced = std::move(announced)](const AvahiPoll* api) mutable {
+        p->Close();
+        p->name = n;
+        p->port = port;
+        p->announced = std::move(announced);
+        int error = 0;
+        // Without a daemon this fails, and the game is simply not announced.
+        p->client = avahi_client_new(api, AvahiClientFlags(0), &Publisher::ClientChanged, p.get(), &error);
+    });
 }
 
-void GameAnnouncement::Stop() { impl_->Close(); }
+void GameAnnouncement::Stop() {
+    if (impl_->thread) impl_->thread->Post([p = impl_->publisher](const AvahiPoll*) { p->Close(); });
+}
 
 // ------------------------------------------------------------------ browsing
+
+std::vector<AnnouncedGame> SuggestionRows(std::vector<AnnouncedGame> games) {
+    const auto order = [](const AnnouncedGame& a, const AnnouncedGame& b) {
+        return std::tie(a.name, a.preference, a.address) < std::tie(b.name, b.preference, b.address);
+    };
+    std::sort(games.begin(), games.end(), order);
+    games.erase(std::unique(games.begin(), games.end(),
+                            [](const AnnouncedGame& a, const AnnouncedGame& b) {
+                                return a.name == b.name && a.address == b.address;
+                            }),
+                games.end());
+    return games;
+}
+
+QString SuggestionText(const AnnouncedGame& game) {
+    return qx::ShownUnicode(game.name) + QStringLiteral("  (") + game.address + QLatin1Char(')');
+}
 
 namespace {
 
@@ -235,6 +326,120 @@ int Preference(const AvahiAddress& a) {
 }
 
 constexpr int kAddressRole = Qt::UserRole + 1;
+// The most services one list follows: a flood of announcements costs no more.
+constexpr std::size_t kMaxFound = 64;
+
+// The browsing as the Avahi thread keeps it; only that thread touches it. It
+// tells the window through the outbox whether it runs and which games it has.
+struct Browsing : std::enable_shared_from_this<Browsing> {
+    using Key = std::tuple<AvahiIfIndex, AvahiProtocol, QByteArray, QByteArray>;  // interface, protocol, name, domain
+
+    struct Found {
+        AvahiServiceResolver* resolver = nullptr;
+        AnnouncedGame game;  // no address until resolved
+    };
+
+    explicit Browsing(std::shared_ptr<Outbox> outbox, std::function<void(bool, std::vector<AnnouncedGame>)> show)
+        : outbox(std::move(outbox)), show(std::move(show)) {}
+
+    std::shared_ptr<Outbox> outbox;
+    // On the window's thread: whether the list runs, and its games.
+    std::function<void(bool, std::vector<AnnouncedGame>)> show;
+    const AvahiPoll* api = nullptr;
+    AvahiClient* client = nullptr;
+    AvahiServiceBrowser* browser = nullptr;
+    std::map<Key, Found> found;
+
+    void Begin(const AvahiPoll* poll) {
+        if (client) return;
+        api = poll;
+        int error = 0;
+        // Without a daemon this fails, and nothing is offered.
+        client = avahi_client_new(api, AvahiClientFlags(0), &Browsing::ClientChanged, this, &error);
+        if (client) Browse(client);
+        if (!browser) End();
+    }
+
+    void Browse(AvahiClient* c) {
+        if (!browser)
+            browser = avahi_service_browser_new(c, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, kGameServiceType, nullptr,
+                                                AvahiLookupFlags(0), &Browsing::Browsed, this);
+        Tell();
+    }
+
+    // Forgets the daemon and its games; the window may begin again.
+    void End() {
+        found.clear();
+        // Freeing the client frees its browser and resolvers.
+        if (client) avahi_client_free(client);
+        client = nullptr;
+        browser = nullptr;
+        Tell();
+    }
+
+    void Tell() {
+        std::vector<AnnouncedGame> games;
+        for (const auto& [key, f] : found)
+            if (!f.game.address.isEmpty()) games.push_back(f.game);
+        outbox->Send([show = show, running = browser != nullptr, games = std::move(games)] { show(running, games); });
+    }
+
+    static void ClientChanged(AvahiClient* c, AvahiClientState state, void* userdata) {
+        auto* self = static_cast<Browsing*>(userdata);
+        if (state == AVAHI_CLIENT_S_RUNNING) {
+            self->Browse(c);
+        } else if (state == AVAHI_CLIENT_FAILURE && self->client) {
+            // The daemon went away: forget its games.
+            Soon(self->api, [weak = self->weak_from_this()] {
+                if (auto b = weak.lock()) b->End();
+            });
+        }
+    }
+
+    static void Browsed(AvahiServiceBrowser* b, AvahiIfIndex iface, AvahiProtocol protocol, AvahiBrowserEvent event,
+                        const char* name, const char* type, const char* domain, AvahiLookupResultFlags,
+                        void* userdata) {
+        auto* self = static_cast<Browsing*>(userdata);
+        if (event != AVAHI_BROWSER_NEW && event != AVAHI_BROWSER_REMOVE) return;
+        const Key key{iface, protocol, QByteArray(name), QByteArray(domain)};
+        auto it = self->found.find(key);
+        if (it != self->found.end()) {
+            avahi_service_resolver_free(it->second.resolver);
+            self->found.erase(it);
+        }
+        if (event == AVAHI_BROWSER_NEW && self->found.size() < kMaxFound) {
+            Found& f = self->found[key];
+            f.game.name = QString::fromUtf8(name);
+            // Resolved on the interface and protocol it was found on; it follows later changes.
+            f.resolver = avahi_service_resolver_new(avahi_service_browser_get_client(b), iface, protocol, name, type,
+                                                    domain, protocol, AvahiLookupFlags(0), &Browsing::Resolved, self);
+            if (!f.resolver) self->found.erase(key);
+        }
+        self->Tell();
+    }
+
+    static void Resolved(AvahiServiceResolver* r, AvahiIfIndex iface, AvahiProtocol protocol,
+                         AvahiResolverEvent event, const char* name, const char*, const char* domain, const char*,
+                         const AvahiAddress* a, uint16_t, AvahiStringList*, AvahiLookupResultFlags,
+                         void* userdata) {
+        auto* self = static_cast<Browsing*>(userdata);
+        auto it = self->found.find(Key{iface, protocol, QByteArray(name), QByteArray(domain)});
+        if (it == self->found.end() || it->second.resolver != r) return;
+        AnnouncedGame& g = it->second.game;
+        g.address.clear();
+        if (event == AVAHI_RESOLVER_FOUND && a) {
+            char text[AVAHI_ADDRESS_STR_MAX] = {};
+            avahi_address_snprint(text, sizeof text, a);
+            g.address = QString::fromLatin1(text);
+            g.preference = Preference(*a);
+            char ifname[IF_NAMESIZE] = {};
+            // A link-local address needs its interface to be reached.
+            if (g.preference == 2 && if_indextoname(static_cast<unsigned>(iface), ifname))
+                g.address += QLatin1Char('%') + QString::fromLatin1(ifname);
+        }
+        self->Tell();
+    }
+};
 
 class LocalGames : public QObject {
 public:
@@ -245,15 +450,19 @@ public:
         completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         completer_->setCompletionRole(kAddressRole);
         completer_->setCaseSensitivity(Qt::CaseInsensitive);
+        // Should a row be wider than the screen, the name gives way, never the address.
+        completer_->popup()->setTextElideMode(Qt::ElideLeft);
         field->setCompleter(completer_);
         field->installEventFilter(this);
         if (field->window() != field) field->window()->installEventFilter(this);
-        // Not inside the window's creation: the program starts as quickly as before.
-        QTimer::singleShot(0, this, [this] { Begin(); });
+        outbox_->Deliver(this);
     }
 
-    // The field is going away: no suggestions to update.
-    ~LocalGames() override { Close(); }
+    // The field is going away: nothing more to show, and nothing to wait for.
+    ~LocalGames() override {
+        outbox_->Forget();
+        if (thread_) thread_->Post([b = browsing_](const AvahiPoll*) { b->End(); });
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -264,134 +473,53 @@ protected:
               !completer_->popup()->isVisible()))) {
             completer_->setCompletionPrefix(QString());
             completer_->complete();
-        } else if (watched != field_ && event->type() == QEvent::Show && !client_) {
-            // The daemon may have come up since: try again whenever the window opens.
+        } else if (watched != field_ && event->type() == QEvent::Show && !begun_) {
+            // First when the player opens the window; again at a later opening
+            // if the daemon could not be reached (it may have come up since).
             Begin();
         }
         return false;
     }
 
 private:
-    using Key = std::tuple<AvahiIfIndex, AvahiProtocol, QByteArray, QByteArray>;  // interface, protocol, name, domain
-
-    struct Found {
-        AvahiServiceResolver* resolver = nullptr;
-        QString name;
-        QString address;  // empty until resolved
-        int preference = 0;
-    };
-
     void Begin() {
-        if (client_) return;
-        int error = 0;
-        // Without a daemon this fails at once, and nothing is offered.
-        AvahiClient* c = avahi_client_new(poll_.Api(), AvahiClientFlags(0), &LocalGames::ClientChanged, this, &error);
-        if (!c) return;
-        client_ = c;
-        Browse(c);
-        if (!browser_) End();
-    }
-
-    void Browse(AvahiClient* c) {
-        if (!browser_)
-            browser_ = avahi_service_browser_new(c, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, kGameServiceType, nullptr,
-                                                 AvahiLookupFlags(0), &LocalGames::Browsed, this);
-        setProperty("running", browser_ != nullptr);
-    }
-
-    void End() {
-        Close();
-        Rebuild();
-    }
-
-    void Close() {
-        found_.clear();
-        // Freeing the client frees its browser and resolvers.
-        if (client_) avahi_client_free(client_);
-        client_ = nullptr;
-        browser_ = nullptr;
-        setProperty("running", false);
-    }
-
-    static void ClientChanged(AvahiClient* c, AvahiClientState state, void* userdata) {
-        auto* self = static_cast<LocalGames*>(userdata);
-        if (state == AVAHI_CLIENT_S_RUNNING) {
-            self->Browse(c);
-        } else if (state == AVAHI_CLIENT_FAILURE && self->client_) {
-            // The daemon went away: forget its games, outside its own callback.
-            QTimer::singleShot(0, self, [self] { self->End(); });
+        begun_ = true;
+        if (!thread_) {
+            thread_ = std::make_unique<AvahiThread>();
+            browsing_ = std::make_shared<Browsing>(
+                outbox_, [this](bool running, const std::vector<AnnouncedGame>& games) { Show(running, games); });
         }
+        thread_->Post([b = browsing_](const AvahiPoll* api) { b->Begin(api); });
     }
 
-    static void Browsed(AvahiServiceBrowser* b, AvahiIfIndex iface, AvahiProtocol protocol, AvahiBrowserEvent event,
-                        const char* name, const char* type, const char* domain, AvahiLookupResultFlags,
-                        void* userdata) {
-        auto* self = static_cast<LocalGames*>(userdata);
-        if (event != AVAHI_BROWSER_NEW && event != AVAHI_BROWSER_REMOVE) return;
-        const Key key{iface, protocol, QByteArray(name), QByteArray(domain)};
-        auto it = self->found_.find(key);
-        if (it != self->found_.end()) {
-            avahi_service_resolver_free(it->second.resolver);
-            self->found_.erase(it);
-        }
-        if (event == AVAHI_BROWSER_NEW) {
-            Found& f = self->found_[key];
-            f.name = QString::fromUtf8(name);
-            // Resolved on the interface and protocol it was found on; it follows later changes.
-            f.resolver = avahi_service_resolver_new(avahi_service_browser_get_client(b), iface, protocol, name, type,
-                                                    domain, protocol, AvahiLookupFlags(0), &LocalGames::Resolved, self);
-            if (!f.resolver) self->found_.erase(key);
-        }
-        self->Rebuild();
-    }
-
-    static void Resolved(AvahiServiceResolver* r, AvahiIfIndex iface, AvahiProtocol protocol,
-                         AvahiResolverEvent event, const char* name, const char*, const char* domain, const char*,
-                         const AvahiAddress* a, uint16_t, AvahiStringList*, AvahiLookupResultFlags,
-                         void* userdata) {
-        auto* self = static_cast<LocalGames*>(userdata);
-        auto it = self->found_.find(Key{iface, protocol, QByteArray(name), QByteArray(domain)});
-        if (it == self->found_.end() || it->second.resolver != r) return;
-        Found& f = it->second;
-        f.address.clear();
-        if (event == AVAHI_RESOLVER_FOUND && a) {
-            char text[AVAHI_ADDRESS_STR_MAX] = {};
-            avahi_address_snprint(text, sizeof text, a);
-            f.address = QString::fromLatin1(text);
-            f.preference = Preference(*a);
-            char ifname[IF_NAMESIZE] = {};
-            // A link-local address needs its interface to be reached.
-            if (f.preference == 2 && if_indextoname(static_cast<unsigned>(iface), ifname))
-                f.address += QLatin1Char('%') + QString::fromLatin1(ifname);
-        }
-        self->Rebuild();
-    }
-
-    // One suggestion per game, with the address a player would rather type.
-    void Rebuild() {
-        std::map<QString, const Found*> best;
-        for (const auto& [key, f] : found_) {
-            if (f.address.isEmpty()) continue;
-            const Found*& b = best[f.name];
-            if (!b || f.preference < b->preference) b = &f;
-        }
+    void Show(bool running, const std::vector<AnnouncedGame>& games) {
+        setProperty("running", running);
+        if (!running) begun_ = false;
         model_->clear();
-        for (const auto& [name, f] : best) {
-            auto* item = new QStandardItem(name + QStringLiteral("  (") + f->address + QLatin1Char(')'));
-            item->setData(f->address, kAddressRole);
+        const QFontMetrics metrics = completer_->popup()->fontMetrics();
+        int widest = 0;
+        for (const AnnouncedGame& game : SuggestionRows(games)) {
+            auto* item = new QStandardItem(SuggestionText(game));
+            item->setData(game.address, kAddressRole);
             item->setEditable(false);
             model_->appendRow(item);
+            widest = std::max(widest, metrics.horizontalAdvance(item->text()));
         }
-        if (!model_->rowCount() && completer_->popup()->isVisible()) completer_->popup()->hide();
+        // Wide enough for every whole row: the address is always seen in full.
+        QAbstractItemView* popup = completer_->popup();
+        const int margins = 2 * popup->frameWidth() + popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+        const int screen = field_->screen() ? field_->screen()->availableGeometry().width() : widest + margins;
+        popup->setMinimumWidth(std::min(widest + margins, screen));
+        if (!model_->rowCount() && popup->isVisible()) popup->hide();
     }
 
-    QtAvahiPoll poll_;
     QLineEdit* field_;
     QStandardItemModel* model_;
     QCompleter* completer_;
-    AvahiClient* client_ = nullptr;
-    AvahiServiceBrowser* browser_ = nullptr;
-    std::map<Key, Found> found_;
+    std::shared_ptr<Outbox> outbox_ = std::make_shared<Outbox>();
+    std::unique_ptr<AvahiThread> thread_;  // from the window's first showing on
+    std::shared_ptr<Browsing> browsing_;
+    bool begun_ = false;  // a connection to the daemon is wanted or runs
 };
 
 }  // namespace

@@ -80,7 +80,7 @@ void Tqx_client::SetPort(int port) {
 
 bool Tqx_client::ShowLinkAddress(const std::string& host, int port) {
     if (connecting_ || client.Connected()) return false;
-    linkAddress_ = qx::FromAnsi(host.find(':') != std::string::npos ? "[" + host + "]" : host);
+    linkAddress_ = qx::FromAnsi(BracketedHost(host));
     linkPort_ = port;
     adresse->setText(linkAddress_);
     return true;
@@ -100,12 +100,21 @@ void Tqx_client::startClick() {
     // A host that accepts but never answers would hold the handshake for good:
     // "disconnect" gives the connect up.
     stop->setEnabled(true);
+    connectError_.clear();
+    bool failed = true;
     try {
         client.Connect(kConnectTimeoutMs);
+        failed = false;
+    } catch (const qx::SystemError& e) {
+        // Refused, unresolvable, timed out, given up or failed in the handshake:
+        // the log says it briefly, the reason stays at hand.
+        connectError_ = qx::FromSystem(e.Text());
+    } catch (const std::exception& e) {
+        connectError_ = qx::ShownText(e.what());
     } catch (...) {
-        // Refused, unresolvable, timed out, given up or failed in the handshake: all end here.
-        AppendLog(Notice("Could not connect to " + address));
+        connectError_ = QString::fromLatin1(kUnknownFailure);
     }
+    if (failed) AppendLog(Notice("Could not connect to " + address));
     if (client.Connected()) {
         start->setEnabled(false);
         stop->setEnabled(true);
@@ -119,7 +128,7 @@ void Tqx_client::startClick() {
 void Tqx_client::clientConnected() {
     send->setEnabled(true);
     sendtext->setEnabled(true);
-    protocol.ClientHandshake(client, qx::ToAnsi(nick->text()),
+    session.ClientHandshake(client, qx::ToAnsi(nick->text()),
                              [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
     Timer1->start();
 }
@@ -131,11 +140,11 @@ void Tqx_client::Timer1Timer() {
     if (client.Connected()) {
         // A closed connection ends this poll with the transport's error, which
         // the handler's guard shows; clientDisconnected has run by then.
-        protocol.ReadPass(client);
+        session.ReadPass(client);
         return;
     }
     Timer1->stop();
-    protocol.CheckCompletion();
+    session.CheckCompletion();
 }
 
 void Tqx_client::stopClick() {

@@ -44,6 +44,9 @@ public:
 
     // Whether the window is connected to a host.
     bool Connected() const { return client.Connected(); }
+    // Why the last connect failed (the transport's text; the log only says
+    // that it failed); empty after one that succeeded.
+    QString ConnectError() const { return connectError_; }
     // Bytes queued for the host beyond what its socket took.
     std::size_t PendingBytes() const { return client.PendingBytes(); }
 
@@ -66,6 +69,7 @@ private:
     int port_ = LineClient::kDefaultPort;
     QString linkAddress_;
     int linkPort_ = LineClient::kDefaultPort;
+    QString connectError_;
     bool connecting_ = false;
     bool polling_ = false;
 };

@@ -1,14 +1,18 @@
 #include "ui/net/multihost.h"
 
+#include "ui/net/discovery.h"
 #include "ui/net/linksharing.h"
-#include "core/net/portmap.h"
+#include "core/settings/settingsfile.h"
+#include "ui/net/routerconsent.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
-#include "ui/settings/einstellungen.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <memory>
+#include <mutex>
 
 namespace quorvex {
 
@@ -26,6 +30,42 @@ NetWindowLayout HostLayout() {
     return l;
 }
 
+// The game on the local network, through the desktop's DNS-SD daemon.
+// Avahi's thread may still tell a name after Stop or the end: the sink is cut
+// first, so such a late word reaches nobody.
+class LocalNetworkAnnouncer : public Announcer {
+public:
+    ~LocalNetworkAnnouncer() override { Silence(); }
+    void Start(const std::string& name, int port, Announced announced) override {
+        Silence();
+        sink_ = std::make_shared<Sink>();
+        sink_->announced = std::move(announced);
+        announcement_.Start(QString::fromUtf8(name), port,
+                            [sink = sink_](const QString& shown) { sink->Tell(shown.toUtf8().toStdString()); });
+    }
+    void Stop() override {
+        Silence();
+        announcement_.Stop();
+    }
+
+private:
+    struct Sink {
+        std::mutex mutex;
+        Announced announced;
+        void Tell(const std::string& name) {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (announced) announced(name);
+        }
+    };
+    void Silence() {
+        if (!sink_) return;
+        std::lock_guard<std::mutex> lock(sink_->mutex);
+        sink_->announced = nullptr;
+    }
+    std::shared_ptr<Sink> sink_;
+    GameAnnouncement announcement_;
+};
+
 }  // namespace
 
 Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidget* parent)
@@ -34,26 +74,29 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     EditLook(servername);
     setTabOrder(nick, servername);
     // Its context menu copies the link that joins this game.
-    OfferGameLinkCopy(servername, [this] { return server->Active() ? ListeningPort() : server->DefaultPort(); });
+    OfferGameLinkCopy(servername, [this] { return Server().Active() ? ListeningPort() : Server().DefaultPort(); });
+    OfferRouterConsent(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);
 
-    server = std::make_unique<LineServer>();
-    server->SetDefaultPort(LineServer::kDefaultPort);
+    host_ = std::make_unique<HostService>(std::make_unique<LocalNetworkAnnouncer>(), SystemRouterPort(),
+                                          [this](const HostOutcome& o) { ShowHostOutcome(o); });
+    host_->SetRouterConsent([] { return AskRouter(SettingsPath()); });
+    Server().SetDefaultPort(LineServer::kDefaultPort);
     // The connection thread sleeps while the client is silent.
-    server->SetExecuteOnInput(true);
-    server->OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
-    server->OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
-    server->OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
-    server->OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
-    server->OnListenError = [this](const qx::SystemText& text) {
+    Server().SetExecuteOnInput(true);
+    Server().OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
+    Server().OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
+    Server().OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
+    Server().OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
+    Server().OnListenError = [this](const qx::SystemText& text) {
         AppendLog(Notice(qx::ToAnsi(qx::FromSystem(text))));
         // Back to the stopped state, as if "Stop server" had been pressed.
         Post([this] { qx::Guard([this] { stopClick(); }); });
     };
     // A client faster than the window is only slowed, never buffered without end.
-    server->SetInputGate([this](std::function<void()> resume) { return KeepsUp(std::move(resume)); });
+    Server().SetInputGate([this](std::function<void()> resume) { return KeepsUp(std::move(resume)); });
 
     qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_host::nickChange);
     qx::ConnectHandler(servername, &QLineEdit::textChanged, this, &Tqx_host::servernameChange);
@@ -71,9 +114,9 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
 
 Tqx_host::~Tqx_host() {
     // The connection thread hands its changes to this window: end it first.
-    server.reset();
-    // The router's mapping goes with the program, a session's end included.
-    portMap_.reset();
+    // The router's mapping goes with the program, a session's end included;
+    // its removal does not hold the window (see PortMapper::AwaitEnds).
+    host_.reset();
 }
 
 void Tqx_host::FormCreate() {
@@ -82,19 +125,16 @@ void Tqx_host::FormCreate() {
     SnapshotNames();
 }
 
-void Tqx_host::SetPort(int port) { server->SetDefaultPort(port); }
-int Tqx_host::ListeningPort() const { return server->BoundPort(); }
+void Tqx_host::SetPort(int port) { Server().SetDefaultPort(port); }
+int Tqx_host::ListeningPort() const { return Server().BoundPort(); }
 
-bool Tqx_host::ServerActive() const { return server->Active(); }
+bool Tqx_host::ServerActive() const { return Server().Active(); }
 
-bool Tqx_host::ServingClient() const { return server->Serving(); }
+bool Tqx_host::ServingClient() const { return Server().Serving(); }
 
-void Tqx_host::SetStallTimeout(int ms) { server->SetStallTimeout(ms); }
+void Tqx_host::SetStallTimeout(int ms) { Server().SetStallTimeout(ms); }
 
-std::size_t Tqx_host::PendingBytes() {
-    auto lock = game.Lock();
-    return game.currentPeer ? game.currentPeer->PendingBytes() : 0;
-}
+std::size_t Tqx_host::PendingBytes() { return session.PendingBytes(); }
 
 void Tqx_host::SnapshotNames() {
     std::lock_guard<std::mutex> lock(namesMutex_);
@@ -113,14 +153,14 @@ std::string Tqx_host::SnapshotServerName() const {
 }
 
 void Tqx_host::nickChange() {
-    ApplyFieldRules(nick, servername, server->Active());
+    ApplyFieldRules(nick, servername, Server().Active());
     SnapshotNames();
 }
 
 void Tqx_host::ShowServerName(const std::string& name) { servername->setText(qx::FromAnsi(name)); }
 
 void Tqx_host::servernameChange() {
-    ApplyFieldRules(servername, nick, server->Active());
+    ApplyFieldRules(servername, nick, Server().Active());
     SnapshotNames();
 }
 
@@ -129,51 +169,46 @@ void Tqx_host::startClick() {
     start->setEnabled(false);
     stop->setEnabled(true);
     SnapshotNames();
-    server->SetActive(true);  // a port that cannot be bound ends the handler here
-    AppendLog(Notice("Server active"));
-    announcement_.Start(servername->text(), ListeningPort());
-    OpenRouterPort();
+    announcedName_.clear();
+    host_->Start(servername->text().toUtf8().toStdString());  // a port that cannot be bound ends the handler here
 }
 
-void Tqx_host::OpenRouterPort() {
-    if (!portMap_) {
-        RouterFactory factory = CurrentRouterFactory();
-        if (!factory) return;
-        portMap_ = std::make_unique<PortMapper>(std::move(factory),
-                                                [this](const std::string& text) { AppendLog(Notice(text)); });
-    }
-    portMap_->Open(ListeningPort());
+void Tqx_host::ShowHostOutcome(const HostOutcome& outcome) {
+    const std::string line = HostOutcomeLine(outcome);
+    if (!line.empty()) AppendLog(line);
+    if (outcome.state == HostState::Announced)
+        Post([this, name = QString::fromUtf8(outcome.text)] { announcedName_ = name; });
+}
+
+void Tqx_host::AskRouterChange(bool on) {
+    host_->RouterConsentChanged(on);
 }
 
 void Tqx_host::stopClick() {
     // The connection thread's "Client lost" is queued before the thread ends,
-    // so it is shown before "Server closed".
-    if (server->Active()) server->SetActive(false);
-    if (!server->Active()) {
-        announcement_.Stop();
-        servername->setEnabled(true);
-        start->setEnabled(true);
-        stop->setEnabled(false);
-        sendtext->setEnabled(false);
-        send->setEnabled(false);
-        AppendLog(Notice("Server closed"));
-        if (portMap_) portMap_->Close();
-    }
+    // so it is shown before "Server closed". A thread that does not end in
+    // time ends the handler here, the server still active.
+    host_->Stop();
+    servername->setEnabled(true);
+    start->setEnabled(true);
+    stop->setEnabled(false);
+    sendtext->setEnabled(false);
+    send->setEnabled(false);
 }
 
 void Tqx_host::serverConnect(const ConnectionPtr& conn) {
     // The handshake's waits end as soon as the connection does (a stop, the client leaving).
-    protocol.HostHandshake(conn, SnapshotNick(), SnapshotServerName(), [&conn](int ms) { conn->Pause(ms); });
+    session.HostHandshake(conn, SnapshotNick(), SnapshotServerName(), [&conn](int ms) { conn->Pause(ms); });
     Post([this] {
         send->setEnabled(true);
         sendtext->setEnabled(true);
     });
 }
 
-void Tqx_host::serverExecute(const ConnectionPtr& conn) { protocol.ReadPass(*conn); }
+void Tqx_host::serverExecute(const ConnectionPtr& conn) { session.ReadPass(*conn); }
 
 void Tqx_host::serverDisconnect(const ConnectionPtr& conn) {
-    protocol.ForgetPeer(conn);
+    session.ForgetPeer(conn);
     AppendLog(Notice("Client lost"));
     Post([this] {
         sendtext->setEnabled(false);
@@ -184,26 +219,26 @@ void Tqx_host::serverDisconnect(const ConnectionPtr& conn) {
 }
 
 void Tqx_host::senditClick() {
-    const ConnectionPtr peer = protocol.CurrentPeer();
+    const ConnectionPtr peer = session.CurrentPeer();
     RunSendPositions(peer.get());
     for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) Image[static_cast<std::size_t>(n)]->setEnabled(false);
 }
 
 void Tqx_host::BombItClick() {
-    const ConnectionPtr peer = protocol.CurrentPeer();
+    const ConnectionPtr peer = session.CurrentPeer();
     RunBomb(peer.get());
     BombIt->setEnabled(false);
     RestartBut->setEnabled(true);
 }
 
 void Tqx_host::RestartButClick() {
-    const ConnectionPtr peer = protocol.CurrentPeer();
-    protocol.Restart(peer.get());
+    const ConnectionPtr peer = session.CurrentPeer();
+    session.Restart(peer.get());
     RestartBut->setEnabled(false);
 }
 
 void Tqx_host::sendClick() {
-    const ConnectionPtr peer = protocol.CurrentPeer();
+    const ConnectionPtr peer = session.CurrentPeer();
     RunChat(peer.get());
 }
 
@@ -212,7 +247,7 @@ void Tqx_host::sendtextKeyPress(char key) {
 }
 
 bool Tqx_host::FormCloseQuery() {
-    if (server->Active()) {
+    if (Server().Active()) {
         qx::ShowMessage("Can not close while server is active!", this);
         return false;
     }

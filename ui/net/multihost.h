@@ -1,8 +1,10 @@
-// The host window: runs the line server, plays the host's side of the
-// two-player game and starts the next game with "Play again".
+// The host window: starts and stops its HostService (the line server, the
+// announcement, the router's port) and renders its outcomes as log lines,
+// plays the host's side of the two-player game and starts the next game
+// with "Play again".
 #pragma once
 
-#include "ui/net/discovery.h"
+#include "core/net/hostservice.h"
 #include "ui/net/netwindow.h"
 
 #include <cstddef>
@@ -12,8 +14,6 @@
 #include <string>
 
 namespace quorvex {
-
-class PortMapper;
 
 class Tqx_host : public TNetWindow {
     Q_OBJECT
@@ -54,6 +54,8 @@ public:
     void SetStallTimeout(int ms);
     // Bytes queued for the current client beyond what its socket took; 0 without one.
     std::size_t PendingBytes();
+    // The name the game is announced under on the local network (empty until it is).
+    QString AnnouncedName() const { return announcedName_; }
 
 protected:
     // Closing (the title bar's button, Escape) asks FormCloseQuery first.
@@ -64,11 +66,14 @@ private:
     QLineEdit* servername;
     QPushButton* RestartBut;
 
-    // Made with the window; listens while the window's server is active.
-    std::unique_ptr<LineServer> server;
-
-    // Asks the router to forward the listening port; the answer comes as a log line.
-    void OpenRouterPort();
+    // Made with the window: the server listens while it is active, the game
+    // is announced and the router's port open.
+    std::unique_ptr<HostService> host_;
+    LineServer& Server() const { return host_->Server(); }
+    // Renders an outcome of host_ (from any thread) as the log shows it.
+    void ShowHostOutcome(const HostOutcome& outcome);
+    // The context menu's "Ask the router to open the port" was switched.
+    void AskRouterChange(bool on);
 
     // The names as the connection thread reads them for the handshake.
     void SnapshotNames();
@@ -76,12 +81,10 @@ private:
     std::string SnapshotServerName() const;
 
     std::function<void(const std::string&)> serverNameSink_;
-    // The game on the local network while the server is active.
-    GameAnnouncement announcement_;
+    QString announcedName_;
 
     mutable std::mutex namesMutex_;
     std::string nickNow_, serverNow_;
-    std::unique_ptr<PortMapper> portMap_;
 };
 
 }  // namespace quorvex

@@ -30,11 +30,9 @@ const QColor kResultRed{255, 0, 0};
 QFont WindowFont() { return qx::VerdanaPx(11, true); }
 }  // namespace
 
-std::string Notice(const std::string& text) { return std::string("[") + kRaquo + " " + text + " " + kLaquo + "]"; }
-
 TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent)
     : QDialog(parent),
-      protocol(side, game, *this),
+      session(side, *this),
       // Called on the connection thread: no toolkit call there, only the event
       // the window's loop watches; many wake-ups before a turn make one.
       handOver_([this] { wakeFd_.Signal(); }) {
@@ -173,14 +171,8 @@ void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
     info->setFrameShadow(QFrame::Raised);
     qx::SetColours(info, qx::kLime, kStatusBlue);
 
-    for (int n = 1; n <= kBombFieldCells; ++n) {
-        auto* cell = new qx::PictureCell(GroupBox2, QStringLiteral("Image%1").arg(n), n);
-        cell->move(8 + 24 * ((n - 1) % 5), 16 + 24 * ((n - 1) / 5));
-        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
-        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Bomb);
-        connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image1Click(c); }); });
-        Image[static_cast<std::size_t>(n)] = cell;
-    }
+    const auto field = BuildField(GroupBox2, 1, FieldKind::Bomb, [this](int c) { Image1Click(c); });
+    std::copy(field.begin(), field.end(), Image.begin() + 1);
 }
 
 void TNetWindow::BuildBattlefieldPanel() {
@@ -209,21 +201,12 @@ void TNetWindow::BuildBattlefieldPanel() {
                             QRect(152, 104, 162, 42), false);
     sendit->setEnabled(false);
 
-    for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) {
-        const int k = n - kFirstOwnCell;
-        auto* cell = new qx::PictureCell(GroupBox1, QStringLiteral("Image%1").arg(n), n);
-        cell->move(8 + 24 * (k % 5), 16 + 24 * (k / 5));
-        cell->SetPicture(SmileImage, QStringLiteral("SmileImage"));
-        AnnounceCellState(cell, QStringLiteral("SmileImage"), FieldKind::Own);
-        connect(cell, &qx::PictureCell::clicked, this, [this](int c) { qx::Guard([&] { Image26Click(c); }); });
-        Image[static_cast<std::size_t>(n)] = cell;
-    }
+    const auto field = BuildField(GroupBox1, kFirstOwnCell, FieldKind::Own, [this](int c) { Image26Click(c); });
+    std::copy(field.begin(), field.end(), Image.begin() + kFirstOwnCell);
 }
 
-void TNetWindow::ShowCell(int cell, const QPixmap& picture, const char* name) {
-    Image[static_cast<std::size_t>(cell)]->SetPicture(picture, QString::fromLatin1(name));
-    AnnounceCellState(Image[static_cast<std::size_t>(cell)], QString::fromLatin1(name),
-                      cell >= kFirstOwnCell ? FieldKind::Own : FieldKind::Bomb);
+void TNetWindow::ShowCell(int cell, CellLook look) {
+    ShowLook(Image[static_cast<std::size_t>(cell)], look, cell >= kFirstOwnCell ? FieldKind::Own : FieldKind::Bomb);
 }
 
 // ---------------------------------------------------------------------------
@@ -252,10 +235,10 @@ void TNetWindow::SetBombResult(const std::string& text) {
 void TNetWindow::ResetGameView() {
     Post([this] {
         for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) {
-            ShowCell(n, SmileImage, "SmileImage");
+            ShowCell(n, CellLook::Smile);
             Image[static_cast<std::size_t>(n)]->setEnabled(true);
         }
-        for (int n = 1; n <= kBombFieldCells; ++n) ShowCell(n, SmileImage, "SmileImage");
+        for (int n = 1; n <= kBombFieldCells; ++n) ShowCell(n, CellLook::Smile);
         Label10->setText(QStringLiteral("5 fields left"));
         vLeft->setText(QStringLiteral("5"));
         dLeft->setText(QStringLiteral("5"));
@@ -275,77 +258,49 @@ std::vector<std::string> TNetWindow::LogLines() {
 
 void TNetWindow::ShowNick(const std::string& name) { nick->setText(qx::FromAnsi(name)); }
 
-void TNetWindow::ResetNetGame() {
-    quorvex::ResetNetGame(game);
-    ResetGameView();
-}
+void TNetWindow::ResetNetGame() { session.NewGame(); }
 
 void TNetWindow::Image26Click(int cell) {
     if (cell < kFirstOwnCell || cell > kLastOwnCell) return;
-    const PlaceResult r = CycleOwnCell(game, cell);
-    if (r.content == kCellVictim)
-        ShowCell(cell, VictimImage, "VictimImage");
-    else if (r.content == kCellDragon)
-        ShowCell(cell, DragonImage, "DragonImage");
-    else
-        ShowCell(cell, SmileImage, "SmileImage");
-    vLeft->setText(QString::number(r.victimsLeft));
-    dLeft->setText(QString::number(r.dragonsLeft));
-    sendit->setEnabled(r.canSend);
+    const PlaceView v = session.PlaceOwn(cell);
+    ShowCell(v.cell, v.look);
+    vLeft->setText(QString::number(v.victimsLeft));
+    dLeft->setText(QString::number(v.dragonsLeft));
+    sendit->setEnabled(v.canSend);
 }
 
 void TNetWindow::Image1Click(int cell) {
     if (cell < 1 || cell > kBombFieldCells) return;
-    const MarkResult r = ToggleBombMark(game, cell);
-    if (r.marked)
-        ShowCell(cell, MarkImage, "MarkImage");
-    else
-        ShowCell(cell, SmileImage, "SmileImage");
-    Label10->setText(qx::FromAnsi(r.fieldsLeftText));
-    BombIt->setEnabled(r.canBomb);
+    const MarkView v = session.ToggleMark(cell);
+    ShowCell(v.cell, v.look);
+    Label10->setText(qx::FromAnsi(v.fieldsLeftText));
+    BombIt->setEnabled(v.canBomb);
 }
 
 bool TNetWindow::RunSendPositions(LineChannel* peer) {
     if (sending_) return false;  // already waiting inside an earlier press
     qx::FlagScope scope(sending_);
-    return protocol.SendPositions(peer, [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
+    return session.SendPositions(peer, [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
 }
 
 BombOutcome TNetWindow::RunBomb(LineChannel* peer) {
     const bool keyboard = BombIt->hasFocus();
-    BombOutcome r = protocol.Bomb(peer);
+    const BombView v = session.Bomb(peer);
     // The bomb button disables itself: a keyboard player's focus goes on to
     // the result, shown first so that a screen reader speaks it.
     if (keyboard) {
         ApplyPending();
         qx::HandFocusTo(Label12);
     }
-    for (const OpponentFigure& f : r.figures) {
-        if (f.victim)
-            f.marked ? ShowCell(f.cell, VictimHitImage, "VictimHitImage") : ShowCell(f.cell, VictimImage, "VictimImage");
-        else
-            f.marked ? ShowCell(f.cell, DragonHitImage, "DragonHitImage") : ShowCell(f.cell, DragonImage, "DragonImage");
-    }
-    // With every figure known, the other cells are known to be empty.
-    if (r.figures.size() == 2 * kFiguresPerKind) {
-        std::array<bool, 25> marks{};
-        {
-            auto lock = game.Lock();
-            marks = game.bombMarks;
-        }
-        for (int n = 1; n <= kBombFieldCells; ++n) {
-            const bool figure = std::any_of(r.figures.begin(), r.figures.end(),
-                                            [n](const OpponentFigure& f) { return f.cell == n; });
-            if (!figure) AnnounceEmptyCell(Image[static_cast<std::size_t>(n)], marks[static_cast<std::size_t>(n - 1)]);
-        }
-    }
-    Label3->setText(qx::FromAnsi(r.victimsText));
-    Label4->setText(qx::FromAnsi(r.dragonsText));
-    return r;
+    for (const auto& [cell, look] : v.figures) ShowCell(cell, look);
+    for (const auto& [cell, marked] : v.emptyCells) AnnounceEmptyCell(Image[static_cast<std::size_t>(cell)], marked);
+    Label3->setText(qx::FromAnsi(v.outcome.victimsText));
+    Label4->setText(qx::FromAnsi(v.outcome.dragonsText));
+    return v.outcome;
 }
 
 void TNetWindow::RunChat(LineChannel* peer) {
-    protocol.SendChat(peer, qx::ToAnsi(nick->text()), qx::ToAnsi(sendtext->text()));
+    session.SendChat(peer, qx::ToAnsi(nick->text()), qx::ToAnsi(sendtext->text()));
     sendtext->clear();
 }
 

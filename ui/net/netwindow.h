@@ -3,7 +3,9 @@
 // the reveal of a bombing, the chat and the log, and the hand-over of every
 // change the protocol makes to the window.
 //
-// The host's protocol runs partly on its server's connection thread. Its
+// The game itself is the window's TwoPlayerSession: the window renders its
+// views and forwards the clicks. The host's protocol runs partly on its
+// server's connection thread. Its
 // changes reach the window through a HandOver (core/net/handover.h): applied on the
 // user-interface thread in the order they were made, in batches of a few
 // milliseconds per turn of the event loop, without the connection thread ever
@@ -15,7 +17,7 @@
 
 #include "ui/game/fieldpictures.h"
 #include "core/net/handover.h"
-#include "core/net/lineprotocol.h"
+#include "core/net/twoplayersession.h"
 #include "ui/platform/controls.h"
 
 #include <QDialog>
@@ -65,7 +67,7 @@ public:
     // The nickname field, filled from the settings when the window is opened.
     void ShowNick(const std::string& name);
     // How long a peer may take to send its nickname (10 s; tests shorten it).
-    void SetHandshakeTimeout(int ms) { protocol.SetHandshakeTimeout(ms); }
+    void SetHandshakeTimeout(int ms) { session.SetHandshakeTimeout(ms); }
 
     // --- ProtocolView: every call is applied on the user-interface thread, in order ---
     void AppendLog(const std::string& line) override;
@@ -80,9 +82,6 @@ public:
     void ApplyPending();
 
 protected:
-    // The window's two-player game.
-    NetGameState game;
-
     // --- controls (component names, which are also their object names) ---
     QLabel* Label1;
     QLineEdit* nick;
@@ -141,10 +140,11 @@ protected:
     static void StandardButtonLook(QPushButton* button);
     static void FlatButtonLook(QPushButton* button);
 
-    LineProtocol protocol;
+    // The window's two-player game.
+    TwoPlayerSession session;
 
 private:
-    void ShowCell(int cell, const QPixmap& picture, const char* name);
+    void ShowCell(int cell, CellLook look);
     void BuildLeftColumn(const NetWindowLayout& layout);
     void BuildGamePanel(const NetWindowLayout& layout);
     void BuildBattlefieldPanel();
@@ -155,8 +155,5 @@ private:
     HandOver handOver_;
     bool sending_ = false;
 };
-
-// "[» " + text + " «]", the form of the windows' connection notices.
-std::string Notice(const std::string& text);
 
 }  // namespace quorvex

@@ -59,6 +59,28 @@ QString ShownText(const std::string& bytes) {
     return out;
 }
 
+QString ShownUnicode(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 && u != u'\t')  // as ShownText
+            out.append(QChar(char16_t(0x2400 + u)));
+        else if (u == 0x7F)
+            out.append(QChar(char16_t(0x2421)));
+        else if (u >= 0x80 && u <= 0x9F)
+            out.append(QChar::ReplacementCharacter);
+        else if (u == 0x2028 || u == 0x2029)
+            out.append(QChar(char16_t(0x2424)));
+        else if (u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+                 (u >= 0x2066 && u <= 0x2069))
+            continue;
+        else
+            out.append(c);
+    }
+    return out;
+}
+
 std::string ToAnsi(const QString& text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));

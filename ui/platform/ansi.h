@@ -21,6 +21,11 @@ std::string ToAnsi(const QString& text);
 // control character but tab as its visible picture (NUL as U+2400, CR as
 // U+240D, ...), so one text is one row and nothing in it acts on the display.
 QString ShownText(const std::string& bytes);
+// The same for a text that is already Unicode (a name announced on the local
+// network): control characters as pictures as above (DEL too, C1 controls as
+// U+FFFD), line and paragraph separators as the newline picture, and the
+// bidirectional controls removed, so the text cannot reorder what follows it.
+QString ShownUnicode(const QString& text);
 
 // Decoded with the encoding of the locale's character type (LC_CTYPE), as the
 // system wrote it; UTF-8 in the C locale, where the system writes only ASCII

@@ -16,7 +16,9 @@ const SlotDialogLook kLook{"DelMenu", "Manage savegames", 185, qx::kFace, QColor
                            "BitBtn", "delete", true, 150};
 }  // namespace
 
-TDelMenu::TDelMenu(QWidget* parent) : TSlotDialog(kLook, parent) {}
+TDelMenu::TDelMenu(QWidget* parent) : TSlotDialog(kLook, parent) {
+    WireButtons<TDelMenu>({nullptr, &TDelMenu::BitBtn1Click, &TDelMenu::BitBtn2Click, &TDelMenu::BitBtn3Click, &TDelMenu::BitBtn4Click});
+}
 
 void TDelMenu::ShowOccupied(int n) { BitBtn[n]->setEnabled(true); }
 

@@ -136,13 +136,15 @@ TSlotDialog::TSlotDialog(const SlotDialogLook& look, QWidget* parent) : QDialog(
     buttons[kClose] = qx::MakeButton(this, QString::fromLatin1(look.buttonName) + QString::number(kClose),
                                      QStringLiteral("close"), QRect(8, look.closeTop, 100, 26), false);
     FaceButton(buttons[kClose]);
-    for (int n = 1; n <= kSlotCount; ++n)
-        connect(buttons[n], &QPushButton::clicked, this, [this, n] { qx::Guard([this, n] { SlotClick(n); }); });
-    connect(buttons[kClose], &QPushButton::clicked, this, [this] { qx::Guard([this] { close(); }); });
 
     // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1, &TSlotDialog::Timer1Timer);
     qx::CentreOnScreen(this);
+}
+
+void TSlotDialog::ConnectButton(int n, std::function<void()> handler) {
+    connect(buttons[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
+            [handler = std::move(handler)] { qx::Guard(handler); });
 }
 
 void TSlotDialog::Timer1Timer() {

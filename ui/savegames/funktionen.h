@@ -89,10 +89,24 @@ protected:
     std::array<QPushButton*, kSlotCount + 2> buttons{};  // the slots, then "close"
     QTimer* Timer1;                                      // fills the slots just after opening
 
+    // Connects each button to the dialog's named handler: [1]..[kSlotCount]
+    // the slots' buttons, [kClose] "close" ([0] unused). A slot more means a
+    // handler more, or this does not compile.
+    template <class Dialog>
+    void WireButtons(const std::array<void (Dialog::*)(), kSlotCount + 2>& handlers) {
+        for (int n = 1; n <= kClose; ++n) {
+            void (Dialog::*handler)() = handlers[static_cast<std::size_t>(n)];
+            ConnectButton(n, [this, handler] { (static_cast<Dialog*>(this)->*handler)(); });
+        }
+    }
+
     // A slot's button was clicked.
     virtual void SlotClick(int n) = 0;
     // What an occupied slot's button shows.
     virtual void ShowOccupied(int n) = 0;
+
+private:
+    void ConnectButton(int n, std::function<void()> handler);
 };
 
 // The game type a slot's mode text "1", "2" or "3" stands for; nothing for

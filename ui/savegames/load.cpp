@@ -16,7 +16,9 @@ const SlotDialogLook kLook{"LadenMenu", "Load game", 188, Qt::black, std::nullop
 }  // namespace
 
 TLadenMenu::TLadenMenu(SinglePlayerSession& session, PlayerNameSource playerName, QWidget* parent)
-    : TSlotDialog(kLook, parent), session_(session), playerName_(std::move(playerName)) {}
+    : TSlotDialog(kLook, parent), session_(session), playerName_(std::move(playerName)) {
+    WireButtons<TLadenMenu>({nullptr, &TLadenMenu::BitBtn1Click, &TLadenMenu::BitBtn2Click, &TLadenMenu::BitBtn3Click, &TLadenMenu::SpeedButton4Click});
+}
 
 void TLadenMenu::ShowOccupied(int n) { SpeedButton[n]->setEnabled(true); }
 

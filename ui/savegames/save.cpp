@@ -34,6 +34,7 @@ TSpeicherMenu::TSpeicherMenu(SinglePlayerSession& session, PlayerNameSource play
                            Qt::AlignRight | Qt::AlignVCenter);
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
+    WireButtons<TSpeicherMenu>({nullptr, &TSpeicherMenu::BitBtn1Click, &TSpeicherMenu::BitBtn2Click, &TSpeicherMenu::BitBtn3Click, &TSpeicherMenu::BitBtn4Click});
     // The amount is read with its caption, and reached by Tab.
     qx::MakeReadable(Label2);
     SetPrice(Label1, Label2, 0);

@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -57,11 +56,6 @@ private:
 
 // Anything at that name counts as present, so a folder or a file without read
 // rights is reported as unreadable rather than as missing.
-bool Present(const char* path) {
-    struct stat st {};
-    return ::stat(path, &st) == 0;
-}
-
 // The lines as the memo takes them. Each paragraph costs the text's document
 // a little time, which a file of many short lines adds up to seconds: short
 // lines share a paragraph, split by line separators, which show and copy as
@@ -113,7 +107,7 @@ THelp::~THelp() = default;
 void THelp::FormCreate() {
     qx::CentreOnScreen(this);
     const std::string file = qx::HelpFileFor(qx::ExecutableFolder());
-    if (!Present(file.c_str())) {
+    if (!qx::FileExists(file)) {
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
         Memo1->appendPlainText(QStringLiteral("Please obtain an original copy of Quorvex_v13.zip,"));

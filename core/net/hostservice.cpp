@@ -1,0 +1,126 @@
+#include "core/net/hostservice.h"
+
+#include "core/net/messages.h"
+
+#include <utility>
+
+namespace quorvex {
+
+std::string HostOutcomeLine(const HostOutcome& o) {
+    RouterReport r{o.port, false, {}, {}};
+    switch (o.state) {
+        case HostState::Listening: return Notice("Server active");
+        case HostState::Closed: return Notice("Server closed");
+        case HostState::Announced: return {};
+        case HostState::Mapped:
+            r.answer.open = true;
+            r.answer.externalAddress = o.text;
+            r.answer.pinhole = o.pinhole;
+            break;
+        case HostState::PinholeOpen: r.answer.pinhole = true; break;
+        case HostState::Refused: r.answer.reason = o.text; break;
+        case HostState::RouterClosed: r.closed = true; break;
+        case HostState::NotClosed:
+            r.closed = true;
+            r.failure = o.text;
+            break;
+    }
+    return Notice(RouterReportText(r));
+}
+
+namespace {
+
+class MapperPort : public RouterPort {
+public:
+    MapperPort(RouterFactory factory, PortMapper::TypedReport report) : mapper_(std::move(factory), std::move(report)) {}
+    void Open(int port) override { mapper_.Open(port); }
+    void Close() override { mapper_.Close(); }
+
+private:
+    PortMapper mapper_;
+};
+
+}  // namespace
+
+RouterPortMaker SystemRouterPort() {
+    return [](PortMapper::TypedReport report) -> std::unique_ptr<RouterPort> {
+        RouterFactory factory = CurrentRouterFactory();
+        if (!factory) return nullptr;
+        return std::make_unique<MapperPort>(std::move(factory), std::move(report));
+    };
+}
+
+HostService::HostService(std::unique_ptr<Announcer> announcer, RouterPortMaker makeRouter,
+                         std::function<void(const HostOutcome&)> sink)
+    : announcer_(std::move(announcer)),
+      makeRouter_(std::move(makeRouter)),
+      sink_(std::move(sink)) {}
+
+HostService::~HostService() {
+    {
+        // Reports from other threads may still come while everything stops: to nobody.
+        std::lock_guard<std::mutex> lock(sinkMutex_);
+        sink_ = nullptr;
+    }
+    // The order of Stop; the server's end waits for its connection thread
+    // without limit, the router's removal goes on beside the end (PortMapper::AwaitEnds).
+    server_.reset();
+    if (announcer_) announcer_->Stop();
+    announcer_.reset();
+    if (router_) router_->Close();
+    router_.reset();
+}
+
+void HostService::Report(const HostOutcome& outcome) {
+    std::lock_guard<std::mutex> lock(sinkMutex_);
+    if (sink_) sink_(outcome);
+}
+
+void HostService::OnRouter(const RouterReport& r) {
+    HostOutcome o{r.failure.empty() ? HostState::RouterClosed : HostState::NotClosed, r.port, r.failure, false};
+    if (!r.closed) {
+        if (r.answer.open)
+            o = {HostState::Mapped, r.port, r.answer.externalAddress, r.answer.pinhole};
+        else if (r.answer.pinhole)
+            o = {HostState::PinholeOpen, r.port, {}, true};
+        else
+            o = {HostState::Refused, r.port, r.answer.reason, false};
+    }
+    Report(o);
+}
+
+void HostService::Start(const std::string& name) {
+    server_->SetActive(true);
+    const int port = server_->BoundPort();
+    Report({HostState::Listening, port, {}, false});
+    if (announcer_)
+        announcer_->Start(name, port, [this, port](const std::string& shown) {
+            Report({HostState::Announced, port, shown, false});
+        });
+    // Only with the player's consent: otherwise nothing goes to the router at all.
+    if (!consent_ || consent_()) OpenRouter(port);
+}
+
+void HostService::OpenRouter(int port) {
+    // Made once, at the first request: it keeps its thread for later ones.
+    if (!router_ && makeRouter_) router_ = makeRouter_([this](const RouterReport& r) { OnRouter(r); });
+    if (router_) router_->Open(port);
+}
+
+void HostService::RouterConsentChanged(bool on) {
+    if (!server_->Active()) return;
+    if (on)
+        OpenRouter(server_->BoundPort());
+    else if (router_)
+        router_->Close();
+}
+
+void HostService::Stop() {
+    // The connection thread's last words are reported before it ends, so they come before "closed".
+    if (server_->Active()) server_->SetActive(false);
+    if (announcer_) announcer_->Stop();
+    Report({HostState::Closed, server_->BoundPort(), {}, false});
+    if (router_) router_->Close();
+}
+
+}  // namespace quorvex

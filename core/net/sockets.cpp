@@ -1,0 +1,71 @@
+#include "core/net/sockets.h"
+
+#include "core/net/endpoint.h"
+#include "core/platform/errnotext.h"
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstdint>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <pthread.h>
+#include <unistd.h>
+
+namespace quorvex::sock {
+
+void DrainWake(int fd) {
+    std::uint64_t count;
+    while (::read(fd, &count, sizeof count) < 0 && errno == EINTR) {
+    }
+}
+
+qx::SystemText Describe(const qx::SystemText& what, int err) { return what + ": " + qx::ErrnoText(err) + "."; }
+qx::SystemText Describe(const char* what, int err) { return Describe(qx::SystemText(what), err); }
+
+int MsLeft(Clock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(std::min<long long>(left, 1 << 30)) : 0;
+}
+
+bool IsPeerGone(int err) {
+    return err == ECONNRESET || err == ECONNABORTED || err == EPIPE || err == ETIMEDOUT || err == ENOTCONN;
+}
+
+bool NoIPv6(int err) {
+    return err == EAFNOSUPPORT || err == EPROTONOSUPPORT || err == EADDRNOTAVAIL || err == EINVAL ||
+           err == ENOPROTOOPT;
+}
+
+std::string AddressText(const sockaddr* a) {
+    char text[INET6_ADDRSTRLEN] = {};
+    if (a->sa_family == AF_INET) {
+        const auto* v4 = reinterpret_cast<const sockaddr_in*>(a);
+        ::inet_ntop(AF_INET, &v4->sin_addr, text, sizeof text);
+        return std::string(text) + ":" + std::to_string(ntohs(v4->sin_port));
+    }
+    if (a->sa_family != AF_INET6) return {};
+    const auto* v6 = reinterpret_cast<const sockaddr_in6*>(a);
+    const std::string port = std::to_string(ntohs(v6->sin6_port));
+    if (IN6_IS_ADDR_V4MAPPED(&v6->sin6_addr)) {
+        ::inet_ntop(AF_INET, &v6->sin6_addr.s6_addr[12], text, sizeof text);
+        return std::string(text) + ":" + port;
+    }
+    ::inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof text);
+    std::string host = text;
+    if (v6->sin6_scope_id != 0) host += "%" + std::to_string(v6->sin6_scope_id);
+    return BracketedHost(host) + ":" + port;
+}
+
+socklen_t AddressLength(const Address& a) {
+    return a.ss_family == AF_INET6 ? sizeof(sockaddr_in6) : sizeof(sockaddr_in);
+}
+
+void NameThread(const char* name) { ::pthread_setname_np(::pthread_self(), name); }
+
+void SetNoDelay(int fd) {
+    int one = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+}
+
+}  // namespace quorvex::sock

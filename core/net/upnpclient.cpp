@@ -1,0 +1,411 @@
+#include "core/net/upnpclient.h"
+
+#include <miniupnpc/upnpreplyparse.h>
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <string>
+#include <utility>
+
+namespace quorvex::upnp {
+
+namespace {
+
+// Internet gateways of both versions; a router that is neither stays silent.
+const char* const kGatewayTypes[] = {"urn:schemas-upnp-org:device:InternetGatewayDevice:2",
+                                     "urn:schemas-upnp-org:device:InternetGatewayDevice:1"};
+constexpr int kSsdpPort = 1900;
+constexpr std::size_t kMaxHeaderBytes = 8192;
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// An address in binary, either family; nothing for a host name.
+struct Address {
+    sockaddr_storage storage{};
+    socklen_t length = 0;
+};
+
+std::optional<Address> Literal(const std::string& host, int port) {
+    Address a;
+    auto* v4 = reinterpret_cast<sockaddr_in*>(&a.storage);
+    auto* v6 = reinterpret_cast<sockaddr_in6*>(&a.storage);
+    if (::inet_pton(AF_INET, host.c_str(), &v4->sin_addr) == 1) {
+        v4->sin_family = AF_INET;
+        v4->sin_port = htons(static_cast<uint16_t>(port));
+        a.length = sizeof *v4;
+        return a;
+    }
+    if (::inet_pton(AF_INET6, host.c_str(), &v6->sin6_addr) == 1) {
+        v6->sin6_family = AF_INET6;
+        v6->sin6_port = htons(static_cast<uint16_t>(port));
+        a.length = sizeof *v6;
+        return a;
+    }
+    return std::nullopt;
+}
+
+bool Loopback(const Address& a) {
+    if (a.storage.ss_family == AF_INET) {
+        const uint32_t ip = ntohl(reinterpret_cast<const sockaddr_in*>(&a.storage)->sin_addr.s_addr);
+        return (ip >> 24) == 127 || ip == 0;
+    }
+    const in6_addr& ip = reinterpret_cast<const sockaddr_in6*>(&a.storage)->sin6_addr;
+    if (IN6_IS_ADDR_LOOPBACK(&ip) || IN6_IS_ADDR_UNSPECIFIED(&ip)) return true;
+    return IN6_IS_ADDR_V4MAPPED(&ip) && (ip.s6_addr[12] == 127 || (ip.s6_addr[12] | ip.s6_addr[13] | ip.s6_addr[14] | ip.s6_addr[15]) == 0);
+}
+
+bool SameAddress(const Address& a, const Address& b) {
+    if (a.storage.ss_family != b.storage.ss_family) return false;
+    if (a.storage.ss_family == AF_INET)
+        return reinterpret_cast<const sockaddr_in*>(&a.storage)->sin_addr.s_addr ==
+               reinterpret_cast<const sockaddr_in*>(&b.storage)->sin_addr.s_addr;
+    return std::memcmp(&reinterpret_cast<const sockaddr_in6*>(&a.storage)->sin6_addr,
+                       &reinterpret_cast<const sockaddr_in6*>(&b.storage)->sin6_addr, sizeof(in6_addr)) == 0;
+}
+
+std::string AddressText(const sockaddr* sa) {
+    char text[INET6_ADDRSTRLEN] = {};
+    if (sa->sa_family == AF_INET)
+        ::inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(sa)->sin_addr, text, sizeof text);
+    else if (sa->sa_family == AF_INET6)
+        ::inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6*>(sa)->sin6_addr, text, sizeof text);
+    return text;
+}
+
+bool StartsWithNoCase(const std::string& text, std::size_t at, const char* prefix) {
+    const std::size_t n = std::strlen(prefix);
+    if (text.size() < at + n) return false;
+    for (std::size_t i = 0; i < n; ++i)
+        if (std::tolower(static_cast<unsigned char>(text[at + i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    return true;
+}
+
+// The value of a header line "Name: value" in a block of header lines.
+std::string Header(const std::string& head, const char* name) {
+    for (std::size_t at = 0; at < head.size();) {
+        const std::size_t end = std::min(head.find('\n', at), head.size());
+        if (StartsWithNoCase(head, at, name) && at + std::strlen(name) < end && head[at + std::strlen(name)] == ':') {
+            std::string value = head.substr(at + std::strlen(name) + 1, end - at - std::strlen(name) - 1);
+            const auto first = value.find_first_not_of(" \t");
+            const auto last = value.find_last_not_of(" \t\r");
+            return first == std::string::npos ? std::string() : value.substr(first, last - first + 1);
+        }
+        at = end + 1;
+    }
+    return {};
+}
+
+// Waits until fd is ready for `events` or the deadline passes.
+bool Ready(int fd, short events, const Deadline& deadline) {
+    for (int left = deadline.LeftMs(); left > 0; left = deadline.LeftMs()) {
+        pollfd p{fd, events, 0};
+        const int r = ::poll(&p, 1, left);
+        if (r > 0) return true;
+        if (r < 0 && errno != EINTR) return false;
+    }
+    return false;
+}
+
+// A chunked body once it is complete; nothing while more is to come.
+std::optional<std::string> Unchunked(const std::string& raw) {
+    std::string out;
+    for (std::size_t at = 0;;) {
+        const std::size_t line = raw.find("\r\n", at);
+        if (line == std::string::npos) return std::nullopt;
+        std::size_t size = 0;
+        try {
+            size = std::stoul(raw.substr(at, line - at), nullptr, 16);
+        } catch (...) {
+            return std::nullopt;
+        }
+        if (size > kMaxReplyBytes) return std::nullopt;
+        at = line + 2;
+        if (size == 0) return out;
+        if (raw.size() < at + size + 2) return std::nullopt;
+        out.append(raw, at, size);
+        at += size + 2;
+    }
+}
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+Deadline::Deadline(std::chrono::milliseconds limit, const std::atomic<bool>* stop)
+    : end_(std::chrono::steady_clock::now() + limit), stop_(stop) {}
+
+int Deadline::LeftMs(int slice) const {
+    if (stop_ && stop_->load()) return 0;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(end_ - std::chrono::steady_clock::now()).count();
+    return left <= 0 ? 0 : static_cast<int>(std::min<long long>(left, slice));
+}
+
+std::optional<Url> ParseUrl(const std::string& url) {
+    if (!StartsWithNoCase(url, 0, "http://") || url.size() > 512) return std::nullopt;
+    for (unsigned char c : url)
+        if (c <= 0x20 || c >= 0x7F) return std::nullopt;  // nothing that could end a request line
+    Url u;
+    std::size_t at = 7;
+    if (at < url.size() && url[at] == '[') {
+        const std::size_t close = url.find(']', at);
+        if (close == std::string::npos) return std::nullopt;
+        u.host = url.substr(at + 1, close - at - 1);
+        at = close + 1;
+    } else {
+        const std::size_t end = std::min(url.find_first_of(":/", at), url.size());
+        u.host = url.substr(at, end - at);
+        at = end;
+    }
+    if (u.host.empty()) return std::nullopt;
+    if (at < url.size() && url[at] == ':') {
+        const std::size_t end = std::min(url.find('/', at), url.size());
+        const std::string digits = url.substr(at + 1, end - at - 1);
+        if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        u.port = std::stoi(digits);
+        if (u.port < 1 || u.port > 65535) return std::nullopt;
+        at = end;
+    }
+    if (at < url.size() && url[at] != '/') return std::nullopt;
+    u.path = at < url.size() ? url.substr(at) : "/";
+    return u;
+}
+
+bool LocationAccepted(const std::string& location, const std::string& responder) {
+    const auto url = ParseUrl(location);
+    if (!url) return false;
+    const auto host = Literal(url->host, url->port);
+    const auto from = Literal(responder, 0);
+    return host && from && !Loopback(*host) && SameAddress(*host, *from);
+}
+
+std::optional<HttpReply> Http(const Url& url, const std::string& extraHeaders, const std::string& body,
+                              const Deadline& deadline) {
+    // No name is looked up: the router is asked at the address that answered.
+    const auto to = Literal(url.host, url.port);
+    if (!to) return std::nullopt;
+    Fd fd(::socket(to->storage.ss_family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (fd.get() < 0) return std::nullopt;
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&to->storage), to->length) != 0 &&
+        errno != EINPROGRESS)
+        return std::nullopt;
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (!Ready(fd.get(), POLLOUT, deadline) || ::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 ||
+        error != 0)
+        return std::nullopt;
+
+    HttpReply reply;
+    sockaddr_storage local{};
+    socklen_t localSize = sizeof local;
+    if (::getsockname(fd.get(), reinterpret_cast<sockaddr*>(&local), &localSize) == 0)
+        reply.localAddress = AddressText(reinterpret_cast<sockaddr*>(&local));
+
+    const std::string host = url.host.find(':') != std::string::npos ? "[" + url.host + "]" : url.host;
+    std::string request = std::string(body.empty() ? "GET " : "POST ") + url.path + " HTTP/1.1\r\nHost: " + host +
+                          ":" + std::to_string(url.port) + "\r\nConnection: close\r\n" + extraHeaders;
+    if (!body.empty()) request += "Content-Length: " + std::to_string(body.size()) + "\r\n";
+    request += "\r\n" + body;
+    for (std::size_t sent = 0; sent < request.size();) {
+        if (!Ready(fd.get(), POLLOUT, deadline)) return std::nullopt;
+        const ssize_t n = ::send(fd.get(), request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno != EAGAIN && errno != EINTR) return std::nullopt;
+        if (n > 0) sent += static_cast<std::size_t>(n);
+    }
+
+    std::string raw;
+    std::size_t headEnd = std::string::npos;
+    for (;;) {
+        if (headEnd != std::string::npos) {
+            const std::string head = raw.substr(0, headEnd);
+            const std::string rest = raw.substr(headEnd + 4);
+            const std::string length = Header(head, "Content-Length");
+            if (StartsWithNoCase(Header(head, "Transfer-Encoding"), 0, "chunked")) {
+                if (auto whole = Unchunked(rest)) {
+                    reply.body = std::move(*whole);
+                    break;
+                }
+            } else if (!length.empty() && length.find_first_not_of("0123456789") == std::string::npos &&
+                       length.size() < 10 && rest.size() >= std::stoul(length)) {
+                reply.body = rest.substr(0, std::stoul(length));
+                break;
+            }
+        }
+        if (!Ready(fd.get(), POLLIN, deadline)) return std::nullopt;
+        char buffer[4096];
+        const ssize_t n = ::recv(fd.get(), buffer, sizeof buffer, 0);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) {
+            // The end of the connection ends an answer without a length.
+            if (headEnd == std::string::npos || !Header(raw.substr(0, headEnd), "Content-Length").empty() ||
+                StartsWithNoCase(Header(raw.substr(0, headEnd), "Transfer-Encoding"), 0, "chunked"))
+                return std::nullopt;
+            reply.body = raw.substr(headEnd + 4);
+            break;
+        }
+        raw.append(buffer, static_cast<std::size_t>(n));
+        if (raw.size() > kMaxReplyBytes + kMaxHeaderBytes) return std::nullopt;
+        if (headEnd == std::string::npos) {
+            headEnd = raw.find("\r\n\r\n");
+            if (headEnd == std::string::npos && raw.size() > kMaxHeaderBytes) return std::nullopt;
+        }
+    }
+    // "HTTP/1.1 200 OK"
+    if (!StartsWithNoCase(raw, 0, "HTTP/1.") || raw.size() < 12) return std::nullopt;
+    reply.status = std::atoi(raw.c_str() + 9);
+    return reply;
+}
+
+std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs) {
+    // The sockets to search from, each with where its search goes.
+    std::vector<std::pair<Fd, Address>> sockets;
+    const auto udp = [](int family) { return Fd(::socket(family, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)); };
+    if (!ipv6) {
+        Fd fd = udp(AF_INET);
+        const unsigned char ttl = 2;
+        auto to = Literal("239.255.255.250", kSsdpPort);
+        if (fd.get() >= 0 && to) {
+            ::setsockopt(fd.get(), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl);
+            sockets.emplace_back(std::move(fd), *to);
+        }
+    } else {
+        ifaddrs* list = nullptr;
+        if (::getifaddrs(&list) == 0) {
+            for (ifaddrs* i = list; i; i = i->ifa_next) {
+                if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET6 || !(i->ifa_flags & IFF_UP) ||
+                    (i->ifa_flags & IFF_LOOPBACK) || sockets.size() >= 8)
+                    continue;
+                sockaddr_in6 from = *reinterpret_cast<const sockaddr_in6*>(i->ifa_addr);
+                if (IN6_IS_ADDR_LINKLOCAL(&from.sin6_addr) || IN6_IS_ADDR_LOOPBACK(&from.sin6_addr)) continue;
+                from.sin6_port = 0;
+                Fd fd = udp(AF_INET6);
+                const int index = static_cast<int>(::if_nametoindex(i->ifa_name));
+                const int hops = 2;
+                auto to = Literal("ff02::c", kSsdpPort);
+                if (fd.get() < 0 || !to ||
+                    ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&from), sizeof from) != 0 ||
+                    ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_IF, &index, sizeof index) != 0)
+                    continue;
+                ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_HOPS, &hops, sizeof hops);
+                reinterpret_cast<sockaddr_in6*>(&to->storage)->sin6_scope_id = static_cast<uint32_t>(index);
+                sockets.emplace_back(std::move(fd), *to);
+            }
+            ::freeifaddrs(list);
+        }
+    }
+    if (sockets.empty()) return std::nullopt;
+
+    const auto send = [&] {
+        for (auto& [fd, to] : sockets)
+            for (const char* type : kGatewayTypes) {
+                const std::string search = std::string("M-SEARCH * HTTP/1.1\r\nHOST: ") +
+                                           (ipv6 ? "[FF02::C]:1900" : "239.255.255.250:1900") + "\r\nST: " + type +
+                                           "\r\nMAN: \"ssdp:discover\"\r\nMX: 1\r\n\r\n";
+                // A network that cannot be reached just gives no answer.
+                (void)::sendto(fd.get(), search.data(), search.size(), MSG_NOSIGNAL,
+                               reinterpret_cast<const sockaddr*>(&to.storage), to.length);
+            }
+    };
+    const Deadline window{std::chrono::milliseconds(searchMs)};
+    const Deadline again{std::chrono::milliseconds(searchMs / 3)};
+    bool repeated = false;
+    send();
+    while (!deadline.Over() && !window.Over()) {
+        if (!repeated && again.Over()) {
+            send();  // a datagram may be lost
+            repeated = true;
+        }
+        std::vector<pollfd> polls;
+        for (auto& [fd, to] : sockets) polls.push_back(pollfd{fd.get(), POLLIN, 0});
+        if (::poll(polls.data(), polls.size(), std::min(deadline.LeftMs(), window.LeftMs())) <= 0) continue;
+        for (const pollfd& p : polls) {
+            if (!(p.revents & POLLIN)) continue;
+            char buffer[1536];
+            sockaddr_storage from{};
+            socklen_t fromSize = sizeof from;
+            const ssize_t n =
+                ::recvfrom(p.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+            if (n <= 0) continue;
+            const std::string answer(buffer, static_cast<std::size_t>(n));
+            if (!StartsWithNoCase(answer, 0, "HTTP/1.1 200") ||
+                Header(answer, "ST").find("InternetGatewayDevice") == std::string::npos)
+                continue;
+            Gateway g{Header(answer, "LOCATION"), AddressText(reinterpret_cast<sockaddr*>(&from))};
+            if (LocationAccepted(g.location, g.responder)) return g;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string SoapReply::Value(const std::string& name) const {
+    for (const auto& [n, v] : values)
+        if (n == name) return v;
+    return {};
+}
+
+SoapReply Soap(const std::string& controlUrl, const std::string& service, const std::string& action,
+               const std::vector<std::pair<std::string, std::string>>& arguments, const Deadline& deadline) {
+    SoapReply out;
+    const auto url = ParseUrl(controlUrl);
+    if (!url || service.find_first_of("\"\r\n") != std::string::npos) return out;
+    std::string body = "<?xml version=\"1.0\"?>\r\n<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+                       "s:encodingStyle=\"http://schemas.xmlsoap.org/soap/encoding/\"><s:Body><u:" +
+                       action + " xmlns:u=\"" + Escaped(service) + "\">";
+    for (const auto& [name, value] : arguments) body += "<" + name + ">" + Escaped(value) + "</" + name + ">";
+    body += "</u:" + action + "></s:Body></s:Envelope>\r\n";
+    const auto reply = Http(*url,
+                            "Content-Type: text/xml; charset=\"utf-8\"\r\nSOAPAction: \"" + service + "#" + action +
+                                "\"\r\n",
+                            body, deadline);
+    if (!reply) return out;
+    out.answered = true;
+    NameValueParserData data{};
+    ParseNameValue(reply->body.data(), static_cast<int>(reply->body.size()), &data);
+    for (const NameValue* v = data.l_head; v; v = v->l_next) out.values.emplace_back(v->name, v->value);
+    ClearNameValueList(&data);
+    const std::string code = out.Value("errorCode");
+    if (!code.empty())
+        out.error = std::max(1, std::atoi(code.c_str()));
+    else if (reply->status != 200)
+        out.error = 501;  // ActionFailed, as the router gave no code
+    return out;
+}
+
+}  // namespace quorvex::upnp
