@@ -10,7 +10,10 @@
 # run gets a program folder with a copy of the executable and a setup.ini.
 #
 # Usage: bench/run.sh [repetitions]        (default 7; idle CPU uses 3 windows of 10 s)
-# Environment: IDLE_REPS, IDLE_SECONDS, BENCH_BUILD (build folder, default build-bench).
+# Environment: IDLE_REPS, IDLE_SECONDS, BENCH_BUILD (build folder, default build-bench),
+#   BENCH_EARLIER (another build of the game, e.g. of an earlier commit: its start-up and
+#   memory are measured in the same runs, beside this one's), BENCH_STARTUP_ONLY=1 (start-up
+#   and memory only).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 src=$PWD
@@ -20,7 +23,7 @@ idle_seconds=${IDLE_SECONDS:-10}
 build=${BENCH_BUILD:-build-bench}
 
 . scripts/packages.sh
-quorvex_install_packages xdotool x11-utils libx11-dev libxtst-dev
+quorvex_install_packages xdotool x11-utils libx11-dev libxtst-dev libxdamage-dev
 
 echo "building (release) in $build ..." >&2
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_TESTS=OFF -DQUORVEX_BENCH=ON >/dev/null
@@ -57,6 +60,9 @@ program_folder() {
     echo "$dir"
 }
 plain=$(program_folder plain nein nein)
+if [ -n "${BENCH_EARLIER:-}" ]; then
+    cp "$BENCH_EARLIER" "$plain/quorvex-earlier"
+fi
 fading=$(program_folder fading nein ja)
 
 # value <key> <file>: the value of a key=value line.
@@ -68,6 +74,26 @@ stats() {
         if (NR == 0) { print "n/a n/a n/a"; exit }
         m = (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2
         printf "%g %g %g\n", m, v[1], v[NR] }'
+}
+
+# report: the table of every row so far, with the machine and the baselines.
+report() {
+    cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
+    echo
+    echo "Quorvex benchmark - $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) x $cpu, $(uname -r), Qt $(pkg-config --modversion Qt6Widgets 2>/dev/null || echo '?')"
+    echo "median [min-max] of $reps runs (idle CPU: $idle_reps windows of $idle_seconds s); baselines in the same run"
+    echo
+    {
+        echo "Figure|Unit|Game|Baseline|Ratio|Goal|Met"
+        for r in "${rows[@]}"; do echo "$r"; done
+    } | awk -F'|' '{ printf "%-32s %-7s %-22s %-22s %-7s %-12s %s\n", $1, $2, $3, $4, $5, $6, $7 }'
+    echo
+    echo "Baselines: start-up, memory, client CPU - bench_window ${width}x${height} with no text; text floor -"
+    echo "bench_window --text (menu bar, label, status bar); host CPU - bench_echo --idle (5 ms poll loop on a"
+    echo "silent socket); round trip - bench_echo (blocking C sockets). Idle CPU is utime+stime from /proc;"
+    echo "wake-ups are voluntary + involuntary context switches from /proc/<pid>/task/*/status. The first frame"
+    echo "is the first damage the X server reports for the mapped window; its CPU time is the sum over threads"
+    echo "of /proc/<pid>/task/*/schedstat, its libraries the distinct .so files in /proc/<pid>/maps."
 }
 
 rows=()
@@ -106,30 +132,35 @@ height=$(value height "$work/size.txt")
 (cd "$plain" && "$xwatch" --settle 200 -- "$bin/bench/bench_window" "$width" "$height" >/dev/null)
 (cd "$plain" && "$xwatch" --settle 200 -- "$bin/bench/bench_window" "$width" "$height" --text >/dev/null)
 g_map=() b_map=() t_map=() g_rss=() b_rss=() t_rss=()
-# measure <name of array pair> <program...>: one start, appends map_ms and RSS (MiB).
+# At the first painted frame: CPU time (ms), resident memory (MiB), libraries mapped.
+declare -A f_cpu=() f_rss=() f_libs=()
+# measure <who> <program...>: one start, appends map_ms and RSS (MiB) 1 s later,
+# and the figures at the first frame.
 measure() {
     local which=$1
     shift
-    (cd "$plain" && "$xwatch" --settle 1000 -- "$@" >"$work/out.txt")
+    (cd "$plain" && "$xwatch" --frame --settle 1000 -- "$@" >"$work/out.txt")
     local ms rss
     ms=$(value map_ms "$work/out.txt")
     rss=$(awk -v k="$(value rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')
+    f_cpu[$which]+=" $(value frame_cpu_ms "$work/out.txt")"
+    f_rss[$which]+=" $(awk -v k="$(value frame_rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')"
+    f_libs[$which]+=" $(value frame_libs "$work/out.txt")"
     case $which in
         game) g_map+=("$ms") g_rss+=("$rss") ;;
         bare) b_map+=("$ms") b_rss+=("$rss") ;;
         text) t_map+=("$ms") t_rss+=("$rss") ;;
     esac
 }
+programs="game bare text"
+[ -f "$plain/quorvex-earlier" ] && programs="$programs earlier"
 for r in $(seq "$reps"); do
     # Rotate the order, so no program always runs right after another.
-    case $((r % 3)) in
-        1) order="game bare text" ;;
-        2) order="bare text game" ;;
-        0) order="text game bare" ;;
-    esac
+    order=$(printf '%s\n' $programs | awk -v r="$r" '{ p[NR - 1] = $0 } END { for (i = 0; i < NR; i++) print p[(i + r) % NR] }')
     for who in $order; do
         case $who in
             game) measure game ./quorvex ;;
+            earlier) measure earlier ./quorvex-earlier ;;
             bare) measure bare "$bin/bench/bench_window" "$width" "$height" ;;
             text) measure text "$bin/bench/bench_window" "$width" "$height" --text ;;
         esac
@@ -139,6 +170,18 @@ row "Start-up until mapped" "ms" "${g_map[*]}" "${b_map[*]}" "<= 1.15x" "r <= 1.
 row "  same, against text floor" "ms" "${g_map[*]}" "${t_map[*]}" "-" "-"
 row "Resident memory, idle" "MiB" "${g_rss[*]}" "${b_rss[*]}" "<= 1.2x" "r <= 1.2"
 row "  same, against text floor" "MiB" "${g_rss[*]}" "${t_rss[*]}" "-" "-"
+row "CPU to first frame" "ms" "${f_cpu[game]}" "${f_cpu[text]}" "<= 1.2x text" "r <= 1.2"
+row "Memory at first frame" "MiB" "${f_rss[game]}" "${f_rss[text]}" "-" "-"
+row "Libraries mapped, first frame" "count" "${f_libs[game]}" "${f_libs[text]}" "<= 74" "g <= 74"
+if [ -n "${f_cpu[earlier]:-}" ]; then
+    row "  earlier build: CPU to frame" "ms" "${f_cpu[earlier]}" "${f_cpu[text]}" "-" "-"
+    row "  earlier build: memory" "MiB" "${f_rss[earlier]}" "${f_rss[text]}" "-" "-"
+    row "  earlier build: libraries" "count" "${f_libs[earlier]}" "${f_libs[text]}" "-" "-"
+fi
+if [ -n "${BENCH_STARTUP_ONLY:-}" ]; then
+    report
+    exit 0
+fi
 
 # ---------------------------------------------------------------------------
 # 3: idle CPU of the host window serving a silent client, and of the client window.
@@ -314,17 +357,4 @@ row "Fade-in step interval (median)" "ms" "${f_step[*]}" "-" "close to 10" "g >=
 row "Fade-in, first to last step" "ms" "${f_total[*]}" "-" "about 500" "g >= 450 && g <= 600"
 
 # ---------------------------------------------------------------------------
-cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
-echo
-echo "Quorvex benchmark - $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) x $cpu, $(uname -r), Qt $(pkg-config --modversion Qt6Widgets 2>/dev/null || echo '?')"
-echo "median [min-max] of $reps runs (idle CPU: $idle_reps windows of $idle_seconds s); baselines in the same run"
-echo
-{
-    echo "Figure|Unit|Game|Baseline|Ratio|Goal|Met"
-    for r in "${rows[@]}"; do echo "$r"; done
-} | awk -F'|' '{ printf "%-32s %-7s %-22s %-22s %-7s %-12s %s\n", $1, $2, $3, $4, $5, $6, $7 }'
-echo
-echo "Baselines: start-up, memory, client CPU - bench_window ${width}x${height} with no text; text floor -"
-echo "bench_window --text (menu bar, label, status bar); host CPU - bench_echo --idle (5 ms poll loop on a"
-echo "silent socket); round trip - bench_echo (blocking C sockets). Idle CPU is utime+stime from /proc;"
-echo "wake-ups are voluntary + involuntary context switches from /proc/<pid>/task/*/status."
+report

@@ -3,17 +3,24 @@
  * memory, its CPU time while idle, or the changes of its window opacity
  * (_NET_WM_WINDOW_OPACITY, which Qt sets for QWidget::setWindowOpacity).
  *
- * Usage: bench_xwatch [--settle MS] [--cpu MS] [--fade] [--timeout MS] -- program [args...]
+ * Usage: bench_xwatch [--settle MS] [--cpu MS] [--fade] [--frame] [--timeout MS] -- program [args...]
  *   --settle MS   wait MS after the map before reading the memory (default 1000)
  *   --cpu MS      then measure the CPU time used over MS
  *   --fade        record every opacity change of the window until it is opaque
- * Prints key=value lines: map_ms, width, height, rss_kb, cpu_pct, and with
- * --fade one "step" line per change and a summary. The program is ended with
- * SIGTERM afterwards. Exit status 1 when the window never appears.
+ *   --frame       wait for the window's first painted frame (the first damage
+ *                 the X server reports for it) and note then the CPU time the
+ *                 program has used (all threads, from /proc/<pid>/task/<tid>/schedstat),
+ *                 its resident memory and the shared libraries it has mapped
+ * Prints key=value lines: map_ms, width, height, rss_kb, cpu_pct, with --frame
+ * frame_ms, frame_cpu_ms, frame_rss_kb, frame_libs, and with --fade one "step"
+ * line per change and a summary. The program is ended with SIGTERM afterwards.
+ * Exit status 1 when the window never appears.
  */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
+#include <dirent.h>
 #include <errno.h>
 #include <poll.h>
 #include <signal.h>
@@ -57,6 +64,51 @@ static long long cpu_ticks(pid_t pid) {
     /* after ")": state(3) ppid pgrp session tty tpgid flags minflt cminflt majflt cmajflt utime(14) stime(15) */
     if (sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &ut, &st) != 2) return -1;
     return (long long)(ut + st);
+}
+
+/* CPU time of all threads in ms, from the scheduler's nanosecond counters. */
+static double cpu_ms(pid_t pid) {
+    char path[64], line[128];
+    snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
+    DIR *dir = opendir(path);
+    if (!dir) return -1;
+    double total = 0;
+    struct dirent *e;
+    while ((e = readdir(dir))) {
+        if (e->d_name[0] == '.') continue;
+        char stat_path[300];
+        snprintf(stat_path, sizeof stat_path, "/proc/%d/task/%s/schedstat", (int)pid, e->d_name);
+        FILE *f = fopen(stat_path, "r");
+        if (!f) continue;
+        unsigned long long ns = 0;
+        if (fgets(line, sizeof line, f) && sscanf(line, "%llu", &ns) == 1) total += ns / 1e6;
+        fclose(f);
+    }
+    closedir(dir);
+    return total;
+}
+
+/* Distinct shared libraries in the program's memory map. */
+static int libraries_mapped(pid_t pid) {
+    char path[64], line[1024];
+    snprintf(path, sizeof path, "/proc/%d/maps", (int)pid);
+    FILE *f = fopen(path, "r");
+    if (!f) return -1;
+    enum { kMax = 512 };
+    static char seen[kMax][256];
+    int n = 0;
+    while (fgets(line, sizeof line, f)) {
+        char *name = strchr(line, '/');
+        if (!name) continue;
+        name[strcspn(name, "\n")] = 0;
+        const char *base = strrchr(name, '/') + 1;
+        if (!strstr(base, ".so")) continue;
+        int known = 0;
+        for (int i = 0; i < n && !known; i++) known = !strncmp(seen[i], name, sizeof seen[i] - 1);
+        if (!known && n < kMax) snprintf(seen[n++], sizeof seen[0], "%s", name);
+    }
+    fclose(f);
+    return n;
 }
 
 static long window_pid(Display *d, Window w, Atom net_wm_pid) {
@@ -116,7 +168,7 @@ static void sleep_ms(double ms) {
 
 int main(int argc, char **argv) {
     double settle = 1000, cpu_window = 0, timeout = 20000;
-    int fade = 0, i = 1;
+    int fade = 0, frame = 0, i = 1;
     for (; i < argc; i++) {
         if (!strcmp(argv[i], "--settle") && i + 1 < argc)
             settle = atof(argv[++i]);
@@ -126,6 +178,8 @@ int main(int argc, char **argv) {
             timeout = atof(argv[++i]);
         else if (!strcmp(argv[i], "--fade"))
             fade = 1;
+        else if (!strcmp(argv[i], "--frame"))
+            frame = 1;
         else if (!strcmp(argv[i], "--")) {
             i++;
             break;
@@ -149,6 +203,11 @@ int main(int argc, char **argv) {
     Atom net_wm_pid = XInternAtom(d, "_NET_WM_PID", False);
     Atom opacity = XInternAtom(d, "_NET_WM_WINDOW_OPACITY", False);
     XSelectInput(d, root, SubstructureNotifyMask);
+    int damage_event = 0, damage_error = 0;
+    if (frame && !XDamageQueryExtension(d, &damage_event, &damage_error)) {
+        fprintf(stderr, "bench_xwatch: the X server has no DAMAGE extension\n");
+        return 2;
+    }
     XSync(d, False);
 
     const double t0 = now_ms();
@@ -176,8 +235,10 @@ int main(int argc, char **argv) {
     Window fade_win = 0;
     const double give_up = t0 + timeout;
     while (!win && next_event(d, &ev, give_up)) {
-        if (ev.type == CreateNotify && ev.xcreatewindow.parent == root && fade) {
-            XSelectInput(d, ev.xcreatewindow.window, PropertyChangeMask);
+        if (ev.type == CreateNotify && ev.xcreatewindow.parent == root && (fade || frame)) {
+            if (fade) XSelectInput(d, ev.xcreatewindow.window, PropertyChangeMask);
+            /* From its creation, so no paint can come before we watch. */
+            if (frame) XDamageCreate(d, ev.xcreatewindow.window, XDamageReportNonEmpty);
         } else if (ev.type == MapNotify && ev.xmap.event == root && !ev.xmap.override_redirect) {
             long owner = window_pid(d, ev.xmap.window, net_wm_pid);
             if (owner >= 0 && owner != pid) continue;
@@ -202,6 +263,23 @@ int main(int argc, char **argv) {
     }
     printf("pid=%d\nmap_ms=%.1f\nwidth=%d\nheight=%d\n", (int)pid, map_ms, width, height);
     fflush(stdout);
+
+    if (frame) {
+        /* The first damage of the mapped window: its first frame is on the screen. */
+        int painted = 0;
+        while (!painted && next_event(d, &ev, give_up))
+            painted = ev.type == damage_event + XDamageNotify && ((XDamageNotifyEvent *)&ev)->drawable == win;
+        if (painted) {
+            const double at = now_ms() - t0;
+            const double cpu = cpu_ms(pid);
+            const long rss = rss_kb(pid);
+            const int libs = libraries_mapped(pid);
+            printf("frame_ms=%.1f\nframe_cpu_ms=%.1f\nframe_rss_kb=%ld\nframe_libs=%d\n", at, cpu, rss, libs);
+        } else {
+            fprintf(stderr, "bench_xwatch: no frame within %.0f ms\n", timeout);
+        }
+        fflush(stdout);
+    }
 
     if (fade) {
         /* Until the opacity is full, or 3 s without a change. */

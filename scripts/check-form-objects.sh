@@ -1,24 +1,23 @@
 #!/usr/bin/env bash
-# Fails when a module other than the composition root (ui/app/application)
-# names a window's form object (Haupt, Setup, stat, qx_host, ...): windows are
-# handed what they need when they are made and never find each other.
+# Fails when a window could reach another one on its own: the windows of a run
+# belong to the composition root (ui/app/application, its Forms), so no other
+# module includes its header, and no module declares a window as a global
+# (extern) for others to find. Windows are handed what they need when made.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-forms='Haupt|Setup|AboutBox|SplashScr|SpeicherMenu|LadenMenu|stat|DelMenu|qx_host|qx_client|Help'
-folders="core ui"
 status=0
-# shellcheck disable=SC2086
-for file in $(find $folders -name '*.h' -o -name '*.cpp' | grep -v '/assets/' | sort); do
-    case "$file" in ui/app/application.* | ui/app/quorvex.cpp) continue ;; esac
-    # Comments and string literals go first: a window may give itself its own
-    # name, and texts and remarks may say anything.
-    hits=$(sed -e 's://.*$::' -e 's/"\([^"\\]\|\\.\)*"/""/g' "$file" |
-        grep -nE "#include \"ui/app/application\.h\"|\bextern\b.*\b($forms)\b|(^|[^.>:[:alnum:]_])($forms)(->|\s*[!=]=|\s*[);,?&|])|quorvex::($forms)\b" |
-        grep -vE '\bstruct stat\b|::stat\(' || true)
+# shellcheck disable=SC2046
+for file in $(find core ui -name '*.h' -o -name '*.cpp' | grep -v '/assets/' | sort); do
+    case "$file" in ui/app/*) continue ;; esac
+    hits=$(sed -e 's://.*$::' "$file" | grep -nE '#include "ui/app/application\.h"|\bextern\b[^;(]*\bT[A-Za-z_]*\s*\*' || true)
     if [ -n "$hits" ]; then
-        printf '%s names another window'"'"'s form object:\n%s\n' "$file" "$hits" >&2
+        printf '%s reaches for the windows of the run:\n%s\n' "$file" "$hits" >&2
         status=1
     fi
 done
+if grep -nE '^\s*extern\b' ui/app/*.h ui/app/*.cpp >&2; then
+    echo "ui/app declares a global; the windows are members of Forms" >&2
+    status=1
+fi
 exit $status

@@ -63,9 +63,9 @@ void Shot(QWidget* w, const char* name) {
 
 void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
-void PlayTwoPlayers() {
-    Tqx_host& host = *qx_host;
-    Tqx_client& client = *qx_client;
+void PlayTwoPlayers(Forms& forms) {
+    Tqx_host& host = *forms.qx_host;
+    Tqx_client& client = *forms.qx_client;
     host.SetPort(0);
     Find<QLineEdit>(host, "nick")->setText("Hank");
     Find<QLineEdit>(host, "servername")->setText("Arena of pain");
@@ -129,8 +129,9 @@ int main(int argc, char** argv) {
     qx::DialogScript script;  // dialogs show without blocking; confirmations answer "&Ja"
     for (int i = 0; i < 20; ++i) script.answers.push_back(true);
     QApplication::setApplicationName(QString::fromLatin1(qx::kAppTitle));
-    CreateForms();
-    THaupt& main = *Haupt;
+    Forms forms;
+    forms.Create();
+    THaupt& main = *forms.Haupt;
     main.show();
     Shot(&main, "main-start");
 
@@ -142,48 +143,48 @@ int main(int argc, char** argv) {
     Shot(&main, "main-turn");
 
     main.PlayerStat1Click();
-    stat->Timer1Timer();
-    Shot(stat, "statistics");
-    stat->hide();
+    forms.stat->Timer1Timer();
+    Shot(forms.stat, "statistics");
+    forms.stat->hide();
 
     main.Konfiguration1Click();
-    Shot(Setup, "settings");
-    Setup->hide();
+    Shot(forms.Setup, "settings");
+    forms.Setup->hide();
 
     main.Spielsichern1Click();
-    SpeicherMenu->Timer1Timer();
-    SpeicherMenu->BitBtn1Click();
+    forms.SpeicherMenu->Timer1Timer();
+    forms.SpeicherMenu->BitBtn1Click();
     Settle(50);
-    Shot(SpeicherMenu, "save-dialog");
-    SpeicherMenu->hide();
+    Shot(forms.SpeicherMenu, "save-dialog");
+    forms.SpeicherMenu->hide();
 
     main.Spielladen1Click();
-    LadenMenu->Timer1Timer();
-    Shot(LadenMenu, "load-dialog");
-    LadenMenu->hide();
+    forms.LadenMenu->Timer1Timer();
+    Shot(forms.LadenMenu, "load-dialog");
+    forms.LadenMenu->hide();
 
     main.managesavnes1Click();
-    DelMenu->Timer1Timer();
-    Shot(DelMenu, "delete-dialog");
-    DelMenu->hide();
+    forms.DelMenu->Timer1Timer();
+    Shot(forms.DelMenu, "delete-dialog");
+    forms.DelMenu->hide();
 
     main.Anleitung1Click();
-    Shot(Help, "help");
-    Help->hide();
+    Shot(forms.Help, "help");
+    forms.Help->hide();
 
     main.ber1Click();
-    for (int i = 0; i < 60; ++i) AboutBox->Timer1Timer();
-    Find<QTimer>(*AboutBox, "Timer1")->stop();
-    Shot(AboutBox, "about");
-    AboutBox->hide();
+    for (int i = 0; i < 60; ++i) forms.AboutBox->Timer1Timer();
+    Find<QTimer>(*forms.AboutBox, "Timer1")->stop();
+    Shot(forms.AboutBox, "about");
+    forms.AboutBox->hide();
 
-    Find<QTimer>(*SplashScr, "Timer1")->stop();
-    Shot(SplashScr, "splash");
-    SplashScr->hide();
+    Find<QTimer>(*forms.SplashScr, "Timer1")->stop();
+    Shot(forms.SplashScr, "splash");
+    forms.SplashScr->hide();
 
-    PlayTwoPlayers();
-    qx_client->stopClick();
-    qx_host->stopClick();
+    PlayTwoPlayers(forms);
+    forms.qx_client->stopClick();
+    forms.qx_host->stopClick();
     Settle(100);
     std::filesystem::remove_all(folder);
     std::fflush(stdout);

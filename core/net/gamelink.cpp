@@ -4,6 +4,10 @@
 #include <arpa/inet.h>
 #include <cctype>
 #include <cstring>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <unistd.h>
 
 namespace quorvex {
 
@@ -114,6 +118,31 @@ std::vector<std::string> ShareableAddresses(const std::vector<std::string>& addr
     std::vector<std::string> out;
     for (auto& r : ranked) out.push_back(std::move(r.second));
     return out;
+}
+
+std::vector<std::string> MachineAddresses() {
+    std::vector<std::string> addresses;
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0) return addresses;
+    for (const ifaddrs* i = list; i; i = i->ifa_next) {
+        if (!i->ifa_addr || !(i->ifa_flags & IFF_UP)) continue;
+        char text[INET6_ADDRSTRLEN] = {};
+        const int family = i->ifa_addr->sa_family;
+        const void* raw = nullptr;
+        if (family == AF_INET)
+            raw = &reinterpret_cast<const sockaddr_in*>(i->ifa_addr)->sin_addr;
+        else if (family == AF_INET6)
+            raw = &reinterpret_cast<const sockaddr_in6*>(i->ifa_addr)->sin6_addr;
+        if (raw && ::inet_ntop(family, raw, text, sizeof text)) addresses.emplace_back(text);
+    }
+    ::freeifaddrs(list);
+    return addresses;
+}
+
+std::string MachineName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    return name;
 }
 
 }  // namespace quorvex

@@ -30,4 +30,10 @@ std::string FormatGameLink(const std::string& host, int port);
 // global IPv6; loopback, link-local and unspecified addresses are left out.
 std::vector<std::string> ShareableAddresses(const std::vector<std::string>& addresses);
 
+// The addresses of this machine's interfaces that are up, as text (IPv6
+// without its scope).
+std::vector<std::string> MachineAddresses();
+// This machine's host name; empty when the system gives none.
+std::string MachineName();
+
 }  // namespace quorvex

@@ -1,5 +1,5 @@
 // Help viewer, about box and splash screen on the offscreen platform.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "core/game/weblinks.h"
 #include "ui/platform/dialogs.h"
@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 
 namespace {

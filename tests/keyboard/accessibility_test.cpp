@@ -3,7 +3,7 @@
 // the change events that screen readers announce.
 #include "keys.h"
 
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
@@ -35,6 +35,7 @@
 #include <vector>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 
 namespace {
@@ -105,9 +106,9 @@ protected:
 
 TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasARoleAndAName) {
     Haupt->N1Spieler1Click();
-    quorvex::stat->Timer1Timer();
-    const std::vector<QWidget*> windows{Haupt,     quorvex::Setup, AboutBox,      SplashScr, SpeicherMenu, LadenMenu,
-                                        quorvex::stat, DelMenu, qx_host, qx_client, Help};
+    qxtest::stat->Timer1Timer();
+    const std::vector<QWidget*> windows{Haupt,     qxtest::Setup, AboutBox,      SplashScr, SpeicherMenu, LadenMenu,
+                                        qxtest::stat, DelMenu, qx_host, qx_client, Help};
     for (QWidget* w : windows) {
         std::vector<std::string> missing;
         int controls = 0;
@@ -121,14 +122,14 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasARoleAndAName) {
     EXPECT_EQ(Name(Find<QLabel>(*Haupt, "Image27")), "Dragons");
     EXPECT_EQ(Name(Find<QLabel>(*AboutBox, "Image1")), "Quorvex logo");
     EXPECT_EQ(Name(Find<QPushButton>(*qx_host, "send")), "Send");
-    EXPECT_EQ(Name(Find<QLineEdit>(*quorvex::Setup, "Spielername")), "Name - Singleplayer");
-    EXPECT_EQ(Name(Find<QLineEdit>(*quorvex::Setup, "Multiname")), "Name - Multiplayer");
-    EXPECT_EQ(Name(Find<QLineEdit>(*quorvex::Setup, "Servername")), "Servername");
+    EXPECT_EQ(Name(Find<QLineEdit>(*qxtest::Setup, "Spielername")), "Name - Singleplayer");
+    EXPECT_EQ(Name(Find<QLineEdit>(*qxtest::Setup, "Multiname")), "Name - Multiplayer");
+    EXPECT_EQ(Name(Find<QLineEdit>(*qxtest::Setup, "Servername")), "Servername");
     EXPECT_EQ(Name(Find<QLineEdit>(*qx_host, "nick")), "Nickname");
     EXPECT_EQ(Name(Find<QLineEdit>(*qx_host, "servername")), "Servername");
     EXPECT_EQ(Name(Find<QLineEdit>(*qx_client, "adresse")), "Server address");
     // The captions themselves are untouched.
-    EXPECT_EQ(Find<QLabel>(*quorvex::Setup, "SpielernameLabel")->text(), "Name - Singleplayer");
+    EXPECT_EQ(Find<QLabel>(*qxtest::Setup, "SpielernameLabel")->text(), "Name - Singleplayer");
     EXPECT_TRUE(Find<QPushButton>(*Haupt, "RestartBut")->text().isEmpty());
 }
 
@@ -210,13 +211,13 @@ TEST_F(AccessibilityTest, StatisticsReadEachNumberWithItsCaption) {
     PlayerStatistics& figures = Haupt->Session().StatisticsForTests();
     figures.doubleKills = 3;
     figures.moneyWon = 2500;
-    quorvex::stat->Timer1Timer();
-    EXPECT_EQ(Name(Find<QLabel>(*quorvex::stat, "DKillsL")), "Double kills: 3");
-    EXPECT_EQ(Name(Find<QLabel>(*quorvex::stat, "WonL")), "Money won: 2500");
-    EXPECT_EQ(Find<QLabel>(*quorvex::stat, "DKillsL")->text(), "3");
+    qxtest::stat->Timer1Timer();
+    EXPECT_EQ(Name(Find<QLabel>(*qxtest::stat, "DKillsL")), "Double kills: 3");
+    EXPECT_EQ(Name(Find<QLabel>(*qxtest::stat, "WonL")), "Money won: 2500");
+    EXPECT_EQ(Find<QLabel>(*qxtest::stat, "DKillsL")->text(), "3");
 
     // In reading order each caption comes just before its number.
-    QAccessibleInterface* window = Face(quorvex::stat);
+    QAccessibleInterface* window = Face(qxtest::stat);
     std::vector<QString> order;
     for (int i = 0; i < window->childCount(); ++i)
         if (qobject_cast<QLabel*>(window->child(i)->object()))
@@ -253,8 +254,8 @@ TEST_F(AccessibilityTest, DISABLED_PrintTree) {
     Haupt->SetPlacementSource([] { return Placement{{3, 7, 12, 18, 24}, {1, 9, 15, 20, 22}}; });
     for (int c : {3, 7, 12, 9, 25}) Haupt->ImageClick(c);
     Haupt->BombItClick();
-    quorvex::stat->Timer1Timer();
-    for (QWidget* w : std::vector<QWidget*>{Haupt, quorvex::Setup, quorvex::stat, qx_host, AboutBox, SpeicherMenu}) {
+    qxtest::stat->Timer1Timer();
+    for (QWidget* w : std::vector<QWidget*>{Haupt, qxtest::Setup, qxtest::stat, qx_host, AboutBox, SpeicherMenu}) {
         w->show();
         Print(Face(w), 0);
         std::printf("\n");
@@ -315,8 +316,8 @@ TEST_F(AccessibilityTest, AFocusedCellIsAnnouncedAgainWithItsNewState) {
 }
 
 TEST_F(AccessibilityTest, FiguresPriceAndSlotsAreReadByTab) {
-    keytest::Activate(quorvex::stat);
-    EXPECT_TRUE(keytest::TabTo(quorvex::stat, Find<QLabel>(*quorvex::stat, "LostL")));
+    keytest::Activate(qxtest::stat);
+    EXPECT_TRUE(keytest::TabTo(qxtest::stat, Find<QLabel>(*qxtest::stat, "LostL")));
 
     // The main window's figures, after the field (Tab from there is in the keyboard tests).
     keytest::Activate(Haupt);

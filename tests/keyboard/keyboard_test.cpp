@@ -2,7 +2,7 @@
 // menu keys, a settings change, and a two-player game over loopback.
 #include "keys.h"
 
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
@@ -28,6 +28,7 @@
 #include <memory>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using keytest::Activate;
 using keytest::Focus;
@@ -168,7 +169,7 @@ TEST_F(KeyboardGameTest, GameModeKeysStartTheirGames) {
 
 TEST_F(KeyboardGameTest, SettingsChangedAndCommittedWithKeys) {
     CreateForms();
-    TSetup& s = *quorvex::Setup;
+    TSetup& s = *qxtest::Setup;
     Activate(Haupt);
     ASSERT_TRUE(keytest::ChooseFromMenu(Haupt, Find<QAction>(*Haupt, "Konfiguration1")));
     ASSERT_TRUE(Shown(script, "Setup"));
@@ -267,7 +268,7 @@ TEST_F(KeyboardGameTest, FocusGivenByOpeningAWindowShowsNothing) {
     // Windows with text fields still open with the first field focused, its
     // text cursor showing as always.
     for (std::pair<QWidget*, QWidget*> w :
-         {std::pair<QWidget*, QWidget*>{quorvex::Setup, Find<QLineEdit>(*quorvex::Setup, "Spielername")},
+         {std::pair<QWidget*, QWidget*>{qxtest::Setup, Find<QLineEdit>(*qxtest::Setup, "Spielername")},
           {qx_host, Find<QLineEdit>(*qx_host, "nick")},
           {qx_client, Find<QLineEdit>(*qx_client, "nick")}}) {
         Activate(w.first);
@@ -417,14 +418,14 @@ TEST_F(KeyboardGameTest, BombHandsTheFocusToTheResultAndTheFieldStaysReadable) {
 TEST_F(KeyboardGameTest, ButtonsShowAFocusMarkForTheKeyboardOnly) {
     CreateForms();
     Haupt->N1Spieler1Click();
-    quorvex::stat->Timer1Timer();
+    qxtest::stat->Timer1Timer();
     const std::vector<std::pair<QWidget*, QWidget*>> controls{
-        {quorvex::Setup, Find<QPushButton>(*quorvex::Setup, "SpeedButton1")},
-        {quorvex::Setup, Find<QPushButton>(*quorvex::Setup, "SpeedButton2")},
-        {quorvex::Setup, Find<QPushButton>(*quorvex::Setup, "SpeedButton3")},
+        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton1")},
+        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton2")},
+        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton3")},
         {SpeicherMenu, Find<QPushButton>(*SpeicherMenu, "SpeedButton", 4)},
         {SpeicherMenu, Find<QLabel>(*SpeicherMenu, "Label2")},
-        {quorvex::stat, Find<QLabel>(*quorvex::stat, "HitsL")},
+        {qxtest::stat, Find<QLabel>(*qxtest::stat, "HitsL")},
         {qx_host, Find<QPushButton>(*qx_host, "start")},
         {AboutBox, Find<QPushButton>(*AboutBox, "SpeedButton3")}};
     for (auto [window, control] : controls) {

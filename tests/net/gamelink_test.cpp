@@ -1,8 +1,19 @@
-// Game links: what joins a game and what is refused, and the links the host hands out.
+// Game links: what joins a game and what is refused, the links the host hands
+// out, the command line that carries one, and the socket through which a
+// second start hands its link over.
 #include "core/game/commandline.h"
 #include "core/net/gamelink.h"
+#include "core/net/linksocket.h"
+#include "support/tempdir.h"
+#include "support/wait_until.h"
 
 #include <gtest/gtest.h>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace quorvex;
 
@@ -77,6 +88,87 @@ TEST(CommandLineParse, DecidesWhatTheArgumentsAsk) {
         EXPECT_EQ(got.link, c.expected.link);
         EXPECT_EQ(got.problem, c.expected.problem);
     }
+}
+
+// One connection per case to a running game's listener, whose peer check is a
+// double: what arrives, and that the game closes the connection in every case.
+struct HandedCase {
+    const char* what;
+    bool otherUser;
+    std::string sent;
+    bool endsWriting;
+    std::vector<std::string> taken;
+};
+
+TEST(LinkSocket, TakesOneBoundedLineFromThePlayersOwnProgramsAndClosesEveryConnection) {
+    const std::vector<HandedCase> cases = {
+        {"a link", false, "quorvex://pc:4711\n", false, {"quorvex://pc:4711"}},
+        {"a line ending CR LF", false, "quorvex://pc\r\n", false, {"quorvex://pc"}},
+        {"another user", true, "quorvex://pc\n", false, {}},
+        {"nothing sent", false, "", false, {}},
+        {"a line too long", false, std::string(kMaxLinkLine, 'a') + "\n", false, {}},
+        {"an end without a line break", false, "quorvex://pc", true, {}},
+    };
+    qxtest::TempDir dir;
+    const std::string path = dir.File("links");
+    for (const HandedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        LinkListener game([&](int) { return c.otherUser ? ::geteuid() + 1 : ::geteuid(); },
+                          std::chrono::milliseconds(50));
+        ASSERT_EQ(game.Listen(path), LinkListener::Outcome::Listening);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+        ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::send(fd, c.sent.data(), c.sent.size(), MSG_NOSIGNAL);
+        if (c.endsWriting) ::shutdown(fd, SHUT_WR);
+        std::vector<std::string> taken;
+        auto closedByGame = [fd] {
+            char byte;
+            const ssize_t n = ::recv(fd, &byte, 1, MSG_DONTWAIT);
+            return n == 0 || (n < 0 && errno != EAGAIN);
+        };
+        EXPECT_TRUE(qxtest::WaitUntil(closedByGame, [&] {
+            pollfd p{game.Fd(), POLLIN, 0};
+            ::poll(&p, 1, 10);
+            for (std::string& line : game.Service()) taken.push_back(line);
+        }));
+        EXPECT_EQ(taken, c.taken);
+        EXPECT_EQ(game.OpenConnections(), 0U);
+        ::close(fd);
+    }
+}
+
+TEST(LinkSocket, HandsOverOnlyToTheRunningGamesOwnSocketInAPrivateFolder) {
+    qxtest::TempDir dir;
+    const std::string path = dir.File("links");
+    EXPECT_FALSE(HandLinkTo(path, "quorvex://pc"));  // no game runs
+    LinkListener game;
+    ASSERT_EQ(game.Listen(path), LinkListener::Outcome::Listening);
+    EXPECT_EQ(LinkListener().Listen(path), LinkListener::Outcome::AnotherGame);
+    std::vector<std::string> taken;
+    std::thread second([&] { EXPECT_TRUE(HandLinkTo(path, "quorvex://pc")); });
+    EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty(); }, [&] {
+        pollfd p{game.Fd(), POLLIN, 0};
+        ::poll(&p, 1, 10);
+        for (std::string& line : game.Service()) taken.push_back(line);
+    }));
+    second.join();
+    EXPECT_EQ(taken, std::vector<std::string>{"quorvex://pc"});
+    if (::geteuid() == 0) {  // only root can give the socket file to another user
+        ASSERT_EQ(::lchown(path.c_str(), 4242, -1), 0);
+        EXPECT_FALSE(HandLinkTo(path, "quorvex://pc"));
+    }
+
+    ::chmod(dir.File("").c_str(), 0700);
+    const std::string linked = dir.File("linked");
+    ::symlink(dir.File("").c_str(), linked.c_str());
+    EXPECT_EQ(PrivateRuntimeFolder(dir.File("").c_str()), dir.File("").substr(0, dir.File("").size() - 1));
+    for (const char* notPrivate : {static_cast<const char*>(nullptr), "", "relative/folder", linked.c_str()})
+        EXPECT_FALSE(PrivateRuntimeFolder(notPrivate)) << (notPrivate ? notPrivate : "unset");
+    ::chmod(dir.File("").c_str(), 0755);
+    EXPECT_FALSE(PrivateRuntimeFolder(dir.File("").c_str()));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 // The test thread moves between the namespaces with setns(); every thread a
 // window starts is born in the namespace the test thread is in at that moment.
 // Needs root, ip, iptables-legacy and miniupnpd; without them it is skipped.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
@@ -39,6 +39,7 @@
 #include <unistd.h>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using qxtest::Click;
 using qxtest::ConnW;

@@ -2,7 +2,7 @@
 // port used by "connect"), never disturbs a game or another open window, is
 // handed from a second start to the running game, and the host copies it.
 // No Avahi daemon runs here: the address field offers nothing.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "core/net/gamelink.h"
 #include "ui/net/linksharing.h"
@@ -21,15 +21,18 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCompleter>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <future>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using qxtest::Click;
 using qxtest::WaitFor;
@@ -105,6 +108,30 @@ TEST_F(GameLinkWindowTest, ASecondStartHandsItsLinkToTheRunningGame) {
     EXPECT_TRUE(handed.get());
     EXPECT_EQ(received, QStringList{QStringLiteral("quorvex://pc.local:4711")});
     EXPECT_FALSE(HandToRunningGame(name + QStringLiteral("-none"), QStringLiteral("quorvex://pc")));
+}
+
+TEST_F(GameLinkWindowTest, FiftyHandedLinksOpenOneBoxAtATimeAndTheLastOneLast) {
+    const QString name = QString::fromStdString(dir.File("links"));
+    int open = 0, most = 0;
+    QStringList shown;
+    LinkReceiver running([&](const QString& link) {
+        most = std::max(most, ++open);
+        shown << link;
+        QEventLoop box;  // as a modal box: events go on until it is dismissed
+        QTimer::singleShot(20, &box, &QEventLoop::quit);
+        box.exec();
+        --open;
+    });
+    ASSERT_TRUE(running.Listen(name));
+    auto handed = std::async(std::launch::async, [&] {
+        int taken = 0;
+        for (int i = 1; i <= 50; ++i) taken += HandToRunningGame(name, QStringLiteral("quorvex://pc:%1").arg(i));
+        return taken;
+    });
+    ASSERT_TRUE(WaitFor([&] { return handed.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_EQ(handed.get(), 50);
+    ASSERT_TRUE(WaitFor([&] { return open == 0 && shown.endsWith(QStringLiteral("quorvex://pc:50")); }));
+    EXPECT_EQ(most, 1);
 }
 
 TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGames) {

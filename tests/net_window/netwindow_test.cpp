@@ -3,7 +3,7 @@
 // faster than in the game; everything else runs at the game's pace.
 #include "support/controls.h"
 #include "support/wait.h"
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "net_window/play.h"
 #include "ui/net/multiclient.h"
@@ -39,6 +39,7 @@
 #include <thread>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using nettest::Relay;
 using Lines = std::vector<std::string>;
@@ -65,8 +66,8 @@ class NetWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { qx::SetProgramFolder(dir.Folder()); }
     void TearDown() override {
-        delete quorvex::Setup;
-        quorvex::Setup = nullptr;
+        delete qxtest::Setup;
+        qxtest::Setup = nullptr;
     }
 
     Tqx_host& MakeHost(const char* nick = "Hank", const char* server = "Arena of pain",
@@ -337,8 +338,8 @@ TEST_F(NetWindowTest, DisconnectGivesUpAHandshakeThatGetsNoAnswer) {
 TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) {
     std::ofstream(dir.File("setup.ini"), std::ios::binary)
         << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote\r\nServer=Old\r\n";
-    quorvex::Setup = new TSetup();
-    MakeHost("Hank", "  New arena ", StoreServerName(quorvex::Setup));
+    qxtest::Setup = new TSetup();
+    MakeHost("Hank", "  New arena ", StoreServerName(qxtest::Setup));
     client = MakeClient(StartHost(), "Cleo");
     Connect(*client);
     ASSERT_TRUE(client->Connected());
@@ -349,21 +350,21 @@ TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) 
     EXPECT_TRUE(client->isVisible());
     EXPECT_EQ(script.Texts(qx::BoxKind::Information),
               (Lines{"Can not close while server is active!", "Can not close while client is active!"}));
-    EXPECT_EQ(quorvex::Setup->ServerName(), "Old");
+    EXPECT_EQ(qxtest::Setup->ServerName(), "Old");
 
     Click(Find<QPushButton>(*client, "stop"));
     EXPECT_TRUE(client->close());
     Click(Find<QPushButton>(*host, "stop"));
     EXPECT_TRUE(host->close());
     EXPECT_FALSE(host->isVisible());
-    EXPECT_EQ(quorvex::Setup->ServerName(), "  New arena ");
+    EXPECT_EQ(qxtest::Setup->ServerName(), "  New arena ");
     EXPECT_NE(qx::ReadFileBytes(dir.File("setup.ini")).find("Server=  New arena \r\n"), std::string::npos);
 
     // A blank server name is not stored.
     host->show();
     Find<QLineEdit>(*host, "servername")->setText(QStringLiteral("   "));
     EXPECT_TRUE(host->close());
-    EXPECT_EQ(quorvex::Setup->ServerName(), "  New arena ");
+    EXPECT_EQ(qxtest::Setup->ServerName(), "  New arena ");
 }
 
 TEST_F(NetWindowTest, FieldRulesPlacingAndMarking) {

@@ -1,7 +1,7 @@
 // The windows against what a player can paste or put in files by hand:
 // multi-line names, names written as markup, special files, stale
 // temporaries and counters at their limit.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
@@ -43,6 +43,7 @@
 #include <fstream>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 namespace fs = std::filesystem;
 
@@ -72,7 +73,7 @@ void PutSlot(const std::string& path, const std::array<std::string, 5>& texts) {
 std::string Text(const QLabel* l) { return l->text().toStdString(); }
 
 std::vector<QWidget*> AllWindows() {
-    return {Haupt, quorvex::Setup, AboutBox, SplashScr, SpeicherMenu, LadenMenu, quorvex::stat, DelMenu, qx_host,
+    return {Haupt, qxtest::Setup, AboutBox, SplashScr, SpeicherMenu, LadenMenu, qxtest::stat, DelMenu, qx_host,
             qx_client, Help};
 }
 
@@ -103,9 +104,9 @@ protected:
 
 TEST_F(HostileInput, EveryOneLineFieldTurnsLineBreaksIntoBlanks) {
     Start();
-    const std::vector<QLineEdit*> fields = {Find<QLineEdit>(*quorvex::Setup, "Spielername"),
-                                            Find<QLineEdit>(*quorvex::Setup, "Multiname"),
-                                            Find<QLineEdit>(*quorvex::Setup, "Servername"),
+    const std::vector<QLineEdit*> fields = {Find<QLineEdit>(*qxtest::Setup, "Spielername"),
+                                            Find<QLineEdit>(*qxtest::Setup, "Multiname"),
+                                            Find<QLineEdit>(*qxtest::Setup, "Servername"),
                                             Find<QLineEdit>(*qx_host, "nick"),
                                             Find<QLineEdit>(*qx_host, "servername"),
                                             Find<QLineEdit>(*qx_host, "sendtext"),
@@ -134,8 +135,8 @@ TEST_F(HostileInput, EveryOneLineFieldTurnsLineBreaksIntoBlanks) {
 
 TEST_F(HostileInput, APastedMultiLineNameIsStoredOnOneLine) {
     Start();
-    Find<QLineEdit>(*quorvex::Setup, "Spielername")->setText(QString::fromLatin1(kPasted));
-    Click(Find<QPushButton>(*quorvex::Setup, "SpeedButton1"));
+    Find<QLineEdit>(*qxtest::Setup, "Spielername")->setText(QString::fromLatin1(kPasted));
+    Click(Find<QPushButton>(*qxtest::Setup, "SpeedButton1"));
     EXPECT_EQ(Text(Find<QLabel>(*Haupt, "Label3")), std::string("Player \"") + kFlattened + "\"");
     // The next start reads the same server and switches, and the name whole.
     const Settings s = ReadAllSettings(SettingsPath());
@@ -150,7 +151,7 @@ TEST_F(HostileInput, AServerNameWithABreakFromTheHostWindowStaysOneLine) {
     qx_host->show();
     Find<QLineEdit>(*qx_host, "servername")->setText(QStringLiteral("Arena\r\n[Einstellungen]\r\nSplash=ja"));
     EXPECT_TRUE(qx_host->close());
-    EXPECT_EQ(quorvex::Setup->ServerName(), "Arena [Einstellungen] Splash=ja");
+    EXPECT_EQ(qxtest::Setup->ServerName(), "Arena [Einstellungen] Splash=ja");
     EXPECT_EQ(ReadAllSettings(SettingsPath()).splash, "nein");
     EXPECT_EQ(qx::ReadLines(SettingsPath()).size(), 7u);
 }
@@ -205,8 +206,8 @@ TEST_F(HostileInput, AFifoNamedSetupIniNeitherStopsTheStartNorIsReplaced) {
     Start("");
     // As a file that is there but cannot be read: every key is missing.
     EXPECT_EQ(Text(Find<QLabel>(*Haupt, "Label3")), "Player \"0\"");
-    EXPECT_EQ(quorvex::Setup->ServerName(), "0");
-    EXPECT_FALSE(Find<QCheckBox>(*quorvex::Setup, "CheckBox1")->isChecked());
+    EXPECT_EQ(qxtest::Setup->ServerName(), "0");
+    EXPECT_FALSE(Find<QCheckBox>(*qxtest::Setup, "CheckBox1")->isChecked());
     struct stat st {};
     ASSERT_EQ(::lstat(dir.File("setup.ini").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));

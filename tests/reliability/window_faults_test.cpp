@@ -8,7 +8,7 @@
 #include "support/wait.h"
 #include "fault_folder.h"
 
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
@@ -38,6 +38,7 @@
 #include <thread>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using nettest::RawListener;
 using nettest::RawSocket;
@@ -120,7 +121,7 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
     Haupt->show();
     // Start-up only reads the settings: nothing to tell.
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(quorvex::Setup->PlayerName(), "Anna");
+    EXPECT_EQ(qxtest::Setup->PlayerName(), "Anna");
 
     // Saving over slot 1: the error report names the file, the slot stays.
     Haupt->N1Spieler1Click();
@@ -135,13 +136,13 @@ TEST_P(SessionOnFaultyFolder, GameGoesOnAndTellsWhatWasNotSaved) {
     Click(Find<QPushButton>(save, "SpeedButton", 4));
 
     // The settings: kept for this run, and the player is told they are not saved.
-    quorvex::Setup->SetPlayerName("Bert");
-    quorvex::Setup->SpeedButton1Click();
+    qxtest::Setup->SetPlayerName("Bert");
+    qxtest::Setup->SpeedButton1Click();
     const auto settingsBoxes = Boxes();
     ASSERT_EQ(settingsBoxes.size(), 1u);
     EXPECT_TRUE(StartsWith(settingsBoxes[0], "The settings could not be saved to setup.ini.")) << settingsBoxes[0];
     ExpectFileAndCause(settingsBoxes[0], "setup.ini");
-    EXPECT_EQ(quorvex::Setup->PlayerName(), "Bert");
+    EXPECT_EQ(qxtest::Setup->PlayerName(), "Bert");
 
     // Deleting slot 2 fails and says so; the slot stays.
     TDelMenu& del = Open(Find<QAction>(*Haupt, "managesavnes1"), DelMenu);
@@ -206,8 +207,8 @@ class NetWindowsUnderAttack : public ::testing::Test {
 protected:
     void SetUp() override { qx::SetProgramFolder(dir.Folder()); }
     void TearDown() override {
-        delete quorvex::Setup;
-        quorvex::Setup = nullptr;
+        delete qxtest::Setup;
+        qxtest::Setup = nullptr;
     }
     qxtest::TempDir dir;
     qx::DialogScript script;

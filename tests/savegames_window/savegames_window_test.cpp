@@ -1,6 +1,6 @@
 // The save, load and delete dialogs driven through their real buttons and the
 // main window's menu, with a program folder of their own.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
@@ -25,6 +25,7 @@
 #include <functional>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 
 namespace {
@@ -81,7 +82,7 @@ protected:
                "[Multiplayer]\r\nName=Remote Victim\r\nServer=Server of sadism\r\n";
         CreateForms();
         Haupt->show();
-        quorvex::Setup->SetPlayerName("Anna");
+        qxtest::Setup->SetPlayerName("Anna");
     }
     void TearDown() override {
         qx::SetWriteFaultForTests(std::nullopt);
@@ -293,7 +294,7 @@ TEST_F(SlotDialogs, LoadingFromTheStartScreenContinuesTheGame) {
     EXPECT_EQ(Text(Find<QLabel>(H(), "DragonCount")), "4");
     EXPECT_EQ(Text(Find<QLabel>(H(), "Label15")), "Endless game");
     EXPECT_EQ(Text(Find<QLabel>(H(), "Label3")), "Player \"Bob\"");
-    EXPECT_EQ(quorvex::Setup->PlayerName(), "Bob");
+    EXPECT_EQ(qxtest::Setup->PlayerName(), "Bob");
     EXPECT_EQ(qx::ReadFileBytes(dir.File("setup.ini")), settings);
     EXPECT_EQ(Text(Find<QLabel>(H(), "provic")), "$278");  // rates from the loaded money
     EXPECT_EQ(Text(Find<QLabel>(H(), "prodra")), "$250");
@@ -408,7 +409,7 @@ TEST_F(SlotDialogs, ADamagedSlotChangesNothingAndTheDialogStaysOpen) {
     EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "2132");
     EXPECT_EQ(G().victimCount, 2);
     EXPECT_EQ(Text(Find<QLabel>(H(), "Label3")), "Player \"Anna\"");
-    EXPECT_EQ(quorvex::Setup->PlayerName(), "Anna");
+    EXPECT_EQ(qxtest::Setup->PlayerName(), "Anna");
     EXPECT_EQ(Text(Find<QLabel>(H(), "Kill")), "Double kill");
     EXPECT_EQ(G().savePrice, 40);
     EXPECT_FALSE(G().freeSave);

@@ -2,7 +2,7 @@
 // alpha value shows, which window owns which, and the pictures for scaled
 // screens. The program runs at scale 1 and again at scale 2 (QT_SCALE_FACTOR),
 // with the same expectations in logical pixels.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/platform/alpha.h"
 #include "ui/platform/dialogs.h"
@@ -22,6 +22,7 @@
 #include <memory>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using Mode = qx::AlphaBlend::Mode;
 
@@ -136,8 +137,8 @@ TEST_F(Windows, AllBelongToTheMainWindowAndOfferNoMinimiseOrMaximise) {
     // Shown, a window names the main window's native window as its own.
     Haupt->show();
     Haupt->Konfiguration1Click();
-    ASSERT_NE(quorvex::Setup->windowHandle(), nullptr);
-    EXPECT_EQ(quorvex::Setup->windowHandle()->transientParent(), Haupt->windowHandle());
+    ASSERT_NE(qxtest::Setup->windowHandle(), nullptr);
+    EXPECT_EQ(qxtest::Setup->windowHandle()->transientParent(), Haupt->windowHandle());
 }
 
 // Layout in logical pixels is the same at every scale.

@@ -1,6 +1,6 @@
 // The whole set of windows on the Wayland platform, against a headless weston
 // (started by under-weston.sh). Any message Qt prints fails the test.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
@@ -31,6 +31,7 @@
 #include <vector>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 
 namespace {
@@ -129,8 +130,8 @@ TEST_F(OnWayland, EveryWindowOfTheMenuBelongsToTheMainWindow) {
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     Haupt->N1Spieler1Click();  // so that "Save game" is enabled
     const std::vector<std::pair<QAction*, QWidget*>> entries = {
-        {Find<QAction>(*Haupt, "PlayerStat1"), quorvex::stat},
-        {Find<QAction>(*Haupt, "Konfiguration1"), quorvex::Setup},
+        {Find<QAction>(*Haupt, "PlayerStat1"), qxtest::stat},
+        {Find<QAction>(*Haupt, "Konfiguration1"), qxtest::Setup},
         {Find<QAction>(*Haupt, "Spielladen1"), LadenMenu},
         {Find<QAction>(*Haupt, "Spielsichern1"), SpeicherMenu},
         {Find<QAction>(*Haupt, "managesavnes1"), DelMenu},

@@ -1,5 +1,5 @@
 // The settings dialog driven through its real controls, beside a real main window.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 using namespace quorvex;
+using namespace qxtest;
 using qxtest::Find;
 using Texts = std::vector<std::string>;
 
@@ -33,7 +34,7 @@ protected:
     void SetUp() override { qx::SetProgramFolder(dir.Folder()); }
     void TearDown() override {
         qx::SetWriteFaultForTests(std::nullopt);
-        quorvex::Setup = nullptr;
+        qxtest::Setup = nullptr;
         Haupt = nullptr;
     }
 
@@ -49,8 +50,8 @@ protected:
     // The dialog of the next start, which loads the file again.
     TSetup& Restart() {
         setup = std::make_unique<TSetup>(main.get());
-        quorvex::Setup = setup.get();
-        quorvex::ConnectMenu();
+        qxtest::Setup = setup.get();
+        qxtest::ConnectMenu();
         return *setup;
     }
     TSetup& Open() {

@@ -1,5 +1,5 @@
 // The statistics window opened from the real main window's menu after real turns.
-#include "ui/app/application.h"
+#include "support/forms.h"
 #include "ui/game/main.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
@@ -29,16 +29,16 @@ protected:
         qx::SetProgramFolder(dir.Folder());
         std::ofstream(dir.File("setup.ini"), std::ios::binary) << "[Einstellungen]\r\nSplash=nein\r\nFade=nein\r\n";
         main = std::make_unique<quorvex::THaupt>();
-        quorvex::Haupt = main.get();
+        qxtest::Haupt = main.get();
         window = std::make_unique<Tstat>(main->Session().Statistics());
-        quorvex::stat = window.get();
-        quorvex::ConnectMenu();
+        qxtest::stat = window.get();
+        qxtest::ConnectMenu();
         main->SetPlacementSource([] { return quorvex::Placement{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}; });
         main->N1Spieler1Click();
     }
     void TearDown() override {
-        quorvex::stat = nullptr;
-        quorvex::Haupt = nullptr;
+        qxtest::stat = nullptr;
+        qxtest::Haupt = nullptr;
     }
     // One turn with the given marks; Victims lie on 1..5, Dragons on 6..10, $100 a Dragon at first.
     void Turn(std::initializer_list<int> cells) {

@@ -9,8 +9,9 @@ namespace qxtest {
 
 class TempDir {
 public:
-    TempDir() {
-        std::string templ = (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
+    // In parent, the system's temporary folder by default.
+    explicit TempDir(std::filesystem::path parent = std::filesystem::temp_directory_path()) {
+        std::string templ = (parent / "quorvex-test-XXXXXX").string();
         path_ = ::mkdtemp(templ.data()) ? templ : std::string();
     }
     ~TempDir() {

@@ -22,19 +22,10 @@
 #include <QApplication>
 #include <QTimer>
 
-namespace quorvex {
+#include <memory>
+#include <utility>
 
-THaupt* Haupt = nullptr;
-TSetup* Setup = nullptr;
-TAboutBox* AboutBox = nullptr;
-TSplashScr* SplashScr = nullptr;
-TSpeicherMenu* SpeicherMenu = nullptr;
-TLadenMenu* LadenMenu = nullptr;
-Tstat* stat = nullptr;
-TDelMenu* DelMenu = nullptr;
-Tqx_host* qx_host = nullptr;
-Tqx_client* qx_client = nullptr;
-THelp* Help = nullptr;
+namespace quorvex {
 
 namespace {
 // Windows that fill or animate themselves by their Timer1 start it as they open.
@@ -62,7 +53,7 @@ std::function<void(const std::string&)> StoreServerName(TSetup* setup) {
     };
 }
 
-void ConnectMenu() {
+void Forms::ConnectMenu() {
     if (!Haupt) return;
     MainMenuWindows m;
     m.statistics = OpenWithTimer(stat);
@@ -72,13 +63,13 @@ void ConnectMenu() {
     m.deleteSaves = OpenWithTimer(DelMenu);
     // The network windows open with the names the settings hold now.
     if (qx_host && Setup)
-        m.host = [] {
+        m.host = [this] {
             qx_host->ShowNick(Setup->MultiName());
             qx_host->ShowServerName(Setup->ServerName());
             qx::ShowModal(qx_host);
         };
     if (qx_client && Setup)
-        m.join = [] {
+        m.join = [this] {
             qx_client->ShowNick(Setup->MultiName());
             qx::ShowModal(qx_client);
         };
@@ -88,8 +79,18 @@ void ConnectMenu() {
     Haupt->SetMenuWindows(std::move(m));
 }
 
-void CreateForms() {
-    THaupt* main = Haupt = new THaupt();
+void Forms::Create() {
+    CreateMain();
+    CreateOthers();
+}
+
+void Forms::CreateMain() {
+    if (!Haupt) Haupt = new THaupt();
+}
+
+void Forms::CreateOthers() {
+    if (!Haupt || Setup) return;
+    THaupt* main = Haupt;
     SinglePlayerSession& session = main->Session();
     // Every other window belongs to the main window, so the window system keeps
     // it above the game and places it over it (a transient window).
@@ -97,41 +98,32 @@ void CreateForms() {
     // Saves read the name from the settings dialog's field; loads replace it.
     const PlayerNameSource playerName{[setup] { return setup->PlayerName(); },
                                       [setup](const std::string& name) { setup->SetPlayerName(name); }};
-    AboutBox = new TAboutBox(Haupt);
-    SplashScr = new TSplashScr([main] { main->Appear(); }, Haupt);
-    SpeicherMenu = new TSpeicherMenu(session, playerName, Haupt);
-    LadenMenu = new TLadenMenu(session, playerName, Haupt);
-    stat = new Tstat(session.Statistics(), Haupt);
-    DelMenu = new TDelMenu(Haupt);
-    qx_host = new Tqx_host(StoreServerName(setup), Haupt);
-    qx_client = new Tqx_client(Haupt);
-    Help = new THelp(Haupt);
+    AboutBox = new TAboutBox(main);
+    SplashScr = new TSplashScr([main] { main->Appear(); }, main);
+    SpeicherMenu = new TSpeicherMenu(session, playerName, main);
+    LadenMenu = new TLadenMenu(session, playerName, main);
+    stat = new Tstat(session.Statistics(), main);
+    DelMenu = new TDelMenu(main);
+    qx_host = new Tqx_host(StoreServerName(setup), main);
+    qx_client = new Tqx_client(main);
+    Help = new THelp(main);
     ConnectMenu();
 }
 
-void DestroyForms() {
-    delete Help;
-    Help = nullptr;
-    delete qx_client;
-    qx_client = nullptr;
-    delete qx_host;
-    qx_host = nullptr;
-    delete DelMenu;
-    DelMenu = nullptr;
-    delete stat;
-    stat = nullptr;
-    delete LadenMenu;
-    LadenMenu = nullptr;
-    delete SpeicherMenu;
-    SpeicherMenu = nullptr;
-    delete SplashScr;
-    SplashScr = nullptr;
-    delete AboutBox;
-    AboutBox = nullptr;
-    delete Setup;
-    Setup = nullptr;
-    delete Haupt;
-    Haupt = nullptr;
+void Forms::Destroy() {
+    // The last made goes first; each pointer is cleared before the next goes.
+    auto gone = [](auto*& window) { delete std::exchange(window, nullptr); };
+    gone(Help);
+    gone(qx_client);
+    gone(qx_host);
+    gone(DelMenu);
+    gone(stat);
+    gone(LadenMenu);
+    gone(SpeicherMenu);
+    gone(SplashScr);
+    gone(AboutBox);
+    gone(Setup);
+    gone(Haupt);
     // With every window gone, a removal of the router's mapping under way
     // gets a moment to finish; it never held a window.
     PortMapper::AwaitEnds(std::chrono::milliseconds(kRouterCloseWaitMs));
@@ -141,19 +133,25 @@ namespace {
 
 constexpr int kLinkRetryMs = 100;
 
+// The core's text, the link in it shown as received text is (control pictures).
+QString MalformedLinkShown(const QString& text) {
+    const QString frame = qx::FromAnsi(MalformedLinkText(std::string()));  // starts with two quotes
+    return frame.left(1) + qx::ShownText(qx::ToAnsi(text)) + frame.mid(1);
+}
+
 }  // namespace
 
-void OpenGameLink(const QString& text) {
+void Forms::OpenGameLink(const QString& text) {
     const auto link = ParseGameLink(qx::ToAnsi(text));
     if (!link) {
-        qx::ShowMessage(MalformedLinkText(qx::ToAnsi(text)));
+        qx::ShowMessageText(MalformedLinkShown(text));
         return;
     }
     if (!Haupt || !qx_client || Haupt->Closed()) return;
     QWidget* open = QApplication::activeModalWidget();
     // Still starting (splash screen, fade-in): open it once the main window is there.
     if (open == SplashScr || (!open && Haupt->Alpha().Value() < 255)) {
-        QTimer::singleShot(kLinkRetryMs, Haupt, [text] { OpenGameLink(text); });
+        QTimer::singleShot(kLinkRetryMs, Haupt, [this, text] { OpenGameLink(text); });
         return;
     }
     if (open && open != qx_client) {
@@ -172,41 +170,111 @@ void OpenGameLink(const QString& text) {
     Haupt->Joingame1Click();
 }
 
+namespace {
+
+// Events by which the player (or a start-up timer of the main window) acts.
+bool ActsOnTheWindows(const QObject* receiver, const QEvent* event, const QWidget* main) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+        case QEvent::ContextMenu:
+        case QEvent::Close:
+            return true;
+        case QEvent::Timer:
+            return receiver == main || (receiver && receiver->parent() == main);
+        default:
+            return false;
+    }
+}
+
+// Runs `rest` once: right after the main window's first frame, or before the
+// first event that acts on a window, whichever comes first.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget* main, std::function<void()> rest) : main_(main), rest_(std::move(rest)) {
+        qApp->installEventFilter(this);
+    }
+    void RunNow() {
+        if (!rest_) return;
+        qApp->removeEventFilter(this);
+        std::exchange(rest_, nullptr)();
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (!rest_) return false;
+        if (ActsOnTheWindows(receiver, event, main_)) {
+            RunNow();
+        } else if (event->type() == QEvent::Paint && !posted_ && receiver->isWidgetType() &&
+                   static_cast<QWidget*>(receiver)->window() == main_) {
+            // Queued: it runs once this frame is painted and on the screen.
+            posted_ = true;
+            QMetaObject::invokeMethod(this, [this] { RunNow(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* main_;
+    std::function<void()> rest_;
+    bool posted_ = false;
+};
+
+}  // namespace
+
 int RunApplication(QApplication& app) {
     QApplication::setApplicationName(QString::fromLatin1(qx::kAppTitle));
     QApplication::setApplicationDisplayName(QString());
     // Started by a link: a game that runs already takes it; this one ends.
     const QStringList arguments = QApplication::arguments();
     const QString link = arguments.size() > 1 ? arguments.at(1) : QString();
+    const QString linkSocket = LinkSocketName();
     if (!link.isEmpty()) {
         if (!ParseGameLink(qx::ToAnsi(link))) {
-            qx::ShowMessage(MalformedLinkText(qx::ToAnsi(link)));
+            qx::ShowMessageText(MalformedLinkShown(link));
             return 1;
         }
-        if (HandToRunningGame(LinkSocketName(), link)) return 0;
+        if (HandToRunningGame(linkSocket, link)) return 0;
     }
-    LinkReceiver links([](const QString& handed) { OpenGameLink(handed); });
-    links.Listen(LinkSocketName());
+    const auto forms = std::make_shared<Forms>();
     // A session that ends, or a request to stop, closes the game as the player would.
-    qx::CloseOnSessionEnd([] {
-        if (Haupt) Haupt->CloseForSessionEnd();
+    qx::CloseOnSessionEnd([weak = std::weak_ptr<Forms>(forms)] {
+        if (const auto f = weak.lock(); f && f->Haupt) f->Haupt->CloseForSessionEnd();
     });
     // The host asks this network's router for its port (tests leave it off).
     SetRouterFactory(MakeSystemRouter);
-    CreateForms();
-    // A request that came while the windows were made (a start-up box was
-    // open, the main window did not exist yet) closes the game now.
-    if (qx::SessionEndRequested()) Haupt->CloseForSessionEnd();
+    forms->CreateMain();
+    // A request that came while the main window was made (a start-up box was
+    // open, the window did not exist yet) closes the game now.
+    if (qx::SessionEndRequested()) forms->Haupt->CloseForSessionEnd();
+    std::unique_ptr<LinkReceiver> links;
     int rc = 0;
-    if (!Haupt->Closed()) {
-        Haupt->show();
-        if (!link.isEmpty()) QTimer::singleShot(0, Haupt, [link] { OpenGameLink(link); });
+    if (!forms->Haupt->Closed()) {
+        // What the first frame does not need comes right after it, in order:
+        // the other windows, then the links of later starts.
+        AfterFirstFrame rest(forms->Haupt, [&] {
+            forms->CreateOthers();
+            links = std::make_unique<LinkReceiver>([f = forms.get()](const QString& handed) { f->OpenGameLink(handed); });
+            links->Listen(linkSocket);
+            if (!link.isEmpty()) QTimer::singleShot(0, forms->Haupt, [f = forms.get(), link] { f->OpenGameLink(link); });
+        });
+        forms->Haupt->show();
+        // Held back (the splash screen comes first): no frame of its own yet.
+        if (!forms->Haupt->isVisible()) rest.RunNow();
         rc = app.exec();
     }
     // Should the loop end another way (the session manager may quit the
     // application directly), the run is still closed and its figures written.
-    if (Haupt && !Haupt->Closed()) Haupt->CloseForSessionEnd();
-    DestroyForms();
+    if (forms->Haupt && !forms->Haupt->Closed()) forms->Haupt->CloseForSessionEnd();
+    links.reset();
+    forms->Destroy();
     return rc;
 }
 

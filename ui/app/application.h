@@ -1,7 +1,7 @@
 // The program's composition root: it creates each window of the run once, in
 // the program's order, hands each the few things it needs, and gives the main
-// window's menu the windows it opens. The windows never reach each other
-// through the names below; only this module and tests use them.
+// window's menu the windows it opens. Only this module and tests hold the
+// set of windows.
 #pragma once
 
 #include <functional>
@@ -24,40 +24,55 @@ class Tqx_host;
 class Tqx_client;
 class THelp;
 
-// The form objects, named as the windows are known.
-extern THaupt* Haupt;
-extern TSetup* Setup;
-extern TAboutBox* AboutBox;
-extern TSplashScr* SplashScr;
-extern TSpeicherMenu* SpeicherMenu;
-extern TLadenMenu* LadenMenu;
-extern Tstat* stat;
-extern TDelMenu* DelMenu;
-extern Tqx_host* qx_host;
-extern Tqx_client* qx_client;
-extern THelp* Help;
+// The windows of one run, named as the windows are known. The composition
+// root owns one set and hands each window only what it needs; the windows
+// never reach each other through it.
+struct Forms {
+    THaupt* Haupt = nullptr;
+    TSetup* Setup = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    TSplashScr* SplashScr = nullptr;
+    TSpeicherMenu* SpeicherMenu = nullptr;
+    TLadenMenu* LadenMenu = nullptr;
+    Tstat* stat = nullptr;
+    TDelMenu* DelMenu = nullptr;
+    Tqx_host* qx_host = nullptr;
+    Tqx_client* qx_client = nullptr;
+    THelp* Help = nullptr;
 
-// Creates every window in order; the main window first, so its start-up runs
-// before the others exist.
-void CreateForms();
-// Destroys them again (tests create a fresh set per test).
-void DestroyForms();
+    Forms() = default;
+    ~Forms() { Destroy(); }
+    Forms(const Forms&) = delete;
+    Forms& operator=(const Forms&) = delete;
+
+    // Creates every window in order; the main window first, so its start-up
+    // runs before the others exist.
+    void Create();
+    // The same in two steps: the main window, then the others once.
+    void CreateMain();
+    void CreateOthers();
+    // Destroys them again, the last made first.
+    void Destroy();
+
+    // Gives the main window's menu the windows that exist now (tests that
+    // make only some windows connect those).
+    void ConnectMenu();
+
+    // Opens a game link: the client window with its address filled in, once
+    // the main window has appeared. A malformed link, a client that is
+    // connected and another window that is open each get a message box and
+    // change nothing.
+    void OpenGameLink(const QString& text);
+};
+
 // Where the host window keeps a server name: the settings dialog's field,
 // committed as if the player pressed its button; nothing without a dialog.
 std::function<void(const std::string&)> StoreServerName(TSetup* setup);
 
-// Gives the main window's menu the form objects that exist now (tests that
-// make only some windows connect those).
-void ConnectMenu();
-
-// Opens a game link: the client window with its address filled in, once the
-// main window has appeared. A malformed link, a client that is connected and
-// another window that is open each get a message box and change nothing.
-void OpenGameLink(const QString& text);
-
-// Sets the title, creates the windows, shows the main window and runs the loop.
-// A game link as the one argument is handed to the game that runs already, or
-// opened once this one has started.
+// Sets the title, creates the main window and shows it, creates the other
+// windows right after its first frame (before any input or start-up timer is
+// taken), and runs the loop. A game link as the one argument is handed to the
+// game that runs already, or opened once this one has started.
 int RunApplication(QApplication& app);
 
 }  // namespace quorvex

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
 #include <algorithm>
 #include <cmath>
@@ -85,9 +86,13 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     // A fixed-size window: a caption bar with its close box only. The flags are
     // set here once; changing them later would recreate the native window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The sizes window lists, task bars and switchers draw; each is decoded and
+    // sent to the window system as the window is shown, so no larger ones.
+    // Read as PNG by name: for a file of unnamed format Qt first asks every
+    // picture format plugin which format it is.
     QIcon appIcon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        appIcon.addFile(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48, 64})
+        appIcon.addPixmap(QPixmap(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size), "PNG"));
     setWindowIcon(appIcon);
 
     LoadFieldPictures();

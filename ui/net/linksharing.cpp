@@ -7,39 +7,29 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QGuiApplication>
-#include <QHostInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMenu>
-#include <QNetworkInterface>
-#include <QStandardPaths>
-#include <QTimer>
+#include <QSocketNotifier>
 
-#include <unistd.h>
+#include <cstdio>
+#include <utility>
 
 namespace quorvex {
 
 namespace {
 constexpr int kMaxLinks = 4;
-constexpr int kHandOverMs = 2000;
-constexpr qint64 kMaxLinkBytes = 4096;
 }  // namespace
 
 QStringList GameLinksForThisMachine(int port) {
-    std::vector<std::string> addresses;
-    for (const QHostAddress& a : QNetworkInterface::allAddresses())
-        addresses.push_back(a.toString().toStdString());  // an IPv6 scope comes after '%' and is left out below
     QStringList links;
-    for (const std::string& a : ShareableAddresses(addresses)) {
+    for (const std::string& a : ShareableAddresses(MachineAddresses())) {
         if (links.size() == kMaxLinks) break;
         links << QString::fromStdString(FormatGameLink(a, port));
     }
     // No address worth sharing (offline): the machine's name may still reach it.
-    if (links.isEmpty()) links << QString::fromStdString(FormatGameLink(QHostInfo::localHostName().toStdString(), port));
+    if (links.isEmpty()) links << QString::fromStdString(FormatGameLink(MachineName(), port));
     return links;
 }
 
@@ -113,49 +103,59 @@ void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port, std::functio
 }
 
 QString LinkSocketName() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    return folder + QStringLiteral("/quorvex-links-") + QString::number(::getuid());
+    const auto path = LinkSocketPath();
+    return path ? QString::fromLocal8Bit(path->c_str()) : QString();
 }
 
 bool HandToRunningGame(const QString& name, const QString& link) {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(kHandOverMs)) return false;
-    socket.write(link.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(kHandOverMs)) return false;
-    // The running game closes the connection once it has the link.
-    socket.waitForDisconnected(kHandOverMs);
+    return !name.isEmpty() && HandLinkTo(name.toLocal8Bit().toStdString(), link.toUtf8().toStdString());
+}
+
+LinkReceiver::LinkReceiver(std::function<void(const QString&)> onLink, QObject* parent,
+                           LinkListener::PeerUser peerUser, std::chrono::milliseconds silenceLimit)
+    : QObject(parent), listener_(std::move(peerUser), silenceLimit), onLink_(std::move(onLink)) {}
+
+LinkReceiver::~LinkReceiver() = default;
+
+bool LinkReceiver::Listen(const QString& name) {
+    if (name.isEmpty()) return false;  // no private runtime folder: no links at all
+    std::string why;
+    switch (listener_.Listen(name.toLocal8Bit().toStdString(), &why)) {
+        case LinkListener::Outcome::AnotherGame:
+            return false;
+        case LinkListener::Outcome::Failed:
+            std::fprintf(stderr, "Quorvex: game links cannot be taken at %s\n", why.c_str());
+            return false;
+        case LinkListener::Outcome::Listening:
+            break;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(listener_.Fd(), QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
+        for (const std::string& line : listener_.Service()) {
+            const QString link = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
+            // Outside the notifier's handler: opening the link may show a window modally.
+            QMetaObject::invokeMethod(this, [this, link] { Deliver(link); }, Qt::QueuedConnection);
+        }
+    });
     return true;
 }
 
-LinkReceiver::LinkReceiver(std::function<void(const QString&)> onLink, QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)), onLink_(std::move(onLink)) {
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine()) {
-                    if (socket->bytesAvailable() > kMaxLinkBytes) socket->abort();
-                    return;
-                }
-                const QString link = QString::fromUtf8(socket->readLine(kMaxLinkBytes)).trimmed();
-                socket->disconnectFromServer();
-                // Outside the socket's handler: opening the link may show a window modally.
-                QTimer::singleShot(0, this, [this, link] { onLink_(link); });
-            });
-        }
-    });
-}
+std::size_t LinkReceiver::OpenConnections() const { return listener_.OpenConnections(); }
 
-bool LinkReceiver::Listen(const QString& name) {
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    if (probe.waitForConnected(kHandOverMs)) return false;  // another game takes the links
-    // Nobody answers: a socket file left behind by a game that was killed.
-    QLocalServer::removeServer(name);
-    return server_->listen(name);
+void LinkReceiver::Deliver(const QString& link) {
+    // One link at a time: while one is open (its box may be up), the latest
+    // that comes waits and replaces any waiting before it.
+    if (delivering_) {
+        waiting_ = link;
+        return;
+    }
+    delivering_ = true;
+    onLink_(link);
+    while (waiting_) {
+        const QString next = *std::exchange(waiting_, std::nullopt);
+        onLink_(next);
+    }
+    delivering_ = false;
 }
 
 }  // namespace quorvex

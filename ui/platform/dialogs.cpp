@@ -82,6 +82,7 @@ void ShowMessage(const std::string& text, QWidget* parent) {
 void ShowMessage(const SystemText& text, QWidget* parent) {
     Show(BoxKind::Information, text.Bytes(), FromSystem(text), parent);
 }
+void ShowMessageText(const QString& shown, QWidget* parent) { Show(BoxKind::Information, ToAnsi(shown), shown, parent); }
 
 bool Confirm(const std::string& question, QWidget* parent) {
     if (g_script) {

@@ -61,6 +61,8 @@ DialogScript* ActiveScript();
 // text is decoded as Windows-1252, a system text with the locale's encoding.
 void ShowMessage(const std::string& text, QWidget* parent = nullptr);
 void ShowMessage(const SystemText& text, QWidget* parent = nullptr);
+// The same for a text made ready to show (received parts through ShownText).
+void ShowMessageText(const QString& shown, QWidget* parent = nullptr);
 // Confirmation box ("Bestätigung", "&Ja"/"&Nein"): true only on "&Ja".
 bool Confirm(const std::string& question, QWidget* parent = nullptr);
 // General error report: error icon, OK, the text with the full-stop rule.
