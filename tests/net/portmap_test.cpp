@@ -171,12 +171,12 @@ TEST_P(HostServiceTest, StartsAndStopsInOneOrderAndReportsEachOutcome) {
         Port(Lines& l, RouterAnswer a, PortMapper::TypedReport r) : log(l), answer(std::move(a)), report(std::move(r)) {}
         void Open(int port) override {
             log.push_back("router open");
-            report({port, false, answer});
+            report({port, false, answer, {}});
             if (answer.open || answer.pinhole) opened = port;
         }
         void Close() override {
             log.push_back("router close");
-            if (opened) report({opened, true, {}});
+            if (opened) report({opened, true, {}, {}});
             opened = 0;
         }
     };
