@@ -79,6 +79,19 @@ class PortMapperTest : public ::testing::Test {
 protected:
     // A mapper's thread outlives it until its removal is done; the record goes after.
     void TearDown() override { EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10))); }
+    // A mapper asking for 9999 of a router that answers once record.shut is cleared.
+    std::unique_ptr<PortMapper> OpenWhileTheRouterHangs() {
+        record.shut = true;
+        auto mapper = Make();
+        mapper->Open(9999);
+        return mapper;
+    }
+    bool RouterIsAsked() {
+        return qxtest::WaitUntil([&] {
+            std::lock_guard<std::mutex> lock(record.m);
+            return record.inOpen;
+        });
+    }
     std::unique_ptr<PortMapper> Make(int lease = 3600) {
         return std::make_unique<PortMapper>([this] { return std::make_unique<Forward>(record); },
                                             [this](const std::string& text) { record.Note(record.reports, text); },
@@ -93,13 +106,8 @@ protected:
 const std::string kOpen = "Router: port 9999 open at 198.51.100.7";
 
 TEST_F(PortMapperTest, AStopDuringASlowDiscoveryReturnsAtOnceAndTheMappingGoesWhenTheRouterAnswers) {
-    record.shut = true;
-    auto mapper = Make();
-    mapper->Open(9999);
-    ASSERT_TRUE(qxtest::WaitUntil([&] {
-        std::lock_guard<std::mutex> lock(record.m);
-        return record.inOpen;
-    }));
+    auto mapper = OpenWhileTheRouterHangs();
+    ASSERT_TRUE(RouterIsAsked());
     // The router has not answered yet; none of these calls waits for it.
     mapper->Close();
     mapper->Open(9999);
@@ -227,13 +235,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PortMapperTest, TheEndDuringARouterSearchReturnsWhileTheRouterIsStillAsked) {
-    record.shut = true;
-    auto mapper = Make();
-    mapper->Open(9999);
-    ASSERT_TRUE(qxtest::WaitUntil([&] {
-        std::lock_guard<std::mutex> lock(record.m);
-        return record.inOpen;
-    }));
+    auto mapper = OpenWhileTheRouterHangs();
+    ASSERT_TRUE(RouterIsAsked());
     mapper.reset();
     // Back while the router still holds the search: the search was told to end.
     EXPECT_EQ(record.Get(record.calls), (Lines{"open 9999 for 3600", "interrupt"}));
