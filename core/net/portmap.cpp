@@ -1,10 +1,7 @@
 #include "core/net/portmap.h"
 
+#include "core/net/routerlibs.h"
 #include "core/net/upnpclient.h"
-
-#include <miniupnpc/igd_desc_parse.h>
-#include <miniupnpc/miniupnpc.h>
-#include <natpmp.h>
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -57,14 +54,14 @@ std::string NatPmpRefusal(int port, int error) {
 
 // One NAT-PMP request already sent: waits for its answer, letting the library
 // repeat the request, until the deadline (the library alone would try for minutes).
-int NatPmpAnswer(natpmp_t& n, natpmpresp_t& response, const Deadline& deadline) {
+int NatPmpAnswer(const RouterLibraries& lib, natpmp_t& n, natpmpresp_t& response, const Deadline& deadline) {
     for (int left = deadline.LeftMs(); left > 0; left = deadline.LeftMs()) {
         timeval tv{};
-        getnatpmprequesttimeout(&n, &tv);
+        lib.getnatpmprequesttimeout(&n, &tv);
         const long waitMs = std::clamp<long>(tv.tv_sec * 1000L + tv.tv_usec / 1000L, 1L, static_cast<long>(left));
         pollfd p{n.s, POLLIN, 0};
         ::poll(&p, 1, static_cast<int>(waitMs));
-        const int r = readnatpmpresponseorretry(&n, &response);
+        const int r = lib.readnatpmpresponseorretry(&n, &response);
         if (r != NATPMP_TRYAGAIN) return r;
     }
     return NATPMP_TRYAGAIN;
@@ -77,15 +74,15 @@ struct Described {
     std::string localAddress;                    // this machine's address towards the router
 };
 
-std::optional<Described> Describe(const std::string& location, const Deadline& deadline) {
+std::optional<Described> Describe(const RouterLibraries& lib, const std::string& location, const Deadline& deadline) {
     const auto url = upnp::ParseUrl(location);
     if (!url) return std::nullopt;
     const auto reply = upnp::Http(*url, "", "", deadline);
     if (!reply || reply->status != 200) return std::nullopt;
     IGDdatas data{};
-    parserootdesc(reply->body.data(), static_cast<int>(reply->body.size()), &data);
+    lib.parserootdesc(reply->body.data(), static_cast<int>(reply->body.size()), &data);
     UPNPUrls urls{};
-    GetUPNPUrls(&urls, &data, location.c_str(), 0);
+    lib.GetUPNPUrls(&urls, &data, location.c_str(), 0);
     // A description may name any address for its services: only the router's own is asked.
     const auto here = [&](const char* control) {
         const auto u = control ? upnp::ParseUrl(control) : std::nullopt;
@@ -93,7 +90,7 @@ std::optional<Described> Describe(const std::string& location, const Deadline& d
     };
     Described d{here(urls.controlURL), data.first.servicetype, here(urls.controlURL_6FC), data.IPv6FC.servicetype,
                 reply->localAddress};
-    FreeUPNPUrls(&urls);
+    lib.FreeUPNPUrls(&urls);
     if (d.control.empty() || d.service.empty()) d.control.clear();
     if (d.pinholeService.empty()) d.pinholeControl.clear();
     return d;
@@ -106,6 +103,13 @@ public:
         Forget();
         port_ = port;
         lease_ = leaseSeconds;
+        std::string missing;
+        lib_ = LoadRouterLibraries(&missing);
+        if (!lib_) {
+            RouterAnswer answer;
+            answer.reason = "the router could not be asked (" + missing + ")";
+            return answer;
+        }
         RouterAnswer upnp = OpenUpnp(deadline);
         if (upnp.open) return upnp;
         RouterAnswer natpmp = OpenNatPmp(deadline);
@@ -184,7 +188,7 @@ private:
         RouterAnswer answer;
         const auto gateway = upnp::Search(false, deadline, kSearchMs);
         if (!gateway) return answer;
-        const auto described = Describe(gateway->location, deadline);
+        const auto described = Describe(*lib_, gateway->location, deadline);
         if (!described || described->control.empty()) {
             answer.reason = deadline.Over() ? kLate : "the router offers no port mapping";
             return answer;
@@ -221,7 +225,7 @@ private:
     void OpenPinhole(const Deadline& deadline, RouterAnswer& answer) {
         // It opens a pinhole only for the address that asks, so ask over IPv6.
         const auto gateway = upnp::Search(true, deadline, kSearchMs);
-        const auto described = gateway ? Describe(gateway->location, deadline) : std::nullopt;
+        const auto described = gateway ? Describe(*lib_, gateway->location, deadline) : std::nullopt;
         if (!described || described->pinholeControl.empty()) return;
         const auto fw = upnp::Soap(described->pinholeControl, described->pinholeService, "GetFirewallStatus", {},
                                    deadline);
@@ -249,10 +253,10 @@ private:
     RouterAnswer OpenNatPmp(const Deadline& deadline) {
         RouterAnswer answer;
         natpmp_t n{};
-        if (initnatpmp(&n, 0, 0) < 0) return answer;  // no default gateway
+        if (lib_->initnatpmp(&n, 0, 0) < 0) return answer;  // no default gateway
         natpmpresp_t response{};
-        const int r = sendpublicaddressrequest(&n) >= 0 ? NatPmpAnswer(n, response, deadline) : NATPMP_TRYAGAIN;
-        closenatpmp(&n);
+        const int r = lib_->sendpublicaddressrequest(&n) >= 0 ? NatPmpAnswer(*lib_, n, response, deadline) : NATPMP_TRYAGAIN;
+        lib_->closenatpmp(&n);
         if (r == NATPMP_TRYAGAIN) return answer;  // no NAT-PMP router: nobody to tell about
         if (r < 0) {
             answer.reason = NatPmpRefusal(port_, r);
@@ -274,12 +278,12 @@ private:
     // A mapping request for the port (lifetime 0 removes it): "" when done, else why not.
     std::string NatPmpMap(int lifetime, const Deadline& deadline) {
         natpmp_t n{};
-        if (initnatpmp(&n, 0, 0) < 0) return "no router answered";
+        if (lib_->initnatpmp(&n, 0, 0) < 0) return "no router answered";
         natpmpresp_t response{};
-        int r = sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(port_),
+        int r = lib_->sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(port_),
                                           static_cast<uint16_t>(port_), static_cast<uint32_t>(lifetime));
-        if (r >= 0) r = NatPmpAnswer(n, response, deadline);
-        closenatpmp(&n);
+        if (r >= 0) r = NatPmpAnswer(*lib_, n, response, deadline);
+        lib_->closenatpmp(&n);
         if (r < 0) return NatPmpRefusal(port_, r);
         if (lifetime > 0 && response.pnu.newportmapping.mappedpublicport != port_) {
             // Another port is of no use: the other player connects to this one.
@@ -291,15 +295,16 @@ private:
 
     void NatPmpMapOther(int publicPort, const Deadline& deadline) {
         natpmp_t n{};
-        if (initnatpmp(&n, 0, 0) < 0) return;
+        if (lib_->initnatpmp(&n, 0, 0) < 0) return;
         natpmpresp_t response{};
-        if (sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(port_),
+        if (lib_->sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(port_),
                                       static_cast<uint16_t>(publicPort), 0) >= 0)
-            NatPmpAnswer(n, response, deadline);
-        closenatpmp(&n);
+            NatPmpAnswer(*lib_, n, response, deadline);
+        lib_->closenatpmp(&n);
     }
 
     std::atomic<bool> stop_{false};
+    const RouterLibraries* lib_ = nullptr;  // set by Open; the rest runs only after a mapping
     int port_ = 0;
     int lease_ = 0;
     Described wan_;      // the router as found over IPv4

@@ -1,6 +1,6 @@
 #include "core/net/upnpclient.h"
 
-#include <miniupnpc/upnpreplyparse.h>
+#include "core/net/routerlibs.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -395,11 +395,13 @@ SoapReply Soap(const std::string& controlUrl, const std::string& service, const 
                                 "\"\r\n",
                             body, deadline);
     if (!reply) return out;
+    const RouterLibraries* lib = LoadRouterLibraries();
+    if (!lib) return out;
     out.answered = true;
     NameValueParserData data{};
-    ParseNameValue(reply->body.data(), static_cast<int>(reply->body.size()), &data);
+    lib->ParseNameValue(reply->body.data(), static_cast<int>(reply->body.size()), &data);
     for (const NameValue* v = data.l_head; v; v = v->l_next) out.values.emplace_back(v->name, v->value);
-    ClearNameValueList(&data);
+    lib->ClearNameValueList(&data);
     const std::string code = out.Value("errorCode");
     if (!code.empty())
         out.error = std::max(1, std::atoi(code.c_str()));

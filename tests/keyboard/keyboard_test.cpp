@@ -284,6 +284,7 @@ TEST_F(KeyboardGameTest, FocusGivenByOpeningAWindowShowsNothing) {
 
 // Two instances' windows, host and client, in one process over loopback.
 TEST_F(KeyboardGameTest, TwoPlayerPlacingMarkingAndBombingWithKeys) {
+    qxtest::QuickWaits quick;
     auto host = std::make_unique<Tqx_host>();
     host->SetPort(0);
     Activate(host.get());

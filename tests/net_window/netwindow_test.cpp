@@ -113,6 +113,7 @@ protected:
 };
 
 TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
+    qxtest::QuickWaits quick;
     MakeHost();
     Relay relay(StartHost());
     client = MakeClient(relay.Port(), "Cleo");
@@ -238,6 +239,7 @@ TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
 }
 
 TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
+    qxtest::QuickWaits quick;
     MakeHost();
     const int port = StartHost();
     client = MakeClient(port, "Cleo");

@@ -226,6 +226,7 @@ TEST_F(NetWindowFaults, ClientDropsAHostThatNeverReadsOverIPv6) { ClientDropsAHo
 TEST_F(NetWindowFaults, ClientDropsAHostThatNeverReadsOverIPv4) { ClientDropsAHostThatNeverReads(Family::IPv4, 1000); }
 
 TEST_F(NetWindowFaults, WholeGameOverIPv6AndASecondClientOverIPv4IsRefused) {
+    qxtest::QuickWaits quick;
     MakeHost();
     const int port = StartHost();
     client = MakeClient(port, "Cleo", "[::1]");

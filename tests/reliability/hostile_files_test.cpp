@@ -544,7 +544,7 @@ TEST_F(HostileFiles, WritersKilledAtRandomMomentsLeaveTheOldOrTheNewFile) {
     ASSERT_NE(progress, MAP_FAILED);
     new (progress) Progress;
     std::mt19937 random(20261208);
-    std::uniform_int_distribution<int> pause(0, 4000);
+    std::uniform_int_distribution<int> pause(0, 1000);
 
     int kills = 0, midWrite = 0, leftTemporary = 0;
     for (const FileKind& kind : Kinds()) {

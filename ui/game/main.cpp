@@ -88,11 +88,9 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The sizes window lists, task bars and switchers draw; each is decoded and
     // sent to the window system as the window is shown, so no larger ones.
-    // Read as PNG by name: for a file of unnamed format Qt first asks every
-    // picture format plugin which format it is.
     QIcon appIcon;
     for (int size : {16, 32, 48, 64})
-        appIcon.addPixmap(QPixmap(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size), "PNG"));
+        appIcon.addPixmap(QPixmap::fromImage(qx::PngFile(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size))));
     setWindowIcon(appIcon);
 
     LoadFieldPictures();

@@ -11,14 +11,9 @@
 #include <QStandardItemModel>
 #include <QStyle>
 
-#include <avahi-client/client.h>
-#include <avahi-client/lookup.h>
-#include <avahi-client/publish.h>
-#include <avahi-common/alternative.h>
+#include "core/net/avahilib.h"
+
 #include <avahi-common/error.h>
-#include <avahi-common/malloc.h>
-#include <avahi-common/simple-watch.h>
-#include <avahi-common/timeval.h>
 
 #include <net/if.h>
 #include <sys/eventfd.h>
@@ -26,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -37,6 +33,9 @@
 namespace quorvex {
 
 namespace {
+
+// Avahi's functions; only used on an Avahi thread once Run has loaded them.
+const AvahiLibraries& Av() { return *LoadAvahiLibraries(); }
 
 // A thread that runs Avahi's simple poll and, between its turns, the jobs
 // queued for it, in order. The owner never waits for it: the destructor
@@ -86,9 +85,16 @@ private:
     }
 
     static void Run(const std::shared_ptr<State>& s) {
-        AvahiSimplePoll* poll = avahi_simple_poll_new();
+        // Loaded here, off the window's thread; without them the list stays empty.
+        std::string missing;
+        if (!LoadAvahiLibraries(&missing)) {
+            static std::once_flag told;
+            std::call_once(told, [&] { std::fprintf(stderr, "quorvex: no games on the local network: %s\n", missing.c_str()); });
+            return;
+        }
+        AvahiSimplePoll* poll = Av().avahi_simple_poll_new();
         if (!poll) return;
-        const AvahiPoll* api = avahi_simple_poll_get(poll);
+        const AvahiPoll* api = Av().avahi_simple_poll_get(poll);
         AvahiWatch* watch = s->wake >= 0 ? api->watch_new(api, s->wake, AVAHI_WATCH_IN, &Drain, nullptr) : nullptr;
         for (;;) {
             std::deque<Job> jobs;
@@ -100,10 +106,10 @@ private:
             }
             for (Job& job : jobs) job(api);
             // Without a wake-up descriptor the queue is looked at every 100 ms.
-            if (ending || avahi_simple_poll_iterate(poll, watch ? -1 : 100) < 0) break;
+            if (ending || Av().avahi_simple_poll_iterate(poll, watch ? -1 : 100) < 0) break;
         }
         if (watch) api->watch_free(watch);
-        avahi_simple_poll_free(poll);
+        Av().avahi_simple_poll_free(poll);
     }
 
     std::shared_ptr<State> state_;
@@ -175,7 +181,7 @@ void Soon(const AvahiPoll* api, std::function<void()> then) {
     };
     timeval when{};
     api->timeout_new(
-        api, avahi_elapse_time(&when, 0, 0),
+        api, Av().avahi_elapse_time(&when, 0, 0),
         [](AvahiTimeout* t, void* userdata) {
             auto* call = static_cast<Call*>(userdata);
             call->api->timeout_free(t);
@@ -213,31 +219,31 @@ struct Publisher {
 
     void Close() {
         // Freeing the client frees its group and withdraws the game.
-        if (client) avahi_client_free(client);
+        if (client) Av().avahi_client_free(client);
         client = nullptr;
         group = nullptr;
         announced = nullptr;
     }
 
     void Register(AvahiClient* c) {
-        if (!group) group = avahi_entry_group_new(c, &Publisher::GroupChanged, this);
-        if (!group || !avahi_entry_group_is_empty(group)) return;
-        if (avahi_entry_group_add_service(group, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, AvahiPublishFlags(0),
+        if (!group) group = Av().avahi_entry_group_new(c, &Publisher::GroupChanged, this);
+        if (!group || !Av().avahi_entry_group_is_empty(group)) return;
+        if (Av().avahi_entry_group_add_service(group, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, AvahiPublishFlags(0),
                                           name.constData(), kGameServiceType, nullptr, nullptr,
                                           static_cast<uint16_t>(port), nullptr) == AVAHI_ERR_COLLISION) {
             Rename();
             return;
         }
-        avahi_entry_group_commit(group);
+        Av().avahi_entry_group_commit(group);
     }
 
     // Another game on the network has this name: take the next one ("Name #2").
     void Rename() {
-        char* next = avahi_alternative_service_name(name.constData());
+        char* next = Av().avahi_alternative_service_name(name.constData());
         name = next;
-        avahi_free(next);
-        avahi_entry_group_reset(group);
-        Register(avahi_entry_group_get_client(group));
+        Av().avahi_free(next);
+        Av().avahi_entry_group_reset(group);
+        Register(Av().avahi_entry_group_get_client(group));
     }
 
     static void GroupChanged(AvahiEntryGroup* g, AvahiEntryGroupState state, void* userdata) {
@@ -256,7 +262,7 @@ struct Publisher {
         case AVAHI_CLIENT_S_COLLISION:
         case AVAHI_CLIENT_S_REGISTERING:
             // The daemon renames the machine; the game is announced again once it runs.
-            if (self->group) avahi_entry_group_reset(self->group);
+            if (self->group) Av().avahi_entry_group_reset(self->group);
             break;
         default:
             break;
@@ -289,7 +295,7 @@ void GameAnnouncement::Start(const QString& name, int port, std::function<void(c
         p->announced = std::move(announced);
         int error = 0;
         // Without a daemon this fails, and the game is simply not announced.
-        p->client = avahi_client_new(api, AvahiClientFlags(0), &Publisher::ClientChanged, p.get(), &error);
+        p->client = Av().avahi_client_new(api, AvahiClientFlags(0), &Publisher::ClientChanged, p.get(), &error);
     });
 }
 
@@ -355,14 +361,14 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
         api = poll;
         int error = 0;
         // Without a daemon this fails, and nothing is offered.
-        client = avahi_client_new(api, AvahiClientFlags(0), &Browsing::ClientChanged, this, &error);
+        client = Av().avahi_client_new(api, AvahiClientFlags(0), &Browsing::ClientChanged, this, &error);
         if (client) Browse(client);
         if (!browser) End();
     }
 
     void Browse(AvahiClient* c) {
         if (!browser)
-            browser = avahi_service_browser_new(c, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, kGameServiceType, nullptr,
+            browser = Av().avahi_service_browser_new(c, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, kGameServiceType, nullptr,
                                                 AvahiLookupFlags(0), &Browsing::Browsed, this);
         Tell();
     }
@@ -371,7 +377,7 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
     void End() {
         found.clear();
         // Freeing the client frees its browser and resolvers.
-        if (client) avahi_client_free(client);
+        if (client) Av().avahi_client_free(client);
         client = nullptr;
         browser = nullptr;
         Tell();
@@ -404,14 +410,14 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
         const Key key{iface, protocol, QByteArray(name), QByteArray(domain)};
         auto it = self->found.find(key);
         if (it != self->found.end()) {
-            avahi_service_resolver_free(it->second.resolver);
+            Av().avahi_service_resolver_free(it->second.resolver);
             self->found.erase(it);
         }
         if (event == AVAHI_BROWSER_NEW && self->found.size() < kMaxFound) {
             Found& f = self->found[key];
             f.game.name = QString::fromUtf8(name);
             // Resolved on the interface and protocol it was found on; it follows later changes.
-            f.resolver = avahi_service_resolver_new(avahi_service_browser_get_client(b), iface, protocol, name, type,
+            f.resolver = Av().avahi_service_resolver_new(Av().avahi_service_browser_get_client(b), iface, protocol, name, type,
                                                     domain, protocol, AvahiLookupFlags(0), &Browsing::Resolved, self);
             if (!f.resolver) self->found.erase(key);
         }
@@ -429,7 +435,7 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
         g.address.clear();
         if (event == AVAHI_RESOLVER_FOUND && a) {
             char text[AVAHI_ADDRESS_STR_MAX] = {};
-            avahi_address_snprint(text, sizeof text, a);
+            Av().avahi_address_snprint(text, sizeof text, a);
             g.address = QString::fromLatin1(text);
             g.preference = Preference(*a);
             char ifname[IF_NAMESIZE] = {};

@@ -13,9 +13,16 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <atomic>
 #include <thread>
 
 namespace qx {
+
+namespace {
+std::atomic<int> g_delayDivisor{1};
+}
+
+void SetPumpingDelayDivisor(int divisor) { g_delayDivisor = divisor < 1 ? 1 : divisor; }
 
 bool OnUiThread() {
     auto* app = QCoreApplication::instance();
@@ -23,6 +30,7 @@ bool OnUiThread() {
 }
 
 void PumpingDelay(std::uint16_t ms) {
+    ms = static_cast<std::uint16_t>(ms / g_delayDivisor.load());
     if (!OnUiThread()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms + 1));
         return;

@@ -13,6 +13,10 @@ namespace qx {
 // Processes waiting window events until the tick count has advanced by more
 // than `ms`; on a thread without window events a plain sleep.
 void PumpingDelay(std::uint16_t ms);
+// For tests that play whole games: every PumpingDelay lasts ms / divisor
+// (1, the default, is real time). The waits still process events and end
+// in the same order; only the pace changes.
+void SetPumpingDelayDivisor(int divisor);
 
 // True on the thread that runs the windows.
 bool OnUiThread();

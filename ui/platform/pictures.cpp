@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 
 #include <cstdio>
 #include <jpeglib.h>
@@ -83,10 +84,18 @@ QString PictureAtTwice(const QString& path) {
 
 QPixmap JpegResource(const QString& path) { return ForScreen(path, JpegFile); }
 
+QImage PngFile(const QString& path) {
+    // Told the format and not to guess: a reader that may guess first loads
+    // every picture-format plugin to ask each whether the file is its own.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QPixmap Picture(const QString& path) {
     // At scale 1 exactly the file as it is.
-    if (PictureRatio() <= 1.0) return QPixmap(path);
-    return ForScreen(path, [](const QString& p) { return QImage(p); });
+    if (PictureRatio() <= 1.0) return QPixmap::fromImage(PngFile(path));
+    return ForScreen(path, PngFile);
 }
 
 }  // namespace qx

@@ -14,6 +14,8 @@ QImage DecodeJpeg(const QByteArray& data);
 QPixmap JpegResource(const QString& path);
 // Loads a PNG picture from the resources.
 QPixmap Picture(const QString& path);
+// Reads a PNG file as it is, at any scale.
+QImage PngFile(const QString& path);
 // Both take the picture's twice-as-large version ("name@2x.ext") on scaled
 // screens and give it the screen's pixel ratio, so its size in logical pixels
 // is that of the picture itself.
