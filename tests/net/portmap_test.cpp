@@ -4,9 +4,11 @@
 // itself. The real protocols are tried against miniupnpd (net_router). The
 // host service starts and stops the server, the announcement and the router
 // in one order.
+#include "core/net/avahilib.h"
 #include "core/net/hostservice.h"
 #include "core/net/messages.h"
 #include "core/net/portmap.h"
+#include "core/net/routerlibs.h"
 #include "core/net/upnpclient.h"
 #include "support/wait_until.h"
 
@@ -320,6 +322,35 @@ TEST(RouterConversation, ADrippingAnswerEndsAtTheTimeLimit) {
     ::close(listener);
     EXPECT_FALSE(reply.has_value());
     EXPECT_LT(sent, 1000);  // the answer was still coming
+}
+
+}  // namespace
+
+namespace {
+
+// The network libraries are loaded on first use: every function is found, and
+// a library or function that is not there is told, not called.
+TEST(NetworkLibraries, AreLoadedWholeOrNotAtAll) {
+    std::string why = "unset";
+    const RouterLibraries* router = LoadRouterLibraries(&why);
+    ASSERT_NE(router, nullptr) << why;
+    EXPECT_EQ(why, "");
+    EXPECT_NE(router->readnatpmpresponseorretry, nullptr);
+    EXPECT_NE(router->ClearNameValueList, nullptr);
+    const AvahiLibraries* avahi = LoadAvahiLibraries(&why);
+    ASSERT_NE(avahi, nullptr) << why;
+    EXPECT_NE(avahi->avahi_service_resolver_free, nullptr);
+
+    qx::SharedLibrary missing("libquorvex-nowhere.so.1");
+    EXPECT_FALSE(missing.Loaded());
+    EXPECT_NE(missing.Error().find("libquorvex-nowhere.so.1"), std::string::npos) << missing.Error();
+    int (*fn)() = nullptr;
+    EXPECT_FALSE(missing.Bind(fn, "initnatpmp"));
+    qx::SharedLibrary natpmp(QUORVEX_TEST_NATPMP_SONAME);
+    ASSERT_TRUE(natpmp.Loaded()) << natpmp.Error();
+    EXPECT_FALSE(natpmp.Bind(fn, "no_such_function"));
+    EXPECT_EQ(fn, nullptr);
+    EXPECT_EQ(natpmp.Error(), std::string(QUORVEX_TEST_NATPMP_SONAME) + " has no no_such_function");
 }
 
 }  // namespace
