@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -446,6 +447,20 @@ TEST_F(NetWindowTest, MenuEntriesOpenTheWindowsWithTheMultiplayerNames) {
     EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*qx_client, "adresse")->text()), "localhost");
     EXPECT_EQ(script.modals, (Lines{"qx_host", "qx_client"}));
     DestroyForms();
+}
+
+// A close request from the window system while the server name's menu is
+// open closes the window and takes the menu along.
+TEST_F(NetWindowTest, AClosedWindowLeavesNoMenuOpen) {
+    MakeHost();
+    QLineEdit* name = Find<QLineEdit>(*host, "servername");
+    QContextMenuEvent ask(QContextMenuEvent::Keyboard, QPoint(4, 4), name->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(name, &ask);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QCloseEvent request;
+    QApplication::sendEvent(host->windowHandle(), &request);
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 // The router is asked only with the player's consent, given in the server
