@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -485,6 +486,12 @@ TEST_F(NetWindowTest, TheRouterIsAskedOnlyWhenTheSettingAllowsIt) {
     EXPECT_TRUE(WaitFor([] { return asked == 1; }));
     EXPECT_TRUE(WaitFor([&] { return Logged(*host, N("Router: no port opened (no router answered)")); }));
     Click(Find<QPushButton>(*host, "stop"));
+    // Closed from its close box with the menu open, the window takes the menu along.
+    QApplication::sendEvent(name, &ask);
+    QCloseEvent closeBox;
+    QApplication::sendEvent(host->windowHandle(), &closeBox);
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     host.reset();
     SetRouterFactory({});
     EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10)));

@@ -31,6 +31,14 @@ const QString kBattlefieldResult = QStringLiteral("Battlefield result ");
 const QString kBombResult = QStringLiteral("Bomb result ");
 
 QFont WindowFont() { return qx::VerdanaPx(11, true); }
+
+// Whether a popup was opened from the window, by one of its controls or from
+// one of its menus (a submenu).
+bool OpenedFrom(const QWidget* popup, const QWidget* window) {
+    for (const QWidget* owner = popup->parentWidget(); owner; owner = owner->window()->parentWidget())
+        if (owner->window() == window) return true;
+    return false;
+}
 }  // namespace
 
 TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent)
@@ -92,6 +100,16 @@ void TNetWindow::ArrangeKeyboardOrder() {
 }
 
 TNetWindow::~TNetWindow() = default;
+
+void TNetWindow::hideEvent(QHideEvent* event) {
+    // A close request from the window system (its close box) can come while
+    // the server name's menu is open. The menu is a window of its own that
+    // would stay open after this one, holding the keyboard and mouse.
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (!OpenedFrom(popup, this) || !popup->close()) break;
+    }
+    QDialog::hideEvent(event);
+}
 
 void TNetWindow::GamePanelLook(QFrame* panel) {
     // Black like the window, so that its lime text stays readable; the bevel sets it apart.

@@ -117,6 +117,8 @@ protected:
     std::array<qx::PictureCell*, 51> Image{};
 
     TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* parent);
+    // A menu of the window that is still open goes with it (see the .cpp).
+    void hideEvent(QHideEvent* event) override;
 
     // Sends the own battlefield through peer, waiting for each confirmation
     // while the window keeps processing events. A second press during the
