@@ -12,6 +12,10 @@
 #include "ui/windows/splash.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QTimer>
+#include <QWindow>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTest>
@@ -309,6 +313,36 @@ TEST_F(StartUp, MenuOpensHelpAndAboutBoxScrollingFromTheStartEachTime) {
     EXPECT_TRUE(Find<QTimer>(*AboutBox, "Timer1")->isActive());
     EXPECT_TRUE(WaitFor([] { return Find<QFrame>(*AboutBox, "scroller1")->y() < 216; }));
     EXPECT_EQ(script.modals, (Lines{"Help", "AboutBox", "AboutBox"}));
+}
+
+// A close from the window system that arrives while a modal dialog is still
+// being shown, before it waits, closes it once it waits; it is not lost.
+TEST(ModalDialog, ACloseArrivingWhileItIsShownClosesItOnceItWaits) {
+    QDialog dialog;
+    struct CloseOnShow : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show && !sent) {
+                sent = true;
+                QCloseEvent request;  // as the window system's close reaches the window
+                QApplication::sendEvent(static_cast<QWidget*>(watched)->windowHandle(), &request);
+            }
+            return false;
+        }
+        bool sent = false;
+    } closer;
+    dialog.installEventFilter(&closer);
+    bool stuck = false;
+    // Only ends a dialog that would otherwise wait for ever.
+    QTimer::singleShot(30000, &dialog, [&] {
+        stuck = true;
+        dialog.show();
+        dialog.reject();
+    });
+    qx::ShowModal(&dialog);
+    EXPECT_TRUE(closer.sent);
+    EXPECT_FALSE(stuck);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.windowHandle() && dialog.windowHandle()->isVisible());
 }
 
 }  // namespace

@@ -118,12 +118,43 @@ void StopWaitingForAnswers() {
         if (box) box->done(QMessageBox::Cancel);
 }
 
+namespace {
+// exec() shows the dialog and only then starts the loop that waits for it. A
+// close the window system delivers while the dialog is still being shown would
+// end the dialog before that loop exists: the loop would wait on a dialog that
+// has finished, its window still on screen, and the close seem ignored. Such a
+// close is taken again once the loop runs, like any later one.
+class CloseWhileShowing : public QObject {
+public:
+    explicit CloseWhileShowing(QDialog* dialog) : dialog_(dialog) {
+        dialog->installEventFilter(this);
+        // Posted now, so it runs at the loop's first turn: from then on closes go straight through.
+        QMetaObject::invokeMethod(this, [this] { showing_ = false; }, Qt::QueuedConnection);
+    }
+    ~CloseWhileShowing() override {
+        if (dialog_) dialog_->removeEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!showing_ || watched != dialog_ || event->type() != QEvent::Close) return false;
+        event->ignore();
+        QMetaObject::invokeMethod(dialog_, &QWidget::close, Qt::QueuedConnection);
+        return true;
+    }
+
+private:
+    QPointer<QDialog> dialog_;
+    bool showing_ = true;
+};
+}  // namespace
+
 void ShowModal(QDialog* dialog) {
     if (g_script) {
         g_script->modals.push_back(dialog->objectName().toStdString());
         dialog->show();
         return;
     }
+    CloseWhileShowing guard(dialog);
     dialog->exec();
 }
 
