@@ -1,5 +1,7 @@
 #include "core/net/gamelink.h"
 
+#include "core/net/sockets.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cctype>
@@ -126,14 +128,8 @@ std::vector<std::string> MachineAddresses() {
     if (::getifaddrs(&list) != 0) return addresses;
     for (const ifaddrs* i = list; i; i = i->ifa_next) {
         if (!i->ifa_addr || !(i->ifa_flags & IFF_UP)) continue;
-        char text[INET6_ADDRSTRLEN] = {};
-        const int family = i->ifa_addr->sa_family;
-        const void* raw = nullptr;
-        if (family == AF_INET)
-            raw = &reinterpret_cast<const sockaddr_in*>(i->ifa_addr)->sin_addr;
-        else if (family == AF_INET6)
-            raw = &reinterpret_cast<const sockaddr_in6*>(i->ifa_addr)->sin6_addr;
-        if (raw && ::inet_ntop(family, raw, text, sizeof text)) addresses.emplace_back(text);
+        std::string text = sock::HostText(i->ifa_addr);
+        if (!text.empty()) addresses.push_back(std::move(text));
     }
     ::freeifaddrs(list);
     return addresses;

@@ -58,6 +58,15 @@ std::string AddressText(const sockaddr* a) {
     return BracketedHost(host) + ":" + port;
 }
 
+std::string HostText(const sockaddr* a) {
+    char text[INET6_ADDRSTRLEN] = {};
+    if (a->sa_family == AF_INET)
+        ::inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(a)->sin_addr, text, sizeof text);
+    else if (a->sa_family == AF_INET6)
+        ::inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6*>(a)->sin6_addr, text, sizeof text);
+    return text;
+}
+
 socklen_t AddressLength(const Address& a) {
     return a.ss_family == AF_INET6 ? sizeof(sockaddr_in6) : sizeof(sockaddr_in);
 }

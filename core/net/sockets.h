@@ -28,6 +28,9 @@ bool NoIPv6(int err);
 // "127.0.0.1:4711", "[2001:db8::1]:4711"; an IPv4 client of a dual-stack
 // socket (::ffff:127.0.0.1) shows as plain IPv4.
 std::string AddressText(const sockaddr* a);
+// The host part alone, as the system writes it: "192.0.2.1", "2001:db8::1";
+// "" for a family other than IPv4 and IPv6.
+std::string HostText(const sockaddr* a);
 socklen_t AddressLength(const Address& a);
 // Names the calling thread for tools that list a process's threads.
 void NameThread(const char* name);

@@ -1,6 +1,7 @@
 #include "core/net/upnpclient.h"
 
 #include "core/net/routerlibs.h"
+#include "core/net/sockets.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -86,15 +87,6 @@ bool SameAddress(const Address& a, const Address& b) {
                reinterpret_cast<const sockaddr_in*>(&b.storage)->sin_addr.s_addr;
     return std::memcmp(&reinterpret_cast<const sockaddr_in6*>(&a.storage)->sin6_addr,
                        &reinterpret_cast<const sockaddr_in6*>(&b.storage)->sin6_addr, sizeof(in6_addr)) == 0;
-}
-
-std::string AddressText(const sockaddr* sa) {
-    char text[INET6_ADDRSTRLEN] = {};
-    if (sa->sa_family == AF_INET)
-        ::inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(sa)->sin_addr, text, sizeof text);
-    else if (sa->sa_family == AF_INET6)
-        ::inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6*>(sa)->sin6_addr, text, sizeof text);
-    return text;
 }
 
 bool StartsWithNoCase(const std::string& text, std::size_t at, const char* prefix) {
@@ -235,7 +227,7 @@ std::optional<HttpReply> Http(const Url& url, const std::string& extraHeaders, c
     sockaddr_storage local{};
     socklen_t localSize = sizeof local;
     if (::getsockname(fd.get(), reinterpret_cast<sockaddr*>(&local), &localSize) == 0)
-        reply.localAddress = AddressText(reinterpret_cast<sockaddr*>(&local));
+        reply.localAddress = sock::HostText(reinterpret_cast<sockaddr*>(&local));
 
     const std::string host = url.host.find(':') != std::string::npos ? "[" + url.host + "]" : url.host;
     std::string request = std::string(body.empty() ? "GET " : "POST ") + url.path + " HTTP/1.1\r\nHost: " + host +
@@ -367,7 +359,7 @@ std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs)
             if (!StartsWithNoCase(answer, 0, "HTTP/1.1 200") ||
                 Header(answer, "ST").find("InternetGatewayDevice") == std::string::npos)
                 continue;
-            Gateway g{Header(answer, "LOCATION"), AddressText(reinterpret_cast<sockaddr*>(&from))};
+            Gateway g{Header(answer, "LOCATION"), sock::HostText(reinterpret_cast<sockaddr*>(&from))};
             if (LocationAccepted(g.location, g.responder)) return g;
         }
     }

@@ -89,7 +89,7 @@ private:
         std::string missing;
         if (!LoadAvahiLibraries(&missing)) {
             static std::once_flag told;
-            std::call_once(told, [&] { std::fprintf(stderr, "quorvex: no games on the local network: %s\n", missing.c_str()); });
+            std::call_once(told, [&] { std::fprintf(stderr, "Quorvex: no games on the local network: %s\n", missing.c_str()); });
             return;
         }
         AvahiSimplePoll* poll = Av().avahi_simple_poll_new();
