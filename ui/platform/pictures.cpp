@@ -1,8 +1,11 @@
 #include "ui/platform/pictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImageReader>
+#include <QSysInfo>
 
 #include <cstdio>
 #include <jpeglib.h>
@@ -36,9 +39,15 @@ QImage DecodeJpeg(const QByteArray& data) {
         jpeg_destroy_decompress(&info);
         return QImage();
     }
-    info.out_color_space = JCS_RGB;
+    // Straight into the layout a pixmap keeps (0xffRRGGBB words), so showing
+    // it needs no converted copy; the alpha byte libjpeg fills is opaque.
+    info.out_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&info);
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
+    if (image.isNull()) {  // too large to hold
+        jpeg_destroy_decompress(&info);
+        return QImage();
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
@@ -71,6 +80,30 @@ QPixmap ForScreen(const QString& path, const std::function<QImage(const QString&
     pixmap.setDevicePixelRatio(static_cast<qreal>(large.width()) / logical.width());
     return pixmap;
 }
+
+// Each picture is decoded once per pixel ratio and then shared: the windows
+// show the same few dozen pictures many times over (two battlefields per
+// network window, a slot preview in every slot). The set is the resources',
+// so it stays small; it goes with the application object.
+QHash<QString, QPixmap>& DecodedPictures() {
+    static QHash<QString, QPixmap>* pictures = [] {
+        auto* made = new QHash<QString, QPixmap>;
+        qAddPostRoutine([] { DecodedPictures().clear(); });
+        return made;
+    }();
+    return *pictures;
+}
+
+template <class Decode>
+QPixmap Decoded(const QString& kind, Decode decode) {
+    const QString key = kind + QLatin1Char('@') + QString::number(PictureRatio());
+    QHash<QString, QPixmap>& pictures = DecodedPictures();
+    const auto found = pictures.constFind(key);
+    if (found != pictures.constEnd()) return *found;
+    QPixmap pixmap = decode();
+    pictures.insert(key, pixmap);
+    return pixmap;
+}
 }  // namespace
 
 qreal PictureRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
@@ -82,7 +115,9 @@ QString PictureAtTwice(const QString& path) {
     return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
-QPixmap JpegResource(const QString& path) { return ForScreen(path, JpegFile); }
+QPixmap JpegResource(const QString& path) {
+    return Decoded(QStringLiteral("jpeg:") + path, [&] { return ForScreen(path, JpegFile); });
+}
 
 QImage PngFile(const QString& path) {
     // Told the format and not to guess: a reader that may guess first loads
@@ -93,9 +128,11 @@ QImage PngFile(const QString& path) {
 }
 
 QPixmap Picture(const QString& path) {
-    // At scale 1 exactly the file as it is.
-    if (PictureRatio() <= 1.0) return QPixmap::fromImage(PngFile(path));
-    return ForScreen(path, PngFile);
+    return Decoded(QStringLiteral("png:") + path, [&] {
+        // At scale 1 exactly the file as it is.
+        if (PictureRatio() <= 1.0) return QPixmap::fromImage(PngFile(path));
+        return ForScreen(path, PngFile);
+    });
 }
 
 }  // namespace qx
