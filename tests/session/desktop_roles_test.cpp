@@ -18,6 +18,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -173,6 +174,13 @@ TEST(Pictures, EveryPictureHasATwiceAsLargeVersionForScaledScreens) {
             return f.open(QIODevice::ReadOnly) ? qx::DecodeJpeg(f.readAll()) : QImage();
         };
         const QImage one = load(path);
+        if (jpeg) {  // decoded into a pixmap's own words: every pixel opaque
+            ASSERT_EQ(one.format(), QImage::Format_RGB32);
+            for (int y = 0; y < one.height(); ++y) {
+                const auto* row = reinterpret_cast<const quint32*>(one.constScanLine(y));
+                ASSERT_TRUE(std::all_of(row, row + one.width(), [](quint32 w) { return w >> 24 == 0xffu; })) << y;
+            }
+        }
         const QString twicePath = qx::PictureAtTwice(path);
         ASSERT_TRUE(QFile::exists(twicePath));
         EXPECT_EQ(load(twicePath).size(), one.size() * 2);
