@@ -8,6 +8,7 @@
 #include "support/tempdir.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <utility>
 
 using namespace quorvex;
 using qxtest::Find;
@@ -57,6 +59,23 @@ protected:
 };
 
 const Placement kPlacement{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
+
+// Whichever menu opens first, every entry with a picture shows it then.
+TEST_F(MainWindowTest, EveryMenuEntryShowsItsPictureOnceAMenuOpens) {
+    THaupt& w = OpenPlain();
+    auto* help = Find<QMenu>(w, "N1");
+    help->popup(w.mapToGlobal(QPoint(0, 0)));
+    const std::pair<const char*, const char*> pictured[] = {
+        {"PlayerStat1", "statistic"}, {"Konfiguration1", "config"}, {"Beenden1", "exit"},
+        {"Spielladen1", "load"},      {"Spielsichern1", "save"},    {"managesavnes1", "delete"},
+        {"Spielbeitreten1", "host"},  {"Joingame1", "join"},        {"Anleitung1", "help"},
+        {"Zentrafellcom1", "web"},    {"QXHomepage1", "web"},       {"ber1", "about"}};
+    for (const auto& [entry, picture] : pictured)
+        EXPECT_EQ(Find<QAction>(w, entry)->icon().pixmap(16).toImage(), qx::ButtonIcon(picture).toImage()) << entry;
+    EXPECT_EQ(Find<QMenu>(w, "N1Spieler1")->menuAction()->icon().pixmap(16).toImage(),
+              qx::ButtonIcon("newgame").toImage());
+    help->close();
+}
 
 TEST_F(MainWindowTest, FirstStartWritesDefaultSettingsAndStaysTransparentForTheSplash) {
     THaupt& w = Open();

@@ -287,10 +287,13 @@ void THaupt::NameFigures() {
 }
 
 void THaupt::BuildMenu() {
-    auto icon = [](const char* name) { return QIcon(qx::ButtonIcon(QString::fromLatin1(name))); };
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, const QIcon& ic, void (THaupt::*handler)()) {
-        QAction* a = menu->addAction(ic, caption);
+    // The entries' pictures are decoded when a menu first opens (ShowMenuIcons):
+    // the first frame shows none of them.
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, const char* icon,
+                      void (THaupt::*handler)()) {
+        QAction* a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
+        if (icon) menuIcons_.emplace_back(a, icon);
         qx::ConnectHandler(a, &QAction::triggered, this, handler);
         return a;
     };
@@ -298,38 +301,39 @@ void THaupt::BuildMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* spiel = bar->addMenu(QStringLiteral("Game"));
     spiel->setObjectName(QStringLiteral("Spiel1"));
-    PlayerStat1 = add(spiel, "PlayerStat1", "Statistic", icon("statistic"), &THaupt::PlayerStat1Click);
-    Konfiguration1 = add(spiel, "Konfiguration1", "Config", icon("config"), &THaupt::Konfiguration1Click);
-    Beenden1 = add(spiel, "Beenden1", "Exit", icon("exit"), &THaupt::Beenden1Click);
+    PlayerStat1 = add(spiel, "PlayerStat1", "Statistic", "statistic", &THaupt::PlayerStat1Click);
+    Konfiguration1 = add(spiel, "Konfiguration1", "Config", "config", &THaupt::Konfiguration1Click);
+    Beenden1 = add(spiel, "Beenden1", "Exit", "exit", &THaupt::Beenden1Click);
 
     QMenu* single = bar->addMenu(QStringLiteral("Singleplayer"));
     single->setObjectName(QStringLiteral("Singleplayer1"));
-    N1Spieler1 = single->addMenu(icon("newgame"), QStringLiteral("New game"));
+    N1Spieler1 = single->addMenu(QStringLiteral("New game"));
     N1Spieler1->setObjectName(QStringLiteral("N1Spieler1"));
-    EndlosSpiel1 = add(N1Spieler1, "EndlosSpiel1", "Endless game", QIcon(), &THaupt::N1Spieler1Click);
-    he100th1 = add(N1Spieler1, "he100th1", "100 dead Victims", QIcon(), &THaupt::he100th1Click);
-    N10001 = add(N1Spieler1, "N10001", "200 dead Victims", QIcon(), &THaupt::N10001Click);
+    menuIcons_.emplace_back(N1Spieler1->menuAction(), "newgame");
+    EndlosSpiel1 = add(N1Spieler1, "EndlosSpiel1", "Endless game", nullptr, &THaupt::N1Spieler1Click);
+    he100th1 = add(N1Spieler1, "he100th1", "100 dead Victims", nullptr, &THaupt::he100th1Click);
+    N10001 = add(N1Spieler1, "N10001", "200 dead Victims", nullptr, &THaupt::N10001Click);
     single->addSeparator()->setObjectName(QStringLiteral("N5"));
-    Spielladen1 = add(single, "Spielladen1", "Load game", icon("load"), &THaupt::Spielladen1Click);
-    Spielsichern1 = add(single, "Spielsichern1", "Save game", icon("save"), &THaupt::Spielsichern1Click);
+    Spielladen1 = add(single, "Spielladen1", "Load game", "load", &THaupt::Spielladen1Click);
+    Spielsichern1 = add(single, "Spielsichern1", "Save game", "save", &THaupt::Spielsichern1Click);
     Spielsichern1->setEnabled(false);
     single->addSeparator()->setObjectName(QStringLiteral("N4"));
-    managesavnes1 = add(single, "managesavnes1", "Delete savegame", icon("delete"), &THaupt::managesavnes1Click);
+    managesavnes1 = add(single, "managesavnes1", "Delete savegame", "delete", &THaupt::managesavnes1Click);
 
     QMenu* multi = bar->addMenu(QStringLiteral("Multiplayer"));
     multi->setObjectName(QStringLiteral("Multiplayer2"));
-    Spielbeitreten1 = add(multi, "Spielbeitreten1", "Host game", icon("host"), &THaupt::Spielbeitreten1Click);
-    Joingame1 = add(multi, "Joingame1", "Join game", icon("join"), &THaupt::Joingame1Click);
+    Spielbeitreten1 = add(multi, "Spielbeitreten1", "Host game", "host", &THaupt::Spielbeitreten1Click);
+    Joingame1 = add(multi, "Joingame1", "Join game", "join", &THaupt::Joingame1Click);
 
     QMenu* q = bar->addMenu(QStringLiteral("?"));
     q->setObjectName(QStringLiteral("N1"));
-    Anleitung1 = add(q, "Anleitung1", "Help", icon("help"), &THaupt::Anleitung1Click);
+    Anleitung1 = add(q, "Anleitung1", "Help", "help", &THaupt::Anleitung1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N3"));
-    Zentrafellcom1 = add(q, "Zentrafellcom1", QString::fromLatin1(kMakerSiteCaption), icon("web"),
+    Zentrafellcom1 = add(q, "Zentrafellcom1", QString::fromLatin1(kMakerSiteCaption), "web",
                          &THaupt::Zentrafellcom1Click);
-    QXHomepage1 = add(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), icon("web"), &THaupt::QXHomepage1Click);
+    QXHomepage1 = add(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), "web", &THaupt::QXHomepage1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N2"));
-    ber1 = add(q, "ber1", "About...", icon("about"), &THaupt::ber1Click);
+    ber1 = add(q, "ber1", "About...", "about", &THaupt::ber1Click);
 
     // The desktop's usual keys where it has them; the game modes by number.
     Anleitung1->setShortcut(QKeySequence(Qt::Key_F1));
@@ -339,6 +343,7 @@ void THaupt::BuildMenu() {
     EndlosSpiel1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     he100th1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     N10001->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    for (QMenu* menu : {spiel, single, multi, q}) connect(menu, &QMenu::aboutToShow, this, &THaupt::ShowMenuIcons);
     // F10 opens the first menu, as on the desktop; the arrow keys go on from there.
     auto* menuKey = new QAction(this);
     menuKey->setObjectName(QStringLiteral("MenuKey"));
@@ -362,6 +367,11 @@ void THaupt::UpdateMenuAvailability() {
     Joingame1->setEnabled(bool(menu_.join));
     Anleitung1->setEnabled(bool(menu_.help));
     ber1->setEnabled(bool(menu_.about));
+}
+
+void THaupt::ShowMenuIcons() {
+    for (const auto& [action, name] : std::exchange(menuIcons_, {}))
+        action->setIcon(QIcon(qx::ButtonIcon(QString::fromLatin1(name))));
 }
 
 void THaupt::FormCreate() {

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -168,6 +170,7 @@ private:
     void BuildFieldPanel();  // the field, the bomb and restart buttons, the kill labels
     void BuildTurnPanel();   // the turn's rates, total, hits and misses
     void BuildMenu();
+    void ShowMenuIcons();
     void UpdateMenuAvailability();
     void ShowCell(int cell, CellLook look);
     // The figures' names for a screen reader: caption and value.
@@ -188,6 +191,7 @@ private:
     std::function<Placement()> placementSource_;
     Placement lastPlacement_;
     QPixmap bombColour_, bombGrey_;
+    std::vector<std::pair<QAction*, const char*>> menuIcons_;  // set when a menu first opens
     bool closing_ = false;
     bool skipFadeWait_ = false;
     bool showWanted_ = false;
