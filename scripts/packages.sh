@@ -2,7 +2,7 @@
 # Debian packages the game needs. Sourced by the other scripts.
 # Building and playing (scripts/play.sh): the compiler, the toolkit, the
 # libraries, a font, the desktop's helpers and the daemons the network game uses.
-QUORVEX_PLAY_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg-dev \
+QUORVEX_PLAY_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg-dev libpng-dev \
 libx11-dev libxcb1-dev libavahi-client-dev libminiupnpc-dev libnatpmp-dev \
 fonts-dejavu-core qt6-wayland avahi-daemon dbus xdg-utils"
 # The tests and checks on top (scripts/test.sh and the other tools): the test

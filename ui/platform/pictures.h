@@ -14,6 +14,9 @@ QImage DecodeJpeg(const QByteArray& data);
 QPixmap JpegResource(const QString& path);
 // Loads a PNG picture from the resources.
 QPixmap Picture(const QString& path);
+// Decodes PNG bytes with libpng into straight-alpha ARGB32; a null image when
+// they are not a PNG.
+QImage DecodePng(const QByteArray& data);
 // Reads a PNG file as it is, at any scale.
 QImage PngFile(const QString& path);
 // Both take the picture's twice-as-large version ("name@2x.ext") on scaled
