@@ -194,6 +194,8 @@ bool ActsOnTheWindows(const QObject* receiver, const QEvent* event, const QWidge
     }
 }
 
+constexpr int kLetTheFrameShowMs = 30;
+
 // Runs `rest` once: right after the main window's first frame, or before the
 // first event that acts on a window, whichever comes first.
 class AfterFirstFrame : public QObject {
@@ -214,9 +216,11 @@ protected:
             RunNow();
         } else if (event->type() == QEvent::Paint && !posted_ && receiver->isWidgetType() &&
                    static_cast<QWidget*>(receiver)->window() == main_) {
-            // Queued: it runs once this frame is painted and on the screen.
+            // A moment after this frame is painted: the window system draws it
+            // while the game waits, instead of sharing the processor with ten
+            // windows being built. Input in that moment builds them at once (above).
             posted_ = true;
-            QMetaObject::invokeMethod(this, [this] { RunNow(); }, Qt::QueuedConnection);
+            QTimer::singleShot(kLetTheFrameShowMs, this, [this] { RunNow(); });
         }
         return false;
     }
