@@ -58,11 +58,13 @@ QImage DecodeJpeg(const QByteArray& data) {
 }
 
 namespace {
-QImage JpegFile(const QString& path) {
+// A file's bytes; none when it cannot be read (the decoders then give a null image).
+QByteArray FileBytes(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QImage();
-    return DecodeJpeg(f.readAll());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+QImage JpegFile(const QString& path) { return DecodeJpeg(FileBytes(path)); }
 
 // On scaled screens a picture is drawn from its twice-as-large version, so it
 // stays sharp while it keeps its size in the layout.
@@ -138,17 +140,11 @@ QImage DecodePng(const QByteArray& data) {
 QImage PngFile(const QString& path) {
     // libpng directly: Qt's reader first looks through every picture-format
     // plugin on the system, about a millisecond before the first frame.
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QImage();
-    return DecodePng(f.readAll());
+    return DecodePng(FileBytes(path));
 }
 
 QPixmap Picture(const QString& path) {
-    return Decoded(QStringLiteral("png:") + path, [&] {
-        // At scale 1 exactly the file as it is.
-        if (PictureRatio() <= 1.0) return QPixmap::fromImage(PngFile(path));
-        return ForScreen(path, PngFile);
-    });
+    return Decoded(QStringLiteral("png:") + path, [&] { return ForScreen(path, PngFile); });
 }
 
 }  // namespace qx
