@@ -3,7 +3,7 @@
 // the parser recognises goes out as a line that parses back into it.
 #include "fuzz_support.h"
 
-#include "core/net/messages.h"
+#include "core/net/protocol/messages.h"
 
 #include <cstdint>
 

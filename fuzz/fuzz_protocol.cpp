@@ -11,7 +11,7 @@
 //   \1H<d><text>  a huge line: text repeated to about d * 4096 bytes
 #include "fuzz_support.h"
 
-#include "core/net/lineprotocol.h"
+#include "core/net/protocol/lineprotocol.h"
 
 #include <deque>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "core/net/hostservice.h"
 
-#include "core/net/messages.h"
+#include "core/net/protocol/messages.h"
 
 #include <utility>
 

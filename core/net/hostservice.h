@@ -8,8 +8,8 @@
 // order and the outcomes are the same whichever daemon or router is behind them.
 #pragma once
 
-#include "core/net/lineserver.h"
-#include "core/net/portmap.h"
+#include "core/net/transport/lineserver.h"
+#include "core/net/router/portmap.h"
 
 #include <functional>
 #include <memory>

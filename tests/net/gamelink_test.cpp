@@ -2,8 +2,8 @@
 // out, the command line that carries one, and the socket through which a
 // second start hands its link over.
 #include "core/game/commandline.h"
-#include "core/net/gamelink.h"
-#include "core/net/linksocket.h"
+#include "core/net/lan/gamelink.h"
+#include "core/net/lan/linksocket.h"
 #include "support/tempdir.h"
 #include "support/wait_until.h"
 

@@ -1,5 +1,5 @@
 // The ordered hand-over of changes to the thread that owns a window.
-#include "core/net/handover.h"
+#include "core/platform/handover.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The two-player protocol, host and client sides talking over real loopback
 // connections: the host reads on its server's connection thread, the client
 // is polled from the test thread (as its window's timer would).
-#include "core/net/lineprotocol.h"
-#include "core/net/twoplayersession.h"
+#include "core/net/protocol/lineprotocol.h"
+#include "core/net/protocol/twoplayersession.h"
 
 #include "net_support.h"
 #include "recording_view.h"

@@ -4,12 +4,12 @@
 // itself. The real protocols are tried against miniupnpd (net_router). The
 // host service starts and stops the server, the announcement and the router
 // in one order.
-#include "core/net/avahilib.h"
+#include "core/net/lan/avahilib.h"
 #include "core/net/hostservice.h"
-#include "core/net/messages.h"
-#include "core/net/portmap.h"
-#include "core/net/routerlibs.h"
-#include "core/net/upnpclient.h"
+#include "core/net/protocol/messages.h"
+#include "core/net/router/portmap.h"
+#include "core/net/router/routerlibs.h"
+#include "core/net/router/upnpclient.h"
 #include "support/wait_until.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // log lines in order, the latest status and result texts, and the resets.
 #pragma once
 
-#include "core/net/lineprotocol.h"
+#include "core/net/protocol/lineprotocol.h"
 
 #include <algorithm>
 #include <cstddef>

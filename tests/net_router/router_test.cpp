@@ -12,7 +12,7 @@
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
-#include "core/net/portmap.h"
+#include "core/net/router/portmap.h"
 #include "net_window/play.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"

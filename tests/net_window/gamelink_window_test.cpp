@@ -4,7 +4,7 @@
 // No Avahi daemon runs here: the address field offers nothing.
 #include "support/forms.h"
 #include "ui/game/main.h"
-#include "core/net/gamelink.h"
+#include "core/net/lan/gamelink.h"
 #include "ui/net/linksharing.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"

@@ -9,7 +9,7 @@
 #include "ui/net/multiclient.h"
 #include "ui/net/discovery.h"
 #include "ui/net/multihost.h"
-#include "core/net/portmap.h"
+#include "core/net/router/portmap.h"
 #include "net/net_support.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/dialogs.h"

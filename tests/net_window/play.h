@@ -2,7 +2,7 @@
 // own battlefield and marking cells of the bomb field.
 #pragma once
 
-#include "core/net/lineprotocol.h"
+#include "core/net/protocol/lineprotocol.h"
 #include "ui/net/netwindow.h"
 #include "ui/platform/ansi.h"
 #include "support/controls.h"

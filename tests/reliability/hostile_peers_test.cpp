@@ -6,9 +6,9 @@
 // byte every 10 ms. Each time the game side survives, its input buffer stays
 // within the maximum line length plus one receive, and no thread is left
 // behind once the server has stopped.
-#include "core/net/handover.h"
-#include "core/net/lineprotocol.h"
-#include "core/net/linetransport.h"
+#include "core/platform/handover.h"
+#include "core/net/protocol/lineprotocol.h"
+#include "core/net/transport/linetransport.h"
 #include "net/net_support.h"
 #include "net/recording_view.h"
 #include "support/threads.h"

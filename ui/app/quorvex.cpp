@@ -1,7 +1,7 @@
 // The program's entry: answers the command line's questions without a window,
 // then creates every window once, in order, and runs the loop.
 #include "core/game/commandline.h"
-#include "core/net/gamelink.h"
+#include "core/net/lan/gamelink.h"
 #include "ui/app/application.h"
 #include "ui/platform/display.h"
 #include "ui/platform/session.h"

@@ -11,7 +11,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 
-#include "core/net/avahilib.h"
+#include "core/net/lan/avahilib.h"
 
 #include <avahi-common/error.h>
 

@@ -1,6 +1,6 @@
 #include "ui/net/linksharing.h"
 
-#include "core/net/gamelink.h"
+#include "core/net/lan/gamelink.h"
 #include "ui/platform/access.h"
 
 #include <QAction>

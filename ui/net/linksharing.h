@@ -3,7 +3,7 @@
 // to the one that runs already (a local socket of the player's own).
 #pragma once
 
-#include "core/net/linksocket.h"
+#include "core/net/lan/linksocket.h"
 
 #include <QObject>
 #include <QString>

@@ -6,7 +6,7 @@
 // The game itself is the window's TwoPlayerSession: the window renders its
 // views and forwards the clicks. The host's protocol runs partly on its
 // server's connection thread. Its
-// changes reach the window through a HandOver (core/net/handover.h): applied on the
+// changes reach the window through a HandOver (core/platform/handover.h): applied on the
 // user-interface thread in the order they were made, in batches of a few
 // milliseconds per turn of the event loop, without the connection thread ever
 // waiting for the window; it only stops reading while the window is behind.
@@ -16,8 +16,8 @@
 #pragma once
 
 #include "ui/game/fieldpictures.h"
-#include "core/net/handover.h"
-#include "core/net/twoplayersession.h"
+#include "core/platform/handover.h"
+#include "core/net/protocol/twoplayersession.h"
 #include "ui/platform/controls.h"
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "core/net/lineprotocol.h"
+#include "core/net/protocol/lineprotocol.h"
 
 #include "core/game/marking.h"
 #include "core/platform/text.h"

@@ -1,6 +1,6 @@
-#include "core/net/lineclient.h"
+#include "core/net/transport/lineclient.h"
 
-#include "core/net/resolver.h"
+#include "core/net/transport/resolver.h"
 
 #include <algorithm>
 #include <cerrno>

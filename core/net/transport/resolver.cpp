@@ -1,7 +1,7 @@
-#include "core/net/resolver.h"
+#include "core/net/transport/resolver.h"
 
-#include "core/net/endpoint.h"
-#include "core/net/neterrors.h"
+#include "core/net/transport/endpoint.h"
+#include "core/net/transport/neterrors.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/net/linechannel.h"
+#include "core/net/transport/linechannel.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "core/net/lineconnection.h"
+#include "core/net/transport/lineconnection.h"
 
-#include "core/net/sockets.h"
+#include "core/net/transport/sockets.h"
 
 #include <algorithm>
 #include <cerrno>

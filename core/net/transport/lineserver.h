@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/net/endpoint.h"
-#include "core/net/lineconnection.h"
+#include "core/net/transport/endpoint.h"
+#include "core/net/transport/lineconnection.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -1,4 +1,4 @@
-#include "core/net/handover.h"
+#include "core/platform/handover.h"
 
 #include "core/platform/errnotext.h"
 #include "core/platform/flagscope.h"

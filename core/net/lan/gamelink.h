@@ -3,7 +3,7 @@
 // window hands them out for this machine's addresses.
 #pragma once
 
-#include "core/net/endpoint.h"
+#include "core/net/transport/endpoint.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "core/net/avahilib.h"
+#include "core/net/lan/avahilib.h"
 
 namespace quorvex {
 

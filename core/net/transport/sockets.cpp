@@ -1,6 +1,6 @@
-#include "core/net/sockets.h"
+#include "core/net/transport/sockets.h"
 
-#include "core/net/endpoint.h"
+#include "core/net/transport/endpoint.h"
 #include "core/platform/errnotext.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "core/net/twoplayersession.h"
+#include "core/net/protocol/twoplayersession.h"
 
 #include <algorithm>
 

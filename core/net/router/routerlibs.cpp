@@ -1,4 +1,4 @@
-#include "core/net/routerlibs.h"
+#include "core/net/router/routerlibs.h"
 
 namespace quorvex {
 

@@ -2,7 +2,7 @@
 // a connection (LineChannel).
 #pragma once
 
-#include "core/net/neterrors.h"
+#include "core/net/transport/neterrors.h"
 
 #include <cstddef>
 #include <functional>

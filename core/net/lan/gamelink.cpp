@@ -1,6 +1,6 @@
-#include "core/net/gamelink.h"
+#include "core/net/lan/gamelink.h"
 
-#include "core/net/sockets.h"
+#include "core/net/transport/sockets.h"
 
 #include <algorithm>
 #include <arpa/inet.h>

@@ -9,9 +9,9 @@
 // is core/net/protocoltexts. Texts are Windows-1252 bytes.
 #pragma once
 
-#include "core/net/linetransport.h"
-#include "core/net/messages.h"
-#include "core/net/protocoltexts.h"
+#include "core/net/transport/linetransport.h"
+#include "core/net/protocol/messages.h"
+#include "core/net/protocol/protocoltexts.h"
 
 #include <array>
 #include <atomic>

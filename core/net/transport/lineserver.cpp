@@ -1,6 +1,6 @@
-#include "core/net/lineserver.h"
+#include "core/net/transport/lineserver.h"
 
-#include "core/net/sockets.h"
+#include "core/net/transport/sockets.h"
 
 #include <algorithm>
 #include <arpa/inet.h>

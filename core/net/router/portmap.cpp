@@ -1,7 +1,7 @@
-#include "core/net/portmap.h"
+#include "core/net/router/portmap.h"
 
-#include "core/net/routerlibs.h"
-#include "core/net/upnpclient.h"
+#include "core/net/router/routerlibs.h"
+#include "core/net/router/upnpclient.h"
 
 #include <algorithm>
 #include <arpa/inet.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/net/endpoint.h"
-#include "core/net/lineconnection.h"
-#include "core/net/resolver.h"
+#include "core/net/transport/endpoint.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/resolver.h"
 
 #include <functional>
 #include <string>

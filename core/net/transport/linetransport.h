@@ -13,6 +13,6 @@
 // that takes none of the queued bytes for the stall time is treated as gone.
 #pragma once
 
-#include "core/net/lineclient.h"
-#include "core/net/lineconnection.h"
-#include "core/net/lineserver.h"
+#include "core/net/transport/lineclient.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/lineserver.h"

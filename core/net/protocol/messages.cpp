@@ -1,4 +1,4 @@
-#include "core/net/messages.h"
+#include "core/net/protocol/messages.h"
 
 namespace quorvex {
 

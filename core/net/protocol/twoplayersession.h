@@ -11,7 +11,7 @@
 #pragma once
 
 #include "core/game/celllook.h"
-#include "core/net/lineprotocol.h"
+#include "core/net/protocol/lineprotocol.h"
 
 #include <cstddef>
 #include <string>

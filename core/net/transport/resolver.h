@@ -1,7 +1,7 @@
 // Host names to socket addresses, without holding up the window that asks.
 #pragma once
 
-#include "core/net/sockets.h"
+#include "core/net/transport/sockets.h"
 
 #include <functional>
 #include <string>

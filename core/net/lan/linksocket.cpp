@@ -1,4 +1,4 @@
-#include "core/net/linksocket.h"
+#include "core/net/lan/linksocket.h"
 
 #include "core/platform/errnotext.h"
 
