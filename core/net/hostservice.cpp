@@ -1,32 +1,8 @@
 #include "core/net/hostservice.h"
 
-#include "core/net/protocol/messages.h"
-
 #include <utility>
 
 namespace quorvex {
-
-std::string HostOutcomeLine(const HostOutcome& o) {
-    RouterReport r{o.port, false, {}, {}};
-    switch (o.state) {
-        case HostState::Listening: return Notice("Server active");
-        case HostState::Closed: return Notice("Server closed");
-        case HostState::Announced: return {};
-        case HostState::Mapped:
-            r.answer.open = true;
-            r.answer.externalAddress = o.text;
-            r.answer.pinhole = o.pinhole;
-            break;
-        case HostState::PinholeOpen: r.answer.pinhole = true; break;
-        case HostState::Refused: r.answer.reason = o.text; break;
-        case HostState::RouterClosed: r.closed = true; break;
-        case HostState::NotClosed:
-            r.closed = true;
-            r.failure = o.text;
-            break;
-    }
-    return Notice(RouterReportText(r));
-}
 
 namespace {
 

@@ -1,8 +1,8 @@
 // What hosting a game runs beside the game itself: the line server, the
 // game's announcement on the local network and the router's port mapping,
 // started in one order and stopped in one order, the window's "Stop server"
-// and its end alike. Each outcome is reported as a HostOutcome; the host
-// window renders them as its log lines (HostOutcomeLine).
+// and its end alike. Each outcome is reported as a HostOutcome, which the host
+// window renders as its log line.
 //
 // The announcer and the router come in through small interfaces, so that the
 // order and the outcomes are the same whichever daemon or router is behind them.
@@ -36,10 +36,6 @@ struct HostOutcome {
     bool pinhole = false;
     bool operator==(const HostOutcome&) const = default;
 };
-
-// The host window's log line for an outcome ("[» Server active «]", "[» Router:
-// port 9999 open at ... «]", ...); empty for one the log does not show (Announced).
-std::string HostOutcomeLine(const HostOutcome& outcome);
 
 // The game on the local network. The name is UTF-8, as the network names it.
 class Announcer {

@@ -1,6 +1,7 @@
 #include "ui/net/multihost.h"
 
 #include "ui/net/discovery.h"
+#include "ui/net/hostlog.h"
 #include "ui/net/linksharing.h"
 #include "core/settings/settingsfile.h"
 #include "ui/net/routerconsent.h"
@@ -176,7 +177,7 @@ void Tqx_host::startClick() {
 }
 
 void Tqx_host::ShowHostOutcome(const HostOutcome& outcome) {
-    const std::string line = HostOutcomeLine(outcome);
+    const std::string line = HostLogLine(outcome);
     if (!line.empty()) AppendLog(line);
     if (outcome.state == HostState::Announced)
         Post([this, name = QString::fromUtf8(outcome.text)] { announcedName_ = name; });
