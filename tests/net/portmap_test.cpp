@@ -3,13 +3,16 @@
 // are renewed, outcomes are told as they are. Then the bounded conversation
 // itself. The real protocols are tried against miniupnpd (net_router). The
 // host service starts and stops the server, the announcement and the router
-// in one order, and reports each outcome typed.
+// in one order, and reports each outcome typed; a stop that times out still
+// withdraws the game.
 #include "core/net/lan/avahilib.h"
 #include "core/net/hostservice.h"
 #include "core/net/protocol/messages.h"
 #include "core/net/router/portmap.h"
 #include "core/net/router/routerlibs.h"
 #include "core/net/router/upnpclient.h"
+#include "core/net/transport/neterrors.h"
+#include "net/net_support.h"
 #include "support/wait_until.h"
 
 #include <gtest/gtest.h>
@@ -282,6 +285,39 @@ INSTANTIATE_TEST_SUITE_P(
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::Mapped, "198.51.100.7"), "withdraw", "router close"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The listening sockets close before the stop waits for the connection
+// thread: when that wait runs out, the game is withdrawn all the same.
+TEST(HostServiceStop, AStopThatTimesOutWithdrawsTheGameAndTheNextStopEndsIt) {
+    Steps log;
+    auto service = MakeService(log, kMapped, "Game");
+    service->Server().SetTerminateWaitTime(300);
+    service->Server().OnConnect = [](const ConnectionPtr&) { std::this_thread::sleep_for(std::chrono::milliseconds(1500)); };
+    service->Start("Game");
+    const int port = service->Server().BoundPort();
+    nettest::RawSocket client = nettest::RawSocket::Connect(port);
+    ASSERT_TRUE(nettest::WaitUntil([&] { return service->Server().Serving(); }));
+    log.clear();
+    try {
+        service->Stop();
+        ADD_FAILURE() << "the stop did not time out";
+    } catch (const NetTimeoutError& e) {
+        EXPECT_STREQ(e.what(), kTerminateTimedOut);
+    }
+    EXPECT_TRUE(service->Server().Active());
+    EXPECT_EQ(log, OnPort({"withdraw", Out(S::Withdrawn), "router close", Out(S::RouterClosed)}, port));
+    EXPECT_THROW(nettest::RawSocket::Connect(port), std::runtime_error);  // nobody listens
+    // The player lets the router be asked again: nothing is, the game is withdrawn.
+    log.clear();
+    service->RouterConsentChanged(true);
+    EXPECT_TRUE(log.empty());
+    ASSERT_TRUE(nettest::WaitUntil([&] { return !service->Server().Serving(); }));
+    service->Stop();
+    EXPECT_FALSE(service->Server().Active());
+    EXPECT_EQ(log, OnPort({Out(S::Closed)}, port));
+    service.reset();
+    EXPECT_EQ(log, OnPort({Out(S::Closed)}, port));  // the end has nothing left to withdraw
+}
 
 TEST_F(PortMapperTest, TheEndDuringARouterSearchReturnsWhileTheRouterIsStillAsked) {
     auto mapper = OpenWhileTheRouterHangs();

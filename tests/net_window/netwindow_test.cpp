@@ -517,6 +517,7 @@ TEST(HostLog, EachOutcomeHasItsLine) {
         {{S::NotClosed, 9999, "the router did not answer in time", false},
          N("Router: port 9999 not closed (the router did not answer in time)")},
         {{S::Closed, 9999, {}, false}, N("Server closed")},
+        {{S::Withdrawn, 9999, {}, false}, N("Server not listening, game no longer announced")},
     };
     for (const auto& c : cases) EXPECT_EQ(HostLogLine(c.outcome), c.line) << static_cast<int>(c.outcome.state);
 }

@@ -9,6 +9,7 @@ std::string HostLogLine(const HostOutcome& o) {
     switch (o.state) {
         case HostState::Listening: return Notice("Server active");
         case HostState::Closed: return Notice("Server closed");
+        case HostState::Withdrawn: return Notice("Server not listening, game no longer announced");
         case HostState::Announced: return {};
         case HostState::Mapped:
             return Notice(router + " open" + (o.text.empty() ? "" : " at " + o.text) + (o.pinhole ? " and for IPv6" : ""));

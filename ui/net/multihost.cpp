@@ -190,7 +190,9 @@ void Tqx_host::AskRouterChange(bool on) {
 void Tqx_host::stopClick() {
     // The connection thread's "Client lost" is queued before the thread ends,
     // so it is shown before "Server closed". A thread that does not end in
-    // time ends the handler here, the server still active.
+    // time ends the handler here with the transport's error, the server still
+    // active but no longer listening, announced or mapped (the log says so);
+    // the next "Stop server" finishes the stop.
     host_->Stop();
     servername->setEnabled(true);
     start->setEnabled(true);
