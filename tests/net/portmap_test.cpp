@@ -7,7 +7,6 @@
 // withdraws the game.
 #include "core/net/lan/avahilib.h"
 #include "core/net/hostservice.h"
-#include "core/net/protocol/messages.h"
 #include "core/net/router/portmap.h"
 #include "core/net/router/routerlibs.h"
 #include "core/net/router/upnpclient.h"
