@@ -1,32 +1,10 @@
 #include "core/net/hostservice.h"
 
-#include "core/net/protocol/messages.h"
+#include "core/net/transport/neterrors.h"
 
 #include <utility>
 
 namespace quorvex {
-
-std::string HostOutcomeLine(const HostOutcome& o) {
-    RouterReport r{o.port, false, {}, {}};
-    switch (o.state) {
-        case HostState::Listening: return Notice("Server active");
-        case HostState::Closed: return Notice("Server closed");
-        case HostState::Announced: return {};
-        case HostState::Mapped:
-            r.answer.open = true;
-            r.answer.externalAddress = o.text;
-            r.answer.pinhole = o.pinhole;
-            break;
-        case HostState::PinholeOpen: r.answer.pinhole = true; break;
-        case HostState::Refused: r.answer.reason = o.text; break;
-        case HostState::RouterClosed: r.closed = true; break;
-        case HostState::NotClosed:
-            r.closed = true;
-            r.failure = o.text;
-            break;
-    }
-    return Notice(RouterReportText(r));
-}
 
 namespace {
 
@@ -63,9 +41,9 @@ HostService::~HostService() {
     // The order of Stop; the server's end waits for its connection thread
     // without limit, the router's removal goes on beside the end (PortMapper::AwaitEnds).
     server_.reset();
-    if (announcer_) announcer_->Stop();
+    if (listed_ && announcer_) announcer_->Stop();
     announcer_.reset();
-    if (router_) router_->Close();
+    if (listed_ && router_) router_->Close();
     router_.reset();
 }
 
@@ -91,6 +69,7 @@ void HostService::Start(const std::string& name) {
     server_->SetActive(true);
     const int port = server_->BoundPort();
     Report({HostState::Listening, port, {}, false});
+    listed_ = true;
     if (announcer_)
         announcer_->Start(name, port, [this, port](const std::string& shown) {
             Report({HostState::Announced, port, shown, false});
@@ -106,7 +85,7 @@ void HostService::OpenRouter(int port) {
 }
 
 void HostService::RouterConsentChanged(bool on) {
-    if (!server_->Active()) return;
+    if (!listed_) return;
     if (on)
         OpenRouter(server_->BoundPort());
     else if (router_)
@@ -115,10 +94,23 @@ void HostService::RouterConsentChanged(bool on) {
 
 void HostService::Stop() {
     // The connection thread's last words are reported before it ends, so they come before "closed".
-    if (server_->Active()) server_->SetActive(false);
-    if (announcer_) announcer_->Stop();
-    Report({HostState::Closed, server_->BoundPort(), {}, false});
-    if (router_) router_->Close();
+    try {
+        if (server_->Active()) server_->SetActive(false);
+    } catch (const NetTimeoutError&) {
+        // The listening sockets were closed before the wait: no client can come
+        // any more, so the game is no longer offered where nobody would answer.
+        if (listed_) Withdraw(HostState::Withdrawn);
+        throw;
+    }
+    Withdraw(HostState::Closed);
+}
+
+void HostService::Withdraw(HostState outcome) {
+    if (listed_ && announcer_) announcer_->Stop();
+    Report({outcome, server_->BoundPort(), {}, false});
+    // The router's answer follows the outcome, from its own thread.
+    if (listed_ && router_) router_->Close();
+    listed_ = false;
 }
 
 }  // namespace quorvex

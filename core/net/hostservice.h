@@ -1,8 +1,8 @@
 // What hosting a game runs beside the game itself: the line server, the
 // game's announcement on the local network and the router's port mapping,
 // started in one order and stopped in one order, the window's "Stop server"
-// and its end alike. Each outcome is reported as a HostOutcome; the host
-// window renders them as its log lines (HostOutcomeLine).
+// and its end alike. Each outcome is reported as a HostOutcome, which the host
+// window renders as its log line.
 //
 // The announcer and the router come in through small interfaces, so that the
 // order and the outcomes are the same whichever daemon or router is behind them.
@@ -27,6 +27,8 @@ enum class HostState {
     RouterClosed,  // the router's mapping of port was removed
     NotClosed,     // the removal of the mapping failed; text is why
     Closed,        // the server stopped
+    Withdrawn,     // a stop timed out: nothing listens on port any more and the announcement and the
+                   // router's mapping are withdrawn, but the server waits for its connection thread
 };
 
 struct HostOutcome {
@@ -36,10 +38,6 @@ struct HostOutcome {
     bool pinhole = false;
     bool operator==(const HostOutcome&) const = default;
 };
-
-// The host window's log line for an outcome ("[» Server active «]", "[» Router:
-// port 9999 open at ... «]", ...); empty for one the log does not show (Announced).
-std::string HostOutcomeLine(const HostOutcome& outcome);
 
 // The game on the local network. The name is UTF-8, as the network names it.
 class Announcer {
@@ -70,8 +68,9 @@ public:
     // service's owner. announcer may be null (nothing announced).
     HostService(std::unique_ptr<Announcer> announcer, RouterPortMaker makeRouter,
                 std::function<void(const HostOutcome&)> sink);
-    // Stops in the same order, waiting for the connection thread without
-    // limit; the router's removal goes on without it. Reports nothing.
+    // Stops in the same order (what a stop that timed out left over), waiting
+    // for the connection thread without limit; the router's removal goes on
+    // without it. Reports nothing.
     ~HostService();
     HostService(const HostService&) = delete;
     HostService& operator=(const HostService&) = delete;
@@ -83,22 +82,28 @@ public:
     // Listens (a port that cannot be bound throws, and nothing else starts),
     // reports Listening, announces the game as name, asks the router.
     void Start(const std::string& name);
-    // Stops listening (when the connection thread does not end in time this
-    // throws and everything stays as it is), withdraws the announcement,
-    // reports Closed and has the router remove its mapping.
+    // Stops listening, withdraws the announcement, reports Closed and has the
+    // router remove its mapping. When the connection thread does not end in
+    // time, the server's NetTimeoutError comes out of here with the server
+    // still active, but not listening: the announcement and the mapping are
+    // withdrawn all the same, reported as Withdrawn instead of Closed. The next
+    // Stop waits for the thread again and reports Closed once it has ended (a
+    // second time-out reports nothing); the end waits for it without limit.
     void Stop();
 
     // Whether the player lets the router be asked (asked at every start);
     // without one the router is always asked.
     void SetRouterConsent(std::function<bool()> consent) { consent_ = std::move(consent); }
     // The player switched the consent: while the server listens the router
-    // is asked, or its mapping removed, at once.
+    // is asked, or its mapping removed, at once; after a stop, also one that
+    // timed out, nothing is asked.
     void RouterConsentChanged(bool on);
 
 private:
     void Report(const HostOutcome& outcome);
     void OnRouter(const RouterReport& report);
     void OpenRouter(int port);
+    void Withdraw(HostState outcome);
 
     std::mutex sinkMutex_;
     std::function<void(const HostOutcome&)> sink_;  // under sinkMutex_
@@ -107,6 +112,7 @@ private:
     RouterPortMaker makeRouter_;
     std::unique_ptr<RouterPort> router_;
     std::function<bool()> consent_;
+    bool listed_ = false;  // announced and the router asked for, from a start until a stop withdraws both
 };
 
 }  // namespace quorvex

@@ -3,13 +3,15 @@
 // are renewed, outcomes are told as they are. Then the bounded conversation
 // itself. The real protocols are tried against miniupnpd (net_router). The
 // host service starts and stops the server, the announcement and the router
-// in one order.
+// in one order, and reports each outcome typed; a stop that times out still
+// withdraws the game.
 #include "core/net/lan/avahilib.h"
 #include "core/net/hostservice.h"
-#include "core/net/protocol/messages.h"
 #include "core/net/router/portmap.h"
 #include "core/net/router/routerlibs.h"
 #include "core/net/router/upnpclient.h"
+#include "core/net/transport/neterrors.h"
+#include "net/net_support.h"
 #include "support/wait_until.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +25,7 @@
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
+#include <variant>
 
 using namespace quorvex;
 using Lines = std::vector<std::string>;
@@ -68,6 +71,16 @@ struct Record : Router {
     }
 };
 
+// A report in the words of the host's log, one line to compare.
+std::string Said(const RouterReport& r) {
+    const std::string port = "Router: port " + std::to_string(r.port);
+    if (r.closed) return port + (r.failure.empty() ? " closed" : " not closed (" + r.failure + ")");
+    if (r.answer.open)
+        return port + " open" + (r.answer.externalAddress.empty() ? "" : " at " + r.answer.externalAddress) +
+               (r.answer.pinhole ? " and for IPv6" : "");
+    return r.answer.pinhole ? port + " open for IPv6" : "Router: no port opened (" + r.answer.reason + ")";
+}
+
 struct Forward : Router {  // the mapper owns its router; the test keeps the record
     explicit Forward(Record& r) : r(r) {}
     RouterAnswer Open(int port, int lease) override { return r.Open(port, lease); }
@@ -96,7 +109,7 @@ protected:
     }
     std::unique_ptr<PortMapper> Make(int lease = 3600) {
         return std::make_unique<PortMapper>([this] { return std::make_unique<Forward>(record); },
-                                            [this](const std::string& text) { record.Note(record.reports, text); },
+                                            [this](const RouterReport& r) { record.Note(record.reports, Said(r)); },
                                             lease);
     }
     bool ReportsAre(const Lines& expected) {
@@ -146,14 +159,87 @@ TEST_F(PortMapperTest, NothingOpenedIsNothingToRemove) {
     EXPECT_EQ(record.Get(record.calls), Lines{"open 9999 for 3600"});
 }
 
-// The service's doubles note their calls and its outcomes in one list, so
-// the list shows the order; the router answers at once, the announcer renames.
+}  // namespace
+
+namespace quorvex {
+void PrintTo(const HostOutcome& o, std::ostream* os) {
+    *os << "outcome " << static_cast<int>(o.state) << " port " << o.port << " \"" << o.text << "\""
+        << (o.pinhole ? " pinhole" : "");
+}
+}  // namespace quorvex
+
+namespace {
+
+// A double's call ("announce Game", "router close") or an outcome of the
+// service, in one list, so the list shows the order.
+using Step = std::variant<std::string, HostOutcome>;
+using Steps = std::vector<Step>;
+
+// An outcome on the port listened on (0 here; the test fills it in).
+Step Out(HostState state, std::string text = {}, bool pinhole = false) {
+    return HostOutcome{state, 0, std::move(text), pinhole};
+}
+
+Steps OnPort(Steps steps, int port) {
+    for (Step& s : steps)
+        if (auto* o = std::get_if<HostOutcome>(&s)) o->port = port;
+    return steps;
+}
+
+// Announces under the name it is given, at once.
+struct Names : Announcer {
+    Steps& log;
+    std::string as;
+    Names(Steps& l, std::string a) : log(l), as(std::move(a)) {}
+    void Start(const std::string& name, int, Announced announced) override {
+        log.push_back("announce " + name);
+        announced(as);
+    }
+    void Stop() override { log.push_back("withdraw"); }
+};
+
+// Answers at once; a removal of what it opened fails with closeFailure when that is set.
+struct Port : RouterPort {
+    Steps& log;
+    RouterAnswer answer;
+    std::string closeFailure;
+    PortMapper::TypedReport report;
+    int opened = 0;
+    Port(Steps& l, RouterAnswer a, std::string f, PortMapper::TypedReport r)
+        : log(l), answer(std::move(a)), closeFailure(std::move(f)), report(std::move(r)) {}
+    void Open(int port) override {
+        log.push_back("router open");
+        report({port, false, answer, {}});
+        if (answer.open || answer.pinhole) opened = port;
+    }
+    void Close() override {
+        log.push_back("router close");
+        if (opened) report({opened, true, {}, closeFailure});
+        opened = 0;
+    }
+};
+
+std::unique_ptr<HostService> MakeService(Steps& log, const std::optional<RouterAnswer>& router,
+                                         const std::string& announcedAs, const std::string& closeFailure = {}) {
+    RouterPortMaker maker;
+    if (router)
+        maker = [&log, router, closeFailure](PortMapper::TypedReport r) {
+            return std::make_unique<Port>(log, *router, closeFailure, std::move(r));
+        };
+    auto service = std::make_unique<HostService>(std::make_unique<Names>(log, announcedAs), maker,
+                                                 [&log](const HostOutcome& o) { log.push_back(o); });
+    service->Server().SetDefaultPort(0);
+    return service;
+}
+
+// The router answers at once, the announcer renames as told.
 struct ServiceCase {
     const char* name;
     std::optional<RouterAnswer> router;  // none: no router is asked
     std::string announcedAs;
-    bool stopByEnd;  // the window goes away instead of "Stop server"
-    Lines expected;  // P stands for the port
+    std::string closeFailure;  // the router's, on removal
+    bool stopByEnd;            // the window goes away instead of "Stop server"
+    Steps expected;
 };
 
 void PrintTo(const ServiceCase& c, std::ostream* os) { *os << c.name; }
@@ -162,79 +248,75 @@ class HostServiceTest : public ::testing::TestWithParam<ServiceCase> {};
 
 TEST_P(HostServiceTest, StartsAndStopsInOneOrderAndReportsEachOutcome) {
     const ServiceCase& c = GetParam();
-    Lines log;
-    struct Names : Announcer {
-        Lines& log;
-        std::string as;
-        Names(Lines& l, std::string a) : log(l), as(std::move(a)) {}
-        void Start(const std::string& name, int, Announced announced) override {
-            log.push_back("announce " + name);
-            announced(as);
-        }
-        void Stop() override { log.push_back("withdraw"); }
-    };
-    struct Port : RouterPort {
-        Lines& log;
-        RouterAnswer answer;
-        PortMapper::TypedReport report;
-        int opened = 0;
-        Port(Lines& l, RouterAnswer a, PortMapper::TypedReport r) : log(l), answer(std::move(a)), report(std::move(r)) {}
-        void Open(int port) override {
-            log.push_back("router open");
-            report({port, false, answer, {}});
-            if (answer.open || answer.pinhole) opened = port;
-        }
-        void Close() override {
-            log.push_back("router close");
-            if (opened) report({opened, true, {}, {}});
-            opened = 0;
-        }
-    };
-    RouterPortMaker maker;
-    if (c.router)
-        maker = [&](PortMapper::TypedReport r) { return std::make_unique<Port>(log, *c.router, std::move(r)); };
-    auto service = std::make_unique<HostService>(std::make_unique<Names>(log, c.announcedAs), maker,
-                                                 [&](const HostOutcome& o) {
-                                                     const std::string line = HostOutcomeLine(o);
-                                                     log.push_back(line.empty() ? "as " + o.text : line);
-                                                 });
-    service->Server().SetDefaultPort(0);
+    Steps log;
+    auto service = MakeService(log, c.router, c.announcedAs, c.closeFailure);
     service->Start("Game");
-    const std::string port = std::to_string(service->Server().BoundPort());
+    const int port = service->Server().BoundPort();
     c.stopByEnd ? service.reset() : service->Stop();
-    Lines expected;
-    for (std::string e : c.expected) {
-        if (const auto at = e.find('P'); at != std::string::npos && e.rfind("[", 0) == 0) e.replace(at, 1, port);
-        expected.push_back(e);
-    }
-    EXPECT_EQ(log, expected);
+    EXPECT_EQ(log, OnPort(c.expected, port));
 }
+
+using S = HostState;
+const RouterAnswer kMapped{true, "198.51.100.7", false, "", 3600};
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, HostServiceTest,
     ::testing::Values(
-        ServiceCase{"Mapped", RouterAnswer{true, "198.51.100.7", false, "", 3600}, "Game", false,
-                    {Notice("Server active"), "announce Game", "as Game", "router open",
-                     Notice("Router: port P open at 198.51.100.7"), "withdraw", Notice("Server closed"),
-                     "router close", Notice("Router: port P closed")}},
-        ServiceCase{"MappedWithPinholeAndRenamed", RouterAnswer{true, "", true, "", 0}, "Game #2", false,
-                    {Notice("Server active"), "announce Game", "as Game #2", "router open",
-                     Notice("Router: port P open and for IPv6"), "withdraw", Notice("Server closed"),
-                     "router close", Notice("Router: port P closed")}},
-        ServiceCase{"PinholeOnly", RouterAnswer{false, "", true, "", 0}, "Game", false,
-                    {Notice("Server active"), "announce Game", "as Game", "router open",
-                     Notice("Router: port P open for IPv6"), "withdraw", Notice("Server closed"), "router close",
-                     Notice("Router: port P closed")}},
-        ServiceCase{"Refused", RouterAnswer{false, "", false, "no router answered", 0}, "Game", false,
-                    {Notice("Server active"), "announce Game", "as Game", "router open",
-                     Notice("Router: no port opened (no router answered)"), "withdraw", Notice("Server closed"),
-                     "router close"}},
-        ServiceCase{"NoRouter", std::nullopt, "Game", false,
-                    {Notice("Server active"), "announce Game", "as Game", "withdraw", Notice("Server closed")}},
-        ServiceCase{"EndOfTheWindowReportsNothing", RouterAnswer{true, "198.51.100.7", false, "", 3600}, "Game", true,
-                    {Notice("Server active"), "announce Game", "as Game", "router open",
-                     Notice("Router: port P open at 198.51.100.7"), "withdraw", "router close"}}),
+        ServiceCase{"Mapped", kMapped, "Game", "", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
+                     Out(S::Mapped, "198.51.100.7"), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
+        ServiceCase{"MappedWithPinholeAndRenamed", RouterAnswer{true, "", true, "", 0}, "Game #2", "", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game #2"), "router open",
+                     Out(S::Mapped, "", true), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
+        ServiceCase{"PinholeOnly", RouterAnswer{false, "", true, "", 0}, "Game", "", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
+                     Out(S::PinholeOpen, "", true), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
+        ServiceCase{"Refused", RouterAnswer{false, "", false, "no router answered", 0}, "Game", "", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
+                     Out(S::Refused, "no router answered"), "withdraw", Out(S::Closed), "router close"}},
+        ServiceCase{"NotClosed", kMapped, "Game", "the router did not answer in time", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
+                     Out(S::Mapped, "198.51.100.7"), "withdraw", Out(S::Closed), "router close",
+                     Out(S::NotClosed, "the router did not answer in time")}},
+        ServiceCase{"NoRouter", std::nullopt, "Game", "", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "withdraw", Out(S::Closed)}},
+        ServiceCase{"EndOfTheWindowReportsNothing", kMapped, "Game", "", true,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
+                     Out(S::Mapped, "198.51.100.7"), "withdraw", "router close"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The listening sockets close before the stop waits for the connection
+// thread: when that wait runs out, the game is withdrawn all the same.
+TEST(HostServiceStop, AStopThatTimesOutWithdrawsTheGameAndTheNextStopEndsIt) {
+    Steps log;
+    auto service = MakeService(log, kMapped, "Game");
+    service->Server().SetTerminateWaitTime(300);
+    service->Server().OnConnect = [](const ConnectionPtr&) { std::this_thread::sleep_for(std::chrono::milliseconds(1500)); };
+    service->Start("Game");
+    const int port = service->Server().BoundPort();
+    nettest::RawSocket client = nettest::RawSocket::Connect(port);
+    ASSERT_TRUE(nettest::WaitUntil([&] { return service->Server().Serving(); }));
+    log.clear();
+    try {
+        service->Stop();
+        ADD_FAILURE() << "the stop did not time out";
+    } catch (const NetTimeoutError& e) {
+        EXPECT_STREQ(e.what(), kTerminateTimedOut);
+    }
+    EXPECT_TRUE(service->Server().Active());
+    EXPECT_EQ(log, OnPort({"withdraw", Out(S::Withdrawn), "router close", Out(S::RouterClosed)}, port));
+    EXPECT_THROW(nettest::RawSocket::Connect(port), std::runtime_error);  // nobody listens
+    // The player lets the router be asked again: nothing is, the game is withdrawn.
+    log.clear();
+    service->RouterConsentChanged(true);
+    EXPECT_TRUE(log.empty());
+    ASSERT_TRUE(nettest::WaitUntil([&] { return !service->Server().Serving(); }));
+    service->Stop();
+    EXPECT_FALSE(service->Server().Active());
+    EXPECT_EQ(log, OnPort({Out(S::Closed)}, port));
+    service.reset();
+    EXPECT_EQ(log, OnPort({Out(S::Closed)}, port));  // the end has nothing left to withdraw
+}
 
 TEST_F(PortMapperTest, TheEndDuringARouterSearchReturnsWhileTheRouterIsStillAsked) {
     auto mapper = OpenWhileTheRouterHangs();

@@ -8,6 +8,7 @@
 #include "net_window/play.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/discovery.h"
+#include "ui/net/hostlog.h"
 #include "ui/net/multihost.h"
 #include "core/net/router/portmap.h"
 #include "net/net_support.h"
@@ -495,6 +496,30 @@ TEST_F(NetWindowTest, TheRouterIsAskedOnlyWhenTheSettingAllowsIt) {
     host.reset();
     SetRouterFactory({});
     EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10)));
+}
+
+// Each outcome of the host service as the host's log shows it, byte for byte.
+TEST(HostLog, EachOutcomeHasItsLine) {
+    using S = HostState;
+    const struct {
+        HostOutcome outcome;
+        std::string line;
+    } cases[] = {
+        {{S::Listening, 9999, {}, false}, N("Server active")},
+        {{S::Announced, 9999, "Game #2", false}, ""},
+        {{S::Mapped, 9999, "198.51.100.7", false}, N("Router: port 9999 open at 198.51.100.7")},
+        {{S::Mapped, 9999, "198.51.100.7", true}, N("Router: port 9999 open at 198.51.100.7 and for IPv6")},
+        {{S::Mapped, 9999, "", true}, N("Router: port 9999 open and for IPv6")},
+        {{S::Mapped, 9999, "", false}, N("Router: port 9999 open")},
+        {{S::PinholeOpen, 9999, {}, true}, N("Router: port 9999 open for IPv6")},
+        {{S::Refused, 9999, "no router answered", false}, N("Router: no port opened (no router answered)")},
+        {{S::RouterClosed, 9999, {}, false}, N("Router: port 9999 closed")},
+        {{S::NotClosed, 9999, "the router did not answer in time", false},
+         N("Router: port 9999 not closed (the router did not answer in time)")},
+        {{S::Closed, 9999, {}, false}, N("Server closed")},
+        {{S::Withdrawn, 9999, {}, false}, N("Server not listening, game no longer announced")},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HostLogLine(c.outcome), c.line) << static_cast<int>(c.outcome.state);
 }
 
 // Names announced on the network are shown safely, each with its whole address.

@@ -1,6 +1,7 @@
 #include "ui/net/multihost.h"
 
 #include "ui/net/discovery.h"
+#include "ui/net/hostlog.h"
 #include "ui/net/linksharing.h"
 #include "core/settings/settingsfile.h"
 #include "ui/net/routerconsent.h"
@@ -176,7 +177,7 @@ void Tqx_host::startClick() {
 }
 
 void Tqx_host::ShowHostOutcome(const HostOutcome& outcome) {
-    const std::string line = HostOutcomeLine(outcome);
+    const std::string line = HostLogLine(outcome);
     if (!line.empty()) AppendLog(line);
     if (outcome.state == HostState::Announced)
         Post([this, name = QString::fromUtf8(outcome.text)] { announcedName_ = name; });
@@ -189,7 +190,9 @@ void Tqx_host::AskRouterChange(bool on) {
 void Tqx_host::stopClick() {
     // The connection thread's "Client lost" is queued before the thread ends,
     // so it is shown before "Server closed". A thread that does not end in
-    // time ends the handler here, the server still active.
+    // time ends the handler here with the transport's error, the server still
+    // active but no longer listening, announced or mapped (the log says so);
+    // the next "Stop server" finishes the stop.
     host_->Stop();
     servername->setEnabled(true);
     start->setEnabled(true);

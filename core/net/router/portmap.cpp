@@ -328,27 +328,6 @@ RouterFactory CurrentRouterFactory() {
     return g_factory;
 }
 
-std::string RouterAnswerText(int port, const RouterAnswer& answer) {
-    const std::string p = std::to_string(port);
-    if (answer.open) {
-        std::string text = "Router: port " + p + " open";
-        if (!answer.externalAddress.empty()) text += " at " + answer.externalAddress;
-        if (answer.pinhole) text += " and for IPv6";
-        return text;
-    }
-    if (answer.pinhole) return "Router: port " + p + " open for IPv6";
-    return "Router: no port opened (" + answer.reason + ")";
-}
-
-std::string RouterClosedText(int port, const std::string& failure) {
-    if (!failure.empty()) return "Router: port " + std::to_string(port) + " not closed (" + failure + ")";
-    return "Router: port " + std::to_string(port) + " closed";
-}
-
-std::string RouterReportText(const RouterReport& report) {
-    return report.closed ? RouterClosedText(report.port, report.failure) : RouterAnswerText(report.port, report.answer);
-}
-
 // ---- PortMapper ----
 
 struct PortMapper::State {
@@ -371,13 +350,6 @@ struct PortMapper::State {
         if (report) report(what);
     }
 };
-
-PortMapper::PortMapper(RouterFactory factory, Report report, int leaseSeconds)
-    : PortMapper(std::move(factory),
-                 TypedReport([report = std::move(report)](const RouterReport& r) {
-                     if (report) report(RouterReportText(r));
-                 }),
-                 leaseSeconds) {}
 
 PortMapper::PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds)
     : state_(std::make_shared<State>()) {

@@ -5,9 +5,9 @@
 // removed when the server stops or the program ends.
 //
 // Routers answer slowly or never, so all talking to them happens on a thread
-// of the PortMapper's own, each exchange within one time limit. The window
-// only queues "open" and "close" and reads the outcome as log lines; it never
-// waits for the router, not even when it goes.
+// of the PortMapper's own, each exchange within one time limit. Its owner
+// only queues "open" and "close" and is told the outcomes as RouterReports; it
+// never waits for the router, not even when it goes.
 #pragma once
 
 #include <chrono>
@@ -67,10 +67,6 @@ std::unique_ptr<Router> MakeSystemRouter();
 void SetRouterFactory(RouterFactory factory);
 RouterFactory CurrentRouterFactory();
 
-// The log texts of an answer, of a removal ("" when it worked, else why not).
-std::string RouterAnswerText(int port, const RouterAnswer& answer);
-std::string RouterClosedText(int port, const std::string& failure = {});
-
 // What the mapper did about a port: the router's answer to a request for it,
 // or the removal of its mapping.
 struct RouterReport {
@@ -79,16 +75,11 @@ struct RouterReport {
     RouterAnswer answer;
     std::string failure;  // why the removal did not work; "" when it did
 };
-// Its log text: RouterAnswerText or RouterClosedText.
-std::string RouterReportText(const RouterReport& report);
 
 class PortMapper {
 public:
-    // `report` gets each log text, on the mapper's thread; it must not wait
-    // for the thread that owns the mapper.
-    using Report = std::function<void(const std::string&)>;
-    PortMapper(RouterFactory factory, Report report, int leaseSeconds = kRouterLeaseSeconds);
-    // The same with each report typed, for whoever renders it itself.
+    // `report` gets what was done about each request, on the mapper's thread;
+    // it must not wait for the thread that owns the mapper.
     using TypedReport = std::function<void(const RouterReport&)>;
     PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds = kRouterLeaseSeconds);
     // Returns at once and reports nothing more; an exchange under way is

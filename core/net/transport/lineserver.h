@@ -67,10 +67,14 @@ public:
 
     // true: bind, listen and accept on a listening thread; throws SocketError
     // (the server stays inactive) when the port cannot be bound.
-    // false: stop listening, close the client's connection and wait for its
-    // thread, checking every 250 ms up to TerminateWaitTime; throws
-    // NetTimeoutError and stays active when the thread does not end in time.
+    // false: stop listening (the listening sockets are closed at once), close
+    // the client's connection and wait for its thread, checking every 250 ms
+    // up to TerminateWaitTime. When the thread does not end in time it throws
+    // NetTimeoutError and stays active, though nothing listens any more and
+    // no client is accepted; the next SetActive(false) (or the end) waits for
+    // the thread again and completes the stop.
     void SetActive(bool active);
+    // From a SetActive(true) until a SetActive(false) that completed.
     bool Active() const { return active_.load(); }
     // The port actually listened on while active.
     int BoundPort() const { return boundPort_; }

@@ -1,0 +1,24 @@
+#include "ui/net/hostlog.h"
+
+#include "core/net/protocol/messages.h"
+
+namespace quorvex {
+
+std::string HostLogLine(const HostOutcome& o) {
+    const std::string router = "Router: port " + std::to_string(o.port);
+    switch (o.state) {
+        case HostState::Listening: return Notice("Server active");
+        case HostState::Closed: return Notice("Server closed");
+        case HostState::Withdrawn: return Notice("Server not listening, game no longer announced");
+        case HostState::Announced: return {};
+        case HostState::Mapped:
+            return Notice(router + " open" + (o.text.empty() ? "" : " at " + o.text) + (o.pinhole ? " and for IPv6" : ""));
+        case HostState::PinholeOpen: return Notice(router + " open for IPv6");
+        case HostState::Refused: return Notice("Router: no port opened (" + o.text + ")");
+        case HostState::RouterClosed: return Notice(router + " closed");
+        case HostState::NotClosed: return Notice(router + " not closed (" + o.text + ")");
+    }
+    return {};
+}
+
+}  // namespace quorvex
