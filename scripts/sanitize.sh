@@ -4,7 +4,8 @@
 #         every test (window tests on the offscreen platform);
 #   tsan  the test programs whose code runs threads, with ThreadSanitizer:
 #         the network and other threaded core tests, then the host and client
-#         windows' tests (only those targets are built).
+#         windows' tests, the local network's against real avahi-daemons
+#         among them (only those targets are built; that one needs root).
 #
 #   bash scripts/sanitize.sh [asan|tsan|all]     (default all)
 #
@@ -42,8 +43,9 @@ run_tsan() {
     # The test programs whose code runs threads: the transport and the
     # protocol, hostile peers, the guard against line breaks on the wire, the
     # system's error texts on several threads; and the host and client
-    # windows' tests. The windows hand
-    # their threads' changes over through the core's locks and an event
+    # windows' tests, with the Avahi thread talking to real daemons in
+    # network namespaces (lan_test.sh; skipped without root). The windows hand
+    # their threads' changes over through the core's hand-over and an event
     # descriptor, so no toolkit call crosses threads. Qt itself is not
     # instrumented: its raster engine paints large areas on a thread pool of
     # its own, handing the work over through Qt's futex-based locks, which
@@ -51,7 +53,8 @@ run_tsan() {
     # libraries are not checked (ignore_noninstrumented_modules); every access
     # of the game's code is.
     local core_tests=(net_tests hostile_peer_tests hostile_file_tests installation_tests)
-    local window_tests=(net_window_tests net_window_fault_tests gamelink_window_tests hostile_peer_window_tests)
+    local window_tests=(net_window_tests net_window_fault_tests gamelink_window_tests hostile_peer_window_tests
+                        lan_window_tests)
     configure build-tsan "-fsanitize=thread -fno-omit-frame-pointer"
     cmake --build build-tsan -j "$jobs" --target "${core_tests[@]}" "${window_tests[@]}"
     export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1"

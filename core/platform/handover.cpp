@@ -9,6 +9,8 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <utility>
 
@@ -16,6 +18,19 @@ namespace quorvex {
 
 HandOver::HandOver(std::function<void()> wake, std::size_t limit)
     : owner_(std::this_thread::get_id()), wake_(std::move(wake)), limit_(limit < 2 ? 2 : limit) {}
+
+HandOver::HandOver(OwnedByFirstApplier, std::function<void()> wake, std::size_t limit)
+    : owner_(std::thread::id()), wake_(std::move(wake)), limit_(limit < 2 ? 2 : limit) {}
+
+void HandOver::CheckOwner(const char* caller) {
+    std::thread::id owner;  // none: the first caller takes it
+    if (owner_.compare_exchange_strong(owner, std::this_thread::get_id()) || owner == std::this_thread::get_id())
+        return;
+    // Applying on two threads would run the changes out of order and race
+    // with the owner's own state: a mistake in the program, never to go on from.
+    std::fprintf(stderr, "HandOver::%s called off the owning thread\n", caller);
+    std::abort();
+}
 
 void HandOver::Post(std::function<void()> change) {
     std::size_t queued;
@@ -42,6 +57,7 @@ bool HandOver::TakeNext(std::function<void()>& change, std::function<void()>& re
 }
 
 void HandOver::ApplyPending() {
+    CheckOwner("ApplyPending");
     if (applying_) return;  // the running loop below takes the new change too
     qx::FlagScope scope(applying_);  // a change that throws leaves the queue usable
     // Only what is queued now: a producer that keeps refilling the queue
@@ -56,6 +72,7 @@ void HandOver::ApplyPending() {
 }
 
 std::size_t HandOver::ApplyBatch(std::chrono::microseconds budget) {
+    CheckOwner("ApplyBatch");
     if (applying_) return 0;  // the running loop takes them
     // Whatever is left - the budget ran out, or a change threw - gets the next turn.
     struct Rest {

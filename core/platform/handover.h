@@ -1,6 +1,9 @@
 // The ordered hand-over of changes from other threads to the one thread that
-// owns a window (the host's connection thread hands its protocol's changes to
-// the user-interface thread this way).
+// owns them: the connection thread hands its protocol's changes to the
+// window's thread, the Avahi thread what it found; the windows hand their jobs
+// to the Avahi thread and their requests to the router's; a name lookup hands
+// its addresses to the thread that asked. Every hand-over between threads is
+// one of these.
 //
 // Changes are applied on the owning thread in the order they were posted. A
 // change posted on the owning thread first applies whatever is still queued,
@@ -14,6 +17,7 @@
 // in batches bounded in time, so a burst never starves its other events.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <deque>
@@ -26,6 +30,10 @@ namespace quorvex {
 // Changes waiting for the owner beyond which a producer holds back.
 inline constexpr std::size_t kHandOverLimit = 256;
 
+// Makes a HandOver owned by the first thread that applies its changes: one
+// made by the thread that starts the owner, before the owner runs.
+struct OwnedByFirstApplier {};
+
 class HandOver {
 public:
     // The thread that constructs it owns it. `wake` is called on the posting
@@ -34,12 +42,18 @@ public:
     // ApplyBatch() on a later turn of its event loop. Wake-ups may be merged
     // (a WakeFd does): one batch takes whatever is queued.
     explicit HandOver(std::function<void()> wake, std::size_t limit = kHandOverLimit);
+    // The same, owned by the first thread that calls ApplyPending or
+    // ApplyBatch; until then every Post only queues and wakes.
+    HandOver(OwnedByFirstApplier, std::function<void()> wake, std::size_t limit = kHandOverLimit);
 
     HandOver(const HandOver&) = delete;
     HandOver& operator=(const HandOver&) = delete;
 
     // Any thread.
     void Post(std::function<void()> change);
+    // ApplyPending and ApplyBatch check that they run on the owning thread:
+    // from another one they say so on the error output and abort the process.
+    //
     // Owning thread only: applies everything queued so far, including what
     // the changes themselves post, but not what other threads queue
     // meanwhile. A call from inside a change returns at once; the running
@@ -56,13 +70,16 @@ public:
     // Changes queued and not yet applied.
     std::size_t Backlog() const;
     // Whether the calling thread owns the queue.
-    bool OnOwnerThread() const { return std::this_thread::get_id() == owner_; }
+    bool OnOwnerThread() const { return std::this_thread::get_id() == owner_.load(); }
 
 private:
+    // Claims the queue for the calling thread if nobody owns it yet; aborts
+    // when another thread owns it.
+    void CheckOwner(const char* caller);
     // Takes the next change; hands out the resume call once there is room again.
     bool TakeNext(std::function<void()>& change, std::function<void()>& resume);
 
-    const std::thread::id owner_;
+    std::atomic<std::thread::id> owner_;  // none until claimed (OwnedByFirstApplier)
     const std::function<void()> wake_;
     const std::size_t limit_;
     mutable std::mutex mutex_;

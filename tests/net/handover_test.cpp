@@ -1,18 +1,24 @@
-// The ordered hand-over of changes to the thread that owns a window.
+// The ordered hand-over of changes to the thread that owns them, and the
+// threads' owners.
 #include "core/platform/handover.h"
+#include "core/platform/ownedthread.h"
+#include "core/platform/systemtext.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <sys/resource.h>
 #include <thread>
 #include <vector>
 
 using quorvex::HandOver;
+using quorvex::OwnedThread;
 
 namespace {
 
@@ -138,4 +144,93 @@ TEST(HandOver, AProducerHoldsBackAtTheLimitTheOwnerTakesBatchesAndResumesItAtHal
     EXPECT_EQ(resumed, 1);  // once, at half the limit
     EXPECT_EQ(wakes, 1);
     EXPECT_EQ(r.seen, (std::vector<std::string>{"0", "1", "2", "3"}));
+}
+
+// Applying off the owning thread is a mistake in the program: it stops there.
+TEST(HandOverDeathTest, ApplyingOffTheOwningThreadAborts) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    HandOver made([] {});
+    HandOver claimed(quorvex::OwnedByFirstApplier{}, [] {});
+    // Its owner lives on while the others try (a thread's id may be reused once it ends).
+    std::promise<void> claim, done;
+    std::thread owner([&] {
+        claimed.ApplyPending();
+        claim.set_value();
+        done.get_future().wait();
+    });
+    claim.get_future().wait();
+    for (HandOver* h : {&made, &claimed}) {
+        EXPECT_DEATH(std::thread([h] { h->ApplyPending(); }).join(), "HandOver::ApplyPending called off the owning thread");
+        EXPECT_DEATH(std::thread([h] { h->ApplyBatch(std::chrono::seconds(1)); }).join(),
+                     "HandOver::ApplyBatch called off the owning thread");
+    }
+    EXPECT_DEATH(claimed.ApplyPending(), "off the owning thread");  // its maker does not own it
+    done.set_value();
+    owner.join();
+}
+
+// Made before its owner runs: until the owner first applies, every post only queues.
+TEST(HandOver, OneOwnedByItsFirstApplierQueuesUntilThenAndAppliesItsOwnPostsAtOnceAfter) {
+    std::atomic<int> wakes{0};
+    Record r;
+    HandOver h(quorvex::OwnedByFirstApplier{}, [&] { ++wakes; });
+    h.Post(r.Add("queued by its maker"));
+    EXPECT_EQ(h.Backlog(), 1u);
+    EXPECT_EQ(wakes, 1);
+    std::thread([&] {
+        EXPECT_FALSE(h.OnOwnerThread());
+        h.ApplyPending();
+        EXPECT_TRUE(h.OnOwnerThread());
+        h.Post(r.Add("the owner's own"));
+    }).join();
+    EXPECT_EQ(r.seen, (std::vector<std::string>{"queued by its maker", "the owner's own"}));
+    EXPECT_EQ(wakes, 1);
+}
+
+// A wake-up that cannot be made is an error, not a queue nobody reads.
+TEST(WakeFd, ThrowsWhenNoDescriptorIsLeft) {
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    bool threw = false;
+    try {
+        quorvex::WakeFd wake;
+    } catch (const qx::SystemError& e) {
+        threw = std::string(e.what()).rfind("Could not create an event: ", 0) == 0;
+    }
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_TRUE(threw);
+}
+
+// A thread held where nothing can interrupt it is left behind and counted
+// until it ends; one that has ended is joined.
+TEST(OwnedThread, AHeldThreadIsLeftBehindAndCountedUntilItEnds) {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool release = false;
+    const auto soon = [] { return std::chrono::steady_clock::now() + std::chrono::milliseconds(20); };
+    {
+        OwnedThread quick([] {});
+        EXPECT_TRUE(quick.Join(std::chrono::seconds(10)));
+        EXPECT_TRUE(quick.End()->Ended());
+    }
+    std::shared_ptr<const quorvex::ThreadEnd> end;
+    {
+        OwnedThread held([&] {
+            std::unique_lock<std::mutex> lock(mutex);
+            changed.wait(lock, [&] { return release; });
+        });
+        EXPECT_FALSE(held.Join(std::chrono::milliseconds(0)));
+        end = held.End();
+    }  // its owner goes without waiting
+    EXPECT_FALSE(quorvex::AwaitThreadsLeftBehind(soon()));
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        release = true;
+    }
+    changed.notify_all();
+    EXPECT_TRUE(quorvex::AwaitThreadsLeftBehind(std::chrono::steady_clock::now() + std::chrono::seconds(10)));
+    EXPECT_TRUE(end->Ended());
 }

@@ -191,6 +191,57 @@ INSTANTIATE_TEST_SUITE_P(NetworkWindow, SilentBus, ::testing::Bool(),
                              return std::string(info.param ? "ClientWindowOpened" : "NoNetworkWindow");
                          });
 
+// A system bus whose daemon is held by SIGSTOP, beside a session bus, as on a
+// desktop whose system bus stopped answering (hung_bus.sh makes them). Once a
+// network window has asked the system bus, Avahi's thread is held inside
+// libdbus, and the toolkit's own D-Bus thread would wait for it at exit. A
+// signal still ends the process, with the statistics written, while the bus
+// is still stopped.
+class HungSystemBus : public SessionEnd {};
+
+// How many have connected to the socket at `path` (its listener not counted).
+int Connections(const std::string& path) {
+    std::ifstream table("/proc/net/unix");
+    int count = 0;
+    for (std::string line; std::getline(table, line);)
+        if (line.size() > path.size() && line.compare(line.size() - path.size(), path.size(), path) == 0) ++count;
+    return count - 1;
+}
+
+bool Stopped(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const auto close = line.rfind(')');
+    return close != std::string::npos && line.compare(close, 4, ") T ") == 0;
+}
+
+TEST_F(HungSystemBus, ASignalEndsTheProcessWhileTheBusStaysStopped) {
+    const char* busPid = std::getenv("QUORVEX_HUNG_BUS_PID");
+    const char* address = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
+    if (!busPid || !address) GTEST_SKIP() << "runs inside hung_bus.sh";
+    const std::string path = std::string(address).substr(std::string("unix:path=").size());
+    const pid_t bus = std::atoi(busPid);
+    ASSERT_TRUE(Stopped(bus));
+    const pid_t pid = Launch({}, nullptr, {"quorvex://192.0.2.1"});  // the client window opens
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return fs::exists(program.File("setup.ini")); }));
+    ASSERT_TRUE(qxtest::WaitUntil([&] { return Connections(path) > 0; })) << "the game never asked the system bus";
+    ASSERT_EQ(::kill(pid, SIGTERM), 0);
+    int status = 0;
+    const bool ended = qxtest::WaitUntil([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, {},
+                                         std::chrono::seconds(10));
+    if (!ended) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+    }
+    ASSERT_TRUE(ended) << "still running after the signal";
+    EXPECT_TRUE(Stopped(bus));  // it did not end because the bus answered
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadAll(program.File("Quorvex.stat")).size(), 36u * 162u);
+}
+
 // Without a display: the questions are answered on the standard output, a
 // wrong option, a wrong link and the missing display itself on the error
 // output, each with its exit code; no window is tried. Outputs are patterns,

@@ -12,22 +12,21 @@
 #include <QStyle>
 
 #include "core/net/lan/avahilib.h"
+#include "core/platform/handover.h"
+#include "core/platform/ownedthread.h"
 
 #include <avahi-common/error.h>
 
 #include <net/if.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <deque>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <tuple>
 
 namespace quorvex {
@@ -38,53 +37,40 @@ namespace {
 const AvahiLibraries& Av() { return *LoadAvahiLibraries(); }
 
 // A thread that runs Avahi's simple poll and, between its turns, the jobs
-// queued for it, in order. The owner never waits for it: the destructor
-// queues the end and returns, and the thread ends once the jobs before it
-// have run (a job held by a bus that does not answer holds only this thread).
+// handed over to it, in order. Its owner never waits for it: the destructor
+// hands over the end and leaves the thread behind (see ~AvahiThread).
 class AvahiThread {
 public:
     using Job = std::function<void(const AvahiPoll*)>;
 
-    AvahiThread() : state_(std::make_shared<State>()) { std::thread(&AvahiThread::Run, state_).detach(); }
+    // Throws when its wake-up cannot be made: no job would ever reach it.
+    AvahiThread() : state_(std::make_shared<State>()), thread_([s = state_] { Run(*s); }) {}
     ~AvahiThread() {
-        std::lock_guard<std::mutex> lock(state_->mutex);
-        state_->ending = true;
-        state_->Wake();
+        Post([s = state_.get()](const AvahiPoll*) { s->ending = true; });
+        // Not joined, on purpose: a job may be held inside libdbus (in
+        // avahi_client_new, registering with a system bus that does not
+        // answer), where nothing can interrupt it. The thread ends once that
+        // call returns, or with the process, which does not wait for it.
+        thread_.LeaveBehind();
     }
     AvahiThread(const AvahiThread&) = delete;
     AvahiThread& operator=(const AvahiThread&) = delete;
 
     void Post(Job job) {
-        std::lock_guard<std::mutex> lock(state_->mutex);
-        state_->jobs.push_back(std::move(job));
-        state_->Wake();
+        state_->jobs.Post([s = state_.get(), job = std::move(job)] { job(s->api); });
     }
 
 private:
     struct State {
-        const int wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-        std::mutex mutex;
-        std::deque<Job> jobs;
-        bool ending = false;
-
-        ~State() {
-            if (wake >= 0) ::close(wake);
-        }
-        void Wake() const {
-            const std::uint64_t one = 1;
-            if (wake >= 0 && ::write(wake, &one, sizeof one) < 0) {
-                // Full counter: the thread is woken already.
-            }
-        }
+        WakeFd wake;
+        HandOver jobs{OwnedByFirstApplier{}, [this] { wake.Signal(); }};
+        const AvahiPoll* api = nullptr;  // the thread's
+        bool ending = false;             // the thread's
     };
 
-    static void Drain(AvahiWatch*, int fd, AvahiWatchEvent, void*) {
-        std::uint64_t count = 0;
-        while (::read(fd, &count, sizeof count) > 0) {
-        }
-    }
+    static void Drain(AvahiWatch*, int, AvahiWatchEvent, void* userdata) { static_cast<State*>(userdata)->wake.Clear(); }
 
-    static void Run(const std::shared_ptr<State>& s) {
+    static void Run(State& s) {
         // Loaded here, off the window's thread; without them the list stays empty.
         std::string missing;
         if (!LoadAvahiLibraries(&missing)) {
@@ -94,82 +80,29 @@ private:
         }
         AvahiSimplePoll* poll = Av().avahi_simple_poll_new();
         if (!poll) return;
-        const AvahiPoll* api = Av().avahi_simple_poll_get(poll);
-        AvahiWatch* watch = s->wake >= 0 ? api->watch_new(api, s->wake, AVAHI_WATCH_IN, &Drain, nullptr) : nullptr;
+        s.api = Av().avahi_simple_poll_get(poll);
+        AvahiWatch* watch = s.api->watch_new(s.api, s.wake.Fd(), AVAHI_WATCH_IN, &Drain, &s);
         for (;;) {
-            std::deque<Job> jobs;
-            bool ending = false;
-            {
-                std::lock_guard<std::mutex> lock(s->mutex);
-                jobs.swap(s->jobs);
-                ending = s->ending;
-            }
-            for (Job& job : jobs) job(api);
-            // Without a wake-up descriptor the queue is looked at every 100 ms.
-            if (ending || Av().avahi_simple_poll_iterate(poll, watch ? -1 : 100) < 0) break;
+            s.jobs.ApplyPending();
+            // Should the watch be missing, the jobs are looked at every 100 ms.
+            if (s.ending || Av().avahi_simple_poll_iterate(poll, watch ? -1 : 100) < 0) break;
         }
-        if (watch) api->watch_free(watch);
+        if (watch) s.api->watch_free(watch);
         Av().avahi_simple_poll_free(poll);
     }
 
     std::shared_ptr<State> state_;
+    OwnedThread thread_;
 };
 
-// Hands what the Avahi thread found to the window's thread, in order: a
-// queue under a lock and an event descriptor that the window's event loop
-// watches, so that no toolkit call crosses the threads. After Forget (on the
-// window's thread) nothing more is queued or run.
-class Outbox {
-public:
-    Outbox() : wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
-    ~Outbox() {
-        if (wake_ >= 0) ::close(wake_);
-    }
-    Outbox(const Outbox&) = delete;
-    Outbox& operator=(const Outbox&) = delete;
-
-    // On the window's thread: what is sent from now on runs there, in receiver's event loop.
-    void Deliver(QObject* receiver) {
-        if (wake_ < 0) return;
-        notifier_ = new QSocketNotifier(wake_, QSocketNotifier::Read, receiver);
-        QObject::connect(notifier_, &QSocketNotifier::activated, receiver, [this] { Run(); });
-    }
-    void Forget() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        forgotten_ = true;
-        queue_.clear();
-        delete notifier_;
-        notifier_ = nullptr;
-    }
-    // On the Avahi thread.
-    void Send(std::function<void()> change) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (forgotten_ || wake_ < 0) return;
-        queue_.push_back(std::move(change));
-        const std::uint64_t one = 1;
-        if (::write(wake_, &one, sizeof one) < 0) {
-            // Full counter: the window is woken already.
-        }
-    }
-
-private:
-    void Run() {
-        std::uint64_t count = 0;
-        while (::read(wake_, &count, sizeof count) > 0) {
-        }
-        std::deque<std::function<void()>> changes;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            changes.swap(queue_);
-        }
-        for (auto& change : changes) change();
-    }
-
-    const int wake_;
-    std::mutex mutex_;
-    std::deque<std::function<void()>> queue_;
-    bool forgotten_ = false;
-    QSocketNotifier* notifier_ = nullptr;  // the window's
+// What the Avahi thread found, handed to the window's thread in order through
+// an event descriptor that the window's event loop watches, so that no
+// toolkit call crosses the threads. Made on the window's thread, which owns
+// it; throws when the descriptor cannot be made. What comes after the window
+// has gone stays queued and is never run.
+struct WindowInbox {
+    WakeFd wake;
+    HandOver changes{[this] { wake.Signal(); }};
 };
 
 // Runs `then` on the Avahi thread at its next turn, outside the callback
@@ -336,7 +269,7 @@ constexpr int kAddressRole = Qt::UserRole + 1;
 constexpr std::size_t kMaxFound = 64;
 
 // The browsing as the Avahi thread keeps it; only that thread touches it. It
-// tells the window through the outbox whether it runs and which games it has.
+// tells the window through its inbox whether it runs and which games it has.
 struct Browsing : std::enable_shared_from_this<Browsing> {
     using Key = std::tuple<AvahiIfIndex, AvahiProtocol, QByteArray, QByteArray>;  // interface, protocol, name, domain
 
@@ -345,10 +278,10 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
         AnnouncedGame game;  // no address until resolved
     };
 
-    explicit Browsing(std::shared_ptr<Outbox> outbox, std::function<void(bool, std::vector<AnnouncedGame>)> show)
-        : outbox(std::move(outbox)), show(std::move(show)) {}
+    explicit Browsing(std::shared_ptr<WindowInbox> inbox, std::function<void(bool, std::vector<AnnouncedGame>)> show)
+        : inbox(std::move(inbox)), show(std::move(show)) {}
 
-    std::shared_ptr<Outbox> outbox;
+    std::shared_ptr<WindowInbox> inbox;
     // On the window's thread: whether the list runs, and its games.
     std::function<void(bool, std::vector<AnnouncedGame>)> show;
     const AvahiPoll* api = nullptr;
@@ -387,7 +320,7 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
         std::vector<AnnouncedGame> games;
         for (const auto& [key, f] : found)
             if (!f.game.address.isEmpty()) games.push_back(f.game);
-        outbox->Send([show = show, running = browser != nullptr, games = std::move(games)] { show(running, games); });
+        inbox->changes.Post([show = show, running = browser != nullptr, games = std::move(games)] { show(running, games); });
     }
 
     static void ClientChanged(AvahiClient* c, AvahiClientState state, void* userdata) {
@@ -461,12 +394,11 @@ public:
         field->setCompleter(completer_);
         field->installEventFilter(this);
         if (field->window() != field) field->window()->installEventFilter(this);
-        outbox_->Deliver(this);
     }
 
-    // The field is going away: nothing more to show, and nothing to wait for.
+    // The field is going away: nothing more to show (the inbox is read no
+    // more), and nothing to wait for.
     ~LocalGames() override {
-        outbox_->Forget();
         if (thread_) thread_->Post([b = browsing_](const AvahiPoll*) { b->End(); });
     }
 
@@ -489,12 +421,25 @@ protected:
 
 private:
     void Begin() {
-        begun_ = true;
         if (!thread_) {
-            thread_ = std::make_unique<AvahiThread>();
-            browsing_ = std::make_shared<Browsing>(
-                outbox_, [this](bool running, const std::vector<AnnouncedGame>& games) { Show(running, games); });
+            try {
+                auto inbox = std::make_shared<WindowInbox>();
+                thread_ = std::make_unique<AvahiThread>();
+                auto* notifier = new QSocketNotifier(inbox->wake.Fd(), QSocketNotifier::Read, this);
+                connect(notifier, &QSocketNotifier::activated, this, [inbox] {
+                    inbox->wake.Clear();
+                    inbox->changes.ApplyPending();
+                });
+                browsing_ = std::make_shared<Browsing>(
+                    inbox, [this](bool running, const std::vector<AnnouncedGame>& games) { Show(running, games); });
+            } catch (const std::exception& e) {
+                // Told like missing libraries; a later opening tries again.
+                std::fprintf(stderr, "Quorvex: no games on the local network: %s\n", e.what());
+                thread_.reset();
+                return;
+            }
         }
+        begun_ = true;
         thread_->Post([b = browsing_](const AvahiPoll* api) { b->Begin(api); });
     }
 
@@ -522,7 +467,6 @@ private:
     QLineEdit* field_;
     QStandardItemModel* model_;
     QCompleter* completer_;
-    std::shared_ptr<Outbox> outbox_ = std::make_shared<Outbox>();
     std::unique_ptr<AvahiThread> thread_;  // from the window's first showing on
     std::shared_ptr<Browsing> browsing_;
     bool begun_ = false;  // a connection to the daemon is wanted or runs

@@ -7,7 +7,8 @@
 // (one per announcement or list), started only when the player first starts
 // a server or opens the client window; what it finds reaches the window in
 // order through the event loop. Nothing waits for that thread: a window that
-// goes leaves it to end when its call returns, or with the program.
+// goes leaves it to end when its call returns, or with the program, whose end
+// does not wait for it either (qx::FinishProcess).
 #pragma once
 
 #include <QString>
@@ -33,7 +34,8 @@ public:
 
     // Announces the game under name (a blank name announces "Quorvex") on
     // port; announced gets the name the network took (another, "Name #2",
-    // when the first was taken), on Avahi's thread.
+    // when the first was taken), on Avahi's thread. The first Start throws
+    // when the hand-over to that thread cannot be made.
     void Start(const QString& name, int port, std::function<void(const QString&)> announced = {});
     // Withdraws it.
     void Stop();

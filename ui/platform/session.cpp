@@ -2,11 +2,14 @@
 
 #include "ui/platform/dialogs.h"
 
+#include "core/platform/ownedthread.h"
+
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +19,10 @@
 namespace qx {
 
 namespace {
+// How long the end waits for threads left behind: one that is not held ends
+// within milliseconds of being asked to.
+constexpr std::chrono::milliseconds kLeftBehindGrace{250};
+
 // The handler may only do async-signal-safe things: it writes the signal's
 // number into a pipe, and the user-interface thread reads it from there.
 int g_pipe[2] = {-1, -1};
@@ -68,7 +75,11 @@ void CloseOnSessionEnd(std::function<void()> close) {
 bool SessionEndRequested() { return g_requested; }
 
 int FinishProcess(int code) {
-    if (qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    const bool alone = quorvex::AwaitThreadsLeftBehind(std::chrono::steady_clock::now() + kLeftBehindGrace);
+    const bool wayland = qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (!alone || wayland) {
+        // Nothing is left to release that the process's end does not: the
+        // windows are gone, the statistics and settings are on disk.
         std::fflush(nullptr);
         std::_Exit(code);
     }

@@ -19,11 +19,15 @@ namespace qx {
 void CloseOnSessionEnd(std::function<void()> close);
 bool SessionEndRequested();
 
-// Ends the process after the run with `code`. Qt's Wayland client can hang
-// while it tears down its display connection at exit (its event thread waits
-// for a read that never comes); once the run is closed and its files are
-// written there is nothing left to release, so on Wayland the process ends
-// here without that teardown. Elsewhere it returns `code` for main to return.
+// Ends the process after the run with `code`, once the run is closed and its
+// files are written. Threads left behind by their owners (core/platform/
+// ownedthread.h) get a moment to end. Should one still run - held inside a
+// library, a system bus that does not answer under Avahi's - or on Wayland,
+// the process ends here, without exit()'s teardown: that teardown would wait
+// for it (the toolkit's D-Bus thread closes its connection under libdbus's
+// lock, which the held thread keeps; Qt's Wayland client waits for a read
+// that never comes). Elsewhere it returns `code` for main to return, and the
+// teardown runs as usual.
 int FinishProcess(int code);
 
 }  // namespace qx

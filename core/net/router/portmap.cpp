@@ -2,11 +2,14 @@
 
 #include "core/net/router/routerlibs.h"
 #include "core/net/router/upnpclient.h"
+#include "core/platform/handover.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
+#include <deque>
+#include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
 #include <utility>
@@ -330,37 +333,153 @@ RouterFactory CurrentRouterFactory() {
 
 // ---- PortMapper ----
 
+namespace {
+using Clock = std::chrono::steady_clock;
+// A port to open, or one of these.
+constexpr int kCloseRequest = 0;
+constexpr int kEndRequest = -1;   // close and end
+constexpr int kRenewDue = -2;     // no request: the lease is to be renewed
+}  // namespace
+
 struct PortMapper::State {
-    RouterFactory factory;
-    int leaseSeconds = 0;
+    State(RouterFactory f, TypedReport r, int lease) : factory(std::move(f)), leaseSeconds(lease), report(std::move(r)) {}
+
+    const RouterFactory factory;
+    const int leaseSeconds;
+
+    // The requests, handed to the mapper's thread, which owns them once it runs.
+    WakeFd wake;
+    HandOver requests{OwnedByFirstApplier{}, [this] { wake.Signal(); }};
+    std::deque<int> queue;  // the mapper's thread: what the requests brought, in order
 
     std::mutex mutex;
-    std::condition_variable wake;
-    std::deque<int> requests;  // a port to open, 0 to close, -1 to close and end
-    bool ending = false;       // -1 is queued: nothing is asked any more
+    bool ending = false;             // the end is requested: nothing is asked any more
     std::shared_ptr<Router> router;  // the one talked to, to interrupt
-    bool done = false;
-    std::condition_variable finished;
 
     std::mutex reportMutex;
     TypedReport report;
 
+    void Ask(int request) {
+        requests.Post([this, request] { queue.push_back(request); });
+    }
     void Say(const RouterReport& what) {
         std::lock_guard<std::mutex> lock(reportMutex);
         if (report) report(what);
     }
+    bool Stopping() {
+        std::lock_guard<std::mutex> lock(mutex);
+        return ending;
+    }
 };
 
-PortMapper::PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds)
-    : state_(std::make_shared<State>()) {
-    state_->factory = std::move(factory);
-    state_->report = std::move(report);
-    state_->leaseSeconds = leaseSeconds;
-    thread_ = std::thread(&PortMapper::Run, state_);
+// The mapper's thread: the router it talks to and the lease it keeps.
+class PortMapper::Lease {
+public:
+    explicit Lease(State& s) : s_(s) {}
+    void Run();
+
+private:
+    int NextRequest();
+    bool WaitForRequest(bool untilRenewal);
+    void Renew();
+    void Answered(int port, const RouterAnswer& answer);
+    void Remove();
+    void Use(std::shared_ptr<Router> r);
+
+    State& s_;
+    std::shared_ptr<Router> router_;
+    int openPort_ = 0;
+    int renewEvery_ = 0;  // seconds; the shorter of the two leases, 0 when neither ends
+    Clock::time_point renewAt_;
+};
+
+void PortMapper::Lease::Run() {
+    for (;;) {
+        const int request = NextRequest();
+        if (request == kRenewDue) {
+            Renew();
+            continue;
+        }
+        if (router_) Remove();
+        if (request == kEndRequest) break;
+        if (request == kCloseRequest || !s_.factory) continue;
+        Use(s_.factory());
+        if (router_) Answered(request, router_->Open(request, s_.leaseSeconds));
+    }
 }
 
-std::vector<std::shared_ptr<PortMapper::State>>& PortMapper::Ending() {
-    static std::vector<std::shared_ptr<State>> ending;
+// The next request in order, or kRenewDue when the lease is due first.
+int PortMapper::Lease::NextRequest() {
+    for (;;) {
+        s_.requests.ApplyPending();
+        while (!s_.queue.empty()) {
+            const int request = s_.queue.front();
+            s_.queue.pop_front();
+            // A server that stopped again before the router was asked needs no port.
+            if (request > 0 && std::any_of(s_.queue.begin(), s_.queue.end(), [](int r) { return r <= 0; })) continue;
+            return request;
+        }
+        if (!WaitForRequest(router_ && renewEvery_ > 0)) return kRenewDue;
+    }
+}
+
+// Sleeps until a request comes (true) or, when asked, the renewal's time (false).
+bool PortMapper::Lease::WaitForRequest(bool untilRenewal) {
+    for (;;) {
+        int waitMs = -1;
+        if (untilRenewal) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(renewAt_ - Clock::now()).count();
+            if (left <= 0) return false;
+            waitMs = static_cast<int>(std::min<long long>(left, 60 * 60 * 1000));
+        }
+        pollfd p{s_.wake.Fd(), POLLIN, 0};
+        if (::poll(&p, 1, waitMs) > 0) {
+            s_.wake.Clear();
+            return true;
+        }
+    }
+}
+
+void PortMapper::Lease::Renew() {
+    if (router_->Renew())
+        renewAt_ = Clock::now() + std::chrono::seconds(std::max(renewEvery_ / 2, 1));
+    else if (!s_.Stopping())
+        Answered(openPort_, router_->Open(openPort_, s_.leaseSeconds));
+}
+
+void PortMapper::Lease::Answered(int port, const RouterAnswer& answer) {
+    s_.Say({port, false, answer, {}});
+    if (!answer.open && !answer.pinhole) {
+        Use(nullptr);
+        return;
+    }
+    openPort_ = port;
+    // The pinhole keeps its own lease, also beside a permanent or refused mapping.
+    const int mapping = answer.open ? answer.leaseSeconds : 0;
+    const int pinhole = answer.pinhole ? answer.pinholeLeaseSeconds : 0;
+    renewEvery_ = mapping > 0 && pinhole > 0 ? std::min(mapping, pinhole) : std::max(mapping, pinhole);
+    renewAt_ = Clock::now() + std::chrono::seconds(std::max(renewEvery_ / 2, 1));
+}
+
+void PortMapper::Lease::Remove() {
+    const std::string failure = router_->Close();
+    Use(nullptr);
+    s_.Say({openPort_, true, {}, failure});
+}
+
+void PortMapper::Lease::Use(std::shared_ptr<Router> r) {
+    router_ = std::move(r);
+    std::lock_guard<std::mutex> lock(s_.mutex);
+    s_.router = router_;
+    if (router_ && s_.ending) router_->Interrupt();
+}
+
+PortMapper::PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds)
+    : state_(std::make_shared<State>(std::move(factory), std::move(report), leaseSeconds)),
+      thread_([s = state_] { Lease(*s).Run(); }) {}
+
+std::vector<std::shared_ptr<const ThreadEnd>>& PortMapper::Ending() {
+    static std::vector<std::shared_ptr<const ThreadEnd>> ending;
     return ending;
 }
 
@@ -375,118 +494,31 @@ PortMapper::~PortMapper() {
     }
     {
         std::lock_guard<std::mutex> lock(state_->mutex);
-        state_->requests.push_back(-1);
         state_->ending = true;
         if (state_->router) state_->router->Interrupt();
-        state_->wake.notify_all();
     }
-    // The thread owns what it uses; the end of the program waits for it a little.
-    thread_.detach();
+    state_->Ask(kEndRequest);
+    // Left behind, not joined: the removal may wait on the router as long as
+    // its time limit, and the router libraries' sockets cannot be
+    // interrupted. The thread owns what it uses; the end of the program waits
+    // for it a little (AwaitEnds).
+    thread_.LeaveBehind();
     std::lock_guard<std::mutex> lock(g_endingMutex);
-    Ending().push_back(state_);
+    Ending().push_back(thread_.End());
 }
 
 bool PortMapper::AwaitEnds(std::chrono::milliseconds limit) {
-    const auto until = std::chrono::steady_clock::now() + limit;
+    const auto until = Clock::now() + limit;
     std::lock_guard<std::mutex> lock(g_endingMutex);
     auto& ending = Ending();
-    for (const auto& s : ending) {
-        std::unique_lock<std::mutex> wait(s->mutex);
-        s->finished.wait_until(wait, until, [&] { return s->done; });
-    }
-    ending.erase(std::remove_if(ending.begin(), ending.end(),
-                                [](const std::shared_ptr<State>& s) {
-                                    std::lock_guard<std::mutex> wait(s->mutex);
-                                    return s->done;
-                                }),
+    for (const auto& end : ending) end->WaitUntil(until);
+    ending.erase(std::remove_if(ending.begin(), ending.end(), [](const auto& end) { return end->Ended(); }),
                  ending.end());
     return ending.empty();
 }
 
-void PortMapper::Open(int port) {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->requests.push_back(port);
-    state_->wake.notify_all();
-}
+void PortMapper::Open(int port) { state_->Ask(port); }
 
-void PortMapper::Close() {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->requests.push_back(0);
-    state_->wake.notify_all();
-}
-
-namespace {
-template <class State>
-bool Stopping(State& s) {
-    std::lock_guard<std::mutex> lock(s.mutex);
-    return s.ending;
-}
-}  // namespace
-
-void PortMapper::Run(const std::shared_ptr<State>& s) {
-    using Clock = std::chrono::steady_clock;
-    std::shared_ptr<Router> router;
-    int openPort = 0;
-    int renewEvery = 0;  // seconds; the shorter of the two leases, 0 when neither ends
-    Clock::time_point renewAt;
-
-    const auto use = [&](std::shared_ptr<Router> r) {
-        router = std::move(r);
-        std::lock_guard<std::mutex> lock(s->mutex);
-        s->router = router;
-        if (router && s->ending) router->Interrupt();
-    };
-    const auto answered = [&](int port, const RouterAnswer& answer) {
-        s->Say({port, false, answer, {}});
-        if (!answer.open && !answer.pinhole) {
-            use(nullptr);
-            return;
-        }
-        openPort = port;
-        // The pinhole keeps its own lease, also beside a permanent or refused mapping.
-        const int mapping = answer.open ? answer.leaseSeconds : 0;
-        const int pinhole = answer.pinhole ? answer.pinholeLeaseSeconds : 0;
-        renewEvery = mapping > 0 && pinhole > 0 ? std::min(mapping, pinhole) : std::max(mapping, pinhole);
-        renewAt = Clock::now() + std::chrono::seconds(std::max(renewEvery / 2, 1));
-    };
-
-    for (;;) {
-        int request = 0;
-        {
-            std::unique_lock<std::mutex> lock(s->mutex);
-            const auto ready = [&] { return !s->requests.empty(); };
-            if (router && renewEvery > 0)
-                s->wake.wait_until(lock, renewAt, ready);
-            else
-                s->wake.wait(lock, ready);
-            if (s->requests.empty()) {
-                lock.unlock();
-                if (router->Renew()) {
-                    renewAt = Clock::now() + std::chrono::seconds(std::max(renewEvery / 2, 1));
-                } else if (!Stopping(*s)) {
-                    answered(openPort, router->Open(openPort, s->leaseSeconds));
-                }
-                continue;
-            }
-            request = s->requests.front();
-            s->requests.pop_front();
-            // A server that stopped again before the router was asked needs no port.
-            if (request > 0 && std::any_of(s->requests.begin(), s->requests.end(), [](int r) { return r <= 0; }))
-                continue;
-        }
-        if (router) {
-            const std::string failure = router->Close();
-            use(nullptr);
-            s->Say({openPort, true, {}, failure});
-        }
-        if (request < 0) break;
-        if (request == 0 || !s->factory) continue;
-        use(s->factory());
-        if (router) answered(request, router->Open(request, s->leaseSeconds));
-    }
-    std::lock_guard<std::mutex> lock(s->mutex);
-    s->done = true;
-    s->finished.notify_all();
-}
+void PortMapper::Close() { state_->Ask(kCloseRequest); }
 
 }  // namespace quorvex

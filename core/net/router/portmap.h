@@ -10,14 +10,12 @@
 // never waits for the router, not even when it goes.
 #pragma once
 
+#include "core/platform/ownedthread.h"
+
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace quorvex {
@@ -83,7 +81,8 @@ public:
     using TypedReport = std::function<void(const RouterReport&)>;
     PortMapper(RouterFactory factory, TypedReport report, int leaseSeconds = kRouterLeaseSeconds);
     // Returns at once and reports nothing more; an exchange under way is
-    // interrupted, and the thread removes what is open on its own (see AwaitEnds).
+    // interrupted, and the thread, left behind, removes what is open on its
+    // own (see AwaitEnds).
     ~PortMapper();
     PortMapper(const PortMapper&) = delete;
     PortMapper& operator=(const PortMapper&) = delete;
@@ -99,10 +98,10 @@ public:
 
 private:
     struct State;
-    static void Run(const std::shared_ptr<State>& state);
-    static std::vector<std::shared_ptr<State>>& Ending();
+    class Lease;
+    static std::vector<std::shared_ptr<const ThreadEnd>>& Ending();
     std::shared_ptr<State> state_;
-    std::thread thread_;
+    OwnedThread thread_;
 };
 
 }  // namespace quorvex

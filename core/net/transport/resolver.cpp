@@ -2,14 +2,14 @@
 
 #include "core/net/transport/endpoint.h"
 #include "core/net/transport/neterrors.h"
+#include "core/platform/handover.h"
+#include "core/platform/ownedthread.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <netdb.h>
-#include <thread>
+#include <poll.h>
 
 namespace quorvex {
 
@@ -17,9 +17,15 @@ namespace {
 
 using sock::Address;
 
+// How long a lookup that has answered may take to return; left behind after.
+constexpr std::chrono::milliseconds kLookupEnd{1000};
+
+// Made on the asking thread, which owns its hand-over; the lookup's thread
+// hands its result over. Throws when the wake-up cannot be made.
 struct ResolveJob {
-    std::mutex mutex;
-    std::condition_variable done;
+    WakeFd wake;
+    HandOver result{[this] { wake.Signal(); }};
+    // The asking thread's.
     bool finished = false;
     int rc = 0;
     std::vector<Address> addresses;
@@ -50,28 +56,30 @@ std::vector<Address> ResolveHost(const std::string& shownHost, int port, const W
     std::vector<Address> addresses;
     // Numeric addresses of either family need no lookup.
     if (Resolve(host, port, AI_NUMERICHOST, addresses) == 0 && !addresses.empty()) return addresses;
-    // Name lookups can take long and cannot be interrupted: they run on a
-    // thread of their own that we may leave behind when the time runs out.
     auto job = std::make_shared<ResolveJob>();
-    std::thread([job, host, port] {
+    // Name lookups can take long and cannot be interrupted: they run on a
+    // thread of their own, which is left behind when the caller gives up
+    // (the lookup goes on inside getaddrinfo; its answer is never read).
+    OwnedThread lookup([job, host, port] {
         std::vector<Address> found;
         const int rc = Resolve(host, port, 0, found);
-        {
-            std::lock_guard<std::mutex> lock(job->mutex);
-            job->rc = rc;
-            job->addresses = std::move(found);
-            job->finished = true;
-        }
-        job->done.notify_all();
-    }).detach();
-    std::unique_lock<std::mutex> lock(job->mutex);
+        job->result.Post([j = job.get(), rc, found = std::move(found)]() mutable {
+            j->rc = rc;
+            j->addresses = std::move(found);
+            j->finished = true;
+        });
+    });
     while (!job->finished) {
         const int slice = wait.next();
-        if (job->done.wait_for(lock, std::chrono::milliseconds(slice), [&] { return job->finished; })) break;
-        lock.unlock();
-        wait.idle();
-        lock.lock();
+        pollfd p{job->wake.Fd(), POLLIN, 0};
+        if (::poll(&p, 1, slice) > 0) {
+            job->wake.Clear();
+            job->result.ApplyPending();
+        }
+        if (!job->finished) wait.idle();
     }
+    // It has handed its answer over and only returns now.
+    lookup.Join(kLookupEnd);
     if (job->rc != 0 || job->addresses.empty()) {
         const std::string reason = job->rc != 0 ? ::gai_strerror(job->rc) : "no address";
         // The name goes to the resolver as the player typed it.

@@ -20,6 +20,7 @@ struct WaitSlices {
 // The addresses of host (brackets allowed), IPv6 and IPv4, in the system's
 // order of preference. A numeric address needs no lookup; a name is looked up
 // on a thread of its own, which is left behind if the caller gives up.
+// The lookup's answer is handed over to the calling thread.
 // Throws SocketError naming the host as given when nothing is found.
 std::vector<sock::Address> ResolveHost(const std::string& host, int port, const WaitSlices& wait);
 
