@@ -59,8 +59,12 @@ int Connect(const std::string& path, std::chrono::milliseconds limit) {
 // is open. The file stays: removing it would let two games hold two locks.
 qx::OwnedFd TakeTurn(const std::string& path) {
     qx::OwnedFd lock(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
-    while (lock.valid() && ::flock(lock.get(), LOCK_EX) != 0)
-        if (errno != EINTR) lock.reset();
+    while (lock.valid() && ::flock(lock.get(), LOCK_EX) != 0) {
+        const int err = errno;
+        if (err == EINTR) continue;
+        lock.reset();
+        errno = err;  // for the caller's report
+    }
     return lock;
 }
 
