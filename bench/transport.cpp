@@ -5,7 +5,9 @@
 //
 // Usage: bench_transport [round trips] [warm-up round trips]
 // Prints: rtt_us median=<m> p10=<a> p90=<b> n=<n>
-#include "core/net/transport/linetransport.h"
+#include "core/net/transport/lineclient.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/lineserver.h"
 
 #include <algorithm>
 #include <chrono>

@@ -6,7 +6,7 @@
 // plus one receive.
 #include "fuzz_support.h"
 
-#include "core/net/transport/linetransport.h"
+#include "core/net/transport/lineconnection.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -10,6 +10,8 @@ quorvex_install_packages $QUORVEX_FUZZ_PACKAGES
 export QT_QPA_PLATFORM=offscreen
 # The window modules must not include each other in a circle.
 bash scripts/check-include-cycles.sh
+# No function of the game's code over 60 lines.
+bash scripts/check-function-length.sh
 # Only the composition root names the windows' form objects.
 bash scripts/check-form-objects.sh
 # Everything built with AddressSanitizer + UndefinedBehaviorSanitizer, and

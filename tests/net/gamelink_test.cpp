@@ -9,11 +9,32 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <poll.h>
+#include <sys/epoll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <set>
+
+// The system's epoll_ctl for this program, with a double's switch: the
+// n-th addition from now fails (0: none fails).
+static std::atomic<int> g_failedEpollAdd{0};
+extern "C" int epoll_ctl(int set, int op, int fd, epoll_event* event) noexcept {
+    using Real = int (*)(int, int, int, epoll_event*);
+    static const auto real = reinterpret_cast<Real>(::dlsym(RTLD_NEXT, "epoll_ctl"));
+    if (op == EPOLL_CTL_ADD && g_failedEpollAdd > 0 && --g_failedEpollAdd == 0) {
+        errno = ENOMEM;
+        return -1;
+    }
+    return real(set, op, fd, event);
+}
 
 using namespace quorvex;
 
@@ -169,6 +190,92 @@ TEST(LinkSocket, HandsOverOnlyToTheRunningGamesOwnSocketInAPrivateFolder) {
         EXPECT_FALSE(PrivateRuntimeFolder(notPrivate)) << (notPrivate ? notPrivate : "unset");
     ::chmod(dir.File("").c_str(), 0755);
     EXPECT_FALSE(PrivateRuntimeFolder(dir.File("").c_str()));
+}
+
+std::size_t OpenDescriptors() {
+    const auto all = std::filesystem::directory_iterator("/proc/self/fd");
+    return static_cast<std::size_t>(std::distance(begin(all), end(all)));
+}
+
+// What a game that was killed leaves: a socket file nobody listens at.
+bool LeaveSocketFile(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+// The lines a running game takes once one has arrived.
+std::vector<std::string> FirstLines(LinkListener& game) {
+    std::vector<std::string> taken;
+    EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty(); }, [&] {
+        pollfd p{game.Fd(), POLLIN, 0};
+        ::poll(&p, 1, 10);
+        for (std::string& line : game.Service()) taken.push_back(line);
+    }));
+    return taken;
+}
+
+// The set that cannot take the listening socket, or the timer: the failed
+// Listen leaves no descriptor and no socket file behind, and the next one listens.
+TEST(LinkSocket, AListenThatFailsLeavesNothingOpenAndTheNextOneListens) {
+    qxtest::TempDir dir;
+    const std::string path = dir.File("links");
+    for (int failing : {1, 2}) {
+        SCOPED_TRACE(failing);
+        const std::size_t before = OpenDescriptors();
+        {
+            LinkListener game;
+            std::string why;
+            g_failedEpollAdd = failing;
+            EXPECT_EQ(game.Listen(path, &why), LinkListener::Outcome::Failed);
+            g_failedEpollAdd = 0;
+            EXPECT_EQ(why, path + ": " + std::strerror(ENOMEM));
+            EXPECT_EQ(OpenDescriptors(), before);
+            EXPECT_FALSE(std::filesystem::exists(path));
+            ASSERT_EQ(game.Listen(path), LinkListener::Outcome::Listening);
+            EXPECT_EQ(OpenDescriptors(), before + 3);  // the socket, the set and the timer
+        }
+        EXPECT_EQ(OpenDescriptors(), before);
+    }
+}
+
+// Two games started at the same moment, with or without the socket file of
+// a game that was killed: one listens, the other finds it, and the socket
+// file is the listening one's.
+TEST(LinkSocket, TwoGamesStartedAtOnceLeaveOneListenerWhoseSocketTakesTheLink) {
+    qxtest::TempDir dir;
+    for (const bool leftBehind : {false, true}) {
+        SCOPED_TRACE(leftBehind ? "a socket file left behind" : "no socket file");
+        for (int round = 0; round < 100; ++round) {
+            const std::string path = dir.File("links" + std::to_string(round) + (leftBehind ? "-left" : ""));
+            if (leftBehind) {
+                ASSERT_TRUE(LeaveSocketFile(path));
+            }
+            LinkListener games[2];
+            LinkListener::Outcome outcomes[2];
+            std::string whys[2];
+            std::atomic<int> ready{0};
+            const auto start = [&](int n) {
+                for (++ready; ready < 2;) {
+                }
+                outcomes[n] = games[n].Listen(path, &whys[n]);
+            };
+            std::thread first(start, 0), second(start, 1);
+            first.join();
+            second.join();
+            ASSERT_EQ((std::multiset<LinkListener::Outcome>{outcomes[0], outcomes[1]}),
+                      (std::multiset{LinkListener::Outcome::Listening, LinkListener::Outcome::AnotherGame}))
+                << whys[0] << " " << whys[1];
+            LinkListener& listening = games[outcomes[0] == LinkListener::Outcome::Listening ? 0 : 1];
+            std::thread hand([&] { EXPECT_TRUE(HandLinkTo(path, "quorvex://pc")); });
+            EXPECT_EQ(FirstLines(listening), std::vector<std::string>{"quorvex://pc"});
+            hand.join();
+        }
+    }
 }
 
 }  // namespace

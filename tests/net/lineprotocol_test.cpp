@@ -3,6 +3,9 @@
 // is polled from the test thread (as its window's timer would).
 #include "core/net/protocol/lineprotocol.h"
 #include "core/net/protocol/twoplayersession.h"
+#include "core/net/transport/lineclient.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/lineserver.h"
 
 #include "net_support.h"
 #include "recording_view.h"

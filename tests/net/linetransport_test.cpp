@@ -1,6 +1,8 @@
 // The line transport on 127.0.0.1 with real sockets: framing, time-outs,
 // over-long lines, closes, the one-client server and its stop.
-#include "core/net/transport/linetransport.h"
+#include "core/net/transport/lineclient.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/lineserver.h"
 
 #include "net_support.h"
 

@@ -1,6 +1,6 @@
 // Faults the fuzz targets in fuzz/ found, kept as plain tests.
 #include "core/net/protocol/lineprotocol.h"
-#include "core/net/transport/linetransport.h"
+#include "core/net/transport/lineconnection.h"
 #include "net/recording_view.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,9 @@
 // files belong, protected, private and linked files, line breaks in names,
 // counters at their limit, and writers killed in the middle of a save.
 #include "core/game/gamecore.h"
-#include "core/net/transport/linetransport.h"
+#include "core/net/transport/lineclient.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/lineserver.h"
 #include "net/net_support.h"
 #include "core/platform/files.h"
 #include "core/platform/random.h"

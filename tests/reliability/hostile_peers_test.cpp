@@ -8,7 +8,9 @@
 // behind once the server has stopped.
 #include "core/platform/handover.h"
 #include "core/net/protocol/lineprotocol.h"
-#include "core/net/transport/linetransport.h"
+#include "core/net/transport/lineclient.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/lineserver.h"
 #include "net/net_support.h"
 #include "net/recording_view.h"
 #include "support/threads.h"

@@ -86,12 +86,7 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     // A fixed-size window: a caption bar with its close box only. The flags are
     // set here once; changing them later would recreate the native window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // The sizes window lists, task bars and switchers draw; each is decoded and
-    // sent to the window system as the window is shown, so no larger ones.
-    QIcon appIcon;
-    for (int size : {16, 32, 48, 64})
-        appIcon.addPixmap(QPixmap::fromImage(qx::PngFile(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size))));
-    setWindowIcon(appIcon);
+    SetAppIcon();
 
     LoadFieldPictures();
     // A new game redraws the whole field, a flood of changes for a screen
@@ -110,17 +105,7 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     BuildStartPanel();
     new ShownWhenCoverHides(StartPanel, GameMainPanel);
     BuildMenu();
-
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFixedHeight(20);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(QStringLiteral("Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team"), StatusBar1);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusPanel->setTextFormat(Qt::PlainText);
-    StatusPanel->setAlignment(Qt::AlignCenter);
-    StatusBar1->addWidget(StatusPanel, 1);
-    setStatusBar(StatusBar1);
+    BuildStatusBar();
 
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 10, &THaupt::Timer1Timer);
     Timer2 = qx::MakeTimer(this, QStringLiteral("Timer2"), 10, &THaupt::Timer2Timer);
@@ -142,6 +127,28 @@ THaupt::THaupt(QWidget* parent) : QMainWindow(parent), alpha_(this) {
     create();
     session_.AddListener([this](const SessionView& view) { Show(view); });
     FormCreate();
+}
+
+void THaupt::SetAppIcon() {
+    // The sizes window lists, task bars and switchers draw; each is decoded and
+    // sent to the window system as the window is shown, so no larger ones.
+    QIcon appIcon;
+    for (int size : {16, 32, 48, 64})
+        appIcon.addPixmap(QPixmap::fromImage(qx::PngFile(QStringLiteral(":/assets/appicon/quorvex-%1.png").arg(size))));
+    setWindowIcon(appIcon);
+}
+
+void THaupt::BuildStatusBar() {
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(20);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(QStringLiteral("Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team"), StatusBar1);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setTextFormat(Qt::PlainText);
+    StatusPanel->setAlignment(Qt::AlignCenter);
+    StatusBar1->addWidget(StatusPanel, 1);
+    setStatusBar(StatusBar1);
 }
 
 THaupt::~THaupt() {
@@ -286,55 +293,68 @@ void THaupt::NameFigures() {
     name(Verfehlt, Label11->text(), Verfehlt->text());
 }
 
-void THaupt::BuildMenu() {
+QAction* THaupt::AddEntry(QMenu* menu, const char* name, const QString& caption, const char* icon,
+                          void (THaupt::*handler)()) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
     // The entries' pictures are decoded when a menu first opens (ShowMenuIcons):
     // the first frame shows none of them.
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, const char* icon,
-                      void (THaupt::*handler)()) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (icon) menuIcons_.emplace_back(a, icon);
-        qx::ConnectHandler(a, &QAction::triggered, this, handler);
-        return a;
-    };
+    if (icon) menuIcons_.emplace_back(a, icon);
+    qx::ConnectHandler(a, &QAction::triggered, this, handler);
+    return a;
+}
+
+void THaupt::BuildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* spiel = bar->addMenu(QStringLiteral("Game"));
     spiel->setObjectName(QStringLiteral("Spiel1"));
-    PlayerStat1 = add(spiel, "PlayerStat1", "Statistic", "statistic", &THaupt::PlayerStat1Click);
-    Konfiguration1 = add(spiel, "Konfiguration1", "Config", "config", &THaupt::Konfiguration1Click);
-    Beenden1 = add(spiel, "Beenden1", "Exit", "exit", &THaupt::Beenden1Click);
+    PlayerStat1 = AddEntry(spiel, "PlayerStat1", "Statistic", "statistic", &THaupt::PlayerStat1Click);
+    Konfiguration1 = AddEntry(spiel, "Konfiguration1", "Config", "config", &THaupt::Konfiguration1Click);
+    Beenden1 = AddEntry(spiel, "Beenden1", "Exit", "exit", &THaupt::Beenden1Click);
 
     QMenu* single = bar->addMenu(QStringLiteral("Singleplayer"));
     single->setObjectName(QStringLiteral("Singleplayer1"));
     N1Spieler1 = single->addMenu(QStringLiteral("New game"));
     N1Spieler1->setObjectName(QStringLiteral("N1Spieler1"));
     menuIcons_.emplace_back(N1Spieler1->menuAction(), "newgame");
-    EndlosSpiel1 = add(N1Spieler1, "EndlosSpiel1", "Endless game", nullptr, &THaupt::N1Spieler1Click);
-    he100th1 = add(N1Spieler1, "he100th1", "100 dead Victims", nullptr, &THaupt::he100th1Click);
-    N10001 = add(N1Spieler1, "N10001", "200 dead Victims", nullptr, &THaupt::N10001Click);
+    EndlosSpiel1 = AddEntry(N1Spieler1, "EndlosSpiel1", "Endless game", nullptr, &THaupt::N1Spieler1Click);
+    he100th1 = AddEntry(N1Spieler1, "he100th1", "100 dead Victims", nullptr, &THaupt::he100th1Click);
+    N10001 = AddEntry(N1Spieler1, "N10001", "200 dead Victims", nullptr, &THaupt::N10001Click);
     single->addSeparator()->setObjectName(QStringLiteral("N5"));
-    Spielladen1 = add(single, "Spielladen1", "Load game", "load", &THaupt::Spielladen1Click);
-    Spielsichern1 = add(single, "Spielsichern1", "Save game", "save", &THaupt::Spielsichern1Click);
+    Spielladen1 = AddEntry(single, "Spielladen1", "Load game", "load", &THaupt::Spielladen1Click);
+    Spielsichern1 = AddEntry(single, "Spielsichern1", "Save game", "save", &THaupt::Spielsichern1Click);
     Spielsichern1->setEnabled(false);
     single->addSeparator()->setObjectName(QStringLiteral("N4"));
-    managesavnes1 = add(single, "managesavnes1", "Delete savegame", "delete", &THaupt::managesavnes1Click);
+    managesavnes1 = AddEntry(single, "managesavnes1", "Delete savegame", "delete", &THaupt::managesavnes1Click);
 
     QMenu* multi = bar->addMenu(QStringLiteral("Multiplayer"));
     multi->setObjectName(QStringLiteral("Multiplayer2"));
-    Spielbeitreten1 = add(multi, "Spielbeitreten1", "Host game", "host", &THaupt::Spielbeitreten1Click);
-    Joingame1 = add(multi, "Joingame1", "Join game", "join", &THaupt::Joingame1Click);
+    Spielbeitreten1 = AddEntry(multi, "Spielbeitreten1", "Host game", "host", &THaupt::Spielbeitreten1Click);
+    Joingame1 = AddEntry(multi, "Joingame1", "Join game", "join", &THaupt::Joingame1Click);
 
     QMenu* q = bar->addMenu(QStringLiteral("?"));
     q->setObjectName(QStringLiteral("N1"));
-    Anleitung1 = add(q, "Anleitung1", "Help", "help", &THaupt::Anleitung1Click);
+    Anleitung1 = AddEntry(q, "Anleitung1", "Help", "help", &THaupt::Anleitung1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N3"));
-    Zentrafellcom1 = add(q, "Zentrafellcom1", QString::fromLatin1(kMakerSiteCaption), "web",
-                         &THaupt::Zentrafellcom1Click);
-    QXHomepage1 = add(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), "web", &THaupt::QXHomepage1Click);
+    Zentrafellcom1 = AddEntry(q, "Zentrafellcom1", QString::fromLatin1(kMakerSiteCaption), "web",
+                              &THaupt::Zentrafellcom1Click);
+    QXHomepage1 = AddEntry(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), "web",
+                           &THaupt::QXHomepage1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N2"));
-    ber1 = add(q, "ber1", "About...", "about", &THaupt::ber1Click);
+    ber1 = AddEntry(q, "ber1", "About...", "about", &THaupt::ber1Click);
 
+    SetMenuShortcuts();
+    for (QMenu* menu : {spiel, single, multi, q}) connect(menu, &QMenu::aboutToShow, this, &THaupt::ShowMenuIcons);
+    // F10 opens the first menu, as on the desktop; the arrow keys go on from there.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [bar] { bar->setActiveAction(bar->actions().value(0)); });
+}
+
+void THaupt::SetMenuShortcuts() {
     // The desktop's usual keys where it has them; the game modes by number.
     Anleitung1->setShortcut(QKeySequence(Qt::Key_F1));
     Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -343,13 +363,6 @@ void THaupt::BuildMenu() {
     EndlosSpiel1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     he100th1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     N10001->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-    for (QMenu* menu : {spiel, single, multi, q}) connect(menu, &QMenu::aboutToShow, this, &THaupt::ShowMenuIcons);
-    // F10 opens the first menu, as on the desktop; the arrow keys go on from there.
-    auto* menuKey = new QAction(this);
-    menuKey->setObjectName(QStringLiteral("MenuKey"));
-    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
-    addAction(menuKey);
-    connect(menuKey, &QAction::triggered, this, [bar] { bar->setActiveAction(bar->actions().value(0)); });
 }
 
 void THaupt::SetMenuWindows(MainMenuWindows windows) {

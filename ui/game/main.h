@@ -169,7 +169,13 @@ private:
     void BuildInfoPanel();   // player, game type, money, the two counters
     void BuildFieldPanel();  // the field, the bomb and restart buttons, the kill labels
     void BuildTurnPanel();   // the turn's rates, total, hits and misses
+    void SetAppIcon();
+    void BuildStatusBar();
     void BuildMenu();
+    // One menu entry, named name, calling handler; its picture comes later.
+    QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const char* icon,
+                      void (THaupt::*handler)());
+    void SetMenuShortcuts();
     void ShowMenuIcons();
     void UpdateMenuAvailability();
     void ShowCell(int cell, CellLook look);

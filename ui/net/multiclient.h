@@ -3,6 +3,7 @@
 // it waits on the network the window keeps processing its events.
 #pragma once
 
+#include "core/net/transport/lineclient.h"
 #include "ui/net/netwindow.h"
 
 #include <cstddef>

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "core/net/hostservice.h"
+#include "core/net/transport/lineconnection.h"
+#include "core/net/transport/lineserver.h"
 #include "ui/net/netwindow.h"
 
 #include <cstddef>

@@ -66,29 +66,7 @@ Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent)
     Bevel2 = SunkenFrame(this, "Bevel2", QRect(184, 8, 201, 97));
     Bevel3 = SunkenFrame(this, "Bevel3", QRect(8, 112, 377, 49));
 
-    Label2 = Caption(this, "Label2", "Double kills:", 16, 16);
-    Label3 = Caption(this, "Label3", "Triple kills:", 16, 32);
-    Label4 = Caption(this, "Label4", "Master kills:", 16, 48);
-    Label5 = Caption(this, "Label5", "Ultra kills:", 16, 64);
-    Label12 = Caption(this, "Label12", "# of games:", 192, 16);
-    Label10 = Caption(this, "Label10", "Total hits:", 192, 32);
-    Label11 = Caption(this, "Label11", "Total misses:", 192, 48);
-    Label6 = Caption(this, "Label6", "Killed Victims:", 192, 64);
-    Label7 = Caption(this, "Label7", "Killed Dragons:", 192, 80);
-    Label8 = Caption(this, "Label8", "Money won:", 16, 120);
-    Label9 = Caption(this, "Label9", "Money lost:", 16, 136);
-
-    DKillsL = Number(this, "DKillsL", kLeftEdge, 16);
-    TKillsL = Number(this, "TKillsL", kLeftEdge, 32);
-    MKillsL = Number(this, "MKillsL", kLeftEdge, 48);
-    UKillsL = Number(this, "UKillsL", kLeftEdge, 64);
-    BombedL = Number(this, "BombedL", kRightEdge, 16);
-    HitsL = Number(this, "HitsL", kRightEdge, 32);
-    MissesL = Number(this, "MissesL", kRightEdge, 48);
-    VictimsL = Number(this, "VictimsL", kRightEdge, 64);
-    DragonsL = Number(this, "DragonsL", kRightEdge, 80);
-    WonL = Number(this, "WonL", kRightEdge, 120);
-    LostL = Number(this, "LostL", kRightEdge, 136);
+    BuildLabels();
 
     // The order in which the timer fills them.
     rows_ = {{{DKillsL, kLeftEdge, &PlayerStatistics::doubleKills, Label2},
@@ -118,6 +96,32 @@ Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent)
     qx::ConnectHandler(this, &QDialog::finished, this, &Tstat::FormClose);
 
     qx::Guard([this] { FormCreate(); });
+}
+
+void Tstat::BuildLabels() {
+    Label2 = Caption(this, "Label2", "Double kills:", 16, 16);
+    Label3 = Caption(this, "Label3", "Triple kills:", 16, 32);
+    Label4 = Caption(this, "Label4", "Master kills:", 16, 48);
+    Label5 = Caption(this, "Label5", "Ultra kills:", 16, 64);
+    Label12 = Caption(this, "Label12", "# of games:", 192, 16);
+    Label10 = Caption(this, "Label10", "Total hits:", 192, 32);
+    Label11 = Caption(this, "Label11", "Total misses:", 192, 48);
+    Label6 = Caption(this, "Label6", "Killed Victims:", 192, 64);
+    Label7 = Caption(this, "Label7", "Killed Dragons:", 192, 80);
+    Label8 = Caption(this, "Label8", "Money won:", 16, 120);
+    Label9 = Caption(this, "Label9", "Money lost:", 16, 136);
+
+    DKillsL = Number(this, "DKillsL", kLeftEdge, 16);
+    TKillsL = Number(this, "TKillsL", kLeftEdge, 32);
+    MKillsL = Number(this, "MKillsL", kLeftEdge, 48);
+    UKillsL = Number(this, "UKillsL", kLeftEdge, 64);
+    BombedL = Number(this, "BombedL", kRightEdge, 16);
+    HitsL = Number(this, "HitsL", kRightEdge, 32);
+    MissesL = Number(this, "MissesL", kRightEdge, 48);
+    VictimsL = Number(this, "VictimsL", kRightEdge, 64);
+    DragonsL = Number(this, "DragonsL", kRightEdge, 80);
+    WonL = Number(this, "WonL", kRightEdge, 120);
+    LostL = Number(this, "LostL", kRightEdge, 136);
 }
 
 Tstat::~Tstat() = default;

@@ -57,6 +57,9 @@ private:
     QLabel* LostL;
     QTimer* Timer1;  // one-shot fill, 100 ms; the opener enables it
 
+    // The captions, then the numbers, each in reading order.
+    void BuildLabels();
+
     // A number label keeps its right edge when its text changes.
     struct NumberRow {
         QLabel* label;

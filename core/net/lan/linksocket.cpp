@@ -2,7 +2,9 @@
 
 #include "core/platform/errnotext.h"
 
+#include <fcntl.h>
 #include <sys/epoll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/timerfd.h>
@@ -50,6 +52,36 @@ int Connect(const std::string& path, std::chrono::milliseconds limit) {
         return -1;
     }
     return fd;
+}
+
+// Waits for this game's turn among those starting at the same moment: the
+// lock file beside the socket, held for as long as the returned descriptor
+// is open. The file stays: removing it would let two games hold two locks.
+qx::OwnedFd TakeTurn(const std::string& path) {
+    qx::OwnedFd lock(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    while (lock.valid() && ::flock(lock.get(), LOCK_EX) != 0) {
+        const int err = errno;
+        if (err == EINTR) continue;
+        lock.reset();
+        errno = err;  // for the caller's report
+    }
+    return lock;
+}
+
+// Whether a game listens at address. Without waiting: a game whose queue is
+// full (EAGAIN) is there too.
+bool Answers(const sockaddr_un& address) {
+    const qx::OwnedFd probe(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    return probe.valid() &&
+           (::connect(probe.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ||
+            errno == EAGAIN);
+}
+
+bool Watch(int set, int fd) {
+    epoll_event e{};
+    e.events = EPOLLIN;
+    e.data.fd = fd;
+    return ::epoll_ctl(set, EPOLL_CTL_ADD, fd, &e) == 0;
 }
 
 }  // namespace
@@ -105,12 +137,9 @@ LinkListener::LinkListener(PeerUser peerUser, std::chrono::milliseconds silenceL
 
 LinkListener::~LinkListener() {
     while (!connections_.empty()) Close(connections_.begin()->first);
-    if (listen_ >= 0) {
-        ::close(listen_);
-        ::unlink(path_.c_str());
-    }
-    if (timer_ >= 0) ::close(timer_);
-    if (poll_ >= 0) ::close(poll_);
+    // The file goes while the socket still answers: a game starting meanwhile
+    // finds either this one or no file, never a file it would take for stale.
+    if (listen_.valid()) ::unlink(path_.c_str());
 }
 
 LinkListener::Outcome LinkListener::Listen(const std::string& path, std::string* why) {
@@ -118,59 +147,49 @@ LinkListener::Outcome LinkListener::Listen(const std::string& path, std::string*
         if (why) *why = path + ": " + reason;
         return Outcome::Failed;
     };
-    if (listen_ >= 0) return fail("already listening");
+    if (listen_.valid()) return fail("already listening");
     sockaddr_un address;
     if (!SocketAddress(path, address)) return fail("the path is too long");
+    // Until this game listens or gives up, the other games wait: the probe,
+    // the removal of a stale file and the bind are one step.
+    const qx::OwnedFd turn = TakeTurn(path);
+    if (!turn.valid()) return fail(qx::ErrnoText(errno).Bytes());
     if (OwnSocketFile(path)) {
-        // Without waiting: a game whose queue is full (EAGAIN) is there too.
-        const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-        const bool answers = probe >= 0 && (::connect(probe, reinterpret_cast<const sockaddr*>(&address),
-                                                      sizeof address) == 0 || errno == EAGAIN);
-        if (probe >= 0) ::close(probe);
-        if (answers) return Outcome::AnotherGame;
+        if (Answers(address)) return Outcome::AnotherGame;
         // Nobody answers: a socket file left behind by a game that was killed.
         ::unlink(path.c_str());
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) return fail(qx::ErrnoText(errno).Bytes());
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        ::chmod(path.c_str(), 0600) != 0 || ::listen(fd, 16) != 0) {
+    qx::OwnedFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!fd.valid()) return fail(qx::ErrnoText(errno).Bytes());
+    if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(path.c_str(), 0600) != 0 || ::listen(fd.get(), 16) != 0)
+        return fail(qx::ErrnoText(errno).Bytes());
+    qx::OwnedFd poll(::epoll_create1(EPOLL_CLOEXEC));
+    qx::OwnedFd timer(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC));
+    if (!poll.valid() || !timer.valid() || !Watch(poll.get(), fd.get()) || !Watch(poll.get(), timer.get())) {
         const int err = errno;
-        ::close(fd);
-        return fail(qx::ErrnoText(err).Bytes());
-    }
-    poll_ = ::epoll_create1(EPOLL_CLOEXEC);
-    timer_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    epoll_event e{};
-    e.events = EPOLLIN;
-    e.data.fd = fd;
-    epoll_event t{};
-    t.events = EPOLLIN;
-    t.data.fd = timer_;
-    if (poll_ < 0 || timer_ < 0 || ::epoll_ctl(poll_, EPOLL_CTL_ADD, fd, &e) != 0 ||
-        ::epoll_ctl(poll_, EPOLL_CTL_ADD, timer_, &t) != 0) {
-        const int err = errno;
-        ::close(fd);
         ::unlink(path.c_str());
         return fail(qx::ErrnoText(err).Bytes());
     }
-    listen_ = fd;
+    poll_ = std::move(poll);
+    listen_ = std::move(fd);
+    timer_ = std::move(timer);
     path_ = path;
     return Outcome::Listening;
 }
 
 std::vector<std::string> LinkListener::Service() {
     std::vector<std::string> lines;
-    if (poll_ < 0) return lines;
+    if (!poll_.valid()) return lines;
     epoll_event events[32];
-    const int n = ::epoll_wait(poll_, events, 32, 0);
+    const int n = ::epoll_wait(poll_.get(), events, 32, 0);
     for (int i = 0; i < n; ++i) {
         const int fd = events[i].data.fd;
-        if (fd == listen_) {
+        if (fd == listen_.get()) {
             Accept();
-        } else if (fd == timer_) {
+        } else if (fd == timer_.get()) {
             std::uint64_t expirations;
-            while (::read(timer_, &expirations, sizeof expirations) > 0) {
+            while (::read(timer_.get(), &expirations, sizeof expirations) > 0) {
             }
         } else if (auto c = connections_.find(fd); c != connections_.end()) {
             if (Read(fd, c->second, lines)) Close(fd);
@@ -188,7 +207,7 @@ std::vector<std::string> LinkListener::Service() {
 
 void LinkListener::Accept() {
     for (;;) {
-        const int fd = ::accept4(listen_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        const int fd = ::accept4(listen_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) return;
         // Only the player's own programs hand links over.
         if (connections_.size() >= kMaxLinkConnections || peerUser_(fd) != ::geteuid()) {
@@ -198,7 +217,7 @@ void LinkListener::Accept() {
         epoll_event e{};
         e.events = EPOLLIN | EPOLLRDHUP;
         e.data.fd = fd;
-        if (::epoll_ctl(poll_, EPOLL_CTL_ADD, fd, &e) != 0) {
+        if (::epoll_ctl(poll_.get(), EPOLL_CTL_ADD, fd, &e) != 0) {
             ::close(fd);
             continue;
         }
@@ -226,7 +245,7 @@ bool LinkListener::Read(int fd, Connection& c, std::vector<std::string>& lines) 
 }
 
 void LinkListener::Close(int fd) {
-    ::epoll_ctl(poll_, EPOLL_CTL_DEL, fd, nullptr);
+    ::epoll_ctl(poll_.get(), EPOLL_CTL_DEL, fd, nullptr);
     ::close(fd);
     connections_.erase(fd);
 }
@@ -241,7 +260,7 @@ void LinkListener::ArmTimer() {
         when.it_value.tv_sec = static_cast<time_t>(left.count() / 1000000000);
         when.it_value.tv_nsec = static_cast<long>(left.count() % 1000000000);
     }
-    ::timerfd_settime(timer_, 0, &when, nullptr);
+    ::timerfd_settime(timer_.get(), 0, &when, nullptr);
 }
 
 }  // namespace quorvex

@@ -7,6 +7,8 @@
 // short time.
 #pragma once
 
+#include "core/platform/ownedfd.h"
+
 #include <sys/types.h>
 
 #include <chrono>
@@ -55,10 +57,13 @@ public:
     LinkListener& operator=(const LinkListener&) = delete;
 
     // Listens at path unless a game answers there already. A socket file left
-    // behind by a game that was killed is replaced. On Failed, why says why.
+    // behind by a game that was killed is replaced. Games starting at the same
+    // moment take turns through a lock file beside it (path + ".lock"), so one
+    // listens and the others find it. On Failed, why says why, and nothing
+    // is left open.
     Outcome Listen(const std::string& path, std::string* why = nullptr);
     // Readable while there is work for Service(); -1 before Listen.
-    int Fd() const { return poll_; }
+    int Fd() const { return poll_.get(); }
     // Takes what is ready without waiting: accepts, reads, closes what timed
     // out, was refused or is done. Returns the complete lines, in order,
     // without their line break.
@@ -79,9 +84,9 @@ private:
 
     PeerUser peerUser_;
     std::chrono::milliseconds silenceLimit_;
-    int poll_ = -1;    // epoll set of the listening socket, the connections and the timer
-    int listen_ = -1;
-    int timer_ = -1;   // fires at the earliest deadline of an open connection
+    qx::OwnedFd poll_;    // epoll set of the listening socket, the connections and the timer
+    qx::OwnedFd listen_;
+    qx::OwnedFd timer_;   // fires at the earliest deadline of an open connection
     std::string path_;
     std::map<int, Connection> connections_;
 };

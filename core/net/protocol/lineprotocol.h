@@ -9,7 +9,8 @@
 // is core/net/protocoltexts. Texts are Windows-1252 bytes.
 #pragma once
 
-#include "core/net/transport/linetransport.h"
+#include "core/net/transport/linechannel.h"
+#include "core/net/transport/lineconnection.h"
 #include "core/net/protocol/messages.h"
 #include "core/net/protocol/protocoltexts.h"
 

@@ -12,6 +12,7 @@
 
 #include "core/game/celllook.h"
 #include "core/net/protocol/lineprotocol.h"
+#include "core/net/transport/lineconnection.h"
 
 #include <cstddef>
 #include <string>

@@ -2,6 +2,7 @@
 
 #include "core/net/router/routerlibs.h"
 #include "core/net/transport/sockets.h"
+#include "core/platform/ownedfd.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -29,21 +30,6 @@ const char* const kGatewayTypes[] = {"urn:schemas-upnp-org:device:InternetGatewa
                                      "urn:schemas-upnp-org:device:InternetGatewayDevice:1"};
 constexpr int kSsdpPort = 1900;
 constexpr std::size_t kMaxHeaderBytes = 8192;
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // An address in binary, either family; nothing for a host name.
 struct Address {
@@ -207,78 +193,183 @@ bool LocationAccepted(const std::string& location, const std::string& responder)
     return host && from && !Loopback(*host) && SameAddress(*host, *from);
 }
 
-std::optional<HttpReply> Http(const Url& url, const std::string& extraHeaders, const std::string& body,
-                              const Deadline& deadline) {
-    // No name is looked up: the router is asked at the address that answered.
-    const auto to = Literal(url.host, url.port);
-    if (!to) return std::nullopt;
-    Fd fd(::socket(to->storage.ss_family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (fd.get() < 0) return std::nullopt;
-    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&to->storage), to->length) != 0 &&
-        errno != EINPROGRESS)
-        return std::nullopt;
+namespace {
+
+// A TCP connection to the address, up within the deadline; none otherwise.
+qx::OwnedFd Connected(const Address& to, const Deadline& deadline) {
+    qx::OwnedFd fd(::socket(to.storage.ss_family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!fd.valid()) return fd;
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&to.storage), to.length) != 0 && errno != EINPROGRESS)
+        return qx::OwnedFd();
     int error = 0;
     socklen_t size = sizeof error;
     if (!Ready(fd.get(), POLLOUT, deadline) || ::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 ||
         error != 0)
-        return std::nullopt;
+        return qx::OwnedFd();
+    return fd;
+}
 
-    HttpReply reply;
+// This side's address of a connected socket; "" when the system does not say.
+std::string LocalAddress(int fd) {
     sockaddr_storage local{};
     socklen_t localSize = sizeof local;
-    if (::getsockname(fd.get(), reinterpret_cast<sockaddr*>(&local), &localSize) == 0)
-        reply.localAddress = sock::HostText(reinterpret_cast<sockaddr*>(&local));
+    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localSize) != 0) return {};
+    return sock::HostText(reinterpret_cast<sockaddr*>(&local));
+}
 
+// A GET, or a POST of body when there is one.
+std::string Request(const Url& url, const std::string& extraHeaders, const std::string& body) {
     const std::string host = url.host.find(':') != std::string::npos ? "[" + url.host + "]" : url.host;
     std::string request = std::string(body.empty() ? "GET " : "POST ") + url.path + " HTTP/1.1\r\nHost: " + host +
                           ":" + std::to_string(url.port) + "\r\nConnection: close\r\n" + extraHeaders;
     if (!body.empty()) request += "Content-Length: " + std::to_string(body.size()) + "\r\n";
     request += "\r\n" + body;
-    for (std::size_t sent = 0; sent < request.size();) {
-        if (!Ready(fd.get(), POLLOUT, deadline)) return std::nullopt;
-        const ssize_t n = ::send(fd.get(), request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno != EAGAIN && errno != EINTR) return std::nullopt;
+    return request;
+}
+
+bool SendAll(int fd, const std::string& bytes, const Deadline& deadline) {
+    for (std::size_t sent = 0; sent < bytes.size();) {
+        if (!Ready(fd, POLLOUT, deadline)) return false;
+        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
         if (n > 0) sent += static_cast<std::size_t>(n);
     }
+    return true;
+}
 
-    std::string raw;
+// The body once all of it is in by its length or its chunks; nothing while
+// more is to come (or when the answer says neither).
+std::optional<std::string> CompleteBody(const std::string& raw, std::size_t headEnd) {
+    const std::string head = raw.substr(0, headEnd);
+    const std::string rest = raw.substr(headEnd + 4);
+    const std::string length = Header(head, "Content-Length");
+    if (StartsWithNoCase(Header(head, "Transfer-Encoding"), 0, "chunked")) return Unchunked(rest);
+    if (!length.empty() && length.find_first_not_of("0123456789") == std::string::npos && length.size() < 10 &&
+        rest.size() >= std::stoul(length))
+        return rest.substr(0, std::stoul(length));
+    return std::nullopt;
+}
+
+// Reads the answer until its body is complete; raw gets all of it, body the
+// body alone. False on an error, a time-out or an answer too large.
+bool ReceiveReply(int fd, const Deadline& deadline, std::string& raw, std::string& body) {
     std::size_t headEnd = std::string::npos;
     for (;;) {
         if (headEnd != std::string::npos) {
-            const std::string head = raw.substr(0, headEnd);
-            const std::string rest = raw.substr(headEnd + 4);
-            const std::string length = Header(head, "Content-Length");
-            if (StartsWithNoCase(Header(head, "Transfer-Encoding"), 0, "chunked")) {
-                if (auto whole = Unchunked(rest)) {
-                    reply.body = std::move(*whole);
-                    break;
-                }
-            } else if (!length.empty() && length.find_first_not_of("0123456789") == std::string::npos &&
-                       length.size() < 10 && rest.size() >= std::stoul(length)) {
-                reply.body = rest.substr(0, std::stoul(length));
-                break;
+            if (auto whole = CompleteBody(raw, headEnd)) {
+                body = std::move(*whole);
+                return true;
             }
         }
-        if (!Ready(fd.get(), POLLIN, deadline)) return std::nullopt;
+        if (!Ready(fd, POLLIN, deadline)) return false;
         char buffer[4096];
-        const ssize_t n = ::recv(fd.get(), buffer, sizeof buffer, 0);
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-        if (n < 0) return std::nullopt;
+        if (n < 0) return false;
         if (n == 0) {
             // The end of the connection ends an answer without a length.
             if (headEnd == std::string::npos || !Header(raw.substr(0, headEnd), "Content-Length").empty() ||
                 StartsWithNoCase(Header(raw.substr(0, headEnd), "Transfer-Encoding"), 0, "chunked"))
-                return std::nullopt;
-            reply.body = raw.substr(headEnd + 4);
-            break;
+                return false;
+            body = raw.substr(headEnd + 4);
+            return true;
         }
         raw.append(buffer, static_cast<std::size_t>(n));
-        if (raw.size() > kMaxReplyBytes + kMaxHeaderBytes) return std::nullopt;
+        if (raw.size() > kMaxReplyBytes + kMaxHeaderBytes) return false;
         if (headEnd == std::string::npos) {
             headEnd = raw.find("\r\n\r\n");
-            if (headEnd == std::string::npos && raw.size() > kMaxHeaderBytes) return std::nullopt;
+            if (headEnd == std::string::npos && raw.size() > kMaxHeaderBytes) return false;
         }
     }
+}
+
+// A socket to search from, with where its search goes.
+using SearchSocket = std::pair<qx::OwnedFd, Address>;
+
+qx::OwnedFd Udp(int family) { return qx::OwnedFd(::socket(family, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)); }
+
+std::vector<SearchSocket> SearchSocketsIPv4() {
+    std::vector<SearchSocket> sockets;
+    qx::OwnedFd fd = Udp(AF_INET);
+    const unsigned char ttl = 2;
+    auto to = Literal("239.255.255.250", kSsdpPort);
+    if (fd.valid() && to) {
+        ::setsockopt(fd.get(), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl);
+        sockets.emplace_back(std::move(fd), *to);
+    }
+    return sockets;
+}
+
+// One from each global address of an interface that is up, eight at most.
+std::vector<SearchSocket> SearchSocketsIPv6() {
+    std::vector<SearchSocket> sockets;
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0) return sockets;
+    for (ifaddrs* i = list; i; i = i->ifa_next) {
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET6 || !(i->ifa_flags & IFF_UP) ||
+            (i->ifa_flags & IFF_LOOPBACK) || sockets.size() >= 8)
+            continue;
+        sockaddr_in6 from = *reinterpret_cast<const sockaddr_in6*>(i->ifa_addr);
+        if (IN6_IS_ADDR_LINKLOCAL(&from.sin6_addr) || IN6_IS_ADDR_LOOPBACK(&from.sin6_addr)) continue;
+        from.sin6_port = 0;
+        qx::OwnedFd fd = Udp(AF_INET6);
+        const int index = static_cast<int>(::if_nametoindex(i->ifa_name));
+        const int hops = 2;
+        auto to = Literal("ff02::c", kSsdpPort);
+        if (!fd.valid() || !to || ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&from), sizeof from) != 0 ||
+            ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_IF, &index, sizeof index) != 0)
+            continue;
+        ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_HOPS, &hops, sizeof hops);
+        reinterpret_cast<sockaddr_in6*>(&to->storage)->sin6_scope_id = static_cast<uint32_t>(index);
+        sockets.emplace_back(std::move(fd), *to);
+    }
+    ::freeifaddrs(list);
+    return sockets;
+}
+
+void SendSearches(const std::vector<SearchSocket>& sockets, bool ipv6) {
+    for (auto& [fd, to] : sockets)
+        for (const char* type : kGatewayTypes) {
+            const std::string search = std::string("M-SEARCH * HTTP/1.1\r\nHOST: ") +
+                                       (ipv6 ? "[FF02::C]:1900" : "239.255.255.250:1900") + "\r\nST: " + type +
+                                       "\r\nMAN: \"ssdp:discover\"\r\nMX: 1\r\n\r\n";
+            // A network that cannot be reached just gives no answer.
+            (void)::sendto(fd.get(), search.data(), search.size(), MSG_NOSIGNAL,
+                           reinterpret_cast<const sockaddr*>(&to.storage), to.length);
+        }
+}
+
+// The gateway in the datagram waiting on fd, if it is an answer to take.
+std::optional<Gateway> GatewayAnswer(int fd) {
+    char buffer[1536];
+    sockaddr_storage from{};
+    socklen_t fromSize = sizeof from;
+    const ssize_t n = ::recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    if (n <= 0) return std::nullopt;
+    const std::string answer(buffer, static_cast<std::size_t>(n));
+    if (!StartsWithNoCase(answer, 0, "HTTP/1.1 200") ||
+        Header(answer, "ST").find("InternetGatewayDevice") == std::string::npos)
+        return std::nullopt;
+    Gateway g{Header(answer, "LOCATION"), sock::HostText(reinterpret_cast<sockaddr*>(&from))};
+    if (!LocationAccepted(g.location, g.responder)) return std::nullopt;
+    return g;
+}
+
+}  // namespace
+
+std::optional<HttpReply> Http(const Url& url, const std::string& extraHeaders, const std::string& body,
+                              const Deadline& deadline) {
+    // No name is looked up: the router is asked at the address that answered.
+    const auto to = Literal(url.host, url.port);
+    if (!to) return std::nullopt;
+    const qx::OwnedFd fd = Connected(*to, deadline);
+    if (!fd.valid()) return std::nullopt;
+    HttpReply reply;
+    reply.localAddress = LocalAddress(fd.get());
+    std::string raw;
+    if (!SendAll(fd.get(), Request(url, extraHeaders, body), deadline) ||
+        !ReceiveReply(fd.get(), deadline, raw, reply.body))
+        return std::nullopt;
     // "HTTP/1.1 200 OK"
     if (!StartsWithNoCase(raw, 0, "HTTP/1.") || raw.size() < 12) return std::nullopt;
     reply.status = std::atoi(raw.c_str() + 9);
@@ -286,62 +377,16 @@ std::optional<HttpReply> Http(const Url& url, const std::string& extraHeaders, c
 }
 
 std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs) {
-    // The sockets to search from, each with where its search goes.
-    std::vector<std::pair<Fd, Address>> sockets;
-    const auto udp = [](int family) { return Fd(::socket(family, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)); };
-    if (!ipv6) {
-        Fd fd = udp(AF_INET);
-        const unsigned char ttl = 2;
-        auto to = Literal("239.255.255.250", kSsdpPort);
-        if (fd.get() >= 0 && to) {
-            ::setsockopt(fd.get(), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl);
-            sockets.emplace_back(std::move(fd), *to);
-        }
-    } else {
-        ifaddrs* list = nullptr;
-        if (::getifaddrs(&list) == 0) {
-            for (ifaddrs* i = list; i; i = i->ifa_next) {
-                if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET6 || !(i->ifa_flags & IFF_UP) ||
-                    (i->ifa_flags & IFF_LOOPBACK) || sockets.size() >= 8)
-                    continue;
-                sockaddr_in6 from = *reinterpret_cast<const sockaddr_in6*>(i->ifa_addr);
-                if (IN6_IS_ADDR_LINKLOCAL(&from.sin6_addr) || IN6_IS_ADDR_LOOPBACK(&from.sin6_addr)) continue;
-                from.sin6_port = 0;
-                Fd fd = udp(AF_INET6);
-                const int index = static_cast<int>(::if_nametoindex(i->ifa_name));
-                const int hops = 2;
-                auto to = Literal("ff02::c", kSsdpPort);
-                if (fd.get() < 0 || !to ||
-                    ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&from), sizeof from) != 0 ||
-                    ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_IF, &index, sizeof index) != 0)
-                    continue;
-                ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_HOPS, &hops, sizeof hops);
-                reinterpret_cast<sockaddr_in6*>(&to->storage)->sin6_scope_id = static_cast<uint32_t>(index);
-                sockets.emplace_back(std::move(fd), *to);
-            }
-            ::freeifaddrs(list);
-        }
-    }
+    const std::vector<SearchSocket> sockets = ipv6 ? SearchSocketsIPv6() : SearchSocketsIPv4();
     if (sockets.empty()) return std::nullopt;
 
-    const auto send = [&] {
-        for (auto& [fd, to] : sockets)
-            for (const char* type : kGatewayTypes) {
-                const std::string search = std::string("M-SEARCH * HTTP/1.1\r\nHOST: ") +
-                                           (ipv6 ? "[FF02::C]:1900" : "239.255.255.250:1900") + "\r\nST: " + type +
-                                           "\r\nMAN: \"ssdp:discover\"\r\nMX: 1\r\n\r\n";
-                // A network that cannot be reached just gives no answer.
-                (void)::sendto(fd.get(), search.data(), search.size(), MSG_NOSIGNAL,
-                               reinterpret_cast<const sockaddr*>(&to.storage), to.length);
-            }
-    };
     const Deadline window{std::chrono::milliseconds(searchMs)};
     const Deadline again{std::chrono::milliseconds(searchMs / 3)};
     bool repeated = false;
-    send();
+    SendSearches(sockets, ipv6);
     while (!deadline.Over() && !window.Over()) {
         if (!repeated && again.Over()) {
-            send();  // a datagram may be lost
+            SendSearches(sockets, ipv6);  // a datagram may be lost
             repeated = true;
         }
         std::vector<pollfd> polls;
@@ -349,18 +394,7 @@ std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs)
         if (::poll(polls.data(), polls.size(), std::min(deadline.LeftMs(), window.LeftMs())) <= 0) continue;
         for (const pollfd& p : polls) {
             if (!(p.revents & POLLIN)) continue;
-            char buffer[1536];
-            sockaddr_storage from{};
-            socklen_t fromSize = sizeof from;
-            const ssize_t n =
-                ::recvfrom(p.fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
-            if (n <= 0) continue;
-            const std::string answer(buffer, static_cast<std::size_t>(n));
-            if (!StartsWithNoCase(answer, 0, "HTTP/1.1 200") ||
-                Header(answer, "ST").find("InternetGatewayDevice") == std::string::npos)
-                continue;
-            Gateway g{Header(answer, "LOCATION"), sock::HostText(reinterpret_cast<sockaddr*>(&from))};
-            if (LocationAccepted(g.location, g.responder)) return g;
+            if (auto g = GatewayAnswer(p.fd)) return g;
         }
     }
     return std::nullopt;
