@@ -1,6 +1,7 @@
 // The client window: joins a host's game through its session, polls the
-// session from a timer and plays the client's side of the two-player game. Single-threaded: while
-// it waits on the network the window keeps processing its events.
+// session from a timer and plays the client's side of the two-player game.
+// Single-threaded: while it waits on the network the window keeps processing
+// its events.
 #pragma once
 
 #include "core/net/transport/endpoint.h"
