@@ -42,6 +42,7 @@ SessionView SinglePlayerSession::Mark(int cell) {
     SessionView v;
     v.cell = {cell, m.marked ? CellLook::Mark : CellLook::Smile};
     v.marking = m.marking;
+    v.markCount = game_.markCount;
     Prices(v);
     return Publish(v);
 }
@@ -49,7 +50,8 @@ SessionView SinglePlayerSession::Mark(int cell) {
 std::optional<SessionView> SinglePlayerSession::Bomb(const Placement& placement) {
     if (!CanBomb()) return std::nullopt;
     SessionView v;
-    v.turn = TurnView{PlayTurn(game_, placement, statistics_), placement, game_.marks};
+    v.turn = TurnView{PlayTurn(game_, placement, statistics_), placement, game_.marks, {}};
+    if (v.turn->result.score.streak != 0) v.turn->killName = KillName(v.turn->result.score.victimHits);
     v.savePrice = true;
     v.money = std::to_string(game_.money);
     v.counters = {std::to_string(game_.victimCount), std::to_string(game_.dragonCount)};
@@ -82,6 +84,15 @@ SessionView SinglePlayerSession::PaySavePrice() {
     v.money = std::to_string(game_.money);
     Prices(v);
     return Publish(v);
+}
+
+void SinglePlayerSession::WriteSlot(int n, const std::string& name, std::int64_t money) const {
+    WriteSlotFile(n, name, money, game_.victimCount, game_.dragonCount, game_.mode);
+}
+
+SessionView SinglePlayerSession::SaveToSlot(int n, const std::string& name) {
+    WriteSlot(n, name, MoneyAfterSave());
+    return PaySavePrice();
 }
 
 void SinglePlayerSession::EndFreeSave() { quorvex::EndFreeSave(game_); }

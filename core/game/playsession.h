@@ -23,6 +23,7 @@ struct TurnView {
     BombTurn result;
     Placement placement;
     std::array<bool, kCells + 1> marks{};  // the marks the turn was bombed with
+    std::string killName;                  // "Double Kill" ... with a streak, else empty
 };
 
 // What changed; a part left empty did not change. Texts are 8-bit.
@@ -34,6 +35,7 @@ struct SessionView {
     bool freshField = false;      // every cell smiles and takes clicks again
     std::optional<std::pair<int, CellLook>> cell;  // one cell's new look
     std::optional<MarkingState> marking;
+    int markCount = 0;  // with marking: the cells marked now
     std::optional<TurnView> turn;
     std::optional<std::string> money;
     std::optional<std::pair<std::string, std::string>> counters;  // Victims, Dragons
@@ -78,6 +80,12 @@ public:
     std::int64_t SavePrice() const { return game_.savePrice; }
     // A save was written: the price is paid.
     SessionView PaySavePrice();
+    // Writes slot n with the game's figures, the player's name and money
+    // (throws qx::FileError, the old slot left intact).
+    void WriteSlot(int n, const std::string& name, std::int64_t money) const;
+    // Saves the game to slot n at the money after the price, then pays the
+    // price: a failed write costs nothing.
+    SessionView SaveToSlot(int n, const std::string& name);
     // The save dialog closed: the price is charged again from now on.
     void EndFreeSave();
     // A checked slot, applied whole: a fresh turn that shows the slot's texts.

@@ -1,5 +1,8 @@
 #include "core/game/playsession.h"
 
+#include "core/platform/files.h"
+#include "support/tempdir.h"
+
 #include <gtest/gtest.h>
 
 using namespace quorvex;
@@ -31,10 +34,12 @@ TEST(Session, EveryMoveHandsItsViewToTheListeners) {
     for (int c : {1, 2, 11, 12, 13}) s.Mark(c);
     EXPECT_EQ(s.views.back().cell, (std::pair<int, CellLook>{13, CellLook::Mark}));
     EXPECT_EQ(s.views.back().marking->statusText, "Ready to bomb!!!");
+    EXPECT_EQ(s.views.back().markCount, 5);
     const SessionView bomb = *s.Bomb(kPlacement);
     ASSERT_TRUE(bomb.turn);
     EXPECT_EQ(bomb.turn->result.score.victimHits, 2);
     EXPECT_TRUE(bomb.turn->marks[11]);
+    EXPECT_EQ(bomb.turn->killName, "Double kill");
     EXPECT_EQ(bomb.counters->first, "-98");
     EXPECT_TRUE(bomb.savePrice);
     EXPECT_EQ(bomb.price, 40);
@@ -48,6 +53,8 @@ TEST(Session, EveryMoveHandsItsViewToTheListeners) {
 }
 
 TEST(Session, TheSaveIsPaidOnceAndChargedAgainAfterTheDialog) {
+    const qxtest::TempDir dir;
+    qx::SetProgramFolder(dir.Folder());
     SinglePlayerSession s;
     s.NewGame(1);
     for (int c = 1; c <= 5; ++c) s.Mark(c);
@@ -55,7 +62,10 @@ TEST(Session, TheSaveIsPaidOnceAndChargedAgainAfterTheDialog) {
     ASSERT_EQ(s.SavePrice(), 40);
     EXPECT_EQ(s.MoneyAfterSave(), s.Game().money - 40);
     const std::int64_t after = s.MoneyAfterSave();
-    const SessionView paid = s.PaySavePrice();
+    const SessionView paid = s.SaveToSlot(2, "Ann");
+    const SlotTexts slot = ReadSlot(2, BlankRule::Loading);
+    EXPECT_EQ((std::vector<std::string>{slot.name, slot.money, slot.victims, slot.dragons, slot.mode}),
+              (std::vector<std::string>{"Ann", std::to_string(after), "5", "0", "1"}));
     EXPECT_EQ(paid.money, std::to_string(after));
     EXPECT_FALSE(paid.savePrice);  // the menu keeps its price until the next turn
     EXPECT_EQ(s.SavePrice(), 0);

@@ -455,31 +455,26 @@ TEST(NetGameRules, PlacingMarkingAndReset) {
 // The session hands its window cell numbers and looks, never its state: a
 // bombing names the figures' looks and, with all ten in, the empty cells.
 TEST(TwoPlayerSessionTest, ViewsNameCellsAndLooks) {
-    struct Script : LineChannel {  // the peer's lines, one per read
-        std::vector<std::string> lines;
-        bool timedOut = false;
-        void WriteLn(const std::string&) override {}
-        std::string ReadLn(int, std::size_t) override {
-            timedOut = lines.empty();
-            if (timedOut) return {};
-            std::string l = lines.front();
-            lines.erase(lines.begin());
-            return l;
-        }
-        bool ReadLnTimedOut() const override { return timedOut; }
-        bool Connected() const override { return true; }
-    } peer;
+    RawListener listener;
+    RawSocket host;  // the peer's lines
+    std::thread accept([&] {
+        host = listener.Accept();
+        std::string lines = "RawHost\r\n";
+        for (int c = 26; c <= 35; ++c) lines += Position(c, c <= 30) + "\r\n";  // bomb field 1..5, 6..10
+        host.Send(lines);
+    });
     RecordingView view;
     TwoPlayerSession s(NetSide::Client, view);
     EXPECT_EQ(s.PlaceOwn(30).look, CellLook::Victim);
     const PlaceView dragon = s.PlaceOwn(30);
     EXPECT_EQ((std::tuple{dragon.cell, dragon.look, dragon.victimsLeft, dragon.dragonsLeft}),
               (std::tuple{30, CellLook::Dragon, 5, 4}));
-    for (int c = 26; c <= 35; ++c) peer.lines.push_back(Position(c, c <= 30));  // bomb field 1..5, 6..10
-    while (!peer.lines.empty()) s.ReadPass(peer);
+    s.Connect("127.0.0.1", listener.Port(), 10000, [] { return std::string("Cli"); }, ShortWait);
+    accept.join();
+    EXPECT_TRUE(WaitUntil([&] { return s.AllPositionsReceived(); }, [&] { s.Poll(); }));
     for (int c : {1, 6, 20}) s.ToggleMark(c);
     EXPECT_EQ(s.ToggleMark(21).look, CellLook::Mark);
-    const BombView v = s.Bomb(nullptr);
+    const BombView v = s.Bomb();
     std::vector<std::pair<int, CellLook>> figures{{1, CellLook::VictimHit}, {6, CellLook::DragonHit}};
     for (int c = 2; c <= 5; ++c) figures.emplace_back(c, CellLook::Victim);
     for (int c = 7; c <= 10; ++c) figures.emplace_back(c, CellLook::Dragon);

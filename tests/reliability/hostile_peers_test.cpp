@@ -1,6 +1,7 @@
-// Hostile peers against a real host side (LineServer with the host's protocol
-// handlers, as the host window wires them) and a real client side (LineClient
-// with the client's handshake and read passes, as the client window polls):
+// Hostile peers against a real host side (a LineServer serving the host's
+// TwoPlayerSession, as the host window has it) and a real client side (the
+// client's TwoPlayerSession on its own connection, polled as the client
+// window polls it):
 // resets in the middle of a line, half lines, a 1 MiB line, a silent peer, a
 // burst of connection attempts during a game, and a peer that trickles one
 // byte every 10 ms. Each time the game side survives, its input buffer stays
@@ -10,6 +11,8 @@
 #include "core/net/protocol/lineprotocol.h"
 #include "core/net/transport/lineclient.h"
 #include "core/net/transport/lineconnection.h"
+#include "core/net/protocol/protocoltexts.h"
+#include "core/net/protocol/twoplayersession.h"
 #include "core/net/transport/lineserver.h"
 #include "net/net_support.h"
 #include "net/recording_view.h"
@@ -37,11 +40,13 @@ constexpr std::size_t kBufferBound = kMaxLineLength + kReceiveSize;
 constexpr const char* kHostNick = "Host";
 constexpr const char* kClientNick = "Remote Victim";
 
-// The host window's server and protocol, without the window.
+// The handshake's pauses as plain sleeps.
+void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// The host window's server and session, without the window.
 struct HostSide {
-    NetGameState state;
     RecordingView view;
-    LineProtocol protocol{NetSide::Host, state, view};
+    TwoPlayerSession session{NetSide::Host, view};
     LineServer server;
     std::atomic<std::size_t> maxBuffered{0};
     std::atomic<int> disconnects{0};
@@ -49,33 +54,28 @@ struct HostSide {
     HostSide() {
         server.SetDefaultPort(0);
         server.SetExecuteOnInput(true);
-        server.OnConnect = [this](const ConnectionPtr& c) {
-            try {
-                protocol.HostHandshake(c, kHostNick, "Server of sadism", [&c](int ms) { c->Pause(ms); });
-            } catch (...) {
-                Note(*c);
-                throw;
-            }
-        };
-        server.OnExecute = [this](const ConnectionPtr& c) {
-            try {
-                protocol.ReadPass(*c);
-            } catch (...) {
-                Note(*c);
-                throw;
-            }
-            Note(*c);
-        };
-        server.OnDisconnect = [this](const ConnectionPtr& c) {
-            protocol.ForgetPeer(c);
-            ++disconnects;
-        };
+        session.ServeOn(server, {[] { return std::string(kHostNick); }, [] { return std::string("Server of sadism"); },
+                                 {}, [this] { ++disconnects; }});
+        // The buffer is measured around the session's own handlers.
+        server.OnConnect = Measured(server.OnConnect, false);
+        server.OnExecute = Measured(server.OnExecute, true);
         server.SetActive(true);
     }
     ~HostSide() {
         if (server.Active()) server.SetActive(false);
     }
     int Port() const { return server.BoundPort(); }
+    LineServer::Handler Measured(LineServer::Handler handler, bool afterEachPass) {
+        return [this, handler, afterEachPass](const ConnectionPtr& c) {
+            try {
+                handler(c);
+            } catch (...) {
+                Note(*c);
+                throw;
+            }
+            if (afterEachPass) Note(*c);
+        };
+    }
     // Runs on the connection thread, the buffer's only reader.
     void Note(const LineConnection& c) {
         const std::size_t now = c.BufferedBytes();
@@ -88,32 +88,29 @@ struct HostSide {
     }
 };
 
-// The client window's connection and protocol, polled by the test's thread.
+// The client window's session, polled by the test's thread.
 struct ClientSide {
-    NetGameState state;
     RecordingView view;
-    LineProtocol protocol{NetSide::Client, state, view};
-    LineClient client;
+    TwoPlayerSession session{NetSide::Client, view};
+    int port;
     int disconnects = 0;
     int idleCalls = 0;
     std::size_t maxBuffered = 0;
 
-    explicit ClientSide(int port) {
-        client.SetHost("127.0.0.1");
-        client.SetPort(port);
-        client.SetIdleHook([this] { ++idleCalls; });
-        client.OnConnected = [this] { protocol.ClientHandshake(client, kClientNick); };
-        client.OnDisconnected = [this] { ++disconnects; };
+    explicit ClientSide(int port) : port(port) {
+        session.SetIdleHook([this] { ++idleCalls; });
+        session.OnDisconnected = [this] { ++disconnects; };
     }
+    void Connect() { session.Connect("127.0.0.1", port, 10000, [] { return std::string(kClientNick); }, Sleep); }
     // One poll of the client window; false once the connection is gone.
     bool Poll() {
         try {
-            protocol.ReadPass(client);
+            if (!session.Poll()) return false;
         } catch (const ConnectionClosedError&) {
             return false;
         }
-        maxBuffered = std::max(maxBuffered, client.BufferedBytes());
-        return client.Connected();
+        maxBuffered = std::max(maxBuffered, session.BufferedBytes());
+        return session.Connected();
     }
     // Polls until pred holds or the connection ends.
     bool PollUntil(const std::function<bool()>& pred) {
@@ -175,8 +172,7 @@ protected:
         RawSocket next = HandshakenPeer(host.Port(), nick);
         next.Send("[100] [26] Victim\r\n");
         EXPECT_NE(next.ReceiveUntil(kConfirmLine).find(kConfirmLine), std::string::npos);
-        auto lock = host.state.Lock();
-        EXPECT_EQ(host.state.opponentNick, nick);
+        EXPECT_EQ(host.session.OpponentNick(), nick);
     }
     void ExpectNoThreadLeft() { EXPECT_EQ(ThreadCount(), threadsBefore); }
 
@@ -192,8 +188,8 @@ TEST_F(HostilePeers, ResetInTheMiddleOfALine) {
             ResetOnClose(peer);
         }
         ASSERT_TRUE(host.WaitForDisconnects(1));
-        EXPECT_EQ(host.protocol.CurrentPeer(), nullptr);
-        EXPECT_FALSE(AllPositionsReceived(host.state));
+        EXPECT_FALSE(host.session.HasPeer());
+        EXPECT_FALSE(host.session.AllPositionsReceived());
         EXPECT_FALSE(host.view.AnyContains("[100]")) << "half a line was taken for a line";
         ExpectServedAgain(host, "Next");
         host.server.SetActive(false);
@@ -207,12 +203,13 @@ TEST_F(HostilePeers, ResetInTheMiddleOfALine) {
         ResetOnClose(s);
     });
     ClientSide side(evil.Port());
-    side.client.Connect(10000);
+    side.Connect();
     EXPECT_FALSE(side.PollUntil([] { return false; }));
-    EXPECT_FALSE(side.client.Connected());
+    EXPECT_FALSE(side.session.Connected());
     EXPECT_EQ(side.disconnects, 1);
     EXPECT_FALSE(side.view.AnyContains("[100]"));
-    EXPECT_THROW(side.client.ReadLn(5), ConnectionClosedError);
+    EXPECT_FALSE(side.session.Poll()) << "a closed connection is read no more";
+    EXPECT_EQ(side.disconnects, 1);
 }
 
 TEST_F(HostilePeers, HalfALineThenClose) {
@@ -231,7 +228,7 @@ TEST_F(HostilePeers, HalfALineThenClose) {
 
     RawHost half([](RawSocket& s) { s.Send(kGreeting + "<Host> complete\r\n<Host> this one is not"); });
     ClientSide side(half.Port());
-    side.client.Connect(10000);
+    side.Connect();
     EXPECT_FALSE(side.PollUntil([] { return false; }));
     EXPECT_EQ(side.view.Count("<Host> complete"), 1u) << "a line that arrived before the close is read";
     EXPECT_FALSE(side.view.AnyContains("is not"));
@@ -276,21 +273,21 @@ TEST_F(HostilePeers, OneMebibyteLineIsSkippedOnceWithBoundedMemory) {
 
     RawHost big([&](RawSocket& s) { s.Send(kGreeting + huge + "\r\n<Host> after\r\n"); });
     ClientSide side(big.Port());
-    side.client.Connect(10000);
+    side.Connect();
     EXPECT_TRUE(side.PollUntil([&] { return side.view.Count("<Host> after") == 1; }));
     EXPECT_EQ(side.view.Count(kLogLineTooLong), 1u);
     EXPECT_LE(side.maxBuffered, kBufferBound);
-    EXPECT_TRUE(side.client.Connected());
-    side.client.Disconnect();
+    EXPECT_TRUE(side.session.Connected());
+    side.session.Disconnect();
 }
 
 TEST_F(HostilePeers, OneMebibyteNicknameFailsTheClientsConnect) {
     RawHost big([](RawSocket& s) { s.Send(std::string(1 << 20, 'n') + "\r\n"); });
     ClientSide side(big.Port());
-    EXPECT_THROW(side.client.Connect(10000), LineTooLongError);
-    EXPECT_FALSE(side.client.Connected());
+    EXPECT_THROW(side.Connect(), LineTooLongError);
+    EXPECT_FALSE(side.session.Connected());
     EXPECT_EQ(side.disconnects, 1);
-    EXPECT_TRUE(side.state.opponentNick.empty());
+    EXPECT_TRUE(side.session.OpponentNick().empty());
 }
 
 TEST_F(HostilePeers, PeerThatNeverSendsItsNickname) {
@@ -303,12 +300,9 @@ TEST_F(HostilePeers, PeerThatNeverSendsItsNickname) {
             EXPECT_TRUE(host.server.Serving());
         }
         ASSERT_TRUE(host.WaitForDisconnects(1));
-        EXPECT_EQ(host.protocol.CurrentPeer(), nullptr);
+        EXPECT_FALSE(host.session.HasPeer());
         EXPECT_FALSE(host.view.AnyContains("conn. w/"));
-        {
-            auto lock = host.state.Lock();
-            EXPECT_TRUE(host.state.opponentNick.empty());
-        }
+        EXPECT_TRUE(host.session.OpponentNick().empty());
         ExpectServedAgain(host, "Talker");
         host.server.SetActive(false);
     }
@@ -321,14 +315,14 @@ TEST_F(HostilePeers, BurstOfConnectionsWhileAClientPlays) {
     {
         HostSide host;
         ClientSide player(host.Port());
-        player.client.Connect(10000);
-        ASSERT_TRUE(WaitUntil([&] { return host.protocol.CurrentPeer() != nullptr; }));
+        player.Connect();
+        ASSERT_TRUE(WaitUntil([&] { return host.session.HasPeer(); }));
 
         // The host places a whole battlefield to send during the burst.
-        for (int cell = 26; cell <= 30; ++cell) CycleOwnCell(host.state, cell);
+        for (int cell = 26; cell <= 30; ++cell) host.session.PlaceOwn(cell);
         for (int cell = 46; cell <= 50; ++cell) {
-            CycleOwnCell(host.state, cell);
-            CycleOwnCell(host.state, cell);
+            host.session.PlaceOwn(cell);
+            host.session.PlaceOwn(cell);
         }
 
         std::vector<std::size_t> received(kAttempts, 0);
@@ -384,15 +378,14 @@ TEST_F(HostilePeers, BurstOfConnectionsWhileAClientPlays) {
         // The host's window thread: the battlefield and chat lines.
         std::atomic<bool> sent{false};
         std::thread hostWindow([&] {
-            const ConnectionPtr peer = host.protocol.CurrentPeer();
-            host.protocol.SendPositions(peer.get());
-            for (int i = 0; i < kChats; ++i) host.protocol.SendChat(peer.get(), kHostNick, "h" + std::to_string(i));
+            host.session.SendPositions(Sleep);
+            for (int i = 0; i < kChats; ++i) host.session.SendChat(kHostNick, "h" + std::to_string(i));
             sent = true;
         });
         // The client window: polls, confirms, answers with chat lines.
-        for (int i = 0; i < kChats; ++i) player.protocol.SendChat(&player.client, kClientNick, "c" + std::to_string(i));
+        for (int i = 0; i < kChats; ++i) player.session.SendChat(kClientNick, "c" + std::to_string(i));
         EXPECT_TRUE(player.PollUntil([&] {
-            return sent && player.view.Starting("<Host> ").size() == kChats && AllPositionsReceived(player.state);
+            return sent && player.view.Starting("<Host> ").size() == kChats && player.session.AllPositionsReceived();
         }));
         hostWindow.join();
         burst.join();
@@ -409,13 +402,13 @@ TEST_F(HostilePeers, BurstOfConnectionsWhileAClientPlays) {
         EXPECT_EQ(player.view.Starting("<Host> "), hostLines);
         EXPECT_TRUE(WaitUntil([&] { return host.view.Starting("<Remote").size() == kChats; }));
         EXPECT_EQ(host.view.Starting("<Remote"), clientLines);
-        const std::vector<OpponentFigure> figures = OpponentFigures(player.state);
+        const std::vector<OpponentFigure> figures = player.session.OpponentFigures();
         ASSERT_EQ(figures.size(), 10u);
         EXPECT_EQ(figures[0].cell, 1);
         EXPECT_EQ(figures[9].cell, 25);
-        EXPECT_TRUE(player.client.Connected());
+        EXPECT_TRUE(player.session.Connected());
         EXPECT_EQ(host.disconnects.load(), 0);
-        player.client.Disconnect();
+        player.session.Disconnect();
         ASSERT_TRUE(host.WaitForDisconnects(1));
         host.server.SetActive(false);
         EXPECT_LE(host.maxBuffered.load(), kBufferBound);
@@ -439,7 +432,7 @@ TEST_F(HostilePeers, PeerWritingOneByteEveryTenMilliseconds) {
         const std::string got = peer.ReceiveUntil(std::string(kConfirmLine) + "\r\n" + kConfirmLine + "\r\n");
         EXPECT_NE(got.find("[server] Welcome, Slow\r\n"), std::string::npos) << got;
         EXPECT_TRUE(WaitUntil([&] { return host.view.Count("<Slow> hi") == 1; }));
-        const std::vector<OpponentFigure> figures = OpponentFigures(host.state);
+        const std::vector<OpponentFigure> figures = host.session.OpponentFigures();
         ASSERT_EQ(figures.size(), 2u);
         EXPECT_EQ(figures[0].cell, 1);
         EXPECT_EQ(figures[1].cell, 25);
@@ -453,11 +446,11 @@ TEST_F(HostilePeers, PeerWritingOneByteEveryTenMilliseconds) {
 
     RawHost slow([](RawSocket& s) { Trickle(s, kGreeting + "[100] [30] Victim\r\n"); });
     ClientSide side(slow.Port());
-    side.client.Connect(10000);
-    EXPECT_TRUE(side.PollUntil([&] { return OpponentFigures(side.state).size() == 1; }));
+    side.Connect();
+    EXPECT_TRUE(side.PollUntil([&] { return side.session.OpponentFigures().size() == 1; }));
     EXPECT_EQ(side.view.Count("[server] Welcome, Remote Victim"), 1u);
     EXPECT_GT(side.idleCalls, 0) << "the window is given its events while it waits";
-    side.client.Disconnect();
+    side.session.Disconnect();
 }
 
 TEST_F(HostilePeers, AFloodingPeerIsHeldBackAtTheWindowsLimitAndLosesNoLine) {

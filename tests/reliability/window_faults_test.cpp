@@ -12,6 +12,7 @@
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
+#include "core/net/protocol/protocoltexts.h"
 #include "net/net_support.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"

@@ -485,7 +485,7 @@ void THaupt::Show(const SessionView& v) {
     }
     NameFigures();
     // A mark is told with what is left to mark, wherever the focus is.
-    if (v.cell && v.marking) qx::Announce(this, MarksLeftNews(Game().markCount, v.marking->statusText));
+    if (v.cell && v.marking) qx::Announce(this, MarksLeftNews(v.markCount, v.marking->statusText));
 }
 
 void THaupt::ShowTurn(const TurnView& turn) {
@@ -502,7 +502,7 @@ void THaupt::ShowTurn(const TurnView& turn) {
     }
     const BombTurn& t = turn.result;
     if (t.score.streak != 0) {
-        Kill->setText(QString::fromStdString(KillName(t.score.victimHits)));
+        Kill->setText(QString::fromStdString(turn.killName));
         KillBonus->setText(QStringLiteral("+$") + Dec(t.score.killBonus));
     }
     Label1->setText(QStringLiteral("Bombed Victims: ") + Dec(t.score.victimHits));

@@ -1,5 +1,6 @@
 #include "ui/net/multiclient.h"
 
+#include "core/net/transport/neterrors.h"
 #include "ui/net/discovery.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
@@ -40,11 +41,8 @@ Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayo
 
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), kPollMs, &Tqx_client::Timer1Timer);
 
-    client.SetPort(LineClient::kDefaultPort);
-    client.SetReadTimeout(kProtocolReadMs);
-    client.SetIdleHook(&Tqx_client::IdAntiFreeze1Idle);
-    client.OnConnected = [this] { clientConnected(); };
-    client.OnDisconnected = [this] { clientDisconnected(); };
+    session.SetIdleHook(&Tqx_client::IdAntiFreeze1Idle);
+    session.OnDisconnected = [this] { clientDisconnected(); };
 
     qx::ConnectHandler(nick, &QLineEdit::textChanged, this, &Tqx_client::nickChange);
     qx::ConnectHandler(adresse, &QLineEdit::textChanged, this, &Tqx_client::adresseChange);
@@ -62,8 +60,8 @@ Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayo
 Tqx_client::~Tqx_client() {
     Timer1->stop();
     // Closed silently: the window is going away.
-    client.OnDisconnected = nullptr;
-    client.SetIdleHook(nullptr);
+    session.OnDisconnected = nullptr;
+    session.SetIdleHook(nullptr);
 }
 
 void Tqx_client::IdAntiFreeze1Idle() { QCoreApplication::processEvents(); }
@@ -73,13 +71,10 @@ void Tqx_client::FormCreate() {
     ResetNetGame();
 }
 
-void Tqx_client::SetPort(int port) {
-    port_ = port;
-    client.SetPort(port);
-}
+void Tqx_client::SetPort(int port) { port_ = port; }
 
 bool Tqx_client::ShowLinkAddress(const std::string& host, int port) {
-    if (connecting_ || client.Connected()) return false;
+    if (connecting_ || session.Connected()) return false;
     linkAddress_ = qx::FromAnsi(BracketedHost(host));
     linkPort_ = port;
     adresse->setText(linkAddress_);
@@ -87,23 +82,25 @@ bool Tqx_client::ShowLinkAddress(const std::string& host, int port) {
 }
 void Tqx_client::SetPollInterval(int ms) { Timer1->setInterval(ms); }
 
-void Tqx_client::nickChange() { ApplyFieldRules(nick, adresse, client.Connected()); }
-void Tqx_client::adresseChange() { ApplyFieldRules(adresse, nick, client.Connected()); }
+void Tqx_client::nickChange() { ApplyFieldRules(nick, adresse, session.Connected()); }
+void Tqx_client::adresseChange() { ApplyFieldRules(adresse, nick, session.Connected()); }
 
 void Tqx_client::startClick() {
     // The window keeps handling events while it connects; a second press meanwhile is ignored.
-    if (connecting_ || client.Connected()) return;
+    if (connecting_ || session.Connected()) return;
     qx::FlagScope scope(connecting_);
     const std::string address = qx::ToAnsi(adresse->text());
-    client.SetHost(address);
-    client.SetPort(!linkAddress_.isEmpty() && adresse->text() == linkAddress_ ? linkPort_ : port_);
+    const int port = !linkAddress_.isEmpty() && adresse->text() == linkAddress_ ? linkPort_ : port_;
     // A host that accepts but never answers would hold the handshake for good:
     // "disconnect" gives the connect up.
     stop->setEnabled(true);
     connectError_.clear();
     bool failed = true;
     try {
-        client.Connect(kConnectTimeoutMs);
+        session.Connect(address, port, kConnectTimeoutMs, [this] { return clientConnected(); },
+                        [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
+        // Polled from now on.
+        Timer1->start();
         failed = false;
     } catch (const qx::SystemError& e) {
         // Refused, unresolvable, timed out, given up or failed in the handshake:
@@ -115,7 +112,7 @@ void Tqx_client::startClick() {
         connectError_ = QString::fromLatin1(kUnknownFailure);
     }
     if (failed) AppendLog(Notice("Could not connect to " + address));
-    if (client.Connected()) {
+    if (session.Connected()) {
         start->setEnabled(false);
         stop->setEnabled(true);
         sendtext->setEnabled(true);
@@ -125,31 +122,24 @@ void Tqx_client::startClick() {
     }
 }
 
-void Tqx_client::clientConnected() {
+std::string Tqx_client::clientConnected() {
     send->setEnabled(true);
     sendtext->setEnabled(true);
-    session.ClientHandshake(client, qx::ToAnsi(nick->text()),
-                             [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
-    Timer1->start();
+    return qx::ToAnsi(nick->text());
 }
 
 void Tqx_client::Timer1Timer() {
     // A poll can run inside a wait of an earlier one's handler; one at a time.
     if (polling_) return;
     qx::FlagScope scope(polling_);
-    if (client.Connected()) {
-        // A closed connection ends this poll with the transport's error, which
-        // the handler's guard shows; clientDisconnected has run by then.
-        session.ReadPass(client);
-        return;
-    }
-    Timer1->stop();
-    session.CheckCompletion();
+    // A closed connection ends this poll with the transport's error, which
+    // the handler's guard shows; clientDisconnected has run by then.
+    if (!session.Poll()) Timer1->stop();
 }
 
 void Tqx_client::stopClick() {
     // During a pending connect this cancels it.
-    if (client.Connected() || connecting_) client.Disconnect();
+    if (session.Connected() || connecting_) session.Disconnect();
 }
 
 void Tqx_client::clientDisconnected() {
@@ -161,18 +151,18 @@ void Tqx_client::clientDisconnected() {
     send->setEnabled(false);
 }
 
-void Tqx_client::senditClick() { RunSendPositions(&client); }
+void Tqx_client::senditClick() { RunSendPositions(); }
 
-void Tqx_client::BombItClick() { RunBomb(&client); }
+void Tqx_client::BombItClick() { RunBomb(); }
 
-void Tqx_client::sendClick() { RunChat(&client); }
+void Tqx_client::sendClick() { RunChat(); }
 
 void Tqx_client::sendtextKeyPress(char key) {
     if (key == '\r') sendClick();
 }
 
 bool Tqx_client::FormCloseQuery() {
-    if (client.Connected() || connecting_) {
+    if (session.Connected() || connecting_) {
         qx::ShowMessage("Can not close while client is active!", this);
         return false;
     }

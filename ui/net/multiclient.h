@@ -1,9 +1,10 @@
-// The client window: joins a host's game, polls the connection from a timer
-// and plays the client's side of the two-player game. Single-threaded: while
-// it waits on the network the window keeps processing its events.
+// The client window: joins a host's game through its session, polls the
+// session from a timer and plays the client's side of the two-player game.
+// Single-threaded: while it waits on the network the window keeps processing
+// its events.
 #pragma once
 
-#include "core/net/transport/lineclient.h"
+#include "core/net/transport/endpoint.h"
 #include "ui/net/netwindow.h"
 
 #include <cstddef>
@@ -23,7 +24,8 @@ public:
     void nickChange();
     void adresseChange();
     void startClick();
-    void clientConnected();
+    // The connection is up: returns the nickname to introduce the player with.
+    std::string clientConnected();
     void Timer1Timer();
     void stopClick();
     void clientDisconnected();
@@ -41,15 +43,15 @@ public:
     // The poll's interval (1000 ms in the game; tests drive it faster).
     void SetPollInterval(int ms);
     // How long the host may take none of the queued lines before it is dropped (10 s; tests shorten it).
-    void SetStallTimeout(int ms) { client.SetStallTimeout(ms); }
+    void SetStallTimeout(int ms) { session.SetStallTimeout(ms); }
 
     // Whether the window is connected to a host.
-    bool Connected() const { return client.Connected(); }
+    bool Connected() const { return session.Connected(); }
     // Why the last connect failed (the transport's text; the log only says
     // that it failed); empty after one that succeeded.
     QString ConnectError() const { return connectError_; }
     // Bytes queued for the host beyond what its socket took.
-    std::size_t PendingBytes() const { return client.PendingBytes(); }
+    std::size_t PendingBytes() const { return session.PendingBytes(); }
 
 protected:
     // Closing (the title bar's button, Escape) asks FormCloseQuery first.
@@ -60,16 +62,13 @@ private:
     QLineEdit* adresse;
     QTimer* Timer1;
 
-    // The connection to the host.
-    LineClient client;
-
     // IdAntiFreeze1: processes the window's events while the client waits.
     static void IdAntiFreeze1Idle();
 
     // The port "connect" uses; a link's port holds while its address is in the field.
-    int port_ = LineClient::kDefaultPort;
+    int port_ = kGamePort;
     QString linkAddress_;
-    int linkPort_ = LineClient::kDefaultPort;
+    int linkPort_ = kGamePort;
     QString connectError_;
     bool connecting_ = false;
     bool polling_ = false;

@@ -89,9 +89,9 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     Server().SetDefaultPort(LineServer::kDefaultPort);
     // The connection thread sleeps while the client is silent.
     Server().SetExecuteOnInput(true);
-    Server().OnConnect = [this](const ConnectionPtr& c) { serverConnect(c); };
-    Server().OnExecute = [this](const ConnectionPtr& c) { serverExecute(c); };
-    Server().OnDisconnect = [this](const ConnectionPtr& c) { serverDisconnect(c); };
+    // The session greets each client and reads it; the window only shows it come and go.
+    session.ServeOn(Server(), {[this] { return SnapshotNick(); }, [this] { return SnapshotServerName(); },
+                               [this] { serverConnect(); }, [this] { serverDisconnect(); }});
     Server().OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
     Server().OnListenError = [this](const qx::SystemText& text) {
         AppendLog(Notice(qx::ToAnsi(qx::FromSystem(text))));
@@ -201,19 +201,14 @@ void Tqx_host::stopClick() {
     send->setEnabled(false);
 }
 
-void Tqx_host::serverConnect(const ConnectionPtr& conn) {
-    // The handshake's waits end as soon as the connection does (a stop, the client leaving).
-    session.HostHandshake(conn, SnapshotNick(), SnapshotServerName(), [&conn](int ms) { conn->Pause(ms); });
+void Tqx_host::serverConnect() {
     Post([this] {
         send->setEnabled(true);
         sendtext->setEnabled(true);
     });
 }
 
-void Tqx_host::serverExecute(const ConnectionPtr& conn) { session.ReadPass(*conn); }
-
-void Tqx_host::serverDisconnect(const ConnectionPtr& conn) {
-    session.ForgetPeer(conn);
+void Tqx_host::serverDisconnect() {
     AppendLog(Notice("Client lost"));
     Post([this] {
         sendtext->setEnabled(false);
@@ -224,28 +219,22 @@ void Tqx_host::serverDisconnect(const ConnectionPtr& conn) {
 }
 
 void Tqx_host::senditClick() {
-    const ConnectionPtr peer = session.CurrentPeer();
-    RunSendPositions(peer.get());
+    RunSendPositions();
     for (int n = kFirstOwnCell; n <= kLastOwnCell; ++n) Image[static_cast<std::size_t>(n)]->setEnabled(false);
 }
 
 void Tqx_host::BombItClick() {
-    const ConnectionPtr peer = session.CurrentPeer();
-    RunBomb(peer.get());
+    RunBomb();
     BombIt->setEnabled(false);
     RestartBut->setEnabled(true);
 }
 
 void Tqx_host::RestartButClick() {
-    const ConnectionPtr peer = session.CurrentPeer();
-    session.Restart(peer.get());
+    session.Restart();
     RestartBut->setEnabled(false);
 }
 
-void Tqx_host::sendClick() {
-    const ConnectionPtr peer = session.CurrentPeer();
-    RunChat(peer.get());
-}
+void Tqx_host::sendClick() { RunChat(); }
 
 void Tqx_host::sendtextKeyPress(char key) {
     if (key == '\r') sendClick();

@@ -33,10 +33,10 @@ public:
     void ShowServerName(const std::string& name);
     void startClick();
     void stopClick();
-    // On the server's connection thread.
-    void serverConnect(const ConnectionPtr& conn);
-    void serverExecute(const ConnectionPtr& conn);
-    void serverDisconnect(const ConnectionPtr& conn);
+    // On the server's connection thread, once the session has greeted a
+    // client, and once it has forgotten it.
+    void serverConnect();
+    void serverDisconnect();
     void senditClick();
     void BombItClick();
     void RestartButClick();

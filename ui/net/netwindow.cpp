@@ -320,15 +320,15 @@ void TNetWindow::Image1Click(int cell) {
     BombIt->setEnabled(v.canBomb);
 }
 
-bool TNetWindow::RunSendPositions(LineChannel* peer) {
+bool TNetWindow::RunSendPositions() {
     if (sending_) return false;  // already waiting inside an earlier press
     qx::FlagScope scope(sending_);
-    return session.SendPositions(peer, [](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
+    return session.SendPositions([](int ms) { qx::PumpingDelay(static_cast<std::uint16_t>(ms)); });
 }
 
-BombOutcome TNetWindow::RunBomb(LineChannel* peer) {
+BombOutcome TNetWindow::RunBomb() {
     const bool keyboard = BombIt->hasFocus();
-    const BombView v = session.Bomb(peer);
+    const BombView v = session.Bomb();
     // The bomb button disables itself: a keyboard player's focus goes on to
     // the result, shown first so that a screen reader speaks it.
     if (keyboard) {
@@ -342,8 +342,8 @@ BombOutcome TNetWindow::RunBomb(LineChannel* peer) {
     return v.outcome;
 }
 
-void TNetWindow::RunChat(LineChannel* peer) {
-    session.SendChat(peer, qx::ToAnsi(nick->text()), qx::ToAnsi(sendtext->text()));
+void TNetWindow::RunChat() {
+    session.SendChat(qx::ToAnsi(nick->text()), qx::ToAnsi(sendtext->text()));
     sendtext->clear();
 }
 

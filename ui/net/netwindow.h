@@ -3,8 +3,8 @@
 // the reveal of a bombing, the chat and the log, and the hand-over of every
 // change the protocol makes to the window.
 //
-// The game itself is the window's TwoPlayerSession: the window renders its
-// views and forwards the clicks. The host's protocol runs partly on its
+// The game itself is the window's TwoPlayerSession, with the connection to
+// the peer: the window renders its views and forwards the clicks. The host's protocol runs partly on its
 // server's connection thread. Its
 // changes reach the window through a HandOver (core/platform/handover.h): applied on the
 // user-interface thread in the order they were made, in batches of a few
@@ -120,15 +120,15 @@ protected:
     // A menu of the window that is still open goes with it (see the .cpp).
     void hideEvent(QHideEvent* event) override;
 
-    // Sends the own battlefield through peer, waiting for each confirmation
+    // Sends the own battlefield to the peer, waiting for each confirmation
     // while the window keeps processing events. A second press during the
     // wait is ignored. False when not everything went out.
-    bool RunSendPositions(LineChannel* peer);
+    bool RunSendPositions();
     // Judges and sends the bombing, reveals the opponent's figures of this
     // game (only the slots filled so far) and shows the two counters.
-    BombOutcome RunBomb(LineChannel* peer);
+    BombOutcome RunBomb();
     // The chat line from nick and sendtext: logged, sent, input emptied.
-    void RunChat(LineChannel* peer);
+    void RunChat();
     // The field rules: `changed` was edited, `other` is its partner field;
     // `active` is whether the server listens / the client is connected.
     void ApplyFieldRules(QLineEdit* changed, QLineEdit* other, bool active);

@@ -55,11 +55,15 @@ void TSpeicherMenu::showEvent(QShowEvent* event) {
 
 void TSpeicherMenu::ShowOccupied(int n) { SpeedButton[n]->setText(QStringLiteral("overwrite")); }
 
+bool TSpeicherMenu::MayWrite(int n) {
+    return !qx::FileExists(SlotPath(n)) || qx::Confirm("Savegame already exists. Overwrite?", this);
+}
+
+std::string TSpeicherMenu::PlayerName() const { return playerName_.read ? playerName_.read() : std::string(); }
+
 bool TSpeicherMenu::WriteSlot(int n, std::int64_t money) {
-    if (qx::FileExists(SlotPath(n)) && !qx::Confirm("Savegame already exists. Overwrite?", this)) return false;
-    const GameState& g = session_.Game();
-    const std::string name = playerName_.read ? playerName_.read() : std::string();
-    WriteSlotFile(n, name, money, g.victimCount, g.dragonCount, g.mode);
+    if (!MayWrite(n)) return false;
+    session_.WriteSlot(n, PlayerName(), money);
     PreviewSlot(n);
     return true;
 }
@@ -67,9 +71,10 @@ bool TSpeicherMenu::WriteSlot(int n, std::int64_t money) {
 void TSpeicherMenu::SlotClick(int n) {
     // The slot holds the money after the price; it is taken only once the
     // file is written, so a declined or failed save costs nothing.
-    if (!WriteSlot(n, session_.MoneyAfterSave())) return;
+    if (!MayWrite(n)) return;
     const std::int64_t price = session_.SavePrice();
-    session_.PaySavePrice();
+    session_.SaveToSlot(n, PlayerName());
+    PreviewSlot(n);
     Timer1->start();
     ShowPrice();
     qx::Announce(this, QStringLiteral("Saved to slot %1 for $%2").arg(n).arg(price));

@@ -5,6 +5,7 @@
 #include "ui/savegames/funktionen.h"
 
 #include <cstdint>
+#include <string>
 
 class QLabel;
 
@@ -46,6 +47,9 @@ private:
     void ShowOccupied(int n) override;
     bool FormCloseQuery();
     void ShowPrice();
+    // Whether slot n may be written: empty, or the player agrees to overwrite it.
+    bool MayWrite(int n);
+    std::string PlayerName() const;
 
     SinglePlayerSession& session_;
     PlayerNameSource playerName_;

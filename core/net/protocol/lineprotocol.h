@@ -3,16 +3,18 @@
 // line per figure), the bombing results, the restart and chat. The same
 // LineProtocol drives the host window (reading on the server's connection
 // thread) and the client window (reading from its poll timer); it tells its
-// window what to show through ProtocolView.
+// window what to show through ProtocolView. The windows reach it only
+// through their TwoPlayerSession.
 //
 // The lines themselves are core/net/messages; what the windows show of the game
 // is core/net/protocoltexts. Texts are Windows-1252 bytes.
 #pragma once
 
 #include "core/net/transport/linechannel.h"
-#include "core/net/transport/lineconnection.h"
 #include "core/net/protocol/messages.h"
 #include "core/net/protocol/protocoltexts.h"
+#include "core/net/protocol/protocolview.h"
+#include "core/net/transport/lineconnection.h"
 
 #include <array>
 #include <atomic>
@@ -40,8 +42,9 @@ inline constexpr int kConfirmWaitMs = 250;
 inline constexpr int kHandshakeTimeoutMs = 10000;
 inline constexpr const char* kHandshakeTimedOut = "No nickname received in time.";
 
-// One two-player game as a window sees it. The host's connection thread and
-// its user-interface thread share it: take Lock() around every access to the
+// One two-player game, as its session (twoplayersession.h) keeps it out of
+// its window's sight. The host's connection thread and its user-interface
+// thread share it: take Lock() around every access to the
 // plain fields (confirmFlag is atomic). The free functions and LineProtocol
 // below lock by themselves, so call them without holding the lock.
 struct NetGameState {
@@ -94,52 +97,16 @@ struct MarkResult {
 };
 MarkResult ToggleBombMark(NetGameState& state, int cell);
 
-// An opponent figure of this game on the bomb field.
-struct OpponentFigure {
-    int cell = 0;  // 1..25
-    bool victim = false;
-    bool marked = false;
-};
 // Only the slots filled in this game, Victims first, each in arrival order;
 // never a cell outside 1..25.
 std::vector<OpponentFigure> OpponentFigures(const NetGameState& state);
 // True once all five Victims and five Dragons of this game have arrived.
 bool AllPositionsReceived(const NetGameState& state);
 
-// What the protocol shows in its window. The host calls it from its
-// connection thread as well as from the user-interface thread; the host
-// window must hand those calls over in order and never wait for them.
-struct ProtocolView {
-    virtual ~ProtocolView() = default;
-    virtual void AppendLog(const std::string& line) = 0;
-    virtual void SetStatus(const std::string& text) = 0;
-    // Label beside the own battlefield: how the opponent's bombing went.
-    virtual void SetBattlefieldResult(const std::string& text) = 0;
-    // Label beside the bomb field: how this side's bombing went.
-    virtual void SetBombResult(const std::string& text) = 0;
-    // ResetNetGame has run (restart): redraw both fields and the counters.
-    virtual void ResetGameView() = 0;
-};
-
-enum class NetSide { Host, Client };
-
-struct BombOutcome {
-    int victimHits = 0;
-    int dragonHits = 0;
-    std::string resultLabel;  // "[ You won ]", "[ You lost ]", "[ Draw ]"
-    std::string resultLine;   // "[700] You lost", "[701] You won", "[702] Draw"
-    std::string victimsText;  // "Bombed Victims: " + hits
-    std::string dragonsText;  // "Bombed Dragons: " + hits
-    std::vector<OpponentFigure> figures;  // what to reveal
-    bool complete = false;    // all ten positions of this game were in
-    bool sent = false;        // the result line went out
-};
-
 class LineProtocol {
 public:
-    // Waits the given milliseconds; the windows pass a wait that processes
-    // their events (PumpingDelay). The default is a plain sleep.
-    using WaitFn = std::function<void(int ms)>;
+    // The waits default to a plain sleep.
+    using WaitFn = quorvex::WaitFn;
     static void SleepWait(int ms);
 
     LineProtocol(NetSide side, NetGameState& state, ProtocolView& view);

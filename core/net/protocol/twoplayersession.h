@@ -1,9 +1,11 @@
 // One window's two-player game, as SinglePlayerSession is for the
-// single-player game: it owns the game's state and its conversation with the
-// peer, takes the window's clicks, and returns views of what changed, by cell
-// number (the bomb field 1..25, the own battlefield 26..50) and CellLook. The
-// window renders the views and forwards its clicks; it never takes the game's
-// lock nor reads its fields.
+// single-player game: it owns the game's state, its conversation with the
+// peer and the connection to the peer (the host's current client as its
+// server hands it over, the client's own connection to the host), takes the
+// window's clicks, and returns views of what changed, by cell number (the
+// bomb field 1..25, the own battlefield 26..50) and CellLook. The window
+// renders the views and forwards its clicks; it holds no connection, never
+// takes the game's lock nor reads its fields (they live in the .cpp).
 //
 // What the conversation itself shows (log lines, the status, the two result
 // labels, the redraw of a restart) goes to the ProtocolView, which the host
@@ -11,15 +13,19 @@
 #pragma once
 
 #include "core/game/celllook.h"
-#include "core/net/protocol/lineprotocol.h"
-#include "core/net/transport/lineconnection.h"
+#include "core/net/protocol/messages.h"
+#include "core/net/protocol/protocolview.h"
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace quorvex {
+
+class LineServer;
 
 // A click on an own battlefield cell.
 struct PlaceView {
@@ -47,45 +53,84 @@ struct BombView {
     std::vector<std::pair<int, bool>> emptyCells;
 };
 
+// What the host window does as its clients come and go; all on the server's
+// connection thread, so each must hand its changes over.
+struct HostHooks {
+    // The names a client is greeted with, read as it comes.
+    std::function<std::string()> nick;
+    std::function<std::string()> serverName;
+    // Its handshake went through: it is the peer now.
+    std::function<void()> joined;
+    // It left; it is the peer no more.
+    std::function<void()> left;
+};
+
 class TwoPlayerSession {
 public:
     TwoPlayerSession(NetSide side, ProtocolView& view);
+    ~TwoPlayerSession();
     TwoPlayerSession(const TwoPlayerSession&) = delete;
     TwoPlayerSession& operator=(const TwoPlayerSession&) = delete;
 
-    // --- the player's clicks ---
+    // --- the player's clicks; the lines go to the peer, if there is one ---
     PlaceView PlaceOwn(int cell);     // 26..50: empty -> Victim -> Dragon -> empty
     MarkView ToggleMark(int cell);    // 1..25
     // Clears the game for the next one and has the view redraw both fields.
     void NewGame();
-    bool SendPositions(LineChannel* peer, const LineProtocol::WaitFn& wait) {
-        return protocol_.SendPositions(peer, wait);
-    }
-    BombView Bomb(LineChannel* peer);
-    void SendChat(LineChannel* peer, const std::string& nick, const std::string& text) {
-        protocol_.SendChat(peer, nick, text);
-    }
-    void Restart(LineChannel* peer) { protocol_.Restart(peer); }
+    // Sends the own battlefield, each line waiting through wait for its
+    // confirmation; false when there is no peer or not everything went out.
+    bool SendPositions(const WaitFn& wait);
+    BombView Bomb();
+    void SendChat(const std::string& nick, const std::string& text);
+    // Host's "Play again".
+    void Restart();
 
-    // --- the connection (see LineProtocol) ---
-    void SetHandshakeTimeout(int ms) { protocol_.SetHandshakeTimeout(ms); }
-    std::string HostHandshake(const ConnectionPtr& conn, const std::string& nick, const std::string& serverName,
-                              const LineProtocol::WaitFn& wait) {
-        return protocol_.HostHandshake(conn, nick, serverName, wait);
-    }
-    std::string ClientHandshake(LineChannel& channel, const std::string& nick, const LineProtocol::WaitFn& wait) {
-        return protocol_.ClientHandshake(channel, nick, wait);
-    }
-    void ReadPass(LineChannel& channel) { protocol_.ReadPass(channel); }
-    void CheckCompletion() { protocol_.CheckCompletion(); }
-    ConnectionPtr CurrentPeer() const { return protocol_.CurrentPeer(); }
-    void ForgetPeer(const ConnectionPtr& conn) { protocol_.ForgetPeer(conn); }
-    // Host: bytes queued for the current client beyond what its socket took; 0 without one.
+    // How long a peer may take to send its nickname (kHandshakeTimeoutMs).
+    void SetHandshakeTimeout(int ms);
+    // Bytes queued for the peer beyond what its socket took; 0 without one.
     std::size_t PendingBytes() const;
 
+    // --- the host's side: its server's client is the peer ---
+    // Takes over the server's OnConnect, OnExecute and OnDisconnect: each
+    // client is greeted (the handshake's waits end with its connection),
+    // becomes the peer and is read on the connection thread until it goes.
+    // The server must end its connection thread before the session goes.
+    void ServeOn(LineServer& server, HostHooks hooks);
+    // Whether a handshaken client is the peer.
+    bool HasPeer() const;
+
+    // --- the client's side: its own connection to the host is the peer ---
+    // Runs once after the connection closed: by Disconnect, by a read or
+    // write that found it closed or broken, or by a failed handshake.
+    std::function<void()> OnDisconnected;
+    // Called while the connection waits, so that the window stays responsive.
+    void SetIdleHook(std::function<void()> hook);
+    void SetStallTimeout(int ms);
+    // Connects to host:port within timeoutMs; once the connection is up,
+    // `connected` runs and the player is introduced with the nickname it
+    // returns, waiting through wait for the host's. Throws what the
+    // connect (LineClient::Connect) or the handshake threw, not connected then.
+    void Connect(const std::string& host, int port, int timeoutMs, const std::function<std::string()>& connected,
+                 const WaitFn& wait);
+    // Closes the connection (runs OnDisconnected) or cancels a pending connect.
+    void Disconnect();
+    bool Connected() const;
+    // One poll: while connected, a read pass (true); otherwise only the
+    // check for a completed exchange (false). A read that finds the
+    // connection closed throws ConnectionClosedError.
+    bool Poll();
+    // Bytes received from the host and not yet read as lines.
+    std::size_t BufferedBytes() const;
+
+    // --- what the game holds of the peer (the tests read it) ---
+    std::string OpponentNick() const;
+    // The opponent's figures of this game that arrived, Victims first.
+    std::vector<OpponentFigure> OpponentFigures() const;
+    bool AllPositionsReceived() const;
+
 private:
-    NetGameState game_;
-    LineProtocol protocol_;
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
     ProtocolView& view_;
 };
 
