@@ -5,8 +5,6 @@
 #pragma once
 
 #include "core/net/hostservice.h"
-#include "core/net/transport/lineconnection.h"
-#include "core/net/transport/lineserver.h"
 #include "ui/net/netwindow.h"
 
 #include <cstddef>
