@@ -29,6 +29,19 @@ inline constexpr std::size_t kMaxPendingBytes = 1024 * 1024;
 // The socket's send buffer (the kernel doubles it for its bookkeeping).
 inline constexpr std::size_t kSendBufferBytes = 64 * 1024;
 
+// How soon a peer that went silent (a pulled cable, a machine gone) counts as
+// gone, by TCP's own means and without a byte of the game's: a quiet line is
+// probed after idleS seconds every intervalS seconds and given up after
+// probes unanswered ones; bytes unacknowledged for userTimeoutMs give it up
+// too. The kernel then fails the socket with ETIMEDOUT, and the next wait on
+// the connection sees it like a reset. About 30 s either way.
+struct LineLiveness {
+    int idleS = 10;
+    int intervalS = 5;
+    int probes = 4;
+    int userTimeoutMs = 30000;
+};
+
 using IdleHook = std::function<void()>;
 // Asked before a connection looks for more input: false holds reading back
 // until `resume` is called (from any thread); the peer is only slowed, as the

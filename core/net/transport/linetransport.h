@@ -11,6 +11,8 @@
 // take at once is queued (bounded) and sent by whoever next waits on the
 // connection - the server's connection thread, or the client's reads. A peer
 // that takes none of the queued bytes for the stall time is treated as gone.
+// A peer that falls silent altogether is found out by TCP itself (keep-alive
+// probes, a user time-out: LineLiveness) and ends the connection like a reset.
 #pragma once
 
 #include "core/net/transport/lineclient.h"
