@@ -1,5 +1,6 @@
 // The line transport on 127.0.0.1 with real sockets: framing, time-outs,
-// over-long lines, closes, the one-client server and its stop.
+// over-long lines, closes, the one-client server and its stop; a peer that
+// falls silent, in a network namespace of the test's own.
 #include "core/net/transport/lineclient.h"
 #include "core/net/transport/lineconnection.h"
 #include "core/net/transport/lineserver.h"
@@ -11,6 +12,9 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sched.h>
 #include <set>
 
 using namespace quorvex;
@@ -349,8 +353,9 @@ struct QuietServer {
     ConnectionPtr conn;
     std::atomic<int> passes{0}, disconnects{0};
 
-    QuietServer() {
+    explicit QuietServer(const LineLiveness& liveness = {}) {
         server.SetDefaultPort(0);
+        server.SetLiveness(liveness);
         server.SetExecuteOnInput(true);
         server.OnConnect = [this](const ConnectionPtr& c) {
             std::lock_guard<std::mutex> lock(mutex);
@@ -516,3 +521,85 @@ TEST(LineClient, ConnectsOverIPv6WithOrWithoutBrackets) {
         EXPECT_NE(std::string(e.what()).find("[::1]:" + std::to_string(v4only.Port())), std::string::npos) << e.what();
     }
 }
+
+namespace {
+
+// The test thread in a network namespace of its own, loopback up, until the
+// end of the scope; threads started meanwhile (the server's) are born in it.
+// Loopback always acknowledges: a firewall rule there silences a peer.
+class OwnNetwork {
+public:
+    OwnNetwork() {
+        home_ = ::open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC);
+        if (::geteuid() != 0 || home_ < 0 || ::unshare(CLONE_NEWNET) != 0) return;
+        entered_ = true;
+        ready_ = Sh("ip link set lo up") && Sh("command -v iptables-legacy");
+    }
+    ~OwnNetwork() {
+        if (entered_) ::setns(home_, CLONE_NEWNET);
+        if (home_ >= 0) ::close(home_);
+    }
+    OwnNetwork(const OwnNetwork&) = delete;
+    OwnNetwork& operator=(const OwnNetwork&) = delete;
+    bool Ready() const { return ready_; }
+    // Drops, from now on, every packet of this namespace that matches.
+    bool Drop(const std::string& match) { return Sh("iptables-legacy -A OUTPUT " + match + " -j DROP"); }
+
+private:
+    static bool Sh(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+    int home_ = -1;
+    bool entered_ = false, ready_ = false;
+};
+
+// The text a read on a closed channel fails with ("" if it does not fail).
+std::string ClosedText(LineChannel& channel) {
+    try {
+        // Lines still under way may come first; a read that waits in vain ends it.
+        while (!channel.ReadLn(kLong).empty() || !channel.ReadLnTimedOut()) {
+        }
+    } catch (const ConnectionClosedError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+struct SilentPeerCase {
+    const char* name;
+    bool linesInFlight;  // both sides send into the dead line: unacknowledged bytes
+};
+void PrintTo(const SilentPeerCase& c, std::ostream* out) { *out << c.name; }
+
+class DeadLine : public ::testing::TestWithParam<SilentPeerCase> {};
+
+}  // namespace
+
+TEST_P(DeadLine, BothSidesLoseAPeerThatStopsAnswering) {
+    OwnNetwork net;
+    if (!net.Ready()) GTEST_SKIP() << "needs root, network namespaces, ip and iptables-legacy";
+    const LineLiveness quick{1, 1, 2, 2000};
+    QuietServer s(quick);
+    LineClient client;
+    client.SetLiveness(quick);
+    int clientLost = 0;
+    client.OnDisconnected = [&] { ++clientLost; };
+    ConnectTo(client, s.Port());
+    ASSERT_EQ(Echo(client, "hello"), "echo hello");
+
+    // The client's packets are lost from here on; the host's still arrive.
+    ASSERT_TRUE(net.Drop("-p tcp --dport " + std::to_string(s.Port())));
+    const ConnectionPtr host = s.Conn();
+    if (GetParam().linesInFlight) {
+        host->WriteLn("[701] You won");
+        client.WriteLn("<Cleo> still there?");
+    }
+    // The host's sleeping connection thread wakes and ends the connection.
+    ASSERT_TRUE(WaitUntil([&] { return s.disconnects == 1; }));
+    EXPECT_EQ(ClosedText(*host), kPeerSilent);
+    EXPECT_EQ(ClosedText(client), kPeerSilent);
+    EXPECT_EQ(clientLost, 1);
+    EXPECT_FALSE(client.Connected());
+}
+
+INSTANTIATE_TEST_SUITE_P(LineTransport, DeadLine,
+                         ::testing::Values(SilentPeerCase{"idle", false}, SilentPeerCase{"linesInFlight", true}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -10,6 +10,8 @@
 // take at once is queued (bounded) and sent by whoever next waits on the
 // connection - the server's connection thread, or the client's reads. A peer
 // that takes none of the queued bytes for the stall time is treated as gone.
+// A peer that falls silent altogether is found out by TCP itself (keep-alive
+// probes, a user time-out: LineLiveness) and ends the connection like a reset.
 //
 // This header: the transport's limits and time-outs, and what the line
 // protocol needs of a connection (LineChannel).
@@ -41,6 +43,19 @@ inline constexpr int kStallTimeoutMs = 10000;
 inline constexpr std::size_t kMaxPendingBytes = 1024 * 1024;
 // The socket's send buffer (the kernel doubles it for its bookkeeping).
 inline constexpr std::size_t kSendBufferBytes = 64 * 1024;
+
+// How soon a peer that went silent (a pulled cable, a machine gone) counts as
+// gone, by TCP's own means and without a byte of the game's: a quiet line is
+// probed after idleS seconds every intervalS seconds and given up after
+// probes unanswered ones; bytes unacknowledged for userTimeoutMs give it up
+// too. The kernel then fails the socket with ETIMEDOUT, and the next wait on
+// the connection sees it like a reset. About 30 s either way.
+struct LineLiveness {
+    int idleS = 10;
+    int intervalS = 5;
+    int probes = 4;
+    int userTimeoutMs = 30000;
+};
 
 using IdleHook = std::function<void()>;
 // Asked before a connection looks for more input: false holds reading back

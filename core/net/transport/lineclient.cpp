@@ -77,7 +77,7 @@ void LineClient::Connect(int timeoutMs) {
     }
     ConnectionPtr conn;
     try {
-        conn = std::make_shared<LineConnection>(fd);
+        conn = std::make_shared<LineConnection>(fd, liveness_);
     } catch (...) {
         connecting_ = false;
         throw;

@@ -42,6 +42,8 @@ public:
     int ReadTimeout() const { return readTimeout_; }
     void SetIdleHook(IdleHook hook);
     void SetStallTimeout(int ms);
+    // How soon a silent host counts as gone (about 30 s); for the next connect.
+    void SetLiveness(const LineLiveness& liveness) { liveness_ = liveness; }
 
     // Resolves the host for IPv6 and IPv4, tries each address in turn until
     // one connects, all within timeoutMs, and runs OnConnected. Throws SocketError (refused, unresolvable, other
@@ -73,6 +75,7 @@ private:
     int port_ = kDefaultPort;
     int readTimeout_ = kDefaultReadTimeout;
     int stallMs_ = kStallTimeoutMs;
+    LineLiveness liveness_;
     IdleHook idleHook_;
     ConnectionPtr conn_;  // kept until the next connect: a read may still run on it
     bool connecting_ = false;

@@ -15,8 +15,9 @@ namespace quorvex {
 
 using namespace sock;
 
-LineConnection::LineConnection(int fd) : fd_(fd) {
+LineConnection::LineConnection(int fd, const LineLiveness& liveness) : fd_(fd) {
     SetNoDelay(fd_);
+    SetLiveness(fd_, liveness);
     // A fixed share of kernel memory instead of one that grows to megabytes
     // for a peer that does not read: beyond it lines wait in our own queue,
     // where the stall time and the queue's bound apply.
@@ -53,9 +54,14 @@ bool LineConnection::Close() {
     return true;
 }
 
-void LineConnection::PeerGone() {
+void LineConnection::PeerGone(int err) {
+    goneErr_ = err;
     peerClosed_ = true;
     Close();
+}
+
+const char* LineConnection::GoneText(const char* usual) const {
+    return goneErr_ == ETIMEDOUT ? kPeerSilent : usual;
 }
 
 void LineConnection::GiveUpStalled() {
@@ -112,7 +118,7 @@ std::chrono::steady_clock::time_point LineConnection::ServiceOutput() {
         if (err == 0 && !outbox_.empty()) due = lastProgress_ + std::chrono::milliseconds(stallMs_.load());
     }
     if (err != 0) {
-        IsPeerGone(err) ? PeerGone() : (void)Close();
+        IsPeerGone(err) ? PeerGone(err) : (void)Close();
     } else if (due != Clock::time_point::max() && Clock::now() >= due) {
         GiveUpStalled();
         due = Clock::time_point::max();
@@ -155,8 +161,8 @@ void LineConnection::WriteLn(const std::string& text) {
     }
     if (!open_) throw ConnectionClosedError(kNotConnected);
     if (IsPeerGone(err)) {
-        PeerGone();
-        throw ConnectionClosedError(kConnectionReset);
+        PeerGone(err);
+        throw ConnectionClosedError(GoneText(kConnectionReset));
     }
     Close();
     throw SocketError(Describe("Could not send", err));
@@ -289,7 +295,7 @@ std::string LineConnection::ReadLn(int timeoutMs, std::size_t maxLength) {
         }
         if (!open_) {
             if (stalled_) throw ConnectionClosedError(kPeerStalled);
-            if (firstPass) throw ConnectionClosedError(peerClosed_ ? kClosedGracefully : kNotConnected);
+            if (firstPass) throw ConnectionClosedError(peerClosed_ ? GoneText(kClosedGracefully) : kNotConnected);
             // Closed here (by the idle hook or another thread) while we waited.
             timedOut_ = true;
             return {};
@@ -337,11 +343,11 @@ bool LineConnection::Receive() {
     if (n == 0 || IsPeerGone(err)) {
         const bool unfinished = !buffer_.empty();
         buffer_.clear();
-        PeerGone();
+        PeerGone(err);
         // The bytes of an unfinished line end this read quietly, as a read
         // without a line (not an empty line); the next one fails.
         if (unfinished) return false;
-        throw ConnectionClosedError(n == 0 ? kClosedGracefully : kConnectionReset);
+        throw ConnectionClosedError(n == 0 ? kClosedGracefully : GoneText(kConnectionReset));
     }
     Close();
     throw SocketError(Describe("Could not receive", err));

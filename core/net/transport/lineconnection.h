@@ -20,8 +20,9 @@ namespace quorvex {
 // thread still using a closed connection never touches a reused descriptor.
 class LineConnection : public LineChannel, public std::enable_shared_from_this<LineConnection> {
 public:
-    // Takes ownership of a connected socket.
-    explicit LineConnection(int fd);
+    // Takes ownership of a connected socket; a peer that falls silent is
+    // given up as liveness says.
+    explicit LineConnection(int fd, const LineLiveness& liveness = {});
     ~LineConnection() override;
     LineConnection(const LineConnection&) = delete;
     LineConnection& operator=(const LineConnection&) = delete;
@@ -75,7 +76,10 @@ private:
     // Takes a complete line off the buffer; false if there is none.
     bool TakeLine(std::size_t maxLength, std::string& line);
     void Append(const char* data, std::size_t n);
-    void PeerGone();
+    // The peer closed (err 0) or the socket failed with err.
+    void PeerGone(int err);
+    // The text of the peer's end: kPeerSilent for a line that went dead, else usual.
+    const char* GoneText(const char* usual) const;
     // Closes with the peer's pending data dropped: it took none of it for too long.
     void GiveUpStalled();
     // Sends what the socket takes of the queue now; the errno of a failure or 0.
@@ -104,6 +108,7 @@ private:
     int wakeFd_ = -1;  // eventfd: a line was queued, or the connection closed
     std::atomic<bool> open_{true};
     std::atomic<bool> peerClosed_{false};
+    std::atomic<int> goneErr_{0};
     std::atomic<bool> stalled_{false};
     std::atomic<int> stallMs_{kStallTimeoutMs};
     mutable std::mutex writeMutex_;

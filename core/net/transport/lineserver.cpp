@@ -169,7 +169,7 @@ void LineServer::ListenLoop() {
             if (connThread_.joinable()) connThread_.join();  // has already ended
             ConnectionPtr conn;
             try {
-                conn = std::make_shared<LineConnection>(fd);
+                conn = std::make_shared<LineConnection>(fd, liveness_);
             } catch (const NetError&) {
                 continue;  // it closed the socket; the client sees the close
             }

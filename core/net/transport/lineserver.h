@@ -60,6 +60,8 @@ public:
     void SetExecuteOnInput(bool on) { executeOnInput_ = on; }
     // Stall time given to each connection (kStallTimeoutMs).
     void SetStallTimeout(int ms) { stallMs_ = ms; }
+    // How soon each connection's silent peer counts as gone (about 30 s).
+    void SetLiveness(const LineLiveness& liveness) { liveness_ = liveness; }
     // false: listen on IPv4 alone, as on a system without IPv6.
     void SetIPv6(bool on) { ipv6_ = on; }
     // Input gate given to each connection (with SetExecuteOnInput).
@@ -92,6 +94,7 @@ private:
     int terminateWait_ = kTerminateWaitTime;
     bool executeOnInput_ = false;
     int stallMs_ = kStallTimeoutMs;
+    LineLiveness liveness_;
     bool ipv6_ = true;
     InputGate gate_;
     std::atomic<bool> active_{false};

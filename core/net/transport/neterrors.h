@@ -14,7 +14,7 @@ public:
 };
 
 // The connection is gone: the peer closed or reset it, or it was closed here.
-// Texts: kClosedGracefully, kConnectionReset, kNotConnected.
+// Texts: kClosedGracefully, kConnectionReset, kPeerSilent, kNotConnected.
 class ConnectionClosedError : public NetError {
 public:
     using NetError::NetError;
@@ -48,6 +48,7 @@ inline constexpr const char* kConnectTimedOut = "Connect timed out.";
 inline constexpr const char* kConnectCancelled = "Connect cancelled.";
 inline constexpr const char* kAlreadyConnected = "Already connected.";
 inline constexpr const char* kTerminateTimedOut = "Terminate thread timeout.";
+inline constexpr const char* kPeerSilent = "Connection lost: the peer stopped answering.";
 inline constexpr const char* kPeerStalled = "Connection closed: the peer stopped taking data.";
 inline constexpr const char* kUnknownFailure = "Unknown error.";
 

@@ -78,4 +78,17 @@ void SetNoDelay(int fd) {
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
 }
 
+void SetLiveness(int fd, const LineLiveness& liveness) {
+    // Best effort: a system without one of them keeps its own defaults.
+    const int on = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &liveness.idleS, sizeof liveness.idleS);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &liveness.intervalS, sizeof liveness.intervalS);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &liveness.probes, sizeof liveness.probes);
+    // Without it a line that went dead under unacknowledged bytes would be
+    // retried for a quarter of an hour, keep-alive being held back meanwhile.
+    const unsigned userTimeout = static_cast<unsigned>(liveness.userTimeoutMs);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeout, sizeof userTimeout);
+}
+
 }  // namespace quorvex::sock

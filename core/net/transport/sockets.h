@@ -2,6 +2,7 @@
 // clock of their waits, error texts, addresses as text.
 #pragma once
 
+#include "core/net/transport/linechannel.h"
 #include "core/platform/systemtext.h"
 
 #include <chrono>
@@ -36,5 +37,7 @@ socklen_t AddressLength(const Address& a);
 void NameThread(const char* name);
 // Every write is a whole line and the game waits for replies line by line.
 void SetNoDelay(int fd);
+// Keep-alive probes and the user time-out of a connected socket.
+void SetLiveness(int fd, const LineLiveness& liveness);
 
 }  // namespace quorvex::sock
