@@ -205,14 +205,12 @@ std::string LineProtocol::HostHandshake(const ConnectionPtr& conn, const std::st
         }
         b.met = true;
         state_.opponentNick = line;
+        state_.currentPeer = conn;
     }
     view_.AppendLog(ConnectedWith(line));
     conn->WriteLn(ServerLine(serverName));
     conn->WriteLn(WelcomeLine(line));
     if (note) conn->WriteLn(ResumeLine(*note));
-    // Only now a peer for the window's lines: nothing of theirs comes before the note.
-    auto lock = state_.Lock();
-    state_.currentPeer = conn;
     return line;
 }
 
@@ -283,10 +281,7 @@ void LineProtocol::ReadPass(LineChannel& channel) {
         ResumeBook& b = state_.resume;
         if (b.awaitingNote) {
             if (!line.empty()) ++b.linesSinceHandshake;
-            const bool noteDue = b.linesSinceHandshake == 3 && ParseLine(line).kind == MessageKind::Resume;
-            if (line.empty() ? channel.ReadLnTimedOut() && b.linesSinceHandshake >= 2
-                             : b.linesSinceHandshake >= 3 && !noteDue)
-                b.awaitingNote = false;
+            if (line.empty() && channel.ReadLnTimedOut() && b.linesSinceHandshake >= 2) b.awaitingNote = false;
         }
     }
     HandleLine(line, &channel);
@@ -488,7 +483,8 @@ bool LineProtocol::TakeNote(const std::string& line, LineChannel* replyTo) {
                 b.restarts += at.restarts;
                 b.resultsSent += at.resultsSent;
                 b.resultsGot += at.resultsGot;
-                out.push_back(ResumeLine({true, b.restarts, b.resultsGot, HeldPositions(state_)}));
+                // As the host's note does: what came over the old lines.
+                out.push_back(ResumeLine({true, at.restarts, at.resultsGot, HeldPositions(state_)}));
                 resumed = true;
             }
         } else if (!note->known) {
@@ -514,7 +510,7 @@ bool LineProtocol::TakeNote(const std::string& line, LineChannel* replyTo) {
                 if (restart) out.push_back(kRestartLine);
                 b.restarts = note->restarts + (restart ? 1 : 0) + newRestarts;
                 if (b.game == at.game) peerHas = restart ? 0 : note->restarts == at.restarts ? note->positions : -1;
-            } else if (b.game == at.game && note->restarts == b.restarts) {
+            } else if (b.game == at.game && note->restarts == at.restarts) {
                 peerHas = note->positions;
             }
             if (peerHas >= 0) {

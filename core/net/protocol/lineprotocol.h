@@ -59,7 +59,7 @@ struct ResumeBook {
     // From the handshake until the peer's note is in (host: the client asked to
     // resume; client: it asked), with what this side had at the handshake.
     bool awaitingNote = false;
-    int linesSinceHandshake = 0;  // client: the host's note comes third, after its greetings
+    int linesSinceHandshake = 0;  // client: the host's note comes with its two greetings
     bool resumedSend = false;     // this line's note took the sending up (or found it done)
     struct {
         int restarts = 0, resultsSent = 0, resultsGot = 0;
@@ -144,8 +144,8 @@ public:
     // Host side, on the connection thread: reads (5 ms), sends the trimmed
     // nick, then waits and reads until the client's nick is in (throwing
     // NetTimeoutError when it is not in within the handshake time-out); logs
-    // "[» conn. w/ "nick" «]", sends the server line and the welcome line and
-    // makes conn the current peer. Returns the client's nick. Throws
+    // "[» conn. w/ "nick" «]", makes conn the current peer and sends the
+    // server line and the welcome line. Returns the client's nick. Throws
     // ConnectionClosedError (or another NetError) when the connection ends.
     //
     // Taking a game up again: a client that met a host before sends an empty
