@@ -49,6 +49,44 @@ std::optional<std::string> ResumeSending(NetGameState& state, int peerHas) {
     return lines[static_cast<std::size_t>(peerHas)];
 }
 
+// What a side sends when the peer's note is in, and how its sending goes on.
+struct Resumed {
+    std::vector<std::string> out;  // what the peer missed, in order
+    bool sending = false;          // the own positions go on
+    bool sendDone = false;         // the peer had them all
+};
+
+// Compares the peer's note with what this side had at the handshake. The
+// caller holds the lock.
+void CatchUp(NetGameState& state, NetSide side, const ResumeNote& note, Resumed& r) {
+    ResumeBook& b = state.resume;
+    const auto& at = b.atHandshake;
+    // The last result again if the peer missed one, unless a newer one already went on this line.
+    const int newResults = b.resultsSent - at.resultsSent;
+    const bool result = note.results < at.resultsSent && newResults == 0 && !b.lastResult.empty();
+    if (result) r.out.push_back(b.lastResult);
+    b.resultsSent = note.results + (result ? 1 : 0) + newResults;
+    // The host's restart the client missed: one brings it to the current game.
+    int peerHas = -1;  // the peer's positions of this game; -1: it is in another one
+    if (side == NetSide::Host) {
+        const int newRestarts = b.restarts - at.restarts;
+        const bool restart = note.restarts < at.restarts && newRestarts == 0;
+        if (restart) r.out.push_back(kRestartLine);
+        b.restarts = note.restarts + (restart ? 1 : 0) + newRestarts;
+        if (b.game == at.game) peerHas = restart ? 0 : note.restarts == at.restarts ? note.positions : -1;
+    } else if (b.game == at.game && note.restarts == at.restarts) {
+        peerHas = note.positions;
+    }
+    if (peerHas < 0) return;
+    const bool unfinished = b.sendWanted && state.confirmedCount < 2 * kFiguresPerKind;
+    if (std::optional<std::string> first = ResumeSending(state, peerHas)) {
+        r.out.push_back(*first);
+        r.sending = true;
+    } else {
+        r.sendDone = unfinished && b.resumedSend;
+    }
+}
+
 // Changes collected under the state's lock and shown after it is released,
 // because a view may itself read the state.
 struct Shown {
@@ -399,17 +437,7 @@ bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
         auto lock = state_.Lock();
         return state_.resume.line == line && peer->Connected();
     };
-    // Just after a reconnect the peer's note may take this sending up.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(handshakeMs_.load());
-    for (;;) {
-        {
-            auto lock = state_.Lock();
-            if (!state_.resume.awaitingNote) break;
-        }
-        if (!onLine()) return false;
-        if (std::chrono::steady_clock::now() >= deadline) break;
-        wait(kConfirmWaitMs);
-    }
+    if (!AwaitNote(onLine, wait)) return false;
     {
         auto lock = state_.Lock();
         ResumeBook& b = state_.resume;
@@ -444,6 +472,19 @@ bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
     return true;
 }
 
+bool LineProtocol::AwaitNote(const std::function<bool()>& onLine, const WaitFn& wait) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(handshakeMs_.load());
+    for (;;) {
+        {
+            auto lock = state_.Lock();
+            if (!state_.resume.awaitingNote) return true;
+        }
+        if (!onLine()) return false;
+        if (std::chrono::steady_clock::now() >= deadline) return true;
+        wait(kConfirmWaitMs);
+    }
+}
+
 void LineProtocol::ContinueSending(LineChannel* replyTo) {
     std::optional<std::string> next;
     bool done = false;
@@ -466,8 +507,9 @@ void LineProtocol::ContinueSending(LineChannel* replyTo) {
 
 bool LineProtocol::TakeNote(const std::string& line, LineChannel* replyTo) {
     const std::optional<ResumeNote> note = ParseResume(line);
-    std::vector<std::string> out;  // what the peer missed, in order
-    bool resumed = false, sendDone = false, sending = false;
+    Resumed r;
+    std::vector<std::string>& out = r.out;
+    bool resumed = false;
     {
         auto lock = state_.Lock();
         ResumeBook& b = state_.resume;
@@ -496,38 +538,12 @@ bool LineProtocol::TakeNote(const std::string& line, LineChannel* replyTo) {
         } else {
             resumed = true;
         }
-        if (resumed) {
-            // The last result again if the peer missed one, unless a newer one already went on this line.
-            const int newResults = b.resultsSent - at.resultsSent;
-            const bool result = note->results < at.resultsSent && newResults == 0 && !b.lastResult.empty();
-            if (result) out.push_back(b.lastResult);
-            b.resultsSent = note->results + (result ? 1 : 0) + newResults;
-            // The host's restart the client missed: one brings it to the current game.
-            int peerHas = -1;  // the peer's positions of this game; -1: it is in another one
-            if (side_ == NetSide::Host) {
-                const int newRestarts = b.restarts - at.restarts;
-                const bool restart = note->restarts < at.restarts && newRestarts == 0;
-                if (restart) out.push_back(kRestartLine);
-                b.restarts = note->restarts + (restart ? 1 : 0) + newRestarts;
-                if (b.game == at.game) peerHas = restart ? 0 : note->restarts == at.restarts ? note->positions : -1;
-            } else if (b.game == at.game && note->restarts == at.restarts) {
-                peerHas = note->positions;
-            }
-            if (peerHas >= 0) {
-                const bool unfinished = b.sendWanted && state_.confirmedCount < 2 * kFiguresPerKind;
-                if (std::optional<std::string> first = ResumeSending(state_, peerHas)) {
-                    out.push_back(*first);
-                    sending = true;
-                } else {
-                    sendDone = unfinished && b.resumedSend;
-                }
-            }
-        }
+        if (resumed) CatchUp(state_, side_, *note, r);
     }
     if (resumed) view_.AppendLog(kLogResumed);
-    if (sending) view_.SetStatus(kStatusSending);
+    if (r.sending) view_.SetStatus(kStatusSending);
     for (const std::string& l : out) Send(replyTo, l);
-    if (sendDone) {
+    if (r.sendDone) {
         // The peer had them all: only the last confirmation was lost.
         CheckCompletion();
         view_.SetStatus(kStatusBombNow);

@@ -209,6 +209,9 @@ private:
     std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait, bool& asked) const;
     // The peer's note after a reconnect; false if none was awaited (a plain line then).
     bool TakeNote(const std::string& line, LineChannel* replyTo);
+    // Just after a reconnect, until the peer's note is in (at most the
+    // handshake time-out); false when the line ended meanwhile.
+    bool AwaitNote(const std::function<bool()>& onLine, const WaitFn& wait) const;
     // After a confirmation: the next position of a resumed sending, if any.
     void ContinueSending(LineChannel* replyTo);
     std::string Nick() const;
