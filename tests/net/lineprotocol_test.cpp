@@ -487,3 +487,155 @@ TEST(TwoPlayerSessionTest, ViewsNameCellsAndLooks) {
     EXPECT_EQ(v.emptyCells, empty);
     EXPECT_EQ(v.outcome.resultLabel, "[ Draw ]");
 }
+
+namespace {
+
+// A raw peer read line by line; Abort resets the connection, as a line that
+// died takes along whatever was still on it.
+struct RawPeer {
+    RawSocket s;
+    std::string buffered = {};
+
+    // The next n lines, each with its CR LF.
+    std::string Lines(int n) {
+        std::string out;
+        while (n-- > 0) out += Next() + "\r\n";
+        return out;
+    }
+    std::string Next() {
+        for (std::size_t lf; (lf = buffered.find('\n')) == std::string::npos;) {
+            const std::string more = s.ReceiveUntil("\n");
+            if (more.empty()) return "<closed>";
+            buffered += more;
+        }
+        const std::size_t lf = buffered.find('\n');
+        std::string line = buffered.substr(0, lf > 0 && buffered[lf - 1] == '\r' ? lf - 1 : lf);
+        buffered.erase(0, lf + 1);
+        return line;
+    }
+    void Abort() {
+        const linger l{1, 0};
+        ::setsockopt(s.Fd(), SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        s.Close();
+    }
+};
+
+std::string Greeting(const std::string& host, const std::string& client) {
+    return host + "\r\n[" + R + " Srv " + L + "]\r\n[server] Welcome, " + client + "\r\n";
+}
+
+void PlaceOn(TwoPlayerSession& s, std::initializer_list<int> victims, std::initializer_list<int> dragons) {
+    for (int c : victims) s.PlaceOwn(c);
+    for (int c : dragons) s.PlaceOwn(c), s.PlaceOwn(c);
+}
+
+}  // namespace
+
+// The host's position that was never confirmed and its result, both sent into
+// a line that died, reach the same client once when it comes again; the
+// positions it had are not sent again.
+TEST(TwoPlayerSessionTest, TheSameClientAgainGetsWhatTheDeadLineLost) {
+    RecordingView view;
+    TwoPlayerSession host(NetSide::Host, view);
+    LineServer server;
+    server.SetDefaultPort(0);
+    host.ServeOn(server, {[] { return std::string("Hoster"); }, [] { return std::string("Srv"); }, {}, {}});
+    server.SetActive(true);
+
+    RawPeer first{RawSocket::Connect(server.BoundPort())};
+    first.s.Send("Cli\r\n");
+    EXPECT_EQ(first.Lines(3), Greeting("Hoster", "Cli"));
+    ASSERT_TRUE(WaitUntil([&] { return host.HasPeer(); }));
+    PlaceOn(host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
+    bool sent = true;
+    std::thread sending([&] { sent = host.SendPositions(LineProtocol::SleepWait); });
+    EXPECT_EQ(first.Next(), Position(26, true));
+    first.s.Send(std::string(kConfirmLine) + "\r\n");
+    EXPECT_EQ(first.Next(), Position(27, true));  // held, its confirmation lost
+    for (int c = 1; c <= 5; ++c) host.ToggleMark(c);
+    EXPECT_EQ(host.Bomb().outcome.resultLine, "[702] Draw");
+    first.Abort();
+    sending.join();
+    EXPECT_FALSE(sent);
+    ASSERT_TRUE(WaitUntil([&] { return !host.HasPeer(); }));
+
+    RawPeer again{RawSocket::Connect(server.BoundPort())};
+    again.s.Send("\r\nCli\r\n");
+    EXPECT_EQ(again.Lines(3), Greeting("Hoster", "Cli"));
+    EXPECT_EQ(again.Next(), "[300] Resume 0 0 0");
+    again.s.Send("[300] Resume 0 0 2\r\n");
+    EXPECT_EQ(again.Next(), "[702] Draw");
+    for (int c : {28, 29, 30, 46, 47, 48, 49, 50}) {
+        EXPECT_EQ(again.Next(), Position(c, c <= 30));
+        again.s.Send(std::string(kConfirmLine) + "\r\n");
+    }
+    ASSERT_TRUE(WaitUntil([&] { return view.Status() == kStatusBombNow; }));
+    EXPECT_EQ(view.Count(kLogAllSent), 1u);
+    EXPECT_EQ(view.Count(kLogResumed), 1u);
+    // Nothing more to send: a chat line is the next line.
+    host.SendChat("Hoster", "go on");
+    EXPECT_EQ(again.Next(), "<Hoster> go on");
+    server.SetActive(false);
+}
+
+// The client's last position, held by the host though its confirmation was
+// lost, is not sent again; its result, bombed with no host, goes once to a host
+// that answers. A host that does not answer gets the empty line and no more.
+TEST(TwoPlayerSessionTest, TheClientTakesTheGameUpOnlyWithAHostThatAnswers) {
+    RawListener listener;
+    RecordingView view;
+    TwoPlayerSession cli(NetSide::Client, view);
+    auto poll = [&](int = 0) {
+        try {
+            cli.Poll();
+        } catch (const ConnectionClosedError&) {
+        }
+    };
+    auto join = [&](const std::string& greeting) {
+        RawPeer host;
+        std::thread accept([&] {
+            host.s = listener.Accept();
+            host.s.Send(greeting);
+        });
+        cli.Connect("127.0.0.1", listener.Port(), 10000, [] { return std::string("Cli"); }, ShortWait);
+        accept.join();
+        return host;
+    };
+
+    RawPeer first = join("RawHost\r\n");
+    EXPECT_EQ(first.Next(), "Cli");  // no empty line on a first meeting
+    PlaceOn(cli, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
+    std::thread hostSide([&] {
+        for (int i = 0; i < 10; ++i) {
+            first.Next();
+            if (i < 9) first.s.Send(std::string(kConfirmLine) + "\r\n");
+        }
+        first.Abort();
+    });
+    EXPECT_FALSE(cli.SendPositions(poll));
+    hostSide.join();
+    ASSERT_TRUE(WaitUntil([&] { return !cli.Connected(); }, [&] { poll(); }));
+    for (int c = 1; c <= 5; ++c) cli.ToggleMark(c);
+    EXPECT_FALSE(cli.Bomb().outcome.sent);
+
+    RawPeer again = join(Greeting("RawHost", "Cli") + "[300] Resume 0 0 10\r\n");
+    EXPECT_EQ(again.Next(), "");
+    EXPECT_EQ(again.Next(), "Cli");
+    ASSERT_TRUE(WaitUntil([&] { return view.Logged(kLogResumed); }, [&] { poll(); }));
+    EXPECT_EQ(again.Next(), "[300] Resume 0 0 0");
+    EXPECT_EQ(again.Next(), "[702] Draw");
+    EXPECT_EQ(view.Count(kLogAllSent), 1u);
+    EXPECT_EQ(view.Status(), kStatusBombNow);
+    cli.SendChat("Cli", "back");
+    EXPECT_EQ(again.Next(), "<Cli> back");
+    cli.Disconnect();
+
+    RawPeer plain = join(Greeting("RawHost", "Cli"));
+    EXPECT_EQ(plain.Next(), "");
+    EXPECT_EQ(plain.Next(), "Cli");
+    for (int i = 0; i < 5; ++i) poll();
+    cli.SendChat("Cli", "anyone?");
+    EXPECT_EQ(plain.Next(), "<Cli> anyone?");
+    EXPECT_EQ(view.Count(kLogResumed), 1u);
+    cli.Disconnect();
+}

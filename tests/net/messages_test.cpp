@@ -21,7 +21,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"[200] [5", MessageKind::Dragon, -1}, Case{"[500] anything", MessageKind::Confirm, -1},
                       Case{"[700] You lost", MessageKind::YouLost, -1}, Case{"[701]", MessageKind::YouWon, -1},
                       Case{"[702] Draw", MessageKind::Draw, -1}, Case{"[900] Restart", MessageKind::Restart, -1},
-                      Case{"<Anna> [100] hi", MessageKind::Text, -1}, Case{"[100", MessageKind::Text, -1}),
+                      Case{"<Anna> [100] hi", MessageKind::Text, -1}, Case{"[100", MessageKind::Text, -1},
+                      Case{"[300] Resume 1 2 3", MessageKind::Resume, -1}),
     [](const ::testing::TestParamInfo<Case>& info) { return "Line" + std::to_string(info.index); });
 
 TEST_P(Messages, ParseByTheCodeAndFormatBack) {
@@ -46,4 +47,12 @@ TEST(MessageLines, OutgoingLinesAreTheGamesOwn) {
     EXPECT_EQ(ServerLine("Arena"), "[\xBB Arena \xAB]");
     EXPECT_EQ(WelcomeLine("Cleo"), "[server] Welcome, Cleo");
     EXPECT_EQ(ChatLine("Cleo", "hi"), "<Cleo> hi");
+}
+
+// A note carries three small counts and nothing else.
+TEST(MessageLines, ResumeNotes) {
+    EXPECT_EQ(ResumeLine(*ParseResume("[300] Resume 2 1 10")), "[300] Resume 2 1 10");
+    EXPECT_EQ(ResumeLine(*ParseResume("[300] New")), "[300] New");
+    for (const char* bad : {"[300] Resume 1 2", "[300] Resume 1 2 11", "[300] Resume 1 -2 3", "[300] Resume 1 2 3 "})
+        EXPECT_FALSE(ParseResume(bad)) << bad;
 }

@@ -151,6 +151,11 @@ public:
         port_ = bound;
     }
     int Port() const { return port_; }
+    // Whether a client waits to be accepted, looking for at most ms.
+    bool Pending(int ms) const {
+        pollfd p{sock_.Fd(), POLLIN, 0};
+        return ::poll(&p, 1, ms) > 0;
+    }
     // Waits for the next client (which may already be queued).
     RawSocket Accept() const {
         pollfd p{sock_.Fd(), POLLIN, 0};
@@ -170,8 +175,11 @@ inline int UnusedPort() {
     return l.Port();
 }
 
-// Forwards one connection from its own port to a target port and records
-// each line (without CR LF) in the order it passes, tagged with its direction.
+// Forwards connections, one at a time, from its own port to a target port and
+// records each line (without CR LF) in the order it passes, tagged with its
+// direction. Drop and Cut play a line that dies: from Drop on nothing passes
+// either way (as with a pulled cable), Cut resets both connections; the next
+// client is forwarded as before.
 class Relay {
 public:
     struct Line {
@@ -198,20 +206,46 @@ public:
             if (l.fromClient == fromClient) out.push_back(l.text);
         return out;
     }
+    void Drop() { drop_ = true; }
+    // Returns once both connections are reset.
+    void Cut() {
+        cut_ = true;
+        while (cut_ && !stop_) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 
 private:
     void Run() {
-        try {
-            Forward(listener_.Accept(), RawSocket::Connect(target_));
-        } catch (const std::exception&) {
-            // Nobody came: the test's own checks report it.
+        while (!stop_) {
+            if (!listener_.Pending(20)) {
+                cut_ = false;  // nothing to cut
+                continue;
+            }
+            try {
+                Forward(listener_.Accept(), RawSocket::Connect(target_));
+            } catch (const std::exception&) {
+                // The target is gone: the test's own checks report it.
+                return;
+            }
         }
+    }
+
+    static void Reset(RawSocket& s) {
+        const linger l{1, 0};
+        ::setsockopt(s.Fd(), SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        s.Close();
     }
 
     void Forward(RawSocket client, RawSocket server) {
         std::string partial[2];
         bool open[2] = {true, true};
+        drop_ = false;
         while (!stop_ && (open[0] || open[1])) {
+            if (cut_) {
+                Reset(client);
+                Reset(server);
+                cut_ = false;
+                return;
+            }
             pollfd p[2] = {{client.Fd(), static_cast<short>(open[0] ? POLLIN : 0), 0},
                            {server.Fd(), static_cast<short>(open[1] ? POLLIN : 0), 0}};
             if (::poll(p, 2, 20) <= 0) continue;
@@ -225,6 +259,7 @@ private:
                     ::shutdown(to, SHUT_WR);
                     continue;
                 }
+                if (drop_) continue;
                 // Record before forwarding, so that a reply is never recorded first.
                 partial[side].append(buf, static_cast<std::size_t>(n));
                 std::size_t lf;
@@ -242,7 +277,7 @@ private:
 
     int target_;
     RawListener listener_;
-    std::atomic<bool> stop_{false};
+    std::atomic<bool> stop_{false}, drop_{false}, cut_{false};
     mutable std::mutex mutex_;
     std::vector<Line> lines_;
     std::thread thread_;

@@ -218,6 +218,64 @@ TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
 }
 
+// A game whose line dies while the client's result and its first position are
+// on it: after "connect" both windows go on where they stood, every line
+// reaches the other side once, and the game ends with the same results on both.
+TEST_F(NetWindowTest, AGameGoesOnAfterItsLineDiedAndTheClientConnectsAgain) {
+    qxtest::QuickWaits quick;
+    MakeHost();
+    Relay relay(StartHost());
+    client = MakeClient(relay.Port(), "Cleo");
+    Connect(*client);
+    ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
+    Place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
+    Click(Find<QPushButton>(*host, "sendit"));
+    ASSERT_TRUE(WaitFor([&] { return Logged(*client, "[game] All positions received!"); }));
+
+    // The line goes dead: the client's result and first position vanish on it, then it breaks.
+    relay.Drop();
+    Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
+    Mark(*client, {1, 21, 12, 13, 14});
+    Click(Find<QPushButton>(*client, "BombIt"));
+    QTimer::singleShot(300, [&] { relay.Cut(); });
+    Click(Find<QPushButton>(*client, "sendit"));  // returns when the line is found broken
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, N("Client lost")) && !client->Connected(); }));
+    EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
+
+    Connect(*client);  // the address is still there
+    ASSERT_TRUE(client->Connected());
+    ASSERT_TRUE(WaitFor([&] { return Logged(*host, "[game] All positions received!"); }));
+    EXPECT_EQ(Text(Find<QLabel>(*host, "Label11")), "[ Draw ]");
+    ASSERT_TRUE(WaitFor([&] { return Logged(*client, "[game] All positions send!"); }));
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*client, "info")) == "please bomb now"; }));
+    Mark(*host, {6, 7, 8, 16, 1});
+    Click(Find<QPushButton>(*host, "BombIt"));
+    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*client, "Label11")) == "[ You lost ]"; }));
+    Click(Find<QPushButton>(*host, "RestartBut"));
+    ASSERT_TRUE(WaitFor([&] { return Logged(*client, "[game] new game started"); }));
+
+    EXPECT_EQ(host->LogLines(),
+              (Lines{N("Server active"), ConnW("Cleo"), "[game] All positions send!", N("Client lost"), ConnW("Cleo"),
+                     "[game] Game resumed.", "[game] Cleo bombed a draw!", "[game] All positions received!",
+                     "[game] new game started!"}));
+    const Lines clientLog = client->LogLines();
+    for (const char* once : {"[game] All positions received!", "[game] All positions send!", "[game] Game resumed.",
+                             "[game] Hank won!", "[game] new game started"})
+        EXPECT_EQ(std::count(clientLog.begin(), clientLog.end(), once), 1) << once;
+    // What passed the relay, over both lines: each position and each result once.
+    Lines fromClient{"Cleo"};
+    fromClient.insert(fromClient.end(), 10, kConfirmLine);
+    fromClient.insert(fromClient.end(), {"", "Cleo", "[300] Resume 0 0 10", "[702] Draw"});
+    for (int c = 31; c <= 35; ++c) fromClient.push_back("[100] [" + std::to_string(c) + "] Victim");
+    for (int c = 41; c <= 45; ++c) fromClient.push_back("[200] [" + std::to_string(c) + "] Dragon");
+    EXPECT_EQ(relay.LinesFrom(true), fromClient);
+    const Lines fromHost = relay.LinesFrom(false);
+    EXPECT_EQ(std::count(fromHost.begin(), fromHost.end(), "[300] Resume 0 0 0"), 1);
+    EXPECT_EQ(std::count(fromHost.begin(), fromHost.end(), "[700] You lost"), 1);
+    EXPECT_EQ(std::count(fromHost.begin(), fromHost.end(), kConfirmLine), 10);
+    Click(Find<QPushButton>(*client, "stop"));
+}
+
 TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
     MakeHost();
     const int port = StartHost();

@@ -42,6 +42,32 @@ inline constexpr int kConfirmWaitMs = 250;
 inline constexpr int kHandshakeTimeoutMs = 10000;
 inline constexpr const char* kHandshakeTimedOut = "No nickname received in time.";
 
+// What a side keeps to take a game up again when the same two players meet
+// after a lost line (see LineProtocol's handshakes): counts since the two met,
+// kept over lost connections, and the state of the own positions' sending.
+struct ResumeBook {
+    bool met = false;            // a handshake has been through with some peer
+    int restarts = 0;            // host: "Play again" pressed; client: restarts taken
+    int resultsSent = 0;         // bombings (with or without a peer to hear them)
+    int resultsGot = 0;          // result lines received
+    std::string lastResult;      // the last bombing's result line
+    bool sendWanted = false;     // "Send battlefield" was pressed in this game
+    bool sendRunning = false;    // SendPositions is under way
+    int resendNext = -1;         // continuing the sending after a resume: the next figure's index
+    unsigned game = 0;           // changes with every new game
+    unsigned line = 0;           // changes with every handshake
+    // From the handshake until the peer's note is in (host: the client asked to
+    // resume; client: it asked), with what this side had at the handshake.
+    bool awaitingNote = false;
+    int linesSinceHandshake = 0;  // client: the host's note comes with its two greetings
+    bool resumedSend = false;     // this line's note took the sending up (or found it done)
+    struct {
+        int restarts = 0, resultsSent = 0, resultsGot = 0;
+        unsigned game = 0;
+        std::string nick;  // the opponent before this handshake
+    } atHandshake;
+};
+
 // One two-player game, as its session (twoplayersession.h) keeps it out of
 // its window's sight. The host's connection thread and its user-interface
 // thread share it: take Lock() around every access to the
@@ -61,6 +87,7 @@ struct NetGameState {
     std::atomic<bool> confirmFlag{false};
     std::string opponentNick;
     ConnectionPtr currentPeer;                      // host only: the handshaken connection
+    ResumeBook resume;
 
     // A cell by its number, the one convention outside this record (bomb
     // field 1..25, own battlefield 26..50); only these know the arrays' offsets.
@@ -120,17 +147,28 @@ public:
     // "[» conn. w/ "nick" «]", makes conn the current peer and sends the
     // server line and the welcome line. Returns the client's nick. Throws
     // ConnectionClosedError (or another NetError) when the connection ends.
+    //
+    // Taking a game up again: a client that met a host before sends an empty
+    // line ahead of its nickname (a host that does not resume ignores it).
+    // The host answers such a client, after the welcome line, with its
+    // ResumeNote ("[300] Resume ..." for its last opponent, else "[300] New");
+    // the client answers a "Resume" of its last opponent with its own note.
+    // Each side then sends what the other missed: the last result line, the
+    // host's restart, the own positions from the first the peer lacks. Toward
+    // any other peer nothing more goes out than before.
     std::string HostHandshake(const ConnectionPtr& conn, const std::string& nick, const std::string& serverName,
                               const WaitFn& wait = SleepWait);
     // Client side, inside LineClient::OnConnected: sends nick unchanged, then
     // reads (5 ms), waiting between reads, until the host's nick is in (or
     // the time-out ends it); logs it like the host. Returns the host's nick;
     // throws as above.
+    // A client that met a host before first sends the empty line asking to resume.
     std::string ClientHandshake(LineChannel& channel, const std::string& nick, const WaitFn& wait = SleepWait);
 
     // Host: the connection all host sends go to; null when no client.
     ConnectionPtr CurrentPeer() const;
-    // Host, in OnDisconnect: forgets conn if it is the current peer.
+    // Host, in OnDisconnect: forgets conn if it is the current peer (and any
+    // note it still owed).
     void ForgetPeer(const ConnectionPtr& conn);
 
     // One read pass: ReadLn with 5 ms, HandleLine (confirmations go back on
@@ -145,7 +183,9 @@ public:
 
     // Sends the own battlefield, cells 26..50 in order, each line waiting for
     // its confirmation (checking every 250 ms through wait). False, with the
-    // rest unsent, when there is no open peer or the connection ends.
+    // rest unsent, when there is no open peer or the connection ends. Just
+    // after a reconnect it first waits (at most the handshake time-out) for
+    // the peer's note, and sends nothing if the resume took the sending up.
     bool SendPositions(LineChannel* peer, const WaitFn& wait = SleepWait);
     // Judges the marks against this game's opponent figures, shows the bomb
     // result label and sends the result line. The window checks beforehand
@@ -162,8 +202,18 @@ public:
 
 private:
     void ReceivePosition(const Message& message, LineChannel* replyTo);
-    // Reads until the peer's nickname is in, waiting between reads.
-    std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait) const;
+    // A result line: the battlefield's label and the log line with the peer's nick.
+    void TakeResult(const char* label, const char* ending);
+    // Reads until the peer's nickname is in, waiting between reads; an empty
+    // line read on the way sets asked.
+    std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait, bool& asked) const;
+    // The peer's note after a reconnect; false if none was awaited (a plain line then).
+    bool TakeNote(const std::string& line, LineChannel* replyTo);
+    // Just after a reconnect, until the peer's note is in (at most the
+    // handshake time-out); false when the line ended meanwhile.
+    bool AwaitNote(const std::function<bool()>& onLine, const WaitFn& wait) const;
+    // After a confirmation: the next position of a resumed sending, if any.
+    void ContinueSending(LineChannel* replyTo);
     std::string Nick() const;
 
     const NetSide side_;

@@ -3,6 +3,7 @@
 // Qt-free; texts are Windows-1252 bytes ("»" and "«" are 0xBB and 0xAB).
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace quorvex {
@@ -31,6 +32,7 @@ enum class MessageKind {
     YouWon,   // "[701] You won"
     Draw,     // "[702] Draw"
     Restart,  // "[900] Restart": the host starts the next game
+    Resume,   // "[300] ...": what a reconnecting peer still has (ResumeNote)
     Text,     // anything else (chat, the host's greetings), shown as it is
 };
 
@@ -46,6 +48,23 @@ struct Message {
 Message ParseLine(const std::string& line);
 // The line a message goes out as.
 std::string FormatLine(const Message& message);
+
+// What one side tells the other when the same two players meet again after
+// a lost line: only to a peer that asked for it with an empty line ahead of
+// its nickname (a peer without it ignores empty lines), never otherwise.
+// known false: "this side starts afresh" ("[300] New"); else
+// "[300] Resume <restarts> <results> <positions>": the restarts it took part
+// in and the result lines it received since the two met, and the opponent
+// positions it holds of its current game (0..10).
+struct ResumeNote {
+    bool known = false;
+    int restarts = 0;
+    int results = 0;
+    int positions = 0;
+};
+std::string ResumeLine(const ResumeNote& note);
+// The note a "[300]" line carries; nullopt when it is malformed.
+std::optional<ResumeNote> ParseResume(const std::string& line);
 
 // "<" + nick + "> " + text.
 std::string ChatLine(const std::string& nick, const std::string& text);

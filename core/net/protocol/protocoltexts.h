@@ -18,6 +18,8 @@ inline constexpr const char* kLogInvalidPosition = "[game] Invalid position igno
 inline constexpr const char* kLogExtraVictim = "[game] Extra Victim ignored: ";
 inline constexpr const char* kLogExtraDragon = "[game] Extra Dragon ignored: ";
 inline constexpr const char* kLogLineTooLong = "[game] Over-long line ignored.";
+// The same two players met again and took their game up where it stood.
+inline constexpr const char* kLogResumed = "[game] Game resumed.";
 
 // A bombing's result, as the bombing side shows it and as the bombed side
 // shows the line it receives.

@@ -7,6 +7,10 @@
 // renders the views and forwards its clicks; it holds no connection, never
 // takes the game's lock nor reads its fields (they live in the .cpp).
 //
+// A lost connection ends only the connection: when the same opponent comes
+// again, the conversation takes the game up where it stood (LineProtocol's
+// handshakes say how), with nothing lost and nothing counted twice.
+//
 // What the conversation itself shows (log lines, the status, the two result
 // labels, the redraw of a restart) goes to the ProtocolView, which the host
 // window also gets called from its connection thread.
