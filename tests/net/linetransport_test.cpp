@@ -585,8 +585,11 @@ TEST_P(DeadLine, BothSidesLoseAPeerThatStopsAnswering) {
     ConnectTo(client, s.Port());
     ASSERT_EQ(Echo(client, "hello"), "echo hello");
 
-    // The client's packets are lost from here on; the host's still arrive.
+    // The cable is pulled: nothing passes either way from here on, so each side
+    // must find the silence by itself (a reset from the side that gave up first
+    // would otherwise tell the other).
     ASSERT_TRUE(net.Drop("-p tcp --dport " + std::to_string(s.Port())));
+    ASSERT_TRUE(net.Drop("-p tcp --sport " + std::to_string(s.Port())));
     const ConnectionPtr host = s.Conn();
     if (GetParam().linesInFlight) {
         host->WriteLn("[701] You won");
