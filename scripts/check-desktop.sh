@@ -10,6 +10,10 @@ root="$prefix/with space"
 test -x "$root/bin/quorvex"
 test -f "$root/share/quorvex/help.txt"
 test -f "$root/share/quorvex/installed"
+# A help text per language of po/LINGUAS beside the English one.
+for language in $(grep -v '^#' "$(dirname "$0")/../po/LINGUAS"); do
+    test -s "$root/share/quorvex/help_$language.txt"
+done
 test -f "$root/share/man/man6/quorvex.6"
 for size in 16 22 24 32 48 64 128 256 512; do
     test -f "$root/share/icons/hicolor/${size}x${size}/apps/quorvex.png"
@@ -23,6 +27,11 @@ grep -qx "Exec=\"$root/bin/quorvex\" %u" "$root/share/applications/quorvex.deskt
 grep -qx "MimeType=x-scheme-handler/quorvex;" "$root/share/applications/quorvex.desktop"
 # (A negated command does not stop a script under set -e: test it explicitly.)
 if grep -q '^Path=' "$root/share/applications/quorvex.desktop"; then exit 1; fi
+# Translated through gettext: the entry and the metadata speak German too.
+grep -q '^Name\[de\]=' "$root/share/applications/quorvex.desktop"
+grep -q '^Comment\[de\]=' "$root/share/applications/quorvex.desktop"
+grep -q '<summary xml:lang="de">' "$root/share/metainfo/org.quorvex.quorvex.metainfo.xml"
+grep -q '<translation type="qt">quorvex</translation>' "$root/share/metainfo/org.quorvex.quorvex.metainfo.xml"
 desktop-file-validate "$root/share/applications/quorvex.desktop"
 # Pedantic and clean: even a hint (a line "P: ..." or "I: ...") fails.
 report="$(appstreamcli validate --pedantic --no-net --no-color "$root/share/metainfo/org.quorvex.quorvex.metainfo.xml")"
