@@ -15,6 +15,13 @@ for language in $(grep -v '^#' "$(dirname "$0")/../po/LINGUAS"); do
     test -s "$root/share/quorvex/help_$language.txt"
 done
 test -f "$root/share/man/man6/quorvex.6"
+# The translated manual pages (po/man/po4a.cfg), each one man can render.
+for language in $(sed -n 's/^\[po4a_langs\] *//p' "$(dirname "$0")/../po/man/po4a.cfg"); do
+    page="$root/share/man/$language/man6/quorvex.6"
+    test -s "$page"
+    warnings="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
+    [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+done
 for size in 16 22 24 32 48 64 128 256 512; do
     test -f "$root/share/icons/hicolor/${size}x${size}/apps/quorvex.png"
     # Each picture is as large as the folder it lies in says.

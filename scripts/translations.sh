@@ -7,10 +7,13 @@
 #                                    po/LINGUAS is incomplete
 #   translations.sh update <build>   takes the messages from the sources into
 #                                    ui/translations/*.ts (lupdate) and
-#                                    po/quorvex.pot, and merges the .po files
+#                                    po/quorvex.pot, and merges the .po files;
+#                                    the manual page's into po/man/ (po4a)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 languages="$(grep -v '^#' po/LINGUAS)"
+# The languages of the manual page (po/man/po4a.cfg), a few of the above.
+man_languages="$(sed -n 's/^\[po4a_langs\] *//p' po/man/po4a.cfg)"
 
 update() {
     local build="${1:?build folder}"
@@ -32,6 +35,9 @@ update() {
             msginit --no-translator --locale="$l" -i po/quorvex.pot -o "po/$l.po"
         fi
     done
+    # The manual page: its template and catalogues (a language added to
+    # po/man/po4a.cfg gets a new one); the pages themselves are the build's.
+    po4a --no-translations po/man/po4a.cfg
 }
 
 # "finished total" of one .ts file: a message counts as finished when its
@@ -66,18 +72,28 @@ po_counts() {
 }
 
 check() {
-    local failed=0 l done_ total pdone ptotal help
-    printf '%-6s %16s %16s  %s\n' language windows desktop help
+    local failed=0 l done_ total pdone ptotal help mdone mtotal manual
+    printf '%-6s %16s %16s %16s  %s\n' language windows desktop manual help
     for l in $languages; do
         if [ -f "ui/translations/quorvex_$l.ts" ]; then read -r done_ total < <(ts_counts "ui/translations/quorvex_$l.ts")
         else done_=0 total=1; fi
         if [ -f "po/$l.po" ]; then read -r pdone ptotal < <(po_counts "po/$l.po")
         else pdone=0 ptotal=1; fi
+        # The manual page only in the languages of po/man/po4a.cfg.
+        mdone=0 mtotal=0
+        if [[ " $man_languages " == *" $l "* ]]; then
+            if [ -f "po/man/$l.po" ]; then read -r mdone mtotal < <(po_counts "po/man/$l.po")
+            else mdone=0 mtotal=1; fi
+            manual="$(printf '%7s %7s%%' "$mdone/$mtotal" $((mtotal ? 100 * mdone / mtotal : 100)))"
+        else
+            manual="$(printf '%16s' -)"
+        fi
         help=yes
         [ -s "help/help_$l.txt" ] || help=missing
-        printf '%-6s %7s %7s%% %7s %7s%%  %s\n' "$l" "$done_/$total" $((total ? 100 * done_ / total : 100)) \
-            "$pdone/$ptotal" $((ptotal ? 100 * pdone / ptotal : 100)) "$help"
-        if [ "$done_" -ne "$total" ] || [ "$pdone" -ne "$ptotal" ] || [ "$help" != yes ]; then failed=1; fi
+        printf '%-6s %7s %7s%% %7s %7s%% %s  %s\n' "$l" "$done_/$total" $((total ? 100 * done_ / total : 100)) \
+            "$pdone/$ptotal" $((ptotal ? 100 * pdone / ptotal : 100)) "$manual" "$help"
+        if [ "$done_" -ne "$total" ] || [ "$pdone" -ne "$ptotal" ] || [ "$mdone" -ne "$mtotal" ] ||
+            [ "$help" != yes ]; then failed=1; fi
     done
     # The texts that no longer fit their controls are measured by the fit
     # test of the window tests; its list goes here once it exists.
