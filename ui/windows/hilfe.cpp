@@ -30,7 +30,7 @@ constexpr std::size_t kLongestLine = 4096;
 // a little time, which a file of many short lines adds up to seconds: short
 // lines share a paragraph, split by line separators, which show and copy as
 // line breaks all the same.
-QString JoinLines(const std::vector<std::string>& lines) {
+QString JoinLines(const std::vector<std::string>& lines, bool utf8) {
     std::size_t total = 0;
     for (const auto& l : lines) total += l.size() + 1;
     QString out;
@@ -42,7 +42,10 @@ QString JoinLines(const std::vector<std::string>& lines) {
             out.append(full ? QChar(u'\n') : QChar(QChar::LineSeparator));
             if (full) inParagraph = 0;
         }
-        qx::AppendAnsi(out, lines[i]);
+        if (utf8)
+            out.append(QString::fromUtf8(lines[i]));
+        else
+            qx::AppendAnsi(out, lines[i]);
         inParagraph += lines[i].size() + 1;
     }
     return out;
@@ -76,7 +79,8 @@ THelp::~THelp() = default;
 
 void THelp::FormCreate() {
     qx::CentreOnScreen(this);
-    const std::string file = qx::HelpFileFor(qx::ExecutableFolder());
+    const qx::HelpText help = qx::ChosenHelpText(qx::ExecutableFolder());
+    const std::string& file = help.file;
     if (!qx::FileExists(file)) {
         Memo1->appendPlainText(QString());
         Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
@@ -95,7 +99,7 @@ void THelp::FormCreate() {
         Memo1->appendPlainText(QStringLiteral("Please check that you may read the file."));
         return;
     }
-    Memo1->setPlainText(JoinLines(lines));
+    Memo1->setPlainText(JoinLines(lines, help.utf8));
     Memo1->moveCursor(QTextCursor::Start);
 }
 
