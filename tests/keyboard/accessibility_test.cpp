@@ -274,8 +274,8 @@ TEST_F(AccessibilityTest, StatusLineLogAndCellChangesReachAssistiveTools) {
     EXPECT_EQ(Name(Find<QLabel>(h, "StatusPanel")), "4 fields left");
     EXPECT_EQ(Face(Find<qx::PictureCell>(h, "Image", 4))->text(QAccessible::Description), "marked");
 
-    qx_host->SetStatus("please bomb now");
-    qx_host->AppendLog("[game] All positions send!");
+    qx_host->SetStatus(GameStatus::BombNow);
+    qx_host->AppendNote({GameNoteKind::AllSent, {}, {}});
     qx_host->ApplyPending();
     EXPECT_EQ(Name(Find<QLabel>(*qx_host, "info")), "please bomb now");
     QAccessibleTextInterface* log = Face(Find<QPlainTextEdit>(*qx_host, "Memo1"))->textInterface();
@@ -355,11 +355,11 @@ TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
     ListenToEvents();
     const std::vector<std::pair<std::function<void()>, QString>> cases{
         {[&] { w.AppendLog("<Peer> hello\x01"); }, QStringLiteral("<Peer> hello\u2401")},
-        {[&] { w.SetStatus("please bomb now"); }, "please bomb now"},
+        {[&] { w.SetStatus(GameStatus::BombNow); }, "please bomb now"},
         {[&] {  // the same status again is no news
-             w.SetStatus("please bomb now");
-             w.SetBattlefieldResult("[ You lost ]");
-             w.AppendLog("[game] Peer won!");
+             w.SetStatus(GameStatus::BombNow);
+             w.SetBattlefieldResult(BombResult::Lost);
+             w.AppendNote({GameNoteKind::PeerWon, "Peer", {}});
          },
          "Battlefield result [ You lost ]. [game] Peer won!"},
         {[&] { for (int i = 0; i < 40; ++i) w.AppendLog("flood"); }, "40 new lines"},

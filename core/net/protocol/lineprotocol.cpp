@@ -17,18 +17,16 @@ std::string PositionLine(int cell, std::uint8_t content) {
     return FormatLine({content == kCellVictim ? MessageKind::Victim : MessageKind::Dragon, cell, {}});
 }
 
-std::string ConnectedWith(const std::string& nick) {
-    return Notice("conn. w/ \"" + nick + "\"");
-}
-
 // Changes collected under the state's lock and shown after it is released,
 // because a view may itself read the state.
 struct Shown {
-    std::vector<std::pair<bool, std::string>> items;  // true: log line, false: status
-    void Log(std::string s) { items.emplace_back(true, std::move(s)); }
-    void Status(std::string s) { items.emplace_back(false, std::move(s)); }
+    std::vector<std::pair<GameNoteKind, GameStatus>> items;  // a note, then a status
+    void Add(GameNoteKind note, GameStatus status) { items.emplace_back(note, status); }
     void ApplyTo(ProtocolView& view) const {
-        for (const auto& [log, text] : items) log ? view.AppendLog(text) : view.SetStatus(text);
+        for (const auto& [note, status] : items) {
+            view.AppendNote({note, {}, {}});
+            view.SetStatus(status);
+        }
     }
 };
 
@@ -87,7 +85,8 @@ MarkResult ToggleBombMark(NetGameState& state, int cell) {
     const MarkingState marking = MarkingFor(state.bombMarkCount);
     MarkResult r;
     r.marked = mark;
-    r.fieldsLeftText = marking.statusText;
+    r.fieldsLeft = kFiguresPerKind - state.bombMarkCount;
+    r.tooMany = r.fieldsLeft < 0;
     r.canBomb = marking.canBomb;
     return r;
 }
@@ -160,7 +159,7 @@ std::string LineProtocol::HostHandshake(const ConnectionPtr& conn, const std::st
         state_.opponentNick = line;
         state_.currentPeer = conn;
     }
-    view_.AppendLog(ConnectedWith(line));
+    view_.AppendNote({GameNoteKind::Connected, line, {}});
     conn->WriteLn(ServerLine(serverName));
     conn->WriteLn(WelcomeLine(line));
     return line;
@@ -173,7 +172,7 @@ std::string LineProtocol::ClientHandshake(LineChannel& channel, const std::strin
         auto lock = state_.Lock();
         state_.opponentNick = line;
     }
-    view_.AppendLog(ConnectedWith(line));
+    view_.AppendNote({GameNoteKind::Connected, line, {}});
     return line;
 }
 
@@ -204,7 +203,7 @@ void LineProtocol::ReadPass(LineChannel& channel) {
         line = channel.ReadLn(kProtocolReadMs);
     } catch (const LineTooLongError&) {
         // No message comes near the limit; its bytes are gone, reading goes on.
-        view_.AppendLog(kLogLineTooLong);
+        view_.AppendNote({GameNoteKind::LineTooLong, {}, {}});
     }
     HandleLine(line, &channel);
     CheckCompletion();
@@ -227,23 +226,23 @@ void LineProtocol::HandleLine(const std::string& line, LineChannel* replyTo) {
             state_.confirmFlag = true;
             return;
         case MessageKind::YouLost:
-            view_.SetBattlefieldResult(kResultLost);
-            view_.AppendLog(kLogGame + Nick() + kLogPeerWon);
+            view_.SetBattlefieldResult(BombResult::Lost);
+            view_.AppendNote({GameNoteKind::PeerWon, Nick(), {}});
             return;
         case MessageKind::YouWon:
-            view_.SetBattlefieldResult(kResultWon);
-            view_.AppendLog(kLogGame + Nick() + kLogPeerLost);
+            view_.SetBattlefieldResult(BombResult::Won);
+            view_.AppendNote({GameNoteKind::PeerLost, Nick(), {}});
             return;
         case MessageKind::Draw:
-            view_.SetBattlefieldResult(kResultDraw);
-            view_.AppendLog(kLogGame + Nick() + kLogPeerDraw);
+            view_.SetBattlefieldResult(BombResult::Draw);
+            view_.AppendNote({GameNoteKind::PeerDraw, Nick(), {}});
             return;
         case MessageKind::Restart:
             // Only the host starts the next game; a client's restart line is just shown.
             if (side_ != NetSide::Client) break;
             ResetNetGame(state_);
             view_.ResetGameView();
-            view_.AppendLog(kLogClientRestart);
+            view_.AppendNote({GameNoteKind::ClientRestart, {}, {}});
             return;
         case MessageKind::Text: break;
     }
@@ -254,27 +253,29 @@ void LineProtocol::ReceivePosition(const Message& message, LineChannel* replyTo)
     const bool victim = message.kind == MessageKind::Victim;
     const int cell = message.cell;
     const std::string& line = message.line;
-    const char* refused = nullptr;
+    bool refused = true;
+    GameNoteKind why = GameNoteKind::InvalidPosition;
     {
         auto lock = state_.Lock();
         std::uint8_t& next = victim ? state_.nextVictimSlot : state_.nextDragonSlot;
         if (cell < 0) {
-            refused = kLogInvalidPosition;
+            why = GameNoteKind::InvalidPosition;
         } else if (next > kFiguresPerKind) {
-            refused = victim ? kLogExtraVictim : kLogExtraDragon;
+            why = victim ? GameNoteKind::ExtraVictim : GameNoteKind::ExtraDragon;
         } else {
             const int index = (victim ? 0 : kFiguresPerKind) + next - 1;
             state_.opponentCells[static_cast<std::size_t>(index)] = cell - (kFirstOwnCell - 1);
             ++next;
             ++state_.receivedCount;
+            refused = false;
         }
     }
     // Confirmed even when refused: the sender waits for it before its next line.
     Send(replyTo, kConfirmLine);
     if (refused)
-        view_.AppendLog(refused + line);
+        view_.AppendNote({why, {}, line});
     else
-        view_.SetStatus(kStatusReceiving);
+        view_.SetStatus(GameStatus::Receiving);
 }
 
 void LineProtocol::CheckCompletion() {
@@ -283,13 +284,11 @@ void LineProtocol::CheckCompletion() {
         auto lock = state_.Lock();
         if (state_.confirmedCount == 10) {
             state_.confirmedCount = 11;
-            shown.Log(kLogAllSent);
-            shown.Status(state_.receivedCount == 11 ? kStatusBombNow : kStatusAwaiting);
+            shown.Add(GameNoteKind::AllSent, state_.receivedCount == 11 ? GameStatus::BombNow : GameStatus::Awaiting);
         }
         if (state_.receivedCount == 10) {
             state_.receivedCount = 11;
-            shown.Log(kLogAllReceived);
-            shown.Status(state_.confirmedCount == 11 ? kStatusBombNow : kStatusSetUp);
+            shown.Add(GameNoteKind::AllReceived, state_.confirmedCount == 11 ? GameStatus::BombNow : GameStatus::SetUp);
         }
     }
     shown.ApplyTo(view_);
@@ -297,7 +296,7 @@ void LineProtocol::CheckCompletion() {
 
 bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
     if (!peer || !peer->Connected()) return false;
-    view_.SetStatus(kStatusSending);
+    view_.SetStatus(GameStatus::Sending);
     for (int cell = kFirstOwnCell; cell <= kLastOwnCell; ++cell) {
         // Read live: a restart during the waits empties the battlefield and
         // so ends the sending instead of carrying the old game over.
@@ -314,7 +313,7 @@ bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
             wait(kConfirmWaitMs);
         }
     }
-    view_.SetStatus(kStatusBombNow);
+    view_.SetStatus(GameStatus::BombNow);
     return true;
 }
 
@@ -329,25 +328,24 @@ BombOutcome LineProtocol::Bomb(LineChannel* peer) {
         if (f.marked) ++(f.victim ? r.victimHits : r.dragonHits);
     // The peer's battlefield lost what this side won.
     MessageKind result = MessageKind::Draw;
-    r.resultLabel = kResultDraw;
+    r.result = BombResult::Draw;
     if (r.victimHits > r.dragonHits) {
-        r.resultLabel = kResultWon;
+        r.result = BombResult::Won;
         result = MessageKind::YouLost;
     } else if (r.victimHits < r.dragonHits) {
-        r.resultLabel = kResultLost;
+        r.result = BombResult::Lost;
         result = MessageKind::YouWon;
     }
     r.resultLine = FormatLine({result, -1, {}});
-    r.victimsText = kBombedVictims + std::to_string(r.victimHits);
-    r.dragonsText = kBombedDragons + std::to_string(r.dragonHits);
-    view_.SetBombResult(r.resultLabel);
+    view_.SetBombResult(r.result);
     r.sent = Send(peer, r.resultLine);
     return r;
 }
 
 std::string LineProtocol::SendChat(LineChannel* peer, const std::string& nick, const std::string& text) {
+    // The log words the chat itself; the line goes out as the protocol has it.
     const std::string line = ChatLine(nick, text);
-    view_.AppendLog(line);
+    view_.AppendNote({GameNoteKind::OwnChat, nick, text});
     Send(peer, line);
     return line;
 }
@@ -356,7 +354,7 @@ void LineProtocol::Restart(LineChannel* peer) {
     Send(peer, kRestartLine);
     ResetNetGame(state_);
     view_.ResetGameView();
-    view_.AppendLog(kLogHostRestart);
+    view_.AppendNote({GameNoteKind::HostRestart, {}, {}});
 }
 
 }  // namespace quorvex

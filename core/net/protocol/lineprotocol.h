@@ -7,7 +7,7 @@
 // through their TwoPlayerSession.
 //
 // The lines themselves are core/net/messages; what the windows show of the game
-// is core/net/protocoltexts. Texts are Windows-1252 bytes.
+// is core/net/protocoltexts, as values the windows word. Texts are Windows-1252 bytes.
 #pragma once
 
 #include "core/net/transport/linechannel.h"
@@ -77,7 +77,7 @@ struct NetGameState {
 // counters 5, confirmedCount and receivedCount 0, both next slots 1, no mark.
 // Kept: opponentCells (stale until refilled, see OpponentFigures),
 // opponentNick, confirmFlag, currentPeer. The window redraws both fields
-// empty, enables its own cells, and shows "5 fields left" and "5" / "5".
+// empty, enables its own cells, and shows the marking of no mark and "5" / "5".
 void ResetNetGame(NetGameState& state);
 
 // A click on own battlefield cell 26..50: empty -> Victim -> Dragon -> empty.
@@ -91,9 +91,10 @@ PlaceResult CycleOwnCell(NetGameState& state, int cell);
 
 // A click on bomb-field cell 1..25 toggles its mark.
 struct MarkResult {
-    bool marked = false;         // the cell's new state
-    std::string fieldsLeftText;  // "3 fields left", "Only 5 fields max!", "Ready to bomb!!!"
-    bool canBomb = false;        // exactly five marks
+    bool marked = false;   // the cell's new state
+    int fieldsLeft = 0;    // marks still to set: 5 minus the marks, negative when too many
+    bool tooMany = false;  // more than five marks
+    bool canBomb = false;  // exactly five marks
 };
 MarkResult ToggleBombMark(NetGameState& state, int cell);
 
@@ -116,8 +117,8 @@ public:
 
     // Host side, on the connection thread: reads (5 ms), sends the trimmed
     // nick, then waits and reads until the client's nick is in (throwing
-    // NetTimeoutError when it is not in within the handshake time-out); logs
-    // "[» conn. w/ "nick" «]", makes conn the current peer and sends the
+    // NetTimeoutError when it is not in within the handshake time-out); notes
+    // Connected with the nick, makes conn the current peer and sends the
     // server line and the welcome line. Returns the client's nick. Throws
     // ConnectionClosedError (or another NetError) when the connection ends.
     std::string HostHandshake(const ConnectionPtr& conn, const std::string& nick, const std::string& serverName,
@@ -151,10 +152,10 @@ public:
     // result label and sends the result line. The window checks beforehand
     // that five cells are marked (and may insist on AllPositionsReceived).
     BombOutcome Bomb(LineChannel* peer);
-    // Logs the chat line and sends it if a peer is open; returns the line.
+    // Notes the chat (OwnChat) and sends its line if a peer is open; returns the line.
     std::string SendChat(LineChannel* peer, const std::string& nick, const std::string& text);
     // Host's "Play again": sends "[900] Restart", resets the game, asks the
-    // view to redraw and logs "[game] new game started!".
+    // view to redraw and notes HostRestart.
     void Restart(LineChannel* peer);
 
     // Sends one line if peer is open; false (nothing sent) otherwise.

@@ -16,7 +16,8 @@ inline constexpr int kBombFieldCells = 25;
 inline constexpr int kFirstOwnCell = 26;
 inline constexpr int kLastOwnCell = 50;
 
-// "[» " + text + " «]": the frame of the server line and the windows' connection notices.
+// "[» " + text + " «]": the frame of the server line. The windows frame their
+// own notices alike, in their words (ui/net/nettexts.h); this is the wire's.
 std::string Notice(const std::string& text);
 
 inline constexpr const char* kConfirmLine = "[500] Pos. received and confirmed!";
@@ -47,7 +48,7 @@ Message ParseLine(const std::string& line);
 // The line a message goes out as.
 std::string FormatLine(const Message& message);
 
-// "<" + nick + "> " + text.
+// "<" + nick + "> " + text, as it is sent (the log words its own, GameNoteKind::OwnChat).
 std::string ChatLine(const std::string& nick, const std::string& text);
 // The host's greetings after the handshake.
 std::string ServerLine(const std::string& serverName);
