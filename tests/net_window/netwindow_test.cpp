@@ -520,7 +520,8 @@ TEST(HostLog, EachOutcomeHasItsLine) {
         {{S::Closed, 9999, {}, false}, N("Server closed")},
         {{S::Withdrawn, 9999, {}, false}, N("Server not listening, game no longer announced")},
     };
-    for (const auto& c : cases) EXPECT_EQ(qx::ToAnsi(HostLogLine(c.outcome)), c.line) << static_cast<int>(c.outcome.state);
+    for (const auto& c : cases)
+        EXPECT_EQ(qx::ToAnsi(HostLogLine(c.outcome)), c.line) << static_cast<int>(c.outcome.state);
 }
 
 // What the protocol reports, as the windows word it in English, byte for byte;

@@ -24,13 +24,16 @@ QString Line(HostState state, int port, const QString& text, bool pinhole) {
             return (pinhole ? QCoreApplication::translate("HostLog", "Router: port %1 open at %2 and for IPv6")
                             : QCoreApplication::translate("HostLog", "Router: port %1 open at %2"))
                 .arg(QString::number(port), text);
-        case HostState::PinholeOpen: return QCoreApplication::translate("HostLog", "Router: port %1 open for IPv6").arg(port);
-        //: %1 is why the router opened nothing.
-        case HostState::Refused: return QCoreApplication::translate("HostLog", "Router: no port opened (%1)").arg(text);
+        case HostState::PinholeOpen:
+            return QCoreApplication::translate("HostLog", "Router: port %1 open for IPv6").arg(port);
+        case HostState::Refused:
+            //: %1 is why the router opened nothing.
+            return QCoreApplication::translate("HostLog", "Router: no port opened (%1)").arg(text);
         case HostState::RouterClosed: return QCoreApplication::translate("HostLog", "Router: port %1 closed").arg(port);
-        //: %1 is the port, %2 why the router kept it open.
         case HostState::NotClosed:
-            return QCoreApplication::translate("HostLog", "Router: port %1 not closed (%2)").arg(QString::number(port), text);
+            //: %1 is the port, %2 why the router kept it open.
+            return QCoreApplication::translate("HostLog", "Router: port %1 not closed (%2)")
+                .arg(QString::number(port), text);
     }
     return {};
 }

@@ -1,7 +1,8 @@
 #include "ui/net/nettexts.h"
 
-#include "ui/net/netwindow.h"
 #include "ui/platform/ansi.h"
+
+#include <QCoreApplication>
 
 namespace quorvex {
 
@@ -13,57 +14,74 @@ QString GameNoteText(const GameNote& n) {
     switch (n.kind) {
         case GameNoteKind::Connected:
             //: The connection with the player %1 is up.
-            return NoticeText(TNetWindow::tr("conn. w/ \"%1\"").arg(name));
-        //: "[game]" marks the game's own notes in the log.
-        case GameNoteKind::AllSent: return TNetWindow::tr("[game] All positions send!");
-        case GameNoteKind::AllReceived: return TNetWindow::tr("[game] All positions received!");
-        //: The host started the next game.
-        case GameNoteKind::ClientRestart: return TNetWindow::tr("[game] new game started");
-        //: This player, the host, started the next game.
-        case GameNoteKind::HostRestart: return TNetWindow::tr("[game] new game started!");
-        //: %1 is the line the other player sent.
-        case GameNoteKind::InvalidPosition: return TNetWindow::tr("[game] Invalid position ignored: %1").arg(line);
-        //: %1 is the line the other player sent.
-        case GameNoteKind::ExtraVictim: return TNetWindow::tr("[game] Extra Victim ignored: %1").arg(line);
-        //: %1 is the line the other player sent.
-        case GameNoteKind::ExtraDragon: return TNetWindow::tr("[game] Extra Dragon ignored: %1").arg(line);
-        case GameNoteKind::LineTooLong: return TNetWindow::tr("[game] Over-long line ignored.");
-        //: %1, the other player, bombed this player's battlefield.
-        case GameNoteKind::PeerWon: return TNetWindow::tr("[game] %1 won!").arg(name);
-        //: %1, the other player, bombed this player's battlefield.
-        case GameNoteKind::PeerLost: return TNetWindow::tr("[game] %1 lost!").arg(name);
-        //: %1, the other player, bombed this player's battlefield.
-        case GameNoteKind::PeerDraw: return TNetWindow::tr("[game] %1 bombed a draw!").arg(name);
-        // Not translated: it looks like the peer's chat lines, which come as they were sent.
-        case GameNoteKind::OwnChat: return QStringLiteral("<%1> %2").arg(name, line);
+            return NoticeText(QCoreApplication::translate("quorvex::TNetWindow", "conn. w/ \"%1\"").arg(name));
+        case GameNoteKind::AllSent:
+            //: "[game]" marks the game's own notes in the log.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] All positions send!");
+        case GameNoteKind::AllReceived:
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] All positions received!");
+        case GameNoteKind::ClientRestart:
+            //: The host started the next game.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] new game started");
+        case GameNoteKind::HostRestart:
+            //: This player, the host, started the next game.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] new game started!");
+        case GameNoteKind::InvalidPosition:
+            //: %1 is the line the other player sent.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] Invalid position ignored: %1").arg(line);
+        case GameNoteKind::ExtraVictim:
+            //: %1 is the line the other player sent.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] Extra Victim ignored: %1").arg(line);
+        case GameNoteKind::ExtraDragon:
+            //: %1 is the line the other player sent.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] Extra Dragon ignored: %1").arg(line);
+        case GameNoteKind::LineTooLong:
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] Over-long line ignored.");
+        case GameNoteKind::PeerWon:
+            //: %1, the other player, bombed this player's battlefield.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] %1 won!").arg(name);
+        case GameNoteKind::PeerLost:
+            //: %1, the other player, bombed this player's battlefield.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] %1 lost!").arg(name);
+        case GameNoteKind::PeerDraw:
+            //: %1, the other player, bombed this player's battlefield.
+            return QCoreApplication::translate("quorvex::TNetWindow", "[game] %1 bombed a draw!").arg(name);
+        case GameNoteKind::OwnChat:
+            // Not translated: it looks like the peer's chat lines, which come as they were sent.
+            return QStringLiteral("<%1> %2").arg(name, line);
     }
     return {};
 }
 
 QString GameStatusText(GameStatus status) {
     switch (status) {
-        case GameStatus::Sending: return TNetWindow::tr("sending positions...");
-        case GameStatus::Receiving: return TNetWindow::tr("receiving positions...");
-        case GameStatus::BombNow: return TNetWindow::tr("please bomb now");
-        case GameStatus::Awaiting: return TNetWindow::tr("awaiting positions...");
-        case GameStatus::SetUp: return TNetWindow::tr("please set up your battlefield");
+        case GameStatus::Sending: return QCoreApplication::translate("quorvex::TNetWindow", "sending positions...");
+        case GameStatus::Receiving: return QCoreApplication::translate("quorvex::TNetWindow", "receiving positions...");
+        case GameStatus::BombNow: return QCoreApplication::translate("quorvex::TNetWindow", "please bomb now");
+        case GameStatus::Awaiting: return QCoreApplication::translate("quorvex::TNetWindow", "awaiting positions...");
+        case GameStatus::SetUp:
+            return QCoreApplication::translate("quorvex::TNetWindow", "please set up your battlefield");
     }
     return {};
 }
 
 QString BombResultText(BombResult result) {
     switch (result) {
-        case BombResult::Won: return TNetWindow::tr("[ You won ]");
-        case BombResult::Lost: return TNetWindow::tr("[ You lost ]");
-        case BombResult::Draw: return TNetWindow::tr("[ Draw ]");
+        case BombResult::Won: return QCoreApplication::translate("quorvex::TNetWindow", "[ You won ]");
+        case BombResult::Lost: return QCoreApplication::translate("quorvex::TNetWindow", "[ You lost ]");
+        case BombResult::Draw: return QCoreApplication::translate("quorvex::TNetWindow", "[ Draw ]");
     }
     return {};
 }
 
-//: %1 is the number of the opponent's Victims this bombing hit.
-QString BombedVictimsText(int hits) { return TNetWindow::tr("Bombed Victims: %1").arg(hits); }
+QString BombedVictimsText(int hits) {
+    //: %1 is the number of the opponent's Victims this bombing hit.
+    return QCoreApplication::translate("quorvex::TNetWindow", "Bombed Victims: %1").arg(hits);
+}
 
-//: %1 is the number of the opponent's Dragons this bombing hit.
-QString BombedDragonsText(int hits) { return TNetWindow::tr("Bombed Dragons: %1").arg(hits); }
+QString BombedDragonsText(int hits) {
+    //: %1 is the number of the opponent's Dragons this bombing hit.
+    return QCoreApplication::translate("quorvex::TNetWindow", "Bombed Dragons: %1").arg(hits);
+}
 
 }  // namespace quorvex

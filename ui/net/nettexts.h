@@ -1,5 +1,6 @@
 // The network windows' words for what the two-player game reports
-// (core/net/protocol/protocoltexts.h), translated in the context of TNetWindow.
+// (core/net/protocol/protocoltexts.h), translated in the context of TNetWindow
+// (its tr context, quorvex::TNetWindow).
 // Names and lines from the peer go in through qx::ShownText.
 #pragma once
 
