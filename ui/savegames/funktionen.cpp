@@ -1,6 +1,7 @@
 #include "ui/savegames/funktionen.h"
 
 #include "core/game/gamecore.h"
+#include "ui/game/gametexts.h"
 
 #include "ui/platform/ansi.h"
 #include "ui/platform/controls.h"
@@ -159,9 +160,9 @@ void TSlotDialog::PreviewSlot(int n) {
 }
 
 std::optional<QString> SlotGameType(const std::string& modeText) {
-    const std::string type = LoadedGameTypeText(modeText);
-    if (type.empty()) return std::nullopt;
-    return QString::fromStdString(type);
+    const GameMode mode = LoadedGameMode(modeText);
+    if (mode == 0) return std::nullopt;
+    return GameTypeText(mode, GameTypeWording::Loaded);
 }
 
 }  // namespace quorvex
