@@ -92,11 +92,16 @@ bool Confirm(const std::string& question, QWidget* parent) {
         g_script->answers.pop_front();
         return a;
     }
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kConfirmCaption), FromAnsi(question), QMessageBox::NoButton,
-                    Owner(parent));
+    // The box's own words are German in English as well (the game has always
+    // asked so); every other language gives its own.
+    //: The confirmation box's caption. Stays German in English; give your language's word.
+    const QString caption = QCoreApplication::translate("ConfirmBox", "Bestätigung");
+    QMessageBox box(QMessageBox::Question, caption, FromAnsi(question), QMessageBox::NoButton, Owner(parent));
     box.setTextFormat(Qt::PlainText);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    //: The confirmation box's yes button, German in English too; & marks the access key.
+    QPushButton* yes = box.addButton(QCoreApplication::translate("ConfirmBox", "&Ja"), QMessageBox::YesRole);
+    //: The confirmation box's no button, German in English too; & marks the access key.
+    box.addButton(QCoreApplication::translate("ConfirmBox", "&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     Run(box);
     return box.clickedButton() == yes;

@@ -20,7 +20,6 @@ class QDialog;
 namespace qx {
 
 inline constexpr const char* kAppTitle = "Quorvex v1.3";
-inline constexpr const char* kConfirmCaption = "Bestätigung";  // UTF-8 here; shown as is
 
 enum class BoxKind { Information, Confirmation, Error };
 
