@@ -84,9 +84,10 @@ void ShowMessage(const SystemText& text, QWidget* parent) {
 }
 void ShowMessageText(const QString& shown, QWidget* parent) { Show(BoxKind::Information, ToAnsi(shown), shown, parent); }
 
-bool Confirm(const std::string& question, QWidget* parent) {
+namespace {
+bool Ask(const std::string& bytes, const QString& shown, QWidget* parent) {
     if (g_script) {
-        g_script->boxes.push_back({BoxKind::Confirmation, question, FromAnsi(question)});
+        g_script->boxes.push_back({BoxKind::Confirmation, bytes, shown});
         if (g_script->answers.empty()) return false;
         bool a = g_script->answers.front();
         g_script->answers.pop_front();
@@ -96,7 +97,7 @@ bool Confirm(const std::string& question, QWidget* parent) {
     // asked so); every other language gives its own.
     //: The confirmation box's caption. Stays German in English; give your language's word.
     const QString caption = QCoreApplication::translate("ConfirmBox", "Bestätigung");
-    QMessageBox box(QMessageBox::Question, caption, FromAnsi(question), QMessageBox::NoButton, Owner(parent));
+    QMessageBox box(QMessageBox::Question, caption, shown, QMessageBox::NoButton, Owner(parent));
     box.setTextFormat(Qt::PlainText);
     //: The confirmation box's yes button, German in English too; & marks the access key.
     QPushButton* yes = box.addButton(QCoreApplication::translate("ConfirmBox", "&Ja"), QMessageBox::YesRole);
@@ -106,6 +107,10 @@ bool Confirm(const std::string& question, QWidget* parent) {
     Run(box);
     return box.clickedButton() == yes;
 }
+}  // namespace
+
+bool Confirm(const std::string& question, QWidget* parent) { return Ask(question, FromAnsi(question), parent); }
+bool ConfirmText(const QString& question, QWidget* parent) { return Ask(ToAnsi(question), question, parent); }
 
 void ShowErrorReport(const std::string& text, QWidget* parent) {
     const std::string shown = ErrorReportText(text);

@@ -64,6 +64,7 @@ void ShowMessage(const SystemText& text, QWidget* parent = nullptr);
 void ShowMessageText(const QString& shown, QWidget* parent = nullptr);
 // Confirmation box ("Bestätigung", "&Ja"/"&Nein"): true only on "&Ja".
 bool Confirm(const std::string& question, QWidget* parent = nullptr);
+bool ConfirmText(const QString& question, QWidget* parent = nullptr);
 // General error report: error icon, OK, the text with the full-stop rule.
 void ShowErrorReport(const std::string& text, QWidget* parent = nullptr);
 void ShowErrorReport(const SystemText& text, QWidget* parent = nullptr);
