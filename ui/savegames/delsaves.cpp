@@ -12,8 +12,8 @@
 namespace quorvex {
 
 namespace {
-const SlotDialogLook kLook{"DelMenu", QT_TRANSLATE_NOOP("TSlotDialog", "Manage savegames"), 185, qx::kFace,
-                           QColor(Qt::black), Qt::black, qx::kNavy, "BitBtn", QT_TRANSLATE_NOOP("TSlotDialog", "delete"),
+const SlotDialogLook kLook{"DelMenu", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "Manage savegames"), 185, qx::kFace,
+                           QColor(Qt::black), Qt::black, qx::kNavy, "BitBtn", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "delete"),
                            true, 150};
 }  // namespace
 

@@ -44,7 +44,7 @@ QLabel* PictureLabel(QWidget* parent, const QString& name, const QString& resour
     return l;
 }
 
-QString Tr(const char* text) { return QCoreApplication::translate("TSlotDialog", text); }
+QString Tr(const char* text) { return QCoreApplication::translate("quorvex::TSlotDialog", text); }
 
 // A group box shows '&' as a mnemonic unless it is doubled.
 QString BoxTitle(const QString& text) {
@@ -66,7 +66,7 @@ void DescribeSlot(SlotDisplay& d, int n, const QString& contents) {
 
 bool PreviewSlotLabels(SlotDisplay& d, int n) {
     if (!qx::FileExists(SlotPath(n))) {
-        d.mode[n]->setText(Tr("No data present"));
+        d.mode[n]->setText(QCoreApplication::translate("quorvex::TSlotDialog", "No data present"));
         DescribeSlot(d, n, d.mode[n]->text());
         return false;
     }
@@ -76,9 +76,9 @@ bool PreviewSlotLabels(SlotDisplay& d, int n) {
     d.vc[n]->setText(qx::FromAnsi(t.victims));
     d.dc[n]->setText(qx::FromAnsi(t.dragons));
     d.mode[n]->setText(SlotGameType(t.mode).value_or(qx::FromAnsi(t.mode)));
+    //: What a slot holds, told by its buttons: name, game type, money, the two counters.
     DescribeSlot(d, n,
-                 //: What a slot holds, told by its buttons: name, game type, money, the two counters.
-                 Tr("\"%1\", %2, $%3, Victims %4, Dragons %5")
+                 QCoreApplication::translate("quorvex::TSlotDialog", "\"%1\", %2, $%3, Victims %4, Dragons %5")
                      .arg(qx::FromAnsi(t.name), d.mode[n]->text(), d.geld[n]->text(), d.vc[n]->text(), d.dc[n]->text()));
     return true;
 }
@@ -89,12 +89,12 @@ void BuildSlotDisplay(QWidget* form, SlotDisplay& d, const QColor& text, const Q
     const QFont value = qx::VerdanaPx(13, true);
     for (int n = 1; n <= kSlotCount; ++n) {
         const QString num = QString::number(n);
-        QGroupBox* box = qx::MakeGroupBox(form, QStringLiteral("GroupBox") + num, Tr("Slot %1").arg(n),
+        QGroupBox* box = qx::MakeGroupBox(form, QStringLiteral("GroupBox") + num, QCoreApplication::translate("quorvex::TSlotDialog", "Slot %1").arg(n),
                                           QRect(kBoxLeft + kBoxStep * (n - 1), kBoxTop, kBoxWidth, kBoxHeight));
         box->setFont(caption);
         qx::SetColours(box, text);
         d.GroupBox[n] = box;
-        d.mode[n] = ValueLabel(box, QStringLiteral("mode") + num, Tr("type"), QRect(8, 18, 140, 16), type,
+        d.mode[n] = ValueLabel(box, QStringLiteral("mode") + num, QCoreApplication::translate("quorvex::TSlotDialog", "type"), QRect(8, 18, 140, 16), type,
                                text);
         d.dollar[n] = ValueLabel(box, QStringLiteral("dollar") + num, QStringLiteral("$"), QRect(8, 38, 12, 18), value,
                                  money);
@@ -102,11 +102,11 @@ void BuildSlotDisplay(QWidget* form, SlotDisplay& d, const QColor& text, const Q
                                money);
         d.victimPicture[n] =
             PictureLabel(box, QStringLiteral("victimPicture") + num, QStringLiteral(":/assets/counter_victim.png"), 8, 60);
-        qx::NamePicture(d.victimPicture[n], Tr("Victims"));
+        qx::NamePicture(d.victimPicture[n], QCoreApplication::translate("quorvex::TSlotDialog", "Victims"));
         d.vc[n] = ValueLabel(box, QStringLiteral("vc") + num, QStringLiteral("0"), QRect(40, 60, 108, 25), value, text);
         d.dragonPicture[n] =
             PictureLabel(box, QStringLiteral("dragonPicture") + num, QStringLiteral(":/assets/counter_dragon.png"), 8, 88);
-        qx::NamePicture(d.dragonPicture[n], Tr("Dragons"));
+        qx::NamePicture(d.dragonPicture[n], QCoreApplication::translate("quorvex::TSlotDialog", "Dragons"));
         d.dc[n] = ValueLabel(box, QStringLiteral("dc") + num, QStringLiteral("0"), QRect(40, 88, 108, 25), value, text);
     }
 }
@@ -139,7 +139,7 @@ TSlotDialog::TSlotDialog(const SlotDialogLook& look, QWidget* parent) : QDialog(
         if (look.buttonsStartDisabled) buttons[n]->setEnabled(false);
     }
     buttons[kClose] = qx::MakeButton(this, QString::fromLatin1(look.buttonName) + QString::number(kClose),
-                                     Tr("close"), QRect(8, look.closeTop, 100, 26), false);
+                                     QCoreApplication::translate("quorvex::TSlotDialog", "close"), QRect(8, look.closeTop, 100, 26), false);
     FaceButton(buttons[kClose]);
 
     // The 1 ms fill timer, stopped: whoever opens the dialog starts it.

@@ -58,7 +58,7 @@ struct PlayerNameSource {
 // How a slot dialog looks; everything else is the same for all of them.
 struct SlotDialogLook {
     const char* objectName;
-    const char* caption;               // marked with QT_TRANSLATE_NOOP("TSlotDialog", ...)
+    const char* caption;               // marked with QT_TRANSLATE_NOOP("quorvex::TSlotDialog", ...)
     int height;
     QColor background;
     std::optional<QColor> windowText;  // the form's own text colour, when it sets one

@@ -11,8 +11,8 @@
 namespace quorvex {
 
 namespace {
-const SlotDialogLook kLook{"LadenMenu", QT_TRANSLATE_NOOP("TSlotDialog", "Load game"), 188, Qt::black,
-                           std::nullopt, Qt::white, qx::kLime, "SpeedButton", QT_TRANSLATE_NOOP("TSlotDialog", "load"),
+const SlotDialogLook kLook{"LadenMenu", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "Load game"), 188, Qt::black,
+                           std::nullopt, Qt::white, qx::kLime, "SpeedButton", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "load"),
                            true, 152};
 }  // namespace
 

@@ -23,8 +23,8 @@ void SetPrice(QLabel* caption, QLabel* amount, std::int64_t price) {
 }  // namespace
 
 namespace {
-const SlotDialogLook kLook{"SpeicherMenu", QT_TRANSLATE_NOOP("TSlotDialog", "Save game"), 188, Qt::black,
-                           std::nullopt, Qt::white, qx::kLime, "SpeedButton", QT_TRANSLATE_NOOP("TSlotDialog", "save"),
+const SlotDialogLook kLook{"SpeicherMenu", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "Save game"), 188, Qt::black,
+                           std::nullopt, Qt::white, qx::kLime, "SpeedButton", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "save"),
                            false, 152};
 }  // namespace
 

@@ -21,30 +21,30 @@ struct Credit {
 
 // Both panels carry the same lines; one follows the other through the band.
 constexpr Credit kCredits[TAboutBox::kLinesPerPanel] = {
-    {8, true, QT_TRANSLATE_NOOP("TAboutBox", "Quorvex v1.3 - made by the Quorvex team")},
-    {24, false, QT_TRANSLATE_NOOP("TAboutBox", "Write to us: quorvex.example.org")},
-    {48, false, QT_TRANSLATE_NOOP("TAboutBox", "Idea: the Victim-bombing web game of Zentrafell")},
-    {64, false, QT_TRANSLATE_NOOP("TAboutBox", "and the grid game of the group's founder")},
-    {88, true, QT_TRANSLATE_NOOP("TAboutBox", "Special thanks to:")},
-    {104, false, QT_TRANSLATE_NOOP("TAboutBox", "Victim No. 1 - for testing every pre-release")},
-    {120, false, QT_TRANSLATE_NOOP("TAboutBox", "the Dragon keeper - for the pictures")},
-    {136, false, QT_TRANSLATE_NOOP("TAboutBox", "the net wizard - for the two-player game")},
-    {152, false, QT_TRANSLATE_NOOP("TAboutBox", "the proof reader - for help.txt")},
-    {168, false, QT_TRANSLATE_NOOP("TAboutBox", "the bug hunter - for every fault reported")},
-    {184, false, QT_TRANSLATE_NOOP("TAboutBox", "the Quorvex forum at quorvex.example.org")},
-    {200, false, QT_TRANSLATE_NOOP("TAboutBox", "and the whole Zentrafell community")},
-    {224, false, QT_TRANSLATE_NOOP("TAboutBox", "Thx to UPX for ~250Kb instead of ~800Kb .exe-size")},
-    {240, false, QT_TRANSLATE_NOOP("TAboutBox", "UPX, the executable packer: upx.github.io")},
-    {264, false, QT_TRANSLATE_NOOP("TAboutBox", "\"No Victim is safe.\"")},
-    {288, false, QT_TRANSLATE_NOOP("TAboutBox", "Quorvex (C) the Quorvex team - free to play and share")},
-    {304, false, QT_TRANSLATE_NOOP("TAboutBox", "Zentrafell web game (C) Zentrafell")},
-    {320, false, QT_TRANSLATE_NOOP("TAboutBox", "Grid game (C) the founder of Zentrafell")},
+    {8, true, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Quorvex v1.3 - made by the Quorvex team")},
+    {24, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Write to us: quorvex.example.org")},
+    {48, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Idea: the Victim-bombing web game of Zentrafell")},
+    {64, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "and the grid game of the group's founder")},
+    {88, true, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Special thanks to:")},
+    {104, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Victim No. 1 - for testing every pre-release")},
+    {120, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the Dragon keeper - for the pictures")},
+    {136, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the net wizard - for the two-player game")},
+    {152, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the proof reader - for help.txt")},
+    {168, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the bug hunter - for every fault reported")},
+    {184, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the Quorvex forum at quorvex.example.org")},
+    {200, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "and the whole Zentrafell community")},
+    {224, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Thx to UPX for ~250Kb instead of ~800Kb .exe-size")},
+    {240, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "UPX, the executable packer: upx.github.io")},
+    {264, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "\"No Victim is safe.\"")},
+    {288, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Quorvex (C) the Quorvex team - free to play and share")},
+    {304, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Zentrafell web game (C) Zentrafell")},
+    {320, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Grid game (C) the founder of Zentrafell")},
 };
 
 // The web buttons are too narrow for the full host names; the address shows as a tip.
-constexpr char kMakerButtonCaption[] = QT_TRANSLATE_NOOP("TAboutBox", "Zentrafell site");
+constexpr char kMakerButtonCaption[] = QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Zentrafell site");
 //: The site is in German only.
-constexpr char kAuthorButtonCaption[] = QT_TRANSLATE_NOOP("TAboutBox", "Quorvex site (german)");
+constexpr char kAuthorButtonCaption[] = QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Quorvex site (german)");
 
 // Where a panel that has left the band above starts again, below the window.
 constexpr int kWrapTop = 440;

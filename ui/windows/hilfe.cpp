@@ -17,7 +17,7 @@ namespace quorvex {
 
 namespace {
 
-constexpr char kDesignLine[] = QT_TRANSLATE_NOOP("THelp", "Loading help.txt, please wait...");
+constexpr char kDesignLine[] = QT_TRANSLATE_NOOP("quorvex::THelp", "Loading help.txt, please wait...");
 
 // A larger file is refused: no help text comes near it, and reading and
 // showing it would hold up the start and the window.
