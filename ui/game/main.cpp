@@ -354,8 +354,9 @@ void THaupt::BuildMenu() {
     q->addSeparator()->setObjectName(QStringLiteral("N3"));
     Zentrafellcom1 = AddEntry(q, "Zentrafellcom1", QString::fromLatin1(kMakerSiteCaption), "web",
                               &THaupt::Zentrafellcom1Click);
-    QXHomepage1 = AddEntry(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), "web",
-                           &THaupt::QXHomepage1Click);
+    //: %1 is the web site's name; the site is in German only.
+    const QString authorSite = tr("%1 (german)").arg(QString::fromLatin1(kAuthorSiteCaption));
+    QXHomepage1 = AddEntry(q, "QXHomepage1", authorSite, "web", &THaupt::QXHomepage1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N2"));
     ber1 = AddEntry(q, "ber1", tr("About..."), "about", &THaupt::ber1Click);
 

@@ -122,6 +122,13 @@ void ShowErrorReport(const SystemText& text, QWidget* parent) {
     Show(BoxKind::Error, shown.Bytes(), FromSystem(shown), parent);
 }
 
+void ShowErrorReportText(const QString& text, QWidget* parent) {
+    // The full-stop rule of ErrorReportText, on the shown text.
+    const bool stop = !text.isEmpty() && text.back().unicode() > u'.';
+    const QString shown = stop ? text + QLatin1Char('.') : text;
+    Show(BoxKind::Error, ToAnsi(shown), shown, parent);
+}
+
 void StopWaitingForAnswers() {
     g_noWaiting = true;
     for (const QPointer<QMessageBox>& box : g_openBoxes)

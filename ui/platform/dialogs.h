@@ -78,11 +78,25 @@ void StopWaitingForAnswers();
 // it is shown without blocking and the call returns at once.
 void ShowModal(QDialog* dialog);
 
+// An error worded in the windows from the core's values, reported as it is.
+class ShownError : public std::runtime_error {
+public:
+    explicit ShownError(const QString& shown) : std::runtime_error(shown.toStdString()), shown_(shown) {}
+    const QString& Shown() const { return shown_; }
+
+private:
+    QString shown_;
+};
+// The general error report of such a text.
+void ShowErrorReportText(const QString& shown, QWidget* parent = nullptr);
+
 // Runs a handler body; any exception that escapes becomes the error report.
 template <class F>
 void Guard(F&& body) noexcept {
     try {
         body();
+    } catch (const ShownError& e) {
+        ShowErrorReportText(e.Shown());
     } catch (const SystemError& e) {
         ShowErrorReport(e.Text());
     } catch (const std::exception& e) {

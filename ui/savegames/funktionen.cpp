@@ -70,7 +70,7 @@ bool PreviewSlotLabels(SlotDisplay& d, int n) {
         DescribeSlot(d, n, d.mode[n]->text());
         return false;
     }
-    const SlotTexts t = ReadSlot(n, BlankRule::Preview);
+    const SlotTexts t = ReadSlotShown(n, BlankRule::Preview);
     d.GroupBox[n]->setTitle(BoxTitle(QStringLiteral("\"") + qx::FromAnsi(t.name) + QStringLiteral("\"")));
     d.geld[n]->setText(qx::FromAnsi(t.money));
     d.vc[n]->setText(qx::FromAnsi(t.victims));
@@ -167,6 +167,18 @@ std::optional<QString> SlotGameType(const std::string& modeText) {
     const GameMode mode = LoadedGameMode(modeText);
     if (mode == 0) return std::nullopt;
     return GameTypeText(mode, GameTypeWording::Loaded);
+}
+
+SlotTexts ReadSlotShown(int n, BlankRule rule) {
+    try {
+        return ReadSlot(n, rule);
+    } catch (const DamagedSlotError& e) {
+        //: %1 is the savegame's file with its folder; %n the lines it has left, fewer than ten.
+        const QString text = QCoreApplication::translate("quorvex::TSlotDialog",
+                                                         "The savegame \"%1\" is damaged: it has %n of ten lines",
+                                                         nullptr, static_cast<int>(e.lines));
+        throw qx::ShownError(text.arg(qx::FromSystem(qx::SystemText(e.path))));
+    }
 }
 
 QString SlotName(int n) { return QStringLiteral("Slot%1").arg(n); }

@@ -113,6 +113,9 @@ private:
 // any other text.
 std::optional<QString> SlotGameType(const std::string& modeText);
 
+// ReadSlot, with a damaged slot's report worded for the player (qx::ShownError).
+SlotTexts ReadSlotShown(int n, BlankRule rule);
+
 // Slot n's file name without ".save" ("Slot1"), as the messages name it.
 QString SlotName(int n);
 

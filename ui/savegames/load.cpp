@@ -30,7 +30,7 @@ bool TLadenMenu::LoadSlot(int n) {
         return false;
     }
     // Everything is read and converted before anything of the game changes.
-    const LoadedSlot slot = ParseSlotForLoading(ReadSlot(n, BlankRule::Loading));
+    const LoadedSlot slot = ParseSlotForLoading(ReadSlotShown(n, BlankRule::Loading));
     if (playerName_.write) playerName_.write(slot.texts.name);
     session_.LoadSlot(slot);
     return true;
