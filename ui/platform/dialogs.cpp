@@ -129,6 +129,8 @@ void ShowErrorReportText(const QString& text, QWidget* parent) {
     Show(BoxKind::Error, ToAnsi(shown), shown, parent);
 }
 
+void ShowUnknownError() { ShowErrorReportText(QCoreApplication::translate("Guard", "Unknown error")); }
+
 void StopWaitingForAnswers() {
     g_noWaiting = true;
     for (const QPointer<QMessageBox>& box : g_openBoxes)

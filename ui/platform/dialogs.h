@@ -87,6 +87,8 @@ public:
 private:
     QString shown_;
 };
+// The error report of an exception that says nothing.
+void ShowUnknownError();
 // The general error report of such a text.
 void ShowErrorReportText(const QString& shown, QWidget* parent = nullptr);
 
@@ -102,7 +104,7 @@ void Guard(F&& body) noexcept {
     } catch (const std::exception& e) {
         ShowErrorReport(e.what());
     } catch (...) {
-        ShowErrorReport("Unknown error");
+        ShowUnknownError();
     }
 }
 
