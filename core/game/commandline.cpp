@@ -27,8 +27,4 @@ UsageFacts UsageFactsOfThisCopy() {
     return {qx::ProgramFolderFor(executable), help, help.find('/') == std::string::npos};
 }
 
-std::string MalformedLinkText(const std::string& text) {
-    return "\"" + text + "\" is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).";
-}
-
 }  // namespace quorvex

@@ -35,8 +35,4 @@ struct UsageFacts {
 };
 UsageFacts UsageFactsOfThisCopy();
 
-// What a link that is not one gets: the message box's text, and the same on
-// the error output when there is no display.
-std::string MalformedLinkText(const std::string& text);
-
 }  // namespace quorvex

@@ -9,6 +9,7 @@
 #include "ui/net/multihost.h"
 #include "ui/platform/access.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/language.h"
 #include "core/platform/files.h"
 #include "ui/savegames/delsaves.h"
 #include "ui/savegames/load.h"
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTranslator>
 #include <algorithm>
 #include <functional>
 #include <cstdio>
@@ -347,6 +349,25 @@ namespace {
 
 // What a window has told a screen reader by itself: its notification's text.
 QString Told(QWidget* window) { return Find<QWidget>(*window, "News")->accessibleName(); }
+
+// A flood's count takes the plural form of the player's language.
+TEST(NewsPlurals, EachLanguageTakesTheFormItsRuleGivesTheCount) {
+    struct Row { const char* language; int count; const char* told; };
+    const Row rows[] = {
+        {"en", 1, "one:1"}, {"en", 5, "other:5"}, {"en", 0, "other:0"},
+        {"de", 1, "one:1"}, {"de", 7, "other:7"}, {"de", 21, "other:21"},
+        {"pl", 1, "one:1"}, {"pl", 3, "few:3"}, {"pl", 5, "many:5"},
+        {"pl", 12, "many:12"}, {"pl", 22, "few:22"}, {"pl", 25, "many:25"},
+    };
+    for (const Row& r : rows) {
+        QTranslator catalogue;
+        ASSERT_EQ(qx::LoadFirstCatalogue(catalogue, {r.language}, QStringLiteral(":/plurals")), r.language);
+        QCoreApplication::installTranslator(&catalogue);
+        EXPECT_EQ(qx::News::NewLinesText(r.count), r.told) << r.language << ' ' << r.count;
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+    EXPECT_EQ(qx::News::NewLinesText(40), "40 new lines");  // no catalogue: the source text
+}
 
 TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
     Tqx_host& w = *qx_host;

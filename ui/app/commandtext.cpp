@@ -65,4 +65,12 @@ int AnswerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
     return -1;
 }
 
+QString MalformedLinkSentence() {
+    //: %1 is the link as given; HOST and PORT stand for a computer's name and a port number.
+    return QCoreApplication::translate("CommandLine",
+                                       "\"%1\" is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).");
+}
+
+std::string MalformedLinkLine(const std::string& link) { return Fill(MalformedLinkSentence(), link); }
+
 }  // namespace quorvex

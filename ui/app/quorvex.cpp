@@ -37,8 +37,13 @@ int main(int argc, char** argv) {
     }
     // A malformed link is told in a box; without a display, on the error output instead.
     std::string instead;
-    if (!command.link.empty() && !quorvex::ParseGameLink(command.link))
-        instead = quorvex::MalformedLinkText(Printable(command.link));
+    if (!command.link.empty() && !quorvex::ParseGameLink(command.link)) {
+        // Worded now, in the player's language: without a display the
+        // application below never comes to be.
+        QCoreApplication wording(argc, argv);
+        qx::InstallLanguage();
+        instead = quorvex::MalformedLinkLine(Printable(command.link));
+    }
     auto display = std::make_unique<qx::DisplayOrExit>(instead);
     QApplication app(argc, argv);
     display.reset();
