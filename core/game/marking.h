@@ -13,8 +13,8 @@ struct MarkingState {
     MarkingKind kind = MarkingKind::FieldsLeft;
     int fieldsLeft = 5;      // FieldsLeft: the marks still to make
     // The English wording ("3 fields left", "Only 5 fields max!", "Ready to
-    // bomb!!!"), which the network game's field still takes as it is; the
-    // windows word kind and fieldsLeft themselves (ui/game/gametexts.h).
+    // bomb!!!"), the reference the windows' own wording is checked against;
+    // the windows word kind and fieldsLeft themselves (ui/game/gametexts.h).
     std::string statusText;
     bool canBomb = false;    // exactly five marks
 };

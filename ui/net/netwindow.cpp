@@ -1,5 +1,7 @@
 #include "ui/net/netwindow.h"
 
+#include "ui/game/gametexts.h"
+
 #include "ui/net/nettexts.h"
 #include "ui/platform/access.h"
 #include "ui/platform/ansi.h"
@@ -30,13 +32,13 @@ const QColor kResultRed{255, 0, 0};
 
 QFont WindowFont() { return qx::VerdanaPx(11, true); }
 
-// The bomb field's marking, under the bomb button.
+// The bomb field's marking, under the bomb button: worded as the main
+// window's, so both fields say the same in every language.
 QString MarkingText(const MarkView& v) {
-    if (v.canBomb) return TNetWindow::tr("Ready to bomb!!!");
-    //: More than five cells are marked.
-    if (v.tooMany) return TNetWindow::tr("Only 5 fields max!");
-    // English keeps "1 fields left", as the game always said.
-    return TNetWindow::tr("%n fields left", nullptr, v.fieldsLeft);
+    MarkingState m;
+    m.kind = v.canBomb ? MarkingKind::Ready : v.tooMany ? MarkingKind::TooMany : MarkingKind::FieldsLeft;
+    m.fieldsLeft = v.fieldsLeft;
+    return quorvex::MarkingText(m);
 }
 
 // Whether a popup was opened from the window, by one of its controls or from
