@@ -1,9 +1,13 @@
 # shellcheck shell=bash disable=SC2034
 # Debian packages the game needs. Sourced by the other scripts.
 # Building and playing (scripts/play.sh): the compiler, the toolkit, the
-# libraries, a font, the desktop's helpers and the daemons the network game uses.
+# libraries, a font, the desktop's helpers and the daemons the network game uses;
+# the translation tools (Qt Linguist's lupdate/lrelease, gettext's msgfmt,
+# po4a for the manual page), the toolkit's own catalogues and a font with
+# Chinese and Japanese glyphs.
 QUORVEX_PLAY_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg-dev libpng-dev \
 libx11-dev libxcb1-dev libavahi-client-dev libminiupnpc-dev libnatpmp-dev \
+qt6-tools-dev qt6-l10n-tools gettext po4a appstream qt6-translations-l10n fonts-wqy-microhei \
 fonts-dejavu-core qt6-wayland avahi-daemon dbus xdg-utils"
 # The tests and checks on top (scripts/test.sh and the other tools): the test
 # framework, headless displays, the package and metadata checkers, a router

@@ -14,6 +14,9 @@ bash scripts/check-include-cycles.sh
 bash scripts/check-function-length.sh
 # Only the composition root names the windows' form objects.
 bash scripts/check-form-objects.sh
+# Every shipped language complete: the windows, the desktop entry and
+# metadata, the help text.
+bash scripts/translations.sh
 # Everything built with AddressSanitizer + UndefinedBehaviorSanitizer, and
 # every test run there (build-asan): one build serves all the checks below,
 # the optimised build is the package's.

@@ -3,7 +3,6 @@
 // the answers need no display.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,9 +12,12 @@ inline constexpr char kVersionText[] = "Quorvex 1.3";
 
 struct CommandLine {
     enum class Action { Play, Usage, Version, Wrong };
+    enum class Problem { None, UnknownOption, SecondLink };
     Action action = Action::Play;
     std::string link;     // Play: the game link given, "" when none
     std::string problem;  // Wrong: what is wrong, in one line
+    Problem kind = Problem::None;  // Wrong: what is wrong, for the windows' language
+    std::string option{};          // UnknownOption: the option as given
 };
 
 // The arguments after the program's name. --help (or -h, the usage) wins over
@@ -23,17 +25,14 @@ struct CommandLine {
 // than one link.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// What --help prints: how to start the game, the link form, and where this
-// copy keeps its files (`programFolder`) and finds its help text (`helpFile`,
-// a bare name meaning the working folder).
-std::string UsageText(const std::string& programFolder, const std::string& helpFile);
-
-// What a link that is not one gets: the message box's text, and the same on
-// the error output when there is no display.
-std::string MalformedLinkText(const std::string& text);
-
-// Answers Usage, Version and Wrong on `out` / `err` and returns the exit code
-// (0, or 2 for a wrong command line); -1 for Play, which is the game's.
-int AnswerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err);
+// What --help tells beside how to start the game: where this copy keeps its
+// files, and where it finds its help text (a bare name meaning the working
+// folder). The windows' side words it (ui/app/commandtext.h).
+struct UsageFacts {
+    std::string programFolder;
+    std::string helpFile;
+    bool helpInWorkingFolder = false;
+};
+UsageFacts UsageFactsOfThisCopy();
 
 }  // namespace quorvex

@@ -58,30 +58,11 @@ TurnScore ScoreTurn(const std::array<bool, kCells + 1>& marks, const Placement& 
     return s;
 }
 
-std::string KillName(int victimHits) {
-    switch (victimHits) {
-        case 2: return "Double kill";
-        case 3: return "Triple kill!";
-        case 4: return "Master kill!";
-        case 5: return "Ultra sadistic kill!";
-        default: return "";
-    }
-}
-
-std::string NewGameTypeText(GameMode mode) {
-    switch (mode) {
-        case 1: return "Endless game";
-        case 2: return "100 dead Victims";
-        case 3: return "200 dead Victims";
-        default: return "game type";
-    }
-}
-
-std::string LoadedGameTypeText(const std::string& modeText) {
-    if (modeText == "1") return "Endless game";
-    if (modeText == "2") return "100 killed Victims";
-    if (modeText == "3") return "200 killed Victims";
-    return "";
+GameMode LoadedGameMode(const std::string& modeText) {
+    if (modeText == "1") return 1;
+    if (modeText == "2") return 2;
+    if (modeText == "3") return 3;
+    return 0;
 }
 
 std::int32_t AddToCounter(std::int32_t counter, std::int32_t hits) {
@@ -95,12 +76,6 @@ std::string SignedAmount(std::int64_t total) {
     // Magnitude as unsigned, so the lowest 64-bit value cannot overflow.
     std::uint64_t mag = 0 - static_cast<std::uint64_t>(total);
     return "-$" + std::to_string(mag);
-}
-
-std::string WinMessage(GameMode mode, std::int64_t money) {
-    const char* count = mode == 3 ? "200" : "100";
-    return std::string("Congratulation! You won! Your Money after killing ") + count + " Victims is $" +
-           std::to_string(money) + "!";
 }
 
 }  // namespace quorvex

@@ -75,14 +75,9 @@ struct TurnScore {
 TurnScore ScoreTurn(const std::array<bool, kCells + 1>& marks, const Placement& placement, std::int64_t moneyBefore,
                     std::int64_t gainPerVictim, std::int64_t lossPerDragon);
 
-// "Double kill", "Triple kill!", "Master kill!", "Ultra sadistic kill!" or "".
-std::string KillName(int victimHits);
-
-// "Endless game", "100 dead Victims", "200 dead Victims" for a new game.
-std::string NewGameTypeText(GameMode mode);
-// The text of a loaded game's mode ("Endless game", "100 killed Victims",
-// "200 killed Victims"), or "" for any other mode text.
-std::string LoadedGameTypeText(const std::string& modeText);
+// The mode a loaded game's mode text "1", "2" or "3" stands for; 0 for any
+// other text. The windows word the modes (ui/game/gametexts.h).
+GameMode LoadedGameMode(const std::string& modeText);
 
 // counter + hits with two's-complement wrap-around at 32 bits, as the run's
 // statistics add: a counter loaded from an edited slot may stand anywhere.
@@ -93,8 +88,5 @@ std::int32_t StartVictimCount(GameMode mode);
 
 // "+$1132", "-$100", "-$0": the sign and magnitude of a turn total.
 std::string SignedAmount(std::int64_t total);
-
-// The message of a won game of mode 2 or 3.
-std::string WinMessage(GameMode mode, std::int64_t money);
 
 }  // namespace quorvex

@@ -6,8 +6,16 @@
 
 namespace quorvex {
 
+// FieldsLeft below five marks, Ready at five, TooMany above.
+enum class MarkingKind { FieldsLeft, Ready, TooMany };
+
 struct MarkingState {
-    std::string statusText;  // "3 fields left", "Only 5 fields max!", "Ready to bomb!!!"
+    MarkingKind kind = MarkingKind::FieldsLeft;
+    int fieldsLeft = 5;      // FieldsLeft: the marks still to make
+    // The English wording ("3 fields left", "Only 5 fields max!", "Ready to
+    // bomb!!!"), the reference the windows' own wording is checked against;
+    // the windows word kind and fieldsLeft themselves (ui/game/gametexts.h).
+    std::string statusText;
     bool canBomb = false;    // exactly five marks
 };
 MarkingState MarkingFor(int markCount);

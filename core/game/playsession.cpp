@@ -50,8 +50,7 @@ SessionView SinglePlayerSession::Mark(int cell) {
 std::optional<SessionView> SinglePlayerSession::Bomb(const Placement& placement) {
     if (!CanBomb()) return std::nullopt;
     SessionView v;
-    v.turn = TurnView{PlayTurn(game_, placement, statistics_), placement, game_.marks, {}};
-    if (v.turn->result.score.streak != 0) v.turn->killName = KillName(v.turn->result.score.victimHits);
+    v.turn = TurnView{PlayTurn(game_, placement, statistics_), placement, game_.marks, game_.mode};
     v.savePrice = true;
     v.money = std::to_string(game_.money);
     v.counters = {std::to_string(game_.victimCount), std::to_string(game_.dragonCount)};
@@ -73,7 +72,7 @@ SessionView SinglePlayerSession::NewGame(GameMode mode) {
     v.hideStartPanel = v.saveEntry = v.turnCleared = v.freshField = v.rates = v.savePrice = true;
     v.money = std::to_string(game_.money);
     v.counters = {std::to_string(game_.victimCount), std::to_string(game_.dragonCount)};
-    v.gameType = NewGameTypeText(mode);
+    v.gameType = mode;
     Prices(v);
     return Publish(v);
 }
@@ -106,8 +105,7 @@ SessionView SinglePlayerSession::LoadSlot(const LoadedSlot& slot) {
     v.money = slot.texts.money;
     v.counters = {slot.texts.victims, slot.texts.dragons};
     // Any other mode text leaves the game type as it was.
-    const std::string type = LoadedGameTypeText(slot.texts.mode);
-    if (!type.empty()) v.gameType = type;
+    if (const GameMode type = LoadedGameMode(slot.texts.mode); type != 0) v.loadedGameType = type;
     Prices(v);
     return Publish(v);
 }

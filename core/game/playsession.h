@@ -23,7 +23,7 @@ struct TurnView {
     BombTurn result;
     Placement placement;
     std::array<bool, kCells + 1> marks{};  // the marks the turn was bombed with
-    std::string killName;                  // "Double Kill" ... with a streak, else empty
+    GameMode mode = 0;                     // the game's mode, for the message of a won game
 };
 
 // What changed; a part left empty did not change. Texts are 8-bit.
@@ -39,7 +39,8 @@ struct SessionView {
     std::optional<TurnView> turn;
     std::optional<std::string> money;
     std::optional<std::pair<std::string, std::string>> counters;  // Victims, Dragons
-    std::optional<std::string> gameType;
+    std::optional<GameMode> gameType;  // a new game's mode
+    std::optional<GameMode> loadedGameType;  // a loaded game's mode, worded as loaded
     std::optional<std::string> playerName;
     bool rates = false;      // gain per Victim and loss per Dragon
     bool savePrice = false;  // the price of the next save

@@ -56,8 +56,6 @@ BombTurn PlayTurn(GameState& game, const Placement& placement, PlayerStatistics&
     t.hits = s.victimHits + s.dragonHits;
     t.misses = 5 - t.hits;
     t.amountText = SignedAmount(game.turnTotal);
-    t.statusText = "Victims Bombed! " + std::to_string(t.hits) + " hits, " + std::to_string(t.misses) + " miss -- " +
-                   t.amountText;
 
     if (game.mode == 1) {
         game.victimCount = AddToCounter(game.victimCount, s.victimHits);
@@ -71,7 +69,6 @@ BombTurn PlayTurn(GameState& game, const Placement& placement, PlayerStatistics&
         } else {
             game.victimCount = 0;
             t.won = true;
-            t.winMessage = WinMessage(game.mode, game.money);
         }
     }
     return t;

@@ -37,10 +37,8 @@ struct BombTurn {
     int hits = 0;
     int misses = 0;
     std::string amountText;  // "+$1132", "-$100", "-$0"
-    std::string statusText;  // "Victims Bombed! 2 hits, 3 miss -- +$222"
     bool canRestart = false; // false once a game of mode 2 or 3 is won
-    bool won = false;
-    std::string winMessage;
+    bool won = false;        // the windows tell it with the mode and the money
 };
 
 // Bombs the marked cells with the given placement: the save stops being free

@@ -7,7 +7,8 @@
 namespace qx {
 
 // "No such file or directory" for ENOENT; "Unknown error N" for a value the
-// system does not know.
+// system does not know. In English unless the windows show another language
+// (qx::ShownLanguage), then in the locale's language like the windows.
 SystemText ErrnoText(int err);
 
 }  // namespace qx

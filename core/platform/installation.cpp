@@ -2,6 +2,7 @@
 
 #include "core/platform/errnotext.h"
 #include "core/platform/exists.h"
+#include "core/platform/language.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -75,10 +76,17 @@ std::optional<SystemText> CreateFolder(const std::string& folder) {
     }
 }
 
-std::string HelpFileFor(const std::string& executableFolder) {
+HelpText ChosenHelpText(const std::string& executableFolder) {
     static constexpr char kHelpFile[] = "help.txt";
-    if (FileExists(kHelpFile) || !IsInstalledCopy(executableFolder)) return kHelpFile;
-    return InstalledDataFolderFrom(executableFolder) + kHelpFile;
+    if (FileExists(kHelpFile) || !IsInstalledCopy(executableFolder)) return {kHelpFile, false};
+    const std::string folder = InstalledDataFolderFrom(executableFolder);
+    if (const std::string language = ShownLanguage(); !language.empty()) {
+        const std::string translated = folder + "help_" + language + ".txt";
+        if (IsRegularFile(translated)) return {translated, true};
+    }
+    return {folder + kHelpFile, false};
 }
+
+std::string HelpFileFor(const std::string& executableFolder) { return ChosenHelpText(executableFolder).file; }
 
 }  // namespace qx

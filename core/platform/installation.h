@@ -41,8 +41,18 @@ std::optional<SystemText> CreateFolder(const std::string& folder);
 
 // The help text to show: "help.txt" in the working folder when anything of
 // that name is there (so an unreadable one is reported as such); otherwise,
-// for an installed copy, the help text installed with it; otherwise the bare
-// name again, which the viewer reports as missing.
+// for an installed copy, the help text installed with it, in the language
+// shown (qx::ShownLanguage: "help_de.txt" beside "help.txt") when there is
+// one; otherwise the bare name again, which the viewer reports as missing.
 std::string HelpFileFor(const std::string& executableFolder);
+
+// The same with the file's encoding: the translated help texts are UTF-8
+// (no single-byte code page holds all their languages), "help.txt" is
+// Windows-1252 like every other game text.
+struct HelpText {
+    std::string file;
+    bool utf8 = false;
+};
+HelpText ChosenHelpText(const std::string& executableFolder);
 
 }  // namespace qx

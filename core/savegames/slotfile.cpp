@@ -57,12 +57,16 @@ SlotTexts ReadSlot(int n, BlankRule rule) {
     std::erase_if(lines, [rule](const std::string& line) {
         return rule == BlankRule::Preview ? qx::Trim(line).empty() : line.empty();
     });
-    if (lines.size() < kSlotLines)
-        throw qx::SystemError("The savegame \"" + qx::SystemText(path) + "\" is damaged: it has " +
-                              qx::SystemText(std::to_string(lines.size())) + " of ten lines");
+    if (lines.size() < kSlotLines) throw DamagedSlotError(path, lines.size());
     lines.resize(kSlotLines);
     return DecodeSlotLines(lines);
 }
+
+DamagedSlotError::DamagedSlotError(std::string file, std::size_t count)
+    : qx::SystemError("The savegame \"" + qx::SystemText(file) + "\" is damaged: it has " +
+                      qx::SystemText(std::to_string(count)) + " of ten lines"),
+      path(std::move(file)),
+      lines(count) {}
 
 LoadedSlot ParseSlotForLoading(const SlotTexts& texts) {
     LoadedSlot slot;

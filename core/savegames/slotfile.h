@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/platform/random.h"
+#include "core/platform/systemtext.h"
 
 #include <array>
 #include <cstdint>
@@ -52,6 +53,15 @@ void WriteSlotFile(int n, const std::string& name, std::int64_t money, std::int3
 
 // Decodes ten lines as the file holds them (after blank lines were dropped).
 SlotTexts DecodeSlotLines(const std::vector<std::string>& lines);
+
+// A slot file with fewer than ten lines left: which file and how many lines.
+// Its text is the English report; the windows word it from the values.
+class DamagedSlotError : public qx::SystemError {
+public:
+    DamagedSlotError(std::string path, std::size_t lines);
+    std::string path;
+    std::size_t lines;
+};
 
 // Reads slot n. Throws qx::FileError when the file cannot be read and
 // std::runtime_error when fewer than ten lines remain.

@@ -63,11 +63,11 @@ bool SetAskRouter(const std::string& path, bool on) {
     return !ini.LastSaveFailed();
 }
 
-std::string ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName) {
-    if (qx::Trim(name).empty()) return "Please enter your name for singleplayer games";
-    if (qx::Trim(multiName).empty()) return "Please enter your name for multiplayer games";
-    if (qx::Trim(serverName).empty()) return "Please enter your servername for multiplayer games";
-    return "";
+MissingName ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName) {
+    if (qx::Trim(name).empty()) return MissingName::Singleplayer;
+    if (qx::Trim(multiName).empty()) return MissingName::Multiplayer;
+    if (qx::Trim(serverName).empty()) return MissingName::Server;
+    return MissingName::None;
 }
 
 }  // namespace quorvex

@@ -57,7 +57,9 @@ Settings ReadAllSettings(const std::string& path);
 // written, and then `why` (when given) says which file and why.
 bool WriteSettings(const std::string& path, const Settings& s, qx::SystemText* why = nullptr);
 
-// The first failing check of the commit's three names, or "" when all pass.
-std::string ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName);
+// The first of the commit's three names that is blank, or None when all are
+// given; the settings window words it.
+enum class MissingName { None, Singleplayer, Multiplayer, Server };
+MissingName ValidateNames(const std::string& name, const std::string& multiName, const std::string& serverName);
 
 }  // namespace quorvex

@@ -3,6 +3,7 @@
 #include "ui/game/main.h"
 #include "core/game/weblinks.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/language.h"
 #include "core/platform/files.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
@@ -13,7 +14,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QTimer>
 #include <QWindow>
 #include <QScrollBar>
@@ -25,6 +28,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <unistd.h>
 
 using namespace quorvex;
@@ -346,3 +350,62 @@ TEST(ModalDialog, ACloseArrivingWhileItIsShownClosesItOnceItWaits) {
 }
 
 }  // namespace
+
+// The language follows the environment in gettext's order; whatever has no
+// catalogue that loads, or asks for English, leaves every text the program's own.
+TEST(Language, FollowsTheEnvironmentAsGettextDoesAndFallsBackToEnglish) {
+    qxtest::TempDir catalogues;
+    const QString folder = QString::fromStdString(catalogues.Folder());
+    for (const char* language : {"de", "pt_BR"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(":/i18n/quorvex_%1.qm").arg(QLatin1String(language)),
+                                folder + QStringLiteral("/quorvex_%1.qm").arg(QLatin1String(language))));
+    WriteFile(catalogues.File("quorvex_fr.qm"), "not a catalogue at all");  // broken
+    WriteFile(catalogues.File("quorvex_it.qm"), "");                         // empty
+
+    const struct {
+        std::map<std::string, std::string> env;
+        const char* chosen;
+    } cases[] = {
+        {{}, ""},
+        {{{"LANG", "de_DE.UTF-8"}}, "de"},
+        {{{"LANG", "de_DE@euro"}}, "de"},
+        {{{"LC_MESSAGES", "de_AT.UTF-8"}, {"LANG", "en_US.UTF-8"}}, "de"},
+        {{{"LC_ALL", "de_CH.UTF-8"}, {"LC_MESSAGES", "en_US.UTF-8"}}, "de"},
+        {{{"LC_ALL", "POSIX"}, {"LANG", "de_DE.UTF-8"}}, ""},
+        {{{"LC_ALL", ""}, {"LANG", "de_DE.UTF-8"}}, "de"},  // empty counts as unset
+        // LANGUAGE first, but not in the C locale.
+        {{{"LANGUAGE", "de"}, {"LANG", "en_US.UTF-8"}}, "de"},
+        {{{"LANGUAGE", "de"}, {"LANG", "C"}}, ""},
+        {{{"LANGUAGE", "de"}, {"LANG", "C.UTF-8"}}, ""},
+        {{{"LANGUAGE", "de"}}, ""},
+        {{{"LANGUAGE", "sv:pt_BR:de"}, {"LANG", "de_DE.UTF-8"}}, "pt_BR"},
+        {{{"LANGUAGE", "::de:"}, {"LANG", "sv_SE.UTF-8"}}, "de"},
+        {{{"LANGUAGE", "en:de"}, {"LANG", "de_DE.UTF-8"}}, ""},  // English asked first
+        {{{"LANG", "en_GB.UTF-8"}}, ""},
+        // No catalogue, a broken one, an empty one: the next wanted, else English.
+        {{{"LANG", "sv_SE.UTF-8"}}, ""},
+        {{{"LANG", "pt_PT.UTF-8"}}, ""},
+        {{{"LANG", "pt_BR.UTF-8"}}, "pt_BR"},
+        {{{"LANG", "fr_FR.UTF-8"}}, ""},
+        {{{"LANGUAGE", "fr:it:de"}, {"LANG", "fr_FR.UTF-8"}}, "de"},
+    };
+    const char* source = "Help text: %1\n";
+    for (const auto& c : cases) {
+        const auto env = [&c](const char* name) -> const char* {
+            const auto it = c.env.find(name);
+            return it == c.env.end() ? nullptr : it->second.c_str();
+        };
+        std::string shown;
+        for (const auto& [name, value] : c.env) shown += name + "=" + value + " ";
+        EXPECT_EQ(qx::InstallLanguage(env, folder).toStdString(), c.chosen) << shown;
+        EXPECT_EQ(qx::ShownLanguage(), c.chosen) << shown;
+        // English installs nothing: the program's own text, byte for byte.
+        const QString text = QCoreApplication::translate("CommandLine", source);
+        if (c.chosen[0])
+            EXPECT_NE(text, QLatin1String(source)) << shown;
+        else
+            EXPECT_EQ(text, QLatin1String(source)) << shown;
+    }
+    qx::InstallLanguage([](const char*) { return nullptr; }, folder);
+    EXPECT_EQ(qx::ShownLanguage(), "");
+}

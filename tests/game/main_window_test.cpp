@@ -1,5 +1,6 @@
 // The main window played through its real controls on the offscreen platform.
 #include "ui/game/main.h"
+#include "ui/game/gametexts.h"
 #include "core/game/singleplayer.h"
 #include "ui/platform/dialogs.h"
 #include "core/platform/files.h"
@@ -352,6 +353,38 @@ TEST_F(MainWindowTest, FirstStartCreatesTheProgramFolderOrSaysItCannot) {
 
 }  // namespace
 
+// What the core tells, worded in the C locale: the game's own English.
+TEST(GameTexts, ValuesReadAsTheGamesEnglish) {
+    const std::pair<QString, const char*> rows[] = {
+        {KillText(1), ""},
+        {KillText(2), "Double kill"},
+        {KillText(3), "Triple kill!"},
+        {KillText(4), "Master kill!"},
+        {KillText(5), "Ultra sadistic kill!"},
+        {GameTypeText(0, GameTypeWording::New), "game type"},
+        {GameTypeText(1, GameTypeWording::New), "Endless game"},
+        {GameTypeText(2, GameTypeWording::New), "100 dead Victims"},
+        {GameTypeText(3, GameTypeWording::New), "200 dead Victims"},
+        {GameTypeText(0, GameTypeWording::Loaded), ""},
+        {GameTypeText(1, GameTypeWording::Loaded), "Endless game"},
+        {GameTypeText(2, GameTypeWording::Loaded), "100 killed Victims"},
+        {GameTypeText(3, GameTypeWording::Loaded), "200 killed Victims"},
+        {WinText(2, 4263), "Congratulation! You won! Your Money after killing 100 Victims is $4263!"},
+        {WinText(3, -5), "Congratulation! You won! Your Money after killing 200 Victims is $-5!"},
+        {BombedText(3, 2, 1132), "Victims Bombed! 3 hits, 2 miss -- +$1132"},
+        {BombedText(0, 5, 0), "Victims Bombed! 0 hits, 5 miss -- -$0"},
+        {BombedText(1, 4, -100), "Victims Bombed! 1 hits, 4 miss -- -$100"},
+        {MarkingText(MarkingFor(0)), "5 fields left"},
+        {MarkingText(MarkingFor(4)), "1 fields left"},
+        {MarkingText(MarkingFor(5)), "Ready to bomb!!!"},
+        {MarkingText(MarkingFor(6)), "Only 5 fields max!"},
+    };
+    for (const auto& [shown, english] : rows) EXPECT_EQ(shown.toStdString(), english);
+    // The network game's field still takes the core's English: the same.
+    for (int marks = 0; marks <= 7; ++marks)
+        EXPECT_EQ(MarkingText(MarkingFor(marks)).toStdString(), MarkingFor(marks).statusText) << marks;
+}
+
 TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
     THaupt& w = OpenPlain();
     w.N1Spieler1Click();
@@ -365,7 +398,7 @@ TEST_F(MainWindowTest, DisplayOperationsShowTheirTextsAndAFreshField) {
     SessionView texts;
     texts.money = "0012";
     texts.counters = {"-43", "\xE4"};
-    texts.gameType = "200 killed Victims";
+    texts.loadedGameType = 3;
     d.Show(texts);
     d.ShowPlayerName("J\xFCrgen");
     EXPECT_EQ(Text(Find<QLabel>(w, "Money")), "0012");

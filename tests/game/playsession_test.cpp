@@ -27,7 +27,7 @@ TEST(Session, EveryMoveHandsItsViewToTheListeners) {
     EXPECT_FALSE(game.resultsCleared);  // a new game keeps the last turn's figures in view
     EXPECT_EQ(game.money, "1000");
     EXPECT_EQ(game.counters, (std::pair<std::string, std::string>{"-100", "0"}));
-    EXPECT_EQ(game.gameType, "100 dead Victims");
+    EXPECT_EQ(game.gameType, GameMode{2});
     EXPECT_TRUE(game.freeSave);
 
     EXPECT_FALSE(s.Bomb(kPlacement));  // no marks: nothing happens
@@ -39,7 +39,8 @@ TEST(Session, EveryMoveHandsItsViewToTheListeners) {
     ASSERT_TRUE(bomb.turn);
     EXPECT_EQ(bomb.turn->result.score.victimHits, 2);
     EXPECT_TRUE(bomb.turn->marks[11]);
-    EXPECT_EQ(bomb.turn->killName, "Double kill");
+    EXPECT_EQ(bomb.turn->result.score.streak, 2);
+    EXPECT_EQ(bomb.turn->mode, 2);
     EXPECT_EQ(bomb.counters->first, "-98");
     EXPECT_TRUE(bomb.savePrice);
     EXPECT_EQ(bomb.price, 40);
@@ -86,6 +87,7 @@ TEST(Session, ALoadedSlotShowsItsTextsAsDecoded) {
     EXPECT_EQ(v.playerName, "Bob");
     EXPECT_EQ(v.money, "0012");
     EXPECT_FALSE(v.gameType);  // an unknown mode text leaves the game type as it was
+    EXPECT_FALSE(v.loadedGameType);
     EXPECT_TRUE(v.freeSave);
     EXPECT_EQ(s.Game().money, 12);
 }

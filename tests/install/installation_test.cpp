@@ -3,6 +3,7 @@
 #include "core/platform/errnotext.h"
 #include "core/platform/files.h"
 #include "core/platform/installation.h"
+#include "core/platform/language.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -102,10 +103,28 @@ TEST(Installation, HelpComesFromTheWorkingFolderFirstThenFromTheInstall) {
     EXPECT_EQ(fs::weakly_canonical(installed.parent_path()),
               fs::weakly_canonical(fs::path(install.Marker()).parent_path()));
 
+    // The windows' language picks the translated text beside it (UTF-8);
+    // a language without one, and English, keep the English text.
+    const fs::path data = fs::path(install.Marker()).parent_path();
+    std::ofstream(data / "help_de.txt") << "Hilfe\n";
+    const struct {
+        const char* language;
+        const char* file;
+        bool utf8;
+    } languages[] = {{"de", "help_de.txt", true}, {"fr", "help.txt", false}, {"", "help.txt", false}};
+    for (const auto& l : languages) {
+        qx::SetShownLanguage(l.language);
+        const qx::HelpText chosen = qx::ChosenHelpText(install.bin);
+        EXPECT_EQ(fs::path(chosen.file).filename(), l.file) << l.language;
+        EXPECT_EQ(chosen.utf8, l.utf8) << l.language;
+    }
+
     // A help.txt in the working folder still wins, even one that cannot be
     // read (the viewer reports that), and so does a folder of that name.
+    qx::SetShownLanguage("de");
     fs::create_directory(elsewhere.File("help.txt"));
     EXPECT_EQ(qx::HelpFileFor(install.bin), "help.txt");
+    qx::SetShownLanguage("");
 }
 
 TEST(Installation, PlayersFolderFollowsTheBaseDirectoryRules) {

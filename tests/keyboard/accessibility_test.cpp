@@ -9,6 +9,7 @@
 #include "ui/net/multihost.h"
 #include "ui/platform/access.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/language.h"
 #include "core/platform/files.h"
 #include "ui/savegames/delsaves.h"
 #include "ui/savegames/load.h"
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTranslator>
 #include <algorithm>
 #include <functional>
 #include <cstdio>
@@ -274,8 +276,8 @@ TEST_F(AccessibilityTest, StatusLineLogAndCellChangesReachAssistiveTools) {
     EXPECT_EQ(Name(Find<QLabel>(h, "StatusPanel")), "4 fields left");
     EXPECT_EQ(Face(Find<qx::PictureCell>(h, "Image", 4))->text(QAccessible::Description), "marked");
 
-    qx_host->SetStatus("please bomb now");
-    qx_host->AppendLog("[game] All positions send!");
+    qx_host->SetStatus(GameStatus::BombNow);
+    qx_host->AppendNote({GameNoteKind::AllSent, {}, {}});
     qx_host->ApplyPending();
     EXPECT_EQ(Name(Find<QLabel>(*qx_host, "info")), "please bomb now");
     QAccessibleTextInterface* log = Face(Find<QPlainTextEdit>(*qx_host, "Memo1"))->textInterface();
@@ -348,6 +350,25 @@ namespace {
 // What a window has told a screen reader by itself: its notification's text.
 QString Told(QWidget* window) { return Find<QWidget>(*window, "News")->accessibleName(); }
 
+// A flood's count takes the plural form of the player's language.
+TEST(NewsPlurals, EachLanguageTakesTheFormItsRuleGivesTheCount) {
+    struct Row { const char* language; int count; const char* told; };
+    const Row rows[] = {
+        {"en", 1, "one:1"}, {"en", 5, "other:5"}, {"en", 0, "other:0"},
+        {"de", 1, "one:1"}, {"de", 7, "other:7"}, {"de", 21, "other:21"},
+        {"pl", 1, "one:1"}, {"pl", 3, "few:3"}, {"pl", 5, "many:5"},
+        {"pl", 12, "many:12"}, {"pl", 22, "few:22"}, {"pl", 25, "many:25"},
+    };
+    for (const Row& r : rows) {
+        QTranslator catalogue;
+        ASSERT_EQ(qx::LoadFirstCatalogue(catalogue, {r.language}, QStringLiteral(":/plurals")), r.language);
+        QCoreApplication::installTranslator(&catalogue);
+        EXPECT_EQ(qx::News::NewLinesText(r.count), r.told) << r.language << ' ' << r.count;
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+    EXPECT_EQ(qx::News::NewLinesText(40), "40 new lines");  // no catalogue: the source text
+}
+
 TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
     Tqx_host& w = *qx_host;
     keytest::Activate(&w);
@@ -355,11 +376,11 @@ TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
     ListenToEvents();
     const std::vector<std::pair<std::function<void()>, QString>> cases{
         {[&] { w.AppendLog("<Peer> hello\x01"); }, QStringLiteral("<Peer> hello\u2401")},
-        {[&] { w.SetStatus("please bomb now"); }, "please bomb now"},
+        {[&] { w.SetStatus(GameStatus::BombNow); }, "please bomb now"},
         {[&] {  // the same status again is no news
-             w.SetStatus("please bomb now");
-             w.SetBattlefieldResult("[ You lost ]");
-             w.AppendLog("[game] Peer won!");
+             w.SetStatus(GameStatus::BombNow);
+             w.SetBattlefieldResult(BombResult::Lost);
+             w.AppendNote({GameNoteKind::PeerWon, "Peer", {}});
          },
          "Battlefield result [ You lost ]. [game] Peer won!"},
         {[&] { for (int i = 0; i < 40; ++i) w.AppendLog("flood"); }, "40 new lines"},

@@ -25,6 +25,10 @@ using nettest::WaitUntil;
 namespace {
 
 const std::string R = kRaquo, L = kLaquo;
+using K = GameNoteKind;
+using St = GameStatus;
+using Res = BombResult;
+const GameNote kAllSent{K::AllSent, {}, {}}, kAllReceived{K::AllReceived, {}, {}};
 
 // The handshake's 500 ms pauses shortened; their length is not under test.
 void ShortWait(int) { std::this_thread::sleep_for(std::chrono::milliseconds(10)); }
@@ -144,7 +148,7 @@ struct Linked {
         Place(cli.state, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
         EXPECT_TRUE(host.proto.SendPositions(Peer().get(), cli.Pumping()));
         EXPECT_TRUE(cli.proto.SendPositions(&cli.client, cli.Pumping()));
-        EXPECT_TRUE(WaitUntil([&] { return host.view.Logged(kLogAllReceived); }));
+        EXPECT_TRUE(WaitUntil([&] { return host.view.Noted(kAllReceived); }));
     }
 };
 
@@ -152,22 +156,22 @@ struct Linked {
 
 TEST(LineProtocol, WholeExampleGameOnTheWire) {
     Linked g;
-    EXPECT_TRUE(g.host.view.Logged("[" + R + " conn. w/ \"Cli \" " + L + "]"));
-    EXPECT_TRUE(g.cli.view.Logged("[" + R + " conn. w/ \"Hoster\" " + L + "]"));
+    EXPECT_TRUE(g.host.view.Noted({K::Connected, "Cli ", {}}));
+    EXPECT_TRUE(g.cli.view.Noted({K::Connected, "Hoster", {}}));
     EXPECT_TRUE(g.cli.view.Logged("[" + R + " Srv " + L + "]"));
 
     Place(g.host.state, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
     Place(g.cli.state, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
     ASSERT_TRUE(g.host.proto.SendPositions(g.Peer().get(), g.cli.Pumping()));
-    EXPECT_TRUE(g.host.view.Logged(kLogAllSent));
-    EXPECT_EQ(g.host.view.Status(), kStatusBombNow);
-    EXPECT_TRUE(g.cli.view.Logged(kLogAllReceived));
-    EXPECT_EQ(g.cli.view.Status(), kStatusSetUp);
+    EXPECT_TRUE(g.host.view.Noted(kAllSent));
+    EXPECT_EQ(g.host.view.Status(), St::BombNow);
+    EXPECT_TRUE(g.cli.view.Noted(kAllReceived));
+    EXPECT_EQ(g.cli.view.Status(), St::SetUp);
 
     ASSERT_TRUE(g.cli.proto.SendPositions(&g.cli.client, g.cli.Pumping()));
-    EXPECT_TRUE(g.cli.view.Logged(kLogAllSent));
-    EXPECT_EQ(g.cli.view.Status(), kStatusBombNow);
-    ASSERT_TRUE(WaitUntil([&] { return g.host.view.Logged(kLogAllReceived) && g.host.view.Status() == kStatusBombNow; }));
+    EXPECT_TRUE(g.cli.view.Noted(kAllSent));
+    EXPECT_EQ(g.cli.view.Status(), St::BombNow);
+    ASSERT_TRUE(WaitUntil([&] { return g.host.view.Noted(kAllReceived) && g.host.view.Status() == St::BombNow; }));
 
     using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(g.cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
@@ -178,24 +182,24 @@ TEST(LineProtocol, WholeExampleGameOnTheWire) {
     // The host hits 3 Victims and 1 Dragon.
     MarkOnly(g.host.state, {6, 7, 8, 16, 1});
     const BombOutcome hostBomb = g.host.proto.Bomb(g.Peer().get());
-    EXPECT_EQ(hostBomb.resultLabel, "[ You won ]");
-    EXPECT_EQ(hostBomb.victimsText, "Bombed Victims: 3");
-    EXPECT_EQ(hostBomb.dragonsText, "Bombed Dragons: 1");
+    EXPECT_EQ(hostBomb.result, Res::Won);
+    EXPECT_EQ(hostBomb.victimHits, 3);
+    EXPECT_EQ(hostBomb.dragonHits, 1);
     EXPECT_TRUE(hostBomb.complete && hostBomb.sent);
-    EXPECT_EQ(g.host.view.BombResult(), "[ You won ]");
-    ASSERT_TRUE(g.cli.PollUntil([&] { return g.cli.view.Battlefield() == "[ You lost ]"; }));
-    EXPECT_TRUE(g.cli.view.Logged("[game] Hoster won!"));
+    EXPECT_EQ(g.host.view.BombResult(), Res::Won);
+    ASSERT_TRUE(g.cli.PollUntil([&] { return g.cli.view.Battlefield() == Res::Lost; }));
+    EXPECT_TRUE(g.cli.view.Noted({K::PeerWon, "Hoster", {}}));
 
     // The client hits 1 Victim and 1 Dragon.
     MarkOnly(g.cli.state, {1, 21, 10, 11, 12});
-    EXPECT_EQ(g.cli.proto.Bomb(&g.cli.client).resultLabel, "[ Draw ]");
-    ASSERT_TRUE(WaitUntil([&] { return g.host.view.Battlefield() == "[ Draw ]"; }));
-    EXPECT_TRUE(g.host.view.Logged("[game] Cli  bombed a draw!"));
+    EXPECT_EQ(g.cli.proto.Bomb(&g.cli.client).result, Res::Draw);
+    ASSERT_TRUE(WaitUntil([&] { return g.host.view.Battlefield() == Res::Draw; }));
+    EXPECT_TRUE(g.host.view.Noted({K::PeerDraw, "Cli ", {}}));
 
     g.host.proto.Restart(g.Peer().get());
-    EXPECT_EQ(g.host.view.Log().back(), kLogHostRestart);
+    EXPECT_EQ(g.host.view.LastNote(), (GameNote{K::HostRestart, {}, {}}));
     ASSERT_TRUE(g.cli.PollUntil([&] { return g.cli.view.Resets() == 1; }));
-    EXPECT_EQ(g.cli.view.Log().back(), kLogClientRestart);
+    EXPECT_EQ(g.cli.view.LastNote(), (GameNote{K::ClientRestart, {}, {}}));
 
     // Handshake lines, each way in order (the two nicks may cross on the wire).
     const auto fromClient = g.relay.LinesFrom(true);
@@ -227,7 +231,7 @@ TEST(LineProtocol, WholeExampleGameOnTheWire) {
     EXPECT_TRUE(Figures(g.cli.state).empty());
     EXPECT_FALSE(AllPositionsReceived(g.cli.state));
     const BombOutcome early = g.cli.proto.Bomb(nullptr);
-    EXPECT_EQ(early.resultLabel, "[ Draw ]");
+    EXPECT_EQ(early.result, Res::Draw);
     EXPECT_FALSE(early.complete || early.sent);
     auto lock = g.cli.state.Lock();
     EXPECT_EQ(g.cli.state.opponentNick, "Hoster");
@@ -273,13 +277,13 @@ TEST(LineProtocol, ShortConfirmationNearCodesAndChat) {
 
     // Chat is logged here and sent with the nick in front, whatever its text.
     EXPECT_EQ(cli.proto.SendChat(&cli.client, "Cli ", "[900] Restart"), "<Cli > [900] Restart");
-    EXPECT_EQ(cli.view.Log().back(), "<Cli > [900] Restart");
+    EXPECT_EQ(cli.view.LastNote(), (GameNote{K::OwnChat, "Cli ", "[900] Restart"}));
     EXPECT_EQ(t.host.ReceiveUntil("\r\n"), "<Cli > [900] Restart\r\n");
 
     // The client knows "[900]".
     t.host.Send("[900] Restart\r\n");
     ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Resets() == 1; }));
-    EXPECT_EQ(cli.view.Log().back(), kLogClientRestart);
+    EXPECT_EQ(cli.view.LastNote(), (GameNote{K::ClientRestart, {}, {}}));
 }
 
 TEST(LineProtocol, HostTakesRestartAsPlainLine) {
@@ -303,15 +307,15 @@ TEST(LineProtocol, MalformedAndExtraPositionsAreIgnored) {
     for (int c = 26; c <= 31; ++c) burst += Position(c, true) + "\r\n";  // a sixth Victim
     for (int c = 46; c <= 50; ++c) burst += Position(c, false) + "\r\n";
     t.host.Send(burst);
-    ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Logged(kLogAllReceived); }));
+    ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Noted(kAllReceived); }));
 
-    for (const auto& line : bad) EXPECT_TRUE(cli.view.Logged(kLogInvalidPosition + line)) << line;
-    EXPECT_TRUE(cli.view.Logged(kLogExtraVictim + Position(31, true)));
+    for (const auto& line : bad) EXPECT_TRUE(cli.view.Noted({K::InvalidPosition, {}, line})) << line;
+    EXPECT_TRUE(cli.view.Noted({K::ExtraVictim, {}, Position(31, true)}));
     using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
                                        {21, false}, {22, false}, {23, false}, {24, false}, {25, false}}));
     // Positions in before the own battlefield was sent.
-    EXPECT_EQ(cli.view.Status(), kStatusSetUp);
+    EXPECT_EQ(cli.view.Status(), St::SetUp);
     {
         auto lock = cli.state.Lock();
         EXPECT_EQ(cli.state.receivedCount, 11);
@@ -331,28 +335,27 @@ TEST(LineProtocol, MalformedAndExtraPositionsAreIgnored) {
     // A sixth Dragon is refused the same way; reading goes on.
     t.host.Send(Position(45, false) + "\r\nafter\r\n");
     ASSERT_TRUE(cli.PollUntil([&] { return cli.view.Logged("after"); }));
-    EXPECT_TRUE(cli.view.Logged(kLogExtraDragon + Position(45, false)));
+    EXPECT_TRUE(cli.view.Noted({K::ExtraDragon, {}, Position(45, false)}));
     EXPECT_EQ(Figures(cli.state).size(), 10u);
 }
 
 TEST(LineProtocol, BombingResults) {
     Linked g;
     g.Exchange();
-    auto bomb = [&](std::initializer_list<int> marks, const std::string& label, const std::string& hostSees,
-                    const std::string& hostLog) {
-        const std::size_t before = g.host.view.Log().size();
+    auto bomb = [&](std::initializer_list<int> marks, Res label, Res hostSees, GameNoteKind hostLog) {
+        const std::size_t before = g.host.view.Entries();
         MarkOnly(g.cli.state, marks);
-        EXPECT_EQ(g.cli.proto.Bomb(&g.cli.client).resultLabel, label);
+        EXPECT_EQ(g.cli.proto.Bomb(&g.cli.client).result, label);
         EXPECT_EQ(g.cli.view.BombResult(), label);
-        ASSERT_TRUE(WaitUntil([&] { return g.host.view.Log().size() > before; }));
-        EXPECT_EQ(g.host.view.Log().back(), hostLog);
+        ASSERT_TRUE(WaitUntil([&] { return g.host.view.Entries() > before; }));
+        EXPECT_EQ(g.host.view.LastNote(), (GameNote{hostLog, "Cli ", {}}));
         EXPECT_EQ(g.host.view.Battlefield(), hostSees);
     };
     // Victims of the host are on 1..5, Dragons on 21..25.
-    bomb({1, 2, 21, 22, 13}, "[ Draw ]", "[ Draw ]", "[game] Cli  bombed a draw!");
-    bomb({11, 12, 13, 14, 15}, "[ Draw ]", "[ Draw ]", "[game] Cli  bombed a draw!");
-    bomb({1, 11, 12, 13, 14}, "[ You won ]", "[ You lost ]", "[game] Cli  won!");
-    bomb({21, 11, 12, 13, 14}, "[ You lost ]", "[ You won ]", "[game] Cli  lost!");
+    bomb({1, 2, 21, 22, 13}, Res::Draw, Res::Draw, K::PeerDraw);
+    bomb({11, 12, 13, 14, 15}, Res::Draw, Res::Draw, K::PeerDraw);
+    bomb({1, 11, 12, 13, 14}, Res::Won, Res::Lost, K::PeerWon);
+    bomb({21, 11, 12, 13, 14}, Res::Lost, Res::Won, K::PeerLost);
     const auto fromClient = g.relay.LinesFrom(true);
     EXPECT_EQ(std::vector<std::string>(fromClient.end() - 4, fromClient.end()),
               (std::vector<std::string>{"[702] Draw", "[702] Draw", "[700] You lost", "[701] You won"}));
@@ -395,11 +398,11 @@ TEST(LineProtocol, WaitsEndWithTheConnection) {
     ASSERT_TRUE(WaitUntil([&] { return host.proto.CurrentPeer() == nullptr; }));
 
     // No peer at all: nothing is sent and the status stays.
-    const std::string status = host.view.Status();
+    const auto status = host.view.Status();
     EXPECT_FALSE(host.proto.SendPositions(nullptr));
     EXPECT_EQ(host.view.Status(), status);
     EXPECT_EQ(host.proto.SendChat(nullptr, "Hoster", "anyone?"), "<Hoster> anyone?");
-    EXPECT_TRUE(host.view.Logged("<Hoster> anyone?"));
+    EXPECT_TRUE(host.view.Noted({K::OwnChat, "Hoster", "anyone?"}));
 }
 
 TEST(LineProtocol, SecondClientFailsItsHandshake) {
@@ -432,12 +435,14 @@ TEST(NetGameRules, PlacingMarkingAndReset) {
 
     MarkResult m;
     for (int c = 1; c <= 4; ++c) m = ToggleBombMark(s, c);
-    EXPECT_EQ(m.fieldsLeftText, "1 fields left");
+    EXPECT_EQ(m.fieldsLeft, 1);
+    EXPECT_FALSE(m.tooMany || m.canBomb);
     m = ToggleBombMark(s, 5);
-    EXPECT_EQ(m.fieldsLeftText, "Ready to bomb!!!");
+    EXPECT_EQ(m.fieldsLeft, 0);
     EXPECT_TRUE(m.canBomb);
+    EXPECT_FALSE(m.tooMany);
     m = ToggleBombMark(s, 6);
-    EXPECT_EQ(m.fieldsLeftText, "Only 5 fields max!");
+    EXPECT_TRUE(m.tooMany);
     EXPECT_FALSE(m.canBomb);
     m = ToggleBombMark(s, 6);
     EXPECT_FALSE(m.marked);
@@ -485,7 +490,7 @@ TEST(TwoPlayerSessionTest, ViewsNameCellsAndLooks) {
     std::vector<std::pair<int, bool>> empty;
     for (int c = 11; c <= 25; ++c) empty.emplace_back(c, c == 20 || c == 21);
     EXPECT_EQ(v.emptyCells, empty);
-    EXPECT_EQ(v.outcome.resultLabel, "[ Draw ]");
+    EXPECT_EQ(v.outcome.result, Res::Draw);
 }
 
 namespace {
@@ -569,9 +574,9 @@ TEST(TwoPlayerSessionTest, TheSameClientAgainGetsWhatTheDeadLineLost) {
         EXPECT_EQ(again.Next(), Position(c, c <= 30));
         again.s.Send(std::string(kConfirmLine) + "\r\n");
     }
-    ASSERT_TRUE(WaitUntil([&] { return view.Status() == kStatusBombNow; }));
-    EXPECT_EQ(view.Count(kLogAllSent), 1u);
-    EXPECT_EQ(view.Count(kLogResumed), 1u);
+    ASSERT_TRUE(WaitUntil([&] { return view.Status() == GameStatus::BombNow; }));
+    EXPECT_EQ(view.NoteCount({GameNoteKind::AllSent, {}, {}}), 1u);
+    EXPECT_EQ(view.NoteCount({GameNoteKind::Resumed, {}, {}}), 1u);
     // Nothing more to send: a chat line is the next line.
     host.SendChat("Hoster", "go on");
     EXPECT_EQ(again.Next(), "<Hoster> go on");
@@ -621,11 +626,11 @@ TEST(TwoPlayerSessionTest, TheClientTakesTheGameUpOnlyWithAHostThatAnswers) {
     RawPeer again = join(Greeting("RawHost", "Cli") + "[300] Resume 0 0 10\r\n");
     EXPECT_EQ(again.Next(), "");
     EXPECT_EQ(again.Next(), "Cli");
-    ASSERT_TRUE(WaitUntil([&] { return view.Logged(kLogResumed); }, [&] { poll(); }));
+    ASSERT_TRUE(WaitUntil([&] { return view.NotedKind(GameNoteKind::Resumed); }, [&] { poll(); }));
     EXPECT_EQ(again.Next(), "[300] Resume 0 0 0");
     EXPECT_EQ(again.Next(), "[702] Draw");
-    EXPECT_EQ(view.Count(kLogAllSent), 1u);
-    EXPECT_EQ(view.Status(), kStatusBombNow);
+    EXPECT_EQ(view.NoteCount({GameNoteKind::AllSent, {}, {}}), 1u);
+    EXPECT_EQ(view.Status(), GameStatus::BombNow);
     cli.SendChat("Cli", "back");
     EXPECT_EQ(again.Next(), "<Cli> back");
     cli.Disconnect();
@@ -636,6 +641,6 @@ TEST(TwoPlayerSessionTest, TheClientTakesTheGameUpOnlyWithAHostThatAnswers) {
     for (int i = 0; i < 5; ++i) poll();
     cli.SendChat("Cli", "anyone?");
     EXPECT_EQ(plain.Next(), "<Cli> anyone?");
-    EXPECT_EQ(view.Count(kLogResumed), 1u);
+    EXPECT_EQ(view.NoteCount({GameNoteKind::Resumed, {}, {}}), 1u);
     cli.Disconnect();
 }

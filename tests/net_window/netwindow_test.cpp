@@ -10,6 +10,7 @@
 #include "ui/net/discovery.h"
 #include "ui/net/hostlog.h"
 #include "ui/net/multihost.h"
+#include "ui/net/nettexts.h"
 #include "core/net/router/portmap.h"
 #include "net/net_support.h"
 #include "ui/platform/ansi.h"
@@ -577,7 +578,46 @@ TEST(HostLog, EachOutcomeHasItsLine) {
         {{S::Closed, 9999, {}, false}, N("Server closed")},
         {{S::Withdrawn, 9999, {}, false}, N("Server not listening, game no longer announced")},
     };
-    for (const auto& c : cases) EXPECT_EQ(HostLogLine(c.outcome), c.line) << static_cast<int>(c.outcome.state);
+    for (const auto& c : cases)
+        EXPECT_EQ(qx::ToAnsi(HostLogLine(c.outcome)), c.line) << static_cast<int>(c.outcome.state);
+}
+
+// What the protocol reports, as the windows word it in English, byte for byte;
+// names and lines from the peer shown safely.
+TEST(NetTexts, EachValueHasItsEnglishText) {
+    using K = GameNoteKind;
+    const struct {
+        GameNote note;
+        std::string line;
+    } notes[] = {
+        {{K::Connected, "Cli ", {}}, ConnW("Cli ")},
+        {{K::AllSent, {}, {}}, "[game] All positions send!"},
+        {{K::AllReceived, {}, {}}, "[game] All positions received!"},
+        {{K::ClientRestart, {}, {}}, "[game] new game started"},
+        {{K::HostRestart, {}, {}}, "[game] new game started!"},
+        {{K::InvalidPosition, {}, "[100] [xx] Victim"}, "[game] Invalid position ignored: [100] [xx] Victim"},
+        {{K::ExtraVictim, {}, "[100] [31] Victim"}, "[game] Extra Victim ignored: [100] [31] Victim"},
+        {{K::ExtraDragon, {}, "[200] [45] Dragon"}, "[game] Extra Dragon ignored: [200] [45] Dragon"},
+        {{K::LineTooLong, {}, {}}, "[game] Over-long line ignored."},
+        {{K::PeerWon, "Hoster", {}}, "[game] Hoster won!"},
+        {{K::PeerLost, "%2 50%", {}}, "[game] %2 50% lost!"},
+        {{K::PeerDraw, "Cli ", {}}, "[game] Cli  bombed a draw!"},
+        {{K::OwnChat, "%2", "%1 [900] Restart"}, "<%2> %1 [900] Restart"},
+    };
+    for (const auto& c : notes) EXPECT_EQ(qx::ToAnsi(GameNoteText(c.note)), c.line) << c.line;
+    EXPECT_EQ(GameNoteText({K::PeerWon, "a\rb", {}}), QStringLiteral("[game] a\u240Db won!"));
+
+    const std::pair<GameStatus, const char*> statuses[] = {
+        {GameStatus::Sending, "sending positions..."},   {GameStatus::Receiving, "receiving positions..."},
+        {GameStatus::BombNow, "please bomb now"},        {GameStatus::Awaiting, "awaiting positions..."},
+        {GameStatus::SetUp, "please set up your battlefield"},
+    };
+    for (const auto& [status, text] : statuses) EXPECT_EQ(GameStatusText(status), QLatin1String(text));
+    EXPECT_EQ(BombResultText(BombResult::Won), QStringLiteral("[ You won ]"));
+    EXPECT_EQ(BombResultText(BombResult::Lost), QStringLiteral("[ You lost ]"));
+    EXPECT_EQ(BombResultText(BombResult::Draw), QStringLiteral("[ Draw ]"));
+    EXPECT_EQ(BombedVictimsText(3), QStringLiteral("Bombed Victims: 3"));
+    EXPECT_EQ(BombedDragonsText(10), QStringLiteral("Bombed Dragons: 10"));
 }
 
 // Names announced on the network are shown safely, each with its whole address.

@@ -62,7 +62,7 @@ TEST(FuzzRegressions, OverlongNicknameEndsTheHandshake) {
     int waits = 0;
     EXPECT_THROW(protocol.ClientHandshake(*p.conn, "Remote Victim", [&](int) { ++waits; }), LineTooLongError);
     EXPECT_TRUE(state.opponentNick.empty());
-    EXPECT_EQ(view.Log().size(), 0u);
+    EXPECT_EQ(view.Entries(), 0u);
     // The same connection goes on with the next line.
     p.Send("Host\r\n");
     EXPECT_EQ(protocol.ClientHandshake(*p.conn, "Remote Victim", [&](int) { ++waits; }), "Host");

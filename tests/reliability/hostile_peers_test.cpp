@@ -242,7 +242,7 @@ TEST_F(HostilePeers, OneMebibyteLineIsSkippedOnceWithBoundedMemory) {
         RawSocket peer = HandshakenPeer(host.Port(), "Big");
         peer.Send(huge + "\r\n[100] [26] Victim\r\n");
         EXPECT_NE(peer.ReceiveUntil(kConfirmLine).find(kConfirmLine), std::string::npos);
-        EXPECT_EQ(host.view.Count(kLogLineTooLong), 1u);
+        EXPECT_EQ(host.view.NoteCount({GameNoteKind::LineTooLong, {}, {}}), 1u);
         EXPECT_FALSE(host.view.AnyContains("xxxx"));
         // The connection goes on: the next lines are handled as usual.
         peer.Send("<Big> still here\r\n");
@@ -275,7 +275,7 @@ TEST_F(HostilePeers, OneMebibyteLineIsSkippedOnceWithBoundedMemory) {
     ClientSide side(big.Port());
     side.Connect();
     EXPECT_TRUE(side.PollUntil([&] { return side.view.Count("<Host> after") == 1; }));
-    EXPECT_EQ(side.view.Count(kLogLineTooLong), 1u);
+    EXPECT_EQ(side.view.NoteCount({GameNoteKind::LineTooLong, {}, {}}), 1u);
     EXPECT_LE(side.maxBuffered, kBufferBound);
     EXPECT_TRUE(side.session.Connected());
     side.session.Disconnect();
@@ -301,7 +301,7 @@ TEST_F(HostilePeers, PeerThatNeverSendsItsNickname) {
         }
         ASSERT_TRUE(host.WaitForDisconnects(1));
         EXPECT_FALSE(host.session.HasPeer());
-        EXPECT_FALSE(host.view.AnyContains("conn. w/"));
+        EXPECT_FALSE(host.view.NotedKind(GameNoteKind::Connected));
         EXPECT_TRUE(host.session.OpponentNick().empty());
         ExpectServedAgain(host, "Talker");
         host.server.SetActive(false);

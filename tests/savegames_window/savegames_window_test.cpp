@@ -403,7 +403,8 @@ TEST_F(SlotDialogs, ADamagedSlotChangesNothingAndTheDialogStaysOpen) {
     std::ofstream(Slot(1), std::ios::binary) << "0101\r\n\r\n1100\r\n";
     script.Clear();
     Click(Find<QPushButton>(*LadenMenu, "SpeedButton", 1));
-    EXPECT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
+    EXPECT_EQ(script.Texts(qx::BoxKind::Error),
+              std::vector<std::string>{"The savegame \"" + Slot(1) + "\" is damaged: it has 2 of ten lines."});
 
     EXPECT_EQ(G().money, 2132);
     EXPECT_EQ(Text(Find<QLabel>(H(), "Money")), "2132");

@@ -145,10 +145,10 @@ TEST_F(IniTest, CommitWritesInOrderAndKeepsNamesWithEqualsAndBlanks) {
 }
 
 TEST_F(IniTest, ValidationReportsOnlyTheFirstFailingName) {
-    EXPECT_EQ(ValidateNames("   ", "", ""), "Please enter your name for singleplayer games");
-    EXPECT_EQ(ValidateNames("a", "\t", ""), "Please enter your name for multiplayer games");
-    EXPECT_EQ(ValidateNames("a", "b", " "), "Please enter your servername for multiplayer games");
-    EXPECT_EQ(ValidateNames("a", "b", "c"), "");
+    EXPECT_EQ(ValidateNames("   ", "", ""), MissingName::Singleplayer);
+    EXPECT_EQ(ValidateNames("a", "\t", ""), MissingName::Multiplayer);
+    EXPECT_EQ(ValidateNames("a", "b", " "), MissingName::Server);
+    EXPECT_EQ(ValidateNames("a", "b", "c"), MissingName::None);
 }
 
 TEST_F(IniTest, FailedWritesAreSilentButKnownAndKeepTheOldFile) {

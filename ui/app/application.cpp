@@ -1,5 +1,6 @@
 #include "ui/app/application.h"
 
+#include "ui/app/commandtext.h"
 #include "ui/game/main.h"
 #include "core/game/commandline.h"
 #include "ui/net/multiclient.h"
@@ -134,10 +135,7 @@ namespace {
 constexpr int kLinkRetryMs = 100;
 
 // The core's text, the link in it shown as received text is (control pictures).
-QString MalformedLinkShown(const QString& text) {
-    const QString frame = qx::FromAnsi(MalformedLinkText(std::string()));  // starts with two quotes
-    return frame.left(1) + qx::ShownText(qx::ToAnsi(text)) + frame.mid(1);
-}
+QString MalformedLinkShown(const QString& text) { return MalformedLinkSentence().arg(qx::ShownText(qx::ToAnsi(text))); }
 
 }  // namespace
 
@@ -155,12 +153,12 @@ void Forms::OpenGameLink(const QString& text) {
         return;
     }
     if (open && open != qx_client) {
-        qx::ShowMessage("Close the open window first, then open the game link again.");
+        qx::ShowMessageText(QCoreApplication::translate("Forms", "Close the open window first, then open the game link again."));
         return;
     }
     // A game under way is never broken off by a link.
     if (!qx_client->ShowLinkAddress(link->host, link->port)) {
-        qx::ShowMessage("Disconnect first, then open the game link again.");
+        qx::ShowMessageText(QCoreApplication::translate("Forms", "Disconnect first, then open the game link again."));
         return;
     }
     if (open == qx_client) {

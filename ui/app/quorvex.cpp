@@ -3,10 +3,13 @@
 #include "core/game/commandline.h"
 #include "core/net/lan/gamelink.h"
 #include "ui/app/application.h"
+#include "ui/app/commandtext.h"
 #include "ui/platform/display.h"
+#include "ui/platform/language.h"
 #include "ui/platform/session.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <memory>
@@ -26,13 +29,25 @@ std::string Printable(std::string text) {
 
 int main(int argc, char** argv) {
     const quorvex::CommandLine command = quorvex::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (const int rc = quorvex::AnswerCommandLine(command, stdout, stderr); rc >= 0) return rc;
+    if (command.action != quorvex::CommandLine::Action::Play) {
+        // Answered in the player's language, still without a display.
+        QCoreApplication answering(argc, argv);
+        qx::InstallLanguage();
+        return quorvex::AnswerCommandLine(command, stdout, stderr);
+    }
     // A malformed link is told in a box; without a display, on the error output instead.
     std::string instead;
-    if (!command.link.empty() && !quorvex::ParseGameLink(command.link))
-        instead = quorvex::MalformedLinkText(Printable(command.link));
+    if (!command.link.empty() && !quorvex::ParseGameLink(command.link)) {
+        // Worded now, in the player's language: without a display the
+        // application below never comes to be.
+        QCoreApplication wording(argc, argv);
+        qx::InstallLanguage();
+        instead = quorvex::MalformedLinkLine(Printable(command.link));
+    }
     auto display = std::make_unique<qx::DisplayOrExit>(instead);
     QApplication app(argc, argv);
     display.reset();
+    // Before any window (and any box) is made.
+    qx::InstallLanguage();
     return qx::FinishProcess(quorvex::RunApplication(app));
 }

@@ -4,6 +4,8 @@
 #include "ui/platform/dialogs.h"
 #include "ui/platform/pictures.h"
 
+#include <QCoreApplication>
+
 namespace quorvex {
 
 void FieldPictures::LoadFieldPictures() {
@@ -57,16 +59,18 @@ QString PictureName(CellLook look) {
     return QStringLiteral("SmileImage");
 }
 
+// A cell's state is told by a screen reader after the cell's name.
 void AnnounceCellState(qx::PictureCell* cell, CellLook look, FieldKind kind) {
     QString state;
     switch (look) {
-        case CellLook::Mark: state = QStringLiteral("marked"); break;
-        case CellLook::Victim: state = QStringLiteral("Victim"); break;
-        case CellLook::VictimHit: state = QStringLiteral("Victim hit"); break;
-        case CellLook::Dragon: state = QStringLiteral("Dragon"); break;
-        case CellLook::DragonHit: state = QStringLiteral("Dragon hit"); break;
+        case CellLook::Mark: state = QCoreApplication::translate("FieldPictures", "marked"); break;
+        case CellLook::Victim: state = QCoreApplication::translate("FieldPictures", "Victim"); break;
+        case CellLook::VictimHit: state = QCoreApplication::translate("FieldPictures", "Victim hit"); break;
+        case CellLook::Dragon: state = QCoreApplication::translate("FieldPictures", "Dragon"); break;
+        case CellLook::DragonHit: state = QCoreApplication::translate("FieldPictures", "Dragon hit"); break;
         case CellLook::Smile:
-            state = kind == FieldKind::Own ? QStringLiteral("empty") : QStringLiteral("unmarked");
+            state = kind == FieldKind::Own ? QCoreApplication::translate("FieldPictures", "empty")
+                                           : QCoreApplication::translate("FieldPictures", "unmarked");
             break;
     }
     cell->SetChecked(IsMarked(look));
@@ -74,7 +78,8 @@ void AnnounceCellState(qx::PictureCell* cell, CellLook look, FieldKind kind) {
 }
 
 void AnnounceEmptyCell(qx::PictureCell* cell, bool marked) {
-    cell->SetStateText(marked ? QStringLiteral("marked, empty") : QStringLiteral("empty"));
+    cell->SetStateText(marked ? QCoreApplication::translate("FieldPictures", "marked, empty")
+                              : QCoreApplication::translate("FieldPictures", "empty"));
 }
 
 }  // namespace quorvex

@@ -2,6 +2,7 @@
 
 #include "core/game/singleplayer.h"
 #include "core/game/weblinks.h"
+#include "ui/game/gametexts.h"
 #include "ui/platform/access.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
@@ -66,12 +67,25 @@ private:
 };
 
 // What a mark leaves to mark, as a screen reader tells it.
-QString MarksLeftNews(int markCount, const std::string& statusText) {
+QString MarksLeftNews(int markCount, const MarkingState& marking) {
     constexpr int kMarksPerTurn = 5;
     const int left = kMarksPerTurn - markCount;
-    if (left < 0) return QString::fromStdString(statusText);
-    if (left == 0) return QStringLiteral("No marks left, ready to bomb");
-    return left == 1 ? QStringLiteral("1 mark left") : QStringLiteral("%1 marks left").arg(left);
+    if (left < 0) return MarkingText(marking);
+    if (left == 0) return THaupt::tr("No marks left, ready to bomb");
+    //: Spoken after a mark: one mark still to make.
+    if (left == 1) return THaupt::tr("1 mark left");
+    //: Spoken after a mark; %n is 2 to 5 (one mark left has its own text).
+    return THaupt::tr("%n marks left", nullptr, left);
+}
+
+QString PlayerText(const QString& name) {
+    //: The player's name as the settings hold it, in quotes.
+    return THaupt::tr("Player \"%1\"").arg(name);
+}
+
+QString StatisticsNotSaved(const QString& cause) {
+    //: %1 is the system's cause, a sentence of its own.
+    return THaupt::tr("The statistics could not be saved.\n%1").arg(cause);
 }
 
 // A menu entry opens its window when there is one.
@@ -143,7 +157,7 @@ void THaupt::BuildStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(20);
     StatusBar1->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(QStringLiteral("Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team"), StatusBar1);
+    StatusPanel = new QLabel(tr("Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team"), StatusBar1);
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setTextFormat(Qt::PlainText);
     StatusPanel->setAlignment(Qt::AlignCenter);
@@ -172,17 +186,17 @@ void THaupt::BuildStartPanel() {
     Image28->setObjectName(QStringLiteral("Image28"));
     Image28->setGeometry(128, 8, 200, 200);
     Image28->setPixmap(qx::JpegResource(QStringLiteral(":/assets/start.jpg")));
-    qx::NamePicture(Image28, QStringLiteral("Quorvex start picture"));
-    Label8 = qx::MakeLabel(StartPanel, QStringLiteral("Label8"), QStringLiteral("Quorvex v1.3"), QRect(8, 72, 450, 44),
+    qx::NamePicture(Image28, tr("Quorvex start picture"));
+    Label8 = qx::MakeLabel(StartPanel, QStringLiteral("Label8"), tr("Quorvex v1.3"), QRect(8, 72, 450, 44),
                            qx::VerdanaPx(35, true), Qt::white, Qt::AlignHCenter | Qt::AlignTop);
     Label5 = qx::MakeLabel(StartPanel, QStringLiteral("Label5"), QStringLiteral("Zentrafell"), 72, 72,
                            qx::VerdanaPx(11), Qt::white);
-    Label13 = qx::MakeLabel(StartPanel, QStringLiteral("Label13"), QStringLiteral("PRE-RELEASE 3"), 48, 104,
+    Label13 = qx::MakeLabel(StartPanel, QStringLiteral("Label13"), tr("PRE-RELEASE 3"), 48, 104,
                             qx::VerdanaPx(35, true), qx::kLime);
-    Label14 = qx::MakeLabel(StartPanel, QStringLiteral("Label14"), QStringLiteral("written by the Quorvex team"),
+    Label14 = qx::MakeLabel(StartPanel, QStringLiteral("Label14"), tr("written by the Quorvex team"),
                             QRect(8, 176, 450, 16), qx::VerdanaPx(11), Qt::white, Qt::AlignHCenter);
     Label16 = qx::MakeLabel(StartPanel, QStringLiteral("Label16"),
-                            QStringLiteral("Found a fault? Report it in the project's issue tracker."),
+                            tr("Found a fault? Report it in the project's issue tracker."),
                             QRect(8, 194, 450, 16), qx::VerdanaPx(11), Qt::white, Qt::AlignHCenter);
     StartPanel->raise();
 }
@@ -209,11 +223,11 @@ void THaupt::BuildInfoPanel() {
     InfoPanel = qx::MakePanel(GameMainPanel, QStringLiteral("InfoPanel"), QRect(0, 0, 466, 58));
     FacePanel(InfoPanel);
     const QFont info = qx::VerdanaPx(13, true);
-    Label3 = qx::MakeLabel(InfoPanel, QStringLiteral("Label3"), QStringLiteral("Player \"\""), QRect(8, 4, 320, 16),
+    Label3 = qx::MakeLabel(InfoPanel, QStringLiteral("Label3"), PlayerText(QString()), QRect(8, 4, 320, 16),
                            info, qx::kNavy, Qt::AlignLeft | Qt::AlignVCenter);
-    Label15 = qx::MakeLabel(InfoPanel, QStringLiteral("Label15"), QStringLiteral("game type"), QRect(8, 20, 320, 16),
+    Label15 = qx::MakeLabel(InfoPanel, QStringLiteral("Label15"), GameTypeText(0, GameTypeWording::New), QRect(8, 20, 320, 16),
                             info, qx::kNavy, Qt::AlignLeft | Qt::AlignVCenter);
-    Label4 = qx::MakeLabel(InfoPanel, QStringLiteral("Label4"), QStringLiteral("Money: $"), QRect(8, 36, 66, 16), info,
+    Label4 = qx::MakeLabel(InfoPanel, QStringLiteral("Label4"), tr("Money: $"), QRect(8, 36, 66, 16), info,
                            kWindowText, Qt::AlignLeft | Qt::AlignVCenter);
     Money = qx::MakeLabel(InfoPanel, QStringLiteral("Money"), QStringLiteral("1000"), QRect(74, 36, 250, 16), info,
                           kWindowText, Qt::AlignLeft | Qt::AlignVCenter);
@@ -221,12 +235,12 @@ void THaupt::BuildInfoPanel() {
     Image26->setObjectName(QStringLiteral("Image26"));
     Image26->setGeometry(336, 2, 25, 25);
     Image26->setPixmap(qx::Picture(QStringLiteral(":/assets/counter_victim.png")));
-    qx::NamePicture(Image26, QStringLiteral("Victims"));
+    qx::NamePicture(Image26, tr("Victims"));
     Image27 = new QLabel(InfoPanel);
     Image27->setObjectName(QStringLiteral("Image27"));
     Image27->setGeometry(336, 26, 25, 25);
     Image27->setPixmap(qx::Picture(QStringLiteral(":/assets/counter_dragon.png")));
-    qx::NamePicture(Image27, QStringLiteral("Dragons"));
+    qx::NamePicture(Image27, tr("Dragons"));
     const QFont counter = qx::VerdanaPx(24, true);
     VictimCount = qx::MakeLabel(InfoPanel, QStringLiteral("VictimCount"), QStringLiteral("0"), QRect(368, 0, 94, 28),
                                 counter, Qt::gray, Qt::AlignLeft | Qt::AlignVCenter);
@@ -237,18 +251,18 @@ void THaupt::BuildInfoPanel() {
 void THaupt::BuildFieldPanel() {
     GamePanel = qx::MakePanel(GameMainPanel, QStringLiteral("GamePanel"), QRect(0, 64, 322, 156));
     FacePanel(GamePanel);
-    GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), QStringLiteral(" Bomb here "),
+    GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), tr(" Bomb here "),
                                  QRect(8, 4, 138, 146));
     const auto field = BuildField(GroupBox2, 1, FieldKind::Bomb, [this](int n) { ImageClick(n); });
     std::copy(field.begin(), field.end(), Image.begin() + 1);
-    BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), QStringLiteral("Quorvex!"), QRect(152, 8, 162, 42),
+    BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), tr("Quorvex!"), QRect(152, 8, 162, 42),
                             false, bombColour_);
     BombIt->setFont(qx::VerdanaPx(13, true));
     SetBombButtonEnabled(false);
     qx::ConnectHandler(BombIt, &QPushButton::clicked, this, &THaupt::BombItClick);
-    Label1 = qx::MakeLabel(GamePanel, QStringLiteral("Label1"), QStringLiteral("Bombed Victims:"),
+    Label1 = qx::MakeLabel(GamePanel, QStringLiteral("Label1"), tr("Bombed Victims:"),
                            QRect(152, 54, 165, 14), qx::SansSerifPx(11), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
-    Label2 = qx::MakeLabel(GamePanel, QStringLiteral("Label2"), QStringLiteral("Bombed Dragons:"),
+    Label2 = qx::MakeLabel(GamePanel, QStringLiteral("Label2"), tr("Bombed Dragons:"),
                            QRect(152, 68, 165, 13), qx::SansSerifPx(11), Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     Kill = qx::MakeLabel(GamePanel, QStringLiteral("Kill"), QString(), QRect(152, 80, 169, 16), qx::VerdanaPx(13, true),
                          qx::kMaroon, Qt::AlignLeft | Qt::AlignVCenter);
@@ -256,7 +270,7 @@ void THaupt::BuildFieldPanel() {
                               qx::VerdanaPx(13, true), qx::kGreen, Qt::AlignLeft | Qt::AlignVCenter);
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QString(), QRect(152, 112, 162, 34), true,
                                 qx::Picture(QStringLiteral(":/assets/reload.png")));
-    qx::NamePicture(RestartBut, QStringLiteral("Reload"));
+    qx::NamePicture(RestartBut, tr("Reload"));
     RestartBut->setEnabled(false);
     qx::ConnectHandler(RestartBut, &QPushButton::clicked, this, &THaupt::RestartButClick);
 }
@@ -267,15 +281,15 @@ void THaupt::BuildTurnPanel() {
     const QFont small = qx::VerdanaPx(11);
     const QFont normal = qx::VerdanaPx(13);
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    Label6 = qx::MakeLabel(InfoPanel2, "Label6", "Gain per Victim:", QRect(8, 8, 126, 14), small, kWindowText, left);
+    Label6 = qx::MakeLabel(InfoPanel2, "Label6", tr("Gain per Victim:"), QRect(8, 8, 126, 14), small, kWindowText, left);
     provic = qx::MakeLabel(InfoPanel2, "provic", "0", QRect(8, 22, 126, 14), small, kWindowText, left);
-    Label7 = qx::MakeLabel(InfoPanel2, "Label7", "Loss per Dragon:", QRect(8, 40, 126, 14), small, kWindowText, left);
+    Label7 = qx::MakeLabel(InfoPanel2, "Label7", tr("Loss per Dragon:"), QRect(8, 40, 126, 14), small, kWindowText, left);
     prodra = qx::MakeLabel(InfoPanel2, "prodra", "0", QRect(8, 54, 126, 14), small, kWindowText, left);
-    Label12 = qx::MakeLabel(InfoPanel2, "Label12", "Total gain / loss:", QRect(8, 80, 128, 16), normal, kWindowText, left);
+    Label12 = qx::MakeLabel(InfoPanel2, "Label12", tr("Total gain / loss:"), QRect(8, 80, 128, 16), normal, kWindowText, left);
     Bilanz = qx::MakeLabel(InfoPanel2, "Bilanz", "$0", QRect(8, 96, 126, 16), normal, kWindowText, left);
-    Label10 = qx::MakeLabel(InfoPanel2, "Label10", "Hits:", QRect(8, 112, 40, 16), normal, kWindowText, left);
+    Label10 = qx::MakeLabel(InfoPanel2, "Label10", tr("Hits:"), QRect(8, 112, 40, 16), normal, kWindowText, left);
     Treffer = qx::MakeLabel(InfoPanel2, "Treffer", "0", QRect(48, 112, 80, 16), normal, kWindowText, left);
-    Label11 = qx::MakeLabel(InfoPanel2, "Label11", "Miss:", QRect(8, 128, 40, 16), normal, kWindowText, left);
+    Label11 = qx::MakeLabel(InfoPanel2, "Label11", tr("Miss:"), QRect(8, 128, 40, 16), normal, kWindowText, left);
     Verfehlt = qx::MakeLabel(InfoPanel2, "Verfehlt", "0", QRect(48, 128, 80, 16), normal, kWindowText, left);
 }
 
@@ -285,7 +299,8 @@ void THaupt::NameFigures() {
         const QString named = caption + QLatin1Char(' ') + text;
         if (figure->accessibleName() != named) figure->setAccessibleName(named);
     };
-    name(Money, QStringLiteral("Money:"), QStringLiteral("$") + Money->text());
+    //: The money figure as a screen reader names it.
+    name(Money, tr("Money:"), QStringLiteral("$") + Money->text());
     name(VictimCount, Image26->accessibleName(), VictimCount->text());
     name(DragonCount, Image27->accessibleName(), DragonCount->text());
     name(Bilanz, Label12->text(), Bilanz->text());
@@ -307,42 +322,43 @@ QAction* THaupt::AddEntry(QMenu* menu, const char* name, const QString& caption,
 void THaupt::BuildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* spiel = bar->addMenu(QStringLiteral("Game"));
+    QMenu* spiel = bar->addMenu(tr("Game"));
     spiel->setObjectName(QStringLiteral("Spiel1"));
-    PlayerStat1 = AddEntry(spiel, "PlayerStat1", "Statistic", "statistic", &THaupt::PlayerStat1Click);
-    Konfiguration1 = AddEntry(spiel, "Konfiguration1", "Config", "config", &THaupt::Konfiguration1Click);
-    Beenden1 = AddEntry(spiel, "Beenden1", "Exit", "exit", &THaupt::Beenden1Click);
+    PlayerStat1 = AddEntry(spiel, "PlayerStat1", tr("Statistic"), "statistic", &THaupt::PlayerStat1Click);
+    Konfiguration1 = AddEntry(spiel, "Konfiguration1", tr("Config"), "config", &THaupt::Konfiguration1Click);
+    Beenden1 = AddEntry(spiel, "Beenden1", tr("Exit"), "exit", &THaupt::Beenden1Click);
 
-    QMenu* single = bar->addMenu(QStringLiteral("Singleplayer"));
+    QMenu* single = bar->addMenu(tr("Singleplayer"));
     single->setObjectName(QStringLiteral("Singleplayer1"));
-    N1Spieler1 = single->addMenu(QStringLiteral("New game"));
+    N1Spieler1 = single->addMenu(tr("New game"));
     N1Spieler1->setObjectName(QStringLiteral("N1Spieler1"));
     menuIcons_.emplace_back(N1Spieler1->menuAction(), "newgame");
-    EndlosSpiel1 = AddEntry(N1Spieler1, "EndlosSpiel1", "Endless game", nullptr, &THaupt::N1Spieler1Click);
-    he100th1 = AddEntry(N1Spieler1, "he100th1", "100 dead Victims", nullptr, &THaupt::he100th1Click);
-    N10001 = AddEntry(N1Spieler1, "N10001", "200 dead Victims", nullptr, &THaupt::N10001Click);
+    EndlosSpiel1 = AddEntry(N1Spieler1, "EndlosSpiel1", tr("Endless game"), nullptr, &THaupt::N1Spieler1Click);
+    he100th1 = AddEntry(N1Spieler1, "he100th1", GameTypeText(2, GameTypeWording::New), nullptr, &THaupt::he100th1Click);
+    N10001 = AddEntry(N1Spieler1, "N10001", GameTypeText(3, GameTypeWording::New), nullptr, &THaupt::N10001Click);
     single->addSeparator()->setObjectName(QStringLiteral("N5"));
-    Spielladen1 = AddEntry(single, "Spielladen1", "Load game", "load", &THaupt::Spielladen1Click);
-    Spielsichern1 = AddEntry(single, "Spielsichern1", "Save game", "save", &THaupt::Spielsichern1Click);
+    Spielladen1 = AddEntry(single, "Spielladen1", tr("Load game"), "load", &THaupt::Spielladen1Click);
+    Spielsichern1 = AddEntry(single, "Spielsichern1", tr("Save game"), "save", &THaupt::Spielsichern1Click);
     Spielsichern1->setEnabled(false);
     single->addSeparator()->setObjectName(QStringLiteral("N4"));
-    managesavnes1 = AddEntry(single, "managesavnes1", "Delete savegame", "delete", &THaupt::managesavnes1Click);
+    managesavnes1 = AddEntry(single, "managesavnes1", tr("Delete savegame"), "delete", &THaupt::managesavnes1Click);
 
-    QMenu* multi = bar->addMenu(QStringLiteral("Multiplayer"));
+    QMenu* multi = bar->addMenu(tr("Multiplayer"));
     multi->setObjectName(QStringLiteral("Multiplayer2"));
-    Spielbeitreten1 = AddEntry(multi, "Spielbeitreten1", "Host game", "host", &THaupt::Spielbeitreten1Click);
-    Joingame1 = AddEntry(multi, "Joingame1", "Join game", "join", &THaupt::Joingame1Click);
+    Spielbeitreten1 = AddEntry(multi, "Spielbeitreten1", tr("Host game"), "host", &THaupt::Spielbeitreten1Click);
+    Joingame1 = AddEntry(multi, "Joingame1", tr("Join game"), "join", &THaupt::Joingame1Click);
 
     QMenu* q = bar->addMenu(QStringLiteral("?"));
     q->setObjectName(QStringLiteral("N1"));
-    Anleitung1 = AddEntry(q, "Anleitung1", "Help", "help", &THaupt::Anleitung1Click);
+    Anleitung1 = AddEntry(q, "Anleitung1", tr("Help"), "help", &THaupt::Anleitung1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N3"));
     Zentrafellcom1 = AddEntry(q, "Zentrafellcom1", QString::fromLatin1(kMakerSiteCaption), "web",
                               &THaupt::Zentrafellcom1Click);
-    QXHomepage1 = AddEntry(q, "QXHomepage1", QString::fromLatin1(kAuthorSiteCaption), "web",
-                           &THaupt::QXHomepage1Click);
+    //: %1 is the web site's name; the site is in German only.
+    const QString authorSite = tr("%1 (german)").arg(QString::fromLatin1(kAuthorSiteCaption));
+    QXHomepage1 = AddEntry(q, "QXHomepage1", authorSite, "web", &THaupt::QXHomepage1Click);
     q->addSeparator()->setObjectName(QStringLiteral("N2"));
-    ber1 = AddEntry(q, "ber1", "About...", "about", &THaupt::ber1Click);
+    ber1 = AddEntry(q, "ber1", tr("About..."), "about", &THaupt::ber1Click);
 
     SetMenuShortcuts();
     for (QMenu* menu : {spiel, single, multi, q}) connect(menu, &QMenu::aboutToShow, this, &THaupt::ShowMenuIcons);
@@ -393,7 +409,9 @@ void THaupt::FormCreate() {
     // installed copy makes the player's own folder on its first start; if it
     // cannot, the game still runs and the player knows nothing will be kept.
     if (const auto why = qx::PrepareProgramFolder())
-        qx::ShowMessage("Your settings, statistics and savegames cannot be kept.\n" + qx::ErrorReportText(*why), this);
+        qx::ShowMessageText(tr("Your settings, statistics and savegames cannot be kept.\n%1")
+                                .arg(qx::FromSystem(qx::ErrorReportText(*why))),
+                            this);
     const std::string settingsPath = SettingsPath();
     Spielsichern1->setEnabled(false);
     // What a save killed half-way left behind goes before anything is read.
@@ -416,7 +434,7 @@ void THaupt::FormCreate() {
 }
 
 void THaupt::ShowPlayerName(const std::string& name) {
-    Label3->setText(QStringLiteral("Player \"") + qx::FromAnsi(name) + QStringLiteral("\""));
+    Label3->setText(PlayerText(qx::FromAnsi(name)));
 }
 
 QString THaupt::StatusText() const { return StatusPanel->text(); }
@@ -454,13 +472,13 @@ void THaupt::Show(const SessionView& v) {
         Bilanz->setText(QStringLiteral("$0"));
         Treffer->setText(QStringLiteral("0"));
         Verfehlt->setText(QStringLiteral("0"));
-        Label1->setText(QStringLiteral("Bombed Victims:"));
-        Label2->setText(QStringLiteral("Bombed Dragons:"));
+        Label1->setText(tr("Bombed Victims:"));
+        Label2->setText(tr("Bombed Dragons:"));
     }
     if (v.freshField) ShowEmptyField();
     if (v.cell) ShowCell(v.cell->first, v.cell->second);
     if (v.marking) {
-        SetStatusText(QString::fromStdString(v.marking->statusText));
+        SetStatusText(MarkingText(*v.marking));
         SetBombButtonEnabled(v.marking->canBomb);
     }
     if (v.rates) {
@@ -469,23 +487,25 @@ void THaupt::Show(const SessionView& v) {
     }
     if (v.savePrice) {
         if (v.freeSave)
-            Spielsichern1->setText(QStringLiteral("Save game"));
+            Spielsichern1->setText(tr("Save game"));
         else
-            Spielsichern1->setText(QStringLiteral("Save game [ $") + Dec(v.price) + QStringLiteral(" ]"));
+            //: The menu entry with the price the next save costs.
+            Spielsichern1->setText(tr("Save game [ $%1 ]").arg(v.price));
     }
     if (v.playerName) ShowPlayerName(*v.playerName);
     if (v.turn) ShowTurn(*v.turn);
     if (v.money) Money->setText(qx::FromAnsi(*v.money));
-    if (v.gameType) Label15->setText(qx::FromAnsi(*v.gameType));
+    if (v.gameType) Label15->setText(GameTypeText(*v.gameType, GameTypeWording::New));
+    if (v.loadedGameType) Label15->setText(GameTypeText(*v.loadedGameType, GameTypeWording::Loaded));
     // The message of a won game comes before the counters show the end.
-    if (v.turn && v.turn->result.won) qx::ShowMessage(v.turn->result.winMessage, this);
+    if (v.turn && v.turn->result.won) qx::ShowMessageText(WinText(v.turn->mode, Game().money), this);
     if (v.counters) {
         VictimCount->setText(qx::FromAnsi(v.counters->first));
         DragonCount->setText(qx::FromAnsi(v.counters->second));
     }
     NameFigures();
     // A mark is told with what is left to mark, wherever the focus is.
-    if (v.cell && v.marking) qx::Announce(this, MarksLeftNews(v.markCount, v.marking->statusText));
+    if (v.cell && v.marking) qx::Announce(this, MarksLeftNews(v.markCount, *v.marking));
 }
 
 void THaupt::ShowTurn(const TurnView& turn) {
@@ -502,21 +522,21 @@ void THaupt::ShowTurn(const TurnView& turn) {
     }
     const BombTurn& t = turn.result;
     if (t.score.streak != 0) {
-        Kill->setText(QString::fromStdString(turn.killName));
+        Kill->setText(KillText(t.score.victimHits));
         KillBonus->setText(QStringLiteral("+$") + Dec(t.score.killBonus));
     }
-    Label1->setText(QStringLiteral("Bombed Victims: ") + Dec(t.score.victimHits));
-    Label2->setText(QStringLiteral("Bombed Dragons: ") + Dec(t.score.dragonHits));
+    Label1->setText(tr("Bombed Victims: %1").arg(t.score.victimHits));
+    Label2->setText(tr("Bombed Dragons: %1").arg(t.score.dragonHits));
     QColor colour = kWindowText;
     if (t.score.turnTotal > 0)
         colour = qx::kGreen;
     else if (t.score.turnTotal != 0)
         colour = qx::kMaroon;
     qx::SetColours(Bilanz, colour);
-    Bilanz->setText(QString::fromStdString(t.amountText));
+    Bilanz->setText(qx::FromAnsi(t.amountText));
     Treffer->setText(Dec(t.hits));
     Verfehlt->setText(Dec(t.misses));
-    SetStatusText(QString::fromStdString(t.statusText));
+    SetStatusText(BombedText(t.hits, t.misses, t.score.turnTotal));
     if (t.canRestart) RestartBut->setEnabled(true);
     // The bomb button has disabled itself: the focus goes on to the next
     // step, telling the turn's result.
@@ -583,7 +603,7 @@ void THaupt::N10001Click() {
     AnnounceNewGame();
 }
 
-void THaupt::AnnounceNewGame() { news_->Add(QStringLiteral("New game: ") + Label15->text()); }
+void THaupt::AnnounceNewGame() { news_->Add(tr("New game: %1").arg(Label15->text())); }
 
 void THaupt::Timer1Timer() {
     if (alpha_.Value() > 250) {
@@ -640,9 +660,9 @@ void THaupt::FormClose() {
         SaveStatistics(session_.Statistics());
     } catch (const qx::SystemError& e) {
         // The program still ends; the player learns that this run's figures are lost.
-        qx::ShowMessage("The statistics could not be saved.\n" + qx::ErrorReportText(e.Text()), this);
+        qx::ShowMessageText(StatisticsNotSaved(qx::FromSystem(qx::ErrorReportText(e.Text()))), this);
     } catch (const std::exception& e) {
-        qx::ShowMessage(std::string("The statistics could not be saved.\n") + qx::ErrorReportText(e.what()), this);
+        qx::ShowMessageText(StatisticsNotSaved(qx::FromAnsi(qx::ErrorReportText(e.what()))), this);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
@@ -32,6 +33,13 @@
 namespace quorvex {
 
 namespace {
+
+// On the terminal, from any thread: why no game on the local network can be found.
+void TellNoLocalGames(const QString& why) {
+    //: On the terminal; %1 is why (a missing library, for one).
+    const QString line = QCoreApplication::translate("LocalGames", "Quorvex: no games on the local network: %1").arg(why);
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
 
 // Avahi's functions; only used on an Avahi thread once Run has loaded them.
 const AvahiLibraries& Av() { return *LoadAvahiLibraries(); }
@@ -75,7 +83,7 @@ private:
         std::string missing;
         if (!LoadAvahiLibraries(&missing)) {
             static std::once_flag told;
-            std::call_once(told, [&] { std::fprintf(stderr, "Quorvex: no games on the local network: %s\n", missing.c_str()); });
+            std::call_once(told, [&] { TellNoLocalGames(QString::fromLocal8Bit(missing.c_str())); });
             return;
         }
         AvahiSimplePoll* poll = Av().avahi_simple_poll_new();
@@ -434,7 +442,7 @@ private:
                     inbox, [this](bool running, const std::vector<AnnouncedGame>& games) { Show(running, games); });
             } catch (const std::exception& e) {
                 // Told like missing libraries; a later opening tries again.
-                std::fprintf(stderr, "Quorvex: no games on the local network: %s\n", e.what());
+                TellNoLocalGames(QString::fromLocal8Bit(e.what()));
                 thread_.reset();
                 return;
             }

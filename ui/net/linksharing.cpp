@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -36,7 +37,8 @@ QStringList GameLinksForThisMachine(int port) {
 void AddGameLinkEntries(QMenu* menu, int port, std::function<void()> copied) {
     menu->addSeparator();
     for (const QString& link : GameLinksForThisMachine(port)) {
-        QAction* copy = menu->addAction(QStringLiteral("Copy link ") + link);
+        //: A context menu's entry; %1 is a link such as quorvex://192.0.2.7.
+        QAction* copy = menu->addAction(QCoreApplication::translate("GameLinks", "Copy link %1").arg(link));
         QObject::connect(copy, &QAction::triggered, menu, [link, copied] {
             QGuiApplication::clipboard()->setText(link);
             if (copied) copied();
@@ -98,7 +100,8 @@ private:
 }  // namespace
 
 void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port, std::function<void()> copied) {
-    if (!copied) copied = [field] { qx::Announce(field->window(), QStringLiteral("Link copied")); };
+    if (!copied)
+        copied = [field] { qx::Announce(field->window(), QCoreApplication::translate("GameLinks", "Link copied")); };
     new GameLinkMenu(field, std::move(port), std::move(copied));
 }
 
@@ -124,7 +127,12 @@ bool LinkReceiver::Listen(const QString& name) {
         case LinkListener::Outcome::AnotherGame:
             return false;
         case LinkListener::Outcome::Failed:
-            std::fprintf(stderr, "Quorvex: game links cannot be taken at %s\n", why.c_str());
+            //: On the terminal; %1 is a path and why a socket cannot listen there.
+            std::fprintf(stderr, "%s\n",
+                         QCoreApplication::translate("GameLinks", "Quorvex: game links cannot be taken at %1")
+                             .arg(QString::fromLocal8Bit(why.c_str()))
+                             .toLocal8Bit()
+                             .constData());
             return false;
         case LinkListener::Outcome::Listening:
             break;

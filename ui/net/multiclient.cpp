@@ -2,6 +2,7 @@
 
 #include "core/net/transport/neterrors.h"
 #include "ui/net/discovery.h"
+#include "ui/net/nettexts.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
@@ -21,10 +22,10 @@ constexpr int kPollMs = 1000;
 NetWindowLayout ClientLayout() {
     NetWindowLayout l;
     l.objectName = QStringLiteral("qx_client");
-    l.caption = QStringLiteral("[ Client ]  Quorvex Multiplayer - Beta1");
-    l.label2Text = QStringLiteral("Server address");
-    l.startCaption = QStringLiteral("connect");
-    l.stopCaption = QStringLiteral("disconnect");
+    l.caption = Tqx_client::tr("[ Client ]  Quorvex Multiplayer - Beta1");
+    l.label2Text = Tqx_client::tr("Server address");
+    l.startCaption = Tqx_client::tr("connect");
+    l.stopCaption = Tqx_client::tr("disconnect");
     l.buttonsTop = 80;
     l.memo = QRect(8, 112, 233, 209);
     l.label10Top = 112;
@@ -111,7 +112,8 @@ void Tqx_client::startClick() {
     } catch (...) {
         connectError_ = QString::fromLatin1(kUnknownFailure);
     }
-    if (failed) AppendLog(Notice("Could not connect to " + address));
+    //: %1 is the address the player typed.
+    if (failed) AppendShown(NoticeText(tr("Could not connect to %1").arg(qx::ShownText(address))));
     if (session.Connected()) {
         start->setEnabled(false);
         stop->setEnabled(true);
@@ -144,7 +146,7 @@ void Tqx_client::stopClick() {
 
 void Tqx_client::clientDisconnected() {
     Timer1->stop();
-    AppendLog(Notice("disconnected!"));
+    AppendShown(NoticeText(tr("disconnected!")));
     start->setEnabled(true);
     stop->setEnabled(false);
     sendtext->setEnabled(false);
@@ -163,7 +165,7 @@ void Tqx_client::sendtextKeyPress(char key) {
 
 bool Tqx_client::FormCloseQuery() {
     if (session.Connected() || connecting_) {
-        qx::ShowMessage("Can not close while client is active!", this);
+        qx::ShowMessageText(tr("Can not close while client is active!"), this);
         return false;
     }
     return true;

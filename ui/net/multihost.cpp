@@ -3,6 +3,7 @@
 #include "ui/net/discovery.h"
 #include "ui/net/hostlog.h"
 #include "ui/net/linksharing.h"
+#include "ui/net/nettexts.h"
 #include "core/settings/settingsfile.h"
 #include "ui/net/routerconsent.h"
 #include "ui/platform/ansi.h"
@@ -21,10 +22,10 @@ namespace {
 NetWindowLayout HostLayout() {
     NetWindowLayout l;
     l.objectName = QStringLiteral("qx_host");
-    l.caption = QStringLiteral("[ Host ] Quorvex Multiplayer - Beta1");
-    l.label2Text = QStringLiteral("Servername");
-    l.startCaption = QStringLiteral("Start server");
-    l.stopCaption = QStringLiteral("Stop server");
+    l.caption = Tqx_host::tr("[ Host ] Quorvex Multiplayer - Beta1");
+    l.label2Text = Tqx_host::tr("Servername");
+    l.startCaption = Tqx_host::tr("Start server");
+    l.stopCaption = Tqx_host::tr("Stop server");
     l.buttonsTop = 88;
     l.memo = QRect(8, 120, 233, 201);
     l.label10Top = 104;
@@ -77,9 +78,9 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     // Its context menu copies the link that joins this game; the log says so.
     OfferGameLinkCopy(
         servername, [this] { return Server().Active() ? ListeningPort() : Server().DefaultPort(); },
-        [this] { AppendLog("Link copied"); });
+        [this] { AppendShown(tr("Link copied")); });
     OfferRouterConsent(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
-    RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QStringLiteral("Play again"),
+    RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), tr("Play again"),
                                 QRect(152, 124, 162, 25), false);
     RestartBut->setEnabled(false);
 
@@ -92,9 +93,11 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     // The session greets each client and reads it; the window only shows it come and go.
     session.ServeOn(Server(), {[this] { return SnapshotNick(); }, [this] { return SnapshotServerName(); },
                                [this] { serverConnect(); }, [this] { serverDisconnect(); }});
-    Server().OnError = [this](const ConnectionPtr&, const std::string& text) { AppendLog(Notice(text)); };
+    Server().OnError = [this](const ConnectionPtr&, const std::string& text) {
+        AppendShown(NoticeText(qx::ShownText(text)));
+    };
     Server().OnListenError = [this](const qx::SystemText& text) {
-        AppendLog(Notice(qx::ToAnsi(qx::FromSystem(text))));
+        AppendShown(NoticeText(qx::ShownUnicode(qx::FromSystem(text))));
         // Back to the stopped state, as if "Stop server" had been pressed.
         Post([this] { qx::Guard([this] { stopClick(); }); });
     };
@@ -177,8 +180,8 @@ void Tqx_host::startClick() {
 }
 
 void Tqx_host::ShowHostOutcome(const HostOutcome& outcome) {
-    const std::string line = HostLogLine(outcome);
-    if (!line.empty()) AppendLog(line);
+    const QString line = HostLogLine(outcome);
+    if (!line.isEmpty()) AppendShown(line);
     if (outcome.state == HostState::Announced)
         Post([this, name = QString::fromUtf8(outcome.text)] { announcedName_ = name; });
 }
@@ -209,7 +212,7 @@ void Tqx_host::serverConnect() {
 }
 
 void Tqx_host::serverDisconnect() {
-    AppendLog(Notice("Client lost"));
+    AppendShown(NoticeText(tr("Client lost")));
     Post([this] {
         sendtext->setEnabled(false);
         send->setEnabled(false);
@@ -242,7 +245,7 @@ void Tqx_host::sendtextKeyPress(char key) {
 
 bool Tqx_host::FormCloseQuery() {
     if (Server().Active()) {
-        qx::ShowMessage("Can not close while server is active!", this);
+        qx::ShowMessageText(tr("Can not close while server is active!"), this);
         return false;
     }
     return true;

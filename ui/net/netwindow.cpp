@@ -1,5 +1,8 @@
 #include "ui/net/netwindow.h"
 
+#include "ui/game/gametexts.h"
+
+#include "ui/net/nettexts.h"
 #include "ui/platform/access.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
@@ -26,11 +29,17 @@ namespace {
 const QColor kStatusBlue{0, 0, 80};
 const QColor kDisabledText{128, 128, 128};
 const QColor kResultRed{255, 0, 0};
-// The result labels' names, before the result they show.
-const QString kBattlefieldResult = QStringLiteral("Battlefield result ");
-const QString kBombResult = QStringLiteral("Bomb result ");
 
 QFont WindowFont() { return qx::VerdanaPx(11, true); }
+
+// The bomb field's marking, under the bomb button: worded as the main
+// window's, so both fields say the same in every language.
+QString MarkingText(const MarkView& v) {
+    MarkingState m;
+    m.kind = v.canBomb ? MarkingKind::Ready : v.tooMany ? MarkingKind::TooMany : MarkingKind::FieldsLeft;
+    m.fieldsLeft = v.fieldsLeft;
+    return quorvex::MarkingText(m);
+}
 
 // Whether a popup was opened from the window, by one of its controls or from
 // one of its menus (a submenu).
@@ -138,7 +147,7 @@ void TNetWindow::FlatButtonLook(QPushButton* button) {
 
 void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     const QFont font = WindowFont();
-    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Nickname"), 8, 8, font, Qt::white);
+    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), tr("Nickname"), 8, 8, font, Qt::white);
     nick = qx::MakeEdit(this, QStringLiteral("nick"), QRect(8, 24, 233, 21));
     EditLook(nick);
     qx::LinkLabel(Label1, nick);
@@ -148,17 +157,17 @@ void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     stop->setEnabled(false);
     Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), layout.memo);
     Memo1->setFont(font);
-    Memo1->setAccessibleName(QStringLiteral("Log"));
+    Memo1->setAccessibleName(tr("Log"));
     qx::MakeKeyboardReadable(Memo1);
     Memo1->setMaximumBlockCount(kLogLines);  // also drops the undo history
     qx::SetColours(Memo1, qx::kLime, Qt::black);
     sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
     EditLook(sendtext);
-    sendtext->setAccessibleName(QStringLiteral("Chat message"));
+    sendtext->setAccessibleName(tr("Chat message"));
     sendtext->setEnabled(false);
     send = qx::MakeButton(this, QStringLiteral("send"), QString(), QRect(216, 328, 23, 22), true,
                           qx::ButtonIcon(QStringLiteral("send")));
-    qx::NamePicture(send, QStringLiteral("Send"));
+    qx::NamePicture(send, tr("Send"));
     send->setEnabled(false);
 }
 
@@ -168,25 +177,30 @@ void TNetWindow::BuildGamePanel(const NetWindowLayout& layout) {
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     GamePanel = qx::MakePanel(this, QStringLiteral("GamePanel"), QRect(248, 8, 322, 156));
     GamePanelLook(GamePanel);
-    GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), QStringLiteral(" Bomb here "),
+    GroupBox2 = qx::MakeGroupBox(GamePanel, QStringLiteral("GroupBox2"), tr(" Bomb here "),
                                  QRect(8, 4, 138, 146));
-    BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"), QStringLiteral("Quorvex!"), QRect(152, 8, 162, 42),
+    BombIt = qx::MakeButton(GamePanel, QStringLiteral("BombIt"),
+                            //: The bomb button: the game's name as a battle cry.
+                            tr("Quorvex!"), QRect(152, 8, 162, 42),
                             false);
     BombIt->setEnabled(false);
-    Label3 = qx::MakeLabel(GamePanel, QStringLiteral("Label3"), QStringLiteral("Bombed Victims:"),
+    Label3 = qx::MakeLabel(GamePanel, QStringLiteral("Label3"), tr("Bombed Victims:"),
                            QRect(152, 54, 165, 14), font, qx::kLime, left);
-    Label4 = qx::MakeLabel(GamePanel, QStringLiteral("Label4"), QStringLiteral("Bombed Dragons:"),
+    Label4 = qx::MakeLabel(GamePanel, QStringLiteral("Label4"), tr("Bombed Dragons:"),
                            QRect(152, 68, 165, 14), font, qx::kLime, left);
-    Label12 = qx::MakeLabel(GamePanel, QStringLiteral("Label12"), QStringLiteral("[ result ]"),
+    Label12 = qx::MakeLabel(GamePanel, QStringLiteral("Label12"),
+                            //: A result label before any bombing.
+                            tr("[ result ]"),
                             QRect(152, 88, 161, 16), font, kResultRed, centred);
     qx::MakeReadable(Label12);
     ShowResult(Label12, Label12->text());
-    Label10 = qx::MakeLabel(GamePanel, QStringLiteral("Label10"), QStringLiteral("5 fields left"),
+    Label10 = qx::MakeLabel(GamePanel, QStringLiteral("Label10"), MarkingText(MarkView{}),
                             QRect(152, layout.label10Top, 161, 13), font, qx::kLime, centred);
 
     info = new QLabel(this);
     info->setTextFormat(Qt::PlainText);  // status texts carry names from the peer
-    info->setText(QStringLiteral(".... idle ..."));
+    //: The status panel before a game.
+    info->setText(tr(".... idle ..."));
     info->setObjectName(QStringLiteral("info"));
     info->setGeometry(248, 166, 321, 25);
     info->setFont(font);
@@ -204,25 +218,25 @@ void TNetWindow::BuildBattlefieldPanel() {
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     Panel1 = qx::MakePanel(this, QStringLiteral("Panel1"), QRect(248, 194, 322, 156));
     GamePanelLook(Panel1);
-    GroupBox1 = qx::MakeGroupBox(Panel1, QStringLiteral("GroupBox1"), QStringLiteral(" Set here "),
+    GroupBox1 = qx::MakeGroupBox(Panel1, QStringLiteral("GroupBox1"), tr(" Set here "),
                                  QRect(8, 4, 138, 146));
-    Label6 = qx::MakeLabel(Panel1, QStringLiteral("Label6"), QStringLiteral("1st click: place Victim"), 152, 8, font,
+    Label6 = qx::MakeLabel(Panel1, QStringLiteral("Label6"), tr("1st click: place Victim"), 152, 8, font,
                            qx::kLime);
-    Label5 = qx::MakeLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("2nd click: place Dragon"), 152, 20, font,
+    Label5 = qx::MakeLabel(Panel1, QStringLiteral("Label5"), tr("2nd click: place Dragon"), 152, 20, font,
                            qx::kLime);
-    Label7 = qx::MakeLabel(Panel1, QStringLiteral("Label7"), QStringLiteral("3rd click: place nothing"), 152, 32, font,
+    Label7 = qx::MakeLabel(Panel1, QStringLiteral("Label7"), tr("3rd click: place nothing"), 152, 32, font,
                            qx::kLime);
-    Label8 = qx::MakeLabel(Panel1, QStringLiteral("Label8"), QStringLiteral("Victims left:"), 152, 48, font, qx::kLime);
+    Label8 = qx::MakeLabel(Panel1, QStringLiteral("Label8"), tr("Victims left:"), 152, 48, font, qx::kLime);
     vLeft = qx::MakeLabel(Panel1, QStringLiteral("vLeft"), QStringLiteral("5"), QRect(232, 48, 40, 14), font,
                           qx::kLime, left);
-    Label9 = qx::MakeLabel(Panel1, QStringLiteral("Label9"), QStringLiteral("Dragons left:"), 152, 60, font, qx::kLime);
+    Label9 = qx::MakeLabel(Panel1, QStringLiteral("Label9"), tr("Dragons left:"), 152, 60, font, qx::kLime);
     dLeft = qx::MakeLabel(Panel1, QStringLiteral("dLeft"), QStringLiteral("5"), QRect(232, 60, 40, 14), font,
                           qx::kLime, left);
-    Label11 = qx::MakeLabel(Panel1, QStringLiteral("Label11"), QStringLiteral("[ result ]"), QRect(152, 80, 161, 16),
+    Label11 = qx::MakeLabel(Panel1, QStringLiteral("Label11"), tr("[ result ]"), QRect(152, 80, 161, 16),
                             font, kResultRed, Qt::AlignHCenter | Qt::AlignVCenter);
     qx::MakeReadable(Label11);
     ShowResult(Label11, Label11->text());
-    sendit = qx::MakeButton(Panel1, QStringLiteral("sendit"), QStringLiteral("Send battlefield"),
+    sendit = qx::MakeButton(Panel1, QStringLiteral("sendit"), tr("Send battlefield"),
                             QRect(152, 104, 162, 42), false);
     sendit->setEnabled(false);
 
@@ -250,29 +264,39 @@ void TNetWindow::AppendLog(const std::string& line) {
     });
 }
 
-void TNetWindow::SetStatus(const std::string& text) {
-    Post([this, t = qx::ShownText(text)] {
+void TNetWindow::AppendNote(const GameNote& note) { AppendShown(GameNoteText(note)); }
+
+void TNetWindow::AppendShown(const QString& text) {
+    Post([this, text] {
+        Memo1->appendPlainText(text);
+        news_->Add(text);
+    });
+}
+
+void TNetWindow::SetStatus(GameStatus status) {
+    Post([this, t = GameStatusText(status)] {
         // Repeated for every position received: told once.
         if (info->text() != t) news_->Add(t);
         info->setText(t);
     });
 }
 
-void TNetWindow::SetBattlefieldResult(const std::string& text) {
-    Post([this, t = qx::ShownText(text)] {
+void TNetWindow::SetBattlefieldResult(BombResult result) {
+    Post([this, t = BombResultText(result)] {
         ShowResult(Label11, t);
         news_->Add(Label11->accessibleName());
     });
 }
 
 // The own bomb's result is read where the keyboard's focus goes after the bomb.
-void TNetWindow::SetBombResult(const std::string& text) {
-    Post([this, t = qx::ShownText(text)] { ShowResult(Label12, t); });
+void TNetWindow::SetBombResult(BombResult result) {
+    Post([this, t = BombResultText(result)] { ShowResult(Label12, t); });
 }
 
 void TNetWindow::ShowResult(QLabel* label, const QString& text) {
     label->setText(text);
-    label->setAccessibleName((label == Label11 ? kBattlefieldResult : kBombResult) + text);
+    //: The result labels' names for a screen reader; %1 is the result they show.
+    label->setAccessibleName((label == Label11 ? tr("Battlefield result %1") : tr("Bomb result %1")).arg(text));
 }
 
 void TNetWindow::ResetGameView() {
@@ -282,7 +306,7 @@ void TNetWindow::ResetGameView() {
             Image[static_cast<std::size_t>(n)]->setEnabled(true);
         }
         for (int n = 1; n <= kBombFieldCells; ++n) ShowCell(n, CellLook::Smile);
-        Label10->setText(QStringLiteral("5 fields left"));
+        Label10->setText(MarkingText(MarkView{}));
         vLeft->setText(QStringLiteral("5"));
         dLeft->setText(QStringLiteral("5"));
     });
@@ -316,7 +340,7 @@ void TNetWindow::Image1Click(int cell) {
     if (cell < 1 || cell > kBombFieldCells) return;
     const MarkView v = session.ToggleMark(cell);
     ShowCell(v.cell, v.look);
-    Label10->setText(qx::FromAnsi(v.fieldsLeftText));
+    Label10->setText(MarkingText(v));
     BombIt->setEnabled(v.canBomb);
 }
 
@@ -337,8 +361,8 @@ BombOutcome TNetWindow::RunBomb() {
     }
     for (const auto& [cell, look] : v.figures) ShowCell(cell, look);
     for (const auto& [cell, marked] : v.emptyCells) AnnounceEmptyCell(Image[static_cast<std::size_t>(cell)], marked);
-    Label3->setText(qx::FromAnsi(v.outcome.victimsText));
-    Label4->setText(qx::FromAnsi(v.outcome.dragonsText));
+    Label3->setText(BombedVictimsText(v.outcome.victimHits));
+    Label4->setText(BombedDragonsText(v.outcome.dragonHits));
     return v.outcome;
 }
 

@@ -49,7 +49,7 @@ inline constexpr std::chrono::microseconds kHandOverBatch{8000};
 struct NetWindowLayout {
     QString objectName;
     QString caption;
-    QString label2Text;    // "Servername" / "Server address"
+    QString label2Text;    // "Servername" / "Server address" (translated, as the captions)
     QString startCaption;  // "Start server" / "connect"
     QString stopCaption;   // "Stop server" / "disconnect"
     int buttonsTop = 0;    // top of start and stop
@@ -74,10 +74,13 @@ public:
 
     // --- ProtocolView: every call is applied on the user-interface thread, in order ---
     void AppendLog(const std::string& line) override;
-    void SetStatus(const std::string& text) override;
-    void SetBattlefieldResult(const std::string& text) override;
-    void SetBombResult(const std::string& text) override;
+    void AppendNote(const GameNote& note) override;
+    void SetStatus(GameStatus status) override;
+    void SetBattlefieldResult(BombResult result) override;
+    void SetBombResult(BombResult result) override;
     void ResetGameView() override;
+    // A line in the window's words, ready to show; from any thread, in order with the others.
+    void AppendShown(const QString& text);
 
     // The log's lines as 8-bit texts (applies what is still queued first).
     std::vector<std::string> LogLines();

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -41,7 +42,8 @@ protected:
 
 private:
     void AddTo(QMenu* menu) {
-        QAction* ask = new QAction(QStringLiteral("Ask the router to open the port"), menu);
+        QAction* ask =
+            new QAction(QCoreApplication::translate("RouterConsent", "Ask the router to open the port"), menu);
         ask->setObjectName(QStringLiteral("askRouter"));
         ask->setCheckable(true);
         ask->setChecked(AskRouter(SettingsPath()));

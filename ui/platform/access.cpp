@@ -220,10 +220,15 @@ void News::Add(const QString& line) {
     if (!timer_->isActive()) timer_->start();
 }
 
+QString News::NewLinesText(int count) {
+    //: Spoken instead of a burst of more lines than are read out; %n is always more than one here.
+    return tr("%n new lines", nullptr, count);
+}
+
 void News::Flush() {
     timer_->stop();
     if (count_ == 0) return;
-    const QString text = count_ > kSpokenLines ? QStringLiteral("%1 new lines").arg(count_) : Sentences(lines_);
+    const QString text = count_ > kSpokenLines ? NewLinesText(count_) : Sentences(lines_);
     lines_.clear();
     count_ = 0;
     Announce(window_, text);

@@ -55,6 +55,8 @@ public:
     void Add(const QString& line);
     // Announces what was gathered; the burst's timer calls it.
     void Flush();
+    // What a burst of more than kSpokenLines lines is told as: "7 new lines".
+    static QString NewLinesText(int count);
 
 private:
     QWidget* window_;

@@ -87,7 +87,8 @@ PictureCell::PictureCell(QWidget* parent, const QString& name, int number) : QLa
     // Tab only: a click must not leave a focus frame behind.
     setFocusPolicy(Qt::TabFocus);
     const int place = Place();
-    setAccessibleName(QStringLiteral("Cell %1, row %2, column %3")
+    //: A field cell as a screen reader names it: %1 its number 1 to 25, then its row and column.
+    setAccessibleName(tr("Cell %1, row %2, column %3")
                           .arg(place)
                           .arg((place - 1) / kSide + 1)
                           .arg((place - 1) % kSide + 1));

@@ -60,7 +60,9 @@ void ShellOpen(const std::string& url) {
     }
     // Without a browser (or xdg-open) to start, a click would do nothing at all.
     if (!QDesktopServices::openUrl(QUrl(QString::fromStdString(url))))
-        ShowMessage("No web browser could be started for " + url + "\nPlease open the address in a browser yourself.");
+        ShowMessageText(QCoreApplication::translate("Desktop", "No web browser could be started for %1\n"
+                                                               "Please open the address in a browser yourself.")
+                            .arg(QString::fromStdString(url)));
 }
 
 }  // namespace qx

@@ -84,23 +84,33 @@ void ShowMessage(const SystemText& text, QWidget* parent) {
 }
 void ShowMessageText(const QString& shown, QWidget* parent) { Show(BoxKind::Information, ToAnsi(shown), shown, parent); }
 
-bool Confirm(const std::string& question, QWidget* parent) {
+namespace {
+bool Ask(const std::string& bytes, const QString& shown, QWidget* parent) {
     if (g_script) {
-        g_script->boxes.push_back({BoxKind::Confirmation, question, FromAnsi(question)});
+        g_script->boxes.push_back({BoxKind::Confirmation, bytes, shown});
         if (g_script->answers.empty()) return false;
         bool a = g_script->answers.front();
         g_script->answers.pop_front();
         return a;
     }
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kConfirmCaption), FromAnsi(question), QMessageBox::NoButton,
-                    Owner(parent));
+    // The box's own words are German in English as well (the game has always
+    // asked so); every other language gives its own.
+    //: The confirmation box's caption. Stays German in English; give your language's word.
+    const QString caption = QCoreApplication::translate("ConfirmBox", "Bestätigung");
+    QMessageBox box(QMessageBox::Question, caption, shown, QMessageBox::NoButton, Owner(parent));
     box.setTextFormat(Qt::PlainText);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    //: The confirmation box's yes button, German in English too; & marks the access key.
+    QPushButton* yes = box.addButton(QCoreApplication::translate("ConfirmBox", "&Ja"), QMessageBox::YesRole);
+    //: The confirmation box's no button, German in English too; & marks the access key.
+    box.addButton(QCoreApplication::translate("ConfirmBox", "&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     Run(box);
     return box.clickedButton() == yes;
 }
+}  // namespace
+
+bool Confirm(const std::string& question, QWidget* parent) { return Ask(question, FromAnsi(question), parent); }
+bool ConfirmText(const QString& question, QWidget* parent) { return Ask(ToAnsi(question), question, parent); }
 
 void ShowErrorReport(const std::string& text, QWidget* parent) {
     const std::string shown = ErrorReportText(text);
@@ -111,6 +121,15 @@ void ShowErrorReport(const SystemText& text, QWidget* parent) {
     const SystemText shown(ErrorReportText(text.Bytes()));
     Show(BoxKind::Error, shown.Bytes(), FromSystem(shown), parent);
 }
+
+void ShowErrorReportText(const QString& text, QWidget* parent) {
+    // The full-stop rule of ErrorReportText, on the shown text.
+    const bool stop = !text.isEmpty() && text.back().unicode() > u'.';
+    const QString shown = stop ? text + QLatin1Char('.') : text;
+    Show(BoxKind::Error, ToAnsi(shown), shown, parent);
+}
+
+void ShowUnknownError() { ShowErrorReportText(QCoreApplication::translate("Guard", "Unknown error")); }
 
 void StopWaitingForAnswers() {
     g_noWaiting = true;

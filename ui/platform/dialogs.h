@@ -20,7 +20,6 @@ class QDialog;
 namespace qx {
 
 inline constexpr const char* kAppTitle = "Quorvex v1.3";
-inline constexpr const char* kConfirmCaption = "Bestätigung";  // UTF-8 here; shown as is
 
 enum class BoxKind { Information, Confirmation, Error };
 
@@ -65,6 +64,7 @@ void ShowMessage(const SystemText& text, QWidget* parent = nullptr);
 void ShowMessageText(const QString& shown, QWidget* parent = nullptr);
 // Confirmation box ("Bestätigung", "&Ja"/"&Nein"): true only on "&Ja".
 bool Confirm(const std::string& question, QWidget* parent = nullptr);
+bool ConfirmText(const QString& question, QWidget* parent = nullptr);
 // General error report: error icon, OK, the text with the full-stop rule.
 void ShowErrorReport(const std::string& text, QWidget* parent = nullptr);
 void ShowErrorReport(const SystemText& text, QWidget* parent = nullptr);
@@ -78,17 +78,33 @@ void StopWaitingForAnswers();
 // it is shown without blocking and the call returns at once.
 void ShowModal(QDialog* dialog);
 
+// An error worded in the windows from the core's values, reported as it is.
+class ShownError : public std::runtime_error {
+public:
+    explicit ShownError(const QString& shown) : std::runtime_error(shown.toStdString()), shown_(shown) {}
+    const QString& Shown() const { return shown_; }
+
+private:
+    QString shown_;
+};
+// The error report of an exception that says nothing.
+void ShowUnknownError();
+// The general error report of such a text.
+void ShowErrorReportText(const QString& shown, QWidget* parent = nullptr);
+
 // Runs a handler body; any exception that escapes becomes the error report.
 template <class F>
 void Guard(F&& body) noexcept {
     try {
         body();
+    } catch (const ShownError& e) {
+        ShowErrorReportText(e.Shown());
     } catch (const SystemError& e) {
         ShowErrorReport(e.Text());
     } catch (const std::exception& e) {
         ShowErrorReport(e.what());
     } catch (...) {
-        ShowErrorReport("Unknown error");
+        ShowUnknownError();
     }
 }
 

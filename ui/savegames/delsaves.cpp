@@ -12,8 +12,9 @@
 namespace quorvex {
 
 namespace {
-const SlotDialogLook kLook{"DelMenu", "Manage savegames", 185, qx::kFace, QColor(Qt::black), Qt::black, qx::kNavy,
-                           "BitBtn", "delete", true, 150};
+const SlotDialogLook kLook{"DelMenu", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "Manage savegames"), 185, qx::kFace,
+                           QColor(Qt::black), Qt::black, qx::kNavy, "BitBtn", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "delete"),
+                           true, 150};
 }  // namespace
 
 TDelMenu::TDelMenu(QWidget* parent) : TSlotDialog(kLook, parent) {
@@ -23,14 +24,15 @@ TDelMenu::TDelMenu(QWidget* parent) : TSlotDialog(kLook, parent) {
 void TDelMenu::ShowOccupied(int n) { BitBtn[n]->setEnabled(true); }
 
 void TDelMenu::DeleteSlot(int n) {
-    const std::string slot = "Slot" + std::to_string(n);
-    if (!qx::Confirm("Delete savegame in " + slot + "?", this)) return;
+    // The slot's file name without ".save": a name, never translated.
+    const QString slot = SlotName(n);
+    if (!qx::ConfirmText(tr("Delete savegame in %1?").arg(slot), this)) return;
     if (!qx::RemoveFile(SlotPath(n))) {
-        qx::ShowMessage("Could not delete file \"" + slot + ".save\". File not found or write protected", this);
+        qx::ShowMessageText(tr("Could not delete file \"%1.save\". File not found or write protected").arg(slot), this);
         return;
     }
-    qx::ShowMessage("Savegame in " + slot + " deleted!", this);
-    GroupBox[n]->setTitle(QString::fromStdString(slot));
+    qx::ShowMessageText(tr("Savegame in %1 deleted!").arg(slot), this);
+    GroupBox[n]->setTitle(slot);
     geld[n]->setText(QStringLiteral("000"));
     vc[n]->setText(QStringLiteral("0"));
     dc[n]->setText(QStringLiteral("0"));

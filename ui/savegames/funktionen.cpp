@@ -1,6 +1,7 @@
 #include "ui/savegames/funktionen.h"
 
 #include "core/game/gamecore.h"
+#include "ui/game/gametexts.h"
 
 #include "ui/platform/ansi.h"
 #include "ui/platform/controls.h"
@@ -10,6 +11,7 @@
 #include "ui/platform/look.h"
 #include "ui/platform/pictures.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,6 +44,8 @@ QLabel* PictureLabel(QWidget* parent, const QString& name, const QString& resour
     return l;
 }
 
+QString Tr(const char* text) { return QCoreApplication::translate("quorvex::TSlotDialog", text); }
+
 // A group box shows '&' as a mnemonic unless it is doubled.
 QString BoxTitle(const QString& text) {
     QString t = text;
@@ -62,18 +66,19 @@ void DescribeSlot(SlotDisplay& d, int n, const QString& contents) {
 
 bool PreviewSlotLabels(SlotDisplay& d, int n) {
     if (!qx::FileExists(SlotPath(n))) {
-        d.mode[n]->setText(QStringLiteral("No data present"));
+        d.mode[n]->setText(QCoreApplication::translate("quorvex::TSlotDialog", "No data present"));
         DescribeSlot(d, n, d.mode[n]->text());
         return false;
     }
-    const SlotTexts t = ReadSlot(n, BlankRule::Preview);
+    const SlotTexts t = ReadSlotShown(n, BlankRule::Preview);
     d.GroupBox[n]->setTitle(BoxTitle(QStringLiteral("\"") + qx::FromAnsi(t.name) + QStringLiteral("\"")));
     d.geld[n]->setText(qx::FromAnsi(t.money));
     d.vc[n]->setText(qx::FromAnsi(t.victims));
     d.dc[n]->setText(qx::FromAnsi(t.dragons));
     d.mode[n]->setText(SlotGameType(t.mode).value_or(qx::FromAnsi(t.mode)));
+    //: What a slot holds, told by its buttons: name, game type, money, the two counters.
     DescribeSlot(d, n,
-                 QStringLiteral("\"%1\", %2, $%3, Victims %4, Dragons %5")
+                 QCoreApplication::translate("quorvex::TSlotDialog", "\"%1\", %2, $%3, Victims %4, Dragons %5")
                      .arg(qx::FromAnsi(t.name), d.mode[n]->text(), d.geld[n]->text(), d.vc[n]->text(), d.dc[n]->text()));
     return true;
 }
@@ -84,12 +89,12 @@ void BuildSlotDisplay(QWidget* form, SlotDisplay& d, const QColor& text, const Q
     const QFont value = qx::VerdanaPx(13, true);
     for (int n = 1; n <= kSlotCount; ++n) {
         const QString num = QString::number(n);
-        QGroupBox* box = qx::MakeGroupBox(form, QStringLiteral("GroupBox") + num, QStringLiteral("Slot ") + num,
+        QGroupBox* box = qx::MakeGroupBox(form, QStringLiteral("GroupBox") + num, QCoreApplication::translate("quorvex::TSlotDialog", "Slot %1").arg(n),
                                           QRect(kBoxLeft + kBoxStep * (n - 1), kBoxTop, kBoxWidth, kBoxHeight));
         box->setFont(caption);
         qx::SetColours(box, text);
         d.GroupBox[n] = box;
-        d.mode[n] = ValueLabel(box, QStringLiteral("mode") + num, QStringLiteral("type"), QRect(8, 18, 140, 16), type,
+        d.mode[n] = ValueLabel(box, QStringLiteral("mode") + num, QCoreApplication::translate("quorvex::TSlotDialog", "type"), QRect(8, 18, 140, 16), type,
                                text);
         d.dollar[n] = ValueLabel(box, QStringLiteral("dollar") + num, QStringLiteral("$"), QRect(8, 38, 12, 18), value,
                                  money);
@@ -97,11 +102,11 @@ void BuildSlotDisplay(QWidget* form, SlotDisplay& d, const QColor& text, const Q
                                money);
         d.victimPicture[n] =
             PictureLabel(box, QStringLiteral("victimPicture") + num, QStringLiteral(":/assets/counter_victim.png"), 8, 60);
-        qx::NamePicture(d.victimPicture[n], QStringLiteral("Victims"));
+        qx::NamePicture(d.victimPicture[n], QCoreApplication::translate("quorvex::TSlotDialog", "Victims"));
         d.vc[n] = ValueLabel(box, QStringLiteral("vc") + num, QStringLiteral("0"), QRect(40, 60, 108, 25), value, text);
         d.dragonPicture[n] =
             PictureLabel(box, QStringLiteral("dragonPicture") + num, QStringLiteral(":/assets/counter_dragon.png"), 8, 88);
-        qx::NamePicture(d.dragonPicture[n], QStringLiteral("Dragons"));
+        qx::NamePicture(d.dragonPicture[n], QCoreApplication::translate("quorvex::TSlotDialog", "Dragons"));
         d.dc[n] = ValueLabel(box, QStringLiteral("dc") + num, QStringLiteral("0"), QRect(40, 88, 108, 25), value, text);
     }
 }
@@ -123,18 +128,18 @@ void FaceButton(QPushButton* button) {
 TSlotDialog::TSlotDialog(const SlotDialogLook& look, QWidget* parent) : QDialog(parent) {
     // The boxes with their gaps and the form's margin on either side.
     const int width = 2 * kBoxLeft + kBoxStep * (kSlotCount - 1) + kBoxWidth;
-    qx::SetupToolWindow(this, QString::fromLatin1(look.objectName), QString::fromLatin1(look.caption), width,
+    qx::SetupToolWindow(this, QString::fromLatin1(look.objectName), Tr(look.caption), width,
                         look.height, look.background);
     if (look.windowText) qx::SetColours(this, *look.windowText, look.background);
     BuildSlotDisplay(this, *this, look.text, look.money);
     for (int n = 1; n <= kSlotCount; ++n) {
         buttons[n] = qx::MakeButton(GroupBox[n], QString::fromLatin1(look.buttonName) + QString::number(n),
-                                    QString::fromLatin1(look.buttonCaption), SlotButtonRect(), false);
+                                    Tr(look.buttonCaption), SlotButtonRect(), false);
         FaceButton(buttons[n]);
         if (look.buttonsStartDisabled) buttons[n]->setEnabled(false);
     }
     buttons[kClose] = qx::MakeButton(this, QString::fromLatin1(look.buttonName) + QString::number(kClose),
-                                     QStringLiteral("close"), QRect(8, look.closeTop, 100, 26), false);
+                                     QCoreApplication::translate("quorvex::TSlotDialog", "close"), QRect(8, look.closeTop, 100, 26), false);
     FaceButton(buttons[kClose]);
 
     // The 1 ms fill timer, stopped: whoever opens the dialog starts it.
@@ -159,9 +164,23 @@ void TSlotDialog::PreviewSlot(int n) {
 }
 
 std::optional<QString> SlotGameType(const std::string& modeText) {
-    const std::string type = LoadedGameTypeText(modeText);
-    if (type.empty()) return std::nullopt;
-    return QString::fromStdString(type);
+    const GameMode mode = LoadedGameMode(modeText);
+    if (mode == 0) return std::nullopt;
+    return GameTypeText(mode, GameTypeWording::Loaded);
 }
+
+SlotTexts ReadSlotShown(int n, BlankRule rule) {
+    try {
+        return ReadSlot(n, rule);
+    } catch (const DamagedSlotError& e) {
+        //: %1 is the savegame's file with its folder; %n the lines it has left, fewer than ten.
+        const QString text = QCoreApplication::translate("quorvex::TSlotDialog",
+                                                         "The savegame \"%1\" is damaged: it has %n of ten lines",
+                                                         nullptr, static_cast<int>(e.lines));
+        throw qx::ShownError(text.arg(qx::FromSystem(qx::SystemText(e.path))));
+    }
+}
+
+QString SlotName(int n) { return QStringLiteral("Slot%1").arg(n); }
 
 }  // namespace quorvex

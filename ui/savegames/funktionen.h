@@ -58,14 +58,14 @@ struct PlayerNameSource {
 // How a slot dialog looks; everything else is the same for all of them.
 struct SlotDialogLook {
     const char* objectName;
-    const char* caption;
+    const char* caption;               // marked with QT_TRANSLATE_NOOP("quorvex::TSlotDialog", ...)
     int height;
     QColor background;
     std::optional<QColor> windowText;  // the form's own text colour, when it sets one
     QColor text;                       // captions and labels
     QColor money;                      // geld<N>
     const char* buttonName;            // the slot buttons are <buttonName>1, 2, ...
-    const char* buttonCaption;
+    const char* buttonCaption;         // the same
     bool buttonsStartDisabled;
     int closeTop;
 };
@@ -112,5 +112,11 @@ private:
 // The game type a slot's mode text "1", "2" or "3" stands for; nothing for
 // any other text.
 std::optional<QString> SlotGameType(const std::string& modeText);
+
+// ReadSlot, with a damaged slot's report worded for the player (qx::ShownError).
+SlotTexts ReadSlotShown(int n, BlankRule rule);
+
+// Slot n's file name without ".save" ("Slot1"), as the messages name it.
+QString SlotName(int n);
 
 }  // namespace quorvex

@@ -11,8 +11,9 @@
 namespace quorvex {
 
 namespace {
-const SlotDialogLook kLook{"LadenMenu", "Load game", 188, Qt::black, std::nullopt, Qt::white, qx::kLime,
-                           "SpeedButton", "load", true, 152};
+const SlotDialogLook kLook{"LadenMenu", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "Load game"), 188, Qt::black,
+                           std::nullopt, Qt::white, qx::kLime, "SpeedButton", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "load"),
+                           true, 152};
 }  // namespace
 
 TLadenMenu::TLadenMenu(SinglePlayerSession& session, PlayerNameSource playerName, QWidget* parent)
@@ -24,11 +25,12 @@ void TLadenMenu::ShowOccupied(int n) { SpeedButton[n]->setEnabled(true); }
 
 bool TLadenMenu::LoadSlot(int n) {
     if (!qx::FileExists(SlotPath(n))) {
-        qx::ShowMessage("Could not load from file \"Slot" + std::to_string(n) + "\".\\nFile not found.", this);
+        //: %1 is the slot's file name without ".save" (Slot1); the \\n is shown as it is, two characters.
+        qx::ShowMessageText(tr("Could not load from file \"%1\".\\nFile not found.").arg(SlotName(n)), this);
         return false;
     }
     // Everything is read and converted before anything of the game changes.
-    const LoadedSlot slot = ParseSlotForLoading(ReadSlot(n, BlankRule::Loading));
+    const LoadedSlot slot = ParseSlotForLoading(ReadSlotShown(n, BlankRule::Loading));
     if (playerName_.write) playerName_.write(slot.texts.name);
     session_.LoadSlot(slot);
     return true;

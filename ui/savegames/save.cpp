@@ -23,13 +23,14 @@ void SetPrice(QLabel* caption, QLabel* amount, std::int64_t price) {
 }  // namespace
 
 namespace {
-const SlotDialogLook kLook{"SpeicherMenu", "Save game", 188, Qt::black, std::nullopt, Qt::white, qx::kLime,
-                           "SpeedButton", "save", false, 152};
+const SlotDialogLook kLook{"SpeicherMenu", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "Save game"), 188, Qt::black,
+                           std::nullopt, Qt::white, qx::kLime, "SpeedButton", QT_TRANSLATE_NOOP("quorvex::TSlotDialog", "save"),
+                           false, 152};
 }  // namespace
 
 TSpeicherMenu::TSpeicherMenu(SinglePlayerSession& session, PlayerNameSource playerName, QWidget* parent)
     : TSlotDialog(kLook, parent), session_(session), playerName_(std::move(playerName)) {
-    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("current price for saving: $"),
+    Label1 = qx::MakeLabel(this, QStringLiteral("Label1"), tr("current price for saving: $"),
                            QRect(172, 155, 248, 20), qx::VerdanaPx(11, true), Qt::white,
                            Qt::AlignRight | Qt::AlignVCenter);
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
@@ -53,10 +54,10 @@ void TSpeicherMenu::showEvent(QShowEvent* event) {
     TSlotDialog::showEvent(event);
 }
 
-void TSpeicherMenu::ShowOccupied(int n) { SpeedButton[n]->setText(QStringLiteral("overwrite")); }
+void TSpeicherMenu::ShowOccupied(int n) { SpeedButton[n]->setText(tr("overwrite")); }
 
 bool TSpeicherMenu::MayWrite(int n) {
-    return !qx::FileExists(SlotPath(n)) || qx::Confirm("Savegame already exists. Overwrite?", this);
+    return !qx::FileExists(SlotPath(n)) || qx::ConfirmText(tr("Savegame already exists. Overwrite?"), this);
 }
 
 std::string TSpeicherMenu::PlayerName() const { return playerName_.read ? playerName_.read() : std::string(); }
@@ -77,7 +78,7 @@ void TSpeicherMenu::SlotClick(int n) {
     PreviewSlot(n);
     Timer1->start();
     ShowPrice();
-    qx::Announce(this, QStringLiteral("Saved to slot %1 for $%2").arg(n).arg(price));
+    qx::Announce(this, tr("Saved to slot %1 for $%2").arg(n).arg(price));
 }
 
 void TSpeicherMenu::BitBtn1Click() { SlotClick(1); }

@@ -55,16 +55,16 @@ QPixmap SmallPicture(const char* name) {
 }
 
 // A label at its designed place, grown where the installed font needs more room.
-QLabel* PlaceLabel(QWidget* parent, const char* name, const char* text, QRect rect) {
-    QLabel* l = qx::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(text), rect, qx::VerdanaPt(8),
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QRect rect) {
+    QLabel* l = qx::MakeLabel(parent, QString::fromLatin1(name), text, rect, qx::VerdanaPt(8),
                               Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
     const QSize need = l->sizeHint();
     l->resize(std::max(rect.width(), need.width()), std::max(rect.height(), need.height()));
     return l;
 }
 
-QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const char* caption, QRect rect) {
-    QCheckBox* c = qx::MakeCheckBox(parent, QString::fromLatin1(name), QString::fromLatin1(caption), rect);
+QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+    QCheckBox* c = qx::MakeCheckBox(parent, QString::fromLatin1(name), caption, rect);
     c->setFont(qx::VerdanaPt(8));
     // The caption is white on the black window; the box itself stays a white square
     // with a black tick, as the window's black would hide it.
@@ -84,9 +84,9 @@ QLineEdit* PlaceEdit(QWidget* parent, const char* name, QRect rect) {
     return e;
 }
 
-QPushButton* PlaceButton(QWidget* parent, const char* name, const char* caption, QRect rect) {
-    QPushButton* b = qx::MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption), rect, true,
-                                    SmallPicture(caption));
+// `picture` names the button's picture, whatever its caption in the player's language.
+QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, const char* picture, QRect rect) {
+    QPushButton* b = qx::MakeButton(parent, QString::fromLatin1(name), caption, rect, true, SmallPicture(picture));
     b->setFont(qx::VerdanaPt(8, true));
     qx::SetColours(b, Qt::white);
     // Enter in a text field must not press a button, as it would in a plain dialog.
@@ -95,22 +95,33 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const char* caption,
     return b;
 }
 
+// The message for a blank name.
+QString MissingNameText(MissingName missing) {
+    switch (missing) {
+        case MissingName::Singleplayer: return TSetup::tr("Please enter your name for singleplayer games");
+        case MissingName::Multiplayer: return TSetup::tr("Please enter your name for multiplayer games");
+        case MissingName::Server: return TSetup::tr("Please enter your servername for multiplayer games");
+        case MissingName::None: break;
+    }
+    return QString();
+}
+
 }  // namespace
 
 TSetup::TSetup(MainDisplay* display, QWidget* parent) : QDialog(parent), display_(display) {
-    qx::SetupToolWindow(this, QStringLiteral("Setup"), QStringLiteral("Config of sadism"), 257, 225, Qt::black);
+    qx::SetupToolWindow(this, QStringLiteral("Setup"), tr("Config of sadism"), 257, 225, Qt::black);
 
-    SpielernameLabel = PlaceLabel(this, "SpielernameLabel", "Name - Singleplayer", QRect(8, 8, 117, 13));
+    SpielernameLabel = PlaceLabel(this, "SpielernameLabel", tr("Name - Singleplayer"), QRect(8, 8, 117, 13));
     Spielername = PlaceEdit(this, "Spielername", QRect(8, 24, 240, 21));
-    Label2 = PlaceLabel(this, "Label2", "Name - Multiplayer", QRect(8, 56, 108, 13));
+    Label2 = PlaceLabel(this, "Label2", tr("Name - Multiplayer"), QRect(8, 56, 108, 13));
     Multiname = PlaceEdit(this, "Multiname", QRect(8, 72, 240, 21));
-    Label1 = PlaceLabel(this, "Label1", "Servername", QRect(8, 104, 71, 13));
+    Label1 = PlaceLabel(this, "Label1", tr("Servername"), QRect(8, 104, 71, 13));
     Servername = PlaceEdit(this, "Servername", QRect(8, 120, 240, 21));
-    CheckBox1 = PlaceCheckBox(this, "CheckBox1", "show splash-screen", QRect(8, 152, 240, 17));
-    CheckBox2 = PlaceCheckBox(this, "CheckBox2", "fade effect", QRect(8, 168, 240, 17));
-    SpeedButton1 = PlaceButton(this, "SpeedButton1", "close", QRect(8, 192, 73, 25));
-    SpeedButton2 = PlaceButton(this, "SpeedButton2", "cancel", QRect(88, 192, 73, 25));
-    SpeedButton3 = PlaceButton(this, "SpeedButton3", "default", QRect(168, 192, 81, 25));
+    CheckBox1 = PlaceCheckBox(this, "CheckBox1", tr("show splash-screen"), QRect(8, 152, 240, 17));
+    CheckBox2 = PlaceCheckBox(this, "CheckBox2", tr("fade effect"), QRect(8, 168, 240, 17));
+    SpeedButton1 = PlaceButton(this, "SpeedButton1", tr("close"), "close", QRect(8, 192, 73, 25));
+    SpeedButton2 = PlaceButton(this, "SpeedButton2", tr("cancel"), "cancel", QRect(88, 192, 73, 25));
+    SpeedButton3 = PlaceButton(this, "SpeedButton3", tr("default"), "default", QRect(168, 192, 81, 25));
     qx::LinkLabel(SpielernameLabel, Spielername);
     qx::LinkLabel(Label2, Multiname);
     qx::LinkLabel(Label1, Servername);
@@ -142,7 +153,7 @@ void TSetup::FormCreate() {
 }
 
 void TSetup::SpeedButton3Click() {
-    if (!qx::Confirm("restore defaults?", isVisible() ? this : nullptr)) return;
+    if (!qx::ConfirmText(tr("restore defaults?"), isVisible() ? this : nullptr)) return;
     Spielername->setText(QString::fromLatin1(kDefaultName));
     Multiname->setText(QString::fromLatin1(kDefaultMultiName));
     Servername->setText(QString::fromLatin1(kDefaultServer));
@@ -162,9 +173,8 @@ void TSetup::SpeedButton1Click() {
     s.name = PlayerName();
     s.multiName = MultiName();
     s.serverName = ServerName();
-    const std::string problem = ValidateNames(s.name, s.multiName, s.serverName);
-    if (!problem.empty()) {
-        qx::ShowMessage(problem, boxParent);
+    if (const MissingName missing = ValidateNames(s.name, s.multiName, s.serverName); missing != MissingName::None) {
+        qx::ShowMessageText(MissingNameText(missing), boxParent);
         return;
     }
     if (display_) display_->ShowPlayerName(s.name);
@@ -172,9 +182,10 @@ void TSetup::SpeedButton1Click() {
     s.fade = CheckBox2->isChecked() ? kOn : kOff;
     if (qx::SystemText why; !WriteSettings(SettingsPath(), s, &why)) {
         // The values still hold for this run; the player must know they will not come back.
-        qx::ShowMessage("The settings could not be saved to setup.ini.\n" + qx::ErrorReportText(why) +
-                            "\nThey stay in effect until the program ends.",
-                        boxParent);
+        //: %1 is the system's cause, a sentence of its own; setup.ini is the file's name.
+        qx::ShowMessageText(tr("The settings could not be saved to setup.ini.\n%1\nThey stay in effect until the program ends.")
+                                .arg(qx::FromSystem(qx::ErrorReportText(why))),
+                            boxParent);
     }
     accept();
 }

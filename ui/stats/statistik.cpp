@@ -29,8 +29,8 @@ QFrame* SunkenFrame(QWidget* parent, const char* name, QRect rect) {
     return f;
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text, int x, int y) {
-    return qx::MakeLabel(parent, QString::fromLatin1(name), QString::fromLatin1(text), x, y, Face(), qx::kLime);
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    return qx::MakeLabel(parent, QString::fromLatin1(name), text, x, y, Face(), qx::kLime);
 }
 
 void ShowRightAligned(QLabel* label, const QString& text, int right) {
@@ -47,7 +47,7 @@ void AnnounceWithCaption(QLabel* caption, QLabel* number) {
 
 // Until the first fill a number label shows its own component name.
 QLabel* Number(QWidget* parent, const char* name, int right, int y) {
-    QLabel* l = Caption(parent, name, name, 0, y);
+    QLabel* l = Caption(parent, name, QString::fromLatin1(name), 0, y);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ShowRightAligned(l, l->text(), right);
     return l;
@@ -59,7 +59,7 @@ constexpr int kRightEdge = 374;  // and in the other two
 }  // namespace
 
 Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent), figures_(figures) {
-    qx::SetupToolWindow(this, QStringLiteral("stat"), QStringLiteral("Game statistic"), 395, 170, Qt::black);
+    qx::SetupToolWindow(this, QStringLiteral("stat"), tr("Game statistic"), 395, 170, Qt::black);
 
     // The frames first, so every text is drawn over them.
     Bevel1 = SunkenFrame(this, "Bevel1", QRect(8, 8, 169, 97));
@@ -99,17 +99,17 @@ Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent)
 }
 
 void Tstat::BuildLabels() {
-    Label2 = Caption(this, "Label2", "Double kills:", 16, 16);
-    Label3 = Caption(this, "Label3", "Triple kills:", 16, 32);
-    Label4 = Caption(this, "Label4", "Master kills:", 16, 48);
-    Label5 = Caption(this, "Label5", "Ultra kills:", 16, 64);
-    Label12 = Caption(this, "Label12", "# of games:", 192, 16);
-    Label10 = Caption(this, "Label10", "Total hits:", 192, 32);
-    Label11 = Caption(this, "Label11", "Total misses:", 192, 48);
-    Label6 = Caption(this, "Label6", "Killed Victims:", 192, 64);
-    Label7 = Caption(this, "Label7", "Killed Dragons:", 192, 80);
-    Label8 = Caption(this, "Label8", "Money won:", 16, 120);
-    Label9 = Caption(this, "Label9", "Money lost:", 16, 136);
+    Label2 = Caption(this, "Label2", tr("Double kills:"), 16, 16);
+    Label3 = Caption(this, "Label3", tr("Triple kills:"), 16, 32);
+    Label4 = Caption(this, "Label4", tr("Master kills:"), 16, 48);
+    Label5 = Caption(this, "Label5", tr("Ultra kills:"), 16, 64);
+    Label12 = Caption(this, "Label12", tr("# of games:"), 192, 16);
+    Label10 = Caption(this, "Label10", tr("Total hits:"), 192, 32);
+    Label11 = Caption(this, "Label11", tr("Total misses:"), 192, 48);
+    Label6 = Caption(this, "Label6", tr("Killed Victims:"), 192, 64);
+    Label7 = Caption(this, "Label7", tr("Killed Dragons:"), 192, 80);
+    Label8 = Caption(this, "Label8", tr("Money won:"), 16, 120);
+    Label9 = Caption(this, "Label9", tr("Money lost:"), 16, 136);
 
     DKillsL = Number(this, "DKillsL", kLeftEdge, 16);
     TKillsL = Number(this, "TKillsL", kLeftEdge, 32);

@@ -21,29 +21,30 @@ struct Credit {
 
 // Both panels carry the same lines; one follows the other through the band.
 constexpr Credit kCredits[TAboutBox::kLinesPerPanel] = {
-    {8, true, "Quorvex v1.3 - made by the Quorvex team"},
-    {24, false, "Write to us: quorvex.example.org"},
-    {48, false, "Idea: the Victim-bombing web game of Zentrafell"},
-    {64, false, "and the grid game of the group's founder"},
-    {88, true, "Special thanks to:"},
-    {104, false, "Victim No. 1 - for testing every pre-release"},
-    {120, false, "the Dragon keeper - for the pictures"},
-    {136, false, "the net wizard - for the two-player game"},
-    {152, false, "the proof reader - for help.txt"},
-    {168, false, "the bug hunter - for every fault reported"},
-    {184, false, "the Quorvex forum at quorvex.example.org"},
-    {200, false, "and the whole Zentrafell community"},
-    {224, false, "Thx to UPX for ~250Kb instead of ~800Kb .exe-size"},
-    {240, false, "UPX, the executable packer: upx.github.io"},
-    {264, false, "\"No Victim is safe.\""},
-    {288, false, "Quorvex (C) the Quorvex team - free to play and share"},
-    {304, false, "Zentrafell web game (C) Zentrafell"},
-    {320, false, "Grid game (C) the founder of Zentrafell"},
+    {8, true, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Quorvex v1.3 - made by the Quorvex team")},
+    {24, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Write to us: quorvex.example.org")},
+    {48, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Idea: the Victim-bombing web game of Zentrafell")},
+    {64, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "and the grid game of the group's founder")},
+    {88, true, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Special thanks to:")},
+    {104, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Victim No. 1 - for testing every pre-release")},
+    {120, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the Dragon keeper - for the pictures")},
+    {136, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the net wizard - for the two-player game")},
+    {152, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the proof reader - for help.txt")},
+    {168, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the bug hunter - for every fault reported")},
+    {184, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "the Quorvex forum at quorvex.example.org")},
+    {200, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "and the whole Zentrafell community")},
+    {224, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Thx to UPX for ~250Kb instead of ~800Kb .exe-size")},
+    {240, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "UPX, the executable packer: upx.github.io")},
+    {264, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "\"No Victim is safe.\"")},
+    {288, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Quorvex (C) the Quorvex team - free to play and share")},
+    {304, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Zentrafell web game (C) Zentrafell")},
+    {320, false, QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Grid game (C) the founder of Zentrafell")},
 };
 
 // The web buttons are too narrow for the full host names; the address shows as a tip.
-constexpr char kMakerButtonCaption[] = "Zentrafell site";
-constexpr char kAuthorButtonCaption[] = "Quorvex site (german)";
+constexpr char kMakerButtonCaption[] = QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Zentrafell site");
+//: The site is in German only.
+constexpr char kAuthorButtonCaption[] = QT_TRANSLATE_NOOP("quorvex::TAboutBox", "Quorvex site (german)");
 
 // Where a panel that has left the band above starts again, below the window.
 constexpr int kWrapTop = 440;
@@ -61,7 +62,7 @@ QPushButton* BarButton(QWidget* parent, const char* name, const QString& caption
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    qx::SetupToolWindow(this, QStringLiteral("AboutBox"), QStringLiteral("About..."), 465, 265, Qt::black);
+    qx::SetupToolWindow(this, QStringLiteral("AboutBox"), tr("About..."), 465, 265, Qt::black);
 
     // Created in this order so that the logo and the button bar cover the panels.
     scroller2 = qx::MakePanel(this, QStringLiteral("scroller2"), QRect(8, kScroller2Top, 449, 345), Qt::black);
@@ -75,14 +76,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Image1->setGeometry(0, 0, 465, 95);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(qx::JpegResource(QStringLiteral(":/assets/logo.jpg")));
-    qx::NamePicture(Image1, QStringLiteral("Quorvex logo"));
+    qx::NamePicture(Image1, tr("Quorvex logo"));
 
     Panel3 = qx::MakePanel(this, QStringLiteral("Panel3"), QRect(0, 232, 465, 33), Qt::black);
-    SpeedButton3 = BarButton(Panel3, "SpeedButton3", QStringLiteral("close"), QRect(8, 2, 81, 25), "close");
-    SpeedButton2 = BarButton(Panel3, "SpeedButton2", QString::fromLatin1(kMakerButtonCaption),
+    SpeedButton3 = BarButton(Panel3, "SpeedButton3", tr("close"), QRect(8, 2, 81, 25), "close");
+    SpeedButton2 = BarButton(Panel3, "SpeedButton2", tr(kMakerButtonCaption),
                              QRect(144, 2, 129, 25), "web");
     SpeedButton2->setToolTip(QString::fromLatin1(kMakerSiteUrl));
-    SpeedButton1 = BarButton(Panel3, "SpeedButton1", QString::fromLatin1(kAuthorButtonCaption),
+    SpeedButton1 = BarButton(Panel3, "SpeedButton1", tr(kAuthorButtonCaption),
                              QRect(280, 2, 177, 25), "web");
     SpeedButton1->setToolTip(QString::fromLatin1(kAuthorSiteUrl));
     qx::ConnectHandler(SpeedButton3, &QPushButton::clicked, this, &TAboutBox::SpeedButton3Click);
@@ -101,7 +102,7 @@ void TAboutBox::FillScroller(QFrame* panel, int firstNumber) {
     for (int i = 0; i < kLinesPerPanel; ++i) {
         const Credit& c = kCredits[i];
         const int number = firstNumber + i;
-        QLabel* l = qx::MakeLabel(panel, QStringLiteral("StaticText%1").arg(number), QString::fromLatin1(c.text),
+        QLabel* l = qx::MakeLabel(panel, QStringLiteral("StaticText%1").arg(number), tr(c.text),
                                   QRect(8, c.top, 435, 17), qx::VerdanaPt(8, c.bold), qx::kLime,
                                   Qt::AlignHCenter | Qt::AlignVCenter);
         l->installEventFilter(this);

@@ -17,7 +17,7 @@ namespace quorvex {
 
 namespace {
 
-constexpr char kDesignLine[] = "Loading help.txt, please wait...";
+constexpr char kDesignLine[] = QT_TRANSLATE_NOOP("quorvex::THelp", "Loading help.txt, please wait...");
 
 // A larger file is refused: no help text comes near it, and reading and
 // showing it would hold up the start and the window.
@@ -30,7 +30,7 @@ constexpr std::size_t kLongestLine = 4096;
 // a little time, which a file of many short lines adds up to seconds: short
 // lines share a paragraph, split by line separators, which show and copy as
 // line breaks all the same.
-QString JoinLines(const std::vector<std::string>& lines) {
+QString JoinLines(const std::vector<std::string>& lines, bool utf8) {
     std::size_t total = 0;
     for (const auto& l : lines) total += l.size() + 1;
     QString out;
@@ -42,7 +42,10 @@ QString JoinLines(const std::vector<std::string>& lines) {
             out.append(full ? QChar(u'\n') : QChar(QChar::LineSeparator));
             if (full) inParagraph = 0;
         }
-        qx::AppendAnsi(out, lines[i]);
+        if (utf8)
+            out.append(QString::fromUtf8(lines[i]));
+        else
+            qx::AppendAnsi(out, lines[i]);
         inParagraph += lines[i].size() + 1;
     }
     return out;
@@ -51,18 +54,18 @@ QString JoinLines(const std::vector<std::string>& lines) {
 }  // namespace
 
 THelp::THelp(QWidget* parent) : QDialog(parent) {
-    qx::SetupToolWindow(this, QStringLiteral("Help"), QStringLiteral("Help"), 456, 335, Qt::black);
+    qx::SetupToolWindow(this, QStringLiteral("Help"), tr("Help"), 456, 335, Qt::black);
 
     Memo1 = qx::MakeMemo(this, QStringLiteral("Memo1"), QRect(4, 4, 449, 297));
     Memo1->setFont(qx::MonoPt(8));
     qx::SetColours(Memo1, Qt::white, Qt::black);
     // No border but a thin flat line around the text.
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
-    Memo1->setPlainText(QString::fromLatin1(kDesignLine));
-    Memo1->setAccessibleName(QStringLiteral("Help text"));
+    Memo1->setPlainText(tr(kDesignLine));
+    Memo1->setAccessibleName(tr("Help text"));
     qx::MakeKeyboardReadable(Memo1);
 
-    SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("close"), QRect(4, 306, 448, 25),
+    SpeedButton1 = qx::MakeButton(this, QStringLiteral("SpeedButton1"), tr("close"), QRect(4, 306, 448, 25),
                                   true, qx::ButtonIcon(QStringLiteral("close")));
     SpeedButton1->setFont(qx::VerdanaPt(8, true));
     qx::SetColours(SpeedButton1, Qt::white);
@@ -76,12 +79,14 @@ THelp::~THelp() = default;
 
 void THelp::FormCreate() {
     qx::CentreOnScreen(this);
-    const std::string file = qx::HelpFileFor(qx::ExecutableFolder());
+    const qx::HelpText help = qx::ChosenHelpText(qx::ExecutableFolder());
+    const std::string& file = help.file;
     if (!qx::FileExists(file)) {
         Memo1->appendPlainText(QString());
-        Memo1->appendPlainText(QStringLiteral("Could not load help.txt!"));
-        Memo1->appendPlainText(QStringLiteral("Please obtain an original copy of Quorvex_v13.zip,"));
-        Memo1->appendPlainText(QStringLiteral("or unpack the zip-file with all included files."));
+        //: Three lines of the help viewer; help.txt and Quorvex_v13.zip are file names.
+        Memo1->appendPlainText(tr("Could not load help.txt!\n"
+                                  "Please obtain an original copy of Quorvex_v13.zip,\n"
+                                  "or unpack the zip-file with all included files."));
         return;
     }
     std::vector<std::string> lines;
@@ -90,12 +95,12 @@ void THelp::FormCreate() {
     } catch (const qx::FileError& e) {
         // The viewer still comes up and says why it is empty.
         Memo1->appendPlainText(QString());
-        Memo1->appendPlainText(QStringLiteral("help.txt is there but could not be read:"));
-        Memo1->appendPlainText(qx::FromSystem(e.Text()));
-        Memo1->appendPlainText(QStringLiteral("Please check that you may read the file."));
+        //: %1 is the system's cause, on a line of its own; help.txt is the file's name.
+        Memo1->appendPlainText(tr("help.txt is there but could not be read:\n%1\nPlease check that you may read the file.")
+                                   .arg(qx::FromSystem(e.Text())));
         return;
     }
-    Memo1->setPlainText(JoinLines(lines));
+    Memo1->setPlainText(JoinLines(lines, help.utf8));
     Memo1->moveCursor(QTextCursor::Start);
 }
 

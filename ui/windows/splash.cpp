@@ -20,7 +20,7 @@ TSplashScr::TSplashScr(std::function<void()> onEnd, QWidget* parent) : QDialog(p
     Image1->setGeometry(0, 0, 465, 95);
     Image1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Image1->setPixmap(qx::JpegResource(QStringLiteral(":/assets/logo.jpg")));
-    qx::NamePicture(Image1, QStringLiteral("Quorvex logo"));
+    qx::NamePicture(Image1, tr("Quorvex logo"));
 
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), 1000, &TSplashScr::Timer1Timer);
 

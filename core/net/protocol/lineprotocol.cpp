@@ -18,10 +18,6 @@ std::string PositionLine(int cell, std::uint8_t content) {
     return FormatLine({content == kCellVictim ? MessageKind::Victim : MessageKind::Dragon, cell, {}});
 }
 
-std::string ConnectedWith(const std::string& nick) {
-    return Notice("conn. w/ \"" + nick + "\"");
-}
-
 // The own figures in the order SendPositions sends them. The caller holds the lock.
 std::vector<std::string> OwnPositionLines(const NetGameState& state) {
     std::vector<std::string> lines;
@@ -90,11 +86,13 @@ void CatchUp(NetGameState& state, NetSide side, const ResumeNote& note, Resumed&
 // Changes collected under the state's lock and shown after it is released,
 // because a view may itself read the state.
 struct Shown {
-    std::vector<std::pair<bool, std::string>> items;  // true: log line, false: status
-    void Log(std::string s) { items.emplace_back(true, std::move(s)); }
-    void Status(std::string s) { items.emplace_back(false, std::move(s)); }
+    std::vector<std::pair<GameNoteKind, GameStatus>> items;  // a note, then a status
+    void Add(GameNoteKind note, GameStatus status) { items.emplace_back(note, status); }
     void ApplyTo(ProtocolView& view) const {
-        for (const auto& [log, text] : items) log ? view.AppendLog(text) : view.SetStatus(text);
+        for (const auto& [note, status] : items) {
+            view.AppendNote({note, {}, {}});
+            view.SetStatus(status);
+        }
     }
 };
 
@@ -156,7 +154,8 @@ MarkResult ToggleBombMark(NetGameState& state, int cell) {
     const MarkingState marking = MarkingFor(state.bombMarkCount);
     MarkResult r;
     r.marked = mark;
-    r.fieldsLeftText = marking.statusText;
+    r.fieldsLeft = kFiguresPerKind - state.bombMarkCount;
+    r.tooMany = r.fieldsLeft < 0;
     r.canBomb = marking.canBomb;
     return r;
 }
@@ -245,7 +244,7 @@ std::string LineProtocol::HostHandshake(const ConnectionPtr& conn, const std::st
         state_.opponentNick = line;
         state_.currentPeer = conn;
     }
-    view_.AppendLog(ConnectedWith(line));
+    view_.AppendNote({GameNoteKind::Connected, line, {}});
     conn->WriteLn(ServerLine(serverName));
     conn->WriteLn(WelcomeLine(line));
     if (note) conn->WriteLn(ResumeLine(*note));
@@ -276,7 +275,7 @@ std::string LineProtocol::ClientHandshake(LineChannel& channel, const std::strin
         b.met = true;
         state_.opponentNick = line;
     }
-    view_.AppendLog(ConnectedWith(line));
+    view_.AppendNote({GameNoteKind::Connected, line, {}});
     return line;
 }
 
@@ -310,7 +309,7 @@ void LineProtocol::ReadPass(LineChannel& channel) {
         line = channel.ReadLn(kProtocolReadMs);
     } catch (const LineTooLongError&) {
         // No message comes near the limit; its bytes are gone, reading goes on.
-        view_.AppendLog(kLogLineTooLong);
+        view_.AppendNote({GameNoteKind::LineTooLong, {}, {}});
     }
     if (side_ == NetSide::Client) {
         // The host's note, if it has one, follows its two greetings at once;
@@ -343,9 +342,9 @@ void LineProtocol::HandleLine(const std::string& line, LineChannel* replyTo) {
             ContinueSending(replyTo);
             state_.confirmFlag = true;
             return;
-        case MessageKind::YouLost: TakeResult(kResultLost, kLogPeerWon); return;
-        case MessageKind::YouWon: TakeResult(kResultWon, kLogPeerLost); return;
-        case MessageKind::Draw: TakeResult(kResultDraw, kLogPeerDraw); return;
+        case MessageKind::YouLost: TakeResult(BombResult::Lost, GameNoteKind::PeerWon); return;
+        case MessageKind::YouWon: TakeResult(BombResult::Won, GameNoteKind::PeerLost); return;
+        case MessageKind::Draw: TakeResult(BombResult::Draw, GameNoteKind::PeerDraw); return;
         case MessageKind::Restart:
             // Only the host starts the next game; a client's restart line is just shown.
             if (side_ != NetSide::Client) break;
@@ -355,7 +354,7 @@ void LineProtocol::HandleLine(const std::string& line, LineChannel* replyTo) {
             }
             ResetNetGame(state_);
             view_.ResetGameView();
-            view_.AppendLog(kLogClientRestart);
+            view_.AppendNote({GameNoteKind::ClientRestart, {}, {}});
             return;
         case MessageKind::Resume:
             if (TakeNote(line, replyTo)) return;
@@ -365,40 +364,42 @@ void LineProtocol::HandleLine(const std::string& line, LineChannel* replyTo) {
     view_.AppendLog(line);
 }
 
-void LineProtocol::TakeResult(const char* label, const char* ending) {
+void LineProtocol::TakeResult(BombResult result, GameNoteKind note) {
     {
         auto lock = state_.Lock();
         ++state_.resume.resultsGot;
     }
-    view_.SetBattlefieldResult(label);
-    view_.AppendLog(kLogGame + Nick() + ending);
+    view_.SetBattlefieldResult(result);
+    view_.AppendNote({note, Nick(), {}});
 }
 
 void LineProtocol::ReceivePosition(const Message& message, LineChannel* replyTo) {
     const bool victim = message.kind == MessageKind::Victim;
     const int cell = message.cell;
     const std::string& line = message.line;
-    const char* refused = nullptr;
+    bool refused = true;
+    GameNoteKind why = GameNoteKind::InvalidPosition;
     {
         auto lock = state_.Lock();
         std::uint8_t& next = victim ? state_.nextVictimSlot : state_.nextDragonSlot;
         if (cell < 0) {
-            refused = kLogInvalidPosition;
+            why = GameNoteKind::InvalidPosition;
         } else if (next > kFiguresPerKind) {
-            refused = victim ? kLogExtraVictim : kLogExtraDragon;
+            why = victim ? GameNoteKind::ExtraVictim : GameNoteKind::ExtraDragon;
         } else {
             const int index = (victim ? 0 : kFiguresPerKind) + next - 1;
             state_.opponentCells[static_cast<std::size_t>(index)] = cell - (kFirstOwnCell - 1);
             ++next;
             ++state_.receivedCount;
+            refused = false;
         }
     }
     // Confirmed even when refused: the sender waits for it before its next line.
     Send(replyTo, kConfirmLine);
     if (refused)
-        view_.AppendLog(refused + line);
+        view_.AppendNote({why, {}, line});
     else
-        view_.SetStatus(kStatusReceiving);
+        view_.SetStatus(GameStatus::Receiving);
 }
 
 void LineProtocol::CheckCompletion() {
@@ -407,13 +408,11 @@ void LineProtocol::CheckCompletion() {
         auto lock = state_.Lock();
         if (state_.confirmedCount == 10) {
             state_.confirmedCount = 11;
-            shown.Log(kLogAllSent);
-            shown.Status(state_.receivedCount == 11 ? kStatusBombNow : kStatusAwaiting);
+            shown.Add(GameNoteKind::AllSent, state_.receivedCount == 11 ? GameStatus::BombNow : GameStatus::Awaiting);
         }
         if (state_.receivedCount == 10) {
             state_.receivedCount = 11;
-            shown.Log(kLogAllReceived);
-            shown.Status(state_.confirmedCount == 11 ? kStatusBombNow : kStatusSetUp);
+            shown.Add(GameNoteKind::AllReceived, state_.confirmedCount == 11 ? GameStatus::BombNow : GameStatus::SetUp);
         }
     }
     shown.ApplyTo(view_);
@@ -451,7 +450,7 @@ bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
             state.resume.sendRunning = false;
         }
     } running{state_};
-    view_.SetStatus(kStatusSending);
+    view_.SetStatus(GameStatus::Sending);
     for (int cell = kFirstOwnCell; cell <= kLastOwnCell; ++cell) {
         // Read live: a restart during the waits empties the battlefield and
         // so ends the sending instead of carrying the old game over.
@@ -468,7 +467,7 @@ bool LineProtocol::SendPositions(LineChannel* peer, const WaitFn& wait) {
             wait(kConfirmWaitMs);
         }
     }
-    view_.SetStatus(kStatusBombNow);
+    view_.SetStatus(GameStatus::BombNow);
     return true;
 }
 
@@ -502,7 +501,7 @@ void LineProtocol::ContinueSending(LineChannel* replyTo) {
     }
     if (next) Send(replyTo, *next);
     // As at the end of SendPositions.
-    if (done) view_.SetStatus(kStatusBombNow);
+    if (done) view_.SetStatus(GameStatus::BombNow);
 }
 
 bool LineProtocol::TakeNote(const std::string& line, LineChannel* replyTo) {
@@ -540,13 +539,13 @@ bool LineProtocol::TakeNote(const std::string& line, LineChannel* replyTo) {
         }
         if (resumed) CatchUp(state_, side_, *note, r);
     }
-    if (resumed) view_.AppendLog(kLogResumed);
-    if (r.sending) view_.SetStatus(kStatusSending);
+    if (resumed) view_.AppendNote({GameNoteKind::Resumed, {}, {}});
+    if (r.sending) view_.SetStatus(GameStatus::Sending);
     for (const std::string& l : out) Send(replyTo, l);
     if (r.sendDone) {
         // The peer had them all: only the last confirmation was lost.
         CheckCompletion();
-        view_.SetStatus(kStatusBombNow);
+        view_.SetStatus(GameStatus::BombNow);
     }
     return true;
 }
@@ -562,18 +561,16 @@ BombOutcome LineProtocol::Bomb(LineChannel* peer) {
         if (f.marked) ++(f.victim ? r.victimHits : r.dragonHits);
     // The peer's battlefield lost what this side won.
     MessageKind result = MessageKind::Draw;
-    r.resultLabel = kResultDraw;
+    r.result = BombResult::Draw;
     if (r.victimHits > r.dragonHits) {
-        r.resultLabel = kResultWon;
+        r.result = BombResult::Won;
         result = MessageKind::YouLost;
     } else if (r.victimHits < r.dragonHits) {
-        r.resultLabel = kResultLost;
+        r.result = BombResult::Lost;
         result = MessageKind::YouWon;
     }
     r.resultLine = FormatLine({result, -1, {}});
-    r.victimsText = kBombedVictims + std::to_string(r.victimHits);
-    r.dragonsText = kBombedDragons + std::to_string(r.dragonHits);
-    view_.SetBombResult(r.resultLabel);
+    view_.SetBombResult(r.result);
     {
         auto lock = state_.Lock();
         ++state_.resume.resultsSent;
@@ -584,8 +581,9 @@ BombOutcome LineProtocol::Bomb(LineChannel* peer) {
 }
 
 std::string LineProtocol::SendChat(LineChannel* peer, const std::string& nick, const std::string& text) {
+    // The log words the chat itself; the line goes out as the protocol has it.
     const std::string line = ChatLine(nick, text);
-    view_.AppendLog(line);
+    view_.AppendNote({GameNoteKind::OwnChat, nick, text});
     Send(peer, line);
     return line;
 }
@@ -598,7 +596,7 @@ void LineProtocol::Restart(LineChannel* peer) {
     Send(peer, kRestartLine);
     ResetNetGame(state_);
     view_.ResetGameView();
-    view_.AppendLog(kLogHostRestart);
+    view_.AppendNote({GameNoteKind::HostRestart, {}, {}});
 }
 
 }  // namespace quorvex

@@ -7,7 +7,7 @@
 // through their TwoPlayerSession.
 //
 // The lines themselves are core/net/messages; what the windows show of the game
-// is core/net/protocoltexts. Texts are Windows-1252 bytes.
+// is core/net/protocoltexts, as values the windows word. Texts are Windows-1252 bytes.
 #pragma once
 
 #include "core/net/transport/linechannel.h"
@@ -104,7 +104,7 @@ struct NetGameState {
 // counters 5, confirmedCount and receivedCount 0, both next slots 1, no mark.
 // Kept: opponentCells (stale until refilled, see OpponentFigures),
 // opponentNick, confirmFlag, currentPeer. The window redraws both fields
-// empty, enables its own cells, and shows "5 fields left" and "5" / "5".
+// empty, enables its own cells, and shows the marking of no mark and "5" / "5".
 void ResetNetGame(NetGameState& state);
 
 // A click on own battlefield cell 26..50: empty -> Victim -> Dragon -> empty.
@@ -118,9 +118,10 @@ PlaceResult CycleOwnCell(NetGameState& state, int cell);
 
 // A click on bomb-field cell 1..25 toggles its mark.
 struct MarkResult {
-    bool marked = false;         // the cell's new state
-    std::string fieldsLeftText;  // "3 fields left", "Only 5 fields max!", "Ready to bomb!!!"
-    bool canBomb = false;        // exactly five marks
+    bool marked = false;   // the cell's new state
+    int fieldsLeft = 0;    // marks still to set: 5 minus the marks, negative when too many
+    bool tooMany = false;  // more than five marks
+    bool canBomb = false;  // exactly five marks
 };
 MarkResult ToggleBombMark(NetGameState& state, int cell);
 
@@ -143,8 +144,8 @@ public:
 
     // Host side, on the connection thread: reads (5 ms), sends the trimmed
     // nick, then waits and reads until the client's nick is in (throwing
-    // NetTimeoutError when it is not in within the handshake time-out); logs
-    // "[» conn. w/ "nick" «]", makes conn the current peer and sends the
+    // NetTimeoutError when it is not in within the handshake time-out); notes
+    // Connected with the nick, makes conn the current peer and sends the
     // server line and the welcome line. Returns the client's nick. Throws
     // ConnectionClosedError (or another NetError) when the connection ends.
     //
@@ -191,10 +192,10 @@ public:
     // result label and sends the result line. The window checks beforehand
     // that five cells are marked (and may insist on AllPositionsReceived).
     BombOutcome Bomb(LineChannel* peer);
-    // Logs the chat line and sends it if a peer is open; returns the line.
+    // Notes the chat (OwnChat) and sends its line if a peer is open; returns the line.
     std::string SendChat(LineChannel* peer, const std::string& nick, const std::string& text);
     // Host's "Play again": sends "[900] Restart", resets the game, asks the
-    // view to redraw and logs "[game] new game started!".
+    // view to redraw and notes HostRestart.
     void Restart(LineChannel* peer);
 
     // Sends one line if peer is open; false (nothing sent) otherwise.
@@ -203,7 +204,7 @@ public:
 private:
     void ReceivePosition(const Message& message, LineChannel* replyTo);
     // A result line: the battlefield's label and the log line with the peer's nick.
-    void TakeResult(const char* label, const char* ending);
+    void TakeResult(BombResult result, GameNoteKind note);
     // Reads until the peer's nickname is in, waiting between reads; an empty
     // line read on the way sets asked.
     std::string AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait, bool& asked) const;

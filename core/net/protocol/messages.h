@@ -17,7 +17,8 @@ inline constexpr int kBombFieldCells = 25;
 inline constexpr int kFirstOwnCell = 26;
 inline constexpr int kLastOwnCell = 50;
 
-// "[» " + text + " «]": the frame of the server line and the windows' connection notices.
+// "[» " + text + " «]": the frame of the server line. The windows frame their
+// own notices alike, in their words (ui/net/nettexts.h); this is the wire's.
 std::string Notice(const std::string& text);
 
 inline constexpr const char* kConfirmLine = "[500] Pos. received and confirmed!";
@@ -66,7 +67,7 @@ std::string ResumeLine(const ResumeNote& note);
 // The note a "[300]" line carries; nullopt when it is malformed.
 std::optional<ResumeNote> ParseResume(const std::string& line);
 
-// "<" + nick + "> " + text.
+// "<" + nick + "> " + text, as it is sent (the log words its own, GameNoteKind::OwnChat).
 std::string ChatLine(const std::string& nick, const std::string& text);
 // The host's greetings after the handshake.
 std::string ServerLine(const std::string& serverName);

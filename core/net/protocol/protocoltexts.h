@@ -1,38 +1,48 @@
-// What the network windows show of the two-player game: status texts and
-// log lines (the lines on the wire are core/net/messages). Windows-1252 bytes.
+// What the network windows show of the two-player game, as what happened:
+// the status, the log's notes and a bombing's result. The windows word them
+// (ui/net/nettexts.h); the lines on the wire are core/net/messages.
 #pragma once
+
+#include <string>
 
 namespace quorvex {
 
-inline constexpr const char* kStatusSending = "sending positions...";
-inline constexpr const char* kStatusReceiving = "receiving positions...";
-inline constexpr const char* kStatusBombNow = "please bomb now";
-inline constexpr const char* kStatusAwaiting = "awaiting positions...";
-inline constexpr const char* kStatusSetUp = "please set up your battlefield";
-inline constexpr const char* kLogAllSent = "[game] All positions send!";
-inline constexpr const char* kLogAllReceived = "[game] All positions received!";
-inline constexpr const char* kLogClientRestart = "[game] new game started";
-inline constexpr const char* kLogHostRestart = "[game] new game started!";
-// Logged, followed by the line, for a position that is not stored.
-inline constexpr const char* kLogInvalidPosition = "[game] Invalid position ignored: ";
-inline constexpr const char* kLogExtraVictim = "[game] Extra Victim ignored: ";
-inline constexpr const char* kLogExtraDragon = "[game] Extra Dragon ignored: ";
-inline constexpr const char* kLogLineTooLong = "[game] Over-long line ignored.";
-// The same two players met again and took their game up where it stood.
-inline constexpr const char* kLogResumed = "[game] Game resumed.";
+// The status panel.
+enum class GameStatus {
+    Sending,    // the own positions are going out
+    Receiving,  // a position of the opponent came in
+    BombNow,    // both battlefields are exchanged
+    Awaiting,   // the own went out, the opponent's are still to come
+    SetUp,      // the opponent's came in, the own are still to send
+};
 
-// A bombing's result, as the bombing side shows it and as the bombed side
-// shows the line it receives.
-inline constexpr const char* kResultWon = "[ You won ]";
-inline constexpr const char* kResultLost = "[ You lost ]";
-inline constexpr const char* kResultDraw = "[ Draw ]";
-// The bombed side's log: kLogGame + the peer's nickname + one of the endings.
-inline constexpr const char* kLogGame = "[game] ";
-inline constexpr const char* kLogPeerWon = " won!";
-inline constexpr const char* kLogPeerLost = " lost!";
-inline constexpr const char* kLogPeerDraw = " bombed a draw!";
-// The bombing side's counters, followed by the number.
-inline constexpr const char* kBombedVictims = "Bombed Victims: ";
-inline constexpr const char* kBombedDragons = "Bombed Dragons: ";
+// A note of the log (the peer's own lines are logged as they came).
+enum class GameNoteKind {
+    Connected,        // the handshake with the peer `name` went through
+    AllSent,          // all own positions were confirmed
+    AllReceived,      // all the opponent's positions came in
+    ClientRestart,    // the host started the next game
+    HostRestart,      // this host started the next game
+    InvalidPosition,  // `line`, a position naming no cell, was not stored
+    ExtraVictim,      // `line`, a sixth Victim, was not stored
+    ExtraDragon,      // `line`, a sixth Dragon, was not stored
+    LineTooLong,      // an over-long line was skipped
+    PeerWon,          // `name` bombed this side's battlefield and won
+    PeerLost,         // ... and lost
+    PeerDraw,         // ... and drew
+    OwnChat,          // this player, `name`, said `line` (sent as ChatLine)
+    Resumed,          // the same two players met again and took their game up where it stood
+};
+
+struct GameNote {
+    GameNoteKind kind = GameNoteKind::AllSent;
+    std::string name;  // a nickname, Windows-1252 bytes as the peer sent it
+    std::string line;  // a line as received, or the chat text; Windows-1252
+    bool operator==(const GameNote&) const = default;
+};
+
+// A bombing's result, as the bombing side's label shows it and as the bombed
+// side's label shows the line it receives.
+enum class BombResult { Won, Lost, Draw };
 
 }  // namespace quorvex

@@ -5,6 +5,8 @@
 // protocol than this.
 #pragma once
 
+#include "core/net/protocol/protocoltexts.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,12 +29,15 @@ struct OpponentFigure {
 // window must hand those calls over in order and never wait for them.
 struct ProtocolView {
     virtual ~ProtocolView() = default;
+    // A line from the peer, logged as it came (Windows-1252 bytes).
     virtual void AppendLog(const std::string& line) = 0;
-    virtual void SetStatus(const std::string& text) = 0;
+    // What happened, logged in the window's words.
+    virtual void AppendNote(const GameNote& note) = 0;
+    virtual void SetStatus(GameStatus status) = 0;
     // Label beside the own battlefield: how the opponent's bombing went.
-    virtual void SetBattlefieldResult(const std::string& text) = 0;
+    virtual void SetBattlefieldResult(BombResult result) = 0;
     // Label beside the bomb field: how this side's bombing went.
-    virtual void SetBombResult(const std::string& text) = 0;
+    virtual void SetBombResult(BombResult result) = 0;
     // ResetNetGame has run (restart): redraw both fields and the counters.
     virtual void ResetGameView() = 0;
 };
@@ -42,10 +47,8 @@ enum class NetSide { Host, Client };
 struct BombOutcome {
     int victimHits = 0;
     int dragonHits = 0;
-    std::string resultLabel;  // "[ You won ]", "[ You lost ]", "[ Draw ]"
-    std::string resultLine;   // "[700] You lost", "[701] You won", "[702] Draw"
-    std::string victimsText;  // "Bombed Victims: " + hits
-    std::string dragonsText;  // "Bombed Dragons: " + hits
+    BombResult result = BombResult::Draw;  // for the label
+    std::string resultLine;   // on the wire: "[700] You lost", "[701] You won", "[702] Draw"
     std::vector<OpponentFigure> figures;  // what to reveal
     bool complete = false;    // all ten positions of this game were in
     bool sent = false;        // the result line went out

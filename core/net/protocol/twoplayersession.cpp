@@ -48,7 +48,7 @@ PlaceView TwoPlayerSession::PlaceOwn(int cell) {
 
 MarkView TwoPlayerSession::ToggleMark(int cell) {
     MarkResult r = ToggleBombMark(parts_->game, cell);
-    return {cell, r.marked ? CellLook::Mark : CellLook::Smile, std::move(r.fieldsLeftText), r.canBomb};
+    return {cell, r.marked ? CellLook::Mark : CellLook::Smile, r.fieldsLeft, r.tooMany, r.canBomb};
 }
 
 void TwoPlayerSession::NewGame() {

@@ -40,12 +40,13 @@ struct PlaceView {
     bool canSend = false;  // exactly five of each placed
 };
 
-// A click on a bomb-field cell.
+// A click on a bomb-field cell; as made, the bomb field without marks (a new game).
 struct MarkView {
     int cell = 0;
     CellLook look = CellLook::Smile;  // Smile or Mark
-    std::string fieldsLeftText;       // "3 fields left", "Only 5 fields max!", "Ready to bomb!!!"
-    bool canBomb = false;
+    int fieldsLeft = 5;               // marks still to set, negative when too many
+    bool tooMany = false;             // more than five marks
+    bool canBomb = false;             // exactly five
 };
 
 // A bombing as the bomb field shows it.
