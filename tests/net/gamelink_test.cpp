@@ -279,3 +279,28 @@ TEST(LinkSocket, TwoGamesStartedAtOnceLeaveOneListenerWhoseSocketTakesTheLink) {
 }
 
 }  // namespace
+
+namespace {
+
+// A running game that takes its connections only after the second start has
+// stopped waiting (its queue was full, or it was busy): the link is opened by
+// exactly one of them, the running game or a new one.
+TEST(LinkSocket, ALinkTakenLateIsOpenedOnceByOneGame) {
+    qxtest::TempDir dir;
+    const std::string path = dir.File("links");
+    LinkListener game;
+    ASSERT_EQ(game.Listen(path), LinkListener::Outcome::Listening);
+    bool handed = true;
+    std::thread([&] { handed = HandLinkTo(path, "quorvex://pc", std::chrono::milliseconds(100)); }).join();
+    std::vector<std::string> taken;
+    bool accepted = false;
+    EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty() || (accepted && game.OpenConnections() == 0); }, [&] {
+        pollfd p{game.Fd(), POLLIN, 0};
+        ::poll(&p, 1, 10);
+        for (std::string& line : game.Service()) taken.push_back(line);
+        accepted = accepted || game.OpenConnections() > 0;
+    }));
+    EXPECT_EQ((handed ? 0U : 1U) + taken.size(), 1U) << (handed ? "handed" : "a new game opens it too");
+}
+
+}  // namespace
