@@ -55,10 +55,14 @@ void HostService::Report(const HostOutcome& outcome) {
 void HostService::OnRouter(const RouterReport& r) {
     HostOutcome o{r.failure.empty() ? HostState::RouterClosed : HostState::NotClosed, r.port, r.failure, false};
     if (!r.closed) {
+        for (const upnp::IgnoredAnswer& i : r.answer.ignored)
+            Report({i.why == upnp::IgnoredAnswer::Why::NotTheGateway ? HostState::NotTheGateway
+                                                                      : HostState::LocationElsewhere,
+                    r.port, i.sender, false});
         if (r.answer.open)
             o = {HostState::Mapped, r.port, r.answer.externalAddress, r.answer.pinhole};
         else if (r.answer.pinhole)
-            o = {HostState::PinholeOpen, r.port, {}, true};
+            o = {HostState::PinholeOpen, r.port, r.answer.reason, true};
         else
             o = {HostState::Refused, r.port, r.answer.reason, false};
     }
@@ -71,8 +75,10 @@ void HostService::Start(const std::string& name) {
     Report({HostState::Listening, port, {}, false});
     listed_ = true;
     if (announcer_)
-        announcer_->Start(name, port, [this, port](const std::string& shown) {
+        announcer_->Start(name, port, [this, port, name](const std::string& shown) {
             Report({HostState::Announced, port, shown, false});
+            // The network had a game of that name: the players look for this one.
+            if (shown != name) Report({HostState::Renamed, port, shown, false});
         });
     // Only with the player's consent: otherwise nothing goes to the router at all.
     if (!consent_ || consent_()) OpenRouter(port);

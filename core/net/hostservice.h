@@ -21,8 +21,11 @@ namespace quorvex {
 enum class HostState {
     Listening,     // the server listens on port
     Announced,     // the game is announced on the local network as text (a renamed one too, "Name #2")
+    Renamed,       // after Announced, when the name taken (text) is not the one asked for
     Mapped,        // the router forwards port, at the address text where it told it (and for IPv6 with pinhole)
-    PinholeOpen,   // only an IPv6 pinhole was opened for port
+    PinholeOpen,   // only an IPv6 pinhole was opened for port; text is why IPv4 was not, where known
+    NotTheGateway,      // before the router's outcome: an answer from text, not the default gateway, was ignored
+    LocationElsewhere,  // the same for an answer from text whose description is at another address
     Refused,       // the router opened nothing; text is the reason
     RouterClosed,  // the router's mapping of port was removed
     NotClosed,     // the removal of the mapping failed; text is why

@@ -1,8 +1,10 @@
 // Game links: what joins a game and what is refused, the links the host hands
 // out, the command line that carries one, and the socket through which a
-// second start hands its link over.
+// second start hands its link over; the list of games found on the local
+// network.
 #include "core/game/commandline.h"
 #include "core/net/lan/gamelink.h"
+#include "core/net/lan/gamelist.h"
 #include "core/net/lan/linksocket.h"
 #include "support/tempdir.h"
 #include "support/wait_until.h"
@@ -17,6 +19,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -275,6 +278,118 @@ TEST(LinkSocket, TwoGamesStartedAtOnceLeaveOneListenerWhoseSocketTakesTheLink) {
             EXPECT_EQ(FirstLines(listening), std::vector<std::string>{"quorvex://pc"});
             hand.join();
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A running game that takes its connections only after the second start has
+// stopped waiting (its queue was full, or it was busy): the link is opened by
+// exactly one of them, the running game or a new one.
+TEST(LinkSocket, ALinkTakenLateIsOpenedOnceByOneGame) {
+    qxtest::TempDir dir;
+    const std::string path = dir.File("links");
+    LinkListener game;
+    ASSERT_EQ(game.Listen(path), LinkListener::Outcome::Listening);
+    bool handed = true;
+    std::thread([&] { handed = HandLinkTo(path, "quorvex://pc", std::chrono::milliseconds(100)); }).join();
+    std::vector<std::string> taken;
+    bool accepted = false;
+    EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty() || (accepted && game.OpenConnections() == 0); }, [&] {
+        pollfd p{game.Fd(), POLLIN, 0};
+        ::poll(&p, 1, 10);
+        for (std::string& line : game.Service()) taken.push_back(line);
+        accepted = accepted || game.OpenConnections() > 0;
+    }));
+    EXPECT_EQ((handed ? 0U : 1U) + taken.size(), 1U) << (handed ? "handed" : "a new game opens it too");
+}
+
+}  // namespace
+
+namespace {
+
+// What the network tells the list, one step at a time: a service appears
+// ("+"), resolves to an address ("="; none: it failed) or goes ("-").
+struct ListStep {
+    char what;
+    int protocol;  // 0 IPv4, 1 IPv6: the same name is two services
+    std::string name;
+    std::string address;
+    int port;
+};
+
+struct ListCase {
+    const char* what;
+    std::size_t bound;
+    std::vector<ListStep> steps;
+    std::vector<std::string> rows;  // the first rows, "name address:port"
+    std::size_t shown;              // rows in all
+    std::size_t size;               // services followed
+};
+
+// 200 names announced and resolved on both protocols, before anything else.
+std::vector<ListStep> Flood(bool resolved) {
+    std::vector<ListStep> steps;
+    for (int i = 1; i <= 200; ++i)
+        for (int protocol : {0, 1}) {
+            const std::string name = "Flood " + std::to_string(i);
+            steps.push_back({'+', protocol, name, "", 0});
+            if (resolved) steps.push_back({'=', protocol, name, protocol ? "2001:db8::66" : "10.55.0.66", 9999});
+        }
+    return steps;
+}
+
+std::vector<ListStep> Then(std::vector<ListStep> first, const std::vector<ListStep>& more) {
+    first.insert(first.end(), more.begin(), more.end());
+    return first;
+}
+
+TEST(LanGameList, KeepsTheNewestUnderAFloodAndOneRowPerNameAndAddress) {
+    const std::vector<ListStep> alice = {{'+', 0, "Alice", "", 0}, {'=', 0, "Alice", "10.55.0.1", 9999}};
+    const ListCase cases[] = {
+        {"one game", 8, alice, {"Alice 10.55.0.1:9999"}, 1, 1},
+        {"unresolved is not shown", 8, {{'+', 0, "Alice", "", 0}}, {}, 0, 1},
+        {"a failed resolution is not shown", 8, Then(alice, {{'=', 0, "Alice", "", 0}}), {}, 0, 1},
+        {"gone", 8, Then(alice, {{'-', 0, "Alice", "", 0}}), {}, 0, 0},
+        {"announced again starts unresolved", 8, Then(alice, {{'+', 0, "Alice", "", 0}}), {}, 0, 1},
+        {"one name and address on both protocols is one row, with the latest port", 8,
+         Then(alice, {{'+', 1, "Alice", "", 0}, {'=', 1, "Alice", "10.55.0.1", 4711}}), {"Alice 10.55.0.1:4711"}, 1, 2},
+        {"two addresses are two rows, IPv4 first", 8,
+         Then(alice, {{'+', 1, "Alice", "", 0}, {'=', 1, "Alice", "fe80::1%eth0", 9999}}),
+         {"Alice 10.55.0.1:9999", "Alice fe80::1%eth0:9999"}, 2, 2},
+        {"a flood of resolved names drops the oldest, never the newest", 64, Then(Flood(true), alice),
+         {"Alice 10.55.0.1:9999", "Flood 169 2001:db8::66:9999"}, 64, 64},
+        {"a flood that never resolves makes room for a game that does", 64,
+         Then(Flood(false), {{'+', 0, "Alice", "", 0}, {'+', 0, "Bob", "", 0}, {'=', 0, "Alice", "10.55.0.1", 9999},
+                             {'=', 0, "Bob", "10.55.0.2", 9999}}),
+         {"Alice 10.55.0.1:9999", "Bob 10.55.0.2:9999"}, 2, 64},
+        {"when full, an unresolved entry goes before an older resolved one", 2,
+         Then(alice, {{'+', 0, "Mallory", "", 0}, {'+', 0, "Bob", "", 0}, {'=', 0, "Bob", "10.55.0.2", 9999}}),
+         {"Alice 10.55.0.1:9999", "Bob 10.55.0.2:9999"}, 2, 2},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        LanGameList list(c.bound);
+        for (const ListStep& s : c.steps) {
+            const LanService service{1, s.protocol, s.name, "local"};
+            if (s.what == '+') {
+                for (const LanService& dropped : list.Add(service)) EXPECT_FALSE(list.Contains(dropped));
+                EXPECT_TRUE(list.Contains(service));
+            } else if (s.what == '=') {
+                list.Resolved(service, {"", s.address, s.port, s.address.find(':') == std::string::npos ? 0 : 2});
+            } else {
+                list.Remove(service);
+            }
+            EXPECT_LE(list.Size(), c.bound);
+        }
+        std::vector<std::string> rows;
+        for (const LanGame& g : list.Rows()) rows.push_back(g.name + " " + g.address + ":" + std::to_string(g.port));
+        EXPECT_EQ(rows.size(), c.shown);
+        rows.resize(std::min(rows.size(), c.rows.size()));
+        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(list.Size(), c.size);
     }
 }
 

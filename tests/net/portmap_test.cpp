@@ -266,8 +266,23 @@ INSTANTIATE_TEST_SUITE_P(
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::Mapped, "198.51.100.7"), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
         ServiceCase{"MappedWithPinholeAndRenamed", RouterAnswer{true, "", true, "", 0}, "Game #2", "", false,
-                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game #2"), "router open",
-                     Out(S::Mapped, "", true), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game #2"), Out(S::Renamed, "Game #2"),
+                     "router open", Out(S::Mapped, "", true), "withdraw", Out(S::Closed), "router close",
+                     Out(S::RouterClosed)}},
+        ServiceCase{"PinholeOnlyAndWhyNotIPv4", RouterAnswer{false, "", true, "the router refused port 0: it is in use", 0},
+                    "Game", "", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
+                     Out(S::PinholeOpen, "the router refused port 0: it is in use", true), "withdraw", Out(S::Closed),
+                     "router close", Out(S::RouterClosed)}},
+        ServiceCase{"AnswersFromOtherMachinesIgnored",
+                    RouterAnswer{false, "", false, "no answer from the default gateway", 0, 0,
+                                 {{"192.168.27.66", upnp::IgnoredAnswer::Why::NotTheGateway},
+                                  {"192.168.27.1", upnp::IgnoredAnswer::Why::LocationElsewhere}}},
+                    "Game", "", false,
+                    {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
+                     Out(S::NotTheGateway, "192.168.27.66"), Out(S::LocationElsewhere, "192.168.27.1"),
+                     Out(S::Refused, "no answer from the default gateway"), "withdraw", Out(S::Closed),
+                     "router close"}},
         ServiceCase{"PinholeOnly", RouterAnswer{false, "", true, "", 0}, "Game", "", false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::PinholeOpen, "", true), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
@@ -371,6 +386,45 @@ TEST(RouterConversation, ALocationIsBelievedOnlyAtTheAddressThatAnswered) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(upnp::LocationAccepted(c.location, c.responder), c.accepted) << c.location;
+}
+
+// The default route's gateway of the interface an answer came on, as the
+// kernel lists its routes; the lowest metric wins, other interfaces and
+// routes that are not the default one do not count.
+TEST(RouterConversation, TheGatewayIsTheDefaultRoutesOfTheInterface) {
+    const std::string v4 =
+        "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n"
+        "eth0\t00000000\t011BA8C0\t0003\t0\t0\t200\t00000000\t0\t0\t0\n"
+        "eth0\t00000000\t091BA8C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
+        "eth0\t001BA8C0\t421BA8C0\t0003\t0\t0\t0\t00FFFFFF\t0\t0\t0\n"
+        "wlan0\t00000000\t0137000A\t0001\t0\t0\t0\t00000000\t0\t0\t0\n"
+        "eth1\t00000000\t0137000A\t0003\t0\t0\t0\t00000000\t0\t0\t0\n";
+    const std::string v6 =
+        "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
+        "fe800000000000000000000000000001 00000400 00000001 00000000 00000003 eth0\n"
+        "20010db8002700010000000000000000 40 00000000000000000000000000000000 00 "
+        "20010db8002700010000000000000042 00000100 00000001 00000000 00000003 eth0\n"
+        "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
+        "00000000000000000000000000000000 ffffffff 00000001 00000000 00200200 lo\n"
+        "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
+        "20010db8002700010000000000000001 00000100 00000001 00000000 00000003 eth1\n";
+    const struct {
+        const std::string* routes;
+        bool ipv6;
+        const char* iface;
+        const char* gateway;
+    } cases[] = {
+        {&v4, false, "eth0", "192.168.27.9"},  // the lower metric of two defaults
+        {&v4, false, "wlan0", ""},             // no gateway flag
+        {&v4, false, "eth1", "10.0.55.1"},
+        {&v4, false, "eth9", ""},
+        {&v6, true, "eth0", "fe80::1"},        // not the /64 beside it
+        {&v6, true, "lo", ""},                 // an unreachable route, no next hop
+        {&v6, true, "eth1", "2001:db8:27:1::1"},
+        {&v4, true, "eth0", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(upnp::DefaultGateway(*c.routes, c.ipv6, c.iface), c.gateway) << c.iface << (c.ipv6 ? " IPv6" : "");
 }
 
 // A router's answer that comes a byte at a time ends with the exchange's limit.

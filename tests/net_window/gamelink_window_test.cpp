@@ -28,7 +28,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <sys/stat.h>
 #include <future>
 
 using namespace quorvex;
@@ -108,6 +110,19 @@ TEST_F(GameLinkWindowTest, ASecondStartHandsItsLinkToTheRunningGame) {
     EXPECT_TRUE(handed.get());
     EXPECT_EQ(received, QStringList{QStringLiteral("quorvex://pc.local:4711")});
     EXPECT_FALSE(HandToRunningGame(name + QStringLiteral("-none"), QStringLiteral("quorvex://pc")));
+}
+
+TEST_F(GameLinkWindowTest, WithoutAPrivateRuntimeFolderTheGameSaysOnceThatLinksStartNewGames) {
+    const char* had = std::getenv("XDG_RUNTIME_DIR");
+    const std::string kept = had ? had : "";
+    ::chmod(dir.Folder().c_str(), 0755);
+    ::setenv("XDG_RUNTIME_DIR", dir.Folder().c_str(), 1);
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(LinkSocketName().isEmpty());
+    EXPECT_TRUE(LinkSocketName().isEmpty());
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    had ? ::setenv("XDG_RUNTIME_DIR", kept.c_str(), 1) : ::unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(said, "Quorvex: no private runtime folder (XDG_RUNTIME_DIR): game links will start new games\n");
 }
 
 TEST_F(GameLinkWindowTest, FiftyHandedLinksOpenOneBoxAtATimeAndTheLastOneLast) {

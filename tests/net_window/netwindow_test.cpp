@@ -571,6 +571,16 @@ TEST(HostLog, EachOutcomeHasItsLine) {
         {{S::Mapped, 9999, "", true}, N("Router: port 9999 open and for IPv6")},
         {{S::Mapped, 9999, "", false}, N("Router: port 9999 open")},
         {{S::PinholeOpen, 9999, {}, true}, N("Router: port 9999 open for IPv6")},
+        {{S::PinholeOpen, 9999, "the router refused port 9999: it is in use", true},
+         N("Router: port 9999 open for IPv6, not for IPv4 (the router refused port 9999: it is in use)")},
+        {{S::Renamed, 9999, "Alice #2", false}, N("Game announced as Alice #2")},
+        {{S::Renamed, 9999, "J\xC3\xBCrgen #2", false}, N("Game announced as J\xFCrgen #2")},
+        {{S::NotTheGateway, 9999, "192.168.27.66", false},
+         N("Router: answer from 192.168.27.66 ignored (not the default gateway)")},
+        {{S::LocationElsewhere, 9999, "192.168.27.1", false},
+         N("Router: answer from 192.168.27.1 ignored (its description is at another address)")},
+        {{S::Refused, 9999, "the router's description names another address for its port mapping", false},
+         N("Router: no port opened (the router's description names another address for its port mapping)")},
         {{S::Refused, 9999, "no router answered", false}, N("Router: no port opened (no router answered)")},
         {{S::RouterClosed, 9999, {}, false}, N("Router: port 9999 closed")},
         {{S::NotClosed, 9999, "the router did not answer in time", false},
@@ -620,29 +630,35 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
     EXPECT_EQ(BombedDragonsText(10), QStringLiteral("Bombed Dragons: 10"));
 }
 
-// Names announced on the network are shown safely, each with its whole address.
+// Names announced on the network are shown safely and isolated, beside
+// their address in its own cell (with the port when it is not the game's).
 TEST(LocalGameSuggestions, ANameCannotForgeAnotherRow) {
     const struct {
         const char16_t* name;
         const char* shown;
     } cases[] = {
-        {u"Alice", "Alice  (10.0.0.66)"},
-        {u"Mallory\r\nAlice  (10.44.0.1)", "Mallory\u240D\u240AAlice  (10.44.0.1)  (10.0.0.66)"},
-        {u"Mallory\u202E)1.0.44.01(  ecilA", "Mallory)1.0.44.01(  ecilA  (10.0.0.66)"},
-        {u"\u2066Eve\u2069\u200F\u2028Bob", "Eve\u2424Bob  (10.0.0.66)"},
-        {u"Del\u007F\u0085", "Del\u2421\uFFFD  (10.0.0.66)"},
+        {u"Alice", "\u2068Alice\u2069"},
+        {u"Mallory\r\nAlice  (10.44.0.1)", "\u2068Mallory\u240D\u240AAlice  (10.44.0.1)\u2069"},
+        {u"Mallory\u202E)1.0.44.01(  ecilA", "\u2068Mallory<U+202E>)1.0.44.01(  ecilA\u2069"},
+        {u"\u2066Eve\u2069\u200F\u2028Bob", "\u2068<U+2066>Eve<U+2069><U+200F>\u2424Bob\u2069"},
+        {u"Del\u007F\u0085", "\u2068Del\u2421\uFFFD\u2069"},
+        {u"Alice\u3000\u3000(10.55.0.1)\u3000", "\u2068Alice<U+3000><U+3000>(10.55.0.1)<U+3000>\u2069"},
+        {u"Alice\u200B", "\u2068Alice<U+200B>\u2069"},
+        {u"\u05D0\u05DC\u05D9\u05E1", "\u2068\u05D0\u05DC\u05D9\u05E1\u2069"},
+        {u"Al\u3164ice\U000E0041\u00A0\uFEFF", "\u2068Al<U+3164>ice<U+E0041><U+00A0><U+FEFF>\u2069"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SuggestionText({QString::fromUtf16(c.name), QStringLiteral("10.0.0.66"), 0}).toStdString(), c.shown);
-    // One name from two addresses is two rows, IPv4 first; a repeat of one is one row.
-    const auto rows = SuggestionRows({{QStringLiteral("Alice"), QStringLiteral("fe80::1%eth0"), 2},
-                                      {QStringLiteral("Alice"), QStringLiteral("10.0.0.66"), 0},
-                                      {QStringLiteral("Alice"), QStringLiteral("10.0.0.66"), 0},
-                                      {QStringLiteral("Alice"), QStringLiteral("10.44.0.1"), 0}});
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].address.toStdString(), "10.0.0.66");
-    EXPECT_EQ(rows[1].address.toStdString(), "10.44.0.1");
-    EXPECT_EQ(rows[2].address.toStdString(), "fe80::1%eth0");
+        EXPECT_EQ(SuggestionName({QString::fromUtf16(c.name).toStdString(), "10.0.0.66", 9999, 0}).toStdString(), c.shown);
+    const struct {
+        LanGame game;
+        const char* shown;
+    } addresses[] = {
+        {{"Alice", "10.0.0.66", 9999, 0}, "10.0.0.66"},
+        {{"Alice", "10.0.0.66", 1, 0}, "10.0.0.66:1"},
+        {{"Alice", "fe80::1%eth0", 4711, 2}, "[fe80::1%eth0]:4711"},
+        {{"Alice", "2001:db8::1", 9999, 1}, "2001:db8::1"},
+    };
+    for (const auto& a : addresses) EXPECT_EQ(SuggestionAddress(a.game).toStdString(), a.shown);
 }
 
 }  // namespace

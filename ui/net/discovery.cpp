@@ -11,8 +11,11 @@
 #include <QSocketNotifier>
 #include <QStandardItemModel>
 #include <QStyle>
+#include <QTreeView>
+#include <QHeaderView>
 
 #include "core/net/lan/avahilib.h"
+#include "core/net/transport/endpoint.h"
 #include "core/platform/handover.h"
 #include "core/platform/ownedthread.h"
 
@@ -246,21 +249,15 @@ void GameAnnouncement::Stop() {
 
 // ------------------------------------------------------------------ browsing
 
-std::vector<AnnouncedGame> SuggestionRows(std::vector<AnnouncedGame> games) {
-    const auto order = [](const AnnouncedGame& a, const AnnouncedGame& b) {
-        return std::tie(a.name, a.preference, a.address) < std::tie(b.name, b.preference, b.address);
-    };
-    std::sort(games.begin(), games.end(), order);
-    games.erase(std::unique(games.begin(), games.end(),
-                            [](const AnnouncedGame& a, const AnnouncedGame& b) {
-                                return a.name == b.name && a.address == b.address;
-                            }),
-                games.end());
-    return games;
+QString SuggestionAddress(const LanGame& game) {
+    const QString address = QString::fromStdString(game.address);
+    if (game.port == kGamePort) return address;
+    const QString host = address.contains(QLatin1Char(':')) ? QLatin1Char('[') + address + QLatin1Char(']') : address;
+    return host + QLatin1Char(':') + QString::number(game.port);
 }
 
-QString SuggestionText(const AnnouncedGame& game) {
-    return qx::ShownUnicode(game.name) + QStringLiteral("  (") + game.address + QLatin1Char(')');
+QString SuggestionName(const LanGame& game) {
+    return QChar(char16_t(0x2068)) + qx::ShownUnicode(QString::fromStdString(game.name)) + QChar(char16_t(0x2069));
 }
 
 namespace {
@@ -273,29 +270,23 @@ int Preference(const AvahiAddress& a) {
 }
 
 constexpr int kAddressRole = Qt::UserRole + 1;
-// The most services one list follows: a flood of announcements costs no more.
-constexpr std::size_t kMaxFound = 64;
+constexpr int kPortRole = Qt::UserRole + 2;
 
 // The browsing as the Avahi thread keeps it; only that thread touches it. It
 // tells the window through its inbox whether it runs and which games it has.
+// The list's rules (its bound, one row per name and address) are LanGameList's.
 struct Browsing : std::enable_shared_from_this<Browsing> {
-    using Key = std::tuple<AvahiIfIndex, AvahiProtocol, QByteArray, QByteArray>;  // interface, protocol, name, domain
-
-    struct Found {
-        AvahiServiceResolver* resolver = nullptr;
-        AnnouncedGame game;  // no address until resolved
-    };
-
-    explicit Browsing(std::shared_ptr<WindowInbox> inbox, std::function<void(bool, std::vector<AnnouncedGame>)> show)
+    explicit Browsing(std::shared_ptr<WindowInbox> inbox, std::function<void(bool, std::vector<LanGame>)> show)
         : inbox(std::move(inbox)), show(std::move(show)) {}
 
     std::shared_ptr<WindowInbox> inbox;
     // On the window's thread: whether the list runs, and its games.
-    std::function<void(bool, std::vector<AnnouncedGame>)> show;
+    std::function<void(bool, std::vector<LanGame>)> show;
     const AvahiPoll* api = nullptr;
     AvahiClient* client = nullptr;
     AvahiServiceBrowser* browser = nullptr;
-    std::map<Key, Found> found;
+    LanGameList games;
+    std::map<LanService, AvahiServiceResolver*> resolvers;  // one for each service in games
 
     void Begin(const AvahiPoll* poll) {
         if (client) return;
@@ -316,7 +307,8 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
 
     // Forgets the daemon and its games; the window may begin again.
     void End() {
-        found.clear();
+        games = LanGameList();
+        resolvers.clear();
         // Freeing the client frees its browser and resolvers.
         if (client) Av().avahi_client_free(client);
         client = nullptr;
@@ -325,10 +317,14 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
     }
 
     void Tell() {
-        std::vector<AnnouncedGame> games;
-        for (const auto& [key, f] : found)
-            if (!f.game.address.isEmpty()) games.push_back(f.game);
-        inbox->changes.Post([show = show, running = browser != nullptr, games = std::move(games)] { show(running, games); });
+        inbox->changes.Post([show = show, running = browser != nullptr, rows = games.Rows()] { show(running, rows); });
+    }
+
+    void Forget(const LanService& service) {
+        if (const auto it = resolvers.find(service); it != resolvers.end()) {
+            Av().avahi_service_resolver_free(it->second);
+            resolvers.erase(it);
+        }
     }
 
     static void ClientChanged(AvahiClient* c, AvahiClientState state, void* userdata) {
@@ -348,57 +344,76 @@ struct Browsing : std::enable_shared_from_this<Browsing> {
                         void* userdata) {
         auto* self = static_cast<Browsing*>(userdata);
         if (event != AVAHI_BROWSER_NEW && event != AVAHI_BROWSER_REMOVE) return;
-        const Key key{iface, protocol, QByteArray(name), QByteArray(domain)};
-        auto it = self->found.find(key);
-        if (it != self->found.end()) {
-            Av().avahi_service_resolver_free(it->second.resolver);
-            self->found.erase(it);
-        }
-        if (event == AVAHI_BROWSER_NEW && self->found.size() < kMaxFound) {
-            Found& f = self->found[key];
-            f.game.name = QString::fromUtf8(name);
+        const LanService service{iface, protocol, name, domain};
+        self->Forget(service);
+        self->games.Remove(service);
+        if (event == AVAHI_BROWSER_NEW) {
+            // A full list makes room: what it drops is followed no more.
+            for (const LanService& dropped : self->games.Add(service)) self->Forget(dropped);
             // Resolved on the interface and protocol it was found on; it follows later changes.
-            f.resolver = Av().avahi_service_resolver_new(Av().avahi_service_browser_get_client(b), iface, protocol, name, type,
-                                                    domain, protocol, AvahiLookupFlags(0), &Browsing::Resolved, self);
-            if (!f.resolver) self->found.erase(key);
+            AvahiServiceResolver* r =
+                Av().avahi_service_resolver_new(Av().avahi_service_browser_get_client(b), iface, protocol, name, type,
+                                                domain, protocol, AvahiLookupFlags(0), &Browsing::Resolved, self);
+            if (r)
+                self->resolvers[service] = r;
+            else
+                self->games.Remove(service);
         }
         self->Tell();
     }
 
     static void Resolved(AvahiServiceResolver* r, AvahiIfIndex iface, AvahiProtocol protocol,
                          AvahiResolverEvent event, const char* name, const char*, const char* domain, const char*,
-                         const AvahiAddress* a, uint16_t, AvahiStringList*, AvahiLookupResultFlags,
+                         const AvahiAddress* a, uint16_t port, AvahiStringList*, AvahiLookupResultFlags,
                          void* userdata) {
         auto* self = static_cast<Browsing*>(userdata);
-        auto it = self->found.find(Key{iface, protocol, QByteArray(name), QByteArray(domain)});
-        if (it == self->found.end() || it->second.resolver != r) return;
-        AnnouncedGame& g = it->second.game;
-        g.address.clear();
-        if (event == AVAHI_RESOLVER_FOUND && a) {
+        const LanService service{iface, protocol, name, domain};
+        const auto it = self->resolvers.find(service);
+        if (it == self->resolvers.end() || it->second != r) return;
+        LanGame game;
+        if (event == AVAHI_RESOLVER_FOUND && a && port != 0) {
             char text[AVAHI_ADDRESS_STR_MAX] = {};
             Av().avahi_address_snprint(text, sizeof text, a);
-            g.address = QString::fromLatin1(text);
-            g.preference = Preference(*a);
+            game.address = text;
+            game.port = port;
+            game.preference = Preference(*a);
             char ifname[IF_NAMESIZE] = {};
             // A link-local address needs its interface to be reached.
-            if (g.preference == 2 && if_indextoname(static_cast<unsigned>(iface), ifname))
-                g.address += QLatin1Char('%') + QString::fromLatin1(ifname);
+            if (game.preference == 2 && if_indextoname(static_cast<unsigned>(iface), ifname))
+                game.address += std::string("%") + ifname;
         }
+        self->games.Resolved(service, game);
         self->Tell();
     }
 };
 
 class LocalGames : public QObject {
 public:
-    explicit LocalGames(QLineEdit* field) : QObject(field), field_(field) {
+    LocalGames(QLineEdit* field, std::function<void(const QString&, int)> chosen)
+        : QObject(field), field_(field), chosen_(std::move(chosen)) {
         setObjectName(QStringLiteral("localGames"));
         model_ = new QStandardItemModel(this);
         completer_ = new QCompleter(model_, this);
         completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         completer_->setCompletionRole(kAddressRole);
         completer_->setCaseSensitivity(Qt::CaseInsensitive);
+        // The address in a column of its own, first; the name after it.
+        auto* rows = new QTreeView;
+        rows->setHeaderHidden(true);
+        rows->setRootIsDecorated(false);
+        rows->setUniformRowHeights(true);
+        rows->setItemsExpandable(false);
+        rows->setSelectionBehavior(QAbstractItemView::SelectRows);
+        rows->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        rows->header()->setStretchLastSection(true);
+        rows_ = rows;
         // Should a row be wider than the screen, the name gives way, never the address.
-        completer_->popup()->setTextElideMode(Qt::ElideLeft);
+        rows->setTextElideMode(Qt::ElideRight);
+        completer_->setPopup(rows);
+        connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& i) {
+            if (chosen_) chosen_(i.data(kAddressRole).toString(), i.data(kPortRole).toInt());
+        });
         field->setCompleter(completer_);
         field->installEventFilter(this);
         if (field->window() != field) field->window()->installEventFilter(this);
@@ -439,7 +454,7 @@ private:
                     inbox->changes.ApplyPending();
                 });
                 browsing_ = std::make_shared<Browsing>(
-                    inbox, [this](bool running, const std::vector<AnnouncedGame>& games) { Show(running, games); });
+                    inbox, [this](bool running, const std::vector<LanGame>& games) { Show(running, games); });
             } catch (const std::exception& e) {
                 // Told like missing libraries; a later opening tries again.
                 TellNoLocalGames(QString::fromLocal8Bit(e.what()));
@@ -451,30 +466,40 @@ private:
         thread_->Post([b = browsing_](const AvahiPoll* api) { b->Begin(api); });
     }
 
-    void Show(bool running, const std::vector<AnnouncedGame>& games) {
+    void Show(bool running, const std::vector<LanGame>& games) {
         setProperty("running", running);
         if (!running) begun_ = false;
         model_->clear();
         const QFontMetrics metrics = completer_->popup()->fontMetrics();
-        int widest = 0;
-        for (const AnnouncedGame& game : SuggestionRows(games)) {
-            auto* item = new QStandardItem(SuggestionText(game));
-            item->setData(game.address, kAddressRole);
-            item->setEditable(false);
-            model_->appendRow(item);
-            widest = std::max(widest, metrics.horizontalAdvance(item->text()));
+        int widestAddress = 0, widestName = 0;
+        for (const LanGame& game : games) {
+            auto* address = new QStandardItem(SuggestionAddress(game));
+            auto* name = new QStandardItem(SuggestionName(game));
+            for (QStandardItem* cell : {address, name}) {
+                cell->setData(QString::fromStdString(game.address), kAddressRole);
+                cell->setData(game.port, kPortRole);
+                cell->setEditable(false);
+            }
+            model_->appendRow({address, name});
+            widestAddress = std::max(widestAddress, metrics.horizontalAdvance(address->text()));
+            widestName = std::max(widestName, metrics.horizontalAdvance(name->text()));
         }
         // Wide enough for every whole row: the address is always seen in full.
         QAbstractItemView* popup = completer_->popup();
-        const int margins = 2 * popup->frameWidth() + popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+        const int margins = 2 * popup->frameWidth() + popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 32;
+        const int widest = widestAddress + widestName;
         const int screen = field_->screen() ? field_->screen()->availableGeometry().width() : widest + margins;
         popup->setMinimumWidth(std::min(widest + margins, screen));
+        // Once the list has its columns: the address's is as wide as the widest address.
+        if (rows_->header()->count() > 0) rows_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
         if (!model_->rowCount() && popup->isVisible()) popup->hide();
     }
 
     QLineEdit* field_;
+    std::function<void(const QString&, int)> chosen_;
     QStandardItemModel* model_;
     QCompleter* completer_;
+    QTreeView* rows_;  // the completer's popup
     std::unique_ptr<AvahiThread> thread_;  // from the window's first showing on
     std::shared_ptr<Browsing> browsing_;
     bool begun_ = false;  // a connection to the daemon is wanted or runs
@@ -482,6 +507,8 @@ private:
 
 }  // namespace
 
-void OfferLocalGames(QLineEdit* field) { new LocalGames(field); }
+void OfferLocalGames(QLineEdit* field, std::function<void(const QString&, int)> chosen) {
+    new LocalGames(field, std::move(chosen));
+}
 
 }  // namespace quorvex

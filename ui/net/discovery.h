@@ -11,6 +11,8 @@
 // does not wait for it either (qx::FinishProcess).
 #pragma once
 
+#include "core/net/lan/gamelist.h"
+
 #include <QString>
 
 #include <functional>
@@ -46,25 +48,18 @@ private:
 };
 
 // Offers the games announced on the local network as suggestions for field
-// (shown when it is clicked or on the Down key); choosing one fills in the
-// address. Browsing begins when field's window is first shown (and again at a
-// later showing if the daemon could not be reached) and lives as long as the
-// field.
-void OfferLocalGames(QLineEdit* field);
+// (shown when it is clicked or on the Down key), in a list that scrolls, each
+// row the address in a column of its own, then the name. Choosing one fills
+// in the address and tells chosen the address and the game's port. Browsing
+// begins when field's window is first shown (and again at a later showing if
+// the daemon could not be reached) and lives as long as the field.
+void OfferLocalGames(QLineEdit* field, std::function<void(const QString& address, int port)> chosen = {});
 
-// A game found on the local network: the name as announced, one address.
-struct AnnouncedGame {
-    QString name;
-    QString address;
-    int preference = 0;  // 0 IPv4, 1 global IPv6, 2 link-local IPv6
-};
-
-// The suggestions' rows: one for each name and address (a name announced
-// from two addresses is two rows), by name, then the address a player would
-// rather type first.
-std::vector<AnnouncedGame> SuggestionRows(std::vector<AnnouncedGame> games);
-// A row's text: the name as shown safely (qx::ShownUnicode), then the whole
-// address: "name  (address)".
-QString SuggestionText(const AnnouncedGame& game);
+// A row's address cell: the address, with the port when it is not the
+// game's own ("10.0.0.66:4711", "[fe80::1%eth0]:4711").
+QString SuggestionAddress(const LanGame& game);
+// A row's name cell: the name shown safely (qx::ShownUnicode) and isolated
+// from the direction of the text around it (U+2068 ... U+2069).
+QString SuggestionName(const LanGame& game);
 
 }  // namespace quorvex

@@ -25,7 +25,22 @@ QString Line(HostState state, int port, const QString& text, bool pinhole) {
                             : QCoreApplication::translate("HostLog", "Router: port %1 open at %2"))
                 .arg(QString::number(port), text);
         case HostState::PinholeOpen:
-            return QCoreApplication::translate("HostLog", "Router: port %1 open for IPv6").arg(port);
+            if (text.isEmpty()) return QCoreApplication::translate("HostLog", "Router: port %1 open for IPv6").arg(port);
+            //: %1 is the port, %2 why the router refused the port for IPv4.
+            return QCoreApplication::translate("HostLog", "Router: port %1 open for IPv6, not for IPv4 (%2)")
+                .arg(QString::number(port), text);
+        case HostState::Renamed:
+            //: The name was taken on the local network; %1 is the name the game got instead.
+            return QCoreApplication::translate("HostLog", "Game announced as %1").arg(text);
+        case HostState::NotTheGateway:
+            //: %1 is the address of the machine whose answer was not believed.
+            return QCoreApplication::translate("HostLog", "Router: answer from %1 ignored (not the default gateway)")
+                .arg(text);
+        case HostState::LocationElsewhere:
+            //: %1 is the address of the machine whose answer was not believed.
+            return QCoreApplication::translate("HostLog",
+                                               "Router: answer from %1 ignored (its description is at another address)")
+                .arg(text);
         case HostState::Refused:
             //: %1 is why the router opened nothing.
             return QCoreApplication::translate("HostLog", "Router: no port opened (%1)").arg(text);
@@ -41,7 +56,10 @@ QString Line(HostState state, int port, const QString& text, bool pinhole) {
 }  // namespace
 
 QString HostLogLine(const HostOutcome& o) {
-    const QString line = Line(o.state, o.port, qx::ShownText(o.text), o.pinhole);
+    // The announced name comes from Avahi in UTF-8; every other text is the core's 8-bit text.
+    const QString text = o.state == HostState::Renamed ? qx::ShownUnicode(QString::fromUtf8(o.text.c_str()))
+                                                       : qx::ShownText(o.text);
+    const QString line = Line(o.state, o.port, text, o.pinhole);
     return line.isEmpty() ? line : NoticeText(line);
 }
 

@@ -15,6 +15,7 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
+#include <mutex>
 #include <utility>
 
 namespace quorvex {
@@ -107,6 +108,13 @@ void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port, std::functio
 
 QString LinkSocketName() {
     const auto path = LinkSocketPath();
+    if (!path) {
+        // Said once: every start by a link is then a game of its own.
+        static std::once_flag told;
+        std::call_once(told, [] {
+            std::fprintf(stderr, "Quorvex: no private runtime folder (XDG_RUNTIME_DIR): game links will start new games\n");
+        });
+    }
     return path ? QString::fromLocal8Bit(path->c_str()) : QString();
 }
 

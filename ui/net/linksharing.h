@@ -31,7 +31,8 @@ void AddGameLinkEntries(QMenu* menu, int port, std::function<void()> copied = {}
 void OfferGameLinkCopy(QLineEdit* field, std::function<int()> port, std::function<void()> copied = {});
 
 // Where the running game takes links: in the player's private runtime folder;
-// empty without one (the game then neither takes nor hands over links).
+// empty without one (the game then neither takes nor hands over links, and
+// says so once on the error output).
 QString LinkSocketName();
 
 // Hands link to the game that listens at name; false when none answers.

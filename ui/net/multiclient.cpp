@@ -38,7 +38,11 @@ Tqx_client::Tqx_client(QWidget* parent) : TNetWindow(NetSide::Client, ClientLayo
     EditLook(adresse);
     adresse->setText(QStringLiteral("localhost"));
     setTabOrder(nick, adresse);
-    OfferLocalGames(adresse);
+    // A game chosen from the list is joined on the port it announced.
+    OfferLocalGames(adresse, [this](const QString& address, int port) {
+        linkAddress_ = address;
+        linkPort_ = port;
+    });
 
     Timer1 = qx::MakeTimer(this, QStringLiteral("Timer1"), kPollMs, &Tqx_client::Timer1Timer);
 

@@ -65,7 +65,8 @@ private:
     // IdAntiFreeze1: processes the window's events while the client waits.
     static void IdAntiFreeze1Idle();
 
-    // The port "connect" uses; a link's port holds while its address is in the field.
+    // The port "connect" uses; a link's port, or that of a game chosen from
+    // the local network's list, holds while its address is in the field.
     int port_ = kGamePort;
     QString linkAddress_;
     int linkPort_ = kGamePort;

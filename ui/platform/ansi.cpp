@@ -52,19 +52,42 @@ QString FromSystem(const SystemText& text) {
     return out;
 }
 
-QString ShownText(const std::string& bytes) {
-    QString out = FromAnsi(bytes);
-    for (QChar& c : out)
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t')) c = QChar(char16_t(0x2400 + c.unicode()));
-    return out;
+namespace {
+
+// Characters that draw nothing, or nothing but blank room: format characters
+// (zero-width ones, direction controls, tags), spaces other than the plain
+// one (wide ones as U+3000), and letters and marks that are blank by design.
+bool Invisible(char32_t u) {
+    if (u == 0x20) return false;
+    switch (QChar::category(u)) {
+        case QChar::Other_Format:
+        case QChar::Separator_Space:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+            return true;
+        default:
+            break;
+    }
+    return u == 0x034F || u == 0x115F || u == 0x1160 || u == 0x17B4 || u == 0x17B5 || u == 0x2800 ||
+           u == 0x3164 || u == 0xFFA0 || (u >= 0x180B && u <= 0x180F) || (u >= 0xFE00 && u <= 0xFE0F) ||
+           (u >= 0xE0100 && u <= 0xE01EF);
 }
+
+}  // namespace
+
+QString ShownText(const std::string& bytes) { return ShownUnicode(FromAnsi(bytes)); }
 
 QString ShownUnicode(const QString& text) {
     QString out;
     out.reserve(text.size());
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 && u != u'\t')  // as ShownText
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t u = text.at(i).unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            u = QChar::surrogateToUcs4(text.at(i).unicode(), text.at(i + 1).unicode());
+            ++i;
+        } else if (QChar::isSurrogate(u))
+            u = QChar::ReplacementCharacter;
+        if (u < 0x20 && u != U'\t')
             out.append(QChar(char16_t(0x2400 + u)));
         else if (u == 0x7F)
             out.append(QChar(char16_t(0x2421)));
@@ -72,11 +95,10 @@ QString ShownUnicode(const QString& text) {
             out.append(QChar::ReplacementCharacter);
         else if (u == 0x2028 || u == 0x2029)
             out.append(QChar(char16_t(0x2424)));
-        else if (u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
-                 (u >= 0x2066 && u <= 0x2069))
-            continue;
+        else if (Invisible(u))
+            out += QStringLiteral("<U+%1>").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0')).toUpper();
         else
-            out.append(c);
+            out.append(QString::fromUcs4(&u, 1));
     }
     return out;
 }

@@ -17,14 +17,17 @@ QString FromAnsi(const std::string& bytes);
 void AppendAnsi(QString& out, std::string_view bytes);
 // Characters outside Windows-1252 become '?'.
 std::string ToAnsi(const QString& text);
-// A text from elsewhere (a peer's line) as it is shown: FromAnsi, with every
-// control character but tab as its visible picture (NUL as U+2400, CR as
-// U+240D, ...), so one text is one row and nothing in it acts on the display.
+// A text from elsewhere (a peer's line) as it is shown: FromAnsi, then as
+// ShownUnicode.
 QString ShownText(const std::string& bytes);
-// The same for a text that is already Unicode (a name announced on the local
-// network): control characters as pictures as above (DEL too, C1 controls as
-// U+FFFD), line and paragraph separators as the newline picture, and the
-// bidirectional controls removed, so the text cannot reorder what follows it.
+// A text from elsewhere that is already Unicode (a name announced on the
+// local network) as it is shown, so that one text is one row, nothing in it
+// acts on the display and nothing in it hides: every control character but
+// tab as its visible picture (NUL as U+2400, CR as U+240D, DEL as U+2421, C1
+// controls as U+FFFD, line and paragraph separators as the newline picture),
+// and every character that draws nothing or only blank room (format and
+// direction characters, zero-width ones, spaces other than the plain space,
+// blank letters) as its code, "<U+200B>".
 QString ShownUnicode(const QString& text);
 
 // Decoded with the encoding of the locale's character type (LC_CTYPE), as the

@@ -23,6 +23,10 @@ namespace {
 // More waiting connections than a player's own programs ever make: the rest
 // are closed at once, so a flood holds no more descriptors than this.
 constexpr std::size_t kMaxLinkConnections = 16;
+// What the running game says to a connection it has taken: only then is the
+// link sent, so a link left in a queue that the running game reads too late
+// was never sent, and the second start opens it alone.
+constexpr char kLinkGreeting = '+';
 
 bool SocketAddress(const std::string& path, sockaddr_un& address) {
     address = {};
@@ -115,18 +119,29 @@ bool HandLinkTo(const std::string& path, const std::string& link, std::chrono::m
     const int fd = Connect(path, limit);
     if (fd < 0) return false;
     bool taken = SocketPeerUser(fd) == ::geteuid();
+    char byte = 0;
+    while (taken) {
+        const ssize_t n = ::recv(fd, &byte, 1, 0);
+        if (n < 0 && errno == EINTR) continue;
+        taken = n == 1 && byte == kLinkGreeting;
+        break;
+    }
     const std::string line = link + '\n';
     for (std::size_t sent = 0; taken && sent < line.size();) {
         const ssize_t n = ::send(fd, line.data() + sent, line.size() - sent, MSG_NOSIGNAL);
         if (n <= 0) taken = false;
         else sent += static_cast<std::size_t>(n);
     }
-    // The running game closes the connection once it has the line.
-    char byte;
+    // The running game closes the connection once it has the line; one that
+    // closes it without reading the line resets it. A game that greeted and
+    // then says nothing in time may still read the line: it is the running
+    // game's, never a second game's as well.
     while (taken) {
         const ssize_t n = ::recv(fd, &byte, 1, 0);
         if (n == 0) break;
-        if (n < 0 && errno != EINTR) taken = false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) taken = errno == EAGAIN || errno == EWOULDBLOCK;
+        if (n < 0) break;
     }
     ::close(fd);
     return taken;
@@ -222,6 +237,8 @@ void LinkListener::Accept() {
             continue;
         }
         connections_[fd] = {{}, std::chrono::steady_clock::now() + silenceLimit_};
+        // A fresh socket has room for one byte; a peer gone already is read as such.
+        (void)::send(fd, &kLinkGreeting, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
     }
 }
 

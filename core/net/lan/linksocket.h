@@ -35,7 +35,11 @@ std::optional<std::string> PrivateRuntimeFolder(const char* runtimeDir);
 std::optional<std::string> LinkSocketPath();
 
 // Hands link (one line) to the game listening at path: only to a socket file
-// this user owns, and true only once the running game has taken the line.
+// this user owns, and only once the running game has greeted the connection.
+// True when the running game has the line: it closed the connection after
+// reading it, or greeted and then did not answer in time (it may still read
+// it). False when the line was never sent or was refused unread: then no
+// running game opens it.
 bool HandLinkTo(const std::string& path, const std::string& link,
                 std::chrono::milliseconds limit = kLinkHandOverLimit);
 

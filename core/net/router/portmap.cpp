@@ -77,11 +77,16 @@ struct Described {
     std::string localAddress;                    // this machine's address towards the router
 };
 
-std::optional<Described> Describe(const RouterLibraries& lib, const std::string& location, const Deadline& deadline) {
+// Nothing when the description cannot be read; why says why, or what it lacks.
+std::optional<Described> Describe(const RouterLibraries& lib, const std::string& location, const Deadline& deadline,
+                                  std::string* why = nullptr) {
     const auto url = upnp::ParseUrl(location);
     if (!url) return std::nullopt;
     const auto reply = upnp::Http(*url, "", "", deadline);
-    if (!reply || reply->status != 200) return std::nullopt;
+    if (!reply || reply->status != 200) {
+        if (why) *why = deadline.Over() ? kLate : "the router's description could not be read";
+        return std::nullopt;
+    }
     IGDdatas data{};
     lib.parserootdesc(reply->body.data(), static_cast<int>(reply->body.size()), &data);
     UPNPUrls urls{};
@@ -93,8 +98,14 @@ std::optional<Described> Describe(const RouterLibraries& lib, const std::string&
     };
     Described d{here(urls.controlURL), data.first.servicetype, here(urls.controlURL_6FC), data.IPv6FC.servicetype,
                 reply->localAddress};
+    const bool elsewhere = urls.controlURL && urls.controlURL[0] && d.control.empty();
     lib.FreeUPNPUrls(&urls);
-    if (d.control.empty() || d.service.empty()) d.control.clear();
+    if (d.control.empty() || d.service.empty()) {
+        d.control.clear();
+        if (why)
+            *why = elsewhere ? "the router's description names another address for its port mapping"
+                             : "the router offers no port mapping";
+    }
     if (d.pinholeService.empty()) d.pinholeControl.clear();
     return d;
 }
@@ -119,10 +130,14 @@ public:
         if (natpmp.open) {
             natpmp.pinhole = upnp.pinhole;
             natpmp.pinholeLeaseSeconds = upnp.pinholeLeaseSeconds;
+            natpmp.ignored = upnp.ignored;
             return natpmp;
         }
         // The protocol that reached a router says why; if none did, say so.
-        if (upnp.reason.empty()) upnp.reason = natpmp.reason.empty() ? "no router answered" : natpmp.reason;
+        if (upnp.reason.empty())
+            upnp.reason = !natpmp.reason.empty() ? natpmp.reason
+                          : upnp.ignored.empty() ? "no router answered"
+                                                 : "no answer from the default gateway";
         return upnp;
     }
 
@@ -189,11 +204,12 @@ private:
 
     RouterAnswer OpenUpnp(const Deadline& deadline) {
         RouterAnswer answer;
-        const auto gateway = upnp::Search(false, deadline, kSearchMs);
+        const auto gateway = upnp::Search(false, deadline, kSearchMs, &answer.ignored);
         if (!gateway) return answer;
-        const auto described = Describe(*lib_, gateway->location, deadline);
+        std::string why;
+        const auto described = Describe(*lib_, gateway->location, deadline, &why);
         if (!described || described->control.empty()) {
-            answer.reason = deadline.Over() ? kLate : "the router offers no port mapping";
+            answer.reason = deadline.Over() || why.empty() ? kLate : why;
             return answer;
         }
         wan_ = *described;
@@ -227,7 +243,7 @@ private:
 
     void OpenPinhole(const Deadline& deadline, RouterAnswer& answer) {
         // It opens a pinhole only for the address that asks, so ask over IPv6.
-        const auto gateway = upnp::Search(true, deadline, kSearchMs);
+        const auto gateway = upnp::Search(true, deadline, kSearchMs, &answer.ignored);
         const auto described = gateway ? Describe(*lib_, gateway->location, deadline) : std::nullopt;
         if (!described || described->pinholeControl.empty()) return;
         const auto fw = upnp::Soap(described->pinholeControl, described->pinholeService, "GetFirewallStatus", {},

@@ -10,6 +10,7 @@
 // never waits for the router, not even when it goes.
 #pragma once
 
+#include "core/net/router/upnpclient.h"
 #include "core/platform/ownedthread.h"
 
 #include <chrono>
@@ -33,9 +34,10 @@ struct RouterAnswer {
     bool open = false;            // TCP port forwarded on the router's IPv4 address
     std::string externalAddress;  // that address, where the router told it
     bool pinhole = false;         // IPv6 pinhole opened for the port
-    std::string reason;           // why nothing was opened
+    std::string reason;           // why nothing was opened (beside a pinhole: why IPv4 was not)
     int leaseSeconds = 0;         // as granted; 0 means until removed
     int pinholeLeaseSeconds = 0;  // the pinhole's own; it always ends
+    std::vector<upnp::IgnoredAnswer> ignored{};  // answers to the search not believed
 };
 
 // One conversation with the router about one port. Every call blocks for at

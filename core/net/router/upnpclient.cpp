@@ -193,6 +193,76 @@ bool LocationAccepted(const std::string& location, const std::string& responder)
     return host && from && !Loopback(*host) && SameAddress(*host, *from);
 }
 
+std::string DefaultGateway(const std::string& routes, bool ipv6, const std::string& interfaceName) {
+    constexpr unsigned kUp = 0x1, kGateway = 0x2;
+    std::string best;
+    unsigned long bestMetric = 0;
+    for (std::size_t at = 0; at < routes.size();) {
+        const std::size_t end = std::min(routes.find('\n', at), routes.size());
+        std::vector<std::string> f;
+        for (std::size_t i = at; i < end;) {
+            const std::size_t word = routes.find_first_not_of(" \t", i);
+            if (word == std::string::npos || word >= end) break;
+            const std::size_t stop = std::min(routes.find_first_of(" \t", word), end);
+            f.push_back(routes.substr(word, stop - word));
+            i = stop;
+        }
+        at = end + 1;
+        // IPv4: Iface Destination Gateway Flags RefCnt Use Metric Mask ...
+        // IPv6: destination prefix source prefix next-hop metric refcnt use flags iface
+        const std::size_t need = ipv6 ? 10 : 8;
+        if (f.size() < need) continue;
+        const std::string& iface = ipv6 ? f[9] : f[0];
+        const std::string& destination = ipv6 ? f[0] : f[1];
+        const std::string& hop = ipv6 ? f[4] : f[2];
+        const std::string& mask = ipv6 ? f[1] : f[7];
+        const std::string& metricText = ipv6 ? f[5] : f[6];
+        const std::string& flagsText = ipv6 ? f[8] : f[3];
+        const std::size_t hexDigits = ipv6 ? 32 : 8;
+        if (iface != interfaceName || destination.find_first_not_of('0') != std::string::npos ||
+            mask.find_first_not_of('0') != std::string::npos || hop.size() != hexDigits ||
+            hop.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos ||
+            hop.find_first_not_of('0') == std::string::npos)
+            continue;
+        unsigned long flags = 0, metric = 0;
+        try {
+            flags = std::stoul(flagsText, nullptr, 16);
+            metric = std::stoul(metricText, nullptr, ipv6 ? 16 : 10);
+        } catch (...) {
+            continue;
+        }
+        if ((flags & (kUp | kGateway)) != (kUp | kGateway)) continue;
+        unsigned char bytes[16] = {};
+        for (std::size_t i = 0; i < hexDigits / 2; ++i)
+            bytes[i] = static_cast<unsigned char>(std::stoul(hop.substr(2 * i, 2), nullptr, 16));
+        char text[INET6_ADDRSTRLEN] = {};
+        if (!ipv6) {
+            // The kernel writes the address as a number in this machine's byte order.
+            const uint32_t value = static_cast<uint32_t>(std::stoul(hop, nullptr, 16));
+            in_addr a{};
+            a.s_addr = value;
+            ::inet_ntop(AF_INET, &a, text, sizeof text);
+        } else {
+            ::inet_ntop(AF_INET6, bytes, text, sizeof text);
+        }
+        if (best.empty() || metric < bestMetric) {
+            best = text;
+            bestMetric = metric;
+        }
+    }
+    return best;
+}
+
+std::string SystemDefaultGateway(bool ipv6, const std::string& interfaceName) {
+    const qx::OwnedFd fd(::open(ipv6 ? "/proc/net/ipv6_route" : "/proc/net/route", O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) return {};
+    std::string routes;
+    char buffer[4096];
+    for (ssize_t n; routes.size() < (1u << 20) && (n = ::read(fd.get(), buffer, sizeof buffer)) > 0;)
+        routes.append(buffer, static_cast<std::size_t>(n));
+    return DefaultGateway(routes, ipv6, interfaceName);
+}
+
 namespace {
 
 // A TCP connection to the address, up within the deadline; none otherwise.
@@ -293,8 +363,11 @@ std::vector<SearchSocket> SearchSocketsIPv4() {
     qx::OwnedFd fd = Udp(AF_INET);
     const unsigned char ttl = 2;
     auto to = Literal("239.255.255.250", kSsdpPort);
+    const int on = 1;
     if (fd.valid() && to) {
         ::setsockopt(fd.get(), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl);
+        // The interface each answer comes on, to know whose gateway to compare it with.
+        ::setsockopt(fd.get(), IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
         sockets.emplace_back(std::move(fd), *to);
     }
     return sockets;
@@ -320,6 +393,8 @@ std::vector<SearchSocket> SearchSocketsIPv6() {
             ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_IF, &index, sizeof index) != 0)
             continue;
         ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_MULTICAST_HOPS, &hops, sizeof hops);
+        const int on = 1;
+        ::setsockopt(fd.get(), IPPROTO_IPV6, IPV6_RECVPKTINFO, &on, sizeof on);
         reinterpret_cast<sockaddr_in6*>(&to->storage)->sin6_scope_id = static_cast<uint32_t>(index);
         sockets.emplace_back(std::move(fd), *to);
     }
@@ -339,19 +414,55 @@ void SendSearches(const std::vector<SearchSocket>& sockets, bool ipv6) {
         }
 }
 
+// Keeps one ignored answer to tell, each sender once.
+void Ignore(std::vector<IgnoredAnswer>* ignored, const std::string& sender, IgnoredAnswer::Why why) {
+    if (!ignored || ignored->size() >= kMaxIgnoredAnswers) return;
+    for (const IgnoredAnswer& i : *ignored)
+        if (i.sender == sender) return;
+    ignored->push_back({sender, why});
+}
+
 // The gateway in the datagram waiting on fd, if it is an answer to take.
-std::optional<Gateway> GatewayAnswer(int fd) {
+std::optional<Gateway> GatewayAnswer(int fd, bool ipv6, std::vector<IgnoredAnswer>* ignored) {
     char buffer[1536];
     sockaddr_storage from{};
-    socklen_t fromSize = sizeof from;
-    const ssize_t n = ::recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    alignas(cmsghdr) char control[256];
+    iovec io{buffer, sizeof buffer};
+    msghdr m{};
+    m.msg_name = &from;
+    m.msg_namelen = sizeof from;
+    m.msg_iov = &io;
+    m.msg_iovlen = 1;
+    m.msg_control = control;
+    m.msg_controllen = sizeof control;
+    const ssize_t n = ::recvmsg(fd, &m, 0);
     if (n <= 0) return std::nullopt;
     const std::string answer(buffer, static_cast<std::size_t>(n));
     if (!StartsWithNoCase(answer, 0, "HTTP/1.1 200") ||
         Header(answer, "ST").find("InternetGatewayDevice") == std::string::npos)
         return std::nullopt;
+    unsigned interfaceIndex = 0;
+    for (cmsghdr* c = CMSG_FIRSTHDR(&m); c; c = CMSG_NXTHDR(&m, c)) {
+        if (!ipv6 && c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO)
+            interfaceIndex = static_cast<unsigned>(reinterpret_cast<const in_pktinfo*>(CMSG_DATA(c))->ipi_ifindex);
+        if (ipv6 && c->cmsg_level == IPPROTO_IPV6 && c->cmsg_type == IPV6_PKTINFO)
+            interfaceIndex = reinterpret_cast<const in6_pktinfo*>(CMSG_DATA(c))->ipi6_ifindex;
+    }
     Gateway g{Header(answer, "LOCATION"), sock::HostText(reinterpret_cast<sockaddr*>(&from))};
-    if (!LocationAccepted(g.location, g.responder)) return std::nullopt;
+    // Anyone on the network can answer: only the router this machine sends through is believed.
+    char name[IF_NAMESIZE] = {};
+    const std::string gateway =
+        interfaceIndex && ::if_indextoname(interfaceIndex, name) ? SystemDefaultGateway(ipv6, name) : std::string();
+    const auto sender = Literal(g.responder, 0);
+    const auto router = Literal(gateway, 0);
+    if (!sender || !router || !SameAddress(*sender, *router)) {
+        Ignore(ignored, g.responder, IgnoredAnswer::Why::NotTheGateway);
+        return std::nullopt;
+    }
+    if (!LocationAccepted(g.location, g.responder)) {
+        Ignore(ignored, g.responder, IgnoredAnswer::Why::LocationElsewhere);
+        return std::nullopt;
+    }
     return g;
 }
 
@@ -376,7 +487,8 @@ std::optional<HttpReply> Http(const Url& url, const std::string& extraHeaders, c
     return reply;
 }
 
-std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs) {
+std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs,
+                              std::vector<IgnoredAnswer>* ignored) {
     const std::vector<SearchSocket> sockets = ipv6 ? SearchSocketsIPv6() : SearchSocketsIPv4();
     if (sockets.empty()) return std::nullopt;
 
@@ -394,7 +506,7 @@ std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs)
         if (::poll(polls.data(), polls.size(), std::min(deadline.LeftMs(), window.LeftMs())) <= 0) continue;
         for (const pollfd& p : polls) {
             if (!(p.revents & POLLIN)) continue;
-            if (auto g = GatewayAnswer(p.fd)) return g;
+            if (auto g = GatewayAnswer(p.fd, ipv6, ignored)) return g;
         }
     }
     return std::nullopt;

@@ -41,6 +41,26 @@ std::optional<Url> ParseUrl(const std::string& url);
 // whose host is the literal address the answer came from, not a loopback one.
 bool LocationAccepted(const std::string& location, const std::string& responder);
 
+// The default route's gateway on the interface named, from the text of
+// /proc/net/route (IPv4) or /proc/net/ipv6_route (IPv6): the one of the
+// lowest metric, as an address; "" when that interface has none.
+std::string DefaultGateway(const std::string& routes, bool ipv6, const std::string& interfaceName);
+// The same from this machine's routing table.
+std::string SystemDefaultGateway(bool ipv6, const std::string& interfaceName);
+
+// An answer to the search that was not believed, and why.
+struct IgnoredAnswer {
+    enum class Why {
+        NotTheGateway,      // it came from another machine than the default gateway
+        LocationElsewhere,  // its description is at another address than the sender's
+    };
+    std::string sender;
+    Why why = Why::NotTheGateway;
+    bool operator==(const IgnoredAnswer&) const = default;
+};
+// The most ignored answers one search keeps to tell.
+inline constexpr std::size_t kMaxIgnoredAnswers = 4;
+
 // The longest answer read from a router.
 inline constexpr std::size_t kMaxReplyBytes = 64 * 1024;
 
@@ -62,8 +82,11 @@ struct Gateway {
     std::string responder;
 };
 // Over IPv4, or over IPv6 from each of this machine's global addresses (a
-// router opens a pinhole only for the address that asks).
-std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs);
+// router opens a pinhole only for the address that asks). Only an answer
+// from the default gateway of the interface it came on is believed; the
+// others (each sender once, kMaxIgnoredAnswers at most) go to ignored.
+std::optional<Gateway> Search(bool ipv6, const Deadline& deadline, int searchMs,
+                              std::vector<IgnoredAnswer>* ignored = nullptr);
 
 // A SOAP action's outcome: whether the router answered, its UPnP error code
 // (0 when none) and the answer's named values.
