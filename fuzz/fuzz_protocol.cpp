@@ -52,9 +52,10 @@ private:
 struct CountingView : ProtocolView {
     std::size_t logs = 0, resets = 0;
     void AppendLog(const std::string&) override { ++logs; }
-    void SetStatus(const std::string&) override {}
-    void SetBattlefieldResult(const std::string&) override {}
-    void SetBombResult(const std::string&) override {}
+    void AppendNote(const GameNote&) override { ++logs; }
+    void SetStatus(GameStatus) override {}
+    void SetBattlefieldResult(BombResult) override {}
+    void SetBombResult(BombResult) override {}
     void ResetGameView() override { ++resets; }
 };
 
