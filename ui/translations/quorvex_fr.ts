@@ -62,7 +62,7 @@ session) et Slot1.save à Slot3.save (sauvegardes) dans %1
     <message>
         <source>&quot;%1&quot; is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).</source>
         <extracomment>%1 is the link as given; HOST and PORT stand for a computer&apos;s name and a port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un lien de partie Quorvex (quorvex://HÔTE ou quorvex://HÔTE:PORT).</translation>
     </message>
 </context>
 <context>
@@ -70,17 +70,17 @@ session) et Slot1.save à Slot3.save (sauvegardes) dans %1
     <message>
         <source>Bestätigung</source>
         <extracomment>The confirmation box&apos;s caption. Stays German in English; give your language&apos;s word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>&amp;Ja</source>
         <extracomment>The confirmation box&apos;s yes button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;Nein</source>
         <extracomment>The confirmation box&apos;s no button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 <context>
@@ -88,53 +88,54 @@ session) et Slot1.save à Slot3.save (sauvegardes) dans %1
     <message>
         <source>No web browser could be started for %1
 Please open the address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n’a pu être lancé pour %1
+Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
 </context>
 <context>
     <name>FieldPictures</name>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marquée</translation>
     </message>
     <message>
         <source>Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>Victime</translation>
     </message>
     <message>
         <source>Victim hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Victime touchée</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon</translation>
     </message>
     <message>
         <source>Dragon hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragon touché</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>non marquée</translation>
     </message>
     <message>
         <source>marked, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>marquée, vide</translation>
     </message>
 </context>
 <context>
     <name>Forms</name>
     <message>
         <source>Close the open window first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermez d’abord la fenêtre ouverte, puis ouvrez à nouveau le lien de partie.</translation>
     </message>
     <message>
         <source>Disconnect first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnectez-vous d’abord, puis ouvrez à nouveau le lien de partie.</translation>
     </message>
 </context>
 <context>
@@ -142,93 +143,93 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Copy link %1</source>
         <extracomment>A context menu&apos;s entry; %1 is a link such as quorvex://192.0.2.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien %1</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien copié</translation>
     </message>
     <message>
         <source>Quorvex: game links cannot be taken at %1</source>
         <extracomment>On the terminal; %1 is a path and why a socket cannot listen there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex : impossible de recevoir les liens de partie à %1</translation>
     </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>HostLog</name>
     <message>
         <source>Server active</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur actif</translation>
     </message>
     <message>
         <source>Server closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur fermé</translation>
     </message>
     <message>
         <source>Server not listening, game no longer announced</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’écoute pas, la partie n’est plus annoncée</translation>
     </message>
     <message>
         <source>Router: port %1 open and for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 ouvert, aussi pour IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open</source>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 ouvert</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2 and for IPv6</source>
         <extracomment>%1 is the port, %2 the router&apos;s address on the internet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 ouvert à %2, aussi pour IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 ouvert à %2</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 ouvert pour IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6, not for IPv4 (%2)</source>
         <extracomment>%1 is the port, %2 why the router refused the port for IPv4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 ouvert pour IPv6, pas pour IPv4 (%2)</translation>
     </message>
     <message>
         <source>Game announced as %1</source>
         <extracomment>The name was taken on the local network; %1 is the name the game got instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partie annoncée sous le nom %1</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (not the default gateway)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : réponse de %1 ignorée (pas la passerelle par défaut)</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (its description is at another address)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : réponse de %1 ignorée (sa description est à une autre adresse)</translation>
     </message>
     <message>
         <source>Router: no port opened (%1)</source>
         <extracomment>%1 is why the router opened nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : aucun port ouvert (%1)</translation>
     </message>
     <message>
         <source>Router: port %1 closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 fermé</translation>
     </message>
     <message>
         <source>Router: port %1 not closed (%2)</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Routeur : port %1 non fermé (%2)</translation>
     </message>
 </context>
 <context>
@@ -236,25 +237,25 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex : aucune partie sur le réseau local : %1</translation>
     </message>
 </context>
 <context>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à bombarder !!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
-        <translation type="unfinished"></translation>
+        <translation>5 cases au maximum !</translation>
     </message>
     <message numerus="yes">
         <source>%n fields left</source>
         <extracomment>The cells still to mark before the five bombs can be dropped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Encore %n case</numerusform>
+            <numerusform>Encore %n cases</numerusform>
         </translation>
     </message>
 </context>
@@ -262,403 +263,409 @@ Please open the address in a browser yourself.</source>
     <name>RouterConsent</name>
     <message>
         <source>Ask the router to open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander au routeur d’ouvrir le port</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TAboutBox</name>
     <message>
         <source>Quorvex v1.3 - made by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 - par l’équipe Quorvex</translation>
     </message>
     <message>
         <source>Write to us: quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact : quorvex.example.org</translation>
     </message>
     <message>
         <source>Idea: the Victim-bombing web game of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Idée : le jeu web de Zentrafell où l’on bombarde des Victimes</translation>
     </message>
     <message>
         <source>and the grid game of the group&apos;s founder</source>
-        <translation type="unfinished"></translation>
+        <translation>et le jeu de grille du fondateur du groupe</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un grand merci à :</translation>
     </message>
     <message>
         <source>Victim No. 1 - for testing every pre-release</source>
-        <translation type="unfinished"></translation>
+        <translation>Victime n° 1 - pour avoir testé chaque version d’essai</translation>
     </message>
     <message>
         <source>the Dragon keeper - for the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>au gardien des Dragons - pour les images</translation>
     </message>
     <message>
         <source>the net wizard - for the two-player game</source>
-        <translation type="unfinished"></translation>
+        <translation>au sorcier du réseau - pour le jeu à deux</translation>
     </message>
     <message>
         <source>the proof reader - for help.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>au relecteur - pour help.txt</translation>
     </message>
     <message>
         <source>the bug hunter - for every fault reported</source>
-        <translation type="unfinished"></translation>
+        <translation>au chasseur de bogues - pour chaque erreur signalée</translation>
     </message>
     <message>
         <source>the Quorvex forum at quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>au forum Quorvex sur quorvex.example.org</translation>
     </message>
     <message>
         <source>and the whole Zentrafell community</source>
-        <translation type="unfinished"></translation>
+        <translation>et à toute la communauté Zentrafell</translation>
     </message>
     <message>
         <source>Thx to UPX for ~250Kb instead of ~800Kb .exe-size</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci à UPX pour un .exe de ~250 Ko au lieu de ~800 Ko</translation>
     </message>
     <message>
         <source>UPX, the executable packer: upx.github.io</source>
-        <translation type="unfinished"></translation>
+        <translation>UPX, le compresseur d’exécutables : upx.github.io</translation>
     </message>
     <message>
         <source>&quot;No Victim is safe.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>« Aucune Victime n’est à l’abri. »</translation>
     </message>
     <message>
         <source>Quorvex (C) the Quorvex team - free to play and share</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (C) l’équipe Quorvex - libre à jouer et à partager</translation>
     </message>
     <message>
         <source>Zentrafell web game (C) Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu web Zentrafell (C) Zentrafell</translation>
     </message>
     <message>
         <source>Grid game (C) the founder of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de grille (C) le fondateur de Zentrafell</translation>
     </message>
     <message>
         <source>Zentrafell site</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrafell</translation>
     </message>
     <message>
         <source>Quorvex site (german)</source>
         <extracomment>The site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (allemand)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Quorvex</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TDelMenu</name>
     <message>
         <source>Delete savegame in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la sauvegarde dans %1 ?</translation>
     </message>
     <message>
         <source>Could not delete file &quot;%1.save&quot;. File not found or write protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier « %1.save ». Fichier introuvable ou protégé en écriture</translation>
     </message>
     <message>
         <source>Savegame in %1 deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde dans %1 supprimée !</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THaupt</name>
     <message>
         <source>Double kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Double élimination</translation>
     </message>
     <message>
         <source>Triple kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple élimination !</translation>
     </message>
     <message>
         <source>Master kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>Élimination de maître !</translation>
     </message>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Élimination ultra sadique !</translation>
     </message>
     <message>
         <source>Endless game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie sans fin</translation>
     </message>
     <message numerus="yes">
         <source>%n killed Victims</source>
         <extracomment>A game won once 100 (or 200) Victims are bombed; %n is 100 or 200.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Victime tuée</numerusform>
+            <numerusform>%n Victimes tuées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dead Victims</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Victime morte</numerusform>
+            <numerusform>%n Victimes mortes</numerusform>
         </translation>
     </message>
     <message>
         <source>game type</source>
         <extracomment>The game-type label before any game is started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mode de jeu</translation>
     </message>
     <message numerus="yes">
         <source>Congratulation! You won! Your Money after killing %n Victims is $%1!</source>
         <extracomment>%n is 100 or 200, %1 the money held at the end (may be negative).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Félicitations ! Vous avez gagné ! Votre argent après avoir tué %n Victime : %1 $ !</numerusform>
+            <numerusform>Félicitations ! Vous avez gagné ! Votre argent après avoir tué %n Victimes : %1 $ !</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Victims Bombed! %n hits, %1 miss -- %2</source>
         <extracomment>The status bar after a turn: %n cells hit of five, %1 missed (5 - %n), %2 the turn&apos;s gain or loss (&quot;+$222&quot;, &quot;-$100&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Victimes bombardées ! Touchées : %n, ratées : %1 -- %2</numerusform>
+            <numerusform>Victimes bombardées ! Touchées : %n, ratées : %1 -- %2</numerusform>
         </translation>
     </message>
     <message>
         <source>No marks left, ready to bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucune marque à poser, prêt à bombarder</translation>
     </message>
     <message>
         <source>1 mark left</source>
         <extracomment>Spoken after a mark: one mark still to make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Encore 1 marque</translation>
     </message>
     <message numerus="yes">
         <source>%n marks left</source>
         <extracomment>Spoken after a mark; %n is 2 to 5 (one mark left has its own text).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Encore %n marque</numerusform>
+            <numerusform>Encore %n marques</numerusform>
         </translation>
     </message>
     <message>
         <source>Player &quot;%1&quot;</source>
         <extracomment>The player&apos;s name as the settings hold it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur « %1 »</translation>
     </message>
     <message>
         <source>The statistics could not be saved.
 %1</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les statistiques n’ont pas pu être enregistrées.
+%1</translation>
     </message>
     <message>
         <source>Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 VERSION D’ESSAI 3 - un jeu de l’équipe Quorvex</translation>
     </message>
     <message>
         <source>Quorvex start picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de démarrage de Quorvex</translation>
     </message>
     <message>
         <source>Quorvex v1.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3</translation>
     </message>
     <message>
         <source>PRE-RELEASE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSION D’ESSAI 3</translation>
     </message>
     <message>
         <source>written by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit par l’équipe Quorvex</translation>
     </message>
     <message>
         <source>Found a fault? Report it in the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez trouvé une erreur ? Signalez-la dans le suivi des tickets du projet.</translation>
     </message>
     <message>
         <source>Money: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde : $</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>Victimes</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation> Bombardez ici </translation>
     </message>
     <message>
         <source>Quorvex!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victimes bombardées :</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons bombardés :</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger</translation>
     </message>
     <message>
         <source>Gain per Victim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain par Victime :</translation>
     </message>
     <message>
         <source>Loss per Dragon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perte par Dragon :</translation>
     </message>
     <message>
         <source>Total gain / loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain / perte total :</translation>
     </message>
     <message>
         <source>Hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Top :</translation>
     </message>
     <message>
         <source>Miss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Flop :</translation>
     </message>
     <message>
         <source>Money:</source>
         <extracomment>The money figure as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solde :</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une partie</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie</translation>
     </message>
     <message>
         <source>Delete savegame</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer une sauvegarde</translation>
     </message>
     <message>
         <source>Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Multijoueur</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Héberger une partie</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre une partie</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>%1 (german)</source>
         <extracomment>%1 is the web site&apos;s name; the site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en allemand)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>Your settings, statistics and savegames cannot be kept.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réglages, statistiques et sauvegardes ne peuvent pas être conservés.
+%1</translation>
     </message>
     <message>
         <source>Save game [ $%1 ]</source>
         <extracomment>The menu entry with the price the next save costs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie [ %1 $ ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Victimes bombardées : %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons bombardés : %1</translation>
     </message>
     <message>
         <source>New game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie : %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
     <message>
         <source>Loading help.txt, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de help.txt, veuillez patienter...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte d’aide</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer</translation>
     </message>
     <message>
         <source>Could not load help.txt!
 Please obtain an original copy of Quorvex_v13.zip,
 or unpack the zip-file with all included files.</source>
         <extracomment>Three lines of the help viewer; help.txt and Quorvex_v13.zip are file names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger help.txt !
+Procurez-vous une copie originale de Quorvex_v13.zip,
+ou décompressez le fichier zip avec tous les fichiers qu’il contient.</translation>
     </message>
     <message>
         <source>help.txt is there but could not be read:
 %1
 Please check that you may read the file.</source>
         <extracomment>%1 is the system&apos;s cause, on a line of its own; help.txt is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>help.txt est là mais n’a pas pu être lu :
+%1
+Vérifiez que vous avez le droit de lire ce fichier.</translation>
     </message>
 </context>
 <context>
@@ -666,457 +673,460 @@ Please check that you may read the file.</source>
     <message>
         <source>Could not load from file &quot;%1&quot;.\nFile not found.</source>
         <extracomment>%1 is the slot&apos;s file name without &quot;.save&quot; (Slot1); the \n is shown as it is, two characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger depuis le fichier « %1 ».\nFichier introuvable.</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TNetWindow</name>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudo</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message de chat</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation> Bombardez ici </translation>
     </message>
     <message>
         <source>Quorvex!</source>
         <extracomment>The bomb button: the game&apos;s name as a battle cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victimes bombardées :</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons bombardés :</translation>
     </message>
     <message>
         <source>[ result ]</source>
         <extracomment>A result label before any bombing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ résultat ]</translation>
     </message>
     <message>
         <source>.... idle ...</source>
         <extracomment>The status panel before a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>.... en attente ...</translation>
     </message>
     <message>
         <source> Set here </source>
-        <translation type="unfinished"></translation>
+        <translation> Placez ici </translation>
     </message>
     <message>
         <source>1st click: place Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>1er clic : une Victime</translation>
     </message>
     <message>
         <source>2nd click: place Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>2e clic : un Dragon</translation>
     </message>
     <message>
         <source>3rd click: place nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>3e clic : rien</translation>
     </message>
     <message>
         <source>Victims left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victimes :</translation>
     </message>
     <message>
         <source>Dragons left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons :</translation>
     </message>
     <message>
         <source>Send battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le champ
+de bataille</translation>
     </message>
     <message>
         <source>Battlefield result %1</source>
         <extracomment>The result labels&apos; names for a screen reader; %1 is the result they show.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat du champ de bataille %1</translation>
     </message>
     <message>
         <source>Bomb result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat des bombes %1</translation>
     </message>
     <message>
         <source>conn. w/ &quot;%1&quot;</source>
         <extracomment>The connection with the player %1 is up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>connecté à « %1 »</translation>
     </message>
     <message>
         <source>[game] All positions send!</source>
         <extracomment>&quot;[game]&quot; marks the game&apos;s own notes in the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] Toutes les positions envoyées !</translation>
     </message>
     <message>
         <source>[game] All positions received!</source>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] Toutes les positions reçues !</translation>
     </message>
     <message>
         <source>[game] new game started</source>
         <extracomment>The host started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] nouvelle partie lancée</translation>
     </message>
     <message>
         <source>[game] new game started!</source>
         <extracomment>This player, the host, started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] nouvelle partie lancée !</translation>
     </message>
     <message>
         <source>[game] Invalid position ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] Position invalide ignorée : %1</translation>
     </message>
     <message>
         <source>[game] Extra Victim ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] Victime en trop ignorée : %1</translation>
     </message>
     <message>
         <source>[game] Extra Dragon ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] Dragon en trop ignoré : %1</translation>
     </message>
     <message>
         <source>[game] Over-long line ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] Ligne trop longue ignorée.</translation>
     </message>
     <message>
         <source>[game] %1 won!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] %1 a gagné !</translation>
     </message>
     <message>
         <source>[game] %1 lost!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] %1 a perdu !</translation>
     </message>
     <message>
         <source>[game] %1 bombed a draw!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] %1 a bombardé un match nul !</translation>
     </message>
     <message>
         <source>[game] Game resumed.</source>
         <extracomment>The same two players met again after a lost line and go on with their game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jeu] Partie reprise.</translation>
     </message>
     <message>
         <source>sending positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>envoi des positions...</translation>
     </message>
     <message>
         <source>receiving positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>réception des positions...</translation>
     </message>
     <message>
         <source>please bomb now</source>
-        <translation type="unfinished"></translation>
+        <translation>bombardez maintenant</translation>
     </message>
     <message>
         <source>awaiting positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>en attente des positions...</translation>
     </message>
     <message>
         <source>please set up your battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>préparez votre champ de bataille</translation>
     </message>
     <message>
         <source>[ You won ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Gagné ]</translation>
     </message>
     <message>
         <source>[ You lost ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Perdu ]</translation>
     </message>
     <message>
         <source>[ Draw ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Match nul ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Victims this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Victimes bombardées : %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dragons bombardés : %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSetup</name>
     <message>
         <source>Please enter your name for singleplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez votre nom pour les parties en solo</translation>
     </message>
     <message>
         <source>Please enter your name for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez votre nom pour les parties multijoueur</translation>
     </message>
     <message>
         <source>Please enter your servername for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le nom de votre serveur pour les parties multijoueur</translation>
     </message>
     <message>
         <source>Config of sadism</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du sadisme</translation>
     </message>
     <message>
         <source>Name - Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom - Solo</translation>
     </message>
     <message>
         <source>Name - Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom - Multijoueur</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du serveur</translation>
     </message>
     <message>
         <source>show splash-screen</source>
-        <translation type="unfinished"></translation>
+        <translation>écran d’accueil</translation>
     </message>
     <message>
         <source>fade effect</source>
-        <translation type="unfinished"></translation>
+        <translation>effet de fondu</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>annuler</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>défaut</translation>
     </message>
     <message>
         <source>restore defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>rétablir les valeurs par défaut ?</translation>
     </message>
     <message>
         <source>The settings could not be saved to setup.ini.
 %1
 They stay in effect until the program ends.</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own; setup.ini is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n’ont pas pu être enregistrés dans setup.ini.
+%1
+Ils restent en vigueur jusqu’à la fin du programme.</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSlotDialog</name>
     <message>
         <source>No data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, %2, $%3, Victims %4, Dragons %5</source>
         <extracomment>What a slot holds, told by its buttons: name, game type, money, the two counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 », %2, %3 $, Victimes %4, Dragons %5</translation>
     </message>
     <message>
         <source>Slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement %1</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>mode</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>Victimes</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie</translation>
     </message>
     <message>
         <source>save</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrer</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une partie</translation>
     </message>
     <message>
         <source>load</source>
-        <translation type="unfinished"></translation>
+        <translation>charger</translation>
     </message>
     <message>
         <source>Manage savegames</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer les sauvegardes</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSpeicherMenu</name>
     <message>
         <source>current price for saving: $</source>
-        <translation type="unfinished"></translation>
+        <translation>prix actuel de la sauvegarde : $</translation>
     </message>
     <message>
         <source>overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>écraser</translation>
     </message>
     <message>
         <source>Savegame already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette sauvegarde existe déjà. L’écraser ?</translation>
     </message>
     <message>
         <source>Saved to slot %1 for $%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans l’emplacement %1 pour %2 $</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSplashScr</name>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Quorvex</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_client</name>
     <message>
         <source>[ Client ]  Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Client ]  Quorvex Multijoueur - Bêta1</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du serveur</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>connecter</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>déconnecter</translation>
     </message>
     <message>
         <source>Could not connect to %1</source>
         <extracomment>%1 is the address the player typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à %1</translation>
     </message>
     <message>
         <source>disconnected!</source>
-        <translation type="unfinished"></translation>
+        <translation>déconnecté !</translation>
     </message>
     <message>
         <source>Can not close while client is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture impossible tant que vous êtes connecté !</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_host</name>
     <message>
         <source>[ Host ] Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Hôte ] Quorvex Multijoueur - Bêta1</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du serveur</translation>
     </message>
     <message>
         <source>Start server</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer le serveur</translation>
     </message>
     <message>
         <source>Stop server</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter serveur</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien copié</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>Client lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion avec l’adversaire perdue</translation>
     </message>
     <message>
         <source>Can not close while server is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture impossible tant que le serveur tourne !</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tstat</name>
     <message>
         <source>Game statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques de jeu</translation>
     </message>
     <message>
         <source>Double kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublés :</translation>
     </message>
     <message>
         <source>Triple kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Triplés :</translation>
     </message>
     <message>
         <source>Master kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups de maître&#x202f;:</translation>
     </message>
     <message>
         <source>Ultra kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultra sadiques :</translation>
     </message>
     <message>
         <source># of games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de parties :</translation>
     </message>
     <message>
         <source>Total hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total touchés :</translation>
     </message>
     <message>
         <source>Total misses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total ratés :</translation>
     </message>
     <message>
         <source>Killed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victimes tuées :</translation>
     </message>
     <message>
         <source>Killed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragons tués :</translation>
     </message>
     <message>
         <source>Money won:</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent gagné :</translation>
     </message>
     <message>
         <source>Money lost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent perdu :</translation>
     </message>
 </context>
 <context>
@@ -1124,9 +1134,9 @@ They stay in effect until the program ends.</source>
     <message numerus="yes">
         <source>%n new lines</source>
         <extracomment>Spoken instead of a burst of more lines than are read out; %n is always more than one here.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouvelle ligne</numerusform>
+            <numerusform>%n nouvelles lignes</numerusform>
         </translation>
     </message>
 </context>
@@ -1135,7 +1145,7 @@ They stay in effect until the program ends.</source>
     <message>
         <source>Cell %1, row %2, column %3</source>
         <extracomment>A field cell as a screen reader names it: %1 its number 1 to 25, then its row and column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Case %1, ligne %2, colonne %3</translation>
     </message>
 </context>
 </TS>
