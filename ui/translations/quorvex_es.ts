@@ -62,7 +62,7 @@ sesión) y Slot1.save a Slot3.save (partidas guardadas) en %1
     <message>
         <source>&quot;%1&quot; is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).</source>
         <extracomment>%1 is the link as given; HOST and PORT stand for a computer&apos;s name and a port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un enlace de partida de Quorvex (quorvex://HOST o quorvex://HOST:PUERTO).</translation>
     </message>
 </context>
 <context>
@@ -70,17 +70,17 @@ sesión) y Slot1.save a Slot3.save (partidas guardadas) en %1
     <message>
         <source>Bestätigung</source>
         <extracomment>The confirmation box&apos;s caption. Stays German in English; give your language&apos;s word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>&amp;Ja</source>
         <extracomment>The confirmation box&apos;s yes button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;Nein</source>
         <extracomment>The confirmation box&apos;s no button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -88,53 +88,54 @@ sesión) y Slot1.save a Slot3.save (partidas guardadas) en %1
     <message>
         <source>No web browser could be started for %1
 Please open the address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún navegador web para %1
+Abre tú mismo la dirección en un navegador, por favor.</translation>
     </message>
 </context>
 <context>
     <name>FieldPictures</name>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marcada</translation>
     </message>
     <message>
         <source>Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctima</translation>
     </message>
     <message>
         <source>Victim hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctima alcanzada</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragón</translation>
     </message>
     <message>
         <source>Dragon hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragón alcanzado</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>sin marcar</translation>
     </message>
     <message>
         <source>marked, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>marcada, vacía</translation>
     </message>
 </context>
 <context>
     <name>Forms</name>
     <message>
         <source>Close the open window first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra primero la ventana abierta y luego vuelve a abrir el enlace de partida.</translation>
     </message>
     <message>
         <source>Disconnect first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconéctate primero y luego vuelve a abrir el enlace de partida.</translation>
     </message>
 </context>
 <context>
@@ -142,93 +143,93 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Copy link %1</source>
         <extracomment>A context menu&apos;s entry; %1 is a link such as quorvex://192.0.2.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace %1</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace copiado</translation>
     </message>
     <message>
         <source>Quorvex: game links cannot be taken at %1</source>
         <extracomment>On the terminal; %1 is a path and why a socket cannot listen there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex: no se pueden recibir enlaces de partida en %1</translation>
     </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>HostLog</name>
     <message>
         <source>Server active</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor activo</translation>
     </message>
     <message>
         <source>Server closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor cerrado</translation>
     </message>
     <message>
         <source>Server not listening, game no longer announced</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no escucha, la partida ya no se anuncia</translation>
     </message>
     <message>
         <source>Router: port %1 open and for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 abierto, también para IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open</source>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 abierto</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2 and for IPv6</source>
         <extracomment>%1 is the port, %2 the router&apos;s address on the internet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 abierto en %2, también para IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 abierto en %2</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 abierto para IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6, not for IPv4 (%2)</source>
         <extracomment>%1 is the port, %2 why the router refused the port for IPv4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 abierto para IPv6, no para IPv4 (%2)</translation>
     </message>
     <message>
         <source>Game announced as %1</source>
         <extracomment>The name was taken on the local network; %1 is the name the game got instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partida anunciada como %1</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (not the default gateway)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Router: respuesta de %1 ignorada (no es la puerta de enlace predeterminada)</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (its description is at another address)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Router: respuesta de %1 ignorada (su descripción está en otra dirección)</translation>
     </message>
     <message>
         <source>Router: no port opened (%1)</source>
         <extracomment>%1 is why the router opened nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Router: ningún puerto abierto (%1)</translation>
     </message>
     <message>
         <source>Router: port %1 closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 cerrado</translation>
     </message>
     <message>
         <source>Router: port %1 not closed (%2)</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Router: puerto %1 no cerrado (%2)</translation>
     </message>
 </context>
 <context>
@@ -236,25 +237,25 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex: no hay partidas en la red local: %1</translation>
     </message>
 </context>
 <context>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡Listo para bombardear!!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Solo 5 casillas como máximo!</translation>
     </message>
     <message numerus="yes">
         <source>%n fields left</source>
         <extracomment>The cells still to mark before the five bombs can be dropped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n casilla</numerusform>
+            <numerusform>Quedan %n casillas</numerusform>
         </translation>
     </message>
 </context>
@@ -262,403 +263,409 @@ Please open the address in a browser yourself.</source>
     <name>RouterConsent</name>
     <message>
         <source>Ask the router to open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir al router que abra el puerto</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TAboutBox</name>
     <message>
         <source>Quorvex v1.3 - made by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 - del equipo de Quorvex</translation>
     </message>
     <message>
         <source>Write to us: quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto: quorvex.example.org</translation>
     </message>
     <message>
         <source>Idea: the Victim-bombing web game of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Idea: el juego web de Zentrafell de bombardear Víctimas</translation>
     </message>
     <message>
         <source>and the grid game of the group&apos;s founder</source>
-        <translation type="unfinished"></translation>
+        <translation>y el juego de cuadrícula del fundador del grupo</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un agradecimiento especial a:</translation>
     </message>
     <message>
         <source>Victim No. 1 - for testing every pre-release</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctima n.º 1 - por probar cada prelanzamiento</translation>
     </message>
     <message>
         <source>the Dragon keeper - for the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>el guardián de los Dragones - por los dibujos</translation>
     </message>
     <message>
         <source>the net wizard - for the two-player game</source>
-        <translation type="unfinished"></translation>
+        <translation>el mago de la red - por el juego para dos</translation>
     </message>
     <message>
         <source>the proof reader - for help.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>el corrector - por help.txt</translation>
     </message>
     <message>
         <source>the bug hunter - for every fault reported</source>
-        <translation type="unfinished"></translation>
+        <translation>el cazador de errores - por cada fallo avisado</translation>
     </message>
     <message>
         <source>the Quorvex forum at quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>el foro de Quorvex en quorvex.example.org</translation>
     </message>
     <message>
         <source>and the whole Zentrafell community</source>
-        <translation type="unfinished"></translation>
+        <translation>y toda la comunidad de Zentrafell</translation>
     </message>
     <message>
         <source>Thx to UPX for ~250Kb instead of ~800Kb .exe-size</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracias a UPX por ~250Kb en vez de ~800Kb de .exe</translation>
     </message>
     <message>
         <source>UPX, the executable packer: upx.github.io</source>
-        <translation type="unfinished"></translation>
+        <translation>UPX, el compresor de ejecutables: upx.github.io</translation>
     </message>
     <message>
         <source>&quot;No Victim is safe.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Ninguna Víctima está a salvo.»</translation>
     </message>
     <message>
         <source>Quorvex (C) the Quorvex team - free to play and share</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (C) el equipo de Quorvex - libre para jugar y compartir</translation>
     </message>
     <message>
         <source>Zentrafell web game (C) Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego web de Zentrafell (C) Zentrafell</translation>
     </message>
     <message>
         <source>Grid game (C) the founder of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego de cuadrícula (C) el fundador de Zentrafell</translation>
     </message>
     <message>
         <source>Zentrafell site</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrafell</translation>
     </message>
     <message>
         <source>Quorvex site (german)</source>
         <extracomment>The site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (en alemán)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Quorvex</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TDelMenu</name>
     <message>
         <source>Delete savegame in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar la partida guardada en %1?</translation>
     </message>
     <message>
         <source>Could not delete file &quot;%1.save&quot;. File not found or write protected</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo borrar el archivo «%1.save». No existe o está protegido contra escritura</translation>
     </message>
     <message>
         <source>Savegame in %1 deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Partida guardada en %1 borrada!</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THaupt</name>
     <message>
         <source>Double kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble baja</translation>
     </message>
     <message>
         <source>Triple kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Triple baja!</translation>
     </message>
     <message>
         <source>Master kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Baja maestra!</translation>
     </message>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Baja ultrasádica!</translation>
     </message>
     <message>
         <source>Endless game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida sin fin</translation>
     </message>
     <message numerus="yes">
         <source>%n killed Victims</source>
         <extracomment>A game won once 100 (or 200) Victims are bombed; %n is 100 or 200.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Víctima abatida</numerusform>
+            <numerusform>%n Víctimas abatidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dead Victims</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Víctima muerta</numerusform>
+            <numerusform>%n Víctimas muertas</numerusform>
         </translation>
     </message>
     <message>
         <source>game type</source>
         <extracomment>The game-type label before any game is started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modo de juego</translation>
     </message>
     <message numerus="yes">
         <source>Congratulation! You won! Your Money after killing %n Victims is $%1!</source>
         <extracomment>%n is 100 or 200, %1 the money held at the end (may be negative).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¡Enhorabuena! ¡Has ganado! ¡Tu dinero tras matar %n Víctima es $%1!</numerusform>
+            <numerusform>¡Enhorabuena! ¡Has ganado! ¡Tu dinero tras matar %n Víctimas es $%1!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Victims Bombed! %n hits, %1 miss -- %2</source>
         <extracomment>The status bar after a turn: %n cells hit of five, %1 missed (5 - %n), %2 the turn&apos;s gain or loss (&quot;+$222&quot;, &quot;-$100&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¡Víctimas bombardeadas! Aciertos: %n, fallos: %1 -- %2</numerusform>
+            <numerusform>¡Víctimas bombardeadas! Aciertos: %n, fallos: %1 -- %2</numerusform>
         </translation>
     </message>
     <message>
         <source>No marks left, ready to bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan marcas, listo para bombardear</translation>
     </message>
     <message>
         <source>1 mark left</source>
         <extracomment>Spoken after a mark: one mark still to make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Queda 1 marca</translation>
     </message>
     <message numerus="yes">
         <source>%n marks left</source>
         <extracomment>Spoken after a mark; %n is 2 to 5 (one mark left has its own text).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n marca</numerusform>
+            <numerusform>Quedan %n marcas</numerusform>
         </translation>
     </message>
     <message>
         <source>Player &quot;%1&quot;</source>
         <extracomment>The player&apos;s name as the settings hold it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jugador «%1»</translation>
     </message>
     <message>
         <source>The statistics could not be saved.
 %1</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las estadísticas.
+%1</translation>
     </message>
     <message>
         <source>Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 PRELANZAMIENTO 3 - un juego del equipo de Quorvex</translation>
     </message>
     <message>
         <source>Quorvex start picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de inicio de Quorvex</translation>
     </message>
     <message>
         <source>Quorvex v1.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3</translation>
     </message>
     <message>
         <source>PRE-RELEASE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PRELANZAMIENTO 3</translation>
     </message>
     <message>
         <source>written by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>escrito por el equipo de Quorvex</translation>
     </message>
     <message>
         <source>Found a fault? Report it in the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Has encontrado un fallo? Avísanos en el gestor de incidencias del proyecto.</translation>
     </message>
     <message>
         <source>Money: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero: $</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragones</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation> Bombardea aquí </translation>
     </message>
     <message>
         <source>Quorvex!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas bombardeadas:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragones bombardeados:</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar</translation>
     </message>
     <message>
         <source>Gain per Victim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia por Víctima:</translation>
     </message>
     <message>
         <source>Loss per Dragon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pérdida por Dragón:</translation>
     </message>
     <message>
         <source>Total gain / loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance total:</translation>
     </message>
     <message>
         <source>Hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien:</translation>
     </message>
     <message>
         <source>Miss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal:</translation>
     </message>
     <message>
         <source>Money:</source>
         <extracomment>The money figure as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dinero:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jugador</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar partida</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar partida</translation>
     </message>
     <message>
         <source>Delete savegame</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar partida guardada</translation>
     </message>
     <message>
         <source>Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Multijugador</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear partida</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse a partida</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>%1 (german)</source>
         <extracomment>%1 is the web site&apos;s name; the site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en alemán)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>Your settings, statistics and savegames cannot be kept.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden conservar tus ajustes, estadísticas ni partidas guardadas.
+%1</translation>
     </message>
     <message>
         <source>Save game [ $%1 ]</source>
         <extracomment>The menu entry with the price the next save costs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar partida [ $%1 ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas bombardeadas: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragones bombardeados: %1</translation>
     </message>
     <message>
         <source>New game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida: %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
     <message>
         <source>Loading help.txt, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando help.txt, espera un momento...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ayuda</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar</translation>
     </message>
     <message>
         <source>Could not load help.txt!
 Please obtain an original copy of Quorvex_v13.zip,
 or unpack the zip-file with all included files.</source>
         <extracomment>Three lines of the help viewer; help.txt and Quorvex_v13.zip are file names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo cargar help.txt!
+Consigue una copia original de Quorvex_v13.zip,
+o descomprime el archivo zip con todos sus archivos.</translation>
     </message>
     <message>
         <source>help.txt is there but could not be read:
 %1
 Please check that you may read the file.</source>
         <extracomment>%1 is the system&apos;s cause, on a line of its own; help.txt is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>help.txt está ahí, pero no se pudo leer:
+%1
+Comprueba que tienes permiso para leer el archivo.</translation>
     </message>
 </context>
 <context>
@@ -666,457 +673,459 @@ Please check that you may read the file.</source>
     <message>
         <source>Could not load from file &quot;%1&quot;.\nFile not found.</source>
         <extracomment>%1 is the slot&apos;s file name without &quot;.save&quot; (Slot1); the \n is shown as it is, two characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar del archivo «%1».\nArchivo no encontrado.</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TNetWindow</name>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Apodo</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de chat</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation>Bombardea aquí</translation>
     </message>
     <message>
         <source>Quorvex!</source>
         <extracomment>The bomb button: the game&apos;s name as a battle cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas bombardeadas:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragones bombardeados:</translation>
     </message>
     <message>
         <source>[ result ]</source>
         <extracomment>A result label before any bombing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ resultado ]</translation>
     </message>
     <message>
         <source>.... idle ...</source>
         <extracomment>The status panel before a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>.... en espera ...</translation>
     </message>
     <message>
         <source> Set here </source>
-        <translation type="unfinished"></translation>
+        <translation> Coloca aquí </translation>
     </message>
     <message>
         <source>1st click: place Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>1.er clic: poner Víctima</translation>
     </message>
     <message>
         <source>2nd click: place Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>2.º clic: poner Dragón</translation>
     </message>
     <message>
         <source>3rd click: place nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>3.er clic: no poner nada</translation>
     </message>
     <message>
         <source>Victims left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas:</translation>
     </message>
     <message>
         <source>Dragons left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragones:</translation>
     </message>
     <message>
         <source>Send battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar campo de batalla</translation>
     </message>
     <message>
         <source>Battlefield result %1</source>
         <extracomment>The result labels&apos; names for a screen reader; %1 is the result they show.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultado del campo de batalla %1</translation>
     </message>
     <message>
         <source>Bomb result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de las bombas %1</translation>
     </message>
     <message>
         <source>conn. w/ &quot;%1&quot;</source>
         <extracomment>The connection with the player %1 is up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>conectado con «%1»</translation>
     </message>
     <message>
         <source>[game] All positions send!</source>
         <extracomment>&quot;[game]&quot; marks the game&apos;s own notes in the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] ¡Todas las posiciones enviadas!</translation>
     </message>
     <message>
         <source>[game] All positions received!</source>
-        <translation type="unfinished"></translation>
+        <translation>[juego] ¡Todas las posiciones recibidas!</translation>
     </message>
     <message>
         <source>[game] new game started</source>
         <extracomment>The host started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] nueva partida empezada</translation>
     </message>
     <message>
         <source>[game] new game started!</source>
         <extracomment>This player, the host, started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] ¡nueva partida empezada!</translation>
     </message>
     <message>
         <source>[game] Invalid position ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] Posición no válida ignorada: %1</translation>
     </message>
     <message>
         <source>[game] Extra Victim ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] Víctima de más ignorada: %1</translation>
     </message>
     <message>
         <source>[game] Extra Dragon ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] Dragón de más ignorado: %1</translation>
     </message>
     <message>
         <source>[game] Over-long line ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>[juego] Línea demasiado larga ignorada.</translation>
     </message>
     <message>
         <source>[game] %1 won!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] ¡%1 ha ganado!</translation>
     </message>
     <message>
         <source>[game] %1 lost!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] ¡%1 ha perdido!</translation>
     </message>
     <message>
         <source>[game] %1 bombed a draw!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] ¡%1 ha bombardeado un empate!</translation>
     </message>
     <message>
         <source>[game] Game resumed.</source>
         <extracomment>The same two players met again after a lost line and go on with their game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[juego] Partida reanudada.</translation>
     </message>
     <message>
         <source>sending positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>enviando posiciones...</translation>
     </message>
     <message>
         <source>receiving positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>recibiendo posiciones...</translation>
     </message>
     <message>
         <source>please bomb now</source>
-        <translation type="unfinished"></translation>
+        <translation>bombardea ahora</translation>
     </message>
     <message>
         <source>awaiting positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>esperando posiciones...</translation>
     </message>
     <message>
         <source>please set up your battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>prepara tu campo de batalla</translation>
     </message>
     <message>
         <source>[ You won ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Has ganado ]</translation>
     </message>
     <message>
         <source>[ You lost ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Has perdido ]</translation>
     </message>
     <message>
         <source>[ Draw ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Empate ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Victims this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas bombardeadas: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dragones bombardeados: %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSetup</name>
     <message>
         <source>Please enter your name for singleplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre para las partidas de un jugador</translation>
     </message>
     <message>
         <source>Please enter your name for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre para las partidas multijugador</translation>
     </message>
     <message>
         <source>Please enter your servername for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el nombre de tu servidor para las partidas multijugador</translation>
     </message>
     <message>
         <source>Config of sadism</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del sadismo</translation>
     </message>
     <message>
         <source>Name - Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre - Un jugador</translation>
     </message>
     <message>
         <source>Name - Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre - Multijugador</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del servidor</translation>
     </message>
     <message>
         <source>show splash-screen</source>
-        <translation type="unfinished"></translation>
+        <translation>pantalla de bienvenida</translation>
     </message>
     <message>
         <source>fade effect</source>
-        <translation type="unfinished"></translation>
+        <translation>efecto de fundido</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>anular</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>estándar</translation>
     </message>
     <message>
         <source>restore defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿restaurar los valores predeterminados?</translation>
     </message>
     <message>
         <source>The settings could not be saved to setup.ini.
 %1
 They stay in effect until the program ends.</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own; setup.ini is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los ajustes en setup.ini.
+%1
+Siguen vigentes hasta que se cierre el programa.</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSlotDialog</name>
     <message>
         <source>No data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, %2, $%3, Victims %4, Dragons %5</source>
         <extracomment>What a slot holds, told by its buttons: name, game type, money, the two counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1», %2, $%3, Víctimas %4, Dragones %5</translation>
     </message>
     <message>
         <source>Slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio %1</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>modo</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragones</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar partida</translation>
     </message>
     <message>
         <source>save</source>
-        <translation type="unfinished"></translation>
+        <translation>guardar</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar partida</translation>
     </message>
     <message>
         <source>load</source>
-        <translation type="unfinished"></translation>
+        <translation>cargar</translation>
     </message>
     <message>
         <source>Manage savegames</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar partidas guardadas</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>borrar</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSpeicherMenu</name>
     <message>
         <source>current price for saving: $</source>
-        <translation type="unfinished"></translation>
+        <translation>precio actual por guardar: $</translation>
     </message>
     <message>
         <source>overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>sobrescribir</translation>
     </message>
     <message>
         <source>Savegame already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una partida guardada. ¿Sobrescribirla?</translation>
     </message>
     <message>
         <source>Saved to slot %1 for $%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada en el espacio %1 por $%2</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSplashScr</name>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Quorvex</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_client</name>
     <message>
         <source>[ Client ]  Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Cliente ]  Quorvex Multijugador - Beta1</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del servidor</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>conectar</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectar</translation>
     </message>
     <message>
         <source>Could not connect to %1</source>
         <extracomment>%1 is the address the player typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar con %1</translation>
     </message>
     <message>
         <source>disconnected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡desconectado!</translation>
     </message>
     <message>
         <source>Can not close while client is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede cerrar mientras estés conectado!</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_host</name>
     <message>
         <source>[ Host ] Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Anfitrión ] Quorvex Multijugador - Beta1</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del servidor</translation>
     </message>
     <message>
         <source>Start server</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar servidor</translation>
     </message>
     <message>
         <source>Stop server</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener servidor</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace copiado</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar otra vez</translation>
     </message>
     <message>
         <source>Client lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión con el rival perdida</translation>
     </message>
     <message>
         <source>Can not close while server is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede cerrar mientras el servidor esté activo!</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tstat</name>
     <message>
         <source>Game statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas del juego</translation>
     </message>
     <message>
         <source>Double kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobles bajas:</translation>
     </message>
     <message>
         <source>Triple kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Triples bajas:</translation>
     </message>
     <message>
         <source>Master kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajas maestras:</translation>
     </message>
     <message>
         <source>Ultra kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajas ultra:</translation>
     </message>
     <message>
         <source># of games:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de partidas:</translation>
     </message>
     <message>
         <source>Total hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos totales:</translation>
     </message>
     <message>
         <source>Total misses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos totales:</translation>
     </message>
     <message>
         <source>Killed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Víctimas matadas:</translation>
     </message>
     <message>
         <source>Killed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragones matados:</translation>
     </message>
     <message>
         <source>Money won:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero ganado:</translation>
     </message>
     <message>
         <source>Money lost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero perdido:</translation>
     </message>
 </context>
 <context>
@@ -1124,9 +1133,9 @@ They stay in effect until the program ends.</source>
     <message numerus="yes">
         <source>%n new lines</source>
         <extracomment>Spoken instead of a burst of more lines than are read out; %n is always more than one here.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea nueva</numerusform>
+            <numerusform>%n líneas nuevas</numerusform>
         </translation>
     </message>
 </context>
@@ -1135,7 +1144,7 @@ They stay in effect until the program ends.</source>
     <message>
         <source>Cell %1, row %2, column %3</source>
         <extracomment>A field cell as a screen reader names it: %1 its number 1 to 25, then its row and column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Casilla %1, fila %2, columna %3</translation>
     </message>
 </context>
 </TS>
