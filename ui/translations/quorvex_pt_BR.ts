@@ -62,7 +62,7 @@ sessão) e Slot1.save a Slot3.save (jogos salvos) em %1
     <message>
         <source>&quot;%1&quot; is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).</source>
         <extracomment>%1 is the link as given; HOST and PORT stand for a computer&apos;s name and a port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um link de jogo do Quorvex (quorvex://HOST ou quorvex://HOST:PORTA).</translation>
     </message>
 </context>
 <context>
@@ -70,17 +70,17 @@ sessão) e Slot1.save a Slot3.save (jogos salvos) em %1
     <message>
         <source>Bestätigung</source>
         <extracomment>The confirmation box&apos;s caption. Stays German in English; give your language&apos;s word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmação</translation>
     </message>
     <message>
         <source>&amp;Ja</source>
         <extracomment>The confirmation box&apos;s yes button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sim</translation>
     </message>
     <message>
         <source>&amp;Nein</source>
         <extracomment>The confirmation box&apos;s no button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Não</translation>
     </message>
 </context>
 <context>
@@ -88,53 +88,54 @@ sessão) e Slot1.save a Slot3.save (jogos salvos) em %1
     <message>
         <source>No web browser could be started for %1
 Please open the address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir um navegador web para %1
+Abra o endereço você mesmo em um navegador, por favor.</translation>
     </message>
 </context>
 <context>
     <name>FieldPictures</name>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marcada</translation>
     </message>
     <message>
         <source>Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítima</translation>
     </message>
     <message>
         <source>Victim hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítima acertada</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão</translation>
     </message>
     <message>
         <source>Dragon hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão acertado</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vazia</translation>
     </message>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>não marcada</translation>
     </message>
     <message>
         <source>marked, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>marcada, vazia</translation>
     </message>
 </context>
 <context>
     <name>Forms</name>
     <message>
         <source>Close the open window first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche primeiro a janela aberta e depois abra o link de jogo de novo.</translation>
     </message>
     <message>
         <source>Disconnect first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte primeiro e depois abra o link de jogo de novo.</translation>
     </message>
 </context>
 <context>
@@ -142,93 +143,93 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Copy link %1</source>
         <extracomment>A context menu&apos;s entry; %1 is a link such as quorvex://192.0.2.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar link %1</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Link copiado</translation>
     </message>
     <message>
         <source>Quorvex: game links cannot be taken at %1</source>
         <extracomment>On the terminal; %1 is a path and why a socket cannot listen there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex: não é possível receber links de jogo em %1</translation>
     </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro desconhecido</translation>
     </message>
 </context>
 <context>
     <name>HostLog</name>
     <message>
         <source>Server active</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor ativo</translation>
     </message>
     <message>
         <source>Server closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor fechado</translation>
     </message>
     <message>
         <source>Server not listening, game no longer announced</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor não está escutando, o jogo não é mais anunciado</translation>
     </message>
     <message>
         <source>Router: port %1 open and for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 aberta, também para IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open</source>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 aberta</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2 and for IPv6</source>
         <extracomment>%1 is the port, %2 the router&apos;s address on the internet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 aberta em %2, também para IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 aberta em %2</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 aberta para IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6, not for IPv4 (%2)</source>
         <extracomment>%1 is the port, %2 why the router refused the port for IPv4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 aberta para IPv6, não para IPv4 (%2)</translation>
     </message>
     <message>
         <source>Game announced as %1</source>
         <extracomment>The name was taken on the local network; %1 is the name the game got instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jogo anunciado como %1</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (not the default gateway)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: resposta de %1 ignorada (não é o gateway padrão)</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (its description is at another address)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: resposta de %1 ignorada (a descrição dele está em outro endereço)</translation>
     </message>
     <message>
         <source>Router: no port opened (%1)</source>
         <extracomment>%1 is why the router opened nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: nenhuma porta aberta (%1)</translation>
     </message>
     <message>
         <source>Router: port %1 closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 fechada</translation>
     </message>
     <message>
         <source>Router: port %1 not closed (%2)</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roteador: porta %1 não fechada (%2)</translation>
     </message>
 </context>
 <context>
@@ -236,25 +237,25 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex: nenhum jogo na rede local: %1</translation>
     </message>
 </context>
 <context>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto para bombardear!!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
-        <translation type="unfinished"></translation>
+        <translation>No máximo 5 casas!</translation>
     </message>
     <message numerus="yes">
         <source>%n fields left</source>
         <extracomment>The cells still to mark before the five bombs can be dropped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falta %n casa</numerusform>
+            <numerusform>Faltam %n casas</numerusform>
         </translation>
     </message>
 </context>
@@ -262,403 +263,409 @@ Please open the address in a browser yourself.</source>
     <name>RouterConsent</name>
     <message>
         <source>Ask the router to open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir ao roteador para abrir a porta</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TAboutBox</name>
     <message>
         <source>Quorvex v1.3 - made by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 - da equipe Quorvex</translation>
     </message>
     <message>
         <source>Write to us: quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Contato: quorvex.example.org</translation>
     </message>
     <message>
         <source>Idea: the Victim-bombing web game of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideia: o jogo web de Zentrafell de bombardear Vítimas</translation>
     </message>
     <message>
         <source>and the grid game of the group&apos;s founder</source>
-        <translation type="unfinished"></translation>
+        <translation>e o jogo de grade do fundador do grupo</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimentos especiais a:</translation>
     </message>
     <message>
         <source>Victim No. 1 - for testing every pre-release</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítima nº 1 - por testar cada pré-lançamento</translation>
     </message>
     <message>
         <source>the Dragon keeper - for the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>o guardião dos Dragões - pelas imagens</translation>
     </message>
     <message>
         <source>the net wizard - for the two-player game</source>
-        <translation type="unfinished"></translation>
+        <translation>o mago da rede - pelo jogo para dois</translation>
     </message>
     <message>
         <source>the proof reader - for help.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>o revisor - pelo help.txt</translation>
     </message>
     <message>
         <source>the bug hunter - for every fault reported</source>
-        <translation type="unfinished"></translation>
+        <translation>o caçador de bugs - por cada falha relatada</translation>
     </message>
     <message>
         <source>the Quorvex forum at quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>o fórum do Quorvex em quorvex.example.org</translation>
     </message>
     <message>
         <source>and the whole Zentrafell community</source>
-        <translation type="unfinished"></translation>
+        <translation>e toda a comunidade Zentrafell</translation>
     </message>
     <message>
         <source>Thx to UPX for ~250Kb instead of ~800Kb .exe-size</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeu, UPX, por ~250Kb em vez de ~800Kb de .exe</translation>
     </message>
     <message>
         <source>UPX, the executable packer: upx.github.io</source>
-        <translation type="unfinished"></translation>
+        <translation>UPX, o compactador de executáveis: upx.github.io</translation>
     </message>
     <message>
         <source>&quot;No Victim is safe.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Nenhuma Vítima está a salvo.&quot;</translation>
     </message>
     <message>
         <source>Quorvex (C) the Quorvex team - free to play and share</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (C) a equipe Quorvex - livre para jogar e compartilhar</translation>
     </message>
     <message>
         <source>Zentrafell web game (C) Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo web Zentrafell (C) Zentrafell</translation>
     </message>
     <message>
         <source>Grid game (C) the founder of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo de grade (C) o fundador de Zentrafell</translation>
     </message>
     <message>
         <source>Zentrafell site</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrafell</translation>
     </message>
     <message>
         <source>Quorvex site (german)</source>
         <extracomment>The site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (em alemão)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre...</translation>
     </message>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo do Quorvex</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fechar</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TDelMenu</name>
     <message>
         <source>Delete savegame in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o jogo salvo em %1?</translation>
     </message>
     <message>
         <source>Could not delete file &quot;%1.save&quot;. File not found or write protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir o arquivo &quot;%1.save&quot;. Arquivo não encontrado ou protegido contra gravação</translation>
     </message>
     <message>
         <source>Savegame in %1 deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo salvo em %1 excluído!</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THaupt</name>
     <message>
         <source>Double kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abate duplo</translation>
     </message>
     <message>
         <source>Triple kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>Abate triplo!</translation>
     </message>
     <message>
         <source>Master kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>Abate de mestre!</translation>
     </message>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abate ultrassádico!</translation>
     </message>
     <message>
         <source>Endless game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo sem fim</translation>
     </message>
     <message numerus="yes">
         <source>%n killed Victims</source>
         <extracomment>A game won once 100 (or 200) Victims are bombed; %n is 100 or 200.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vítima abatida</numerusform>
+            <numerusform>%n Vítimas abatidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dead Victims</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vítima morta</numerusform>
+            <numerusform>%n Vítimas mortas</numerusform>
         </translation>
     </message>
     <message>
         <source>game type</source>
         <extracomment>The game-type label before any game is started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modo de jogo</translation>
     </message>
     <message numerus="yes">
         <source>Congratulation! You won! Your Money after killing %n Victims is $%1!</source>
         <extracomment>%n is 100 or 200, %1 the money held at the end (may be negative).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Parabéns! Você venceu! Seu dinheiro depois de matar %n Vítima é $%1!</numerusform>
+            <numerusform>Parabéns! Você venceu! Seu dinheiro depois de matar %n Vítimas é $%1!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Victims Bombed! %n hits, %1 miss -- %2</source>
         <extracomment>The status bar after a turn: %n cells hit of five, %1 missed (5 - %n), %2 the turn&apos;s gain or loss (&quot;+$222&quot;, &quot;-$100&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vítimas bombardeadas! Acertos: %n, erros: %1 -- %2</numerusform>
+            <numerusform>Vítimas bombardeadas! Acertos: %n, erros: %1 -- %2</numerusform>
         </translation>
     </message>
     <message>
         <source>No marks left, ready to bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma marca restante, pronto para bombardear</translation>
     </message>
     <message>
         <source>1 mark left</source>
         <extracomment>Spoken after a mark: one mark still to make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Falta 1 marca</translation>
     </message>
     <message numerus="yes">
         <source>%n marks left</source>
         <extracomment>Spoken after a mark; %n is 2 to 5 (one mark left has its own text).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falta %n marca</numerusform>
+            <numerusform>Faltam %n marcas</numerusform>
         </translation>
     </message>
     <message>
         <source>Player &quot;%1&quot;</source>
         <extracomment>The player&apos;s name as the settings hold it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jogador &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The statistics could not be saved.
 %1</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as estatísticas.
+%1</translation>
     </message>
     <message>
         <source>Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 PRE-RELEASE 3 - um jogo da equipe Quorvex</translation>
     </message>
     <message>
         <source>Quorvex start picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem de abertura do Quorvex</translation>
     </message>
     <message>
         <source>Quorvex v1.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3</translation>
     </message>
     <message>
         <source>PRE-RELEASE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PRE-RELEASE 3</translation>
     </message>
     <message>
         <source>written by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>escrito pela equipe Quorvex</translation>
     </message>
     <message>
         <source>Found a fault? Report it in the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrou uma falha? Relate no rastreador de problemas do projeto.</translation>
     </message>
     <message>
         <source>Money: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo: $</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragões</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation>Bombardeie aqui</translation>
     </message>
     <message>
         <source>Quorvex!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas bombardeadas:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragões bombardeados:</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar</translation>
     </message>
     <message>
         <source>Gain per Victim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganho por Vítima:</translation>
     </message>
     <message>
         <source>Loss per Dragon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perda por Dragão:</translation>
     </message>
     <message>
         <source>Total gain / loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Balanço total:</translation>
     </message>
     <message>
         <source>Hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Top:</translation>
     </message>
     <message>
         <source>Miss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Flop:</translation>
     </message>
     <message>
         <source>Money:</source>
         <extracomment>The money figure as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saldo:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Um jogador</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar jogo</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar jogo</translation>
     </message>
     <message>
         <source>Delete savegame</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir jogo salvo</translation>
     </message>
     <message>
         <source>Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Multijogador</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Hospedar jogo</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar em jogo</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>%1 (german)</source>
         <extracomment>%1 is the web site&apos;s name; the site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (em alemão)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre...</translation>
     </message>
     <message>
         <source>Your settings, statistics and savegames cannot be kept.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível guardar suas configurações, estatísticas e jogos salvos.
+%1</translation>
     </message>
     <message>
         <source>Save game [ $%1 ]</source>
         <extracomment>The menu entry with the price the next save costs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvar jogo [ $%1 ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas bombardeadas: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragões bombardeados: %1</translation>
     </message>
     <message>
         <source>New game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo: %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
     <message>
         <source>Loading help.txt, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregando help.txt, aguarde...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ajuda</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fechar</translation>
     </message>
     <message>
         <source>Could not load help.txt!
 Please obtain an original copy of Quorvex_v13.zip,
 or unpack the zip-file with all included files.</source>
         <extracomment>Three lines of the help viewer; help.txt and Quorvex_v13.zip are file names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar help.txt!
+Obtenha uma cópia original de Quorvex_v13.zip
+ou descompacte o arquivo zip com todos os arquivos incluídos.</translation>
     </message>
     <message>
         <source>help.txt is there but could not be read:
 %1
 Please check that you may read the file.</source>
         <extracomment>%1 is the system&apos;s cause, on a line of its own; help.txt is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>help.txt está lá, mas não pôde ser lido:
+%1
+Verifique se você tem permissão para ler o arquivo.</translation>
     </message>
 </context>
 <context>
@@ -666,457 +673,459 @@ Please check that you may read the file.</source>
     <message>
         <source>Could not load from file &quot;%1&quot;.\nFile not found.</source>
         <extracomment>%1 is the slot&apos;s file name without &quot;.save&quot; (Slot1); the \n is shown as it is, two characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar do arquivo &quot;%1&quot;.\nArquivo não encontrado.</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TNetWindow</name>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Apelido</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem de chat</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation>Bombardeie aqui</translation>
     </message>
     <message>
         <source>Quorvex!</source>
         <extracomment>The bomb button: the game&apos;s name as a battle cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas bombardeadas:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragões bombardeados:</translation>
     </message>
     <message>
         <source>[ result ]</source>
         <extracomment>A result label before any bombing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ resultado ]</translation>
     </message>
     <message>
         <source>.... idle ...</source>
         <extracomment>The status panel before a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>.... aguardando ...</translation>
     </message>
     <message>
         <source> Set here </source>
-        <translation type="unfinished"></translation>
+        <translation> Posicione aqui </translation>
     </message>
     <message>
         <source>1st click: place Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>1º clique: pôr Vítima</translation>
     </message>
     <message>
         <source>2nd click: place Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>2º clique: pôr Dragão</translation>
     </message>
     <message>
         <source>3rd click: place nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>3º clique: deixar vazia</translation>
     </message>
     <message>
         <source>Victims left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas:</translation>
     </message>
     <message>
         <source>Dragons left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragões:</translation>
     </message>
     <message>
         <source>Send battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar campo de batalha</translation>
     </message>
     <message>
         <source>Battlefield result %1</source>
         <extracomment>The result labels&apos; names for a screen reader; %1 is the result they show.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultado do campo de batalha %1</translation>
     </message>
     <message>
         <source>Bomb result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado das bombas %1</translation>
     </message>
     <message>
         <source>conn. w/ &quot;%1&quot;</source>
         <extracomment>The connection with the player %1 is up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>conectado com &quot;%1&quot;</translation>
     </message>
     <message>
         <source>[game] All positions send!</source>
         <extracomment>&quot;[game]&quot; marks the game&apos;s own notes in the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] Todas as posições enviadas!</translation>
     </message>
     <message>
         <source>[game] All positions received!</source>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] Todas as posições recebidas!</translation>
     </message>
     <message>
         <source>[game] new game started</source>
         <extracomment>The host started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] novo jogo iniciado</translation>
     </message>
     <message>
         <source>[game] new game started!</source>
         <extracomment>This player, the host, started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] novo jogo iniciado!</translation>
     </message>
     <message>
         <source>[game] Invalid position ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] Posição inválida ignorada: %1</translation>
     </message>
     <message>
         <source>[game] Extra Victim ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] Vítima a mais ignorada: %1</translation>
     </message>
     <message>
         <source>[game] Extra Dragon ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] Dragão a mais ignorado: %1</translation>
     </message>
     <message>
         <source>[game] Over-long line ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] Linha longa demais ignorada.</translation>
     </message>
     <message>
         <source>[game] %1 won!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] %1 venceu!</translation>
     </message>
     <message>
         <source>[game] %1 lost!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] %1 perdeu!</translation>
     </message>
     <message>
         <source>[game] %1 bombed a draw!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] %1 bombardeou um empate!</translation>
     </message>
     <message>
         <source>[game] Game resumed.</source>
         <extracomment>The same two players met again after a lost line and go on with their game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[jogo] Jogo retomado.</translation>
     </message>
     <message>
         <source>sending positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>enviando posições...</translation>
     </message>
     <message>
         <source>receiving positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>recebendo posições...</translation>
     </message>
     <message>
         <source>please bomb now</source>
-        <translation type="unfinished"></translation>
+        <translation>bombardeie agora</translation>
     </message>
     <message>
         <source>awaiting positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>aguardando posições...</translation>
     </message>
     <message>
         <source>please set up your battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>monte seu campo de batalha</translation>
     </message>
     <message>
         <source>[ You won ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Você venceu ]</translation>
     </message>
     <message>
         <source>[ You lost ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Você perdeu ]</translation>
     </message>
     <message>
         <source>[ Draw ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Empate ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Victims this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas bombardeadas: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dragões bombardeados: %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSetup</name>
     <message>
         <source>Please enter your name for singleplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome para os jogos de um jogador</translation>
     </message>
     <message>
         <source>Please enter your name for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome para os jogos multijogador</translation>
     </message>
     <message>
         <source>Please enter your servername for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do seu servidor para os jogos multijogador</translation>
     </message>
     <message>
         <source>Config of sadism</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do sadismo</translation>
     </message>
     <message>
         <source>Name - Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome - Um jogador</translation>
     </message>
     <message>
         <source>Name - Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome - Multijogador</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do servidor</translation>
     </message>
     <message>
         <source>show splash-screen</source>
-        <translation type="unfinished"></translation>
+        <translation>tela de abertura</translation>
     </message>
     <message>
         <source>fade effect</source>
-        <translation type="unfinished"></translation>
+        <translation>efeito de transição</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fechar</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>voltar</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>padrão</translation>
     </message>
     <message>
         <source>restore defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>restaurar os padrões?</translation>
     </message>
     <message>
         <source>The settings could not be saved to setup.ini.
 %1
 They stay in effect until the program ends.</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own; setup.ini is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as configurações em setup.ini.
+%1
+Elas valem até o programa terminar.</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSlotDialog</name>
     <message>
         <source>No data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem dados</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, %2, $%3, Victims %4, Dragons %5</source>
         <extracomment>What a slot holds, told by its buttons: name, game type, money, the two counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;, %2, $%3, Vítimas %4, Dragões %5</translation>
     </message>
     <message>
         <source>Slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Slot %1</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>modo</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragões</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fechar</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar jogo</translation>
     </message>
     <message>
         <source>save</source>
-        <translation type="unfinished"></translation>
+        <translation>salvar</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar jogo</translation>
     </message>
     <message>
         <source>load</source>
-        <translation type="unfinished"></translation>
+        <translation>carregar</translation>
     </message>
     <message>
         <source>Manage savegames</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciar jogos salvos</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>excluir</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSpeicherMenu</name>
     <message>
         <source>current price for saving: $</source>
-        <translation type="unfinished"></translation>
+        <translation>preço atual para salvar: $</translation>
     </message>
     <message>
         <source>overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>sobrescrever</translation>
     </message>
     <message>
         <source>Savegame already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um jogo salvo. Sobrescrever?</translation>
     </message>
     <message>
         <source>Saved to slot %1 for $%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo no slot %1 por $%2</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSplashScr</name>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo do Quorvex</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_client</name>
     <message>
         <source>[ Client ]  Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Entrar ]  Quorvex Multijogador - Beta1</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço do servidor</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>conectar</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectar</translation>
     </message>
     <message>
         <source>Could not connect to %1</source>
         <extracomment>%1 is the address the player typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar a %1</translation>
     </message>
     <message>
         <source>disconnected!</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectado!</translation>
     </message>
     <message>
         <source>Can not close while client is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível fechar enquanto você está conectado!</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_host</name>
     <message>
         <source>[ Host ] Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Anfitrião ] Quorvex Multijogador - Beta1</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do servidor</translation>
     </message>
     <message>
         <source>Start server</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar servidor</translation>
     </message>
     <message>
         <source>Stop server</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar servidor</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Link copiado</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar de novo</translation>
     </message>
     <message>
         <source>Client lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão com o adversário perdida</translation>
     </message>
     <message>
         <source>Can not close while server is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível fechar enquanto o servidor está ativo!</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tstat</name>
     <message>
         <source>Game statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas do jogo</translation>
     </message>
     <message>
         <source>Double kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abates duplos:</translation>
     </message>
     <message>
         <source>Triple kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abates triplos:</translation>
     </message>
     <message>
         <source>Master kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abates mestres:</translation>
     </message>
     <message>
         <source>Ultra kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abates ultra:</translation>
     </message>
     <message>
         <source># of games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº de jogos:</translation>
     </message>
     <message>
         <source>Total hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de acertos:</translation>
     </message>
     <message>
         <source>Total misses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de erros:</translation>
     </message>
     <message>
         <source>Killed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítimas mortas:</translation>
     </message>
     <message>
         <source>Killed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragões mortos:</translation>
     </message>
     <message>
         <source>Money won:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinheiro ganho:</translation>
     </message>
     <message>
         <source>Money lost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinheiro perdido:</translation>
     </message>
 </context>
 <context>
@@ -1124,9 +1133,9 @@ They stay in effect until the program ends.</source>
     <message numerus="yes">
         <source>%n new lines</source>
         <extracomment>Spoken instead of a burst of more lines than are read out; %n is always more than one here.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nova linha</numerusform>
+            <numerusform>%n novas linhas</numerusform>
         </translation>
     </message>
 </context>
@@ -1135,7 +1144,7 @@ They stay in effect until the program ends.</source>
     <message>
         <source>Cell %1, row %2, column %3</source>
         <extracomment>A field cell as a screen reader names it: %1 its number 1 to 25, then its row and column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Casa %1, linha %2, coluna %3</translation>
     </message>
 </context>
 </TS>
