@@ -394,7 +394,7 @@ Bitte öffne die Adresse selbst in einem Browser.</translation>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation>Ultrasadistischer Abschuss!</translation>
+        <translation>Ultrasadistisch!</translation>
     </message>
     <message>
         <source>Endless game</source>
@@ -932,7 +932,7 @@ Sie gelten, bis das Programm endet.</translation>
     <name>quorvex::TSlotDialog</name>
     <message>
         <source>No data present</source>
-        <translation>Keine Daten vorhanden</translation>
+        <translation>Keine Daten</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, %2, $%3, Victims %4, Dragons %5</source>

@@ -244,11 +244,11 @@ Abre tú mismo la dirección en un navegador, por favor.</translation>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation>¡¡¡Listo para bombardear!!!</translation>
+        <translation>¡¡¡A bombardear!!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
-        <translation>¡Solo 5 casillas como máximo!</translation>
+        <translation>¡Máximo 5 casillas!</translation>
     </message>
     <message numerus="yes">
         <source>%n fields left</source>
@@ -511,11 +511,11 @@ Abre tú mismo la dirección en un navegador, por favor.</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation>Víctimas bombardeadas:</translation>
+        <translation>Víctimas alcanzadas:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation>Dragones bombardeados:</translation>
+        <translation>Dragones alcanzados:</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -620,11 +620,11 @@ Abre tú mismo la dirección en un navegador, por favor.</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
-        <translation>Víctimas bombardeadas: %1</translation>
+        <translation>Víctimas alcanzadas: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
-        <translation>Dragones bombardeados: %1</translation>
+        <translation>Dragones alcanzados: %1</translation>
     </message>
     <message>
         <source>New game: %1</source>
@@ -705,11 +705,11 @@ Comprueba que tienes permiso para leer el archivo.</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation>Víctimas bombardeadas:</translation>
+        <translation>Víctimas alcanzadas:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation>Dragones bombardeados:</translation>
+        <translation>Dragones alcanzados:</translation>
     </message>
     <message>
         <source>[ result ]</source>
@@ -856,12 +856,12 @@ Comprueba que tienes permiso para leer el archivo.</translation>
     <message>
         <source>Bombed Victims: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Victims this bombing hit.</extracomment>
-        <translation>Víctimas bombardeadas: %1</translation>
+        <translation>Víctimas alcanzadas: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
-        <translation>Dragones bombardeados: %1</translation>
+        <translation>Dragones alcanzados: %1</translation>
     </message>
 </context>
 <context>

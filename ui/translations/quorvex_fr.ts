@@ -389,12 +389,12 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Master kill!</source>
-        <translation>Élimination de maître !</translation>
+        <translation>Coup de maître !</translation>
     </message>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation>Élimination ultra sadique !</translation>
+        <translation>Ultra sadique !</translation>
     </message>
     <message>
         <source>Endless game</source>

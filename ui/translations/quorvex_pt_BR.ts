@@ -244,7 +244,7 @@ Abra o endereço você mesmo em um navegador, por favor.</translation>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation>Pronto para bombardear!!!</translation>
+        <translation>Hora de bombardear!!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
