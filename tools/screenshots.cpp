@@ -1,11 +1,14 @@
 // Opens every window of the game in a scripted session and saves a picture of
 // each as PNG. Runs under Xvfb (scripts/screenshots.sh).
-// Usage: quorvex_screenshots <output folder> <help.txt>
+// Usage: quorvex_screenshots <output folder> [<help.txt>]
+// Without a help.txt, which the working folder then holds, the help window shows
+// the text the game finds itself (an installed copy's, in the player's language).
 #include "ui/app/application.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/language.h"
 #include "core/platform/files.h"
 #include "ui/savegames/delsaves.h"
 #include "ui/savegames/load.h"
@@ -110,17 +113,19 @@ void PlayTwoPlayers(Forms& forms) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: quorvex_screenshots <output folder> <help.txt>\n");
+    // The language the environment asks for, as the game itself takes it.
+    qx::InstallLanguage();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quorvex_screenshots <output folder> [<help.txt>]\n");
         return 2;
     }
     g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(g_out);
 
-    // A program folder of its own, opaque at once, with the help beside it.
+    // A program folder of its own, opaque at once, with the help beside it if given.
     char templ[] = "/tmp/quorvex-shots-XXXXXX";
     const std::string folder = ::mkdtemp(templ);
-    std::filesystem::copy_file(argv[2], folder + "/help.txt");
+    if (argc > 2) std::filesystem::copy_file(argv[2], folder + "/help.txt");
     qx::WriteLinesAtomic(folder + "/setup.ini", {"[Einstellungen]", "Name=Anna", "Splash=nein", "Fade=nein",
                                                  "[Multiplayer]", "Name=Remote Victim", "Server=Arena of pain"});
     qx::SetProgramFolder(folder);
