@@ -1018,7 +1018,7 @@ Siguen vigentes hasta que se cierre el programa.</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation>Dirección del servidor</translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>connect</source>

@@ -62,7 +62,7 @@ session) et Slot1.save à Slot3.save (sauvegardes) dans %1
     <message>
         <source>&quot;%1&quot; is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).</source>
         <extracomment>%1 is the link as given; HOST and PORT stand for a computer&apos;s name and a port number.</extracomment>
-        <translation>« %1 » n’est pas un lien de partie Quorvex (quorvex://HÔTE ou quorvex://HÔTE:PORT).</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un lien de partie Quorvex (quorvex://HÔTE ou quorvex://HÔTE:PORT).</translation>
     </message>
 </context>
 <context>
@@ -152,7 +152,7 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     <message>
         <source>Quorvex: game links cannot be taken at %1</source>
         <extracomment>On the terminal; %1 is a path and why a socket cannot listen there.</extracomment>
-        <translation>Quorvex : impossible de recevoir les liens de partie à %1</translation>
+        <translation>Quorvex&#xa0;: impossible de recevoir les liens de partie à %1</translation>
     </message>
 </context>
 <context>
@@ -178,29 +178,29 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Router: port %1 open and for IPv6</source>
-        <translation>Routeur : port %1 ouvert, aussi pour IPv6</translation>
+        <translation>Routeur&#xa0;: port %1 ouvert, aussi pour IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open</source>
-        <translation>Routeur : port %1 ouvert</translation>
+        <translation>Routeur&#xa0;: port %1 ouvert</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2 and for IPv6</source>
         <extracomment>%1 is the port, %2 the router&apos;s address on the internet.</extracomment>
-        <translation>Routeur : port %1 ouvert à %2, aussi pour IPv6</translation>
+        <translation>Routeur&#xa0;: port %1 ouvert à %2, aussi pour IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2</source>
-        <translation>Routeur : port %1 ouvert à %2</translation>
+        <translation>Routeur&#xa0;: port %1 ouvert à %2</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6</source>
-        <translation>Routeur : port %1 ouvert pour IPv6</translation>
+        <translation>Routeur&#xa0;: port %1 ouvert pour IPv6</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6, not for IPv4 (%2)</source>
         <extracomment>%1 is the port, %2 why the router refused the port for IPv4.</extracomment>
-        <translation>Routeur : port %1 ouvert pour IPv6, pas pour IPv4 (%2)</translation>
+        <translation>Routeur&#xa0;: port %1 ouvert pour IPv6, pas pour IPv4 (%2)</translation>
     </message>
     <message>
         <source>Game announced as %1</source>
@@ -210,26 +210,26 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     <message>
         <source>Router: answer from %1 ignored (not the default gateway)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation>Routeur : réponse de %1 ignorée (pas la passerelle par défaut)</translation>
+        <translation>Routeur&#xa0;: réponse de %1 ignorée (pas la passerelle par défaut)</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (its description is at another address)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation>Routeur : réponse de %1 ignorée (sa description est à une autre adresse)</translation>
+        <translation>Routeur&#xa0;: réponse de %1 ignorée (sa description est à une autre adresse)</translation>
     </message>
     <message>
         <source>Router: no port opened (%1)</source>
         <extracomment>%1 is why the router opened nothing.</extracomment>
-        <translation>Routeur : aucun port ouvert (%1)</translation>
+        <translation>Routeur&#xa0;: aucun port ouvert (%1)</translation>
     </message>
     <message>
         <source>Router: port %1 closed</source>
-        <translation>Routeur : port %1 fermé</translation>
+        <translation>Routeur&#xa0;: port %1 fermé</translation>
     </message>
     <message>
         <source>Router: port %1 not closed (%2)</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
-        <translation>Routeur : port %1 non fermé (%2)</translation>
+        <translation>Routeur&#xa0;: port %1 non fermé (%2)</translation>
     </message>
 </context>
 <context>
@@ -237,18 +237,18 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     <message>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
-        <translation>Quorvex : aucune partie sur le réseau local : %1</translation>
+        <translation>Quorvex&#xa0;: aucune partie sur le réseau local&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation>Prêt à bombarder !!!</translation>
+        <translation>Prêt à bombarder&#xa0;!!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
-        <translation>5 cases au maximum !</translation>
+        <translation>5 cases au maximum&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>%n fields left</source>
@@ -274,11 +274,11 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Write to us: quorvex.example.org</source>
-        <translation>Contact : quorvex.example.org</translation>
+        <translation>Contact&#xa0;: quorvex.example.org</translation>
     </message>
     <message>
         <source>Idea: the Victim-bombing web game of Zentrafell</source>
-        <translation>Idée : le jeu web de Zentrafell où l’on bombarde des Victimes</translation>
+        <translation>Idée&#xa0;: le jeu web de Zentrafell où l’on bombarde des Victimes</translation>
     </message>
     <message>
         <source>and the grid game of the group&apos;s founder</source>
@@ -286,7 +286,7 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation>Un grand merci à :</translation>
+        <translation>Un grand merci à&#xa0;:</translation>
     </message>
     <message>
         <source>Victim No. 1 - for testing every pre-release</source>
@@ -322,11 +322,11 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>UPX, the executable packer: upx.github.io</source>
-        <translation>UPX, le compresseur d’exécutables : upx.github.io</translation>
+        <translation>UPX, le compresseur d’exécutables&#xa0;: upx.github.io</translation>
     </message>
     <message>
         <source>&quot;No Victim is safe.&quot;</source>
-        <translation>« Aucune Victime n’est à l’abri. »</translation>
+        <translation>«&#xa0;Aucune Victime n’est à l’abri.&#xa0;»</translation>
     </message>
     <message>
         <source>Quorvex (C) the Quorvex team - free to play and share</source>
@@ -366,15 +366,15 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     <name>quorvex::TDelMenu</name>
     <message>
         <source>Delete savegame in %1?</source>
-        <translation>Supprimer la sauvegarde dans %1 ?</translation>
+        <translation>Supprimer la sauvegarde dans %1&#xa0;?</translation>
     </message>
     <message>
         <source>Could not delete file &quot;%1.save&quot;. File not found or write protected</source>
-        <translation>Impossible de supprimer le fichier « %1.save ». Fichier introuvable ou protégé en écriture</translation>
+        <translation>Impossible de supprimer le fichier «&#xa0;%1.save&#xa0;». Fichier introuvable ou protégé en écriture</translation>
     </message>
     <message>
         <source>Savegame in %1 deleted!</source>
-        <translation>Sauvegarde dans %1 supprimée !</translation>
+        <translation>Sauvegarde dans %1 supprimée&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -385,16 +385,16 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Triple kill!</source>
-        <translation>Triple élimination !</translation>
+        <translation>Triple élimination&#xa0;!</translation>
     </message>
     <message>
         <source>Master kill!</source>
-        <translation>Coup de maître !</translation>
+        <translation>Coup de maître&#xa0;!</translation>
     </message>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation>Ultra sadique !</translation>
+        <translation>Ultra sadique&#xa0;!</translation>
     </message>
     <message>
         <source>Endless game</source>
@@ -424,16 +424,16 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
         <source>Congratulation! You won! Your Money after killing %n Victims is $%1!</source>
         <extracomment>%n is 100 or 200, %1 the money held at the end (may be negative).</extracomment>
         <translation>
-            <numerusform>Félicitations ! Vous avez gagné ! Votre argent après avoir tué %n Victime : %1 $ !</numerusform>
-            <numerusform>Félicitations ! Vous avez gagné ! Votre argent après avoir tué %n Victimes : %1 $ !</numerusform>
+            <numerusform>Félicitations&#xa0;! Vous avez gagné&#xa0;! Votre argent après avoir tué %n Victime&#xa0;: %1 $&#xa0;!</numerusform>
+            <numerusform>Félicitations&#xa0;! Vous avez gagné&#xa0;! Votre argent après avoir tué %n Victimes&#xa0;: %1 $&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Victims Bombed! %n hits, %1 miss -- %2</source>
         <extracomment>The status bar after a turn: %n cells hit of five, %1 missed (5 - %n), %2 the turn&apos;s gain or loss (&quot;+$222&quot;, &quot;-$100&quot;).</extracomment>
         <translation>
-            <numerusform>Victimes bombardées ! Touchées : %n, ratées : %1 -- %2</numerusform>
-            <numerusform>Victimes bombardées ! Touchées : %n, ratées : %1 -- %2</numerusform>
+            <numerusform>Victimes bombardées&#xa0;! Touchées&#xa0;: %n, ratées&#xa0;: %1 -- %2</numerusform>
+            <numerusform>Victimes bombardées&#xa0;! Touchées&#xa0;: %n, ratées&#xa0;: %1 -- %2</numerusform>
         </translation>
     </message>
     <message>
@@ -456,7 +456,7 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     <message>
         <source>Player &quot;%1&quot;</source>
         <extracomment>The player&apos;s name as the settings hold it, in quotes.</extracomment>
-        <translation>Joueur « %1 »</translation>
+        <translation>Joueur «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The statistics could not be saved.
@@ -487,11 +487,11 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Found a fault? Report it in the project&apos;s issue tracker.</source>
-        <translation>Vous avez trouvé une erreur ? Signalez-la dans le suivi des tickets du projet.</translation>
+        <translation>Vous avez trouvé une erreur&#xa0;? Signalez-la dans le suivi des tickets du projet.</translation>
     </message>
     <message>
         <source>Money: $</source>
-        <translation>Solde : $</translation>
+        <translation>Solde&#xa0;: $</translation>
     </message>
     <message>
         <source>Victims</source>
@@ -511,11 +511,11 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation>Victimes bombardées :</translation>
+        <translation>Victimes bombardées&#xa0;:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation>Dragons bombardés :</translation>
+        <translation>Dragons bombardés&#xa0;:</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -523,28 +523,28 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Gain per Victim:</source>
-        <translation>Gain par Victime :</translation>
+        <translation>Gain par Victime&#xa0;:</translation>
     </message>
     <message>
         <source>Loss per Dragon:</source>
-        <translation>Perte par Dragon :</translation>
+        <translation>Perte par Dragon&#xa0;:</translation>
     </message>
     <message>
         <source>Total gain / loss:</source>
-        <translation>Gain / perte total :</translation>
+        <translation>Gain / perte total&#xa0;:</translation>
     </message>
     <message>
         <source>Hits:</source>
-        <translation>Top :</translation>
+        <translation>Top&#xa0;:</translation>
     </message>
     <message>
         <source>Miss:</source>
-        <translation>Flop :</translation>
+        <translation>Flop&#xa0;:</translation>
     </message>
     <message>
         <source>Money:</source>
         <extracomment>The money figure as a screen reader names it.</extracomment>
-        <translation>Solde :</translation>
+        <translation>Solde&#xa0;:</translation>
     </message>
     <message>
         <source>Game</source>
@@ -620,15 +620,15 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
-        <translation>Victimes bombardées : %1</translation>
+        <translation>Victimes bombardées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
-        <translation>Dragons bombardés : %1</translation>
+        <translation>Dragons bombardés&#xa0;: %1</translation>
     </message>
     <message>
         <source>New game: %1</source>
-        <translation>Nouvelle partie : %1</translation>
+        <translation>Nouvelle partie&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -654,7 +654,7 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
 Please obtain an original copy of Quorvex_v13.zip,
 or unpack the zip-file with all included files.</source>
         <extracomment>Three lines of the help viewer; help.txt and Quorvex_v13.zip are file names.</extracomment>
-        <translation>Impossible de charger help.txt !
+        <translation>Impossible de charger help.txt&#xa0;!
 Procurez-vous une copie originale de Quorvex_v13.zip,
 ou décompressez le fichier zip avec tous les fichiers qu’il contient.</translation>
     </message>
@@ -663,7 +663,7 @@ ou décompressez le fichier zip avec tous les fichiers qu’il contient.</transl
 %1
 Please check that you may read the file.</source>
         <extracomment>%1 is the system&apos;s cause, on a line of its own; help.txt is the file&apos;s name.</extracomment>
-        <translation>help.txt est là mais n’a pas pu être lu :
+        <translation>help.txt est là mais n’a pas pu être lu&#xa0;:
 %1
 Vérifiez que vous avez le droit de lire ce fichier.</translation>
     </message>
@@ -673,7 +673,7 @@ Vérifiez que vous avez le droit de lire ce fichier.</translation>
     <message>
         <source>Could not load from file &quot;%1&quot;.\nFile not found.</source>
         <extracomment>%1 is the slot&apos;s file name without &quot;.save&quot; (Slot1); the \n is shown as it is, two characters.</extracomment>
-        <translation>Impossible de charger depuis le fichier « %1 ».\nFichier introuvable.</translation>
+        <translation>Impossible de charger depuis le fichier «&#xa0;%1&#xa0;».\nFichier introuvable.</translation>
     </message>
 </context>
 <context>
@@ -705,11 +705,11 @@ Vérifiez que vous avez le droit de lire ce fichier.</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation>Victimes bombardées :</translation>
+        <translation>Victimes bombardées&#xa0;:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation>Dragons bombardés :</translation>
+        <translation>Dragons bombardés&#xa0;:</translation>
     </message>
     <message>
         <source>[ result ]</source>
@@ -727,23 +727,23 @@ Vérifiez que vous avez le droit de lire ce fichier.</translation>
     </message>
     <message>
         <source>1st click: place Victim</source>
-        <translation>1er clic : une Victime</translation>
+        <translation>1er clic&#xa0;: une Victime</translation>
     </message>
     <message>
         <source>2nd click: place Dragon</source>
-        <translation>2e clic : un Dragon</translation>
+        <translation>2e clic&#xa0;: un Dragon</translation>
     </message>
     <message>
         <source>3rd click: place nothing</source>
-        <translation>3e clic : rien</translation>
+        <translation>3e clic&#xa0;: rien</translation>
     </message>
     <message>
         <source>Victims left:</source>
-        <translation>Victimes :</translation>
+        <translation>Victimes&#xa0;:</translation>
     </message>
     <message>
         <source>Dragons left:</source>
-        <translation>Dragons :</translation>
+        <translation>Dragons&#xa0;:</translation>
     </message>
     <message>
         <source>Send battlefield</source>
@@ -762,16 +762,16 @@ de bataille</translation>
     <message>
         <source>conn. w/ &quot;%1&quot;</source>
         <extracomment>The connection with the player %1 is up.</extracomment>
-        <translation>connecté à « %1 »</translation>
+        <translation>connecté à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>[game] All positions send!</source>
         <extracomment>&quot;[game]&quot; marks the game&apos;s own notes in the log.</extracomment>
-        <translation>[jeu] Toutes les positions envoyées !</translation>
+        <translation>[jeu] Toutes les positions envoyées&#xa0;!</translation>
     </message>
     <message>
         <source>[game] All positions received!</source>
-        <translation>[jeu] Toutes les positions reçues !</translation>
+        <translation>[jeu] Toutes les positions reçues&#xa0;!</translation>
     </message>
     <message>
         <source>[game] new game started</source>
@@ -781,22 +781,22 @@ de bataille</translation>
     <message>
         <source>[game] new game started!</source>
         <extracomment>This player, the host, started the next game.</extracomment>
-        <translation>[jeu] nouvelle partie lancée !</translation>
+        <translation>[jeu] nouvelle partie lancée&#xa0;!</translation>
     </message>
     <message>
         <source>[game] Invalid position ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation>[jeu] Position invalide ignorée : %1</translation>
+        <translation>[jeu] Position invalide ignorée&#xa0;: %1</translation>
     </message>
     <message>
         <source>[game] Extra Victim ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation>[jeu] Victime en trop ignorée : %1</translation>
+        <translation>[jeu] Victime en trop ignorée&#xa0;: %1</translation>
     </message>
     <message>
         <source>[game] Extra Dragon ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation>[jeu] Dragon en trop ignoré : %1</translation>
+        <translation>[jeu] Dragon en trop ignoré&#xa0;: %1</translation>
     </message>
     <message>
         <source>[game] Over-long line ignored.</source>
@@ -805,17 +805,17 @@ de bataille</translation>
     <message>
         <source>[game] %1 won!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation>[jeu] %1 a gagné !</translation>
+        <translation>[jeu] %1 a gagné&#xa0;!</translation>
     </message>
     <message>
         <source>[game] %1 lost!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation>[jeu] %1 a perdu !</translation>
+        <translation>[jeu] %1 a perdu&#xa0;!</translation>
     </message>
     <message>
         <source>[game] %1 bombed a draw!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation>[jeu] %1 a bombardé un match nul !</translation>
+        <translation>[jeu] %1 a bombardé un match nul&#xa0;!</translation>
     </message>
     <message>
         <source>[game] Game resumed.</source>
@@ -857,12 +857,12 @@ de bataille</translation>
     <message>
         <source>Bombed Victims: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Victims this bombing hit.</extracomment>
-        <translation>Victimes bombardées : %1</translation>
+        <translation>Victimes bombardées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
-        <translation>Dragons bombardés : %1</translation>
+        <translation>Dragons bombardés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -917,7 +917,7 @@ de bataille</translation>
     </message>
     <message>
         <source>restore defaults?</source>
-        <translation>rétablir les valeurs par défaut ?</translation>
+        <translation>rétablir les valeurs par défaut&#xa0;?</translation>
     </message>
     <message>
         <source>The settings could not be saved to setup.ini.
@@ -938,7 +938,7 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     <message>
         <source>&quot;%1&quot;, %2, $%3, Victims %4, Dragons %5</source>
         <extracomment>What a slot holds, told by its buttons: name, game type, money, the two counters.</extracomment>
-        <translation>« %1 », %2, %3 $, Victimes %4, Dragons %5</translation>
+        <translation>«&#xa0;%1&#xa0;», %2, %3 $, Victimes %4, Dragons %5</translation>
     </message>
     <message>
         <source>Slot %1</source>
@@ -989,7 +989,7 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     <name>quorvex::TSpeicherMenu</name>
     <message>
         <source>current price for saving: $</source>
-        <translation>prix actuel de la sauvegarde : $</translation>
+        <translation>prix actuel de la sauvegarde&#xa0;: $</translation>
     </message>
     <message>
         <source>overwrite</source>
@@ -997,7 +997,7 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     </message>
     <message>
         <source>Savegame already exists. Overwrite?</source>
-        <translation>Cette sauvegarde existe déjà. L’écraser ?</translation>
+        <translation>Cette sauvegarde existe déjà. L’écraser&#xa0;?</translation>
     </message>
     <message>
         <source>Saved to slot %1 for $%2</source>
@@ -1019,7 +1019,7 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation>Adresse du serveur</translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1036,11 +1036,11 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     </message>
     <message>
         <source>disconnected!</source>
-        <translation>déconnecté !</translation>
+        <translation>déconnecté&#xa0;!</translation>
     </message>
     <message>
         <source>Can not close while client is active!</source>
-        <translation>Fermeture impossible tant que vous êtes connecté !</translation>
+        <translation>Fermeture impossible tant que vous êtes connecté&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1075,7 +1075,7 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     </message>
     <message>
         <source>Can not close while server is active!</source>
-        <translation>Fermeture impossible tant que le serveur tourne !</translation>
+        <translation>Fermeture impossible tant que le serveur tourne&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1086,11 +1086,11 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     </message>
     <message>
         <source>Double kills:</source>
-        <translation>Doublés :</translation>
+        <translation>Doublés&#xa0;:</translation>
     </message>
     <message>
         <source>Triple kills:</source>
-        <translation>Triplés :</translation>
+        <translation>Triplés&#xa0;:</translation>
     </message>
     <message>
         <source>Master kills:</source>
@@ -1098,35 +1098,35 @@ Ils restent en vigueur jusqu’à la fin du programme.</translation>
     </message>
     <message>
         <source>Ultra kills:</source>
-        <translation>Ultra sadiques :</translation>
+        <translation>Ultra sadiques&#xa0;:</translation>
     </message>
     <message>
         <source># of games:</source>
-        <translation>Nombre de parties :</translation>
+        <translation>Nombre de parties&#xa0;:</translation>
     </message>
     <message>
         <source>Total hits:</source>
-        <translation>Total touchés :</translation>
+        <translation>Total touchés&#xa0;:</translation>
     </message>
     <message>
         <source>Total misses:</source>
-        <translation>Total ratés :</translation>
+        <translation>Total ratés&#xa0;:</translation>
     </message>
     <message>
         <source>Killed Victims:</source>
-        <translation>Victimes tuées :</translation>
+        <translation>Victimes tuées&#xa0;:</translation>
     </message>
     <message>
         <source>Killed Dragons:</source>
-        <translation>Dragons tués :</translation>
+        <translation>Dragons tués&#xa0;:</translation>
     </message>
     <message>
         <source>Money won:</source>
-        <translation>Argent gagné :</translation>
+        <translation>Argent gagné&#xa0;:</translation>
     </message>
     <message>
         <source>Money lost:</source>
-        <translation>Argent perdu :</translation>
+        <translation>Argent perdu&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -1018,7 +1018,7 @@ Restano valide fino alla chiusura del programma.</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation>Indirizzo del server</translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>connect</source>

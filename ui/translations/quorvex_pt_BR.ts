@@ -1018,7 +1018,7 @@ Elas valem até o programa terminar.</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation>Endereço do servidor</translation>
+        <translation>Endereço</translation>
     </message>
     <message>
         <source>connect</source>
