@@ -1013,7 +1013,7 @@ They stay in effect until the program ends.</source>
     </message>
     <message>
         <source>Server address</source>
-        <translation>サーバーのアドレス</translation>
+        <translation>接続先</translation>
     </message>
     <message>
         <source>connect</source>

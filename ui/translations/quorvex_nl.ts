@@ -244,7 +244,7 @@ Open het adres alsjeblieft zelf in een browser.</translation>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation>Klaar om te bombarderen!!!</translation>
+        <translation>Bombarderen maar!!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
@@ -404,8 +404,8 @@ Open het adres alsjeblieft zelf in een browser.</translation>
         <source>%n killed Victims</source>
         <extracomment>A game won once 100 (or 200) Victims are bombed; %n is 100 or 200.</extracomment>
         <translation>
-            <numerusform>%n gedood Slachtoffer</numerusform>
-            <numerusform>%n gedode Slachtoffers</numerusform>
+            <numerusform>%n dood Slachtoffer</numerusform>
+            <numerusform>%n dode Slachtoffers</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -244,7 +244,7 @@ Otwórz ten adres w przeglądarce samodzielnie.</translation>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation>Gotowe do bombardowania!!!</translation>
+        <translation>Można bombardować!!!</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
