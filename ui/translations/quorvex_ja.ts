@@ -518,11 +518,11 @@ Please open the address in a browser yourself.</source>
     </message>
     <message>
         <source>Gain per Victim:</source>
-        <translation>犠牲者ごとの収入:</translation>
+        <translation>犠牲者1人ごとの収入:</translation>
     </message>
     <message>
         <source>Loss per Dragon:</source>
-        <translation>ドラゴンごとの損失:</translation>
+        <translation>ドラゴン1体ごとの損失:</translation>
     </message>
     <message>
         <source>Total gain / loss:</source>

@@ -390,12 +390,12 @@ Otwórz ten adres w przeglądarce samodzielnie.</translation>
     </message>
     <message>
         <source>Master kill!</source>
-        <translation>Mistrzowskie zabójstwo!</translation>
+        <translation>Zabójstwo mistrza!</translation>
     </message>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation>Ultrasadystyczne zabójstwo!</translation>
+        <translation>Ultrasadyzm!</translation>
     </message>
     <message>
         <source>Endless game</source>

@@ -395,7 +395,7 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation>Ультрасадистское убийство!</translation>
+        <translation>Ультрасадизм!</translation>
     </message>
     <message>
         <source>Endless game</source>
@@ -533,7 +533,7 @@ Please open the address in a browser yourself.</source>
     </message>
     <message>
         <source>Loss per Dragon:</source>
-        <translation>Убыток за Дракона:</translation>
+        <translation>Потеря за Дракона:</translation>
     </message>
     <message>
         <source>Total gain / loss:</source>

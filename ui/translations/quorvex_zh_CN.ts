@@ -516,7 +516,7 @@ Please open the address in a browser yourself.</source>
     </message>
     <message>
         <source>Gain per Victim:</source>
-        <translation>每名受害者收益：</translation>
+        <translation>每名受害者收入：</translation>
     </message>
     <message>
         <source>Loss per Dragon:</source>
