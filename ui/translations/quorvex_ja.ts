@@ -63,7 +63,7 @@ Slot1.save～Slot3.save (セーブデータ) の場所: %1
     <message>
         <source>&quot;%1&quot; is not a Quorvex game link (quorvex://HOST or quorvex://HOST:PORT).</source>
         <extracomment>%1 is the link as given; HOST and PORT stand for a computer&apos;s name and a port number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は Quorvex のゲームのリンクではありません (quorvex://ホスト または quorvex://ホスト:ポート)。</translation>
     </message>
 </context>
 <context>
@@ -71,17 +71,17 @@ Slot1.save～Slot3.save (セーブデータ) の場所: %1
     <message>
         <source>Bestätigung</source>
         <extracomment>The confirmation box&apos;s caption. Stays German in English; give your language&apos;s word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>&amp;Ja</source>
         <extracomment>The confirmation box&apos;s yes button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>はい(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Nein</source>
         <extracomment>The confirmation box&apos;s no button, German in English too; &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>いいえ(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -89,53 +89,54 @@ Slot1.save～Slot3.save (セーブデータ) の場所: %1
     <message>
         <source>No web browser could be started for %1
 Please open the address in a browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開くウェブブラウザーを起動できませんでした
+お手数ですが、ブラウザーでアドレスを開いてください。</translation>
     </message>
 </context>
 <context>
     <name>FieldPictures</name>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>印あり</translation>
     </message>
     <message>
         <source>Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>犠牲者</translation>
     </message>
     <message>
         <source>Victim hit</source>
-        <translation type="unfinished"></translation>
+        <translation>犠牲者に命中</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラゴン</translation>
     </message>
     <message>
         <source>Dragon hit</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラゴンに命中</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>空き</translation>
     </message>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>印なし</translation>
     </message>
     <message>
         <source>marked, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>印あり、空き</translation>
     </message>
 </context>
 <context>
     <name>Forms</name>
     <message>
         <source>Close the open window first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>開いているウィンドウを先に閉じてから、もう一度ゲームのリンクを開いてください。</translation>
     </message>
     <message>
         <source>Disconnect first, then open the game link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>先に切断してから、もう一度ゲームのリンクを開いてください。</translation>
     </message>
 </context>
 <context>
@@ -143,93 +144,93 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Copy link %1</source>
         <extracomment>A context menu&apos;s entry; %1 is a link such as quorvex://192.0.2.7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>リンクをコピー %1</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクをコピーしました</translation>
     </message>
     <message>
         <source>Quorvex: game links cannot be taken at %1</source>
         <extracomment>On the terminal; %1 is a path and why a socket cannot listen there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex: %1 ではゲームのリンクを受け取れません</translation>
     </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なエラー</translation>
     </message>
 </context>
 <context>
     <name>HostLog</name>
     <message>
         <source>Server active</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー稼働中</translation>
     </message>
     <message>
         <source>Server closed</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー終了</translation>
     </message>
     <message>
         <source>Server not listening, game no longer announced</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが待ち受けていないため、ゲームの告知を止めました</translation>
     </message>
     <message>
         <source>Router: port %1 open and for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を開放 (IPv6 も)</translation>
     </message>
     <message>
         <source>Router: port %1 open</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を開放</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2 and for IPv6</source>
         <extracomment>%1 is the port, %2 the router&apos;s address on the internet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を %2 で開放 (IPv6 も)</translation>
     </message>
     <message>
         <source>Router: port %1 open at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を %2 で開放</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を IPv6 で開放</translation>
     </message>
     <message>
         <source>Router: port %1 open for IPv6, not for IPv4 (%2)</source>
         <extracomment>%1 is the port, %2 why the router refused the port for IPv4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を IPv6 で開放、IPv4 では不可 (%2)</translation>
     </message>
     <message>
         <source>Game announced as %1</source>
         <extracomment>The name was taken on the local network; %1 is the name the game got instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを %1 として告知</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (not the default gateway)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: %1 からの応答を無視 (デフォルトゲートウェイではありません)</translation>
     </message>
     <message>
         <source>Router: answer from %1 ignored (its description is at another address)</source>
         <extracomment>%1 is the address of the machine whose answer was not believed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: %1 からの応答を無視 (説明が別のアドレスにあります)</translation>
     </message>
     <message>
         <source>Router: no port opened (%1)</source>
         <extracomment>%1 is why the router opened nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポートは開放されませんでした (%1)</translation>
     </message>
     <message>
         <source>Router: port %1 closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を閉じました</translation>
     </message>
     <message>
         <source>Router: port %1 not closed (%2)</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ルーター: ポート %1 を閉じられませんでした (%2)</translation>
     </message>
 </context>
 <context>
@@ -237,24 +238,24 @@ Please open the address in a browser yourself.</source>
     <message>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex: ローカルネットワークにゲームがありません: %1</translation>
     </message>
 </context>
 <context>
     <name>Marking</name>
     <message>
         <source>Ready to bomb!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃準備完了！！！</translation>
     </message>
     <message>
         <source>Only 5 fields max!</source>
-        <translation type="unfinished"></translation>
+        <translation>印は 5 マスまで！</translation>
     </message>
     <message numerus="yes">
         <source>%n fields left</source>
         <extracomment>The cells still to mark before the five bombs can be dropped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>あと %n マス</numerusform>
         </translation>
     </message>
 </context>
@@ -262,398 +263,404 @@ Please open the address in a browser yourself.</source>
     <name>RouterConsent</name>
     <message>
         <source>Ask the router to open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーターにポート開放を依頼</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TAboutBox</name>
     <message>
         <source>Quorvex v1.3 - made by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 - Quorvex チーム制作</translation>
     </message>
     <message>
         <source>Write to us: quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>ご連絡はこちら: quorvex.example.org</translation>
     </message>
     <message>
         <source>Idea: the Victim-bombing web game of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>原案: Zentrafell の犠牲者爆撃ウェブゲーム</translation>
     </message>
     <message>
         <source>and the grid game of the group&apos;s founder</source>
-        <translation type="unfinished"></translation>
+        <translation>そしてグループ創設者の盤面ゲーム</translation>
     </message>
     <message>
         <source>Special thanks to:</source>
-        <translation type="unfinished"></translation>
+        <translation>感謝を込めて:</translation>
     </message>
     <message>
         <source>Victim No. 1 - for testing every pre-release</source>
-        <translation type="unfinished"></translation>
+        <translation>犠牲者 No. 1 - すべてのプレリリースのテストに</translation>
     </message>
     <message>
         <source>the Dragon keeper - for the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラゴンの飼育係 - 絵に</translation>
     </message>
     <message>
         <source>the net wizard - for the two-player game</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットの魔法使い - 2人対戦に</translation>
     </message>
     <message>
         <source>the proof reader - for help.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>校正係 - help.txt に</translation>
     </message>
     <message>
         <source>the bug hunter - for every fault reported</source>
-        <translation type="unfinished"></translation>
+        <translation>バグハンター - 報告されたすべての不具合に</translation>
     </message>
     <message>
         <source>the Quorvex forum at quorvex.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>quorvex.example.org の Quorvex フォーラム</translation>
     </message>
     <message>
         <source>and the whole Zentrafell community</source>
-        <translation type="unfinished"></translation>
+        <translation>そして Zentrafell コミュニティの皆さん</translation>
     </message>
     <message>
         <source>Thx to UPX for ~250Kb instead of ~800Kb .exe-size</source>
-        <translation type="unfinished"></translation>
+        <translation>UPX のおかげで .exe が ~800Kb から ~250Kb に</translation>
     </message>
     <message>
         <source>UPX, the executable packer: upx.github.io</source>
-        <translation type="unfinished"></translation>
+        <translation>実行ファイル圧縮ツール UPX: upx.github.io</translation>
     </message>
     <message>
         <source>&quot;No Victim is safe.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>「安全な犠牲者はいない。」</translation>
     </message>
     <message>
         <source>Quorvex (C) the Quorvex team - free to play and share</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (C) Quorvex チーム - 自由に遊んで共有できます</translation>
     </message>
     <message>
         <source>Zentrafell web game (C) Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrafell ウェブゲーム (C) Zentrafell</translation>
     </message>
     <message>
         <source>Grid game (C) the founder of Zentrafell</source>
-        <translation type="unfinished"></translation>
+        <translation>盤面ゲーム (C) Zentrafell の創設者</translation>
     </message>
     <message>
         <source>Zentrafell site</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrafell</translation>
     </message>
     <message>
         <source>Quorvex site (german)</source>
         <extracomment>The site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex (ドイツ語)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>このゲームについて...</translation>
     </message>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex のロゴ</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TDelMenu</name>
     <message>
         <source>Delete savegame in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のセーブデータを削除しますか？</translation>
     </message>
     <message>
         <source>Could not delete file &quot;%1.save&quot;. File not found or write protected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1.save」を削除できませんでした。ファイルが見つからないか、書き込み禁止です</translation>
     </message>
     <message>
         <source>Savegame in %1 deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のセーブデータを削除しました！</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THaupt</name>
     <message>
         <source>Double kill</source>
-        <translation type="unfinished"></translation>
+        <translation>ダブルキル</translation>
     </message>
     <message>
         <source>Triple kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>トリプルキル！</translation>
     </message>
     <message>
         <source>Master kill!</source>
-        <translation type="unfinished"></translation>
+        <translation>マスターキル！</translation>
     </message>
     <message>
         <source>Ultra sadistic kill!</source>
         <extracomment>Five Victims hit with the five bombs of one turn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>超サディスティックキル！</translation>
     </message>
     <message>
         <source>Endless game</source>
-        <translation type="unfinished"></translation>
+        <translation>エンドレス</translation>
     </message>
     <message numerus="yes">
         <source>%n killed Victims</source>
         <extracomment>A game won once 100 (or 200) Victims are bombed; %n is 100 or 200.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>犠牲者%n人</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dead Victims</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>犠牲者%n人</numerusform>
         </translation>
     </message>
     <message>
         <source>game type</source>
         <extracomment>The game-type label before any game is started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゲームモード</translation>
     </message>
     <message numerus="yes">
         <source>Congratulation! You won! Your Money after killing %n Victims is $%1!</source>
         <extracomment>%n is 100 or 200, %1 the money held at the end (may be negative).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>おめでとう！あなたの勝ちです！犠牲者%n人を倒して、お金は $%1 になりました！</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Victims Bombed! %n hits, %1 miss -- %2</source>
         <extracomment>The status bar after a turn: %n cells hit of five, %1 missed (5 - %n), %2 the turn&apos;s gain or loss (&quot;+$222&quot;, &quot;-$100&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>犠牲者を爆撃！命中 %n、外れ %1 -- %2</numerusform>
         </translation>
     </message>
     <message>
         <source>No marks left, ready to bomb</source>
-        <translation type="unfinished"></translation>
+        <translation>印はもうありません。爆撃できます</translation>
     </message>
     <message>
         <source>1 mark left</source>
         <extracomment>Spoken after a mark: one mark still to make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>印はあと 1 つ</translation>
     </message>
     <message numerus="yes">
         <source>%n marks left</source>
         <extracomment>Spoken after a mark; %n is 2 to 5 (one mark left has its own text).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>印はあと %n つ</numerusform>
         </translation>
     </message>
     <message>
         <source>Player &quot;%1&quot;</source>
         <extracomment>The player&apos;s name as the settings hold it, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー「%1」</translation>
     </message>
     <message>
         <source>The statistics could not be saved.
 %1</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>統計を保存できませんでした。
+%1</translation>
     </message>
     <message>
         <source>Quorvex v1.3 PRE-RELEASE 3 - a game by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3 プレリリース 3 - Quorvex チームのゲーム</translation>
     </message>
     <message>
         <source>Quorvex start picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex の起動画像</translation>
     </message>
     <message>
         <source>Quorvex v1.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex v1.3</translation>
     </message>
     <message>
         <source>PRE-RELEASE 3</source>
-        <translation type="unfinished"></translation>
+        <translation>PRE-RELEASE 3</translation>
     </message>
     <message>
         <source>written by the Quorvex team</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex チーム制作</translation>
     </message>
     <message>
         <source>Found a fault? Report it in the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>不具合を見つけたら、プロジェクトの課題トラッカーで報告してください。</translation>
     </message>
     <message>
         <source>Money: $</source>
-        <translation type="unfinished"></translation>
+        <translation>お金: $</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>犠牲者</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラゴン</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation> ここを爆撃 </translation>
     </message>
     <message>
         <source>Quorvex!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃した犠牲者:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃したドラゴン:</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>リロード</translation>
     </message>
     <message>
         <source>Gain per Victim:</source>
-        <translation type="unfinished"></translation>
+        <translation>犠牲者1人ごとの収入:</translation>
     </message>
     <message>
         <source>Loss per Dragon:</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラゴン1体ごとの損失:</translation>
     </message>
     <message>
         <source>Total gain / loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>収支の合計:</translation>
     </message>
     <message>
         <source>Hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>命中:</translation>
     </message>
     <message>
         <source>Miss:</source>
-        <translation type="unfinished"></translation>
+        <translation>外れ:</translation>
     </message>
     <message>
         <source>Money:</source>
         <extracomment>The money figure as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>お金:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>統計</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>シングルプレイ</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを読み込む</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを保存</translation>
     </message>
     <message>
         <source>Delete savegame</source>
-        <translation type="unfinished"></translation>
+        <translation>セーブデータを削除</translation>
     </message>
     <message>
         <source>Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチプレイ</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームをホスト</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームに参加</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>%1 (german)</source>
         <extracomment>%1 is the web site&apos;s name; the site is in German only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ドイツ語)</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>このゲームについて...</translation>
     </message>
     <message>
         <source>Your settings, statistics and savegames cannot be kept.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>設定・統計・セーブデータを保存できません。
+%1</translation>
     </message>
     <message>
         <source>Save game [ $%1 ]</source>
         <extracomment>The menu entry with the price the next save costs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを保存 [ $%1 ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃した犠牲者: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃したドラゴン: %1</translation>
     </message>
     <message>
         <source>New game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム: %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
     <message>
         <source>Loading help.txt, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>help.txt を読み込み中です。お待ちください...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプテキスト</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Could not load help.txt!
 Please obtain an original copy of Quorvex_v13.zip,
 or unpack the zip-file with all included files.</source>
         <extracomment>Three lines of the help viewer; help.txt and Quorvex_v13.zip are file names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>help.txt を読み込めませんでした！
+Quorvex_v13.zip の正規のコピーを入手するか、
+zip ファイルを同梱のファイルごと展開してください。</translation>
     </message>
     <message>
         <source>help.txt is there but could not be read:
 %1
 Please check that you may read the file.</source>
         <extracomment>%1 is the system&apos;s cause, on a line of its own; help.txt is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>help.txt はありますが、読み込めませんでした:
+%1
+ファイルを読む権限があるか確認してください。</translation>
     </message>
 </context>
 <context>
@@ -661,457 +668,459 @@ Please check that you may read the file.</source>
     <message>
         <source>Could not load from file &quot;%1&quot;.\nFile not found.</source>
         <extracomment>%1 is the slot&apos;s file name without &quot;.save&quot; (Slot1); the \n is shown as it is, two characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」から読み込めませんでした。\nファイルが見つかりません。</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TNetWindow</name>
     <message>
         <source>Nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>ニックネーム</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログ</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>チャットメッセージ</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source> Bomb here </source>
-        <translation type="unfinished"></translation>
+        <translation> ここを爆撃 </translation>
     </message>
     <message>
         <source>Quorvex!</source>
         <extracomment>The bomb button: the game&apos;s name as a battle cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex!</translation>
     </message>
     <message>
         <source>Bombed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃した犠牲者:</translation>
     </message>
     <message>
         <source>Bombed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃したドラゴン:</translation>
     </message>
     <message>
         <source>[ result ]</source>
         <extracomment>A result label before any bombing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ 結果 ]</translation>
     </message>
     <message>
         <source>.... idle ...</source>
         <extracomment>The status panel before a game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>.... 待機中 ...</translation>
     </message>
     <message>
         <source> Set here </source>
-        <translation type="unfinished"></translation>
+        <translation> ここに配置 </translation>
     </message>
     <message>
         <source>1st click: place Victim</source>
-        <translation type="unfinished"></translation>
+        <translation>1回クリック: 犠牲者を配置</translation>
     </message>
     <message>
         <source>2nd click: place Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>2回クリック: ドラゴンを配置</translation>
     </message>
     <message>
         <source>3rd click: place nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>3回クリック: 空にする</translation>
     </message>
     <message>
         <source>Victims left:</source>
-        <translation type="unfinished"></translation>
+        <translation>残りの犠牲者:</translation>
     </message>
     <message>
         <source>Dragons left:</source>
-        <translation type="unfinished"></translation>
+        <translation>残りのドラゴン:</translation>
     </message>
     <message>
         <source>Send battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>戦場を送信</translation>
     </message>
     <message>
         <source>Battlefield result %1</source>
         <extracomment>The result labels&apos; names for a screen reader; %1 is the result they show.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>戦場の結果 %1</translation>
     </message>
     <message>
         <source>Bomb result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃の結果 %1</translation>
     </message>
     <message>
         <source>conn. w/ &quot;%1&quot;</source>
         <extracomment>The connection with the player %1 is up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」と接続中</translation>
     </message>
     <message>
         <source>[game] All positions send!</source>
         <extracomment>&quot;[game]&quot; marks the game&apos;s own notes in the log.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] すべての配置を送信しました！</translation>
     </message>
     <message>
         <source>[game] All positions received!</source>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] すべての配置を受信しました！</translation>
     </message>
     <message>
         <source>[game] new game started</source>
         <extracomment>The host started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] 新しいゲームが始まりました</translation>
     </message>
     <message>
         <source>[game] new game started!</source>
         <extracomment>This player, the host, started the next game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] 新しいゲームを始めました！</translation>
     </message>
     <message>
         <source>[game] Invalid position ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] 無効な位置を無視しました: %1</translation>
     </message>
     <message>
         <source>[game] Extra Victim ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] 余分な犠牲者を無視しました: %1</translation>
     </message>
     <message>
         <source>[game] Extra Dragon ignored: %1</source>
         <extracomment>%1 is the line the other player sent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] 余分なドラゴンを無視しました: %1</translation>
     </message>
     <message>
         <source>[game] Over-long line ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] 長すぎる行を無視しました。</translation>
     </message>
     <message>
         <source>[game] %1 won!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] %1 の勝ち！</translation>
     </message>
     <message>
         <source>[game] %1 lost!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] %1 の負け！</translation>
     </message>
     <message>
         <source>[game] %1 bombed a draw!</source>
         <extracomment>%1, the other player, bombed this player&apos;s battlefield.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] %1 の爆撃は引き分け！</translation>
     </message>
     <message>
         <source>[game] Game resumed.</source>
         <extracomment>The same two players met again after a lost line and go on with their game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[ゲーム] ゲームを再開しました。</translation>
     </message>
     <message>
         <source>sending positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>配置を送信中...</translation>
     </message>
     <message>
         <source>receiving positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>配置を受信中...</translation>
     </message>
     <message>
         <source>please bomb now</source>
-        <translation type="unfinished"></translation>
+        <translation>爆撃してください</translation>
     </message>
     <message>
         <source>awaiting positions...</source>
-        <translation type="unfinished"></translation>
+        <translation>配置を待っています...</translation>
     </message>
     <message>
         <source>please set up your battlefield</source>
-        <translation type="unfinished"></translation>
+        <translation>自分の戦場を準備してください</translation>
     </message>
     <message>
         <source>[ You won ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ 勝ち ]</translation>
     </message>
     <message>
         <source>[ You lost ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ 負け ]</translation>
     </message>
     <message>
         <source>[ Draw ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ 引き分け ]</translation>
     </message>
     <message>
         <source>Bombed Victims: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Victims this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>爆撃した犠牲者: %1</translation>
     </message>
     <message>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>爆撃したドラゴン: %1</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSetup</name>
     <message>
         <source>Please enter your name for singleplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>シングルプレイで使う名前を入力してください</translation>
     </message>
     <message>
         <source>Please enter your name for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチプレイで使う名前を入力してください</translation>
     </message>
     <message>
         <source>Please enter your servername for multiplayer games</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチプレイで使うサーバー名を入力してください</translation>
     </message>
     <message>
         <source>Config of sadism</source>
-        <translation type="unfinished"></translation>
+        <translation>サディズムの設定</translation>
     </message>
     <message>
         <source>Name - Singleplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>名前 - シングルプレイ</translation>
     </message>
     <message>
         <source>Name - Multiplayer</source>
-        <translation type="unfinished"></translation>
+        <translation>名前 - マルチプレイ</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー名</translation>
     </message>
     <message>
         <source>show splash-screen</source>
-        <translation type="unfinished"></translation>
+        <translation>スプラッシュ画面を表示</translation>
     </message>
     <message>
         <source>fade effect</source>
-        <translation type="unfinished"></translation>
+        <translation>フェード効果</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し</translation>
     </message>
     <message>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>初期値</translation>
     </message>
     <message>
         <source>restore defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>初期値に戻しますか？</translation>
     </message>
     <message>
         <source>The settings could not be saved to setup.ini.
 %1
 They stay in effect until the program ends.</source>
         <extracomment>%1 is the system&apos;s cause, a sentence of its own; setup.ini is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>設定を setup.ini に保存できませんでした。
+%1
+設定はプログラムを終了するまで有効です。</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSlotDialog</name>
     <message>
         <source>No data present</source>
-        <translation type="unfinished"></translation>
+        <translation>データなし</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, %2, $%3, Victims %4, Dragons %5</source>
         <extracomment>What a slot holds, told by its buttons: name, game type, money, the two counters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」、%2、$%3、犠牲者 %4、ドラゴン %5</translation>
     </message>
     <message>
         <source>Slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>スロット %1</translation>
     </message>
     <message>
         <source>type</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Victims</source>
-        <translation type="unfinished"></translation>
+        <translation>犠牲者</translation>
     </message>
     <message>
         <source>Dragons</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラゴン</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを保存</translation>
     </message>
     <message>
         <source>save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを読み込む</translation>
     </message>
     <message>
         <source>load</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込む</translation>
     </message>
     <message>
         <source>Manage savegames</source>
-        <translation type="unfinished"></translation>
+        <translation>セーブデータの管理</translation>
     </message>
     <message>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSpeicherMenu</name>
     <message>
         <source>current price for saving: $</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の保存料金: $</translation>
     </message>
     <message>
         <source>overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>上書き</translation>
     </message>
     <message>
         <source>Savegame already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>セーブデータがすでにあります。上書きしますか？</translation>
     </message>
     <message>
         <source>Saved to slot %1 for $%2</source>
-        <translation type="unfinished"></translation>
+        <translation>スロット %1 に $%2 で保存しました</translation>
     </message>
 </context>
 <context>
     <name>quorvex::TSplashScr</name>
     <message>
         <source>Quorvex logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvex のロゴ</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_client</name>
     <message>
         <source>[ Client ]  Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ クライアント ]  Quorvex マルチプレイ - Beta1</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>接続先</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>Could not connect to %1</source>
         <extracomment>%1 is the address the player typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 に接続できませんでした</translation>
     </message>
     <message>
         <source>disconnected!</source>
-        <translation type="unfinished"></translation>
+        <translation>切断されました！</translation>
     </message>
     <message>
         <source>Can not close while client is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>クライアントの接続中は閉じられません！</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tqx_host</name>
     <message>
         <source>[ Host ] Quorvex Multiplayer - Beta1</source>
-        <translation type="unfinished"></translation>
+        <translation>[ ホスト ] Quorvex マルチプレイ - Beta1</translation>
     </message>
     <message>
         <source>Servername</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー名</translation>
     </message>
     <message>
         <source>Start server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー開始</translation>
     </message>
     <message>
         <source>Stop server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー停止</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクをコピーしました</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度</translation>
     </message>
     <message>
         <source>Client lost</source>
-        <translation type="unfinished"></translation>
+        <translation>クライアントが切断しました</translation>
     </message>
     <message>
         <source>Can not close while server is active!</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーの稼働中は閉じられません！</translation>
     </message>
 </context>
 <context>
     <name>quorvex::Tstat</name>
     <message>
         <source>Game statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームの統計</translation>
     </message>
     <message>
         <source>Double kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>ダブルキル:</translation>
     </message>
     <message>
         <source>Triple kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>トリプルキル:</translation>
     </message>
     <message>
         <source>Master kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>マスターキル:</translation>
     </message>
     <message>
         <source>Ultra kills:</source>
-        <translation type="unfinished"></translation>
+        <translation>ウルトラキル:</translation>
     </message>
     <message>
         <source># of games:</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム数:</translation>
     </message>
     <message>
         <source>Total hits:</source>
-        <translation type="unfinished"></translation>
+        <translation>命中の合計:</translation>
     </message>
     <message>
         <source>Total misses:</source>
-        <translation type="unfinished"></translation>
+        <translation>外れの合計:</translation>
     </message>
     <message>
         <source>Killed Victims:</source>
-        <translation type="unfinished"></translation>
+        <translation>倒した犠牲者:</translation>
     </message>
     <message>
         <source>Killed Dragons:</source>
-        <translation type="unfinished"></translation>
+        <translation>倒したドラゴン:</translation>
     </message>
     <message>
         <source>Money won:</source>
-        <translation type="unfinished"></translation>
+        <translation>獲得したお金:</translation>
     </message>
     <message>
         <source>Money lost:</source>
-        <translation type="unfinished"></translation>
+        <translation>失ったお金:</translation>
     </message>
 </context>
 <context>
@@ -1119,8 +1128,8 @@ They stay in effect until the program ends.</source>
     <message numerus="yes">
         <source>%n new lines</source>
         <extracomment>Spoken instead of a burst of more lines than are read out; %n is always more than one here.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>新しい行 %n 行</numerusform>
         </translation>
     </message>
 </context>
@@ -1129,7 +1138,7 @@ They stay in effect until the program ends.</source>
     <message>
         <source>Cell %1, row %2, column %3</source>
         <extracomment>A field cell as a screen reader names it: %1 its number 1 to 25, then its row and column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>マス %1、%2 行 %3 列</translation>
     </message>
 </context>
 </TS>
