@@ -69,6 +69,21 @@ TEST_P(MainWindowWays, TheWindowAppearsWhenTheValueFirstRises) {
 
 INSTANTIATE_TEST_SUITE_P(WithoutWindowOpacity, MainWindowWays, ::testing::Values(Mode::HoldBack, Mode::Contents));
 
+// X11 shows a window's opacity only through a compositing manager; without
+// one the window waits as on the platforms that have none.
+TEST(AlphaWays, EachPlatformShowsTheValueAsItCan) {
+    const struct {
+        const char* platform;
+        bool composited;
+        Mode mode;
+    } cases[] = {{"xcb", true, Mode::Opacity},       {"xcb", false, Mode::HoldBack},
+                 {"wayland", true, Mode::Contents},  {"offscreen", false, Mode::KeepOnly},
+                 {"vnc", true, Mode::HoldBack}};
+    for (const auto& c : cases)
+        EXPECT_EQ(qx::AlphaBlend::ModeFor(QString::fromLatin1(c.platform), c.composited), c.mode)
+            << c.platform << " " << c.composited;
+}
+
 TEST_F(MainWindowWays, ContentsFadeUnderAVeilThatLeavesAtFullLevel) {
     auto plain = Open("[Einstellungen]\r\nSplash=nein\r\nFade=nein\r\n", Mode::KeepOnly);
     auto w = Open("[Einstellungen]\r\nSplash=nein\r\nFade=ja\r\n", Mode::Contents);
