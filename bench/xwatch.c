@@ -6,7 +6,8 @@
  * Usage: bench_xwatch [--settle MS] [--cpu MS] [--fade] [--frame] [--timeout MS] -- program [args...]
  *   --settle MS   wait MS after the map before reading the memory (default 1000)
  *   --cpu MS      then measure the CPU time used over MS
- *   --fade        record every opacity change of the window until it is opaque
+ *   --fade        record every opacity change of the window until it is opaque,
+ *                 owning the compositing manager's selection meanwhile
  *   --frame       wait for the window's first painted frame (the first damage
  *                 the X server reports for it) and note then the CPU time the
  *                 program has used (all threads, from /proc/<pid>/task/<tid>/schedstat),
@@ -203,6 +204,14 @@ int main(int argc, char **argv) {
     Atom net_wm_pid = XInternAtom(d, "_NET_WM_PID", False);
     Atom opacity = XInternAtom(d, "_NET_WM_WINDOW_OPACITY", False);
     XSelectInput(d, root, SubstructureNotifyMask);
+    if (fade) {
+        /* The game fades by its opacity only where a compositing manager runs
+         * (one owns _NET_WM_CM_S<screen>): stand in for one. */
+        char name[32];
+        snprintf(name, sizeof name, "_NET_WM_CM_S%d", DefaultScreen(d));
+        Window owner = XCreateSimpleWindow(d, root, 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(d, XInternAtom(d, name, False), owner, CurrentTime);
+    }
     int damage_event = 0, damage_error = 0;
     if (frame && !XDamageQueryExtension(d, &damage_event, &damage_error)) {
         fprintf(stderr, "bench_xwatch: the X server has no DAMAGE extension\n");

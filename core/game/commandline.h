@@ -3,6 +3,7 @@
 // the answers need no display.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,13 @@ struct CommandLine {
 
 // The arguments after the program's name. --help (or -h, the usage) wins over
 // --version; any other argument starting with '-' is wrong, and so is more
-// than one link.
+// than one link. "--" ends the options: every argument after it is a link.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Ends an answer written to `out`: when any of it could not be written (a
+// full disk, a closed output), says so on `err` as the system's tools do,
+// "quorvex: write error: " and the system's reason, and gives 1; else `code`.
+int FinishAnswer(std::FILE* out, std::FILE* err, int code);
 
 // What --help tells beside how to start the game: where this copy keeps its
 // files, and where it finds its help text (a bare name meaning the working

@@ -42,12 +42,13 @@ std::string TemporaryName(const std::string& target, long pid, unsigned n) {
 
 // The owner and group where this process may set them (root, or a group the
 // user belongs to), then the permission bits. Bits that would go to another
-// group than the old file's are dropped, so no one gains access.
-void KeepOwnerAndMode(int fd, const struct stat& old) {
+// group than the old file's are dropped, so no one gains access; `add` joins
+// the bits kept.
+void KeepOwnerAndMode(int fd, const struct stat& old, mode_t add) {
     // Whether either worked shows in the checks below, which drop what would leak.
     [[maybe_unused]] const bool owned =
         ::fchown(fd, old.st_uid, old.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
-    mode_t mode = old.st_mode & 07777;
+    mode_t mode = (old.st_mode & 07777) | add;
     struct stat now {};
     if (::fstat(fd, &now) == 0 && now.st_gid != old.st_gid) mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
     if (::fstat(fd, &now) == 0 && now.st_uid != old.st_uid) mode &= ~static_cast<mode_t>(S_ISUID);
@@ -140,7 +141,7 @@ std::string ReadFileBytes(const std::string& path, std::size_t limit) {
     }
     auto tooLarge = [&] {
         ::close(fd);
-        throw FileError("Cannot read file \"" + name + "\". " + TooLargeText(limit));
+        throw FileTooLargeError("Cannot read file \"" + name + "\". " + TooLargeText(limit));
     };
     if (static_cast<std::uint64_t>(st.st_size) > limit) tooLarge();
     std::string bytes;
@@ -210,7 +211,10 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes, WriteProt
     // A new file gets the usual mode from the umask; a replacement the old one's.
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) throw FileError("Cannot create file \"" + name + "\". " + ErrnoText(errno));
-    if (replacing) KeepOwnerAndMode(fd, old);
+    // Overriding the protection leaves the owner a file to read and write
+    // again, even where clearing it on the old file failed (another owner's).
+    if (replacing)
+        KeepOwnerAndMode(fd, old, protection == WriteProtection::Override ? S_IRUSR | S_IWUSR : mode_t{0});
 
     std::size_t limit = bytes.size();
     bool injected = false;
@@ -259,7 +263,7 @@ bool RemoveFile(const std::string& path) {
 
 void MakeWritable(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) ::chmod(path.c_str(), st.st_mode | S_IWUSR);
+    if (::stat(path.c_str(), &st) == 0) ::chmod(path.c_str(), st.st_mode | S_IRUSR | S_IWUSR);
 }
 
 int RemoveStaleTemporaries(const std::vector<std::string>& paths) {

@@ -21,6 +21,12 @@ public:
     using SystemError::SystemError;
 };
 
+// A file refused for holding more than a reader's limit.
+class FileTooLargeError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 // Folder of the running executable, with its trailing '/'.
 std::string ExecutableFolder();
 
@@ -39,7 +45,8 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // Reads a whole file as bytes / lines. Throws FileError when it cannot be read
 // or is not a regular file (a FIFO, a device, a folder), or when it holds
-// more than `limit` bytes (refused before it is read); nothing blocks.
+// more than `limit` bytes (FileTooLargeError, refused before it is read);
+// nothing blocks.
 inline constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 std::string ReadFileBytes(const std::string& path, std::size_t limit = kNoLimit);
 std::vector<std::string> ReadLines(const std::string& path, std::size_t limit = kNoLimit);
@@ -53,7 +60,8 @@ std::vector<std::string> ReadLines(const std::string& path, std::size_t limit = 
 // Throws FileError (the old file is untouched then).
 // With Override the file's own protection is not looked at: the settings
 // store clears it before each save and replaces the file even where that
-// fails, as long as the folder allows it.
+// fails, as long as the folder allows it; the replacement then also gives
+// its owner read and write permission.
 enum class WriteProtection { Honour, Override };
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines,
                       WriteProtection protection = WriteProtection::Honour);
@@ -64,7 +72,8 @@ void WriteBytesAtomic(const std::string& path, std::string_view bytes,
 // running user, or could not be removed.
 bool RemoveFile(const std::string& path);
 
-// Gives the owner write permission on an existing file; failures are ignored.
+// Gives the owner read and write permission on an existing file (a plain
+// file again, as clearing its protection means); failures are ignored.
 void MakeWritable(const std::string& path);
 
 // Removes the temporary files that a killed write of one of `paths` left

@@ -26,7 +26,12 @@ bool SameName(const std::string& a, const std::string& b) { return qx::UpperAsci
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
     try {
-        lines_ = qx::ReadLines(fileName_);
+        lines_ = qx::ReadLines(fileName_, kLargestIniFile);
+    } catch (const qx::FileTooLargeError& e) {
+        lines_.clear();
+        keepFile_ = true;
+        tooLarge_ = true;
+        tooLargeError_ = e.Text();
     } catch (...) {
         lines_.clear();
         keepFile_ = qx::FileExists(fileName_);
@@ -87,12 +92,29 @@ void TIniFile::WriteString(const std::string& section, const std::string& ident,
         }
         lines_.push_back(entry);
     }
-    keepFile_ = false;  // the caller chose to replace what could not be read
+    // The caller chose to replace what could not be read; a file too large
+    // is no settings file the game wrote, and stays.
+    if (!tooLarge_) keepFile_ = false;
     UpdateFile();
 }
 
 void TIniFile::UpdateFile() {
-    if (keepFile_) return;
+    if (keepFile_) {
+        // Told to a caller that asks, as the settings the player changed will not come back.
+        if (tooLarge_) {
+            lastSaveFailed_ = true;
+            lastSaveError_ = tooLargeError_;
+        }
+        return;
+    }
+    std::size_t size = 0;
+    for (const std::string& line : lines_) size += line.size() + 2;
+    if (size > kLargestIniFile) {
+        // Never written larger than it would be read again.
+        lastSaveFailed_ = true;
+        lastSaveError_ = "Cannot write file \"" + qx::SystemText(fileName_) + "\". It would be larger than 1 MB";
+        return;
+    }
     if (clearAttributes_) qx::MakeWritable(fileName_);
     try {
         qx::WriteLinesAtomic(fileName_, lines_, qx::WriteProtection::Override);

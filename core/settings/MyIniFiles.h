@@ -3,6 +3,7 @@
 // is silent, as the settings never stop the game.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -10,6 +11,12 @@
 #include "core/platform/systemtext.h"
 
 namespace quorvex {
+
+// The largest settings file read. The game's own file is a few hundred bytes
+// with any names; a larger one (a link to some other file, a runaway editor)
+// would cost many times its size as a list of lines and freeze every commit.
+// It reads as empty and is never replaced, and no save writes one.
+inline constexpr std::size_t kLargestIniFile = 1024 * 1024;
 
 inline constexpr char kLineBreakRefused[] = "A setting cannot hold a line break";
 
@@ -49,6 +56,9 @@ private:
     // Set when the file exists but could not be read: until something is
     // written, saving would replace the player's settings with an empty list.
     bool keepFile_ = false;
+    // Set when the file was refused for its size: kept even when written to.
+    bool tooLarge_ = false;
+    qx::SystemText tooLargeError_;
 };
 
 }  // namespace quorvex

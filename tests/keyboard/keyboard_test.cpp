@@ -415,33 +415,53 @@ TEST_F(KeyboardGameTest, BombHandsTheFocusToTheResultAndTheFieldStaysReadable) {
 }
 
 // Buttons and readable figures show a ring when the keyboard brings the
-// focus, and look as before when the focus came otherwise.
+// focus, and look as before when the focus came otherwise. A figure read with
+// its caption is ringed with it, from the caption's start to the figure's end.
 TEST_F(KeyboardGameTest, ButtonsShowAFocusMarkForTheKeyboardOnly) {
     CreateForms();
     Haupt->N1Spieler1Click();
     qxtest::stat->Timer1Timer();
-    const std::vector<std::pair<QWidget*, QWidget*>> controls{
-        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton1")},
-        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton2")},
-        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton3")},
-        {SpeicherMenu, Find<QPushButton>(*SpeicherMenu, "SpeedButton", 4)},
-        {SpeicherMenu, Find<QLabel>(*SpeicherMenu, "Label2")},
-        {qxtest::stat, Find<QLabel>(*qxtest::stat, "HitsL")},
-        {qx_host, Find<QPushButton>(*qx_host, "start")},
-        {AboutBox, Find<QPushButton>(*AboutBox, "SpeedButton3")}};
-    for (auto [window, control] : controls) {
+    const struct {
+        QWidget* window;
+        QWidget* control;
+        QLabel* caption;
+    } controls[] = {
+        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton1"), nullptr},
+        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton2"), nullptr},
+        {qxtest::Setup, Find<QPushButton>(*qxtest::Setup, "SpeedButton3"), nullptr},
+        {SpeicherMenu, Find<QPushButton>(*SpeicherMenu, "SpeedButton", 4), nullptr},
+        {SpeicherMenu, Find<QLabel>(*SpeicherMenu, "Label2"), nullptr},
+        {qxtest::stat, Find<QLabel>(*qxtest::stat, "HitsL"), Find<QLabel>(*qxtest::stat, "Label10")},
+        {Haupt, Find<QLabel>(*Haupt, "Money"), Find<QLabel>(*Haupt, "Label4")},
+        {qx_host, Find<QPushButton>(*qx_host, "start"), nullptr},
+        {AboutBox, Find<QPushButton>(*AboutBox, "SpeedButton3"), nullptr}};
+    for (auto [window, control, caption] : controls) {
         ASSERT_NE(control, nullptr);
         const std::string name = control->objectName().toStdString();
         Activate(window);
         window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        // The control's place with a margin, where a ring beside it also shows.
+        const QRect place = QRect(control->mapTo(window, QPoint()), control->size()).adjusted(-3, -3, 3, 3);
         // Focused as by the opening of the window: the control looks as the style draws it.
         control->setFocus(Qt::OtherFocusReason);
-        const QImage quiet = control->grab().toImage();
-        auto* mark = control->findChild<QWidget*>(control->objectName() + "FocusMark");
+        const QImage quiet = window->grab(place).toImage();
+        auto* mark = window->findChild<QWidget*>(control->objectName() + "FocusMark");
         EXPECT_TRUE(!mark || !mark->isVisible()) << name;
         control->clearFocus();
         ASSERT_TRUE(TabTo(window, control)) << name;
-        EXPECT_NE(control->grab().toImage(), quiet) << name;
+        EXPECT_NE(window->grab(place).toImage(), quiet) << name;
+        if (caption) {
+            mark = window->findChild<QWidget*>(control->objectName() + "FocusMark");
+            ASSERT_NE(mark, nullptr) << name;
+            const QRect ring = mark->geometry();
+            const auto* figure = static_cast<QLabel*>(control);
+            const int digitsEnd = figure->alignment() & Qt::AlignRight
+                                      ? figure->geometry().right()
+                                      : figure->x() + QFontMetrics(figure->font()).horizontalAdvance(figure->text());
+            EXPECT_LT(ring.left(), caption->x()) << name;
+            EXPECT_GT(ring.right(), digitsEnd) << name;
+            EXPECT_LE(ring.right(), digitsEnd + 3) << name;
+        }
         window->hide();
     }
 }

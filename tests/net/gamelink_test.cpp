@@ -105,6 +105,10 @@ TEST(CommandLineParse, DecidesWhatTheArgumentsAsk) {
         {{"--version", "--bogus"}, {A::Version, "", ""}},
         {{"-x"}, {A::Wrong, "", "unknown option \"-x\""}},
         {{"a", "b"}, {A::Wrong, "", "only one game link, please"}},
+        {{"--", "quorvex://host"}, {A::Play, "quorvex://host", ""}},  // "--" ends the options
+        {{"--", "-h"}, {A::Play, "-h", ""}},
+        {{"-x", "--", "a"}, {A::Wrong, "", "unknown option \"-x\""}},
+        {{"--", "a", "--"}, {A::Wrong, "", "only one game link, please"}},
     };
     for (const auto& c : cases) {
         const CommandLine got = ParseCommandLine(c.arguments);

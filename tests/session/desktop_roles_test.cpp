@@ -69,6 +69,14 @@ TEST_P(MainWindowWays, TheWindowAppearsWhenTheValueFirstRises) {
 
 INSTANTIATE_TEST_SUITE_P(WithoutWindowOpacity, MainWindowWays, ::testing::Values(Mode::HoldBack, Mode::Contents));
 
+// X11 shows a window's opacity only through a compositing manager; without
+// one the window waits as on the platforms that have none.
+TEST(AlphaWays, X11WithoutACompositingManagerHoldsTheWindowBack) {
+    EXPECT_EQ(qx::AlphaBlend::ModeFor("xcb", true), Mode::Opacity);
+    EXPECT_EQ(qx::AlphaBlend::ModeFor("xcb", false), Mode::HoldBack);
+    EXPECT_EQ(qx::AlphaBlend::ModeFor("wayland", false), Mode::Contents);
+}
+
 TEST_F(MainWindowWays, ContentsFadeUnderAVeilThatLeavesAtFullLevel) {
     auto plain = Open("[Einstellungen]\r\nSplash=nein\r\nFade=nein\r\n", Mode::KeepOnly);
     auto w = Open("[Einstellungen]\r\nSplash=nein\r\nFade=ja\r\n", Mode::Contents);

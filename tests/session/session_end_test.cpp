@@ -36,6 +36,9 @@ std::string ReadAll(const std::string& path) {
     return out.str();
 }
 
+// Where the game's standard output goes: a file to read, a full disk, nowhere.
+enum class Output { File, Full, Closed };
+
 class SessionEnd : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,11 +50,12 @@ protected:
     // Starts the game with its output going to files; returns its process id.
     // Without a display it has neither the platform's variables nor the test's.
     pid_t Launch(const std::string& executable = {}, const char* dataHome = nullptr,
-                 std::vector<std::string> arguments = {}, bool display = true) {
+                 std::vector<std::string> arguments = {}, bool display = true, Output output = Output::File) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::chdir(program.Folder().c_str()) != 0) ::_exit(126);
-            std::freopen(program.File("stdout.txt").c_str(), "w", stdout);
+            std::freopen(output == Output::Full ? "/dev/full" : program.File("stdout.txt").c_str(), "w", stdout);
+            if (output == Output::Closed) ::close(STDOUT_FILENO);
             std::freopen(program.File("stderr.txt").c_str(), "w", stderr);
             // A runtime folder of its own unless the compositor's is given.
             if (!std::getenv("XDG_RUNTIME_DIR")) ::setenv("XDG_RUNTIME_DIR", runtime.Folder().c_str(), 1);
@@ -251,15 +255,17 @@ struct CommandCase {
     int exitCode;
     std::string out;
     std::string err;
+    Output output = Output::File;
 };
 
-const char* const kCommandCaseNames[] = {"Help", "Version", "UnknownOption", "MalformedLink", "NoDisplay"};
+const char* const kCommandCaseNames[] = {"Help",      "Version",         "UnknownOption",    "MalformedLink",
+                                         "NoDisplay", "HelpToAFullDisk", "VersionToNoOutput"};
 
 class CommandLine : public SessionEnd, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(CommandLine, WithoutADisplayEachAnswerGoesToItsOutputWithItsExitCode) {
     const CommandCase& c = GetParam();
-    const pid_t pid = Launch({}, nullptr, c.arguments, false);
+    const pid_t pid = Launch({}, nullptr, c.arguments, false, c.output);
     ASSERT_GT(pid, 0);
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
@@ -282,7 +288,9 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{{"--version"}, 0, "Quorvex 1\\.3\n", ""},
         CommandCase{{"--bogus"}, 2, "", "quorvex: unknown option \"--bogus\"\nUsage: quorvex [\\s\\S]*"},
         CommandCase{{"quorvex://a/b"}, 1, "", "quorvex: \"quorvex://a/b\" is not a Quorvex game link [^\n]*\n"},
-        CommandCase{{}, 1, "", "quorvex: [^\n]+\n"}),
+        CommandCase{{}, 1, "", "quorvex: [^\n]+\n"},
+        CommandCase{{"--help"}, 1, "", "quorvex: write error: No space left on device\n", Output::Full},
+        CommandCase{{"--version"}, 1, "", "quorvex: write error: Bad file descriptor\n", Output::Closed}),
     [](const auto& info) { return std::string(kCommandCaseNames[info.index]); });
 
 INSTANTIATE_TEST_SUITE_P(Signals, SessionEndBy, ::testing::Values(SIGTERM, SIGINT, SIGHUP),

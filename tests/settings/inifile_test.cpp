@@ -213,4 +213,46 @@ TEST_F(IniTest, UnreadableFileIsNotBlankedByReading) {
     EXPECT_EQ(ReadAllSettings(path).name, "a");
 }
 
+TEST_F(IniTest, ThePlayersUnreadableFileIsReplacedReadable) {
+    Put("[Einstellungen]\r\nName=old\r\n");
+    Chmod(dir.Folder(), std::filesystem::perms::all);
+    // The player's own file, so the child may clear its protection as the player would.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
+    Chmod(path, std::filesystem::perms::none);
+    const int rc = RunUnprivileged([&] {
+        if (!WriteSettings(path, Settings{"a", "ja", "ja", "b", "c"})) return 1;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || (st.st_mode & 0600) != 0600) return 2;
+        return ReadAllSettings(path).name == "a" ? 0 : 3;  // and so at every later start
+    });
+    if (rc == 77) GTEST_SKIP() << "cannot drop root's rights here";
+    EXPECT_EQ(rc, 0);
+}
+
+// Up to the bound the file is read and written as any; above it, it reads as
+// empty and stays byte for byte. No save makes it larger than the bound; each
+// refused save tells why.
+TEST_F(IniTest, AFileAboveTheBoundIsNeitherReadNorReplaced) {
+    const std::string entry = "[Einstellungen]\r\nName=old\r\n";
+    for (const std::size_t size : {kLargestIniFile, kLargestIniFile + 1}) {
+        SCOPED_TRACE(size);
+        const bool read = size == kLargestIniFile;
+        std::string content = std::string(size - entry.size() - 2, ' ') + "\r\n" + entry;
+        Put(content);
+        {
+            TIniFile ini(path);
+            EXPECT_EQ(ini.ReadString("Einstellungen", "Name", "0"), read ? "old" : "0");
+            ini.WriteString("Einstellungen", "Name", "new");  // as long as before
+            EXPECT_EQ(ini.LastSaveFailed(), !read);
+        }
+        if (read) content.replace(content.rfind("old"), 3, "new");
+        qx::SystemText why;
+        EXPECT_FALSE(WriteSettings(path, Settings{"new", "ja", "ja", "b", "c"}, &why));  // grows it
+        EXPECT_NE(why.Bytes().find("larger than 1 MB"), std::string::npos) << why.Bytes();
+        EXPECT_EQ(Get(), content);
+    }
+}
+
 }  // namespace

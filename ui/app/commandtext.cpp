@@ -49,10 +49,10 @@ int AnswerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
         return -1;
     case CommandLine::Action::Usage:
         std::fputs(UsageText(UsageFactsOfThisCopy()).c_str(), out);
-        return 0;
+        return FinishAnswer(out, err, 0);
     case CommandLine::Action::Version:
         std::fprintf(out, "%s\n", kVersionText);
-        return 0;
+        return FinishAnswer(out, err, 0);
     case CommandLine::Action::Wrong: {
         const std::string problem =
             command.kind == CommandLine::Problem::UnknownOption

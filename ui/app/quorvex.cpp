@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,9 +27,18 @@ std::string Printable(std::string text) {
     return text;
 }
 
+// A closed standard descriptor would be taken by the next file opened, and
+// what is written to it would go there. Each is held by /dev/null opened for
+// reading, where a write fails as it would on the closed one.
+void HoldClosedStandardDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) (void)::open("/dev/null", O_RDONLY);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    HoldClosedStandardDescriptors();
     const quorvex::CommandLine command = quorvex::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (command.action != quorvex::CommandLine::Action::Play) {
         // Answered in the player's language, still without a display.

@@ -212,7 +212,8 @@ void THaupt::BuildGamePanels() {
     // read with its caption.
     QWidget* previous = RestartBut;
     for (QLabel* figure : {Money, VictimCount, DragonCount, Label1, Label2, Bilanz, Treffer, Verfehlt}) {
-        qx::MakeReadable(figure);
+        // Money's caption ends in its "$", which the figure's own edge would cut.
+        qx::MakeReadable(figure, QString(), figure == Money ? Label4 : nullptr);
         qx::SetTabOrder(previous, figure);
         previous = figure;
     }

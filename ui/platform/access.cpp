@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,11 +21,23 @@ namespace qx {
 
 namespace {
 
+// The part of a label its text takes, in the label's coordinates; all of it
+// for a text of several lines or a rich one.
+QRect TextArea(const QLabel* label) {
+    const QString text = label->text();
+    if (text.contains(QLatin1Char('\n')) || Qt::mightBeRichText(text)) return label->rect();
+    const QFontMetrics metrics(label->font());
+    const QSize size(metrics.horizontalAdvance(text), metrics.height());
+    return QStyle::alignedRect(label->layoutDirection(), label->alignment(), size, label->contentsRect());
+}
+
 // Lies over its control, takes no mouse, and shows only while the control
-// has the keyboard's focus.
+// has the keyboard's focus. A figure read with its caption is ringed with
+// it, around both texts: the ring then lies beside them in their parent.
 class FocusRing : public QWidget {
 public:
-    explicit FocusRing(QWidget* control) : QWidget(control) {
+    FocusRing(QWidget* control, QLabel* caption)
+        : QWidget(caption ? control->parentWidget() : control), control_(control), caption_(caption) {
         setObjectName(control->objectName() + QStringLiteral("FocusMark"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -32,10 +46,9 @@ public:
     }
 
     void Follow() {
-        QWidget* control = parentWidget();
-        const bool on = control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+        const bool on = control_->hasFocus() && control_->window()->testAttribute(Qt::WA_KeyboardFocusChange);
         if (on) {
-            setGeometry(control->rect());
+            setGeometry(Area());
             raise();
         }
         setVisible(on);
@@ -44,7 +57,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const int inset = qobject_cast<QLabel*>(parentWidget()) ? 0 : 2;
+        const int inset = caption_ || qobject_cast<QLabel*>(control_) ? 0 : 2;
         const QRect r = rect().adjusted(inset, inset, -inset - 1, -inset - 1);
         auto dot = [&](int x, int y) {
             p.setPen((x + y) % 2 ? Qt::black : Qt::white);
@@ -59,13 +72,28 @@ protected:
             dot(r.right(), y);
         }
     }
+
+private:
+    QRect Area() const {
+        if (!caption_) return control_->rect();
+        const auto* figure = static_cast<const QLabel*>(control_);
+        const QRect texts =
+            TextArea(figure).translated(figure->pos()) | TextArea(caption_).translated(caption_->pos());
+        // A pixel clear of the glyphs, within the parent.
+        return texts.adjusted(-2, -1, 2, 1) & parentWidget()->rect();
+    }
+
+    QWidget* control_;
+    QLabel* caption_;
 };
 
 // Makes the ring only when the keyboard first brings the focus: until then
 // the control has no child and draws exactly as it always did.
 class FocusWatch : public QObject {
 public:
-    explicit FocusWatch(QWidget* control) : QObject(control) { control->installEventFilter(this); }
+    FocusWatch(QWidget* control, QLabel* caption) : QObject(control), caption_(caption) {
+        control->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -76,7 +104,7 @@ protected:
             case QEvent::EnabledChange: {
                 auto* control = static_cast<QWidget*>(watched);
                 if (!ring_ && control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange))
-                    ring_ = new FocusRing(control);
+                    ring_ = new FocusRing(control, caption_);
                 if (ring_) ring_->Follow();
                 break;
             }
@@ -86,7 +114,9 @@ protected:
     }
 
 private:
-    FocusRing* ring_ = nullptr;  // a child of the control, gone with it
+    QLabel* caption_;
+    // A child of the control, or of its parent beside it: gone with either.
+    QPointer<FocusRing> ring_;
 };
 
 // A label that takes focus is drawn a pixel higher by Qt on X11, so readable
@@ -241,14 +271,14 @@ void MakeKeyboardReadable(QPlainTextEdit* text) {
     ShowFocusMark(text);
 }
 
-void ShowFocusMark(QWidget* control) {
+void ShowFocusMark(QWidget* control, QLabel* caption) {
     static const char* const kMarked = "qxFocusMark";
     if (control->property(kMarked).toBool()) return;
     control->setProperty(kMarked, true);
-    new FocusWatch(control);
+    new FocusWatch(control, caption);
 }
 
-void MakeReadable(QLabel* label, const QString& name) {
+void MakeReadable(QLabel* label, const QString& name, QLabel* caption) {
     static ReadableOnTab* const filter = [] {
         auto* f = new ReadableOnTab(qApp);
         qApp->installEventFilter(f);
@@ -257,7 +287,7 @@ void MakeReadable(QLabel* label, const QString& name) {
     (void)filter;
     label->setProperty(kReadable, true);
     if (!name.isNull()) label->setAccessibleName(name);
-    ShowFocusMark(label);
+    ShowFocusMark(label, caption);
 }
 
 void SetTabOrder(QWidget* first, QWidget* second) {

@@ -16,13 +16,14 @@ namespace qx {
 
 // A dotted ring over `control` while the keyboard has put the focus there
 // (never after a click or the opening of a window), drawn black and white so
-// it shows on every ground.
-void ShowFocusMark(QWidget* control);
+// it shows on every ground. With a `caption` (a label beside a figure), the
+// ring goes round the texts of both, as they are read together.
+void ShowFocusMark(QWidget* control, QLabel* caption = nullptr);
 
 // A label a keyboard player reaches by Tab (from the first Tab pressed in its
 // window on) and a screen reader reads, as `name` where given (a number with
-// its caption), else as its text.
-void MakeReadable(QLabel* label, const QString& name = QString());
+// its caption), else as its text; its focus mark rings `caption` too.
+void MakeReadable(QLabel* label, const QString& name = QString(), QLabel* caption = nullptr);
 
 // Puts `second` right after `first` in their window's Tab order, also where
 // one of them takes no focus yet (a readable label before the first Tab) or

@@ -6,6 +6,10 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
 namespace qx {
 
 namespace {
@@ -22,12 +26,48 @@ void ApplyOpacity(QWidget* window, double level) {
 
 namespace {
 std::optional<AlphaBlend::Mode> g_modeForTests;
+
+// Whether a compositing manager runs on the X11 screen: it owns the selection
+// _NET_WM_CM_S<screen>. Only it shows a window's opacity. True where it cannot
+// be told, so the window is shown as before.
+bool X11Composited() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return true;
+    // The screen of DISPLAY (":0.1" is screen 1), the first one by default.
+    int screen = 0;
+    if (const char* display = std::getenv("DISPLAY")) {
+        const char* colon = std::strrchr(display, ':');
+        const char* dot = colon ? std::strchr(colon, '.') : nullptr;
+        if (dot) screen = std::atoi(dot + 1);
+    }
+    const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.c_str()), nullptr);
+    if (!atom) return true;
+    const xcb_atom_t selection = atom->atom;
+    std::free(atom);
+    if (selection == XCB_ATOM_NONE) return false;  // no compositor ever claimed it
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+    if (!owner) return true;
+    const bool owned = owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return owned;
 }
 
-AlphaBlend::Mode AlphaBlend::ModeFor(const QString& platformName) {
+AlphaBlend::Mode PlatformMode() {
+    const QString name = qGuiApp ? QGuiApplication::platformName() : QString();
+    return AlphaBlend::ModeFor(name, name != QLatin1String("xcb") || X11Composited());
+}
+}  // namespace
+
+AlphaBlend::Mode AlphaBlend::ModeFor(const QString& platformName, bool composited) {
     // Platforms whose windows take an opacity; the others warn on every change.
-    if (platformName == QLatin1String("xcb") || platformName == QLatin1String("windows") ||
-        platformName == QLatin1String("cocoa"))
+    // X11 shows it only through a compositing manager: without one a window
+    // at 0 would be seen opaque, so it is held back as where there is none.
+    if (platformName == QLatin1String("xcb")) return composited ? Mode::Opacity : Mode::HoldBack;
+    if (platformName == QLatin1String("windows") || platformName == QLatin1String("cocoa"))
         return Mode::Opacity;
     if (platformName.startsWith(QLatin1String("wayland"))) return Mode::Contents;
     // Nothing is seen there: showing the window as asked keeps it testable.
@@ -40,7 +80,7 @@ void AlphaBlend::SetModeForTests(std::optional<Mode> mode) { g_modeForTests = mo
 
 AlphaBlend::AlphaBlend(QWidget* window)
     : window_(window),
-      mode_(g_modeForTests ? *g_modeForTests : ModeFor(qGuiApp ? QGuiApplication::platformName() : QString())) {
+      mode_(g_modeForTests ? *g_modeForTests : PlatformMode()) {
     if (mode_ == Mode::Contents) {
         window_->setAttribute(Qt::WA_TranslucentBackground);
         // Translucent only below full level: the window's own background stays painted.

@@ -11,19 +11,21 @@ namespace qx {
 
 // The alpha value (0..255) of a window: kept by us and followed exactly. How it
 // shows depends on the platform, and nothing is ever printed:
-// - Opacity: as the window's opacity (X11).
+// - Opacity: as the window's opacity (X11 with a compositing manager).
 // - Contents: the window is held back while the value is 0 and appears when it
 //   first rises above 0; from then on its contents are painted at the value on
 //   a translucent surface (Wayland, where a program cannot set a window's
 //   opacity; the frame the toolkit draws stays opaque).
-// - HoldBack: held back while 0 as above, then shown opaque (other platforms
-//   without window opacity).
+// - HoldBack: held back while 0 as above, then shown opaque (X11 without a
+//   compositing manager, other platforms without window opacity).
 // - KeepOnly: the value is only kept (headless platforms, where nothing is seen).
 class AlphaBlend {
 public:
     enum class Mode { Opacity, Contents, HoldBack, KeepOnly };
-    // Which way a platform (by its Qt platform name) shows the value.
-    static Mode ModeFor(const QString& platformName);
+    // Which way a platform (by its Qt platform name) shows the value, on X11
+    // by whether a compositing manager runs (asked of the display as each
+    // window's blend is made).
+    static Mode ModeFor(const QString& platformName, bool composited);
     // Tests choose the way for windows made later; `std::nullopt` returns to
     // the platform's own.
     static void SetModeForTests(std::optional<Mode> mode);

@@ -84,7 +84,7 @@ Tstat::Tstat(const PlayerStatistics& figures, QWidget* parent) : QDialog(parent)
         // The name carries the caption already: no label relation, or it is read twice.
         AnnounceWithCaption(row.caption, row.label);
         // Each figure is a stop of Tab, so a screen reader reads them one by one.
-        qx::MakeReadable(row.label);
+        qx::MakeReadable(row.label, QString(), row.caption);
         // Raising moves a label to the end of the reading order; the texts
         // do not overlap, so nothing drawn changes.
         row.caption->raise();

@@ -105,7 +105,11 @@ std::optional<GameLink> ParseGameLink(const std::string& text) {
 std::string FormatGameLink(const std::string& host, int port) {
     std::string link = kScheme;
     link += BracketedHost(host);
-    if (port != kGameLinkDefaultPort) link += ":" + std::to_string(port);
+    if (port != kGameLinkDefaultPort) {
+        // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on ":" + a temporary.
+        link += ':';
+        link += std::to_string(port);
+    }
     return link;
 }
 
