@@ -131,9 +131,9 @@ width=$(value width "$work/size.txt")
 height=$(value height "$work/size.txt")
 (cd "$plain" && "$xwatch" --settle 200 -- "$bin/bench/bench_window" "$width" "$height" >/dev/null)
 (cd "$plain" && "$xwatch" --settle 200 -- "$bin/bench/bench_window" "$width" "$height" --text >/dev/null)
-g_map=() b_map=() t_map=() g_rss=() b_rss=() t_rss=()
+g_map=() b_map=() t_map=() g_rss=() b_rss=() t_rss=() e_rss=()
 # At the first painted frame: CPU time (ms), resident memory (MiB), libraries mapped.
-declare -A f_cpu=() f_rss=() f_libs=()
+declare -A f_cpu=() f_rss=() f_libs=() i_cpu=() k_map=() k_built=()
 # measure <who> <program...>: one start, appends map_ms and RSS (MiB) 1 s later,
 # and the figures at the first frame.
 measure() {
@@ -146,10 +146,12 @@ measure() {
     f_cpu[$which]+=" $(value frame_cpu_ms "$work/out.txt")"
     f_rss[$which]+=" $(awk -v k="$(value frame_rss_kb "$work/out.txt")" 'BEGIN { printf "%.1f", k / 1024 }')"
     f_libs[$which]+=" $(value frame_libs "$work/out.txt")"
+    i_cpu[$which]+=" $(value idle_cpu_ms "$work/out.txt")"
     case $which in
         game) g_map+=("$ms") g_rss+=("$rss") ;;
         bare) b_map+=("$ms") b_rss+=("$rss") ;;
         text) t_map+=("$ms") t_rss+=("$rss") ;;
+        earlier) e_rss+=("$rss") ;;
     esac
 }
 programs="game bare text"
@@ -166,17 +168,47 @@ for r in $(seq "$reps"); do
         esac
     done
 done
+# The first input: a click on the "Game" menu's title the moment the window is
+# mapped, against the same click once the start is over (1.5 s later), from
+# the click until the menu is mapped.
+# click_once <who> <program...>
+click_once() {
+    local which=$1
+    shift
+    (cd "$plain" && "$xwatch" --click 0 --settle 100 -- "$@" >"$work/out.txt") || true
+    k_map[$which]+=" $(value click_ms "$work/out.txt")"
+    (cd "$plain" && "$xwatch" --click 1500 --settle 100 -- "$@" >"$work/out.txt") || true
+    k_built[$which]+=" $(value click_ms "$work/out.txt")"
+}
+clickers="game text"
+[ -f "$plain/quorvex-earlier" ] && clickers="$clickers earlier"
+for r in $(seq "$reps"); do
+    order=$(printf '%s\n' $clickers | awk -v r="$r" '{ p[NR - 1] = $0 } END { for (i = 0; i < NR; i++) print p[(i + r) % NR] }')
+    for who in $order; do
+        case $who in
+            game) click_once game ./quorvex ;;
+            earlier) click_once earlier ./quorvex-earlier ;;
+            text) click_once text "$bin/bench/bench_window" "$width" "$height" --text ;;
+        esac
+    done
+done
 row "Start-up until mapped" "ms" "${g_map[*]}" "${b_map[*]}" "<= 1.15x" "r <= 1.15"
 row "  same, against text floor" "ms" "${g_map[*]}" "${t_map[*]}" "-" "-"
 row "Resident memory, idle" "MiB" "${g_rss[*]}" "${b_rss[*]}" "<= 1.2x" "r <= 1.2"
 row "  same, against text floor" "MiB" "${g_rss[*]}" "${t_rss[*]}" "-" "-"
 row "CPU to first frame" "ms" "${f_cpu[game]}" "${f_cpu[text]}" "<= 1.2x text" "r <= 1.2"
 row "Memory at first frame" "MiB" "${f_rss[game]}" "${f_rss[text]}" "-" "-"
-row "Libraries mapped, first frame" "count" "${f_libs[game]}" "${f_libs[text]}" "<= 74" "g <= 74"
+row "Libraries mapped, first frame" "count" "${f_libs[game]}" "${f_libs[text]}" "text's" "g <= b"
+row "CPU until idle, all windows" "ms" "${i_cpu[game]}" "${i_cpu[text]}" "<= 1.4x text" "r <= 1.4"
+row "First click at the map" "ms" "${k_map[game]}" "${k_built[game]}" "<= 2.5x built" "r <= 2.5"
+row "  text floor: click at the map" "ms" "${k_map[text]}" "${k_built[text]}" "-" "-"
 if [ -n "${f_cpu[earlier]:-}" ]; then
     row "  earlier build: CPU to frame" "ms" "${f_cpu[earlier]}" "${f_cpu[text]}" "-" "-"
     row "  earlier build: memory" "MiB" "${f_rss[earlier]}" "${f_rss[text]}" "-" "-"
     row "  earlier build: libraries" "count" "${f_libs[earlier]}" "${f_libs[text]}" "-" "-"
+    row "  earlier build: CPU until idle" "ms" "${i_cpu[earlier]}" "${i_cpu[text]}" "-" "-"
+    row "  earlier build: click at map" "ms" "${k_map[earlier]}" "${k_built[earlier]}" "-" "-"
+    row "Resident memory against earlier" "MiB" "${g_rss[*]}" "${e_rss[*]}" "<= earlier" "r <= 1"
 fi
 if [ -n "${BENCH_STARTUP_ONLY:-}" ]; then
     report

@@ -3,7 +3,7 @@
  * memory, its CPU time while idle, or the changes of its window opacity
  * (_NET_WM_WINDOW_OPACITY, which Qt sets for QWidget::setWindowOpacity).
  *
- * Usage: bench_xwatch [--settle MS] [--cpu MS] [--fade] [--frame] [--timeout MS] -- program [args...]
+ * Usage: bench_xwatch [--settle MS] [--cpu MS] [--fade] [--frame] [--click MS] [--timeout MS] -- program [args...]
  *   --settle MS   wait MS after the map before reading the memory (default 1000)
  *   --cpu MS      then measure the CPU time used over MS
  *   --fade        record every opacity change of the window until it is opaque,
@@ -12,15 +12,20 @@
  *                 the X server reports for it) and note then the CPU time the
  *                 program has used (all threads, from /proc/<pid>/task/<tid>/schedstat),
  *                 its resident memory and the shared libraries it has mapped
+ *   --click MS    MS after the map (0: the moment it is mapped) click the
+ *                 window's menu bar at (15, 10) through XTEST and time until
+ *                 the menu's popup is mapped (the first input, answered)
  * Prints key=value lines: map_ms, width, height, rss_kb, cpu_pct, with --frame
- * frame_ms, frame_cpu_ms, frame_rss_kb, frame_libs, and with --fade one "step"
- * line per change and a summary. The program is ended with SIGTERM afterwards.
+ * frame_ms, frame_cpu_ms, frame_rss_kb, frame_libs, with --click click_ms, and
+ * with --fade one "step" line per change and a summary; idle_cpu_ms, the CPU
+ * time used when the settling ends (with no timer running: until idle). The program is ended with SIGTERM afterwards.
  * Exit status 1 when the window never appears.
  */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
+#include <X11/extensions/XTest.h>
 #include <dirent.h>
 #include <errno.h>
 #include <poll.h>
@@ -168,7 +173,7 @@ static void sleep_ms(double ms) {
 }
 
 int main(int argc, char **argv) {
-    double settle = 1000, cpu_window = 0, timeout = 20000;
+    double settle = 1000, cpu_window = 0, timeout = 20000, click_after = -1;
     int fade = 0, frame = 0, i = 1;
     for (; i < argc; i++) {
         if (!strcmp(argv[i], "--settle") && i + 1 < argc)
@@ -177,6 +182,8 @@ int main(int argc, char **argv) {
             cpu_window = atof(argv[++i]);
         else if (!strcmp(argv[i], "--timeout") && i + 1 < argc)
             timeout = atof(argv[++i]);
+        else if (!strcmp(argv[i], "--click") && i + 1 < argc)
+            click_after = atof(argv[++i]);
         else if (!strcmp(argv[i], "--fade"))
             fade = 1;
         else if (!strcmp(argv[i], "--frame"))
@@ -273,6 +280,29 @@ int main(int argc, char **argv) {
     printf("pid=%d\nmap_ms=%.1f\nwidth=%d\nheight=%d\n", (int)pid, map_ms, width, height);
     fflush(stdout);
 
+    if (click_after >= 0) {
+        /* Damage and other events before the click are of no interest here. */
+        if (click_after > 0) sleep_ms(click_after);
+        int rx, ry;
+        Window child;
+        XTranslateCoordinates(d, win, root, 15, 10, &rx, &ry, &child);
+        XTestFakeMotionEvent(d, -1, rx, ry, CurrentTime);
+        XSync(d, False);
+        while (XPending(d)) XNextEvent(d, &ev);
+        const double clicked = now_ms();
+        XTestFakeButtonEvent(d, 1, True, CurrentTime);
+        XTestFakeButtonEvent(d, 1, False, CurrentTime);
+        XFlush(d);
+        int opened = 0;
+        while (!opened && next_event(d, &ev, clicked + timeout))
+            opened = ev.type == MapNotify && ev.xmap.event == root && ev.xmap.override_redirect;
+        if (opened)
+            printf("click_ms=%.2f\n", now_ms() - clicked);
+        else
+            fprintf(stderr, "bench_xwatch: no menu within %.0f ms of the click\n", timeout);
+        fflush(stdout);
+    }
+
     if (frame) {
         /* The first damage of the mapped window: its first frame is on the screen. */
         int painted = 0;
@@ -309,7 +339,7 @@ int main(int argc, char **argv) {
     }
 
     sleep_ms(settle);
-    printf("rss_kb=%ld\n", rss_kb(pid));
+    printf("rss_kb=%ld\nidle_cpu_ms=%.1f\n", rss_kb(pid), cpu_ms(pid));
     if (cpu_window > 0) {
         long long c0 = cpu_ticks(pid);
         double w0 = now_ms();

@@ -258,6 +258,28 @@ protected:
     qx::DialogScript script;
 };
 
+// Built a window at a time, the windows still come in their order, each once,
+// and the menu gets them with the last.
+TEST_F(StartUp, WindowsBuiltOneAtATimeComeInTheirOrder) {
+    WriteFile(dir.File("setup.ini"), "[Einstellungen]\r\nName=A\r\nSplash=nein\r\nFade=nein\r\n");
+    quorvex::Forms& f = qxtest::Windows();
+    f.CreateMain();
+    const std::vector<std::function<bool()>> made = {
+        [&] { return f.Setup != nullptr; },     [&] { return f.AboutBox != nullptr; },
+        [&] { return f.SplashScr != nullptr; }, [&] { return f.SpeicherMenu != nullptr; },
+        [&] { return f.LadenMenu != nullptr; }, [&] { return f.stat != nullptr; },
+        [&] { return f.DelMenu != nullptr; },   [&] { return f.qx_host != nullptr; },
+        [&] { return f.qx_client != nullptr; }, [&] { return f.Help != nullptr; }};
+    for (std::size_t step = 0; step < made.size(); ++step) {
+        EXPECT_EQ(f.CreateNext(), step + 1 < made.size()) << step;
+        for (std::size_t w = 0; w < made.size(); ++w) EXPECT_EQ(made[w](), w <= step) << step << " " << w;
+    }
+    EXPECT_FALSE(f.CreateNext());
+    // The menu opens the last one made.
+    Find<QAction>(*Haupt, "Anleitung1")->trigger();
+    EXPECT_EQ(script.modals, std::vector<std::string>{"Help"});
+}
+
 TEST_F(StartUp, SplashWithFadeOffLeavesTheWindowOpaqueAtOnce) {
     Start("[Einstellungen]\r\nName=A\r\nSplash=ja\r\nFade=nein\r\n");
     EXPECT_EQ(Haupt->Alpha().Value(), 0);

@@ -576,7 +576,9 @@ class DeadLine : public ::testing::TestWithParam<SilentPeerCase> {};
 TEST_P(DeadLine, BothSidesLoseAPeerThatStopsAnswering) {
     OwnNetwork net;
     if (!net.Ready()) GTEST_SKIP() << "needs root, network namespaces, ip and iptables-legacy";
-    const LineLiveness quick{1, 1, 2, 2000};
+    // The shortest the kernel takes: a second before the first probe and one
+    // between probes; unacknowledged lines give up after a second.
+    const LineLiveness quick{1, 1, 2, 1000};
     QuietServer s(quick);
     LineClient client;
     client.SetLiveness(quick);

@@ -304,9 +304,17 @@ INSTANTIATE_TEST_SUITE_P(
 // thread: when that wait runs out, the game is withdrawn all the same.
 TEST(HostServiceStop, AStopThatTimesOutWithdrawsTheGameAndTheNextStopEndsIt) {
     Steps log;
+    // The handler hangs until the test lets it go (at the latest when it ends).
+    std::atomic<bool> hanging{true};
     auto service = MakeService(log, kMapped, "Game");
+    struct LetGo {
+        std::atomic<bool>& hanging;
+        ~LetGo() { hanging = false; }
+    } letGo{hanging};
     service->Server().SetTerminateWaitTime(300);
-    service->Server().OnConnect = [](const ConnectionPtr&) { std::this_thread::sleep_for(std::chrono::milliseconds(1500)); };
+    service->Server().OnConnect = [&hanging](const ConnectionPtr&) {
+        while (hanging) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    };
     service->Start("Game");
     const int port = service->Server().BoundPort();
     nettest::RawSocket client = nettest::RawSocket::Connect(port);
@@ -325,6 +333,7 @@ TEST(HostServiceStop, AStopThatTimesOutWithdrawsTheGameAndTheNextStopEndsIt) {
     log.clear();
     service->RouterConsentChanged(true);
     EXPECT_TRUE(log.empty());
+    hanging = false;
     ASSERT_TRUE(nettest::WaitUntil([&] { return !service->Server().Serving(); }));
     service->Stop();
     EXPECT_FALSE(service->Server().Active());

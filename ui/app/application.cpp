@@ -90,25 +90,45 @@ void Forms::CreateMain() {
 }
 
 void Forms::CreateOthers() {
-    if (!Haupt || Setup) return;
+    while (CreateNext()) {
+    }
+}
+
+bool Forms::CreateNext() {
+    if (!Haupt || Help) return false;
     THaupt* main = Haupt;
     SinglePlayerSession& session = main->Session();
+    // Saves read the name from the settings dialog's field; loads replace it.
+    auto playerName = [this] {
+        TSetup* setup = Setup;
+        return PlayerNameSource{[setup] { return setup->PlayerName(); },
+                                [setup](const std::string& name) { setup->SetPlayerName(name); }};
+    };
     // Every other window belongs to the main window, so the window system keeps
     // it above the game and places it over it (a transient window).
-    TSetup* setup = Setup = new TSetup(main, main);
-    // Saves read the name from the settings dialog's field; loads replace it.
-    const PlayerNameSource playerName{[setup] { return setup->PlayerName(); },
-                                      [setup](const std::string& name) { setup->SetPlayerName(name); }};
-    AboutBox = new TAboutBox(main);
-    SplashScr = new TSplashScr([main] { main->Appear(); }, main);
-    SpeicherMenu = new TSpeicherMenu(session, playerName, main);
-    LadenMenu = new TLadenMenu(session, playerName, main);
-    stat = new Tstat(session.Statistics(), main);
-    DelMenu = new TDelMenu(main);
-    qx_host = new Tqx_host(StoreServerName(setup), main);
-    qx_client = new Tqx_client(main);
-    Help = new THelp(main);
-    ConnectMenu();
+    if (!Setup)
+        Setup = new TSetup(main, main);
+    else if (!AboutBox)
+        AboutBox = new TAboutBox(main);
+    else if (!SplashScr)
+        SplashScr = new TSplashScr([main] { main->Appear(); }, main);
+    else if (!SpeicherMenu)
+        SpeicherMenu = new TSpeicherMenu(session, playerName(), main);
+    else if (!LadenMenu)
+        LadenMenu = new TLadenMenu(session, playerName(), main);
+    else if (!stat)
+        stat = new Tstat(session.Statistics(), main);
+    else if (!DelMenu)
+        DelMenu = new TDelMenu(main);
+    else if (!qx_host)
+        qx_host = new Tqx_host(StoreServerName(Setup), main);
+    else if (!qx_client)
+        qx_client = new Tqx_client(main);
+    else {
+        Help = new THelp(main);
+        ConnectMenu();
+    }
+    return !Help;
 }
 
 void Forms::Destroy() {
@@ -194,22 +214,22 @@ bool ActsOnTheWindows(const QObject* receiver, const QEvent* event, const QWidge
 
 constexpr int kLetTheFrameShowMs = 30;
 
-// Runs `rest` once: right after the main window's first frame, or before the
-// first event that acts on a window, whichever comes first.
+// Runs `step` until it returns false: from a moment after the main window's
+// first frame, once a turn of the loop, so no turn is held up long; all the
+// steps left at once before the first event that acts on a window.
 class AfterFirstFrame : public QObject {
 public:
-    AfterFirstFrame(QWidget* main, std::function<void()> rest) : main_(main), rest_(std::move(rest)) {
+    AfterFirstFrame(QWidget* main, std::function<bool()> step) : main_(main), step_(std::move(step)) {
         qApp->installEventFilter(this);
     }
     void RunNow() {
-        if (!rest_) return;
-        qApp->removeEventFilter(this);
-        std::exchange(rest_, nullptr)();
+        while (Step()) {
+        }
     }
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (!rest_) return false;
+        if (!step_) return false;
         if (ActsOnTheWindows(receiver, event, main_)) {
             RunNow();
         } else if (event->type() == QEvent::Paint && !posted_ && receiver->isWidgetType() &&
@@ -218,14 +238,26 @@ protected:
             // while the game waits, instead of sharing the processor with ten
             // windows being built. Input in that moment builds them at once (above).
             posted_ = true;
-            QTimer::singleShot(kLetTheFrameShowMs, this, [this] { RunNow(); });
+            QTimer::singleShot(kLetTheFrameShowMs, this, [this] { Slice(); });
         }
         return false;
     }
 
 private:
+    // One step; false once there is none left.
+    bool Step() {
+        if (!step_) return false;
+        if (step_()) return true;
+        step_ = nullptr;
+        qApp->removeEventFilter(this);
+        return false;
+    }
+    void Slice() {
+        if (Step()) QTimer::singleShot(0, this, [this] { Slice(); });
+    }
+
     QWidget* main_;
-    std::function<void()> rest_;
+    std::function<bool()> step_;
     bool posted_ = false;
 };
 
@@ -262,10 +294,11 @@ int RunApplication(QApplication& app) {
         // What the first frame does not need comes right after it, in order:
         // the other windows, then the links of later starts.
         AfterFirstFrame rest(forms->Haupt, [&] {
-            forms->CreateOthers();
+            if (forms->CreateNext()) return true;
             links = std::make_unique<LinkReceiver>([f = forms.get()](const QString& handed) { f->OpenGameLink(handed); });
             links->Listen(linkSocket);
             if (!link.isEmpty()) QTimer::singleShot(0, forms->Haupt, [f = forms.get(), link] { f->OpenGameLink(link); });
+            return false;
         });
         forms->Haupt->show();
         // Held back (the splash screen comes first): no frame of its own yet.

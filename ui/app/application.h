@@ -51,6 +51,9 @@ struct Forms {
     // The same in two steps: the main window, then the others once.
     void CreateMain();
     void CreateOthers();
+    // One window of the others: the next in order that does not exist yet;
+    // the menu gets the windows with the last. False once all exist.
+    bool CreateNext();
     // Destroys them again, the last made first.
     void Destroy();
 
@@ -70,8 +73,9 @@ struct Forms {
 std::function<void(const std::string&)> StoreServerName(TSetup* setup);
 
 // Sets the title, creates the main window and shows it, creates the other
-// windows right after its first frame (before any input or start-up timer is
-// taken), and runs the loop. A game link as the one argument is handed to the
+// windows one a turn of the loop from a moment after its first frame (all
+// that are left at once before any input or start-up timer is taken), and
+// runs the loop. A game link as the one argument is handed to the
 // game that runs already, or opened once this one has started.
 int RunApplication(QApplication& app);
 

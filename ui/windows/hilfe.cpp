@@ -26,11 +26,18 @@ constexpr std::size_t kLargestHelp = 16 * 1024 * 1024;
 // when it comes into view: longer lines are broken when the file is loaded.
 constexpr std::size_t kLongestLine = 4096;
 
+// Up to this many lines, each line is a paragraph of its own: the memo then
+// lays out only the paragraphs it shows, when it shows them. A paragraph of
+// many lines is laid out whole as soon as the text is set (several
+// milliseconds for a few kilobytes, at start-up).
+constexpr std::size_t kLinesAsParagraphs = 4096;
+
 // The lines as the memo takes them. Each paragraph costs the text's document
-// a little time, which a file of many short lines adds up to seconds: short
-// lines share a paragraph, split by line separators, which show and copy as
-// line breaks all the same.
+// a little time, which a file of many short lines adds up to seconds: in a
+// longer file short lines share a paragraph, split by line separators, which
+// show and copy as line breaks all the same.
 QString JoinLines(const std::vector<std::string>& lines, bool utf8) {
+    const bool share = lines.size() > kLinesAsParagraphs;
     std::size_t total = 0;
     for (const auto& l : lines) total += l.size() + 1;
     QString out;
@@ -38,7 +45,7 @@ QString JoinLines(const std::vector<std::string>& lines, bool utf8) {
     std::size_t inParagraph = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) {
-            const bool full = inParagraph + lines[i].size() > kLongestLine;
+            const bool full = !share || inParagraph + lines[i].size() > kLongestLine;
             out.append(full ? QChar(u'\n') : QChar(QChar::LineSeparator));
             if (full) inParagraph = 0;
         }
