@@ -6,6 +6,7 @@
 #include "ui/net/nettexts.h"
 #include "core/settings/settingsfile.h"
 #include "ui/net/routerconsent.h"
+#include "ui/platform/access.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
@@ -233,8 +234,16 @@ void Tqx_host::BombItClick() {
 }
 
 void Tqx_host::RestartButClick() {
+    const bool keyboard = RestartBut->hasFocus();
     session.Restart();
     RestartBut->setEnabled(false);
+    // The disabled button would hand the focus on to the log, whose last
+    // line, the restart's note, a screen reader would then read a second
+    // time: the keyboard goes on to the new game's first cell instead.
+    if (keyboard) {
+        ApplyPending();  // the cells enabled again
+        qx::HandFocusTo(Image[kFirstOwnCell]);
+    }
 }
 
 void Tqx_host::sendClick() { RunChat(); }

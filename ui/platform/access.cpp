@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -155,6 +156,116 @@ QAccessibleInterface* NewsBoardFactory(const QString& key, QObject* object) {
     return nullptr;
 }
 
+// A line edit's accessible text, as Qt's own but for the attribute runs.
+const char* const kWhole = "qxReadWhole";
+
+class LineEditFace : public QAccessibleWidget,
+                     public QAccessibleTextInterface,
+                     public QAccessibleEditableTextInterface {
+public:
+    explicit LineEditFace(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Shown();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !Edit()->isReadOnly();
+        s.readOnly = Edit()->isReadOnly();
+        s.selectableText = true;
+        s.passwordEdit = Edit()->echoMode() != QLineEdit::Normal;
+        s.hasPopup = Edit()->completer() != nullptr;
+        return s;
+    }
+
+    // The text interface: offsets into the text shown.
+    QString text(int start, int end) const override { return Shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Shown().size()); }
+    int cursorPosition() const override { return Edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
+    QString attributes(int, int* start, int* end) const override {
+        // One run without attributes over the whole text.
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        if (Edit()->echoMode() != QLineEdit::Normal) {
+            *start = *end = -1;
+            return QString();
+        }
+        if (offset == -2) offset = cursorPosition();
+        return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        if (offset == -2) offset = cursorPosition();
+        return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        if (offset == -2) offset = cursorPosition();
+        return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
+    }
+    int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0 || !Edit()->hasSelectedText()) return;
+        *start = Edit()->selectionStart();
+        *end = Edit()->selectionEnd();
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0) Edit()->deselect();
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0) Edit()->setSelection(start, end - start);
+    }
+    QRect characterRect(int offset) const override {
+        // The character's advance within the field's contents, a line high.
+        const QString shown = Shown();
+        if (offset < 0 || offset >= shown.size()) return QRect();
+        const QRect contents = Edit()->contentsRect();
+        const QFontMetrics metrics = Edit()->fontMetrics();
+        const int x = contents.left() + metrics.horizontalAdvance(shown.left(offset));
+        const QRect local(x, contents.center().y() - metrics.height() / 2, metrics.horizontalAdvance(shown.at(offset)),
+                          metrics.height());
+        return QRect(Edit()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Edit()->cursorPositionAt(Edit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int) override { Edit()->setCursorPosition(start); }
+
+    // The editable text interface.
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        if (Edit()->isReadOnly()) return;
+        Edit()->setText(Edit()->text().replace(start, end - start, text));
+    }
+
+private:
+    QLineEdit* Edit() const { return static_cast<QLineEdit*>(widget()); }
+    // A password field shows none of its text.
+    QString Shown() const { return Edit()->echoMode() == QLineEdit::Normal ? Edit()->text() : QString(); }
+};
+
+QAccessibleInterface* LineEditFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("QLineEdit") && object && object->property(kWhole).toBool())
+        return new LineEditFace(static_cast<QLineEdit*>(object));
+    return nullptr;
+}
+
 // A burst's lines as one sentence after another.
 QString Sentences(const QStringList& lines) {
     QString out;
@@ -273,6 +384,15 @@ void SetTabOrder(QWidget* first, QWidget* second) {
         if (policy == Qt::NoFocus) w->setFocusPolicy(Qt::TabFocus);
     QWidget::setTabOrder(first, second);
     for (auto it = policies.rbegin(); it != policies.rend(); ++it) it->first->setFocusPolicy(it->second);
+}
+
+void ReadWhole(QLineEdit* edit) {
+    static const bool factory = [] {
+        QAccessible::installFactory(&LineEditFactory);
+        return true;
+    }();
+    (void)factory;
+    edit->setProperty(kWhole, true);
 }
 
 void HandFocusTo(QWidget* to, const QString& news) {

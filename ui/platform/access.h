@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QTimer;
 class QWidget;
@@ -28,6 +29,13 @@ void MakeReadable(QLabel* label, const QString& name = QString());
 // one of them takes no focus yet (a readable label before the first Tab) or
 // only the window lies between them, which QWidget::setTabOrder leaves alone.
 void SetTabOrder(QWidget* first, QWidget* second);
+
+// Has a screen reader read `edit`'s whole text. Qt 6.4 gives each character
+// of a line edit an empty run of text attributes (from the offset to itself),
+// and Orca 43 reads a focused field's line only as far as the runs it gets
+// reach: one character short. The field's accessible text is the game's own,
+// with one run over the whole text.
+void ReadWhole(QLineEdit* edit);
 
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
 // screen reader speaks both; used where the focused button has just disabled
