@@ -350,6 +350,7 @@ void THaupt::BuildMenu() {
 
     SetMenuShortcuts();
     for (QMenu* menu : {spiel, single, multi, q}) connect(menu, &QMenu::aboutToShow, this, &THaupt::ShowMenuIcons);
+    qx::SpeakMenuTitles(bar);
     // F10 opens the first menu, as on the desktop; the arrow keys go on from there.
     auto* menuKey = new QAction(this);
     menuKey->setObjectName(QStringLiteral("MenuKey"));

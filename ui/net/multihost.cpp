@@ -79,7 +79,7 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     // Its context menu copies the link that joins this game; the log says so.
     OfferGameLinkCopy(
         servername, [this] { return Server().Active() ? ListeningPort() : Server().DefaultPort(); },
-        [this] { AppendShown(tr("Link copied")); });
+        [this] { AppendShown(NoticeText(tr("Link copied"))); });
     OfferRouterConsent(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), tr("Play again"),
                                 QRect(152, 124, 162, 25), false);

@@ -2,17 +2,22 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -266,6 +271,66 @@ QAccessibleInterface* LineEditFactory(const QString& key, QObject* object) {
     return nullptr;
 }
 
+// A checkable entry of a menu, read as a check box.
+const char* const kSwitch = "qxSwitch";
+
+class SwitchFace : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    SwitchFace(QAction* entry, QMenu* menu) : entry_(entry), menu_(menu) {}
+
+    bool isValid() const override { return entry_ && menu_; }
+    QObject* object() const override { return entry_; }
+    QWindow* window() const override { return menu_ ? menu_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (!entry_) return QString();
+        if (t == QAccessible::Name) return QString(entry_->text()).remove(QLatin1Char('&'));
+        if (t == QAccessible::Accelerator) return entry_->shortcut().toString(QKeySequence::NativeText);
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid()) return QRect();
+        const QRect r = menu_->actionGeometry(entry_);
+        return QRect(menu_->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) return s;
+        s.focusable = true;
+        s.checkable = true;
+        s.checked = entry_->isChecked();
+        s.disabled = !entry_->isEnabled();
+        s.invisible = !entry_->isVisible() || !menu_->isVisible();
+        s.focused = menu_->activeAction() == entry_;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {toggleAction()}; }
+    void doAction(const QString& name) override {
+        if (name == toggleAction() && isValid() && entry_->isEnabled()) entry_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QAction> entry_;
+    QPointer<QMenu> menu_;
+};
+
+QAccessibleInterface* SwitchFactory(const QString& key, QObject* object) {
+    if (key != QLatin1String("QAction") || !object || !object->property(kSwitch).toBool()) return nullptr;
+    auto* menu = qobject_cast<QMenu*>(object->parent());
+    return menu ? new SwitchFace(static_cast<QAction*>(object), menu) : nullptr;
+}
+
 // A burst's lines as one sentence after another.
 QString Sentences(const QStringList& lines) {
     QString out;
@@ -393,6 +458,35 @@ void ReadWhole(QLineEdit* edit) {
     }();
     (void)factory;
     edit->setProperty(kWhole, true);
+}
+
+void ReadAsSwitch(QAction* entry) {
+    static const bool factory = [] {
+        QAccessible::installFactory(&SwitchFactory);
+        return true;
+    }();
+    (void)factory;
+    entry->setProperty(kSwitch, true);
+}
+
+void SpeakMenuTitles(QMenuBar* bar) {
+    // True from a menu's closing to the end of the key's handling, in which
+    // the next menu opens.
+    auto moving = std::make_shared<bool>(false);
+    for (QAction* title : bar->actions()) {
+        QMenu* menu = title->menu();
+        if (!menu) continue;
+        QObject::connect(menu, &QMenu::aboutToHide, bar, [moving, bar] {
+            *moving = true;
+            QTimer::singleShot(0, bar, [moving] { *moving = false; });
+        });
+        QObject::connect(menu, &QMenu::aboutToShow, bar, [moving, bar, title] {
+            if (!*moving) return;
+            QAccessibleEvent focus(bar, QAccessible::Focus);
+            focus.setChild(static_cast<int>(bar->actions().indexOf(title)));
+            QAccessible::updateAccessibility(&focus);
+        });
+    }
 }
 
 void HandFocusTo(QWidget* to, const QString& news) {

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QLabel;
+class QMenuBar;
 class QLineEdit;
 class QPlainTextEdit;
 class QTimer;
@@ -36,6 +38,16 @@ void SetTabOrder(QWidget* first, QWidget* second);
 // reach: one character short. The field's accessible text is the game's own,
 // with one run over the whole text.
 void ReadWhole(QLineEdit* edit);
+
+// Has a screen reader read a checkable menu entry as a check box, whose state
+// it speaks both ways ("not checked" too); Orca 43 says only "checked" of a
+// plain menu entry.
+void ReadAsSwitch(QAction* entry);
+
+// Has a screen reader say a menu's title when the keyboard moves along the
+// menu bar (Left, Right) from one open menu to the next: Qt puts the focus
+// straight onto the new menu's first entry, so Orca would read only that.
+void SpeakMenuTitles(QMenuBar* bar);
 
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
 // screen reader speaks both; used where the focused button has just disabled

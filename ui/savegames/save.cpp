@@ -36,8 +36,11 @@ TSpeicherMenu::TSpeicherMenu(SinglePlayerSession& session, PlayerNameSource play
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
     WireButtons<TSpeicherMenu>({nullptr, &TSpeicherMenu::BitBtn1Click, &TSpeicherMenu::BitBtn2Click, &TSpeicherMenu::BitBtn3Click, &TSpeicherMenu::BitBtn4Click});
-    // The amount is read with its caption, and reached by Tab.
+    // The amount is read with its caption, and reached by Tab. Orca reads
+    // a dialog's labels of three words or more as it opens: the caption,
+    // already part of the amount's name, is not read again on its own.
     qx::MakeReadable(Label2);
+    Label1->setAccessibleName(QStringLiteral(" "));
     SetPrice(Label1, Label2, 0);
     // The label follows the price while the dialog is closed too.
     listener_ = session_.AddListener([this](const SessionView& view) {
