@@ -265,6 +265,23 @@ private:
     QString Shown() const { return Edit()->echoMode() == QLineEdit::Normal ? Edit()->text() : QString(); }
 };
 
+// Qt tells a screen reader of a field's focus only after the field has
+// handled it, having moved its cursor and selection, and Orca takes the
+// caret's move for the focus without a word: the focus is told first.
+class FocusToldFirst : public QObject {
+public:
+    explicit FocusToldFirst(QLineEdit* edit) : QObject(edit) { edit->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+            QAccessibleEvent focus(watched, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return false;
+    }
+};
+
 QAccessibleInterface* LineEditFactory(const QString& key, QObject* object) {
     if (key == QLatin1String("QLineEdit") && object && object->property(kWhole).toBool())
         return new LineEditFace(static_cast<QLineEdit*>(object));
@@ -458,6 +475,7 @@ void ReadWhole(QLineEdit* edit) {
     }();
     (void)factory;
     edit->setProperty(kWhole, true);
+    new FocusToldFirst(edit);
 }
 
 void ReadAsSwitch(QAction* entry) {
@@ -480,11 +498,19 @@ void SpeakMenuTitles(QMenuBar* bar) {
             *moving = true;
             QTimer::singleShot(0, bar, [moving] { *moving = false; });
         });
-        QObject::connect(menu, &QMenu::aboutToShow, bar, [moving, bar, title] {
+        QObject::connect(menu, &QMenu::aboutToShow, bar, [moving, bar, title, menu] {
             if (!*moving) return;
-            QAccessibleEvent focus(bar, QAccessible::Focus);
-            focus.setChild(static_cast<int>(bar->actions().indexOf(title)));
-            QAccessible::updateAccessibility(&focus);
+            // The first entry is chosen once the menu shows.
+            QTimer::singleShot(0, menu, [bar, title, menu] {
+                const auto entries = menu->actions();
+                if (!menu->isVisible() || bar->activeAction() != title || entries.isEmpty() ||
+                    menu->activeAction() != entries.first())
+                    return;
+                menu->setActiveAction(nullptr);
+                QAccessibleEvent focus(bar, QAccessible::Focus);
+                focus.setChild(static_cast<int>(bar->actions().indexOf(title)));
+                QAccessible::updateAccessibility(&focus);
+            });
         });
     }
 }

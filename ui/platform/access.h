@@ -36,7 +36,8 @@ void SetTabOrder(QWidget* first, QWidget* second);
 // of a line edit an empty run of text attributes (from the offset to itself),
 // and Orca 43 reads a focused field's line only as far as the runs it gets
 // reach: one character short. The field's accessible text is the game's own,
-// with one run over the whole text.
+// with one run over the whole text, and its focus is told before the moves
+// of its cursor (which Orca would take for the focus, silently).
 void ReadWhole(QLineEdit* edit);
 
 // Has a screen reader read a checkable menu entry as a check box, whose state
@@ -45,8 +46,10 @@ void ReadWhole(QLineEdit* edit);
 void ReadAsSwitch(QAction* entry);
 
 // Has a screen reader say a menu's title when the keyboard moves along the
-// menu bar (Left, Right) from one open menu to the next: Qt puts the focus
-// straight onto the new menu's first entry, so Orca would read only that.
+// menu bar (Left, Right) from one open menu to the next. Qt puts the focus
+// straight onto the new menu's first entry, so Orca would read only that:
+// the menu opens with no entry chosen, its title keeping the focus, as the
+// first menu opens by F10; Down chooses the first entry.
 void SpeakMenuTitles(QMenuBar* bar);
 
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a

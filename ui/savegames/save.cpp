@@ -14,10 +14,13 @@ namespace quorvex {
 
 namespace {
 
-// The amount shows alone; a screen reader reads it with its caption.
+// The amount shows alone; a screen reader reads it with its caption. Orca
+// reads a dialog's labels as it opens, each distinct name once: the caption
+// takes the same name, so the price is read once, whole.
 void SetPrice(QLabel* caption, QLabel* amount, std::int64_t price) {
     amount->setText(QString::number(price));
     amount->setAccessibleName(caption->text() + amount->text());
+    caption->setAccessibleName(amount->accessibleName());
 }
 
 }  // namespace
@@ -36,11 +39,8 @@ TSpeicherMenu::TSpeicherMenu(SinglePlayerSession& session, PlayerNameSource play
     Label2 = qx::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("0"), QRect(420, 155, 72, 20),
                            qx::VerdanaPx(11, true), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
     WireButtons<TSpeicherMenu>({nullptr, &TSpeicherMenu::BitBtn1Click, &TSpeicherMenu::BitBtn2Click, &TSpeicherMenu::BitBtn3Click, &TSpeicherMenu::BitBtn4Click});
-    // The amount is read with its caption, and reached by Tab. Orca reads
-    // a dialog's labels of three words or more as it opens: the caption,
-    // already part of the amount's name, is not read again on its own.
+    // The amount is read with its caption, and reached by Tab.
     qx::MakeReadable(Label2);
-    Label1->setAccessibleName(QStringLiteral(" "));
     SetPrice(Label1, Label2, 0);
     // The label follows the price while the dialog is closed too.
     listener_ = session_.AddListener([this](const SessionView& view) {
