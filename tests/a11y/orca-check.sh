@@ -178,8 +178,9 @@ press F10 Escape Right Right Down Return
 focus_window "\\[ Host \\] Quorvex Multiplayer - Beta1"
 press_until Tab "^Start server push button"
 echo "A focused field is read whole"
+# Tab selects a field's text, which Orca reads after its name.
 press_until shift+Tab "^Nickname text"
-said "^Nickname text Ears\.?$"
+said "^Ears selected\.?$"
 press_until Tab "^Start server push button"
 press space
 news "Server active"

@@ -266,15 +266,17 @@ private:
 };
 
 // Qt tells a screen reader of a field's focus only after the field has
-// handled it, having moved its cursor and selection, and Orca takes the
-// caret's move for the focus without a word: the focus is told first.
+// handled it, having moved its cursor, and Orca takes the caret's move in
+// an empty field for the focus without a word: the focus is told first.
 class FocusToldFirst : public QObject {
 public:
     explicit FocusToldFirst(QLineEdit* edit) : QObject(edit) { edit->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+        // A field with text selects it on Tab, which Orca reads with the focus.
+        if (event->type() == QEvent::FocusIn && QAccessible::isActive() &&
+            static_cast<QLineEdit*>(watched)->text().isEmpty()) {
             QAccessibleEvent focus(watched, QAccessible::Focus);
             QAccessible::updateAccessibility(&focus);
         }

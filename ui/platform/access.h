@@ -36,8 +36,8 @@ void SetTabOrder(QWidget* first, QWidget* second);
 // of a line edit an empty run of text attributes (from the offset to itself),
 // and Orca 43 reads a focused field's line only as far as the runs it gets
 // reach: one character short. The field's accessible text is the game's own,
-// with one run over the whole text, and its focus is told before the moves
-// of its cursor (which Orca would take for the focus, silently).
+// with one run over the whole text, and an empty field's focus is told before
+// its cursor moves (which Orca would take for the focus, silently).
 void ReadWhole(QLineEdit* edit);
 
 // Has a screen reader read a checkable menu entry as a check box, whose state
