@@ -222,7 +222,7 @@ news "<Ears> hi"
 echo "Shift+F10 on a button opens the running server's link menu"
 press Tab shift+F10
 press Down
-said "^Ask the router to open the port check box not checked"
+said "^Ask the router to open the port, not checked"
 press_until Down "^Copy link"
 press Return
 news "Link copied"

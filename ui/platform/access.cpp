@@ -290,7 +290,9 @@ QAccessibleInterface* LineEditFactory(const QString& key, QObject* object) {
     return nullptr;
 }
 
-// A checkable entry of a menu, read as a check box.
+// A checkable entry of a menu that says its state both ways. It stays a
+// menu entry, which its menu counts among its children (Qt's menu knows no
+// other role there), so the state it lacks goes into its name.
 const char* const kSwitch = "qxSwitch";
 
 class SwitchFace : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -307,7 +309,11 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         if (!entry_) return QString();
-        if (t == QAccessible::Name) return QString(entry_->text()).remove(QLatin1Char('&'));
+        if (t == QAccessible::Name) {
+            const QString name = QString(entry_->text()).remove(QLatin1Char('&'));
+            //: A menu entry that is switched off, as a screen reader reads it; %1 is the entry.
+            return entry_->isChecked() ? name : QCoreApplication::translate("Access", "%1, not checked").arg(name);
+        }
         if (t == QAccessible::Accelerator) return entry_->shortcut().toString(QKeySequence::NativeText);
         return QString();
     }
@@ -317,7 +323,7 @@ public:
         const QRect r = menu_->actionGeometry(entry_);
         return QRect(menu_->mapToGlobal(r.topLeft()), r.size());
     }
-    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
     QAccessible::State state() const override {
         QAccessible::State s;
         if (!isValid()) return s;

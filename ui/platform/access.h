@@ -40,9 +40,9 @@ void SetTabOrder(QWidget* first, QWidget* second);
 // its cursor moves (which Orca would take for the focus, silently).
 void ReadWhole(QLineEdit* edit);
 
-// Has a screen reader read a checkable menu entry as a check box, whose state
-// it speaks both ways ("not checked" too); Orca 43 says only "checked" of a
-// plain menu entry.
+// Has a screen reader speak a checkable menu entry's state both ways: Orca
+// 43 says only "checked" of a menu entry, so an unchecked one is named
+// "..., not checked".
 void ReadAsSwitch(QAction* entry);
 
 // Has a screen reader say a menu's title when the keyboard moves along the

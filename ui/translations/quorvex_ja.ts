@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1、チェックなし</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
