@@ -121,6 +121,7 @@ said "^Cell [0-9]+, row [0-9], column [0-9] push button"
 said "^(Victim hit|Victim|Dragon hit|Dragon|marked, empty|empty)\.?$"
 
 echo "The statistics window reads its figures"
+focus_window Quorvex
 press F10
 said "^Game"
 press Return
@@ -176,6 +177,11 @@ echo "The host window speaks its news while the focus stays in the chat line"
 press F10 Escape Right Right Down Return
 focus_window "\\[ Host \\] Quorvex Multiplayer - Beta1"
 press_until Tab "^Start server push button"
+echo "A focused field is read whole"
+# Tab selects a field's text, which Orca reads after its name.
+press_until shift+Tab "^Nickname text"
+said "^Ears selected\.?$"
+press_until Tab "^Start server push button"
 press space
 news "Server active"
 # The peer on the loopback joins as "Peer", confirms each position and sends the lines written to fd 5.
@@ -194,8 +200,12 @@ exec 5>"$folder/peer"
 news 'conn\. w/ "Peer"'
 # Five Victims in the first row and five Dragons in the second of the field after the stop button.
 press_until shift+Tab "^Stop server push button"
-press Tab space Right space Right space Right space Right space Down space space
+press Tab space
+news "4 Victims and 5 Dragons left to place"
+press Right space Right space Right space Right space Down space space
+news "0 Victims and 4 Dragons left to place"
 for _ in 1 2 3 4; do press Left space space; done
+news "All figures placed, ready to send"
 press Tab space
 news "All positions send"
 press_until Tab "^Chat message"
@@ -211,8 +221,26 @@ news "<Ears> hi"
 
 echo "Shift+F10 on a button opens the running server's link menu"
 press Tab shift+F10
+press Down
+said "^Ask the router to open the port, not checked"
 press_until Down "^Copy link"
 press Return
 news "Link copied"
+
+echo "The own bomb is spoken with its figures"
+press_until Tab "^Cell 1, row 1, column 1 push button"
+press space
+news "4 marks left"
+for _ in 1 2 3 4; do press Right space; done
+news "No marks left, ready to bomb"
+press Tab
+said "^Quorvex! push button"
+press space
+said "^Bomb result: You won, 5 Victims and 0 Dragons hit"
+press Tab
+said "^Play again push button"
+press space
+said "^Cell 1, row 1, column 1 push button"
+news "new game started!"
 
 echo "Orca spoke everything checked"

@@ -27,6 +27,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTranslator>
 #include <algorithm>
@@ -382,7 +383,9 @@ TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
              w.SetBattlefieldResult(BombResult::Lost);
              w.AppendNote({GameNoteKind::PeerWon, "Peer", {}});
          },
-         "Battlefield result [ You lost ]. [game] Peer won!"},
+         "Peer bombed your battlefield and won. Battlefield result [ You lost ]"},
+        {[&] { w.Image26Click(26); }, "4 Victims and 5 Dragons left to place"},
+        {[&] { w.Image1Click(1); }, "4 marks left"},
         {[&] { for (int i = 0; i < 40; ++i) w.AppendLog("flood"); }, "40 new lines"},
     };
     long told = 0;
@@ -398,6 +401,53 @@ TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
     }
     EXPECT_EQ(keytest::Focus(&w), Find<QPushButton>(w, "start"));
     EXPECT_EQ(Name(Find<QLabel>(w, "Label12")), "Bomb result [ result ]");
+    // The next game reads no result of the last one, which stays drawn.
+    w.SetBombResult(BombResult::Won);
+    w.ResetGameView();
+    w.ApplyPending();
+    EXPECT_EQ(Find<QLabel>(w, "Label12")->text(), "[ You won ]");
+    EXPECT_EQ(Name(Find<QLabel>(w, "Label12")), "Bomb result [ result ]");
+}
+
+// Right along the open menus keeps the focus on each menu's title, which a
+// screen reader then reads; Down goes on to the first entry.
+TEST_F(AccessibilityTest, RightAlongTheMenuBarStopsAtEachTitle) {
+    THaupt& h = *Haupt;
+    keytest::Activate(&h);
+    keytest::Key(&h, Qt::Key_F10);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_Right);
+    QCoreApplication::processEvents();
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "Singleplayer1");
+    EXPECT_EQ(menu->activeAction(), nullptr);
+    QTest::keyClick(menu, Qt::Key_Down);
+    EXPECT_EQ(menu->activeAction(), menu->actions().value(0));
+    menu->close();
+}
+
+// A screen reader reads a field's text as far as its attribute runs reach:
+// one run over the whole text, from every offset, in every field.
+TEST_F(AccessibilityTest, EveryTextFieldIsReadWhole) {
+    const std::vector<QLineEdit*> fields{
+        Find<QLineEdit>(*qx_host, "nick"),           Find<QLineEdit>(*qx_host, "servername"),
+        Find<QLineEdit>(*qx_client, "adresse"),      Find<QLineEdit>(*qx_client, "sendtext"),
+        Find<QLineEdit>(*qxtest::Setup, "Spielername"), Find<QLineEdit>(*qxtest::Setup, "Multiname"),
+        Find<QLineEdit>(*qxtest::Setup, "Servername")};
+    for (QLineEdit* field : fields) {
+        field->setText(QStringLiteral("10.53.3.1"));
+        QAccessibleTextInterface* text = Face(field)->textInterface();
+        ASSERT_NE(text, nullptr) << field->objectName().toStdString();
+        EXPECT_EQ(text->characterCount(), 9);
+        EXPECT_EQ(text->text(0, 9), "10.53.3.1");
+        for (int offset : {0, 8}) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, 9)) << field->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(AccessibilityTest, TheMainWindowTellsTheNewGameEachMarkAndASave) {

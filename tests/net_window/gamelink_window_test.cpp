@@ -169,7 +169,7 @@ TEST_F(GameLinkWindowTest, HostCopiesTheLinkForThisMachineAndNoDaemonOffersNoGam
     const auto link = ParseGameLink(QGuiApplication::clipboard()->text().toStdString());
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->port, qx_host->ListeningPort());
-    EXPECT_EQ(qx_host->LogLines().back(), "Link copied");
+    EXPECT_EQ(qx_host->LogLines().back(), N("Link copied"));
     // Shift+F10 on a button opens it too, with the link entries (and the router switch) alone.
     Find<QPushButton>(*qx_host, "stop")->setFocus();
     QTest::keyClick(Find<QPushButton>(*qx_host, "stop"), Qt::Key_F10, Qt::ShiftModifier);

@@ -20,7 +20,9 @@
 #include "ui/settings/einstellungen.h"
 #include "support/tempdir.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -628,6 +631,22 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
     EXPECT_EQ(BombResultText(BombResult::Draw), QStringLiteral("[ Draw ]"));
     EXPECT_EQ(BombedVictimsText(3), QStringLiteral("Bombed Victims: 3"));
     EXPECT_EQ(BombedDragonsText(10), QStringLiteral("Bombed Dragons: 10"));
+
+    // What a screen reader hears beyond the labels.
+    const std::pair<QString, const char*> spoken[] = {
+        {OwnBombNews(BombResult::Won, 3, 2), "Bomb result: You won, 3 Victims and 2 Dragons hit"},
+        {OwnBombNews(BombResult::Lost, 1, 1), "Bomb result: You lost, 1 Victim and 1 Dragon hit"},
+        {OwnBombNews(BombResult::Draw, 0, 0), "Bomb result: Draw, 0 Victims and 0 Dragons hit"},
+        {PeerBombNews({K::PeerWon, "Hosty", {}}), "Hosty bombed your battlefield and won."},
+        {PeerBombNews({K::PeerLost, "Hosty", {}}), "Hosty bombed your battlefield and lost."},
+        {PeerBombNews({K::PeerDraw, "Hosty", {}}), "Hosty bombed your battlefield to a draw."},
+        {PeerBombNews({K::AllSent, {}, {}}), ""},
+        {FiguresLeftNews(4, 5), "4 Victims and 5 Dragons left to place"},
+        {FiguresLeftNews(1, 0), "1 Victim and 0 Dragons left to place"},
+        {FiguresLeftNews(0, 0), "All figures placed, ready to send"},
+        {FilledInText(QStringLiteral("10.53.3.1")), "Address filled in: 10.53.3.1"},
+    };
+    for (const auto& [text, english] : spoken) EXPECT_EQ(text, QLatin1String(english));
 }
 
 // Names announced on the network are shown safely and isolated, beside
@@ -659,6 +678,40 @@ TEST(LocalGameSuggestions, ANameCannotForgeAnotherRow) {
         {{"Alice", "2001:db8::1", 9999, 1}, "2001:db8::1"},
     };
     for (const auto& a : addresses) EXPECT_EQ(SuggestionAddress(a.game).toStdString(), a.shown);
+}
+
+// By the keyboard the list of games is walked without leaving it: the first
+// Down chooses the first game, Up on it stays there, Return says the address.
+TEST(LocalGameSuggestions, TheKeyboardChoosesAGameAndHearsItsAddress) {
+    qx::DialogScript script;
+    Tqx_client client;
+    QLineEdit* field = Find<QLineEdit>(client, "adresse");
+    auto* games = qobject_cast<QStandardItemModel*>(field->completer()->model());
+    ASSERT_NE(games, nullptr);
+    // The field follows the list while it has the focus.
+    client.show();
+    QApplication::setActiveWindow(&client);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&client));
+    field->setFocus();
+    // Two games found (after the window's first showing, which starts the search).
+    for (const char* address : {"10.53.3.1", "10.53.3.2"}) {
+        auto* row = new QStandardItem(QString::fromLatin1(address));
+        row->setData(row->text(), Qt::UserRole + 1);
+        row->setData(9999, Qt::UserRole + 2);
+        games->appendRow(row);
+    }
+    QTest::keyClick(field, Qt::Key_Down);
+    QAbstractItemView* list = field->completer()->popup();
+    ASSERT_TRUE(list->isVisible());
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Down, "10.53.3.2"}, {Qt::Key_Up, "10.53.3.1"}, {Qt::Key_Up, "10.53.3.1"}};
+    EXPECT_EQ(field->text(), "10.53.3.1");
+    for (const auto& [key, shown] : keys) {
+        QTest::keyClick(list, key);
+        EXPECT_EQ(field->text(), QLatin1String(shown));
+    }
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Find<QWidget>(client, "News")->accessibleName(), "Address filled in: 10.53.3.1");
 }
 
 }  // namespace

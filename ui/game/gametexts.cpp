@@ -61,4 +61,15 @@ QString MarkingText(const MarkingState& marking) {
     return QCoreApplication::translate("Marking", "%n fields left", nullptr, marking.fieldsLeft);
 }
 
+QString MarksLeftText(int markCount, const MarkingState& marking) {
+    constexpr int kMarksPerTurn = 5;
+    const int left = kMarksPerTurn - markCount;
+    if (left < 0) return MarkingText(marking);
+    if (left == 0) return QCoreApplication::translate("quorvex::THaupt", "No marks left, ready to bomb");
+    //: Spoken after a mark: one mark still to make.
+    if (left == 1) return QCoreApplication::translate("quorvex::THaupt", "1 mark left");
+    //: Spoken after a mark; %n is 2 to 5 (one mark left has its own text).
+    return QCoreApplication::translate("quorvex::THaupt", "%n marks left", nullptr, left);
+}
+
 }  // namespace quorvex

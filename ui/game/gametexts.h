@@ -32,4 +32,8 @@ QString BombedText(int hits, int misses, std::int64_t turnTotal);
 // field alike.
 QString MarkingText(const MarkingState& marking);
 
+// What a screen reader hears after a mark: "4 marks left", "1 mark left",
+// "No marks left, ready to bomb", or the marking's status when too many.
+QString MarksLeftText(int markCount, const MarkingState& marking);
+
 }  // namespace quorvex

@@ -66,18 +66,6 @@ private:
     QWidget* covered_;
 };
 
-// What a mark leaves to mark, as a screen reader tells it.
-QString MarksLeftNews(int markCount, const MarkingState& marking) {
-    constexpr int kMarksPerTurn = 5;
-    const int left = kMarksPerTurn - markCount;
-    if (left < 0) return MarkingText(marking);
-    if (left == 0) return THaupt::tr("No marks left, ready to bomb");
-    //: Spoken after a mark: one mark still to make.
-    if (left == 1) return THaupt::tr("1 mark left");
-    //: Spoken after a mark; %n is 2 to 5 (one mark left has its own text).
-    return THaupt::tr("%n marks left", nullptr, left);
-}
-
 QString PlayerText(const QString& name) {
     //: The player's name as the settings hold it, in quotes.
     return THaupt::tr("Player \"%1\"").arg(name);
@@ -363,6 +351,7 @@ void THaupt::BuildMenu() {
 
     SetMenuShortcuts();
     for (QMenu* menu : {spiel, single, multi, q}) connect(menu, &QMenu::aboutToShow, this, &THaupt::ShowMenuIcons);
+    qx::SpeakMenuTitles(bar);
     // F10 opens the first menu, as on the desktop; the arrow keys go on from there.
     auto* menuKey = new QAction(this);
     menuKey->setObjectName(QStringLiteral("MenuKey"));
@@ -506,7 +495,7 @@ void THaupt::Show(const SessionView& v) {
     }
     NameFigures();
     // A mark is told with what is left to mark, wherever the focus is.
-    if (v.cell && v.marking) qx::Announce(this, MarksLeftNews(v.markCount, *v.marking));
+    if (v.cell && v.marking) qx::Announce(this, MarksLeftText(v.markCount, *v.marking));
 }
 
 void THaupt::ShowTurn(const TurnView& turn) {

@@ -1,5 +1,6 @@
 #include "ui/net/discovery.h"
 
+#include "ui/platform/access.h"
 #include "ui/platform/ansi.h"
 
 #include <QAbstractItemView>
@@ -256,6 +257,11 @@ QString SuggestionAddress(const LanGame& game) {
     return host + QLatin1Char(':') + QString::number(game.port);
 }
 
+QString FilledInText(const QString& address) {
+    //: Spoken once a game is chosen from the local network's list; %1 is its address.
+    return QCoreApplication::translate("LocalGames", "Address filled in: %1").arg(address);
+}
+
 QString SuggestionName(const LanGame& game) {
     return QChar(char16_t(0x2068)) + qx::ShownUnicode(QString::fromStdString(game.name)) + QChar(char16_t(0x2069));
 }
@@ -397,6 +403,8 @@ public:
         completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         completer_->setCompletionRole(kAddressRole);
         completer_->setCaseSensitivity(Qt::CaseInsensitive);
+        // Up from the first row would leave the list and empty the field.
+        completer_->setWrapAround(false);
         // The address in a column of its own, first; the name after it.
         auto* rows = new QTreeView;
         rows->setHeaderHidden(true);
@@ -413,6 +421,8 @@ public:
         completer_->setPopup(rows);
         connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& i) {
             if (chosen_) chosen_(i.data(kAddressRole).toString(), i.data(kPortRole).toInt());
+            // The field keeps the focus, and a screen reader says only the key.
+            qx::Announce(field_->window(), FilledInText(i.data(kAddressRole).toString()));
         });
         field->setCompleter(completer_);
         field->installEventFilter(this);
@@ -428,12 +438,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == field_ && !model_->rowCount()) return false;
-        if (watched == field_ && field_->isEnabled() &&
-            (event->type() == QEvent::MouseButtonRelease ||
-             (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down &&
-              !completer_->popup()->isVisible()))) {
+        const bool down = event->type() == QEvent::KeyPress &&
+                          static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && !completer_->popup()->isVisible();
+        if (watched == field_ && field_->isEnabled() && (event->type() == QEvent::MouseButtonRelease || down)) {
             completer_->setCompletionPrefix(QString());
             completer_->complete();
+            // By the keyboard the first Down chooses the first game, as every
+            // later one chooses the next: the field shows its address.
+            if (down) {
+                completer_->popup()->setCurrentIndex(completer_->completionModel()->index(0, 0));
+                return true;
+            }
         } else if (watched != field_ && event->type() == QEvent::Show && !begun_) {
             // First when the player opens the window; again at a later opening
             // if the daemon could not be reached (it may have come up since).

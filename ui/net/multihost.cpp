@@ -6,6 +6,7 @@
 #include "ui/net/nettexts.h"
 #include "core/settings/settingsfile.h"
 #include "ui/net/routerconsent.h"
+#include "ui/platform/access.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
@@ -78,7 +79,7 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     // Its context menu copies the link that joins this game; the log says so.
     OfferGameLinkCopy(
         servername, [this] { return Server().Active() ? ListeningPort() : Server().DefaultPort(); },
-        [this] { AppendShown(tr("Link copied")); });
+        [this] { AppendShown(NoticeText(tr("Link copied"))); });
     OfferRouterConsent(servername, [this](bool on) { qx::Guard([this, on] { AskRouterChange(on); }); });
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), tr("Play again"),
                                 QRect(152, 124, 162, 25), false);
@@ -233,8 +234,16 @@ void Tqx_host::BombItClick() {
 }
 
 void Tqx_host::RestartButClick() {
+    const bool keyboard = RestartBut->hasFocus();
     session.Restart();
     RestartBut->setEnabled(false);
+    // The disabled button would hand the focus on to the log, whose last
+    // line, the restart's note, a screen reader would then read a second
+    // time: the keyboard goes on to the new game's first cell instead.
+    if (keyboard) {
+        ApplyPending();  // the cells enabled again
+        qx::HandFocusTo(Image[kFirstOwnCell]);
+    }
 }
 
 void Tqx_host::sendClick() { RunChat(); }

@@ -87,4 +87,56 @@ QString BombedDragonsText(int hits) {
     return QCoreApplication::translate("quorvex::TNetWindow", "Bombed Dragons: %1").arg(hits);
 }
 
+namespace {
+// One count of figures inside a sentence; one has its own text, as English needs.
+QString VictimsCount(int n) {
+    //: A count inside a sentence ("1 Victim and 2 Dragons hit").
+    if (n == 1) return QCoreApplication::translate("quorvex::TNetWindow", "1 Victim");
+    //: A count inside a sentence ("3 Victims and 2 Dragons hit"); %n is never 1.
+    return QCoreApplication::translate("quorvex::TNetWindow", "%n Victims", nullptr, n);
+}
+QString DragonsCount(int n) {
+    //: A count inside a sentence ("2 Victims and 1 Dragon hit").
+    if (n == 1) return QCoreApplication::translate("quorvex::TNetWindow", "1 Dragon");
+    //: A count inside a sentence ("3 Victims and 2 Dragons hit"); %n is never 1.
+    return QCoreApplication::translate("quorvex::TNetWindow", "%n Dragons", nullptr, n);
+}
+}  // namespace
+
+QString OwnBombNews(BombResult result, int victimHits, int dragonHits) {
+    const QString v = VictimsCount(victimHits), d = DragonsCount(dragonHits);
+    switch (result) {
+        case BombResult::Won:
+            //: Spoken after this player's bombing; %1 the Victims hit ("3 Victims"), %2 the Dragons hit.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Bomb result: You won, %1 and %2 hit").arg(v, d);
+        case BombResult::Lost:
+            //: Spoken after this player's bombing; %1 the Victims hit ("3 Victims"), %2 the Dragons hit.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Bomb result: You lost, %1 and %2 hit").arg(v, d);
+        case BombResult::Draw:
+            //: Spoken after this player's bombing; %1 the Victims hit ("3 Victims"), %2 the Dragons hit.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Bomb result: Draw, %1 and %2 hit").arg(v, d);
+    }
+    return {};
+}
+
+QString PeerBombNews(const GameNote& n) {
+    const QString name = qx::ShownText(n.name);
+    switch (n.kind) {
+        //: Spoken when the other player %1 has bombed this player's battlefield.
+        case GameNoteKind::PeerWon: return QCoreApplication::translate("quorvex::TNetWindow", "%1 bombed your battlefield and won.").arg(name);
+        //: Spoken when the other player %1 has bombed this player's battlefield.
+        case GameNoteKind::PeerLost: return QCoreApplication::translate("quorvex::TNetWindow", "%1 bombed your battlefield and lost.").arg(name);
+        //: Spoken when the other player %1 has bombed this player's battlefield.
+        case GameNoteKind::PeerDraw: return QCoreApplication::translate("quorvex::TNetWindow", "%1 bombed your battlefield to a draw.").arg(name);
+        default: return {};
+    }
+}
+
+QString FiguresLeftNews(int victimsLeft, int dragonsLeft) {
+    //: Spoken once all five Victims and five Dragons stand on the own battlefield.
+    if (victimsLeft == 0 && dragonsLeft == 0) return QCoreApplication::translate("quorvex::TNetWindow", "All figures placed, ready to send");
+    //: Spoken after a figure is placed; %1 the Victims still to place ("4 Victims"), %2 the Dragons.
+    return QCoreApplication::translate("quorvex::TNetWindow", "%1 and %2 left to place").arg(VictimsCount(victimsLeft), DragonsCount(dragonsLeft));
+}
+
 }  // namespace quorvex

@@ -21,4 +21,13 @@ QString BombResultText(BombResult result);
 QString BombedVictimsText(int hits);
 QString BombedDragonsText(int hits);
 
+// What a screen reader hears of the game beyond the labels: the own
+// bombing with its figures ("Bomb result: You won, 3 Victims and 2 Dragons
+// hit"), the opponent's saying whose it was ("Peer bombed your battlefield
+// and won."; empty for other notes), the figures still to place ("4 Victims
+// and 5 Dragons left to place") and the result label before any bombing.
+QString OwnBombNews(BombResult result, int victimHits, int dragonHits);
+QString PeerBombNews(const GameNote& note);
+QString FiguresLeftNews(int victimsLeft, int dragonsLeft);
+
 }  // namespace quorvex

@@ -34,12 +34,15 @@ QFont WindowFont() { return qx::VerdanaPx(11, true); }
 
 // The bomb field's marking, under the bomb button: worded as the main
 // window's, so both fields say the same in every language.
-QString MarkingText(const MarkView& v) {
+MarkingState Marking(const MarkView& v) {
     MarkingState m;
     m.kind = v.canBomb ? MarkingKind::Ready : v.tooMany ? MarkingKind::TooMany : MarkingKind::FieldsLeft;
     m.fieldsLeft = v.fieldsLeft;
-    return quorvex::MarkingText(m);
+    return m;
 }
+QString MarkingText(const MarkView& v) { return quorvex::MarkingText(Marking(v)); }
+// Marks a bombing takes.
+constexpr int kMarksPerBomb = 5;
 
 // Whether a popup was opened from the window, by one of its controls or from
 // one of its menus (a submenu).
@@ -264,7 +267,17 @@ void TNetWindow::AppendLog(const std::string& line) {
     });
 }
 
-void TNetWindow::AppendNote(const GameNote& note) { AppendShown(GameNoteText(note)); }
+// The opponent's result comes as a label's change and a note; it is spoken
+// once, saying whose bombing it was, then how it went for this player.
+void TNetWindow::AppendNote(const GameNote& note) {
+    const QString peerBomb = PeerBombNews(note);
+    if (peerBomb.isEmpty()) return AppendShown(GameNoteText(note));
+    Post([this, text = GameNoteText(note), peerBomb] {
+        Memo1->appendPlainText(text);
+        news_->Add(peerBomb);
+        news_->Add(Label11->accessibleName());
+    });
+}
 
 void TNetWindow::AppendShown(const QString& text) {
     Post([this, text] {
@@ -282,10 +295,7 @@ void TNetWindow::SetStatus(GameStatus status) {
 }
 
 void TNetWindow::SetBattlefieldResult(BombResult result) {
-    Post([this, t = BombResultText(result)] {
-        ShowResult(Label11, t);
-        news_->Add(Label11->accessibleName());
-    });
+    Post([this, t = BombResultText(result)] { ShowResult(Label11, t); });
 }
 
 // The own bomb's result is read where the keyboard's focus goes after the bomb.
@@ -295,6 +305,10 @@ void TNetWindow::SetBombResult(BombResult result) {
 
 void TNetWindow::ShowResult(QLabel* label, const QString& text) {
     label->setText(text);
+    NameResult(label, text);
+}
+
+void TNetWindow::NameResult(QLabel* label, const QString& text) {
     //: The result labels' names for a screen reader; %1 is the result they show.
     label->setAccessibleName((label == Label11 ? tr("Battlefield result %1") : tr("Bomb result %1")).arg(text));
 }
@@ -309,6 +323,9 @@ void TNetWindow::ResetGameView() {
         Label10->setText(MarkingText(MarkView{}));
         vLeft->setText(QStringLiteral("5"));
         dLeft->setText(QStringLiteral("5"));
+        // The last game's results stay drawn, but are not read as this game's.
+        NameResult(Label11, tr("[ result ]"));
+        NameResult(Label12, tr("[ result ]"));
     });
 }
 
@@ -334,6 +351,7 @@ void TNetWindow::Image26Click(int cell) {
     vLeft->setText(QString::number(v.victimsLeft));
     dLeft->setText(QString::number(v.dragonsLeft));
     sendit->setEnabled(v.canSend);
+    qx::Announce(this, FiguresLeftNews(v.victimsLeft, v.dragonsLeft));
 }
 
 void TNetWindow::Image1Click(int cell) {
@@ -342,6 +360,8 @@ void TNetWindow::Image1Click(int cell) {
     ShowCell(v.cell, v.look);
     Label10->setText(MarkingText(v));
     BombIt->setEnabled(v.canBomb);
+    // Told as the single-player field tells its marks.
+    qx::Announce(this, MarksLeftText(kMarksPerBomb - v.fieldsLeft, Marking(v)));
 }
 
 bool TNetWindow::RunSendPositions() {
@@ -353,12 +373,15 @@ bool TNetWindow::RunSendPositions() {
 BombOutcome TNetWindow::RunBomb() {
     const bool keyboard = BombIt->hasFocus();
     const BombView v = session.Bomb();
-    // The bomb button disables itself: a keyboard player's focus goes on to
-    // the result, shown first so that a screen reader speaks it.
-    if (keyboard) {
-        ApplyPending();
+    // The result label is read with the bombing's figures. The bomb button
+    // disables itself: a keyboard player's focus goes on to the result, shown
+    // first so that a screen reader speaks it; a mouse player hears it as news.
+    ApplyPending();
+    Label12->setAccessibleName(OwnBombNews(v.outcome.result, v.outcome.victimHits, v.outcome.dragonHits));
+    if (keyboard)
         qx::HandFocusTo(Label12);
-    }
+    else
+        news_->Add(Label12->accessibleName());
     for (const auto& [cell, look] : v.figures) ShowCell(cell, look);
     for (const auto& [cell, marked] : v.emptyCells) AnnounceEmptyCell(Image[static_cast<std::size_t>(cell)], marked);
     Label3->setText(BombedVictimsText(v.outcome.victimHits));

@@ -155,6 +155,8 @@ private:
     void ShowCell(int cell, CellLook look);
     // A result label's text, and its name for a screen reader with the result in it.
     void ShowResult(QLabel* label, const QString& text);
+    // Only the name: "Bomb result [ You won ]".
+    void NameResult(QLabel* label, const QString& text);
     void BuildLeftColumn(const NetWindowLayout& layout);
     void BuildGamePanel(const NetWindowLayout& layout);
     void BuildBattlefieldPanel();

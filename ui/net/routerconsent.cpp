@@ -1,6 +1,7 @@
 #include "ui/net/routerconsent.h"
 
 #include "core/settings/settingsfile.h"
+#include "ui/platform/access.h"
 
 #include <QAction>
 #include <QChildEvent>
@@ -47,6 +48,7 @@ private:
         ask->setObjectName(QStringLiteral("askRouter"));
         ask->setCheckable(true);
         ask->setChecked(AskRouter(SettingsPath()));
+        qx::ReadAsSwitch(ask);
         QAction* first = menu->actions().value(0);
         menu->insertAction(first, ask);
         menu->insertSeparator(first);

@@ -2,10 +2,14 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -14,6 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -185,6 +190,201 @@ QAccessibleInterface* NewsBoardFactory(const QString& key, QObject* object) {
     return nullptr;
 }
 
+// A line edit's accessible text, as Qt's own but for the attribute runs.
+const char* const kWhole = "qxReadWhole";
+
+class LineEditFace : public QAccessibleWidget,
+                     public QAccessibleTextInterface,
+                     public QAccessibleEditableTextInterface {
+public:
+    explicit LineEditFace(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Shown();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !Edit()->isReadOnly();
+        s.readOnly = Edit()->isReadOnly();
+        s.selectableText = true;
+        s.passwordEdit = Edit()->echoMode() != QLineEdit::Normal;
+        s.hasPopup = Edit()->completer() != nullptr;
+        return s;
+    }
+
+    // The text interface: offsets into the text shown.
+    QString text(int start, int end) const override { return Shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Shown().size()); }
+    int cursorPosition() const override { return Edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
+    QString attributes(int, int* start, int* end) const override {
+        // One run without attributes over the whole text.
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        if (Edit()->echoMode() != QLineEdit::Normal) {
+            *start = *end = -1;
+            return QString();
+        }
+        if (offset == -2) offset = cursorPosition();
+        return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        if (offset == -2) offset = cursorPosition();
+        return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        if (offset == -2) offset = cursorPosition();
+        return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
+    }
+    int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0 || !Edit()->hasSelectedText()) return;
+        *start = Edit()->selectionStart();
+        *end = Edit()->selectionEnd();
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0) Edit()->deselect();
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0) Edit()->setSelection(start, end - start);
+    }
+    QRect characterRect(int offset) const override {
+        // The character's advance within the field's contents, a line high.
+        const QString shown = Shown();
+        if (offset < 0 || offset >= shown.size()) return QRect();
+        const QRect contents = Edit()->contentsRect();
+        const QFontMetrics metrics = Edit()->fontMetrics();
+        const int x = contents.left() + metrics.horizontalAdvance(shown.left(offset));
+        const QRect local(x, contents.center().y() - metrics.height() / 2, metrics.horizontalAdvance(shown.at(offset)),
+                          metrics.height());
+        return QRect(Edit()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Edit()->cursorPositionAt(Edit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int) override { Edit()->setCursorPosition(start); }
+
+    // The editable text interface.
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        if (Edit()->isReadOnly()) return;
+        Edit()->setText(Edit()->text().replace(start, end - start, text));
+    }
+
+private:
+    QLineEdit* Edit() const { return static_cast<QLineEdit*>(widget()); }
+    // A password field shows none of its text.
+    QString Shown() const { return Edit()->echoMode() == QLineEdit::Normal ? Edit()->text() : QString(); }
+};
+
+// Qt tells a screen reader of a field's focus only after the field has
+// handled it, having moved its cursor, and Orca takes the caret's move in
+// an empty field for the focus without a word: the focus is told first.
+class FocusToldFirst : public QObject {
+public:
+    explicit FocusToldFirst(QLineEdit* edit) : QObject(edit) { edit->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A field with text selects it on Tab, which Orca reads with the focus.
+        if (event->type() == QEvent::FocusIn && QAccessible::isActive() &&
+            static_cast<QLineEdit*>(watched)->text().isEmpty()) {
+            QAccessibleEvent focus(watched, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return false;
+    }
+};
+
+QAccessibleInterface* LineEditFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("QLineEdit") && object && object->property(kWhole).toBool())
+        return new LineEditFace(static_cast<QLineEdit*>(object));
+    return nullptr;
+}
+
+// A checkable entry of a menu that says its state both ways. It stays a
+// menu entry, which its menu counts among its children (Qt's menu knows no
+// other role there), so the state it lacks goes into its name.
+const char* const kSwitch = "qxSwitch";
+
+class SwitchFace : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    SwitchFace(QAction* entry, QMenu* menu) : entry_(entry), menu_(menu) {}
+
+    bool isValid() const override { return entry_ && menu_; }
+    QObject* object() const override { return entry_; }
+    QWindow* window() const override { return menu_ ? menu_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (!entry_) return QString();
+        if (t == QAccessible::Name) {
+            const QString name = QString(entry_->text()).remove(QLatin1Char('&'));
+            //: A menu entry that is switched off, as a screen reader reads it; %1 is the entry.
+            return entry_->isChecked() ? name : QCoreApplication::translate("Access", "%1, not checked").arg(name);
+        }
+        if (t == QAccessible::Accelerator) return entry_->shortcut().toString(QKeySequence::NativeText);
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid()) return QRect();
+        const QRect r = menu_->actionGeometry(entry_);
+        return QRect(menu_->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) return s;
+        s.focusable = true;
+        s.checkable = true;
+        s.checked = entry_->isChecked();
+        s.disabled = !entry_->isEnabled();
+        s.invisible = !entry_->isVisible() || !menu_->isVisible();
+        s.focused = menu_->activeAction() == entry_;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {toggleAction()}; }
+    void doAction(const QString& name) override {
+        if (name == toggleAction() && isValid() && entry_->isEnabled()) entry_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QAction> entry_;
+    QPointer<QMenu> menu_;
+};
+
+QAccessibleInterface* SwitchFactory(const QString& key, QObject* object) {
+    if (key != QLatin1String("QAction") || !object || !object->property(kSwitch).toBool()) return nullptr;
+    auto* menu = qobject_cast<QMenu*>(object->parent());
+    return menu ? new SwitchFace(static_cast<QAction*>(object), menu) : nullptr;
+}
+
 // A burst's lines as one sentence after another.
 QString Sentences(const QStringList& lines) {
     QString out;
@@ -303,6 +503,53 @@ void SetTabOrder(QWidget* first, QWidget* second) {
         if (policy == Qt::NoFocus) w->setFocusPolicy(Qt::TabFocus);
     QWidget::setTabOrder(first, second);
     for (auto it = policies.rbegin(); it != policies.rend(); ++it) it->first->setFocusPolicy(it->second);
+}
+
+void ReadWhole(QLineEdit* edit) {
+    static const bool factory = [] {
+        QAccessible::installFactory(&LineEditFactory);
+        return true;
+    }();
+    (void)factory;
+    edit->setProperty(kWhole, true);
+    new FocusToldFirst(edit);
+}
+
+void ReadAsSwitch(QAction* entry) {
+    static const bool factory = [] {
+        QAccessible::installFactory(&SwitchFactory);
+        return true;
+    }();
+    (void)factory;
+    entry->setProperty(kSwitch, true);
+}
+
+void SpeakMenuTitles(QMenuBar* bar) {
+    // True from a menu's closing to the end of the key's handling, in which
+    // the next menu opens.
+    auto moving = std::make_shared<bool>(false);
+    for (QAction* title : bar->actions()) {
+        QMenu* menu = title->menu();
+        if (!menu) continue;
+        QObject::connect(menu, &QMenu::aboutToHide, bar, [moving, bar] {
+            *moving = true;
+            QTimer::singleShot(0, bar, [moving] { *moving = false; });
+        });
+        QObject::connect(menu, &QMenu::aboutToShow, bar, [moving, bar, title, menu] {
+            if (!*moving) return;
+            // The first entry is chosen once the menu shows.
+            QTimer::singleShot(0, menu, [bar, title, menu] {
+                const auto entries = menu->actions();
+                if (!menu->isVisible() || bar->activeAction() != title || entries.isEmpty() ||
+                    menu->activeAction() != entries.first())
+                    return;
+                menu->setActiveAction(nullptr);
+                QAccessibleEvent focus(bar, QAccessible::Focus);
+                focus.setChild(static_cast<int>(bar->actions().indexOf(title)));
+                QAccessible::updateAccessibility(&focus);
+            });
+        });
+    }
 }
 
 void HandFocusTo(QWidget* to, const QString& news) {

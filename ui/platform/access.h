@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QLabel;
+class QMenuBar;
+class QLineEdit;
 class QPlainTextEdit;
 class QTimer;
 class QWidget;
@@ -29,6 +32,26 @@ void MakeReadable(QLabel* label, const QString& name = QString(), QLabel* captio
 // one of them takes no focus yet (a readable label before the first Tab) or
 // only the window lies between them, which QWidget::setTabOrder leaves alone.
 void SetTabOrder(QWidget* first, QWidget* second);
+
+// Has a screen reader read `edit`'s whole text. Qt 6.4 gives each character
+// of a line edit an empty run of text attributes (from the offset to itself),
+// and Orca 43 reads a focused field's line only as far as the runs it gets
+// reach: one character short. The field's accessible text is the game's own,
+// with one run over the whole text, and an empty field's focus is told before
+// its cursor moves (which Orca would take for the focus, silently).
+void ReadWhole(QLineEdit* edit);
+
+// Has a screen reader speak a checkable menu entry's state both ways: Orca
+// 43 says only "checked" of a menu entry, so an unchecked one is named
+// "..., not checked".
+void ReadAsSwitch(QAction* entry);
+
+// Has a screen reader say a menu's title when the keyboard moves along the
+// menu bar (Left, Right) from one open menu to the next. Qt puts the focus
+// straight onto the new menu's first entry, so Orca would read only that:
+// the menu opens with no entry chosen, its title keeping the focus, as the
+// first menu opens by F10; Down chooses the first entry.
+void SpeakMenuTitles(QMenuBar* bar);
 
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
 // screen reader speaks both; used where the focused button has just disabled

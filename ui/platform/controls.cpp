@@ -324,6 +324,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QCol
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setValidator(new SingleLineValidator(e));
+    ReadWhole(e);
     e->setGeometry(rect);
     e->setFrame(false);
     SetColours(e, text, background);

@@ -14,10 +14,13 @@ namespace quorvex {
 
 namespace {
 
-// The amount shows alone; a screen reader reads it with its caption.
+// The amount shows alone; a screen reader reads it with its caption. Orca
+// reads a dialog's labels as it opens, each distinct name once: the caption
+// takes the same name, so the price is read once, whole.
 void SetPrice(QLabel* caption, QLabel* amount, std::int64_t price) {
     amount->setText(QString::number(price));
     amount->setAccessibleName(caption->text() + amount->text());
+    caption->setAccessibleName(amount->accessibleName());
 }
 
 }  // namespace
