@@ -7,6 +7,7 @@
 #include "ui/platform/dialogs.h"
 #include "ui/platform/look.h"
 #include "ui/platform/session.h"
+#include "core/platform/text.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -234,7 +235,10 @@ void TRecords::TakeNews(const SessionView& view) {
         if (!taken) return;
         fresh_ = taken;
     } catch (const qx::SystemError& e) {
-        qx::ShowErrorReport(e.Text(), this);
+        // The game goes on; the player learns that these figures are not kept.
+        //: %1 is the system's cause, a sentence of its own.
+        qx::ShowMessageText(tr("The records could not be saved.\n%1").arg(qx::FromSystem(qx::ErrorReportText(e.Text()))),
+                            this);
         return;
     }
     // At the end of a session nothing waits for the player: the entry keeps its default name.
