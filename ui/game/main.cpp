@@ -12,6 +12,7 @@
 #include "core/platform/text.h"
 #include "ui/platform/look.h"
 #include "ui/platform/pictures.h"
+#include "core/records/records.h"
 #include "core/savegames/slotfile.h"
 #include "core/settings/settingsfile.h"
 #include "core/stats/statfile.h"
@@ -421,7 +422,7 @@ void THaupt::FormCreate() {
     const std::string settingsPath = SettingsPath();
     Spielsichern1->setEnabled(false);
     // What a save killed half-way left behind goes before anything is read.
-    std::vector<std::string> files{settingsPath, StatisticsPath()};
+    std::vector<std::string> files{settingsPath, StatisticsPath(), RecordsStore::DefaultPath()};
     for (int n = 1; n <= kSlotCount; ++n) files.push_back(SlotPath(n));
     qx::RemoveStaleTemporaries(files);
     // Defaults when missing, then the three start-up values.
