@@ -127,13 +127,13 @@ void TRecords::BuildFigures() {
     for (int i = 0; i < captions.size(); ++i) {
         const int column = i < 6 ? 0 : 1;
         const int row = i < 6 ? i : i - 6;
-        const int x = 8 + column * 272;
+        const int x = 8 + column * 268;
         const int y = 18 + row * 15;
         const QString n = QString::number(i + 1);
-        QLabel* caption = qx::MakeLabel(GroupBox1, QStringLiteral("Caption") + n, captions[i], QRect(x, y, 180, 15),
+        QLabel* caption = qx::MakeLabel(GroupBox1, QStringLiteral("Caption") + n, captions[i], QRect(x, y, 196, 15),
                                         Face(), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
         QLabel* number = qx::MakeLabel(GroupBox1, QStringLiteral("Figure") + n, QStringLiteral("0"),
-                                       QRect(x + 180, y, 84, 15), Face(), qx::kLime, Qt::AlignRight | Qt::AlignVCenter);
+                                       QRect(x + 196, y, 68, 15), Face(), qx::kLime, Qt::AlignRight | Qt::AlignVCenter);
         qx::MakeReadable(number);
         figures_.emplace_back(caption, number);
     }
