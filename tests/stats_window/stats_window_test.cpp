@@ -5,6 +5,7 @@
 #include "core/platform/files.h"
 #include "core/stats/statistics.h"
 #include "ui/stats/statistik.h"
+#include "ui/platform/access.h"
 #include "ui/records/rekorde.h"
 #include "core/records/records.h"
 #include "support/controls.h"
@@ -149,6 +150,7 @@ TEST_F(StatsWindowTest, AWinOpensTheRecordsOnItsRowAndEscapeKeepsTheName) {
     EXPECT_NE(table->item(0, 2)->background(), table->item(0, 2)->tableWidget()->palette().base());
     const std::string money = "$" + std::to_string(main->Game().money);
     EXPECT_EQ(table->item(0, 2)->text().toStdString(), money);
+    records.findChild<qx::News*>()->Flush();
     EXPECT_EQ(Find<QWidget>(records, "News")->accessibleName().toStdString(), "New record: place 1, " + money);
 
     auto* editor = Find<QLineEdit>(records, "NameEdit");

@@ -86,6 +86,9 @@ TRecords::TRecords(SinglePlayerSession& session, std::function<std::string()> pl
         connect(t, &QTableWidget::itemChanged, this,
                 [this](QTableWidgetItem* item) { qx::Guard([&] { TablesItemChanged(item); }); });
 
+    // The window's opening is a flood of events for a screen reader: the new
+    // row is told once that has passed.
+    news_ = new qx::News(this);
     listener_ = session_.AddListener([this](const SessionView& v) { TakeNews(v); });
     qx::Guard([this] { FormCreate(); });
 }
@@ -106,7 +109,8 @@ QTableWidget* TRecords::MakeTable(const QString& name, bool withDragons) {
     t->setItemDelegateForColumn(kName, new NameDelegate(t));
     t->verticalHeader()->setDefaultSectionSize(18);
     t->horizontalHeader()->setHighlightSections(false);
-    const std::array<int, 7> widths{28, 170, 96, 56, 64, 84, 40};
+    t->horizontalHeader()->setStretchLastSection(true);
+    const std::array<int, 7> widths{26, 150, 92, 52, 62, 84, 56};
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) t->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     // The endless game is not won: its Dragons are no part of its record.
     if (!withDragons) t->setColumnHidden(kDragons, true);
@@ -133,7 +137,7 @@ void TRecords::BuildFigures() {
         QLabel* caption = qx::MakeLabel(GroupBox1, QStringLiteral("Caption") + n, captions[i], QRect(x, y, 196, 15),
                                         Face(), qx::kLime, Qt::AlignLeft | Qt::AlignVCenter);
         QLabel* number = qx::MakeLabel(GroupBox1, QStringLiteral("Figure") + n, QStringLiteral("0"),
-                                       QRect(x + 196, y, 68, 15), Face(), qx::kLime, Qt::AlignRight | Qt::AlignVCenter);
+                                       QRect(x + 196, y, 60, 15), Face(), qx::kLime, Qt::AlignRight | Qt::AlignVCenter);
         qx::MakeReadable(number);
         figures_.emplace_back(caption, number);
     }
@@ -230,7 +234,7 @@ void TRecords::TellProblem() {
 void TRecords::TakeNews(const SessionView& view) {
     if (!view.records) return;
     try {
-        const auto taken = keeper_.Take(*view.records, playerName_ ? playerName_() : std::string(), TodayText());
+        const auto taken = keeper_.Take(*view.records, playerName_ ? playerName_() : std::string(), today_());
         TellProblem();
         if (!taken) return;
         fresh_ = taken;
@@ -257,7 +261,7 @@ void TRecords::OpenOnFresh() {
     if (!name) return;
     t->setCurrentItem(name);
     t->scrollToItem(name);
-    qx::Announce(this, NewRecordNews(fresh_->rank + 1).arg(t->item(fresh_->rank, kMoney)->text().mid(1)));
+    news_->Add(NewRecordNews(fresh_->rank + 1).arg(t->item(fresh_->rank, kMoney)->text().mid(1)));
     t->editItem(name);
 }
 

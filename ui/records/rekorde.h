@@ -19,6 +19,9 @@
 #include <vector>
 
 class QGroupBox;
+namespace qx {
+class News;
+}
 
 namespace quorvex {
 
@@ -40,6 +43,8 @@ public:
 
     // The menu's opening: the tables as the file holds them, the first shown.
     void ShowTables();
+    // Where a new entry's date comes from: today's, or a test's fixed one.
+    void SetDateSource(std::function<std::string()> today) { today_ = std::move(today); }
     // The row just taken, if any: its table and rank.
     std::optional<TakenRecord> FreshRecord() const { return fresh_; }
 
@@ -56,6 +61,7 @@ private:
     std::vector<std::pair<QLabel*, QLabel*>> figures_;  // caption, number
     QPushButton* ClearBtn;
     QPushButton* CloseBtn;
+    qx::News* news_ = nullptr;
 
     QTableWidget* TableOf(RecordTable table) const;
     QTableWidget* MakeTable(const QString& name, bool withDragons);
@@ -73,6 +79,7 @@ private:
     SinglePlayerSession& session_;
     int listener_ = 0;
     std::function<std::string()> playerName_;
+    std::function<std::string()> today_ = TodayText;
     RecordsKeeper keeper_;
     std::optional<TakenRecord> fresh_;
     bool filling_ = false;
