@@ -158,11 +158,18 @@ TEST_F(StatsWindowTest, AWinOpensTheRecordsOnItsRowAndEscapeKeepsTheName) {
     EXPECT_EQ(editor->text(), "Anna");
     QTest::keyClicks(editor, "Bert");
     QTest::keyClick(editor, Qt::Key_Escape);
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(table->item(0, 1)->text(), "Anna");
     EXPECT_EQ(quorvex::RecordsStore(quorvex::RecordsStore::DefaultPath()).Load().Table(quorvex::RecordTable::Victims100).at(0).name,
               "Anna");
     EXPECT_TRUE(records.isVisible());
+    // F2 opens the name again; Enter keeps what was typed.
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClicks(Find<QLineEdit>(records, "NameEdit"), "Bert");
+    QTest::keyClick(Find<QLineEdit>(records, "NameEdit"), Qt::Key_Return);
+    QCoreApplication::processEvents();  // the view commits a name after the key
+    EXPECT_EQ(quorvex::RecordsStore(quorvex::RecordsStore::DefaultPath()).Load().Table(quorvex::RecordTable::Victims100).at(0).name,
+              "Bert");
 }
 
 }  // namespace

@@ -74,6 +74,8 @@ TRecords::TRecords(SinglePlayerSession& session, std::function<std::string()> pl
     PageControl1->addTab(Table100, tr("100 Victims"));
     PageControl1->addTab(Table200, tr("200 Victims"));
     PageControl1->addTab(TableEndless, tr("Endless"));
+    // A screen reader names each table as its tab.
+    for (int i = 0; i < PageControl1->count(); ++i) PageControl1->widget(i)->setAccessibleName(PageControl1->tabText(i));
 
     GroupBox1 = qx::MakeGroupBox(this, QStringLiteral("GroupBox1"), tr(" Over every run "), QRect(8, 240, 544, 112));
     BuildFigures();
@@ -103,7 +105,8 @@ QTableWidget* TRecords::MakeTable(const QString& name, bool withDragons) {
     t->verticalHeader()->hide();
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only a new row's name is editable: F2 or a double click opens it again.
+    t->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
     t->setTabKeyNavigation(false);
     t->setWordWrap(false);
     t->setItemDelegateForColumn(kName, new NameDelegate(t));
