@@ -53,7 +53,8 @@ struct GameRun {
 struct RecordsNews {
     LifetimeFigures figures;
     std::optional<FinishedGame> finished;
-    bool exiting = false;  // the run ends: nothing may wait for the player
+    bool exiting = false;  // the run ends
+    bool quiet = false;    // nothing may wait for the player (the session or the loop is ending)
 };
 
 }  // namespace quorvex

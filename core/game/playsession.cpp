@@ -150,9 +150,9 @@ SessionView SinglePlayerSession::LoadSlot(const LoadedSlot& slot) {
     return Publish(v);
 }
 
-SessionView SinglePlayerSession::EndRun() {
+SessionView SinglePlayerSession::EndRun(bool quiet) {
     SessionView v;
-    v.records = RecordsNews{{}, EndOpenGame(), true};
+    v.records = RecordsNews{{}, EndOpenGame(), true, quiet};
     Prices(v);
     return Publish(v);
 }

@@ -93,8 +93,9 @@ public:
     void EndFreeSave();
     // A checked slot, applied whole: a fresh turn that shows the slot's texts.
     SessionView LoadSlot(const LoadedSlot& slot);
-    // The run ends (the window closes): an endless game under way ends with it.
-    SessionView EndRun();
+    // The run ends (the window closes): an endless game under way ends with
+    // it. Quiet when nothing may wait for the player any more.
+    SessionView EndRun(bool quiet = false);
 
 private:
     SessionView Publish(SessionView view);

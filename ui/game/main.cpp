@@ -652,7 +652,7 @@ void THaupt::Timer3Timer() {
 
 bool THaupt::FormCloseQuery() {
     // An endless game under way ends with the run, before the window fades.
-    session_.EndRun();
+    session_.EndRun(skipFadeWait_);
     alpha_.SetEnabled(true);
     if (IsOn(fadeSwitch_) && !skipFadeWait_) {
         Timer2->start();

@@ -249,7 +249,7 @@ void TRecords::TakeNews(const SessionView& view) {
         return;
     }
     // At the end of a session nothing waits for the player: the entry keeps its default name.
-    if (qx::SessionEndRequested()) return;
+    if (view.records->quiet || qx::SessionEndRequested()) return;
     Fill();
     qx::ShowModal(this);
 }
