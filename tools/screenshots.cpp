@@ -10,6 +10,8 @@
 #include "ui/platform/dialogs.h"
 #include "ui/platform/language.h"
 #include "core/platform/files.h"
+#include "core/records/records.h"
+#include "ui/records/rekorde.h"
 #include "ui/savegames/delsaves.h"
 #include "ui/savegames/load.h"
 #include "ui/savegames/save.h"
@@ -29,6 +31,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 #include <unistd.h>
 
 using namespace quorvex;
@@ -111,6 +114,44 @@ void PlayTwoPlayers(Forms& forms) {
 
 }  // namespace
 
+// A few weeks of play: the records the window shows around the new one.
+void SeedRecords() {
+    RecordsStore store(RecordsStore::DefaultPath());
+    LifetimeFigures weeks;
+    weeks.started = {0, 14, 9, 3};
+    weeks.won = {0, 0, 6, 2};
+    weeks.turns = 1873;
+    weeks.victims = 2412;
+    weeks.dragons = 1950;
+    weeks.bestStreak = 5;
+    weeks.moneyWon = 3184220;
+    weeks.moneyLost = -1702318;
+    store.Add(weeks, std::nullopt, "", "");
+    const std::vector<std::tuple<const char*, std::int64_t, std::int32_t, std::int32_t, const char*, bool>> won{
+        {"Mr. Victim", 912455, 118, 96, "2026-11-02", false}, {"Anna", 488120, 131, 104, "2026-11-14", false},
+        {"Bert", 250311, 122, 99, "2026-11-20", true},        {"Anna", 98200, 140, 121, "2026-11-28", false},
+        {"Carla", 31044, 151, 130, "2026-12-01", false},       {"Mr. Victim", 8120, 160, 141, "2026-12-03", false}};
+    for (const auto& [name, money, turns, dragons, date, continued] : won)
+        store.Add({}, FinishedGame{2, money, turns, dragons, continued}, name, date);
+    store.Add({}, FinishedGame{3, 1204388, 251, 208, false}, "Anna", "2026-11-30");
+    store.Add({}, FinishedGame{1, 5520114, 87, 60, false}, "Bert", "2026-11-09");
+    store.Add({}, FinishedGame{1, 40210, 12, 9, false}, "Anna", "2026-11-25");
+}
+
+// A won game of 100 Victims: the records window opens on its new row.
+void WinOneGame(Forms& forms) {
+    THaupt& main = *forms.Haupt;
+    forms.Records->SetDateSource([] { return std::string("2026-12-09"); });
+    main.he100th1Click();
+    main.Session().GameForTests().money = 150000;
+    main.Session().GameForTests().victimCount = -1;
+    for (int c : {3, 7, 12, 9, 25}) Click(Find<qx::PictureCell>(main, "Image", c));
+    Click(Find<QPushButton>(main, "BombIt"));
+    Settle(50);
+    Shot(forms.Records, "records");
+    forms.Records->hide();
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The language the environment asks for, as the game itself takes it.
@@ -130,6 +171,7 @@ int main(int argc, char** argv) {
                                                  "[Multiplayer]", "Name=Remote Victim", "Server=Arena of pain"});
     qx::SetProgramFolder(folder);
     if (::chdir(folder.c_str()) != 0) return 1;
+    SeedRecords();
 
     qx::DialogScript script;  // dialogs show without blocking; confirmations answer "&Ja"
     for (int i = 0; i < 20; ++i) script.answers.push_back(true);
@@ -186,6 +228,8 @@ int main(int argc, char** argv) {
     Find<QTimer>(*forms.SplashScr, "Timer1")->stop();
     Shot(forms.SplashScr, "splash");
     forms.SplashScr->hide();
+
+    WinOneGame(forms);
 
     PlayTwoPlayers(forms);
     forms.qx_client->stopClick();

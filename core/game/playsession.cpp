@@ -1,5 +1,7 @@
 #include "core/game/playsession.h"
 
+#include <utility>
+
 namespace quorvex {
 
 int SinglePlayerSession::AddListener(Listener listener) {
@@ -47,10 +49,40 @@ SessionView SinglePlayerSession::Mark(int cell) {
     return Publish(v);
 }
 
+std::optional<FinishedGame> SinglePlayerSession::EndOpenGame() {
+    const GameRun run = std::exchange(run_, GameRun{});
+    // An endless game counts once a turn has ended; a game of mode 2 or 3
+    // only by its win.
+    if (!run.open || run.mode != 1 || run.turns == 0) return std::nullopt;
+    return FinishedGame{run.mode, run.bestMoney, run.turns, run.dragons, run.continued};
+}
+
+RecordsNews SinglePlayerSession::TurnNews(const BombTurn& turn) {
+    RecordsNews news;
+    LifetimeFigures& f = news.figures;
+    const TurnScore& s = turn.score;
+    f.turns = 1;
+    f.victims = s.victimHits;
+    f.dragons = s.dragonHits;
+    f.bestStreak = s.victimHits;
+    (s.turnTotal > 0 ? f.moneyWon : f.moneyLost) = s.turnTotal;
+    if (!run_.open) return news;
+    ++run_.turns;
+    run_.dragons += s.dragonHits;
+    if (run_.mode == 1 && (run_.turns == 1 || game_.money > run_.bestMoney)) run_.bestMoney = game_.money;
+    if (turn.won) {
+        f.won[static_cast<std::size_t>(run_.mode)] = 1;
+        news.finished = FinishedGame{run_.mode, game_.money, run_.turns, run_.dragons, run_.continued};
+        run_ = GameRun{};
+    }
+    return news;
+}
+
 std::optional<SessionView> SinglePlayerSession::Bomb(const Placement& placement) {
     if (!CanBomb()) return std::nullopt;
     SessionView v;
     v.turn = TurnView{PlayTurn(game_, placement, statistics_), placement, game_.marks, game_.mode};
+    v.records = TurnNews(v.turn->result);
     v.savePrice = true;
     v.money = std::to_string(game_.money);
     v.counters = {std::to_string(game_.victimCount), std::to_string(game_.dragonCount)};
@@ -67,8 +99,13 @@ SessionView SinglePlayerSession::NextTurn() {
 }
 
 SessionView SinglePlayerSession::NewGame(GameMode mode) {
-    StartNewGame(game_, mode);
     SessionView v;
+    v.records = RecordsNews{{}, EndOpenGame()};
+    if (mode >= 1 && mode <= 3) {
+        v.records->figures.started[static_cast<std::size_t>(mode)] = 1;
+        run_ = GameRun{mode, 0, 0, 0, false, true};
+    }
+    StartNewGame(game_, mode);
     v.hideStartPanel = v.saveEntry = v.turnCleared = v.freshField = v.rates = v.savePrice = true;
     v.money = std::to_string(game_.money);
     v.counters = {std::to_string(game_.victimCount), std::to_string(game_.dragonCount)};
@@ -97,8 +134,11 @@ SessionView SinglePlayerSession::SaveToSlot(int n, const std::string& name) {
 void SinglePlayerSession::EndFreeSave() { quorvex::EndFreeSave(game_); }
 
 SessionView SinglePlayerSession::LoadSlot(const LoadedSlot& slot) {
-    ApplyLoadedGame(game_, slot.money, slot.victims, slot.dragons, slot.mode);
     SessionView v;
+    v.records = RecordsNews{{}, EndOpenGame()};
+    ApplyLoadedGame(game_, slot.money, slot.victims, slot.dragons, slot.mode);
+    // A game taken up again counts, marked as such.
+    if (slot.mode >= 1 && slot.mode <= 3) run_ = GameRun{slot.mode, 0, 0, 0, true, true};
     v.hideStartPanel = v.saveEntry = v.turnCleared = v.resultsCleared = v.freshField = v.rates = v.savePrice = true;
     v.playerName = slot.texts.name;
     // The labels show the texts as decoded ("0012" stays so).
@@ -106,6 +146,13 @@ SessionView SinglePlayerSession::LoadSlot(const LoadedSlot& slot) {
     v.counters = {slot.texts.victims, slot.texts.dragons};
     // Any other mode text leaves the game type as it was.
     if (const GameMode type = LoadedGameMode(slot.texts.mode); type != 0) v.loadedGameType = type;
+    Prices(v);
+    return Publish(v);
+}
+
+SessionView SinglePlayerSession::EndRun(bool quiet) {
+    SessionView v;
+    v.records = RecordsNews{{}, EndOpenGame(), true, quiet};
     Prices(v);
     return Publish(v);
 }

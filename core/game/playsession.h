@@ -6,6 +6,7 @@
 
 #include "core/game/celllook.h"
 #include "core/game/gamecore.h"
+#include "core/game/gamerun.h"
 #include "core/game/singleplayer.h"
 #include "core/savegames/slotfile.h"
 #include "core/stats/statistics.h"
@@ -42,6 +43,7 @@ struct SessionView {
     std::optional<GameMode> gameType;  // a new game's mode
     std::optional<GameMode> loadedGameType;  // a loaded game's mode, worded as loaded
     std::optional<std::string> playerName;
+    std::optional<RecordsNews> records;  // what the move gives the player's records
     bool rates = false;      // gain per Victim and loss per Dragon
     bool savePrice = false;  // the price of the next save
     // The record's values the parts above refer to.
@@ -91,13 +93,21 @@ public:
     void EndFreeSave();
     // A checked slot, applied whole: a fresh turn that shows the slot's texts.
     SessionView LoadSlot(const LoadedSlot& slot);
+    // The run ends (the window closes): an endless game under way ends with
+    // it. Quiet when nothing may wait for the player any more.
+    SessionView EndRun(bool quiet = false);
 
 private:
     SessionView Publish(SessionView view);
     void Prices(SessionView& view) const;
+    // Ends an endless game under way: what it brings to its table.
+    std::optional<FinishedGame> EndOpenGame();
+    // The records' side of a bombed turn.
+    RecordsNews TurnNews(const BombTurn& turn);
 
     GameState game_;
     PlayerStatistics statistics_;
+    GameRun run_;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListener_ = 0;
 };

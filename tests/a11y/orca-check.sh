@@ -2,8 +2,8 @@
 # Plays one keyboard-only turn with the Orca screen reader listening and checks
 # what it speaks: the focused cell with its state, each new state after Space,
 # the result after the bomb, a revealed cell, the statistics figures and the
-# save price; the help text line by line, the main window's figures and what
-# it announces; then a hosted two-player game against a scripted peer on the
+# save price; the help text line by line, the new record the ended endless
+# game made, the main window's figures and what it announces; then a hosted two-player game against a scripted peer on the
 # loopback, whose news is spoken while the focus stays in the chat line, and
 # the link copied from the server name's menu. Orca runs in a private desktop (orca-session.sh) and writes its
 # speech to its debug log; every check waits for its line, up to a cap.
@@ -166,6 +166,12 @@ said "^ ?(===|19 equals)"
 press Escape
 focus_window Quorvex
 press ctrl+n
+# The endless game played above ends with it and makes the empty records:
+# their window opens on its row and tells it; Escape keeps the name, then closes.
+focus_window Records
+news "New record: place 1, \\\$[0-9]+"
+press Escape Escape
+focus_window Quorvex
 news "New game: Endless game"
 press_until Tab "^Cell [0-9]+, row [0-9], column [0-9] push button"
 press space

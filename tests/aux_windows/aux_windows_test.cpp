@@ -269,7 +269,8 @@ TEST_F(StartUp, WindowsBuiltOneAtATimeComeInTheirOrder) {
         [&] { return f.SplashScr != nullptr; }, [&] { return f.SpeicherMenu != nullptr; },
         [&] { return f.LadenMenu != nullptr; }, [&] { return f.stat != nullptr; },
         [&] { return f.DelMenu != nullptr; },   [&] { return f.qx_host != nullptr; },
-        [&] { return f.qx_client != nullptr; }, [&] { return f.Help != nullptr; }};
+        [&] { return f.qx_client != nullptr; }, [&] { return f.Help != nullptr; },
+        [&] { return f.Records != nullptr; }};
     for (std::size_t step = 0; step < made.size(); ++step) {
         EXPECT_EQ(f.CreateNext(), step + 1 < made.size()) << step;
         for (std::size_t w = 0; w < made.size(); ++w) EXPECT_EQ(made[w](), w <= step) << step << " " << w;

@@ -14,6 +14,7 @@
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
 #include "ui/net/multihost.h"
+#include "ui/records/rekorde.h"
 #include "ui/savegames/delsaves.h"
 #include "ui/savegames/load.h"
 #include "ui/savegames/save.h"
@@ -211,7 +212,8 @@ struct WindowSet {
         return {{"Haupt", f.Haupt},         {"Setup", f.Setup},     {"AboutBox", f.AboutBox},
                 {"SplashScr", f.SplashScr}, {"SpeicherMenu", f.SpeicherMenu},
                 {"LadenMenu", f.LadenMenu}, {"stat", f.stat},       {"DelMenu", f.DelMenu},
-                {"qx_host", f.qx_host},     {"qx_client", f.qx_client}, {"Help", f.Help}};
+                {"qx_host", f.qx_host},     {"qx_client", f.qx_client}, {"Help", f.Help},
+                {"Records", f.Records}};
     }
     std::filesystem::path saved = std::filesystem::current_path();
     qxtest::TempDir dir;

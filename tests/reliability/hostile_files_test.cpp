@@ -9,6 +9,7 @@
 #include "core/platform/files.h"
 #include "core/platform/random.h"
 #include "core/platform/text.h"
+#include "core/records/records.h"
 #include "core/savegames/slotfile.h"
 #include "core/savegames/valuecodec.h"
 #include "core/settings/MyIniFiles.h"
@@ -531,6 +532,23 @@ std::vector<FileKind> Kinds() {
                          const std::vector<std::int32_t> f = DecodeStatistics(StatisticsPath());
                          if (f.size() != 12 || f[9] != f[4] * 2) return -1;
                          return f[4];
+                     }});
+    // Each write adds a turn and an endless game of that much money, through
+    // the lock and the re-read a finished game takes.
+    kinds.push_back({"records", RecordsStore::DefaultPath,
+                     [](long v) {
+                         RecordsStore store(RecordsStore::DefaultPath());
+                         if (v == 0) return store.Clear();
+                         LifetimeFigures turn;
+                         turn.turns = 1;
+                         store.Add(turn, FinishedGame{1, v, 1, 0, false}, "Anna", "2026-12-09");
+                     },
+                     []() -> long {
+                         const ParsedRecords r = ParseRecords(qx::ReadLines(RecordsStore::DefaultPath()));
+                         const RecordList& best = r.records.Table(RecordTable::Endless);
+                         if (r.problem || (r.records.lifetime.turns != 0 && best.at(0).money != r.records.lifetime.turns))
+                             return -1;
+                         return static_cast<long>(r.records.lifetime.turns);
                      }});
     return kinds;
 }

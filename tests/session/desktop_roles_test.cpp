@@ -142,7 +142,7 @@ TEST_F(Windows, AllBelongToTheMainWindowAndOfferNoMinimiseOrMaximise) {
         EXPECT_FALSE(w->windowFlags() & noBox);
         EXPECT_EQ(w->minimumSize(), w->maximumSize());
     }
-    EXPECT_EQ(others, 10);
+    EXPECT_EQ(others, 11);
     // Shown, a window names the main window's native window as its own.
     Haupt->show();
     Haupt->Konfiguration1Click();

@@ -5,10 +5,15 @@
 #include "core/platform/files.h"
 #include "core/stats/statistics.h"
 #include "ui/stats/statistik.h"
+#include "ui/platform/access.h"
+#include "ui/records/rekorde.h"
+#include "core/records/records.h"
 #include "support/controls.h"
 #include "support/tempdir.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -123,6 +128,48 @@ TEST_F(StatsWindowTest, WideNumbersKeepTheirRightEdge) {
     EXPECT_EQ(Text(Find<QLabel>(*window, "DKillsL")), "-2147483648");
     EXPECT_EQ(Text(Find<QLabel>(*window, "WonL")), "2147483647");
     ExpectRightAligned();
+}
+
+// The records window follows the same run: a won game opens it on its table,
+// the new row highlighted and announced, its name in an editor; Escape keeps
+// the settings' name.
+TEST_F(StatsWindowTest, AWinOpensTheRecordsOnItsRowAndEscapeKeepsTheName) {
+    quorvex::TRecords records(main->Session(), [] { return std::string("Anna"); }, main.get());
+    main->he100th1Click();
+    main->Session().GameForTests().victimCount = -1;  // the next Victim wins
+    script.modals.clear();
+    Turn({1, 2, 3, 4, 5});
+    EXPECT_EQ(script.modals, std::vector<std::string>{"Records"});
+    ASSERT_TRUE(records.isVisible());
+    QCoreApplication::processEvents();
+
+    auto* table = Find<QTableWidget>(records, "Table100");
+    EXPECT_EQ(Find<QTabWidget>(records, "PageControl1")->currentWidget(), table);
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_TRUE(table->item(0, 0)->isSelected());
+    EXPECT_NE(table->item(0, 2)->background(), table->item(0, 2)->tableWidget()->palette().base());
+    const std::string money = "$" + std::to_string(main->Game().money);
+    EXPECT_EQ(table->item(0, 2)->text().toStdString(), money);
+    records.findChild<qx::News*>()->Flush();
+    EXPECT_EQ(Find<QWidget>(records, "News")->accessibleName().toStdString(), "New record: place 1, " + money);
+
+    auto* editor = Find<QLineEdit>(records, "NameEdit");
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(editor->text(), "Anna");
+    QTest::keyClicks(editor, "Bert");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(table->item(0, 1)->text(), "Anna");
+    EXPECT_EQ(quorvex::RecordsStore(quorvex::RecordsStore::DefaultPath()).Load().Table(quorvex::RecordTable::Victims100).at(0).name,
+              "Anna");
+    EXPECT_TRUE(records.isVisible());
+    // F2 opens the name again; Enter keeps what was typed.
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClicks(Find<QLineEdit>(records, "NameEdit"), "Bert");
+    QTest::keyClick(Find<QLineEdit>(records, "NameEdit"), Qt::Key_Return);
+    QCoreApplication::processEvents();  // the view commits a name after the key
+    EXPECT_EQ(quorvex::RecordsStore(quorvex::RecordsStore::DefaultPath()).Load().Table(quorvex::RecordTable::Victims100).at(0).name,
+              "Bert");
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ inline quorvex::TDelMenu*& DelMenu = Windows().DelMenu;
 inline quorvex::Tqx_host*& qx_host = Windows().qx_host;
 inline quorvex::Tqx_client*& qx_client = Windows().qx_client;
 inline quorvex::THelp*& Help = Windows().Help;
+inline quorvex::TRecords*& Records = Windows().Records;
 
 inline void CreateForms() { Windows().Create(); }
 inline void DestroyForms() { Windows().Destroy(); }

@@ -11,6 +11,7 @@
 #include "ui/platform/ansi.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/session.h"
+#include "ui/records/rekorde.h"
 #include "ui/savegames/delsaves.h"
 #include "ui/savegames/load.h"
 #include "ui/savegames/save.h"
@@ -62,6 +63,11 @@ void Forms::ConnectMenu() {
     m.load = OpenWithTimer(LadenMenu);
     m.save = OpenWithTimer(SpeicherMenu);
     m.deleteSaves = OpenWithTimer(DelMenu);
+    if (Records)
+        m.records = [this] {
+            Records->ShowTables();
+            qx::ShowModal(Records);
+        };
     // The network windows open with the names the settings hold now.
     if (qx_host && Setup)
         m.host = [this] {
@@ -95,7 +101,7 @@ void Forms::CreateOthers() {
 }
 
 bool Forms::CreateNext() {
-    if (!Haupt || Help) return false;
+    if (!Haupt || Records) return false;
     THaupt* main = Haupt;
     SinglePlayerSession& session = main->Session();
     // Saves read the name from the settings dialog's field; loads replace it.
@@ -124,16 +130,21 @@ bool Forms::CreateNext() {
         qx_host = new Tqx_host(StoreServerName(Setup), main);
     else if (!qx_client)
         qx_client = new Tqx_client(main);
-    else {
+    else if (!Help)
         Help = new THelp(main);
+    else {
+        // New entries are named as the settings name the player now.
+        TSetup* setup = Setup;
+        Records = new TRecords(session, [setup] { return setup->PlayerName(); }, main);
         ConnectMenu();
     }
-    return !Help;
+    return !Records;
 }
 
 void Forms::Destroy() {
     // The last made goes first; each pointer is cleared before the next goes.
     auto gone = [](auto*& window) { delete std::exchange(window, nullptr); };
+    gone(Records);
     gone(Help);
     gone(qx_client);
     gone(qx_host);

@@ -23,6 +23,7 @@ class TDelMenu;
 class Tqx_host;
 class Tqx_client;
 class THelp;
+class TRecords;
 
 // The windows of one run, named as the windows are known. The composition
 // root owns one set and hands each window only what it needs; the windows
@@ -39,6 +40,7 @@ struct Forms {
     Tqx_host* qx_host = nullptr;
     Tqx_client* qx_client = nullptr;
     THelp* Help = nullptr;
+    TRecords* Records = nullptr;
 
     Forms() = default;
     ~Forms() { Destroy(); }

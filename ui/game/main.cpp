@@ -12,6 +12,7 @@
 #include "core/platform/text.h"
 #include "ui/platform/look.h"
 #include "ui/platform/pictures.h"
+#include "core/records/records.h"
 #include "core/savegames/slotfile.h"
 #include "core/settings/settingsfile.h"
 #include "core/stats/statfile.h"
@@ -331,6 +332,9 @@ void THaupt::BuildMenu() {
     Spielsichern1->setEnabled(false);
     single->addSeparator()->setObjectName(QStringLiteral("N4"));
     managesavnes1 = AddEntry(single, "managesavnes1", tr("Delete savegame"), "delete", &THaupt::managesavnes1Click);
+    // Below the entries the menu had, so none of them moves.
+    single->addSeparator()->setObjectName(QStringLiteral("N6"));
+    Rekorde1 = AddEntry(single, "Rekorde1", tr("Records"), nullptr, &THaupt::Rekorde1Click);
 
     QMenu* multi = bar->addMenu(tr("Multiplayer"));
     multi->setObjectName(QStringLiteral("Multiplayer2"));
@@ -369,6 +373,8 @@ void THaupt::SetMenuShortcuts() {
     EndlosSpiel1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     he100th1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     N10001->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    // The key other games give their high scores.
+    Rekorde1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 }
 
 void THaupt::SetMenuWindows(MainMenuWindows windows) {
@@ -381,6 +387,7 @@ void THaupt::UpdateMenuAvailability() {
     Konfiguration1->setEnabled(bool(menu_.settings));
     Spielladen1->setEnabled(bool(menu_.load));
     managesavnes1->setEnabled(bool(menu_.deleteSaves));
+    Rekorde1->setEnabled(bool(menu_.records));
     if (!menu_.save) Spielsichern1->setEnabled(false);
     Spielbeitreten1->setEnabled(bool(menu_.host));
     Joingame1->setEnabled(bool(menu_.join));
@@ -405,7 +412,7 @@ void THaupt::FormCreate() {
     const std::string settingsPath = SettingsPath();
     Spielsichern1->setEnabled(false);
     // What a save killed half-way left behind goes before anything is read.
-    std::vector<std::string> files{settingsPath, StatisticsPath()};
+    std::vector<std::string> files{settingsPath, StatisticsPath(), RecordsStore::DefaultPath()};
     for (int n = 1; n <= kSlotCount; ++n) files.push_back(SlotPath(n));
     qx::RemoveStaleTemporaries(files);
     // Defaults when missing, then the three start-up values.
@@ -634,6 +641,8 @@ void THaupt::Timer3Timer() {
 }
 
 bool THaupt::FormCloseQuery() {
+    // An endless game under way ends with the run, before the window fades.
+    session_.EndRun(skipFadeWait_);
     alpha_.SetEnabled(true);
     if (IsOn(fadeSwitch_) && !skipFadeWait_) {
         Timer2->start();
@@ -694,6 +703,7 @@ void THaupt::Konfiguration1Click() { Open(menu_.settings); }
 void THaupt::Spielladen1Click() { Open(menu_.load); }
 void THaupt::Spielsichern1Click() { Open(menu_.save); }
 void THaupt::managesavnes1Click() { Open(menu_.deleteSaves); }
+void THaupt::Rekorde1Click() { Open(menu_.records); }
 void THaupt::Spielbeitreten1Click() { Open(menu_.host); }
 void THaupt::Joingame1Click() { Open(menu_.join); }
 void THaupt::Anleitung1Click() { Open(menu_.help); }

@@ -28,7 +28,7 @@ namespace quorvex {
 // What the menu opens. The program's entry fills it in with the windows it
 // made; an entry whose window is missing stays disabled.
 struct MainMenuWindows {
-    std::function<void()> statistics, settings, load, save, deleteSaves, host, join, help, about;
+    std::function<void()> statistics, settings, load, save, deleteSaves, records, host, join, help, about;
     // Start-up's splash screen, which calls Appear() when it ends.
     std::function<void()> splash;
 };
@@ -60,6 +60,7 @@ public:
     void Spielladen1Click();
     void Spielsichern1Click();
     void managesavnes1Click();
+    void Rekorde1Click();
     void Spielbeitreten1Click();
     void Joingame1Click();
     void Anleitung1Click();
@@ -149,6 +150,7 @@ private:
     QAction* Spielladen1;
     QAction* Spielsichern1;
     QAction* managesavnes1;
+    QAction* Rekorde1;
     QAction* Spielbeitreten1;
     QAction* Joingame1;
     QAction* Anleitung1;
