@@ -515,9 +515,11 @@ TEST_F(NetWindowTest, MenuEntriesOpenTheWindowsWithTheMultiplayerNames) {
 // name's context menu and kept in setup.ini; without it no router is made.
 TEST_F(NetWindowTest, TheRouterIsAskedOnlyWhenTheSettingAllowsIt) {
     struct Silent : Router {
-        RouterAnswer Open(int, int) override { return RouterAnswer{false, "", false, "no router answered", 0, 0}; }
+        RouterAnswer Open(int, int) override {
+            return RouterAnswer{false, "", false, {RouterFailureKind::NoRouter}, 0, 0};
+        }
         bool Renew() override { return true; }
-        std::string Close() override { return {}; }
+        RouterFailure Close() override { return {}; }
     };
     static std::atomic<int> asked{0};
     asked = 0;
@@ -557,9 +559,11 @@ TEST_F(NetWindowTest, TheRouterIsAskedOnlyWhenTheSettingAllowsIt) {
     EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10)));
 }
 
-// Each outcome of the host service as the host's log shows it, byte for byte.
+// Each outcome of the host service as the host's log shows it, byte for byte,
+// with each of the router's reasons.
 TEST(HostLog, EachOutcomeHasItsLine) {
     using S = HostState;
+    using K = RouterFailureKind;
     const struct {
         HostOutcome outcome;
         std::string line;
@@ -571,7 +575,7 @@ TEST(HostLog, EachOutcomeHasItsLine) {
         {{S::Mapped, 9999, "", true}, N("Router: port 9999 open and for IPv6")},
         {{S::Mapped, 9999, "", false}, N("Router: port 9999 open")},
         {{S::PinholeOpen, 9999, {}, true}, N("Router: port 9999 open for IPv6")},
-        {{S::PinholeOpen, 9999, "the router refused port 9999: it is in use", true},
+        {{S::PinholeOpen, 9999, {}, true, {K::PortInUse, 9999}},
          N("Router: port 9999 open for IPv6, not for IPv4 (the router refused port 9999: it is in use)")},
         {{S::Renamed, 9999, "Alice #2", false}, N("Game announced as Alice #2")},
         {{S::Renamed, 9999, "J\xC3\xBCrgen #2", false}, N("Game announced as J\xFCrgen #2")},
@@ -579,12 +583,30 @@ TEST(HostLog, EachOutcomeHasItsLine) {
          N("Router: answer from 192.168.27.66 ignored (not the default gateway)")},
         {{S::LocationElsewhere, 9999, "192.168.27.1", false},
          N("Router: answer from 192.168.27.1 ignored (its description is at another address)")},
-        {{S::Refused, 9999, "the router's description names another address for its port mapping", false},
+        {{S::Refused, 9999, {}, false, {K::DescriptionElsewhere}},
          N("Router: no port opened (the router's description names another address for its port mapping)")},
-        {{S::Refused, 9999, "no router answered", false}, N("Router: no port opened (no router answered)")},
+        {{S::Refused, 9999, {}, false, {K::NoRouter}}, N("Router: no port opened (no router answered)")},
+        {{S::Refused, 9999, {}, false, {K::NoGatewayAnswer}},
+         N("Router: no port opened (no answer from the default gateway)")},
+        {{S::Refused, 9999, {}, false, {K::LibrariesMissing, 0, 0, "libnatpmp.so.1: cannot open shared object file"}},
+         N("Router: no port opened (the router could not be asked (libnatpmp.so.1: cannot open shared object file))")},
+        {{S::Refused, 9999, {}, false, {K::DescriptionUnreadable}},
+         N("Router: no port opened (the router's description could not be read)")},
+        {{S::Refused, 9999, {}, false, {K::NoPortMapping}}, N("Router: no port opened (the router offers no port mapping)")},
+        {{S::Refused, 9999, {}, false, {K::NotOnline}},
+         N("Router: no port opened (the router is not connected to the internet)")},
+        {{S::Refused, 9999, {}, false, {K::PortNotAllowed, 9999}},
+         N("Router: no port opened (the router refused port 9999: not allowed)")},
+        {{S::Refused, 9999, {}, false, {K::NoFreeMappings, 9999}},
+         N("Router: no port opened (the router refused port 9999: it has no free mappings)")},
+        {{S::Refused, 9999, {}, false, {K::UpnpRefused, 9999, 501}},
+         N("Router: no port opened (the router refused port 9999 (UPnP error 501))")},
+        {{S::Refused, 9999, {}, false, {K::NatPmpRefused, 9999, -14}},
+         N("Router: no port opened (the router refused port 9999 (NAT-PMP error -14))")},
         {{S::RouterClosed, 9999, {}, false}, N("Router: port 9999 closed")},
-        {{S::NotClosed, 9999, "the router did not answer in time", false},
-         N("Router: port 9999 not closed (the router did not answer in time)")},
+        {{S::NotClosed, 9999, {}, false, {K::Late}}, N("Router: port 9999 not closed (the router did not answer in time)")},
+        {{S::NotClosed, 9999, {}, false, {K::RemovalRefused, 9999, 606}},
+         N("Router: port 9999 not closed (the router refused it (UPnP error 606))")},
         {{S::Closed, 9999, {}, false}, N("Server closed")},
         {{S::Withdrawn, 9999, {}, false}, N("Server not listening, game no longer announced")},
     };
