@@ -11,6 +11,7 @@
 #include "ui/net/hostlog.h"
 #include "ui/net/multihost.h"
 #include "ui/net/nettexts.h"
+#include "core/net/protocol/lineprotocol.h"
 #include "core/net/router/portmap.h"
 #include "net/net_support.h"
 #include "ui/platform/ansi.h"
@@ -34,6 +35,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
+#include <netdb.h>
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -650,6 +653,49 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
     EXPECT_EQ(BombResultText(BombResult::Draw), QStringLiteral("[ Draw ]"));
     EXPECT_EQ(BombedVictimsText(3), QStringLiteral("Bombed Victims: 3"));
     EXPECT_EQ(BombedDragonsText(10), QStringLiteral("Bombed Dragons: 10"));
+
+    // The transport's failures, the system's causes in English beside English words.
+    using F = NetFailureKind;
+    const qx::SystemText host("h\xC3\xB6st");  // as typed, in the locale's encoding
+    const struct {
+        NetFailure failure;
+        const char* text;
+    } failures[] = {
+        {{F::ClosedGracefully}, kClosedGracefully},
+        {{F::ConnectionReset}, kConnectionReset},
+        {{F::NotConnected}, kNotConnected},
+        {{F::LineTooLong}, kLineTooLong},
+        {{F::ConnectTimedOut}, kConnectTimedOut},
+        {{F::ConnectCancelled}, kConnectCancelled},
+        {{F::AlreadyConnected}, kAlreadyConnected},
+        {{F::TerminateTimedOut}, kTerminateTimedOut},
+        {{F::PeerSilent}, kPeerSilent},
+        {{F::PeerStalled}, kPeerStalled},
+        {{F::UnknownFailure}, kUnknownFailure},
+        {{F::LineBreakInLine}, kLineBreakInLine},
+        {{F::HandshakeTimedOut}, kHandshakeTimedOut},
+        {{F::CreateEvent, EMFILE}, "Could not create an event: Too many open files."},
+        {{F::CreateSocket, EMFILE}, "Could not create socket: Too many open files."},
+        {{F::CreatePipe, ENFILE}, "Could not create a pipe: Too many open files in system."},
+        {{F::Send, EPIPE}, "Could not send: Broken pipe."},
+        {{F::WaitForData, EINVAL}, "Could not wait for data: Invalid argument."},
+        {{F::Receive, EIO}, "Could not receive: Input/output error."},
+        {{F::WaitForConnections, ENOMEM}, "Could not wait for connections: Cannot allocate memory."},
+        {{F::AcceptConnection, EBADF}, "Could not accept a connection: Bad file descriptor."},
+        {{F::ReadBoundPort, EBADF}, "Could not read the bound port: Bad file descriptor."},
+        {{F::BindPort, EADDRINUSE, 9999}, "Could not bind socket to port 9999: Address already in use."},
+        {{F::Connect, ECONNREFUSED, 9999, qx::SystemText("[::1]")},
+         "Could not connect to [::1]:9999: Connection refused."},
+        {{F::Resolve, EAI_NONAME, 9999, host}, "Could not resolve host \"h\xF6st\": Name or service not known."},
+        {{F::Resolve, 0, 9999, host}, "Could not resolve host \"h\xF6st\": no address."},
+        {{F::InvalidPort, 0, 70000}, "Invalid port 70000."},
+        {{F::Other}, "Own words."},
+    };
+    for (const auto& c : failures)
+        EXPECT_EQ(qx::ToAnsi(NetFailureText(c.failure, qx::SystemText("Own words."))), c.text) << c.text;
+    // The core's own text and the windows' words are one: the report shows the latter.
+    EXPECT_EQ(NetErrorWording(NetTimeoutError(kTerminateTimedOut)), QLatin1String(kTerminateTimedOut));
+    EXPECT_EQ(NetErrorWording(SocketError("Own words.")), QString());
 }
 
 // Names announced on the network are shown safely and isolated, beside

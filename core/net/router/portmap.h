@@ -54,7 +54,7 @@ struct RouterFailure {
     RouterFailureKind kind = RouterFailureKind::None;
     int port = 0;
     int code = 0;
-    std::string detail;
+    std::string detail{};
     bool Failed() const { return kind != RouterFailureKind::None; }
     bool operator==(const RouterFailure&) const = default;
 };
