@@ -474,9 +474,12 @@ void PortMapper::Lease::Answered(int port, const RouterAnswer& answer) {
 }
 
 void PortMapper::Lease::Remove() {
-    const RouterFailure failure = router_->Close();
+    RouterReport removal;
+    removal.port = openPort_;
+    removal.closed = true;
+    removal.failure = router_->Close();
     Use(nullptr);
-    s_.Say({openPort_, true, {}, failure});
+    s_.Say(removal);
 }
 
 void PortMapper::Lease::Use(std::shared_ptr<Router> r) {

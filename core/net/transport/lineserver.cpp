@@ -94,7 +94,9 @@ void LineServer::Start() {
         for (int fd : fds) ::close(fd);
         throw SocketError({kind, err, port_}, Describe(qx::SystemText(what), err));
     };
-    const auto bindFailed = [&](int err) { fail(K::BindPort, "Could not bind socket to port " + std::to_string(port_), err); };
+    const auto bindFailed = [&](int err) {
+        fail(K::BindPort, "Could not bind socket to port " + std::to_string(port_), err);
+    };
     int port = port_;
     bool needIPv4 = true;
     if (ipv6_) {

@@ -26,6 +26,7 @@ enum class NetFailureKind {
     UnknownFailure,
     LineBreakInLine,
     HandshakeTimedOut,  // the peer sent no nickname in time
+    InvalidPort,        // port
     CreateEvent,        // with err from here on
     CreateSocket,
     CreatePipe,
@@ -38,7 +39,6 @@ enum class NetFailureKind {
     BindPort,  // port
     Connect,   // name: the host, port
     Resolve,   // name: the host as typed
-    InvalidPort,  // port; no err
 };
 
 struct NetFailure {
