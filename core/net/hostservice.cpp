@@ -53,7 +53,7 @@ void HostService::Report(const HostOutcome& outcome) {
 }
 
 void HostService::OnRouter(const RouterReport& r) {
-    HostOutcome o{r.failure.empty() ? HostState::RouterClosed : HostState::NotClosed, r.port, r.failure, false};
+    HostOutcome o{r.failure.Failed() ? HostState::NotClosed : HostState::RouterClosed, r.port, {}, false, r.failure};
     if (!r.closed) {
         for (const upnp::IgnoredAnswer& i : r.answer.ignored)
             Report({i.why == upnp::IgnoredAnswer::Why::NotTheGateway ? HostState::NotTheGateway
@@ -62,9 +62,9 @@ void HostService::OnRouter(const RouterReport& r) {
         if (r.answer.open)
             o = {HostState::Mapped, r.port, r.answer.externalAddress, r.answer.pinhole};
         else if (r.answer.pinhole)
-            o = {HostState::PinholeOpen, r.port, r.answer.reason, true};
+            o = {HostState::PinholeOpen, r.port, {}, true, r.answer.reason};
         else
-            o = {HostState::Refused, r.port, r.answer.reason, false};
+            o = {HostState::Refused, r.port, {}, false, r.answer.reason};
     }
     Report(o);
 }

@@ -23,12 +23,12 @@ enum class HostState {
     Announced,     // the game is announced on the local network as text (a renamed one too, "Name #2")
     Renamed,       // after Announced, when the name taken (text) is not the one asked for
     Mapped,        // the router forwards port, at the address text where it told it (and for IPv6 with pinhole)
-    PinholeOpen,   // only an IPv6 pinhole was opened for port; text is why IPv4 was not, where known
+    PinholeOpen,   // only an IPv6 pinhole was opened for port; why says why IPv4 was not, where known
     NotTheGateway,      // before the router's outcome: an answer from text, not the default gateway, was ignored
     LocationElsewhere,  // the same for an answer from text whose description is at another address
-    Refused,       // the router opened nothing; text is the reason
+    Refused,       // the router opened nothing; why says why
     RouterClosed,  // the router's mapping of port was removed
-    NotClosed,     // the removal of the mapping failed; text is why
+    NotClosed,     // the removal of the mapping failed; why says why
     Closed,        // the server stopped
     Withdrawn,     // a stop timed out: nothing listens on port any more and the announcement and the
                    // router's mapping are withdrawn, but the server waits for its connection thread
@@ -39,6 +39,7 @@ struct HostOutcome {
     int port = 0;
     std::string text;
     bool pinhole = false;
+    RouterFailure why{};
     bool operator==(const HostOutcome&) const = default;
 };
 

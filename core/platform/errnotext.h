@@ -10,5 +10,7 @@ namespace qx {
 // system does not know. In English unless the windows show another language
 // (qx::ShownLanguage), then in the locale's language like the windows.
 SystemText ErrnoText(int err);
+// The same for a code of getaddrinfo ("Name or service not known").
+SystemText ResolverErrorText(int code);
 
 }  // namespace qx

@@ -138,6 +138,7 @@ TEST(LineConnection, PeerCloseAfterBufferedLines) {
         FAIL() << "read after close succeeded";
     } catch (const ConnectionClosedError& e) {
         EXPECT_STREQ(e.what(), kClosedGracefully);
+        EXPECT_EQ(e.Failure().kind, NetFailureKind::ClosedGracefully);
     }
     EXPECT_THROW(t.client.WriteLn("x"), ConnectionClosedError);
     EXPECT_EQ(t.disconnects, 1);
@@ -510,6 +511,9 @@ TEST(LineClient, ConnectsOverIPv6WithOrWithoutBrackets) {
     } catch (const SocketError& e) {
         EXPECT_NE(std::string(e.what()).find("127.0.0.1:" + std::to_string(v6only.Port())), std::string::npos)
             << e.what();
+        // And says it as values for the windows to word.
+        EXPECT_EQ(e.Failure(), (NetFailure{NetFailureKind::Connect, ECONNREFUSED, v6only.Port(),
+                                           qx::SystemText("127.0.0.1")}));
     }
     RawListener v4only;
     client.SetHost("[::1]");

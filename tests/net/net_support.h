@@ -200,6 +200,11 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         return lines_;
     }
+    // Every byte that passed in one direction, CR LF and all.
+    std::string BytesFrom(bool fromClient) const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return bytes_[fromClient ? 0 : 1];
+    }
     std::vector<std::string> LinesFrom(bool fromClient) const {
         std::vector<std::string> out;
         for (const Line& l : Lines())
@@ -262,6 +267,10 @@ private:
                 if (drop_) continue;
                 // Record before forwarding, so that a reply is never recorded first.
                 partial[side].append(buf, static_cast<std::size_t>(n));
+                {
+                    std::lock_guard<std::mutex> lock(mutex_);
+                    bytes_[side].append(buf, static_cast<std::size_t>(n));
+                }
                 std::size_t lf;
                 while ((lf = partial[side].find('\n')) != std::string::npos) {
                     std::string text = partial[side].substr(0, lf);
@@ -280,6 +289,7 @@ private:
     std::atomic<bool> stop_{false}, drop_{false}, cut_{false};
     mutable std::mutex mutex_;
     std::vector<Line> lines_;
+    std::string bytes_[2];  // from the client, from the server
     std::thread thread_;
 };
 

@@ -37,9 +37,9 @@ struct Record : Router {
     std::mutex m;
     std::condition_variable gate;
     bool shut = false, inOpen = false;
-    RouterAnswer answer{true, "198.51.100.7", false, "", 3600, 0};
+    RouterAnswer answer{true, "198.51.100.7", false, {}, 3600, 0};
     std::vector<bool> renewals;  // the answers of the next renewals; then true
-    std::string closeFailure;    // what the removal answers
+    RouterFailure closeFailure;  // what the removal answers
     Lines calls, reports;
 
     RouterAnswer Open(int port, int lease) override {
@@ -56,7 +56,7 @@ struct Record : Router {
         if (!renewals.empty()) renewals.erase(renewals.begin());
         return ok;
     }
-    std::string Close() override {
+    RouterFailure Close() override {
         Note(calls, "close");
         return closeFailure;
     }
@@ -71,21 +71,29 @@ struct Record : Router {
     }
 };
 
-// A report in the words of the host's log, one line to compare.
+// A failure as a value to compare: "why <kind> <port> <code>" (the windows word it).
+std::string Why(const RouterFailure& f) {
+    return "why " + std::to_string(static_cast<int>(f.kind)) + " " + std::to_string(f.port) + " " +
+           std::to_string(f.code);
+}
+
+// A report in the shape of the host's log, one line to compare.
 std::string Said(const RouterReport& r) {
     const std::string port = "Router: port " + std::to_string(r.port);
-    if (r.closed) return port + (r.failure.empty() ? " closed" : " not closed (" + r.failure + ")");
+    if (r.closed) return port + (r.failure.Failed() ? " not closed (" + Why(r.failure) + ")" : " closed");
     if (r.answer.open)
         return port + " open" + (r.answer.externalAddress.empty() ? "" : " at " + r.answer.externalAddress) +
                (r.answer.pinhole ? " and for IPv6" : "");
-    return r.answer.pinhole ? port + " open for IPv6" : "Router: no port opened (" + r.answer.reason + ")";
+    return r.answer.pinhole ? port + " open for IPv6" : "Router: no port opened (" + Why(r.answer.reason) + ")";
 }
+
+using K = RouterFailureKind;
 
 struct Forward : Router {  // the mapper owns its router; the test keeps the record
     explicit Forward(Record& r) : r(r) {}
     RouterAnswer Open(int port, int lease) override { return r.Open(port, lease); }
     bool Renew() override { return r.Renew(); }
-    std::string Close() override { return r.Close(); }
+    RouterFailure Close() override { return r.Close(); }
     void Interrupt() override { r.Interrupt(); }
     Record& r;
 };
@@ -150,10 +158,10 @@ TEST_F(PortMapperTest, RenewsTheLeaseAndAsksAgainWhenTheRouterForgotTheMapping) 
 }
 
 TEST_F(PortMapperTest, NothingOpenedIsNothingToRemove) {
-    record.answer = RouterAnswer{false, "", false, "no router answered", 0, 0};
+    record.answer = RouterAnswer{false, "", false, {K::NoRouter}, 0, 0};
     auto mapper = Make();
     mapper->Open(9999);
-    ASSERT_TRUE(ReportsAre({"Router: no port opened (no router answered)"}));
+    ASSERT_TRUE(ReportsAre({"Router: no port opened (" + Why({K::NoRouter}) + ")"}));
     mapper->Close();
     mapper.reset();
     EXPECT_EQ(record.Get(record.calls), Lines{"open 9999 for 3600"});
@@ -164,7 +172,8 @@ TEST_F(PortMapperTest, NothingOpenedIsNothingToRemove) {
 namespace quorvex {
 void PrintTo(const HostOutcome& o, std::ostream* os) {
     *os << "outcome " << static_cast<int>(o.state) << " port " << o.port << " \"" << o.text << "\""
-        << (o.pinhole ? " pinhole" : "");
+        << (o.pinhole ? " pinhole" : "") << " why " << static_cast<int>(o.why.kind) << " " << o.why.port << " "
+        << o.why.code;
 }
 }  // namespace quorvex
 
@@ -176,8 +185,8 @@ using Step = std::variant<std::string, HostOutcome>;
 using Steps = std::vector<Step>;
 
 // An outcome on the port listened on (0 here; the test fills it in).
-Step Out(HostState state, std::string text = {}, bool pinhole = false) {
-    return HostOutcome{state, 0, std::move(text), pinhole};
+Step Out(HostState state, std::string text = {}, bool pinhole = false, RouterFailure why = {}) {
+    return HostOutcome{state, 0, std::move(text), pinhole, std::move(why)};
 }
 
 Steps OnPort(Steps steps, int port) {
@@ -202,10 +211,10 @@ struct Names : Announcer {
 struct Port : RouterPort {
     Steps& log;
     RouterAnswer answer;
-    std::string closeFailure;
+    RouterFailure closeFailure;
     PortMapper::TypedReport report;
     int opened = 0;
-    Port(Steps& l, RouterAnswer a, std::string f, PortMapper::TypedReport r)
+    Port(Steps& l, RouterAnswer a, RouterFailure f, PortMapper::TypedReport r)
         : log(l), answer(std::move(a)), closeFailure(std::move(f)), report(std::move(r)) {}
     void Open(int port) override {
         log.push_back("router open");
@@ -220,7 +229,7 @@ struct Port : RouterPort {
 };
 
 std::unique_ptr<HostService> MakeService(Steps& log, const std::optional<RouterAnswer>& router,
-                                         const std::string& announcedAs, const std::string& closeFailure = {}) {
+                                         const std::string& announcedAs, const RouterFailure& closeFailure = {}) {
     RouterPortMaker maker;
     if (router)
         maker = [&log, router, closeFailure](PortMapper::TypedReport r) {
@@ -237,7 +246,7 @@ struct ServiceCase {
     const char* name;
     std::optional<RouterAnswer> router;  // none: no router is asked
     std::string announcedAs;
-    std::string closeFailure;  // the router's, on removal
+    RouterFailure closeFailure;  // the router's, on removal
     bool stopByEnd;            // the window goes away instead of "Stop server"
     Steps expected;
 };
@@ -257,45 +266,45 @@ TEST_P(HostServiceTest, StartsAndStopsInOneOrderAndReportsEachOutcome) {
 }
 
 using S = HostState;
-const RouterAnswer kMapped{true, "198.51.100.7", false, "", 3600};
+const RouterAnswer kMapped{true, "198.51.100.7", false, {}, 3600};
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, HostServiceTest,
     ::testing::Values(
-        ServiceCase{"Mapped", kMapped, "Game", "", false,
+        ServiceCase{"Mapped", kMapped, "Game", {}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::Mapped, "198.51.100.7"), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
-        ServiceCase{"MappedWithPinholeAndRenamed", RouterAnswer{true, "", true, "", 0}, "Game #2", "", false,
+        ServiceCase{"MappedWithPinholeAndRenamed", RouterAnswer{true, "", true, {}, 0}, "Game #2", {}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game #2"), Out(S::Renamed, "Game #2"),
                      "router open", Out(S::Mapped, "", true), "withdraw", Out(S::Closed), "router close",
                      Out(S::RouterClosed)}},
-        ServiceCase{"PinholeOnlyAndWhyNotIPv4", RouterAnswer{false, "", true, "the router refused port 0: it is in use", 0},
-                    "Game", "", false,
+        ServiceCase{"PinholeOnlyAndWhyNotIPv4", RouterAnswer{false, "", true, {K::PortInUse, 0}, 0},
+                    "Game", {}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
-                     Out(S::PinholeOpen, "the router refused port 0: it is in use", true), "withdraw", Out(S::Closed),
+                     Out(S::PinholeOpen, "", true, {K::PortInUse, 0}), "withdraw", Out(S::Closed),
                      "router close", Out(S::RouterClosed)}},
         ServiceCase{"AnswersFromOtherMachinesIgnored",
-                    RouterAnswer{false, "", false, "no answer from the default gateway", 0, 0,
+                    RouterAnswer{false, "", false, {K::NoGatewayAnswer}, 0, 0,
                                  {{"192.168.27.66", upnp::IgnoredAnswer::Why::NotTheGateway},
                                   {"192.168.27.1", upnp::IgnoredAnswer::Why::LocationElsewhere}}},
-                    "Game", "", false,
+                    "Game", {}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::NotTheGateway, "192.168.27.66"), Out(S::LocationElsewhere, "192.168.27.1"),
-                     Out(S::Refused, "no answer from the default gateway"), "withdraw", Out(S::Closed),
+                     Out(S::Refused, "", false, {K::NoGatewayAnswer}), "withdraw", Out(S::Closed),
                      "router close"}},
-        ServiceCase{"PinholeOnly", RouterAnswer{false, "", true, "", 0}, "Game", "", false,
+        ServiceCase{"PinholeOnly", RouterAnswer{false, "", true, {}, 0}, "Game", {}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::PinholeOpen, "", true), "withdraw", Out(S::Closed), "router close", Out(S::RouterClosed)}},
-        ServiceCase{"Refused", RouterAnswer{false, "", false, "no router answered", 0}, "Game", "", false,
+        ServiceCase{"Refused", RouterAnswer{false, "", false, {K::NoRouter}, 0}, "Game", {}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
-                     Out(S::Refused, "no router answered"), "withdraw", Out(S::Closed), "router close"}},
-        ServiceCase{"NotClosed", kMapped, "Game", "the router did not answer in time", false,
+                     Out(S::Refused, "", false, {K::NoRouter}), "withdraw", Out(S::Closed), "router close"}},
+        ServiceCase{"NotClosed", kMapped, "Game", {K::Late}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::Mapped, "198.51.100.7"), "withdraw", Out(S::Closed), "router close",
-                     Out(S::NotClosed, "the router did not answer in time")}},
-        ServiceCase{"NoRouter", std::nullopt, "Game", "", false,
+                     Out(S::NotClosed, "", false, {K::Late})}},
+        ServiceCase{"NoRouter", std::nullopt, "Game", {}, false,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "withdraw", Out(S::Closed)}},
-        ServiceCase{"EndOfTheWindowReportsNothing", kMapped, "Game", "", true,
+        ServiceCase{"EndOfTheWindowReportsNothing", kMapped, "Game", {}, true,
                     {Out(S::Listening), "announce Game", Out(S::Announced, "Game"), "router open",
                      Out(S::Mapped, "198.51.100.7"), "withdraw", "router close"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -361,7 +370,7 @@ TEST_F(PortMapperTest, TheEndDuringARouterSearchReturnsWhileTheRouterIsStillAske
 }
 
 TEST_F(PortMapperTest, ThePinholeIsRenewedOnItsOwnLeaseWithoutAnIPv4Mapping) {
-    record.answer = RouterAnswer{false, "", true, "the router refused port 9999: it is in use", 0, 2};
+    record.answer = RouterAnswer{false, "", true, {K::PortInUse, 9999}, 0, 2};
     auto mapper = Make(2);
     mapper->Open(9999);
     ASSERT_TRUE(qxtest::WaitUntil([&] { return record.Get(record.calls).size() >= 2; }));
@@ -370,12 +379,12 @@ TEST_F(PortMapperTest, ThePinholeIsRenewedOnItsOwnLeaseWithoutAnIPv4Mapping) {
 }
 
 TEST_F(PortMapperTest, AFailedRemovalIsLoggedWithItsReason) {
-    record.closeFailure = "the router did not answer in time";
+    record.closeFailure = {K::Late};
     auto mapper = Make();
     mapper->Open(9999);
     ASSERT_TRUE(ReportsAre({kOpen}));
     mapper->Close();
-    ASSERT_TRUE(ReportsAre({kOpen, "Router: port 9999 not closed (the router did not answer in time)"}));
+    ASSERT_TRUE(ReportsAre({kOpen, "Router: port 9999 not closed (" + Why({K::Late}) + ")"}));
 }
 
 TEST(RouterConversation, ALocationIsBelievedOnlyAtTheAddressThatAnswered) {

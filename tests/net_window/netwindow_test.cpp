@@ -11,10 +11,12 @@
 #include "ui/net/hostlog.h"
 #include "ui/net/multihost.h"
 #include "ui/net/nettexts.h"
+#include "core/net/protocol/lineprotocol.h"
 #include "core/net/router/portmap.h"
 #include "net/net_support.h"
 #include "ui/platform/ansi.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/language.h"
 #include "core/platform/files.h"
 #include "core/settings/settingsfile.h"
 #include "ui/settings/einstellungen.h"
@@ -37,8 +39,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
+#include <netdb.h>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -118,9 +125,51 @@ protected:
     std::unique_ptr<Tqx_client> client;
 };
 
-TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
+// The example game in each language the game ships, loaded on both sides as
+// the game loads it: the windows' texts are checked in English, and every
+// byte on the wire and in the files is the same in every language.
+class ExampleGame : public NetWindowTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        NetWindowTest::SetUp();
+        const std::string locale = GetParam();
+        language = qx::InstallLanguage([locale](const char* name) {
+            return std::string(name) == "LANG" && !locale.empty() ? locale.c_str() : nullptr;
+        });
+    }
+    void TearDown() override {
+        qx::InstallLanguage([](const char*) -> const char* { return nullptr; });
+        NetWindowTest::TearDown();
+    }
+    bool English() const { return language.isEmpty(); }
+    // A label's text, checked where the windows speak English.
+    void Shows(const QLabel* label, const char* english) const {
+        if (English()) {
+            EXPECT_EQ(Text(label), english) << qPrintable(label->objectName());
+        }
+    }
+    static bool Shown(TNetWindow& w, const QString& line) { return Logged(w, qx::ToAnsi(line)); }
+    static bool Shown(const QLabel* label, const QString& text) { return label->text() == text; }
+    // Every file the game left in its folder, by name, with its bytes.
+    std::map<std::string, std::string> Files() const {
+        std::map<std::string, std::string> files;
+        for (const auto& f : std::filesystem::recursive_directory_iterator(dir.Folder()))
+            if (f.is_regular_file()) {
+                std::ifstream in(f.path(), std::ios::binary);
+                files[f.path().lexically_relative(dir.Folder()).string()] =
+                    std::string(std::istreambuf_iterator<char>(in), {});
+            }
+        return files;
+    }
+    QString language;
+};
+
+TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     qxtest::QuickWaits quick;
-    MakeHost();
+    // The catalogue loads as the game's start-up loads it.
+    ASSERT_EQ(language.toStdString(), std::string(GetParam()).substr(0, 2));
+    qxtest::Setup = new TSetup();
+    MakeHost("Hank", "Arena of pain", StoreServerName(qxtest::Setup));
     Relay relay(StartHost());
     client = MakeClient(relay.Port(), "Cleo");
     Connect(*client);
@@ -141,24 +190,27 @@ TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
     EXPECT_EQ(Picture(*host, 46), "DragonImage");
 
     Click(Find<QPushButton>(*host, "sendit"));  // returns after the tenth confirmation
-    EXPECT_TRUE(Logged(*host, "[game] All positions send!"));
-    EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please bomb now");
+    EXPECT_TRUE(Shown(*host, GameNoteText({GameNoteKind::AllSent, {}, {}})));
+    if (English()) {
+        EXPECT_TRUE(Logged(*host, "[game] All positions send!"));
+    }
+    Shows(Find<QLabel>(*host, "info"), "please bomb now");
     EXPECT_FALSE(Find<qx::PictureCell>(*host, "Image", 26)->isEnabled());
-    EXPECT_EQ(Text(Find<QLabel>(*client, "info")), "please set up your battlefield");
+    Shows(Find<QLabel>(*client, "info"), "please set up your battlefield");
 
     Click(Find<QPushButton>(*client, "sendit"));
-    EXPECT_EQ(Text(Find<QLabel>(*client, "info")), "please bomb now");
+    Shows(Find<QLabel>(*client, "info"), "please bomb now");
     EXPECT_TRUE(Find<qx::PictureCell>(*client, "Image", 31)->isEnabled());
-    ASSERT_TRUE(WaitFor([&] { return Logged(*host, "[game] All positions received!"); }));
-    EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please bomb now");
+    ASSERT_TRUE(WaitFor([&] { return Shown(*host, GameNoteText({GameNoteKind::AllReceived, {}, {}})); }));
+    Shows(Find<QLabel>(*host, "info"), "please bomb now");
 
     // The host hits 3 Victims (bomb cells 6..8) and 1 Dragon (16), and one empty cell.
     Mark(*host, {6, 7, 8, 16, 1});
-    EXPECT_EQ(Text(Find<QLabel>(*host, "Label10")), "Ready to bomb!!!");
+    Shows(Find<QLabel>(*host, "Label10"), "Ready to bomb!!!");
     Click(Find<QPushButton>(*host, "BombIt"));
-    EXPECT_EQ(Text(Find<QLabel>(*host, "Label12")), "[ You won ]");
-    EXPECT_EQ(Text(Find<QLabel>(*host, "Label3")), "Bombed Victims: 3");
-    EXPECT_EQ(Text(Find<QLabel>(*host, "Label4")), "Bombed Dragons: 1");
+    Shows(Find<QLabel>(*host, "Label12"), "[ You won ]");
+    Shows(Find<QLabel>(*host, "Label3"), "Bombed Victims: 3");
+    Shows(Find<QLabel>(*host, "Label4"), "Bombed Dragons: 1");
     EXPECT_EQ(Picture(*host, 6), "VictimHitImage");
     EXPECT_EQ(Picture(*host, 9), "VictimImage");
     EXPECT_EQ(Picture(*host, 16), "DragonHitImage");
@@ -167,29 +219,31 @@ TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
     EXPECT_EQ(Picture(*host, 2), "SmileImage");
     EXPECT_FALSE(Find<QPushButton>(*host, "BombIt")->isEnabled());
     EXPECT_TRUE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
-    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*client, "Label11")) == "[ You lost ]"; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(Find<QLabel>(*client, "Label11"), BombResultText(BombResult::Lost)); }));
+    Shows(Find<QLabel>(*client, "Label11"), "[ You lost ]");
 
     // The client hits 1 Victim (1) and 1 Dragon (21): a draw.
     Mark(*client, {1, 21, 12, 13, 14});
     Click(Find<QPushButton>(*client, "BombIt"));
-    EXPECT_EQ(Text(Find<QLabel>(*client, "Label12")), "[ Draw ]");
+    Shows(Find<QLabel>(*client, "Label12"), "[ Draw ]");
     EXPECT_EQ(Picture(*client, 1), "VictimHitImage");
     EXPECT_EQ(Picture(*client, 2), "VictimImage");
     EXPECT_EQ(Picture(*client, 21), "DragonHitImage");
     EXPECT_TRUE(Find<QPushButton>(*client, "BombIt")->isEnabled());
-    ASSERT_TRUE(WaitFor([&] { return Text(Find<QLabel>(*host, "Label11")) == "[ Draw ]"; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(Find<QLabel>(*host, "Label11"), BombResultText(BombResult::Draw)); }));
+    Shows(Find<QLabel>(*host, "Label11"), "[ Draw ]");
 
     Click(Find<QPushButton>(*host, "RestartBut"));
     EXPECT_FALSE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
     EXPECT_TRUE(Find<qx::PictureCell>(*host, "Image", 26)->isEnabled());
     EXPECT_EQ(Picture(*host, 6), "SmileImage");
-    ASSERT_TRUE(WaitFor([&] { return Logged(*client, "[game] new game started"); }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(*client, GameNoteText({GameNoteKind::ClientRestart, {}, {}})); }));
     for (int c = 1; c <= 50; ++c) EXPECT_EQ(Picture(*client, c), "SmileImage") << c;
     EXPECT_EQ(Text(Find<QLabel>(*client, "vLeft")), "5");
     EXPECT_EQ(Text(Find<QLabel>(*client, "dLeft")), "5");
-    EXPECT_EQ(Text(Find<QLabel>(*client, "Label10")), "5 fields left");
-    EXPECT_EQ(Text(Find<QLabel>(*client, "Label11")), "[ You lost ]");
-    EXPECT_EQ(Text(Find<QLabel>(*client, "Label12")), "[ Draw ]");
+    Shows(Find<QLabel>(*client, "Label10"), "5 fields left");
+    Shows(Find<QLabel>(*client, "Label11"), "[ You lost ]");
+    Shows(Find<QLabel>(*client, "Label12"), "[ Draw ]");
 
     Chat(*host, "hello client", true);
     EXPECT_EQ(qx::ToAnsi(Find<QLineEdit>(*host, "sendtext")->text()), "");
@@ -197,10 +251,14 @@ TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
     Chat(*client, "hi host", false);
     ASSERT_TRUE(WaitFor([&] { return Logged(*host, "<Cleo> hi host"); }));
 
-    EXPECT_EQ(host->LogLines(), qxtest::ExampleGameHostLog());
-    EXPECT_EQ(client->LogLines(), qxtest::ExampleGameClientLog());
+    EXPECT_EQ(host->LogLines().size(), qxtest::ExampleGameHostLog().size());
+    EXPECT_EQ(client->LogLines().size(), qxtest::ExampleGameClientLog().size());
+    if (English()) {
+        EXPECT_EQ(host->LogLines(), qxtest::ExampleGameHostLog());
+        EXPECT_EQ(client->LogLines(), qxtest::ExampleGameClientLog());
+    }
 
-    // And on the wire, in each direction.
+    // And on the wire, in each direction, line by line and byte for byte.
     const std::string confirm = kConfirmLine;
     Lines fromHost{"Hank", N("Arena of pain"), "[server] Welcome, Cleo"};
     for (int c = 26; c <= 30; ++c) fromHost.push_back("[100] [" + std::to_string(c) + "] Victim");
@@ -214,13 +272,36 @@ TEST_F(NetWindowTest, WholeExampleGameBetweenHostAndClientWindows) {
     fromClient.insert(fromClient.end(), {"[702] Draw", "<Cleo> hi host"});
     EXPECT_EQ(relay.LinesFrom(false), fromHost);
     EXPECT_EQ(relay.LinesFrom(true), fromClient);
+    const auto bytes = [](const Lines& lines) {
+        std::string all;
+        for (const std::string& l : lines) all += l + "\r\n";
+        return all;
+    };
+    EXPECT_EQ(relay.BytesFrom(false), bytes(fromHost));
+    EXPECT_EQ(relay.BytesFrom(true), bytes(fromClient));
 
     Click(Find<QPushButton>(*client, "stop"));
-    EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
+    if (English()) {
+        EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
+    }
     EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
     EXPECT_FALSE(Find<QLineEdit>(*client, "sendtext")->isEnabled());
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
+
+    // The files the two windows leave, closed as a player closes them: the
+    // same bytes in every language.
+    EXPECT_TRUE(client->close());
+    Click(Find<QPushButton>(*host, "stop"));
+    EXPECT_TRUE(host->close());
+    client.reset();
+    host.reset();
+    EXPECT_EQ(Files(), (std::map<std::string, std::string>{
+                           {"setup.ini", "[Einstellungen]\r\nName=0\r\nSplash=nein\r\nFade=nein\r\n"
+                                         "[Multiplayer]\r\nName=0\r\nServer=Arena of pain\r\n"}}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, ExampleGame, ::testing::Values("", "de_DE.UTF-8"),
+                         [](const auto& info) { return std::string(info.param).empty() ? "English" : "German"; });
 
 // A game whose line dies while the client's result and its first position are
 // on it: after "connect" both windows go on where they stood, every line
@@ -518,9 +599,11 @@ TEST_F(NetWindowTest, MenuEntriesOpenTheWindowsWithTheMultiplayerNames) {
 // name's context menu and kept in setup.ini; without it no router is made.
 TEST_F(NetWindowTest, TheRouterIsAskedOnlyWhenTheSettingAllowsIt) {
     struct Silent : Router {
-        RouterAnswer Open(int, int) override { return RouterAnswer{false, "", false, "no router answered", 0, 0}; }
+        RouterAnswer Open(int, int) override {
+            return RouterAnswer{false, "", false, {RouterFailureKind::NoRouter}, 0, 0};
+        }
         bool Renew() override { return true; }
-        std::string Close() override { return {}; }
+        RouterFailure Close() override { return {}; }
     };
     static std::atomic<int> asked{0};
     asked = 0;
@@ -560,9 +643,11 @@ TEST_F(NetWindowTest, TheRouterIsAskedOnlyWhenTheSettingAllowsIt) {
     EXPECT_TRUE(PortMapper::AwaitEnds(std::chrono::seconds(10)));
 }
 
-// Each outcome of the host service as the host's log shows it, byte for byte.
+// Each outcome of the host service as the host's log shows it, byte for byte,
+// with each of the router's reasons.
 TEST(HostLog, EachOutcomeHasItsLine) {
     using S = HostState;
+    using K = RouterFailureKind;
     const struct {
         HostOutcome outcome;
         std::string line;
@@ -574,7 +659,7 @@ TEST(HostLog, EachOutcomeHasItsLine) {
         {{S::Mapped, 9999, "", true}, N("Router: port 9999 open and for IPv6")},
         {{S::Mapped, 9999, "", false}, N("Router: port 9999 open")},
         {{S::PinholeOpen, 9999, {}, true}, N("Router: port 9999 open for IPv6")},
-        {{S::PinholeOpen, 9999, "the router refused port 9999: it is in use", true},
+        {{S::PinholeOpen, 9999, {}, true, {K::PortInUse, 9999}},
          N("Router: port 9999 open for IPv6, not for IPv4 (the router refused port 9999: it is in use)")},
         {{S::Renamed, 9999, "Alice #2", false}, N("Game announced as Alice #2")},
         {{S::Renamed, 9999, "J\xC3\xBCrgen #2", false}, N("Game announced as J\xFCrgen #2")},
@@ -582,12 +667,30 @@ TEST(HostLog, EachOutcomeHasItsLine) {
          N("Router: answer from 192.168.27.66 ignored (not the default gateway)")},
         {{S::LocationElsewhere, 9999, "192.168.27.1", false},
          N("Router: answer from 192.168.27.1 ignored (its description is at another address)")},
-        {{S::Refused, 9999, "the router's description names another address for its port mapping", false},
+        {{S::Refused, 9999, {}, false, {K::DescriptionElsewhere}},
          N("Router: no port opened (the router's description names another address for its port mapping)")},
-        {{S::Refused, 9999, "no router answered", false}, N("Router: no port opened (no router answered)")},
+        {{S::Refused, 9999, {}, false, {K::NoRouter}}, N("Router: no port opened (no router answered)")},
+        {{S::Refused, 9999, {}, false, {K::NoGatewayAnswer}},
+         N("Router: no port opened (no answer from the default gateway)")},
+        {{S::Refused, 9999, {}, false, {K::LibrariesMissing, 0, 0, "libnatpmp.so.1: cannot open shared object file"}},
+         N("Router: no port opened (the router could not be asked (libnatpmp.so.1: cannot open shared object file))")},
+        {{S::Refused, 9999, {}, false, {K::DescriptionUnreadable}},
+         N("Router: no port opened (the router's description could not be read)")},
+        {{S::Refused, 9999, {}, false, {K::NoPortMapping}}, N("Router: no port opened (the router offers no port mapping)")},
+        {{S::Refused, 9999, {}, false, {K::NotOnline}},
+         N("Router: no port opened (the router is not connected to the internet)")},
+        {{S::Refused, 9999, {}, false, {K::PortNotAllowed, 9999}},
+         N("Router: no port opened (the router refused port 9999: not allowed)")},
+        {{S::Refused, 9999, {}, false, {K::NoFreeMappings, 9999}},
+         N("Router: no port opened (the router refused port 9999: it has no free mappings)")},
+        {{S::Refused, 9999, {}, false, {K::UpnpRefused, 9999, 501}},
+         N("Router: no port opened (the router refused port 9999 (UPnP error 501))")},
+        {{S::Refused, 9999, {}, false, {K::NatPmpRefused, 9999, -14}},
+         N("Router: no port opened (the router refused port 9999 (NAT-PMP error -14))")},
         {{S::RouterClosed, 9999, {}, false}, N("Router: port 9999 closed")},
-        {{S::NotClosed, 9999, "the router did not answer in time", false},
-         N("Router: port 9999 not closed (the router did not answer in time)")},
+        {{S::NotClosed, 9999, {}, false, {K::Late}}, N("Router: port 9999 not closed (the router did not answer in time)")},
+        {{S::NotClosed, 9999, {}, false, {K::RemovalRefused, 9999, 606}},
+         N("Router: port 9999 not closed (the router refused it (UPnP error 606))")},
         {{S::Closed, 9999, {}, false}, N("Server closed")},
         {{S::Withdrawn, 9999, {}, false}, N("Server not listening, game no longer announced")},
     };
@@ -647,6 +750,49 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         {FilledInText(QStringLiteral("10.53.3.1")), "Address filled in: 10.53.3.1"},
     };
     for (const auto& [text, english] : spoken) EXPECT_EQ(text, QLatin1String(english));
+
+    // The transport's failures, the system's causes in English beside English words.
+    using F = NetFailureKind;
+    const qx::SystemText host("h\xC3\xB6st");  // as typed, in the locale's encoding
+    const struct {
+        NetFailure failure;
+        const char* text;
+    } failures[] = {
+        {{F::ClosedGracefully}, kClosedGracefully},
+        {{F::ConnectionReset}, kConnectionReset},
+        {{F::NotConnected}, kNotConnected},
+        {{F::LineTooLong}, kLineTooLong},
+        {{F::ConnectTimedOut}, kConnectTimedOut},
+        {{F::ConnectCancelled}, kConnectCancelled},
+        {{F::AlreadyConnected}, kAlreadyConnected},
+        {{F::TerminateTimedOut}, kTerminateTimedOut},
+        {{F::PeerSilent}, kPeerSilent},
+        {{F::PeerStalled}, kPeerStalled},
+        {{F::UnknownFailure}, kUnknownFailure},
+        {{F::LineBreakInLine}, kLineBreakInLine},
+        {{F::HandshakeTimedOut}, kHandshakeTimedOut},
+        {{F::CreateEvent, EMFILE}, "Could not create an event: Too many open files."},
+        {{F::CreateSocket, EMFILE}, "Could not create socket: Too many open files."},
+        {{F::CreatePipe, ENFILE}, "Could not create a pipe: Too many open files in system."},
+        {{F::Send, EPIPE}, "Could not send: Broken pipe."},
+        {{F::WaitForData, EINVAL}, "Could not wait for data: Invalid argument."},
+        {{F::Receive, EIO}, "Could not receive: Input/output error."},
+        {{F::WaitForConnections, ENOMEM}, "Could not wait for connections: Cannot allocate memory."},
+        {{F::AcceptConnection, EBADF}, "Could not accept a connection: Bad file descriptor."},
+        {{F::ReadBoundPort, EBADF}, "Could not read the bound port: Bad file descriptor."},
+        {{F::BindPort, EADDRINUSE, 9999}, "Could not bind socket to port 9999: Address already in use."},
+        {{F::Connect, ECONNREFUSED, 9999, qx::SystemText("[::1]")},
+         "Could not connect to [::1]:9999: Connection refused."},
+        {{F::Resolve, EAI_NONAME, 9999, host}, "Could not resolve host \"h\xF6st\": Name or service not known."},
+        {{F::Resolve, 0, 9999, host}, "Could not resolve host \"h\xF6st\": no address."},
+        {{F::InvalidPort, 0, 70000}, "Invalid port 70000."},
+        {{F::Other}, "Own words."},
+    };
+    for (const auto& c : failures)
+        EXPECT_EQ(qx::ToAnsi(NetFailureText(c.failure, qx::SystemText("Own words."))), c.text) << c.text;
+    // The core's own text and the windows' words are one: the report shows the latter.
+    EXPECT_EQ(NetErrorWording(NetTimeoutError(kTerminateTimedOut)), QLatin1String(kTerminateTimedOut));
+    EXPECT_EQ(NetErrorWording(SocketError("Own words.")), QString());
 }
 
 // Names announced on the network are shown safely and isolated, beside

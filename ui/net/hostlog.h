@@ -12,4 +12,9 @@ namespace quorvex {
 // an outcome the log does not show (Announced: the window keeps the name).
 QString HostLogLine(const HostOutcome& outcome);
 
+// Why the router opened or removed nothing, as the log's parentheses say it:
+// "no router answered", "the router refused port 9999: it is in use", ...;
+// empty when nothing failed.
+QString RouterFailureText(const RouterFailure& failure);
+
 }  // namespace quorvex

@@ -107,14 +107,16 @@ void Tqx_client::startClick() {
         // Polled from now on.
         Timer1->start();
         failed = false;
-    } catch (const qx::SystemError& e) {
+    } catch (const NetError& e) {
         // Refused, unresolvable, timed out, given up or failed in the handshake:
         // the log says it briefly, the reason stays at hand.
+        connectError_ = NetErrorText(e);
+    } catch (const qx::SystemError& e) {
         connectError_ = qx::FromSystem(e.Text());
     } catch (const std::exception& e) {
         connectError_ = qx::ShownText(e.what());
     } catch (...) {
-        connectError_ = QString::fromLatin1(kUnknownFailure);
+        connectError_ = NetFailureText({NetFailureKind::UnknownFailure});
     }
     //: %1 is the address the player typed.
     if (failed) AppendShown(NoticeText(tr("Could not connect to %1").arg(qx::ShownText(address))));

@@ -94,11 +94,13 @@ Tqx_host::Tqx_host(std::function<void(const std::string&)> serverNameSink, QWidg
     // The session greets each client and reads it; the window only shows it come and go.
     session.ServeOn(Server(), {[this] { return SnapshotNick(); }, [this] { return SnapshotServerName(); },
                                [this] { serverConnect(); }, [this] { serverDisconnect(); }});
-    Server().OnError = [this](const ConnectionPtr&, const std::string& text) {
-        AppendShown(NoticeText(qx::ShownText(text)));
+    Server().OnError = [this](const ConnectionPtr&, const NetError& e) {
+        // Another failure's text comes from the game's handlers: a game text.
+        AppendShown(NoticeText(e.Failure().kind == NetFailureKind::Other ? qx::ShownText(e.Text().Bytes())
+                                                                         : qx::ShownUnicode(NetErrorText(e))));
     };
-    Server().OnListenError = [this](const qx::SystemText& text) {
-        AppendShown(NoticeText(qx::ShownUnicode(qx::FromSystem(text))));
+    Server().OnListenError = [this](const NetError& e) {
+        AppendShown(NoticeText(qx::ShownUnicode(NetErrorText(e))));
         // Back to the stopped state, as if "Stop server" had been pressed.
         Post([this] { qx::Guard([this] { stopClick(); }); });
     };

@@ -1,5 +1,6 @@
 #include "ui/net/nettexts.h"
 
+#include "core/platform/errnotext.h"
 #include "ui/platform/ansi.h"
 
 #include <QCoreApplication>
@@ -137,6 +138,91 @@ QString FiguresLeftNews(int victimsLeft, int dragonsLeft) {
     if (victimsLeft == 0 && dragonsLeft == 0) return QCoreApplication::translate("quorvex::TNetWindow", "All figures placed, ready to send");
     //: Spoken after a figure is placed; %1 the Victims still to place ("4 Victims"), %2 the Dragons.
     return QCoreApplication::translate("quorvex::TNetWindow", "%1 and %2 left to place").arg(VictimsCount(victimsLeft), DragonsCount(dragonsLeft));
+}
+
+QString NetFailureText(const NetFailure& f, const qx::SystemText& own) {
+    using K = NetFailureKind;
+    const QString cause = qx::FromSystem(qx::ErrnoText(f.err));
+    const QString port = QString::number(f.port);
+    switch (f.kind) {
+        case K::Other: return qx::FromSystem(own);
+        case K::ClosedGracefully:
+            return QCoreApplication::translate("quorvex::TNetWindow", "Connection closed gracefully.");
+        case K::ConnectionReset: return QCoreApplication::translate("quorvex::TNetWindow", "Connection reset by peer.");
+        case K::NotConnected: return QCoreApplication::translate("quorvex::TNetWindow", "Not connected.");
+        case K::LineTooLong: return QCoreApplication::translate("quorvex::TNetWindow", "Max line length exceeded.");
+        case K::ConnectTimedOut: return QCoreApplication::translate("quorvex::TNetWindow", "Connect timed out.");
+        case K::ConnectCancelled: return QCoreApplication::translate("quorvex::TNetWindow", "Connect cancelled.");
+        case K::AlreadyConnected: return QCoreApplication::translate("quorvex::TNetWindow", "Already connected.");
+        case K::TerminateTimedOut:
+            //: Stopping the server waited too long for the connection to end.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Terminate thread timeout.");
+        case K::PeerSilent:
+            return QCoreApplication::translate("quorvex::TNetWindow", "Connection lost: the peer stopped answering.");
+        case K::PeerStalled:
+            return QCoreApplication::translate("quorvex::TNetWindow",
+                                               "Connection closed: the peer stopped taking data.");
+        case K::UnknownFailure: return QCoreApplication::translate("quorvex::TNetWindow", "Unknown error.");
+        case K::LineBreakInLine:
+            return QCoreApplication::translate("quorvex::TNetWindow", "Cannot send a line that holds a line break.");
+        case K::HandshakeTimedOut:
+            //: The other player's game did not send its player name in time.
+            return QCoreApplication::translate("quorvex::TNetWindow", "No nickname received in time.");
+        case K::CreateEvent:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not create an event: %1.").arg(cause);
+        case K::CreateSocket:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not create socket: %1.").arg(cause);
+        case K::CreatePipe:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not create a pipe: %1.").arg(cause);
+        case K::Send:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not send: %1.").arg(cause);
+        case K::WaitForData:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not wait for data: %1.").arg(cause);
+        case K::Receive:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not receive: %1.").arg(cause);
+        case K::WaitForConnections:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not wait for connections: %1.").arg(cause);
+        case K::AcceptConnection:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not accept a connection: %1.").arg(cause);
+        case K::ReadBoundPort:
+            //: %1 is the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not read the bound port: %1.").arg(cause);
+        case K::BindPort:
+            //: %1 is the port, %2 the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not bind socket to port %1: %2.")
+                .arg(port, cause);
+        case K::Connect:
+            //: %1 is the host, %2 the port, %3 the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not connect to %1:%2: %3.")
+                .arg(qx::FromSystem(f.name), port, cause);
+        case K::Resolve:
+            if (f.err == 0)
+                //: %1 is the host's name as typed; it has no address.
+                return QCoreApplication::translate("quorvex::TNetWindow", "Could not resolve host \"%1\": no address.")
+                    .arg(qx::FromSystem(f.name));
+            //: %1 is the host's name as typed, %2 the system's reason.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Could not resolve host \"%1\": %2.")
+                .arg(qx::FromSystem(f.name), qx::FromSystem(qx::ResolverErrorText(f.err)));
+        case K::InvalidPort:
+            //: %1 is the port number that cannot be used.
+            return QCoreApplication::translate("quorvex::TNetWindow", "Invalid port %1.").arg(port);
+    }
+    return qx::FromSystem(own);
+}
+
+QString NetErrorText(const NetError& e) { return NetFailureText(e.Failure(), e.Text()); }
+
+QString NetErrorWording(const qx::SystemError& e) {
+    const auto* net = dynamic_cast<const NetError*>(&e);
+    return net && net->Failure().kind != NetFailureKind::Other ? NetErrorText(*net) : QString();
 }
 
 }  // namespace quorvex

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/net/protocol/protocoltexts.h"
+#include "core/net/transport/neterrors.h"
 
 #include <QString>
 
@@ -29,5 +30,15 @@ QString BombedDragonsText(int hits);
 QString OwnBombNews(BombResult result, int victimHits, int dragonHits);
 QString PeerBombNews(const GameNote& note);
 QString FiguresLeftNews(int victimsLeft, int dragonsLeft);
+
+// A failure of the transport in the windows' words: "Connection closed
+// gracefully.", "Could not send: <the system's cause>."; the system's causes
+// in the windows' language (qx::ErrnoText). For kind Other: own, decoded as a
+// system text.
+QString NetFailureText(const NetFailure& failure, const qx::SystemText& own = {});
+QString NetErrorText(const NetError& error);
+// The same for any system error, for the general error report: empty when it
+// is not the transport's or the windows have no words of their own for it.
+QString NetErrorWording(const qx::SystemError& error);
 
 }  // namespace quorvex

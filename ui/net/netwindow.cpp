@@ -64,6 +64,8 @@ TNetWindow::TNetWindow(NetSide side, const NetWindowLayout& layout, QWidget* par
         wakeFd_.Clear();
         qx::Guard([this] { handOver_.ApplyBatch(kHandOverBatch); });
     });
+    // The transport's errors in the windows' words wherever they are reported.
+    qx::SetErrorWording(&NetErrorWording);
     qx::SetupToolWindow(this, layout.objectName, layout.caption, 575, 355);
     setFont(WindowFont());
     qx::SetColours(this, qx::kLime, Qt::black);

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <atomic>
 #include <cstdio>
 #include <vector>
 
@@ -130,6 +131,21 @@ void ShowErrorReportText(const QString& text, QWidget* parent) {
 }
 
 void ShowUnknownError() { ShowErrorReportText(QCoreApplication::translate("Guard", "Unknown error")); }
+
+namespace {
+std::atomic<ErrorWording> g_wording{nullptr};
+}  // namespace
+
+void SetErrorWording(ErrorWording wording) { g_wording = wording; }
+
+void ShowSystemErrorReport(const SystemError& error) {
+    const ErrorWording wording = g_wording;
+    const QString worded = wording ? wording(error) : QString();
+    if (worded.isEmpty())
+        ShowErrorReport(error.Text());
+    else
+        ShowErrorReportText(worded);
+}
 
 void StopWaitingForAnswers() {
     g_noWaiting = true;

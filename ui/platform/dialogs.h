@@ -89,6 +89,13 @@ private:
 };
 // The error report of an exception that says nothing.
 void ShowUnknownError();
+// How the windows word a system error of a kind of their own (the network's,
+// from ui/net); an empty text leaves the error's own text. Set once, before
+// such errors can come; null (the default) shows every error's own text.
+using ErrorWording = QString (*)(const SystemError&);
+void SetErrorWording(ErrorWording wording);
+// The general error report of a system error, worded as set.
+void ShowSystemErrorReport(const SystemError& error);
 // The general error report of such a text.
 void ShowErrorReportText(const QString& shown, QWidget* parent = nullptr);
 
@@ -100,7 +107,7 @@ void Guard(F&& body) noexcept {
     } catch (const ShownError& e) {
         ShowErrorReportText(e.Shown());
     } catch (const SystemError& e) {
-        ShowErrorReport(e.Text());
+        ShowSystemErrorReport(e);
     } catch (const std::exception& e) {
         ShowErrorReport(e.what());
     } catch (...) {

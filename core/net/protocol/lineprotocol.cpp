@@ -282,7 +282,7 @@ std::string LineProtocol::ClientHandshake(LineChannel& channel, const std::strin
 std::string LineProtocol::AwaitNick(LineChannel& channel, std::string line, const WaitFn& wait, bool& asked) const {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(handshakeMs_.load());
     while (line.empty()) {
-        if (std::chrono::steady_clock::now() >= deadline) throw NetTimeoutError(kHandshakeTimedOut);
+        if (std::chrono::steady_clock::now() >= deadline) throw NetTimeoutError({NetFailureKind::HandshakeTimedOut}, qx::SystemText(kHandshakeTimedOut));
         wait(std::min<int>(kHandshakeWaitMs, handshakeMs_.load()));
         if (!channel.Connected()) throw ConnectionClosedError(kNotConnected);
         line = channel.ReadLn(kProtocolReadMs);

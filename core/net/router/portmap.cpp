@@ -24,34 +24,31 @@ using Arguments = std::vector<std::pair<std::string, std::string>>;
 // How long a search waits for a router's answer (within the exchange's limit).
 constexpr int kSearchMs = 2000;
 constexpr const char* kDescription = "Quorvex";
-constexpr const char* kLate = "the router did not answer in time";
+using K = RouterFailureKind;
+const RouterFailure kLate{K::Late};
 
 std::mutex g_factoryMutex;
 RouterFactory g_factory;
 
-std::string RefusedPort(int port, const std::string& why) {
-    return "the router refused port " + std::to_string(port) + ": " + why;
-}
-
-// Plain words for what a router said to a request for the port.
-std::string UpnpRefusal(int port, int error) {
+// What a router said to a request for the port.
+RouterFailure UpnpRefusal(int port, int error) {
     switch (error) {
     case -1: return kLate;
-    case 718: return RefusedPort(port, "it is in use");
-    case 606: return RefusedPort(port, "not allowed");
-    case 728: return RefusedPort(port, "it has no free mappings");
-    default: return "the router refused port " + std::to_string(port) + " (UPnP error " + std::to_string(error) + ")";
+    case 718: return {K::PortInUse, port};
+    case 606: return {K::PortNotAllowed, port};
+    case 728: return {K::NoFreeMappings, port};
+    default: return {K::UpnpRefused, port, error};
     }
 }
 
-std::string NatPmpRefusal(int port, int error) {
+RouterFailure NatPmpRefusal(int port, int error) {
     switch (error) {
     case NATPMP_TRYAGAIN: return kLate;
-    case NATPMP_ERR_NOGATEWAYSUPPORT: return "the router offers no port mapping";
-    case NATPMP_ERR_NOTAUTHORIZED: return RefusedPort(port, "not allowed");
-    case NATPMP_ERR_OUTOFRESOURCES: return RefusedPort(port, "it has no free mappings");
-    case NATPMP_ERR_NETWORKFAILURE: return "the router is not connected to the internet";
-    default: return "the router refused port " + std::to_string(port) + " (NAT-PMP error " + std::to_string(error) + ")";
+    case NATPMP_ERR_NOGATEWAYSUPPORT: return {K::NoPortMapping};
+    case NATPMP_ERR_NOTAUTHORIZED: return {K::PortNotAllowed, port};
+    case NATPMP_ERR_OUTOFRESOURCES: return {K::NoFreeMappings, port};
+    case NATPMP_ERR_NETWORKFAILURE: return {K::NotOnline};
+    default: return {K::NatPmpRefused, port, error};
     }
 }
 
@@ -79,12 +76,12 @@ struct Described {
 
 // Nothing when the description cannot be read; why says why, or what it lacks.
 std::optional<Described> Describe(const RouterLibraries& lib, const std::string& location, const Deadline& deadline,
-                                  std::string* why = nullptr) {
+                                  RouterFailure* why = nullptr) {
     const auto url = upnp::ParseUrl(location);
     if (!url) return std::nullopt;
     const auto reply = upnp::Http(*url, "", "", deadline);
     if (!reply || reply->status != 200) {
-        if (why) *why = deadline.Over() ? kLate : "the router's description could not be read";
+        if (why) *why = deadline.Over() ? kLate : RouterFailure{K::DescriptionUnreadable};
         return std::nullopt;
     }
     IGDdatas data{};
@@ -103,8 +100,7 @@ std::optional<Described> Describe(const RouterLibraries& lib, const std::string&
     if (d.control.empty() || d.service.empty()) {
         d.control.clear();
         if (why)
-            *why = elsewhere ? "the router's description names another address for its port mapping"
-                             : "the router offers no port mapping";
+            *why = {elsewhere ? K::DescriptionElsewhere : K::NoPortMapping};
     }
     if (d.pinholeService.empty()) d.pinholeControl.clear();
     return d;
@@ -121,7 +117,7 @@ public:
         lib_ = LoadRouterLibraries(&missing);
         if (!lib_) {
             RouterAnswer answer;
-            answer.reason = "the router could not be asked (" + missing + ")";
+            answer.reason = {K::LibrariesMissing, 0, 0, missing};
             return answer;
         }
         RouterAnswer upnp = OpenUpnp(deadline);
@@ -134,10 +130,10 @@ public:
             return natpmp;
         }
         // The protocol that reached a router says why; if none did, say so.
-        if (upnp.reason.empty())
-            upnp.reason = !natpmp.reason.empty() ? natpmp.reason
-                          : upnp.ignored.empty() ? "no router answered"
-                                                 : "no answer from the default gateway";
+        if (!upnp.reason.Failed())
+            upnp.reason = natpmp.reason.Failed() ? natpmp.reason
+                          : upnp.ignored.empty() ? RouterFailure{K::NoRouter}
+                                                 : RouterFailure{K::NoGatewayAnswer};
         return upnp;
     }
 
@@ -145,7 +141,7 @@ public:
         const Deadline deadline(std::chrono::milliseconds(kRouterTalkMs), &stop_);
         bool ok = true;
         if (igd_) ok = AddMapping(lease_, deadline) == 0;
-        if (natpmp_) ok = NatPmpMap(lease_, deadline).empty();
+        if (natpmp_) ok = !NatPmpMap(lease_, deadline).Failed();
         if (!pinholeId_.empty()) {
             const auto r = upnp::Soap(pinhole_.pinholeControl, pinhole_.pinholeService, "UpdatePinhole",
                                       {{"UniqueID", pinholeId_}, {"NewLeaseTime", std::to_string(lease_)}}, deadline);
@@ -154,13 +150,13 @@ public:
         return ok;
     }
 
-    std::string Close() override {
+    RouterFailure Close() override {
         // Not interrupted: the end of the program waits for this one.
         const Deadline deadline{std::chrono::milliseconds(kRouterCloseWaitMs)};
-        std::string failure;
+        RouterFailure failure;
         const auto note = [&](const upnp::SoapReply& r, int gone) {
             if (!r.answered) failure = kLate;
-            else if (r.error != 0 && r.error != gone) failure = "the router refused it (UPnP error " + std::to_string(r.error) + ")";
+            else if (r.error != 0 && r.error != gone) failure = {K::RemovalRefused, port_, r.error};
         };
         if (igd_)
             note(upnp::Soap(wan_.control, wan_.service, "DeletePortMapping",
@@ -172,8 +168,8 @@ public:
                             {{"UniqueID", pinholeId_}}, deadline),
                  704);  // NoSuchEntry
         if (natpmp_) {
-            const std::string why = NatPmpMap(0, deadline);
-            if (!why.empty()) failure = why;
+            const RouterFailure why = NatPmpMap(0, deadline);
+            if (why.Failed()) failure = why;
         }
         Forget();
         return failure;
@@ -206,10 +202,10 @@ private:
         RouterAnswer answer;
         const auto gateway = upnp::Search(false, deadline, kSearchMs, &answer.ignored);
         if (!gateway) return answer;
-        std::string why;
+        RouterFailure why;
         const auto described = Describe(*lib_, gateway->location, deadline, &why);
         if (!described || described->control.empty()) {
-            answer.reason = deadline.Over() || why.empty() ? kLate : why;
+            answer.reason = deadline.Over() || !why.Failed() ? kLate : why;
             return answer;
         }
         wan_ = *described;
@@ -219,7 +215,7 @@ private:
             return answer;
         }
         if (status.error == 0 && status.Value("NewConnectionStatus") != "Connected") {
-            answer.reason = "the router is not connected to the internet";
+            answer.reason = {K::NotOnline};
             return answer;
         }
         const auto external = upnp::Soap(wan_.control, wan_.service, "GetExternalIPAddress", {}, deadline);
@@ -283,8 +279,8 @@ private:
         }
         char text[INET_ADDRSTRLEN] = {};
         if (::inet_ntop(AF_INET, &response.pnu.publicaddress.addr, text, sizeof text)) answer.externalAddress = text;
-        const std::string why = NatPmpMap(lease_, deadline);
-        if (why.empty()) {
+        const RouterFailure why = NatPmpMap(lease_, deadline);
+        if (!why.Failed()) {
             natpmp_ = true;
             answer.open = true;
             answer.leaseSeconds = lease_;
@@ -294,10 +290,10 @@ private:
         return answer;
     }
 
-    // A mapping request for the port (lifetime 0 removes it): "" when done, else why not.
-    std::string NatPmpMap(int lifetime, const Deadline& deadline) {
+    // A mapping request for the port (lifetime 0 removes it): no failure when done, else why not.
+    RouterFailure NatPmpMap(int lifetime, const Deadline& deadline) {
         natpmp_t n{};
-        if (lib_->initnatpmp(&n, 0, 0) < 0) return "no router answered";
+        if (lib_->initnatpmp(&n, 0, 0) < 0) return {K::NoRouter};
         natpmpresp_t response{};
         int r = lib_->sendnewportmappingrequest(&n, NATPMP_PROTOCOL_TCP, static_cast<uint16_t>(port_),
                                           static_cast<uint16_t>(port_), static_cast<uint32_t>(lifetime));
@@ -307,7 +303,7 @@ private:
         if (lifetime > 0 && response.pnu.newportmapping.mappedpublicport != port_) {
             // Another port is of no use: the other player connects to this one.
             NatPmpMapOther(response.pnu.newportmapping.mappedpublicport, deadline);
-            return RefusedPort(port_, "it is in use");
+            return {K::PortInUse, port_};
         }
         return {};
     }
@@ -478,9 +474,12 @@ void PortMapper::Lease::Answered(int port, const RouterAnswer& answer) {
 }
 
 void PortMapper::Lease::Remove() {
-    const std::string failure = router_->Close();
+    RouterReport removal;
+    removal.port = openPort_;
+    removal.closed = true;
+    removal.failure = router_->Close();
     Use(nullptr);
-    s_.Say({openPort_, true, {}, failure});
+    s_.Say(removal);
 }
 
 void PortMapper::Lease::Use(std::shared_ptr<Router> r) {

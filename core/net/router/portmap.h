@@ -29,12 +29,42 @@ inline constexpr int kRouterTalkMs = 6000;
 // for one under way, once the windows are gone.
 inline constexpr int kRouterCloseWaitMs = 2000;
 
+// Why the router opened or removed nothing, as a kind with the port, the
+// router's error code or the libraries missing where the kind has them; the
+// windows word it.
+enum class RouterFailureKind {
+    None,                   // nothing failed
+    Late,                   // the router did not answer in time
+    NoRouter,               // no router answered
+    NoGatewayAnswer,        // answers came, but none from the default gateway
+    LibrariesMissing,       // the router libraries could not be loaded (detail: which)
+    DescriptionUnreadable,  // the router's description could not be read
+    DescriptionElsewhere,   // its description names another address for its port mapping
+    NoPortMapping,          // the router offers no port mapping
+    NotOnline,              // the router is not connected to the internet
+    PortInUse,              // port refused: in use
+    PortNotAllowed,         // port refused: not allowed
+    NoFreeMappings,         // port refused: the router has no free mappings
+    UpnpRefused,            // port refused with the UPnP error code
+    NatPmpRefused,          // port refused with the NAT-PMP error code
+    RemovalRefused,         // a removal refused with the UPnP error code
+};
+
+struct RouterFailure {
+    RouterFailureKind kind = RouterFailureKind::None;
+    int port = 0;
+    int code = 0;
+    std::string detail{};
+    bool Failed() const { return kind != RouterFailureKind::None; }
+    bool operator==(const RouterFailure&) const = default;
+};
+
 // What the router answered to a request for the port.
 struct RouterAnswer {
     bool open = false;            // TCP port forwarded on the router's IPv4 address
     std::string externalAddress;  // that address, where the router told it
     bool pinhole = false;         // IPv6 pinhole opened for the port
-    std::string reason;           // why nothing was opened (beside a pinhole: why IPv4 was not)
+    RouterFailure reason;         // why nothing was opened (beside a pinhole: why IPv4 was not)
     int leaseSeconds = 0;         // as granted; 0 means until removed
     int pinholeLeaseSeconds = 0;  // the pinhole's own; it always ends
     std::vector<upnp::IgnoredAnswer> ignored{};  // answers to the search not believed
@@ -48,8 +78,8 @@ public:
     virtual RouterAnswer Open(int port, int leaseSeconds) = 0;
     // Refreshes what Open opened; false when the router no longer keeps it.
     virtual bool Renew() = 0;
-    // Removes what Open opened: "" when it is gone, else why not.
-    virtual std::string Close() = 0;
+    // Removes what Open opened: no failure when it is gone, else why not.
+    virtual RouterFailure Close() = 0;
     // From another thread: an Open or Renew under way gives up soon (the
     // program ends). What it opened meanwhile Close still removes.
     virtual void Interrupt() {}
@@ -73,7 +103,7 @@ struct RouterReport {
     int port = 0;
     bool closed = false;  // a removal was tried; answer is empty
     RouterAnswer answer;
-    std::string failure;  // why the removal did not work; "" when it did
+    RouterFailure failure;  // why the removal did not work; none when it did
 };
 
 class PortMapper {

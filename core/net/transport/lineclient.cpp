@@ -119,9 +119,9 @@ int LineClient::ConnectSocket(int timeoutMs) {
         const int fd = ConnectTo(address, wait, lastError);
         if (fd >= 0) return fd;  // stays non-blocking: nothing waits on the peer
     }
-    throw SocketError(Describe(
-        qx::SystemText("Could not connect to " + BracketedHost(UnbracketedHost(host_)) + ":" + std::to_string(port_)),
-        lastError));
+    const std::string host = BracketedHost(UnbracketedHost(host_));
+    throw SocketError({NetFailureKind::Connect, lastError, port_, qx::SystemText(host)},
+                      Describe(qx::SystemText("Could not connect to " + host + ":" + std::to_string(port_)), lastError));
 }
 
 namespace {
@@ -142,7 +142,7 @@ int LineClient::ConnectTo(const Address& address, const WaitSlices& wait, int& l
     if (s.fd < 0) {
         lastError = errno;
         if (NoIPv6(lastError)) return -1;  // a family this system lacks
-        throw SocketError(Describe("Could not create socket", lastError));
+        throw SocketError({NetFailureKind::CreateSocket, lastError}, Describe("Could not create socket", lastError));
     }
     int err = 0;
     if (::connect(s.fd, reinterpret_cast<const sockaddr*>(&address), AddressLength(address)) != 0) {

@@ -29,7 +29,7 @@ LineConnection::LineConnection(int fd, const LineLiveness& liveness) : fd_(fd) {
     if (wakeFd_ < 0) {
         const int err = errno;
         ::close(fd_);
-        throw SocketError(Describe("Could not create an event", err));
+        throw SocketError({NetFailureKind::CreateEvent, err}, Describe("Could not create an event", err));
     }
 }
 
@@ -128,7 +128,7 @@ std::chrono::steady_clock::time_point LineConnection::ServiceOutput() {
 
 void LineConnection::WriteLn(const std::string& text) {
     // One call, one line: a break inside would put lines of its own on the wire.
-    if (text.find_first_of("\r\n") != std::string::npos) throw NetError("Cannot send a line that holds a line break.");
+    if (text.find_first_of("\r\n") != std::string::npos) throw NetError(kLineBreakInLine);
     std::string data = text;
     data += "\r\n";
     int err = 0;
@@ -165,7 +165,7 @@ void LineConnection::WriteLn(const std::string& text) {
         throw ConnectionClosedError(GoneText(kConnectionReset));
     }
     Close();
-    throw SocketError(Describe("Could not send", err));
+    throw SocketError({NetFailureKind::Send, err}, Describe("Could not send", err));
 }
 
 bool LineConnection::PollBoth(pollfd (&fds)[2], int timeoutMs) {
@@ -173,7 +173,7 @@ bool LineConnection::PollBoth(pollfd (&fds)[2], int timeoutMs) {
     if (errno == EINTR) return false;
     const int err = errno;
     Close();
-    throw SocketError(Describe("Could not wait for data", err));
+    throw SocketError({NetFailureKind::WaitForData, err}, Describe("Could not wait for data", err));
 }
 
 LineConnection::Woken LineConnection::Wait(int timeoutMs, bool wantInput) {
@@ -350,7 +350,7 @@ bool LineConnection::Receive() {
         throw ConnectionClosedError(n == 0 ? kClosedGracefully : GoneText(kConnectionReset));
     }
     Close();
-    throw SocketError(Describe("Could not receive", err));
+    throw SocketError({NetFailureKind::Receive, err}, Describe("Could not receive", err));
 }
 
 }  // namespace quorvex

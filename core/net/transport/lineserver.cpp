@@ -86,41 +86,45 @@ int LocalPort(int fd) {
 }  // namespace
 
 void LineServer::Start() {
-    if (port_ < 0 || port_ > 65535) throw SocketError("Invalid port " + qx::SystemText(std::to_string(port_)) + ".");
+    using K = NetFailureKind;
+    if (port_ < 0 || port_ > 65535)
+        throw SocketError({K::InvalidPort, 0, port_}, "Invalid port " + qx::SystemText(std::to_string(port_)) + ".");
     std::vector<int> fds;
-    auto fail = [&fds](const std::string& what, int err) {
+    auto fail = [&fds, this](K kind, const std::string& what, int err) {
         for (int fd : fds) ::close(fd);
-        throw SocketError(Describe(qx::SystemText(what), err));
+        throw SocketError({kind, err, port_}, Describe(qx::SystemText(what), err));
     };
-    const std::string bindWhat = "Could not bind socket to port " + std::to_string(port_);
+    const auto bindFailed = [&](int err) {
+        fail(K::BindPort, "Could not bind socket to port " + std::to_string(port_), err);
+    };
     int port = port_;
     bool needIPv4 = true;
     if (ipv6_) {
         // One dual-stack socket serves both families; where IPv6 sockets cannot
         // take IPv4 clients, an IPv6-only one and an IPv4 one on the same port.
         int fd = ListenOn(AF_INET6, port, false);
-        if (fd < 0 && !NoIPv6(errno)) fail(bindWhat, errno);
+        if (fd < 0 && !NoIPv6(errno)) bindFailed(errno);
         if (fd >= 0) {
             needIPv4 = false;
         } else {
             fd = ListenOn(AF_INET6, port, true);
-            if (fd < 0 && !NoIPv6(errno)) fail(bindWhat, errno);
+            if (fd < 0 && !NoIPv6(errno)) bindFailed(errno);
         }
         if (fd >= 0) {
             fds.push_back(fd);
             port = LocalPort(fd);
-            if (port < 0) fail("Could not read the bound port", errno);
+            if (port < 0) fail(K::ReadBoundPort, "Could not read the bound port", errno);
         }
     }
     if (needIPv4) {
         const int fd = ListenOn(AF_INET, port, false);
-        if (fd < 0) fail(bindWhat, errno);
+        if (fd < 0) bindFailed(errno);
         fds.push_back(fd);
         port = LocalPort(fd);
-        if (port < 0) fail("Could not read the bound port", errno);
+        if (port < 0) fail(K::ReadBoundPort, "Could not read the bound port", errno);
     }
     int wake[2];
-    if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) fail("Could not create a pipe", errno);
+    if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) fail(K::CreatePipe, "Could not create a pipe", errno);
 
     boundPort_ = port;
     listenFds_ = std::move(fds);
@@ -139,7 +143,10 @@ void LineServer::ListenLoop() {
     for (;;) {
         if (::poll(p.data(), p.size(), -1) < 0) {
             if (errno == EINTR) continue;
-            if (OnListenError) OnListenError(Describe("Could not wait for connections", errno));
+            const int err = errno;
+            if (OnListenError)
+                OnListenError(SocketError({NetFailureKind::WaitForConnections, err},
+                                          Describe("Could not wait for connections", err)));
             return;
         }
         if (stop.revents != 0) return;
@@ -154,7 +161,9 @@ void LineServer::ListenLoop() {
                     ::poll(&stop, 1, 100);
                 } else if (err == EBADF || err == EINVAL || err == ENOTSOCK || err == EOPNOTSUPP || err == EFAULT) {
                     // The listening socket itself is broken: no later accept can succeed.
-                    if (OnListenError) OnListenError(Describe("Could not accept a connection", err));
+                    if (OnListenError)
+                        OnListenError(SocketError({NetFailureKind::AcceptConnection, err},
+                                                  Describe("Could not accept a connection", err)));
                     return;
                 }
                 continue;  // the client gave up, or a network error of its own
@@ -196,18 +205,22 @@ void LineServer::ServeConnection(ConnectionPtr conn) {
         }
     } catch (const ConnectionClosedError&) {
         // The peer closed or reset it, or a stop closed it here: the normal end.
-        if (conn->Stalled()) Report(conn, kPeerStalled);
+        if (conn->Stalled()) Report(conn, NetError(kPeerStalled));
+    } catch (const NetError& e) {
+        Report(conn, e);
     } catch (const std::exception& e) {
-        Report(conn, e.what());
+        Report(conn, NetError(qx::SystemText(e.what())));
     } catch (...) {
-        Report(conn, kUnknownFailure);
+        Report(conn, NetError(kUnknownFailure));
     }
     try {
         if (OnDisconnect) OnDisconnect(conn);
+    } catch (const NetError& e) {
+        Report(conn, e);
     } catch (const std::exception& e) {
-        Report(conn, e.what());
+        Report(conn, NetError(qx::SystemText(e.what())));
     } catch (...) {
-        Report(conn, kUnknownFailure);
+        Report(conn, NetError(kUnknownFailure));
     }
     conn->Close();
     {
@@ -218,8 +231,8 @@ void LineServer::ServeConnection(ConnectionPtr conn) {
     threadEnded_.notify_all();
 }
 
-void LineServer::Report(const ConnectionPtr& conn, const std::string& text) {
-    if (OnError) OnError(conn, text);
+void LineServer::Report(const ConnectionPtr& conn, const NetError& failure) {
+    if (OnError) OnError(conn, failure);
 }
 
 void LineServer::Stop(bool unlimited) {

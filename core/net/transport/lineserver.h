@@ -40,13 +40,14 @@ public:
     Handler OnConnect;
     Handler OnExecute;
     Handler OnDisconnect;
-    // On the connection thread: the text of the failure that ended the
-    // connection (a handler's exception, a socket error, a stall). Must not throw.
-    std::function<void(const ConnectionPtr&, const std::string&)> OnError;
+    // On the connection thread: the failure that ended the connection (a
+    // socket error, a stall, a handler's exception: another one than a
+    // NetError comes as one of kind Other with its text). Must not throw.
+    std::function<void(const ConnectionPtr&, const NetError&)> OnError;
     // On the listening thread, which then ends: why it could not go on
     // listening. The server still counts as active until SetActive(false).
     // Must not throw.
-    std::function<void(const qx::SystemText&)> OnListenError;
+    std::function<void(const NetError&)> OnListenError;
 
     // Port to listen on; 0 lets the system choose one (see BoundPort).
     void SetDefaultPort(int port) { port_ = port; }
@@ -88,7 +89,7 @@ private:
     void Stop(bool unlimited);
     void ListenLoop();
     void ServeConnection(ConnectionPtr conn);
-    void Report(const ConnectionPtr& conn, const std::string& text);
+    void Report(const ConnectionPtr& conn, const NetError& failure);
 
     int port_ = kDefaultPort;
     int terminateWait_ = kTerminateWaitTime;

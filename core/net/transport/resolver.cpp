@@ -2,6 +2,7 @@
 
 #include "core/net/transport/endpoint.h"
 #include "core/net/transport/neterrors.h"
+#include "core/platform/errnotext.h"
 #include "core/platform/handover.h"
 #include "core/platform/ownedthread.h"
 
@@ -81,10 +82,10 @@ std::vector<Address> ResolveHost(const std::string& shownHost, int port, const W
     // It has handed its answer over and only returns now.
     lookup.Join(kLookupEnd);
     if (job->rc != 0 || job->addresses.empty()) {
-        const std::string reason = job->rc != 0 ? ::gai_strerror(job->rc) : "no address";
+        const qx::SystemText reason = job->rc != 0 ? qx::ResolverErrorText(job->rc) : qx::SystemText("no address");
         // The name goes to the resolver as the player typed it.
-        throw SocketError("Could not resolve host \"" + qx::SystemText(shownHost) + "\": " + qx::SystemText(reason) +
-                          ".");
+        throw SocketError({NetFailureKind::Resolve, job->rc, port, qx::SystemText(shownHost)},
+                          "Could not resolve host \"" + qx::SystemText(shownHost) + "\": " + reason + ".");
     }
     return job->addresses;
 }
