@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, nicht aktiviert</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Bitte öffne die Adresse selbst in einem Browser.</translation>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Router: Port %1 nicht geschlossen (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>der Router hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>kein Router hat geantwortet</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>keine Antwort vom Standard-Gateway</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>der Router konnte nicht gefragt werden (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>die Beschreibung des Routers war nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>die Beschreibung des Routers nennt für die Portweiterleitung eine andere Adresse</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>der Router bietet keine Portweiterleitung an</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>der Router ist nicht mit dem Internet verbunden</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>der Router hat Port %1 abgelehnt: er ist belegt</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>der Router hat Port %1 abgelehnt: nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>der Router hat Port %1 abgelehnt: keine freien Weiterleitungen mehr</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>der Router hat Port %1 abgelehnt (UPnP-Fehler %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>der Router hat Port %1 abgelehnt (NAT-PMP-Fehler %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>der Router hat es abgelehnt (UPnP-Fehler %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Bitte öffne die Adresse selbst in einem Browser.</translation>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: keine Spiele im lokalen Netz: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Adresse eingetragen: %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +707,10 @@ Bitte öffne die Adresse selbst in einem Browser.</translation>
         <source>New game: %1</source>
         <translation>Neues Spiel: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Rekorde</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -862,6 +943,335 @@ Bitte prüfe, ob du die Datei lesen darfst.</translation>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Gebombte Drachen: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Opfer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Opfer</numerusform>
+            <numerusform>%n Opfer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Drache</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Drache</numerusform>
+            <numerusform>%n Drachen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Bombenergebnis: Du hast gewonnen, %1 und %2 getroffen</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Bombenergebnis: Du hast verloren, %1 und %2 getroffen</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Bombenergebnis: Unentschieden, %1 und %2 getroffen</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 hat dein Schlachtfeld bombardiert und gewonnen.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 hat dein Schlachtfeld bombardiert und verloren.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 hat dein Schlachtfeld bombardiert: unentschieden.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Alle Figuren gesetzt, bereit zum Senden</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Noch zu setzen: %1 und %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Verbindung ordnungsgemäß geschlossen.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>Verbindung von der Gegenseite zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>Nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Höchste Zeilenlänge überschritten.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Zeitüberschreitung beim Verbinden.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Verbinden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Bereits verbunden.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>Die Verbindung endete nicht rechtzeitig.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Verbindung verloren: die Gegenseite antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Verbindung geschlossen: die Gegenseite nimmt keine Daten mehr an.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>Eine Zeile mit Zeilenumbruch kann nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>Kein Spitzname rechtzeitig empfangen.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Ereignis konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Socket konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Pipe konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Senden fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Warten auf Daten fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Empfangen fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Warten auf Verbindungen fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Verbindung konnte nicht angenommen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Der gebundene Port konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>Socket konnte nicht an Port %1 gebunden werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>Verbindung zu %1:%2 fehlgeschlagen: %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>Rechnername „%1“ konnte nicht aufgelöst werden: keine Adresse.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>Rechnername „%1“ konnte nicht aufgelöst werden: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Ungültiger Port %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Dein Name für den neuen Rekord</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Neuer Rekord: Platz %1, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Rekorde</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Opfer</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Opfer</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Endlos</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> Über alle Läufe </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Drachen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Geladen</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Endlosspiele begonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Spiele um 100 begonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Spiele um 100 gewonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Spiele um 200 begonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Spiele um 200 gewonnen:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Runden:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Getötete Opfer:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Getötete Drachen:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Beste Abschussserie:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Geld gewonnen:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Geld verloren:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>Die Rekorddatei war beschädigt. Sie liegt jetzt unter „%1“, und eine neue wird begonnen.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>Die Rekorddatei stammt nicht von dieser Version des Spiels. Sie liegt jetzt unter „%1“, und eine neue wird begonnen.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>Die Rekorde konnten nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>Alle Rekorde und die Zahlen über alle Läufe löschen?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, no marcado</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Abre tú mismo la dirección en un navegador, por favor.</translation>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Router: puerto %1 no cerrado (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>el router no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>ningún router respondió</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>ninguna respuesta de la puerta de enlace predeterminada</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>no se pudo consultar al router (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>no se pudo leer la descripción del router</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>la descripción del router indica otra dirección para su redirección de puertos</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>el router no ofrece redirección de puertos</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>el router no está conectado a internet</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>el router rechazó el puerto %1: está en uso</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>el router rechazó el puerto %1: no está permitido</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>el router rechazó el puerto %1: no le quedan redirecciones libres</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>el router rechazó el puerto %1 (error UPnP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>el router rechazó el puerto %1 (error NAT-PMP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>el router lo rechazó (error UPnP %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Abre tú mismo la dirección en un navegador, por favor.</translation>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: no hay partidas en la red local: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Dirección introducida: %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +707,10 @@ Abre tú mismo la dirección en un navegador, por favor.</translation>
         <source>New game: %1</source>
         <translation>Nueva partida: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Récords</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -862,6 +943,335 @@ Comprueba que tienes permiso para leer el archivo.</translation>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Dragones alcanzados: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Víctima</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Víctima</numerusform>
+            <numerusform>%n Víctimas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Dragón</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Dragón</numerusform>
+            <numerusform>%n Dragones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Resultado de la bomba: has ganado, %1 y %2 alcanzados</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Resultado de la bomba: has perdido, %1 y %2 alcanzados</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Resultado de la bomba: empate, %1 y %2 alcanzados</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 ha bombardeado tu campo de batalla y ha ganado.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 ha bombardeado tu campo de batalla y ha perdido.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 ha bombardeado tu campo de batalla: empate.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Todas las figuras colocadas, listo para enviar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Quedan por colocar: %1 y %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Conexión cerrada correctamente.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>El otro lado restableció la conexión.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>No conectado.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Se superó la longitud máxima de línea.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Se agotó el tiempo de conexión.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Conexión cancelada.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Ya conectado.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>La conexión no terminó a tiempo.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Conexión perdida: el otro lado dejó de responder.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Conexión cerrada: el otro lado dejó de recibir datos.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Error desconocido.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>No se puede enviar una línea que contiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>No se recibió ningún apodo a tiempo.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo crear un evento: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo crear el socket: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo crear una tubería: %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo enviar: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo esperar datos: %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo recibir: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo esperar conexiones: %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo aceptar una conexión: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>No se pudo leer el puerto asignado: %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo asociar el socket al puerto %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>No se pudo conectar con %1:%2: %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>No se pudo resolver el host «%1»: sin dirección.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo resolver el host «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Puerto %1 no válido.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Tu nombre para el nuevo récord</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Nuevo récord: puesto %1, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Víctimas</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Víctimas</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Sin fin</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> De todas las sesiones </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Dragones</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Cargada</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Partidas sin fin empezadas:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Partidas de 100 empezadas:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Partidas de 100 ganadas:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Partidas de 200 empezadas:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Partidas de 200 ganadas:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Turnos:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Víctimas eliminadas:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Dragones eliminados:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Mejor racha de bajas:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Dinero ganado:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Dinero perdido:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>El archivo de récords estaba dañado. Se guarda como «%1» y se empieza uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>El archivo de récords no lo creó esta versión del juego. Se guarda como «%1» y se empieza uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>No se pudieron guardar los récords.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>¿Borrar todos los récords y las cifras de todas las sesiones?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, non coché</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Routeur&#xa0;: port %1 non fermé (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>le routeur n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>aucun routeur n’a répondu</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>aucune réponse de la passerelle par défaut</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>le routeur n’a pas pu être interrogé (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>la description du routeur n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>la description du routeur indique une autre adresse pour sa redirection de port</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>le routeur ne propose pas de redirection de port</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>le routeur n’est pas connecté à Internet</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>le routeur a refusé le port %1 : il est déjà utilisé</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>le routeur a refusé le port %1 : non autorisé</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>le routeur a refusé le port %1 : il n’a plus de redirection libre</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>le routeur a refusé le port %1 (erreur UPnP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>le routeur a refusé le port %1 (erreur NAT-PMP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>le routeur a refusé (erreur UPnP %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex&#xa0;: aucune partie sur le réseau local&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Adresse saisie : %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +707,10 @@ Veuillez ouvrir l’adresse vous-même dans un navigateur.</translation>
         <source>New game: %1</source>
         <translation>Nouvelle partie&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -863,6 +944,335 @@ de bataille</translation>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Dragons bombardés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Victime</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Victime</numerusform>
+            <numerusform>%n Victimes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Dragon</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Dragon</numerusform>
+            <numerusform>%n Dragons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Résultat de la bombe : vous avez gagné, %1 et %2 touchés</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Résultat de la bombe : vous avez perdu, %1 et %2 touchés</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Résultat de la bombe : égalité, %1 et %2 touchés</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 a bombardé votre champ de bataille et a gagné.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 a bombardé votre champ de bataille et a perdu.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 a bombardé votre champ de bataille : égalité.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Toutes les figures placées, prêt à envoyer</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Reste à placer : %1 et %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Connexion fermée normalement.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>Connexion réinitialisée par l’autre côté.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>Non connecté.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Longueur de ligne maximale dépassée.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Délai de connexion dépassé.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Connexion annulée.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Déjà connecté.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>La connexion ne s’est pas terminée à temps.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Connexion perdue : l’autre côté ne répond plus.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Connexion fermée : l’autre côté ne reçoit plus de données.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>Impossible d’envoyer une ligne contenant un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>Aucun pseudo reçu à temps.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossible de créer un événement : %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossible de créer le socket : %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossible de créer un tube : %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Envoi impossible : %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossible d’attendre des données : %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Réception impossible : %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossible d’attendre des connexions : %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossible d’accepter une connexion : %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossible de lire le port attribué : %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible de lier le socket au port %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>Impossible de se connecter à %1:%2 : %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>Impossible de résoudre l’hôte « %1 » : aucune adresse.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible de résoudre l’hôte « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Port %1 non valide.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Votre nom pour le nouveau record</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Nouveau record : place %1, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Victimes</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Victimes</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Sans fin</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> Sur toutes les sessions </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Dragons</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Chargée</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Parties sans fin commencées :</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Parties à 100 commencées :</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Parties à 100 gagnées :</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Parties à 200 commencées :</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Parties à 200 gagnées :</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Tours :</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Victimes tuées :</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Dragons tués :</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Meilleure série d’éliminations :</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Argent gagné :</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Argent perdu :</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>Le fichier des records était endommagé. Il est gardé sous « %1 » et un nouveau est commencé.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>Le fichier des records n’a pas été créé par cette version du jeu. Il est gardé sous « %1 » et un nouveau est commencé.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>Les records n’ont pas pu être enregistrés.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>Effacer tous les records et les chiffres de toutes les sessions ?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, non selezionato</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Apri tu l’indirizzo in un browser, per favore.</translation>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Router: porta %1 non chiusa (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>il router non ha risposto in tempo</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>nessun router ha risposto</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>nessuna risposta dal gateway predefinito</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>non è stato possibile interpellare il router (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>non è stato possibile leggere la descrizione del router</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>la descrizione del router indica un altro indirizzo per l’inoltro delle porte</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>il router non offre l’inoltro delle porte</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>il router non è connesso a internet</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>il router ha rifiutato la porta %1: è già in uso</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>il router ha rifiutato la porta %1: non consentito</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>il router ha rifiutato la porta %1: non ha inoltri liberi</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>il router ha rifiutato la porta %1 (errore UPnP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>il router ha rifiutato la porta %1 (errore NAT-PMP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>il router ha rifiutato (errore UPnP %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Apri tu l’indirizzo in un browser, per favore.</translation>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: nessuna partita sulla rete locale: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Indirizzo inserito: %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +707,10 @@ Apri tu l’indirizzo in un browser, per favore.</translation>
         <source>New game: %1</source>
         <translation>Nuova partita: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Record</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -862,6 +943,335 @@ Controlla di avere il permesso di leggere il file.</translation>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Draghi bombardati: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Vittima</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Vittima</numerusform>
+            <numerusform>%n Vittime</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Drago</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Drago</numerusform>
+            <numerusform>%n Draghi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Risultato della bomba: hai vinto, colpiti %1 e %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Risultato della bomba: hai perso, colpiti %1 e %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Risultato della bomba: pareggio, colpiti %1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 ha bombardato il tuo campo di battaglia e ha vinto.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 ha bombardato il tuo campo di battaglia e ha perso.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 ha bombardato il tuo campo di battaglia: pareggio.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Tutte le figure posizionate, pronto per l’invio</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Da posizionare ancora: %1 e %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Connessione chiusa regolarmente.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>Connessione reimpostata dall’altra parte.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>Non connesso.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Lunghezza massima della riga superata.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Tempo di connessione scaduto.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Connessione annullata.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Già connesso.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>La connessione non è terminata in tempo.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Connessione persa: l’altra parte non risponde più.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Connessione chiusa: l’altra parte non riceve più dati.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Errore sconosciuto.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>Impossibile inviare una riga che contiene un a capo.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>Nessun soprannome ricevuto in tempo.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile creare un evento: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile creare il socket: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile creare una pipe: %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile inviare: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile attendere i dati: %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile ricevere: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile attendere connessioni: %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile accettare una connessione: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Impossibile leggere la porta assegnata: %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossibile associare il socket alla porta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>Impossibile connettersi a %1:%2: %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>Impossibile risolvere l’host «%1»: nessun indirizzo.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossibile risolvere l’host «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Porta %1 non valida.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Il tuo nome per il nuovo record</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Nuovo record: posto %1, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Vittime</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Vittime</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Infinita</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> Di tutte le sessioni </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Denaro</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Turni</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Draghi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Caricata</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Partite infinite iniziate:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Partite da 100 iniziate:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Partite da 100 vinte:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Partite da 200 iniziate:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Partite da 200 vinte:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Turni:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Vittime uccise:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Draghi uccisi:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Migliore serie di uccisioni:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Denaro vinto:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Denaro perso:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>Il file dei record era danneggiato. È conservato come «%1» e se ne comincia uno nuovo.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>Il file dei record non è stato creato da questa versione del gioco. È conservato come «%1» e se ne comincia uno nuovo.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>Non è stato possibile salvare i record.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>Svuotare tutti i record e i numeri di tutte le sessioni?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1、チェックなし</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -232,6 +240,70 @@ Please open the address in a browser yourself.</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>ルーター: ポート %1 を閉じられませんでした (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>ルーターが時間内に応答しませんでした</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>応答したルーターはありません</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>デフォルトゲートウェイから応答がありません</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>ルーターに問い合わせできませんでした (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>ルーターの説明を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>ルーターの説明はポート転送に別のアドレスを指定しています</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>ルーターはポート転送に対応していません</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>ルーターがインターネットに接続されていません</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>ルーターがポート %1 を拒否しました: 使用中です</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>ルーターがポート %1 を拒否しました: 許可されていません</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>ルーターがポート %1 を拒否しました: 空きの転送枠がありません</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>ルーターがポート %1 を拒否しました (UPnP エラー %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>ルーターがポート %1 を拒否しました (NAT-PMP エラー %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>ルーターが拒否しました (UPnP エラー %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -239,6 +311,11 @@ Please open the address in a browser yourself.</source>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: ローカルネットワークにゲームがありません: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>アドレスを入力しました: %1</translation>
     </message>
 </context>
 <context>
@@ -625,6 +702,10 @@ Please open the address in a browser yourself.</source>
         <source>New game: %1</source>
         <translation>新しいゲーム: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>記録</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -857,6 +938,333 @@ Please check that you may read the file.</source>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>爆撃したドラゴン: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>犠牲者1人</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>犠牲者%n人</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>ドラゴン1体</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>ドラゴン%n体</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>爆撃の結果: 勝ち、%1と%2に命中</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>爆撃の結果: 負け、%1と%2に命中</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>爆撃の結果: 引き分け、%1と%2に命中</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1があなたの戦場を爆撃して勝ちました。</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1があなたの戦場を爆撃して負けました。</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1があなたの戦場を爆撃しました: 引き分け。</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>すべての駒を配置しました。送信できます</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>残りの配置: %1と%2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>接続は正常に閉じられました。</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>接続が相手側からリセットされました。</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>接続されていません。</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>行の最大長を超えました。</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>接続がタイムアウトしました。</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>接続を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>すでに接続されています。</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>接続が時間内に終了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>接続が切れました: 相手が応答しなくなりました。</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>接続を閉じました: 相手がデータを受け取らなくなりました。</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>不明なエラーです。</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>改行を含む行は送信できません。</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>ニックネームを時間内に受信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>イベントを作成できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>ソケットを作成できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>パイプを作成できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>送信できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>データを待機できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>受信できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>接続を待機できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>接続を受け付けられませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>割り当てられたポートを読み取れませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>ソケットをポート %1 にバインドできませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>%1:%2 に接続できませんでした: %3。</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>ホスト「%1」を解決できませんでした: アドレスがありません。</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>ホスト「%1」を解決できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>無効なポート %1 です。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>新しい記録の名前</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>新記録: %1 位、$%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>犠牲者100人</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>犠牲者200人</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>エンドレス</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> すべてのプレイ </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>消去</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>お金</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>ターン</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>ドラゴン</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>読込</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>開始したエンドレス:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>開始した100人:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>勝った100人:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>開始した200人:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>勝った200人:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>ターン:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>倒した犠牲者:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>倒したドラゴン:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>最高の連続キル:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>得たお金:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>失ったお金:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>記録ファイルが壊れていました。「%1」として残し、新しいファイルを始めます。</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>記録ファイルはこのバージョンのゲームで作られたものではありません。「%1」として残し、新しいファイルを始めます。</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>記録を保存できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>すべての記録と、すべてのプレイを通した数字を消去しますか?</translation>
     </message>
 </context>
 <context>

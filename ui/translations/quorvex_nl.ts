@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, niet aangevinkt</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Open het adres alsjeblieft zelf in een browser.</translation>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Router: poort %1 niet gesloten (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>de router antwoordde niet op tijd</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>geen router antwoordde</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>geen antwoord van de standaardgateway</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>de router kon niet worden gevraagd (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>de beschrijving van de router kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>de beschrijving van de router noemt een ander adres voor het doorsturen van poorten</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>de router biedt geen doorsturen van poorten</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>de router is niet met het internet verbonden</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>de router weigerde poort %1: die is in gebruik</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>de router weigerde poort %1: niet toegestaan</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>de router weigerde poort %1: geen vrije doorstuurregels meer</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>de router weigerde poort %1 (UPnP-fout %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>de router weigerde poort %1 (NAT-PMP-fout %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>de router weigerde het (UPnP-fout %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Open het adres alsjeblieft zelf in een browser.</translation>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: geen spellen op het lokale netwerk: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Adres ingevuld: %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +707,10 @@ Open het adres alsjeblieft zelf in een browser.</translation>
         <source>New game: %1</source>
         <translation>Nieuw spel: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -862,6 +943,335 @@ Controleer of je het bestand mag lezen.</translation>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Geraakte Draken: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Slachtoffer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Slachtoffer</numerusform>
+            <numerusform>%n Slachtoffers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Draak</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Draak</numerusform>
+            <numerusform>%n Draken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Bomresultaat: je hebt gewonnen, %1 en %2 geraakt</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Bomresultaat: je hebt verloren, %1 en %2 geraakt</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Bomresultaat: gelijkspel, %1 en %2 geraakt</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 heeft je slagveld gebombardeerd en gewonnen.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 heeft je slagveld gebombardeerd en verloren.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 heeft je slagveld gebombardeerd: gelijkspel.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Alle figuren geplaatst, klaar om te versturen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Nog te plaatsen: %1 en %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Verbinding netjes gesloten.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>Verbinding verbroken door de andere kant.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>Niet verbonden.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Maximale regellengte overschreden.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Time-out bij het verbinden.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Verbinden geannuleerd.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Al verbonden.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>De verbinding eindigde niet op tijd.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Verbinding verloren: de andere kant antwoordt niet meer.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Verbinding gesloten: de andere kant neemt geen gegevens meer aan.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Onbekende fout.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>Een regel met een regeleinde kan niet worden verstuurd.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>Geen bijnaam op tijd ontvangen.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Kon geen gebeurtenis aanmaken: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Kon geen socket aanmaken: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Kon geen pipe aanmaken: %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Versturen mislukt: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Wachten op gegevens mislukt: %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Ontvangen mislukt: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Wachten op verbindingen mislukt: %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Kon geen verbinding aannemen: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Kon de gebonden poort niet lezen: %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>Kon de socket niet aan poort %1 binden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>Kon niet verbinden met %1:%2: %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>Kon host ‘%1’ niet opzoeken: geen adres.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>Kon host ‘%1’ niet opzoeken: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Ongeldige poort %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Je naam voor het nieuwe record</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Nieuw record: plaats %1, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Slachtoffers</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Slachtoffers</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Eindeloos</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> Over alle sessies </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Beurten</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Draken</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Geladen</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Eindeloze spellen begonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Spellen van 100 begonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Spellen van 100 gewonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Spellen van 200 begonnen:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Spellen van 200 gewonnen:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Beurten:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Gedode Slachtoffers:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Gedode Draken:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Beste killreeks:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Geld gewonnen:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Geld verloren:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>Het recordbestand was beschadigd. Het is bewaard als &quot;%1&quot; en er wordt een nieuw begonnen.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>Het recordbestand is niet door deze versie van het spel gemaakt. Het is bewaard als &quot;%1&quot; en er wordt een nieuw begonnen.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>De records konden niet worden opgeslagen.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>Alle records en de cijfers over alle sessies wissen?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, niezaznaczone</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Otwórz ten adres w przeglądarce samodzielnie.</translation>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Router: port %1 nie został zamknięty (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>router nie odpowiedział na czas</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>żaden router nie odpowiedział</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>brak odpowiedzi od bramy domyślnej</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>nie można było zapytać routera (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>nie można odczytać opisu routera</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>opis routera podaje inny adres dla przekierowania portów</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>router nie oferuje przekierowania portów</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>router nie jest połączony z internetem</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>router odrzucił port %1: jest zajęty</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>router odrzucił port %1: niedozwolone</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>router odrzucił port %1: brak wolnych przekierowań</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>router odrzucił port %1 (błąd UPnP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>router odrzucił port %1 (błąd NAT-PMP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>router odmówił (błąd UPnP %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Otwórz ten adres w przeglądarce samodzielnie.</translation>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: brak gier w sieci lokalnej: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Wpisano adres: %1</translation>
     </message>
 </context>
 <context>
@@ -636,6 +713,10 @@ Otwórz ten adres w przeglądarce samodzielnie.</translation>
         <source>New game: %1</source>
         <translation>Nowa gra: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Rekordy</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -868,6 +949,337 @@ Sprawdź, czy masz prawo odczytu tego pliku.</translation>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Trafione Smoki: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Ofiara</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Ofiara</numerusform>
+            <numerusform>%n Ofiary</numerusform>
+            <numerusform>%n Ofiar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Smok</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Smok</numerusform>
+            <numerusform>%n Smoki</numerusform>
+            <numerusform>%n Smoków</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Wynik bomby: wygrana, trafienia: %1 i %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Wynik bomby: przegrana, trafienia: %1 i %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Wynik bomby: remis, trafienia: %1 i %2</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 zbombardował twoje pole bitwy i wygrał.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 zbombardował twoje pole bitwy i przegrał.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 zbombardował twoje pole bitwy: remis.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Wszystkie figury ustawione, gotowe do wysłania</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Pozostało do ustawienia: %1 i %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Połączenie zostało zamknięte prawidłowo.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>Połączenie zostało zerwane przez drugą stronę.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>Brak połączenia.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Przekroczono maksymalną długość wiersza.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Upłynął czas łączenia.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Łączenie anulowane.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Już połączono.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>Połączenie nie zakończyło się na czas.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Utracono połączenie: druga strona przestała odpowiadać.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Połączenie zamknięte: druga strona przestała odbierać dane.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Nieznany błąd.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>Nie można wysłać wiersza zawierającego znak nowego wiersza.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>Nie otrzymano pseudonimu na czas.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można utworzyć zdarzenia: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można utworzyć gniazda: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można utworzyć potoku: %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można wysłać: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można czekać na dane: %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można odebrać: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można czekać na połączenia: %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można przyjąć połączenia: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Nie można odczytać przypisanego portu: %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>Nie można powiązać gniazda z portem %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>Nie można połączyć z %1:%2: %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>Nie można odnaleźć hosta „%1”: brak adresu.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>Nie można odnaleźć hosta „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Nieprawidłowy port %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Twoje imię dla nowego rekordu</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Nowy rekord: miejsce %1, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Ofiar</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Ofiar</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Bez końca</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> Ze wszystkich sesji </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Pieniądze</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Tury</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Smoki</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Wczytana</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Gry bez końca rozpoczęte:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Gry na 100 rozpoczęte:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Gry na 100 wygrane:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Gry na 200 rozpoczęte:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Gry na 200 wygrane:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Tury:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Zabite Ofiary:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Zabite Smoki:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Najlepsza seria zabójstw:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Wygrane pieniądze:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Stracone pieniądze:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>Plik rekordów był uszkodzony. Zachowano go jako „%1” i rozpoczęto nowy.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>Plik rekordów nie pochodzi z tej wersji gry. Zachowano go jako „%1” i rozpoczęto nowy.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>Nie udało się zapisać rekordów.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>Wyczyścić wszystkie rekordy i liczby ze wszystkich sesji?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, não marcado</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Abra o endereço você mesmo em um navegador, por favor.</translation>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Roteador: porta %1 não fechada (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>o roteador não respondeu a tempo</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>nenhum roteador respondeu</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>nenhuma resposta do gateway padrão</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>não foi possível consultar o roteador (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>não foi possível ler a descrição do roteador</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>a descrição do roteador indica outro endereço para o redirecionamento de portas</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>o roteador não oferece redirecionamento de portas</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>o roteador não está conectado à internet</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>o roteador recusou a porta %1: ela está em uso</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>o roteador recusou a porta %1: não permitido</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>o roteador recusou a porta %1: não há redirecionamentos livres</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>o roteador recusou a porta %1 (erro UPnP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>o roteador recusou a porta %1 (erro NAT-PMP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>o roteador recusou (erro UPnP %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Abra o endereço você mesmo em um navegador, por favor.</translation>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: nenhum jogo na rede local: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Endereço preenchido: %1</translation>
     </message>
 </context>
 <context>
@@ -630,6 +707,10 @@ Abra o endereço você mesmo em um navegador, por favor.</translation>
         <source>New game: %1</source>
         <translation>Novo jogo: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Recordes</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -862,6 +943,335 @@ Verifique se você tem permissão para ler o arquivo.</translation>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Dragões bombardeados: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Vítima</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Vítima</numerusform>
+            <numerusform>%n Vítimas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Dragão</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Dragão</numerusform>
+            <numerusform>%n Dragões</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Resultado da bomba: você venceu, %1 e %2 atingidos</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Resultado da bomba: você perdeu, %1 e %2 atingidos</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Resultado da bomba: empate, %1 e %2 atingidos</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 bombardeou seu campo de batalha e venceu.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 bombardeou seu campo de batalha e perdeu.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 bombardeou seu campo de batalha: empate.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Todas as figuras posicionadas, pronto para enviar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Faltam posicionar: %1 e %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Conexão encerrada normalmente.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>Conexão redefinida pelo outro lado.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>Não conectado.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Comprimento máximo de linha excedido.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Tempo de conexão esgotado.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Conexão cancelada.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Já conectado.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>A conexão não terminou a tempo.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Conexão perdida: o outro lado parou de responder.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Conexão encerrada: o outro lado parou de receber dados.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erro desconhecido.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>Não é possível enviar uma linha com quebra de linha.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>Nenhum apelido recebido a tempo.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível criar um evento: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível criar o socket: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível criar um pipe: %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível enviar: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível aguardar dados: %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível receber: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível aguardar conexões: %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível aceitar uma conexão: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Não foi possível ler a porta vinculada: %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível vincular o socket à porta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível conectar a %1:%2: %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>Não foi possível resolver o host “%1”: sem endereço.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível resolver o host “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Porta %1 inválida.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Seu nome para o novo recorde</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Novo recorde: %1º lugar, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Vítimas</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Vítimas</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Sem fim</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> De todas as sessões </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinheiro</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Rodadas</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Dragões</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Carregado</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Jogos sem fim iniciados:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Jogos de 100 iniciados:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Jogos de 100 vencidos:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Jogos de 200 iniciados:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Jogos de 200 vencidos:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Rodadas:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Vítimas mortas:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Dragões mortos:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Melhor sequência de abates:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Dinheiro ganho:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Dinheiro perdido:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>O arquivo de recordes estava danificado. Ele foi guardado como &quot;%1&quot; e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>O arquivo de recordes não foi criado por esta versão do jogo. Ele foi guardado como &quot;%1&quot; e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>Não foi possível salvar os recordes.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>Limpar todos os recordes e os números de todas as sessões?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1, не отмечено</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -231,6 +239,70 @@ Please open the address in a browser yourself.</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>Роутер: порт %1 не закрыт (%2)</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>роутер не ответил вовремя</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>ни один роутер не ответил</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>нет ответа от шлюза по умолчанию</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>не удалось обратиться к роутеру (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>не удалось прочитать описание роутера</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>описание роутера указывает другой адрес для проброса портов</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>роутер не поддерживает проброс портов</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>роутер не подключён к интернету</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>роутер отклонил порт %1: он занят</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>роутер отклонил порт %1: не разрешено</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>роутер отклонил порт %1: нет свободных пробросов</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>роутер отклонил порт %1 (ошибка UPnP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>роутер отклонил порт %1 (ошибка NAT-PMP %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>роутер отказал (ошибка UPnP %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -238,6 +310,11 @@ Please open the address in a browser yourself.</source>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex: нет игр в локальной сети: %1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>Адрес вписан: %1</translation>
     </message>
 </context>
 <context>
@@ -636,6 +713,10 @@ Please open the address in a browser yourself.</source>
         <source>New game: %1</source>
         <translation>Новая игра: %1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>Рекорды</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -868,6 +949,337 @@ Please check that you may read the file.</source>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>Убито Драконов: %1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 Жертва</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Жертва</numerusform>
+            <numerusform>%n Жертвы</numerusform>
+            <numerusform>%n Жертв</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 Дракон</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n Дракон</numerusform>
+            <numerusform>%n Дракона</numerusform>
+            <numerusform>%n Драконов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Результат бомбы: вы выиграли, поражено: %1 и %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Результат бомбы: вы проиграли, поражено: %1 и %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>Результат бомбы: ничья, поражено: %1 и %2</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 бомбил ваше поле боя и выиграл.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 бомбил ваше поле боя и проиграл.</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 бомбил ваше поле боя: ничья.</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>Все фигуры расставлены, можно отправлять</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>Осталось расставить: %1 и %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>Соединение закрыто штатно.</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>Соединение сброшено другой стороной.</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>Нет соединения.</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>Превышена максимальная длина строки.</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>Время подключения истекло.</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>Подключение отменено.</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>Уже подключено.</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>Соединение не завершилось вовремя.</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>Соединение потеряно: другая сторона перестала отвечать.</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>Соединение закрыто: другая сторона перестала принимать данные.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Неизвестная ошибка.</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>Нельзя отправить строку с переводом строки.</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>Ник не получен вовремя.</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось создать событие: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось создать сокет: %1.</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось создать канал: %1.</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось отправить: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось дождаться данных: %1.</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось получить данные: %1.</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось ожидать подключений: %1.</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось принять подключение: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Не удалось узнать занятый порт: %1.</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>Не удалось привязать сокет к порту %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>Не удалось подключиться к %1:%2: %3.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>Не удалось найти хост «%1»: нет адреса.</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>Не удалось найти хост «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>Недопустимый порт %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>Ваше имя для нового рекорда</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>Новый рекорд: %1-е место, $%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 Жертв</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 Жертв</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>Бесконечная</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> За все сеансы </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Деньги</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Ходы</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>Драконы</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Загружена</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>Бесконечных игр начато:</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>Игр на 100 начато:</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>Игр на 100 выиграно:</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>Игр на 200 начато:</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>Игр на 200 выиграно:</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>Ходов:</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>Убито Жертв:</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>Убито Драконов:</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>Лучшая серия убийств:</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>Выиграно денег:</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>Потеряно денег:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>Файл рекордов был повреждён. Он сохранён как «%1», начат новый.</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>Файл рекордов создан не этой версией игры. Он сохранён как «%1», начат новый.</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>Не удалось сохранить рекорды.
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>Очистить все рекорды и цифры за все сеансы?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Access</name>
+    <message>
+        <source>%1, not checked</source>
+        <extracomment>A menu entry that is switched off, as a screen reader reads it; %1 is the entry.</extracomment>
+        <translation>%1，未选中</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 in the folder the game is started in</source>
@@ -230,6 +238,70 @@ Please open the address in a browser yourself.</source>
         <extracomment>%1 is the port, %2 why the router kept it open.</extracomment>
         <translation>路由器：端口 %1 未关闭（%2）</translation>
     </message>
+    <message>
+        <source>the router did not answer in time</source>
+        <translation>路由器未及时响应</translation>
+    </message>
+    <message>
+        <source>no router answered</source>
+        <translation>没有路由器响应</translation>
+    </message>
+    <message>
+        <source>no answer from the default gateway</source>
+        <extracomment>Answers came only from machines other than the default gateway.</extracomment>
+        <translation>默认网关没有响应</translation>
+    </message>
+    <message>
+        <source>the router could not be asked (%1)</source>
+        <extracomment>%1 is the system&apos;s message naming the library that could not be loaded.</extracomment>
+        <translation>无法询问路由器 (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description could not be read</source>
+        <translation>无法读取路由器的描述</translation>
+    </message>
+    <message>
+        <source>the router&apos;s description names another address for its port mapping</source>
+        <translation>路由器的描述为端口映射指定了另一个地址</translation>
+    </message>
+    <message>
+        <source>the router offers no port mapping</source>
+        <translation>路由器不提供端口映射</translation>
+    </message>
+    <message>
+        <source>the router is not connected to the internet</source>
+        <translation>路由器未连接到互联网</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it is in use</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>路由器拒绝了端口 %1：该端口已被占用</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: not allowed</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>路由器拒绝了端口 %1：不允许</translation>
+    </message>
+    <message>
+        <source>the router refused port %1: it has no free mappings</source>
+        <extracomment>%1 is the port.</extracomment>
+        <translation>路由器拒绝了端口 %1：没有空闲的映射</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (UPnP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>路由器拒绝了端口 %1 (UPnP 错误 %2)</translation>
+    </message>
+    <message>
+        <source>the router refused port %1 (NAT-PMP error %2)</source>
+        <extracomment>%1 is the port, %2 the router&apos;s error number.</extracomment>
+        <translation>路由器拒绝了端口 %1 (NAT-PMP 错误 %2)</translation>
+    </message>
+    <message>
+        <source>the router refused it (UPnP error %1)</source>
+        <extracomment>The router kept the port open; %1 is its error number.</extracomment>
+        <translation>路由器拒绝了 (UPnP 错误 %1)</translation>
+    </message>
 </context>
 <context>
     <name>LocalGames</name>
@@ -237,6 +309,11 @@ Please open the address in a browser yourself.</source>
         <source>Quorvex: no games on the local network: %1</source>
         <extracomment>On the terminal; %1 is why (a missing library, for one).</extracomment>
         <translation>Quorvex：局域网中没有游戏：%1</translation>
+    </message>
+    <message>
+        <source>Address filled in: %1</source>
+        <extracomment>Spoken once a game is chosen from the local network&apos;s list; %1 is its address.</extracomment>
+        <translation>已填入地址：%1</translation>
     </message>
 </context>
 <context>
@@ -623,6 +700,10 @@ Please open the address in a browser yourself.</source>
         <source>New game: %1</source>
         <translation>新游戏：%1</translation>
     </message>
+    <message>
+        <source>Records</source>
+        <translation>纪录</translation>
+    </message>
 </context>
 <context>
     <name>quorvex::THelp</name>
@@ -855,6 +936,333 @@ Please check that you may read the file.</source>
         <source>Bombed Dragons: %1</source>
         <extracomment>%1 is the number of the opponent&apos;s Dragons this bombing hit.</extracomment>
         <translation>被炸的龙：%1</translation>
+    </message>
+    <message>
+        <source>1 Victim</source>
+        <extracomment>A count inside a sentence (&quot;1 Victim and 2 Dragons hit&quot;).</extracomment>
+        <translation>1 名受害者</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Victims</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n 名受害者</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 Dragon</source>
+        <extracomment>A count inside a sentence (&quot;2 Victims and 1 Dragon hit&quot;).</extracomment>
+        <translation>1 条龙</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dragons</source>
+        <extracomment>A count inside a sentence (&quot;3 Victims and 2 Dragons hit&quot;); %n is never 1.</extracomment>
+        <translation>
+            <numerusform>%n 条龙</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bomb result: You won, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>轰炸结果：你赢了，命中 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: You lost, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>轰炸结果：你输了，命中 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>Bomb result: Draw, %1 and %2 hit</source>
+        <extracomment>Spoken after this player&apos;s bombing; %1 the Victims hit (&quot;3 Victims&quot;), %2 the Dragons hit.</extracomment>
+        <translation>轰炸结果：平局，命中 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and won.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 轰炸了你的战场并获胜。</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield and lost.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 轰炸了你的战场但输了。</translation>
+    </message>
+    <message>
+        <source>%1 bombed your battlefield to a draw.</source>
+        <extracomment>Spoken when the other player %1 has bombed this player&apos;s battlefield.</extracomment>
+        <translation>%1 轰炸了你的战场：平局。</translation>
+    </message>
+    <message>
+        <source>All figures placed, ready to send</source>
+        <extracomment>Spoken once all five Victims and five Dragons stand on the own battlefield.</extracomment>
+        <translation>所有棋子已放置，可以发送</translation>
+    </message>
+    <message>
+        <source>%1 and %2 left to place</source>
+        <extracomment>Spoken after a figure is placed; %1 the Victims still to place (&quot;4 Victims&quot;), %2 the Dragons.</extracomment>
+        <translation>还需放置：%1 和 %2</translation>
+    </message>
+    <message>
+        <source>Connection closed gracefully.</source>
+        <translation>连接已正常关闭。</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer.</source>
+        <translation>连接被对方重置。</translation>
+    </message>
+    <message>
+        <source>Not connected.</source>
+        <translation>未连接。</translation>
+    </message>
+    <message>
+        <source>Max line length exceeded.</source>
+        <translation>超出最大行长度。</translation>
+    </message>
+    <message>
+        <source>Connect timed out.</source>
+        <translation>连接超时。</translation>
+    </message>
+    <message>
+        <source>Connect cancelled.</source>
+        <translation>连接已取消。</translation>
+    </message>
+    <message>
+        <source>Already connected.</source>
+        <translation>已经连接。</translation>
+    </message>
+    <message>
+        <source>Terminate thread timeout.</source>
+        <extracomment>Stopping the server waited too long for the connection to end.</extracomment>
+        <translation>连接未能及时结束。</translation>
+    </message>
+    <message>
+        <source>Connection lost: the peer stopped answering.</source>
+        <translation>连接丢失：对方不再响应。</translation>
+    </message>
+    <message>
+        <source>Connection closed: the peer stopped taking data.</source>
+        <translation>连接已关闭：对方不再接收数据。</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>未知错误。</translation>
+    </message>
+    <message>
+        <source>Cannot send a line that holds a line break.</source>
+        <translation>无法发送含有换行符的行。</translation>
+    </message>
+    <message>
+        <source>No nickname received in time.</source>
+        <extracomment>The other player&apos;s game did not send its player name in time.</extracomment>
+        <translation>未及时收到昵称。</translation>
+    </message>
+    <message>
+        <source>Could not create an event: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法创建事件：%1。</translation>
+    </message>
+    <message>
+        <source>Could not create socket: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法创建套接字：%1。</translation>
+    </message>
+    <message>
+        <source>Could not create a pipe: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法创建管道：%1。</translation>
+    </message>
+    <message>
+        <source>Could not send: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法发送：%1。</translation>
+    </message>
+    <message>
+        <source>Could not wait for data: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法等待数据：%1。</translation>
+    </message>
+    <message>
+        <source>Could not receive: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法接收：%1。</translation>
+    </message>
+    <message>
+        <source>Could not wait for connections: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法等待连接：%1。</translation>
+    </message>
+    <message>
+        <source>Could not accept a connection: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法接受连接：%1。</translation>
+    </message>
+    <message>
+        <source>Could not read the bound port: %1.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>无法读取绑定的端口：%1。</translation>
+    </message>
+    <message>
+        <source>Could not bind socket to port %1: %2.</source>
+        <extracomment>%1 is the port, %2 the system&apos;s reason.</extracomment>
+        <translation>无法将套接字绑定到端口 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1:%2: %3.</source>
+        <extracomment>%1 is the host, %2 the port, %3 the system&apos;s reason.</extracomment>
+        <translation>无法连接到 %1:%2：%3。</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: no address.</source>
+        <extracomment>%1 is the host&apos;s name as typed; it has no address.</extracomment>
+        <translation>无法解析主机“%1”：没有地址。</translation>
+    </message>
+    <message>
+        <source>Could not resolve host &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the host&apos;s name as typed, %2 the system&apos;s reason.</extracomment>
+        <translation>无法解析主机“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Invalid port %1.</source>
+        <extracomment>%1 is the port number that cannot be used.</extracomment>
+        <translation>无效的端口 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvex::TRecords</name>
+    <message>
+        <source>Your name for the new record</source>
+        <translation>新纪录的名字</translation>
+    </message>
+    <message>
+        <source>New record: place %1, $%2</source>
+        <extracomment>A new row in a records table as a screen reader tells it; %1 is the place (1 to 10), %2 the money.</extracomment>
+        <translation>新纪录：第 %1 名，$%2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>纪录</translation>
+    </message>
+    <message>
+        <source>100 Victims</source>
+        <extracomment>The tabs of the records window, one per game mode.</extracomment>
+        <translation>100 名受害者</translation>
+    </message>
+    <message>
+        <source>200 Victims</source>
+        <translation>200 名受害者</translation>
+    </message>
+    <message>
+        <source>Endless</source>
+        <translation>无尽模式</translation>
+    </message>
+    <message>
+        <source> Over every run </source>
+        <translation> 所有游戏累计 </translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>金钱</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>回合</translation>
+    </message>
+    <message>
+        <source>Dragons</source>
+        <translation>龙</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>已读取</translation>
+    </message>
+    <message>
+        <source>Endless games started:</source>
+        <translation>开始的无尽模式：</translation>
+    </message>
+    <message>
+        <source>Games of 100 started:</source>
+        <translation>开始的 100 名模式：</translation>
+    </message>
+    <message>
+        <source>Games of 100 won:</source>
+        <translation>获胜的 100 名模式：</translation>
+    </message>
+    <message>
+        <source>Games of 200 started:</source>
+        <translation>开始的 200 名模式：</translation>
+    </message>
+    <message>
+        <source>Games of 200 won:</source>
+        <translation>获胜的 200 名模式：</translation>
+    </message>
+    <message>
+        <source>Turns:</source>
+        <translation>回合：</translation>
+    </message>
+    <message>
+        <source>Killed Victims:</source>
+        <translation>杀死的受害者：</translation>
+    </message>
+    <message>
+        <source>Killed Dragons:</source>
+        <translation>杀死的龙：</translation>
+    </message>
+    <message>
+        <source>Best kill streak:</source>
+        <translation>最佳连杀：</translation>
+    </message>
+    <message>
+        <source>Money won:</source>
+        <translation>赢得的金钱：</translation>
+    </message>
+    <message>
+        <source>Money lost:</source>
+        <translation>失去的金钱：</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Marks an entry of a game taken up from a savegame slot.</extracomment>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>The records file was damaged. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the damaged file now has.</extracomment>
+        <translation>纪录文件已损坏。它已保存为“%1”，并开始一个新文件。</translation>
+    </message>
+    <message>
+        <source>The records file was not made by this version of the game. It is kept as &quot;%1&quot;, and a new one is started.</source>
+        <extracomment>%1 is the path the unknown file now has.</extracomment>
+        <translation>纪录文件不是由此版本的游戏创建的。它已保存为“%1”，并开始一个新文件。</translation>
+    </message>
+    <message>
+        <source>The records could not be saved.
+%1</source>
+        <extracomment>%1 is the system&apos;s cause, a sentence of its own.</extracomment>
+        <translation>无法保存纪录。
+%1</translation>
+    </message>
+    <message>
+        <source>Clear every record and the figures over every run?</source>
+        <translation>清空所有纪录和所有游戏的累计数据吗？</translation>
     </message>
 </context>
 <context>
