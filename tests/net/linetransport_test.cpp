@@ -581,8 +581,9 @@ TEST_P(DeadLine, BothSidesLoseAPeerThatStopsAnswering) {
     OwnNetwork net;
     if (!net.Ready()) GTEST_SKIP() << "needs root, network namespaces, ip and iptables-legacy";
     // The shortest the kernel takes: a second before the first probe and one
-    // between probes; unacknowledged lines give up after a second.
-    const LineLiveness quick{1, 1, 2, 1000};
+    // between probes; unacknowledged lines give up after two seconds, as one
+    // second let a busy machine end one side before the other had probed.
+    const LineLiveness quick{1, 1, 2, 2000};
     QuietServer s(quick);
     LineClient client;
     client.SetLiveness(quick);
