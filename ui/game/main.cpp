@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QStatusBar>
 #include <algorithm>
@@ -238,6 +239,32 @@ void THaupt::BuildInfoPanel() {
                                 counter, Qt::gray, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+namespace {
+// The English caption is drawn into the picture; another language gets the same
+// picture drawn with its own word, made smaller until it fits the same room.
+QPixmap ReloadPicture(const QString& caption) {
+    if (caption == QLatin1String("Reload")) return qx::Picture(QStringLiteral(":/assets/reload.png"));
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    QImage image(qRound(100 * ratio), qRound(25 * ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setBold(true);
+    for (int px = 18; px > 9; --px) {
+        font.setPixelSize(px);
+        if (QFontMetrics(font).horizontalAdvance(caption) <= 96) break;
+    }
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 0, 100, 25), Qt::AlignCenter, caption);
+    p.end();
+    return QPixmap::fromImage(image);
+}
+}  // namespace
+
 void THaupt::BuildFieldPanel() {
     GamePanel = qx::MakePanel(GameMainPanel, QStringLiteral("GamePanel"), QRect(0, 64, 322, 156));
     FacePanel(GamePanel);
@@ -259,7 +286,7 @@ void THaupt::BuildFieldPanel() {
     KillBonus = qx::MakeLabel(GamePanel, QStringLiteral("KillBonus"), QString(), QRect(152, 94, 169, 16),
                               qx::VerdanaPx(13, true), qx::kGreen, Qt::AlignLeft | Qt::AlignVCenter);
     RestartBut = qx::MakeButton(GamePanel, QStringLiteral("RestartBut"), QString(), QRect(152, 112, 162, 34), true,
-                                qx::Picture(QStringLiteral(":/assets/reload.png")));
+                                ReloadPicture(tr("Reload")));
     qx::NamePicture(RestartBut, tr("Reload"));
     RestartBut->setEnabled(false);
     qx::ConnectHandler(RestartBut, &QPushButton::clicked, this, &THaupt::RestartButClick);
