@@ -16,7 +16,7 @@ fonts-dejavu-core qt6-wayland avahi-daemon dbus xdg-utils"
 QUORVEX_TEST_PACKAGES="googletest libgtest-dev xvfb xauth desktop-file-utils appstream \
 ccache file debhelper dpkg-dev lintian weston \
 miniupnpd miniupnpd-iptables iptables iproute2 \
-orca at-spi2-core dbus-daemon xdotool universal-ctags avahi-utils openbox x11-utils"
+orca at-spi2-core dbus-daemon xdotool universal-ctags avahi-utils openbox x11-utils wmctrl"
 # The fuzz targets' compiler, with libFuzzer and the sanitizer runtimes.
 QUORVEX_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 

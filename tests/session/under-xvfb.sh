@@ -2,9 +2,9 @@
 # Runs a test program on the X11 platform against an Xvfb of its own with
 # openbox managing its windows, then stops both.
 # Usage: under-xvfb.sh <program> [arguments...]
-# Exits 77 (skipped) when Xvfb or openbox is not installed.
+# Exits 77 (skipped) when Xvfb, openbox, xprop or wmctrl is not installed.
 set -u
-for tool in Xvfb openbox; do
+for tool in Xvfb openbox xprop wmctrl; do
     command -v "$tool" >/dev/null 2>&1 || { echo "$tool is not installed"; exit 77; }
 done
 dir="$(mktemp -d "${TMPDIR:-/tmp}/quorvex-xvfb-XXXXXX")"
