@@ -153,8 +153,8 @@ protected:
                     ADD_FAILURE() << c.what << ": round " << round << " did not show its window";
                     break;
                 }
-                // Every other three rounds through the window manager.
                 if (moment == 2) std::this_thread::sleep_for(std::chrono::milliseconds(round % 7));
+                // Every other three rounds through the window manager.
                 if (!SendClose(id, (round / 3) % 2 == 1)) {
                     ADD_FAILURE() << c.what << ": round " << round << ": wmclose failed";
                     break;
