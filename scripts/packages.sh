@@ -10,13 +10,13 @@ libx11-dev libxcb1-dev libavahi-client-dev libminiupnpc-dev libnatpmp-dev \
 qt6-tools-dev qt6-l10n-tools gettext po4a appstream qt6-translations-l10n fonts-wqy-microhei \
 fonts-dejavu-core qt6-wayland avahi-daemon dbus xdg-utils"
 # The tests and checks on top (scripts/test.sh and the other tools): the test
-# framework, headless displays, the package and metadata checkers, a router
+# framework, headless displays and a window manager, the package and metadata checkers, a router
 # daemon and firewall for the router test, the screen reader, and the tags
-# program that measures the functions.
+# program that measures the functions, and the announcer of the crowded local network.
 QUORVEX_TEST_PACKAGES="googletest libgtest-dev xvfb xauth desktop-file-utils appstream \
 ccache file debhelper dpkg-dev lintian weston \
 miniupnpd miniupnpd-iptables iptables iproute2 \
-orca at-spi2-core dbus-daemon xdotool universal-ctags"
+orca at-spi2-core dbus-daemon xdotool universal-ctags avahi-utils openbox x11-utils wmctrl"
 # The fuzz targets' compiler, with libFuzzer and the sanitizer runtimes.
 QUORVEX_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 

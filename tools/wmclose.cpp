@@ -1,12 +1,13 @@
 // Asks the X client owning a top-level window to close it, as a window
 // manager's close box does: a WM_DELETE_WINDOW message. Used by the checks
 // that run the game under Xvfb, where no window manager runs.
-// Usage: wmclose <window title>   (exit 0 when a window got the message)
+// Usage: wmclose <window title | 0x window id>   (exit 0 when a window got the message)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -36,7 +37,7 @@ Window Find(Display* dpy, Window w, const std::string& title) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: wmclose <window title>\n");
+        std::fprintf(stderr, "usage: wmclose <window title | 0x window id>\n");
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);
@@ -44,7 +45,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "wmclose: cannot open the display\n");
         return 1;
     }
-    const Window w = Find(dpy, DefaultRootWindow(dpy), argv[1]);
+    // A window id names one window where titles repeat (a box's is the game's name).
+    const bool byId = std::strncmp(argv[1], "0x", 2) == 0;
+    const Window w = byId ? std::strtoul(argv[1], nullptr, 16) : Find(dpy, DefaultRootWindow(dpy), argv[1]);
     if (!w) {
         std::fprintf(stderr, "wmclose: no window titled \"%s\"\n", argv[1]);
         XCloseDisplay(dpy);

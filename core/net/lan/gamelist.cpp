@@ -19,8 +19,14 @@ std::vector<LanService> LanGameList::Add(const LanService& service) {
     Remove(service);
     std::vector<LanService> dropped;
     while (entries_.size() >= bound_) {
-        // The oldest still unresolved, else the oldest of all (entries are in order of arrival).
-        auto victim = std::find_if(entries_.begin(), entries_.end(), [](const Entry& e) { return e.game.address.empty(); });
+        // The oldest still unresolved, else the oldest of all (entries are in
+        // order of arrival); a game comes on each protocol and interface at
+        // once, so its other arrivals, not yet resolved, are spared while
+        // another name can make room.
+        const auto other = [&](const Entry& e) { return e.service.name != service.name; };
+        auto victim = std::find_if(entries_.begin(), entries_.end(),
+                                   [&](const Entry& e) { return other(e) && e.game.address.empty(); });
+        if (victim == entries_.end()) victim = std::find_if(entries_.begin(), entries_.end(), other);
         if (victim == entries_.end()) victim = entries_.begin();
         dropped.push_back(std::move(victim->service));
         entries_.erase(victim);

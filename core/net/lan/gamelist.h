@@ -1,7 +1,8 @@
 // The games found on the local network as the client's list keeps them: a
 // bounded set of announced services, each resolved to an address and a port
 // or not yet. A flood of announcements cannot hide a game that comes later:
-// when the list is full, an unresolved entry, else the oldest, makes room.
+// when the list is full, an unresolved entry, else the oldest, makes room
+// (not one of the newcomer's own name, which arrives on each protocol at once).
 // Shown are the resolved ones, one row for each name and address.
 #pragma once
 
