@@ -140,12 +140,11 @@ QString FiguresLeftNews(int victimsLeft, int dragonsLeft) {
     return QCoreApplication::translate("quorvex::TNetWindow", "%1 and %2 left to place").arg(VictimsCount(victimsLeft), DragonsCount(dragonsLeft));
 }
 
-QString NetFailureText(const NetFailure& f, const qx::SystemText& own) {
+namespace {
+// The failures that need no figures of their own; empty for the others.
+QString PlainFailureText(NetFailureKind kind) {
     using K = NetFailureKind;
-    const QString cause = qx::FromSystem(qx::ErrnoText(f.err));
-    const QString port = QString::number(f.port);
-    switch (f.kind) {
-        case K::Other: return qx::FromSystem(own);
+    switch (kind) {
         case K::ClosedGracefully:
             return QCoreApplication::translate("quorvex::TNetWindow", "Connection closed gracefully.");
         case K::ConnectionReset: return QCoreApplication::translate("quorvex::TNetWindow", "Connection reset by peer.");
@@ -168,6 +167,17 @@ QString NetFailureText(const NetFailure& f, const qx::SystemText& own) {
         case K::HandshakeTimedOut:
             //: The other player's game did not send its player name in time.
             return QCoreApplication::translate("quorvex::TNetWindow", "No nickname received in time.");
+        default: return {};
+    }
+}
+}  // namespace
+
+QString NetFailureText(const NetFailure& f, const qx::SystemText& own) {
+    using K = NetFailureKind;
+    if (QString plain = PlainFailureText(f.kind); !plain.isEmpty()) return plain;
+    const QString cause = qx::FromSystem(qx::ErrnoText(f.err));
+    const QString port = QString::number(f.port);
+    switch (f.kind) {
         case K::CreateEvent:
             //: %1 is the system's reason.
             return QCoreApplication::translate("quorvex::TNetWindow", "Could not create an event: %1.").arg(cause);
@@ -214,6 +224,7 @@ QString NetFailureText(const NetFailure& f, const qx::SystemText& own) {
         case K::InvalidPort:
             //: %1 is the port number that cannot be used.
             return QCoreApplication::translate("quorvex::TNetWindow", "Invalid port %1.").arg(port);
+        default: break;
     }
     return qx::FromSystem(own);
 }
