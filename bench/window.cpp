@@ -15,6 +15,7 @@
 // W H: the main window's outer size.
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 
 #include <QLabel>
@@ -51,7 +52,9 @@ int Floor(QApplication& app, int port) {
     log->setReadOnly(true);
     log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log->setMaximumBlockCount(5000);
-    QFont font(QStringLiteral("Verdana"));
+    // The game's log font: Verdana where it is installed, else DejaVu Sans.
+    const bool verdana = QFontDatabase::hasFamily(QStringLiteral("Verdana"));
+    QFont font(verdana ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     font.setBold(true);
     log->setFont(font);
