@@ -5,12 +5,14 @@ Starts the game under Xvfb, opens "Host game" and "Start server" through the
 menus with xdotool, then connects a client that sends its nickname and then
 short chat lines as fast as the socket takes them, for SECONDS (default 60).
 Meanwhile it measures:
-  - the host window's answer to a click (bench_ping): every 100 ms a click on
+  - the host window's answer to a click (bench_ping), in the flood's second
+    half: every 100 ms a click on
     an own battlefield cell, given to the X server through XTEST and timed
     until the cell's pixels change (the same probe runs for 10 s before the
     flood, to show what painting costs without it);
   - the host's resident memory, every second;
-  - the host's lines per second, once the socket's queues are full, against
+  - the host's lines per second, in the first half of the flood once the
+    socket's queues are full, against
     the display floor (bench_window --floor: a window of the same size whose
     log only appends each line, keeping 5000), flooded the same way in the
     same run; with --earlier, also another build of the game;
@@ -28,6 +30,8 @@ Usage: bench/flood.py [--seconds N] [--rounds N] [--game PATH] [--earlier PATH] 
              beside it, each round rotating the order of the programs
   --warmup S the lines per second count from S s into the flood (default 5)
   --idle-probe S  the probe before the flood (default 10; 0: none)
+  --turns-min-ms MS, --keep-turns DIR  every turn of at least MS (default 4)
+             noted, and the notes copied to DIR
 Runs in a network namespace of its own (needs root, as the CI has), so port
 9999 is its own; loopback only.
 """
@@ -178,7 +182,7 @@ def flood_once(kind, exe, args, ping, turns_lib, work):
     turns_file = os.path.join(work, "turns-%s.txt" % kind)
     if os.path.exists(turns_file):
         os.remove(turns_file)
-    env = dict(os.environ, LD_PRELOAD=turns_lib, QX_TURNS_FILE=turns_file, QX_TURNS_MIN_MS="4")
+    env = dict(os.environ, LD_PRELOAD=turns_lib, QX_TURNS_FILE=turns_file, QX_TURNS_MIN_MS=str(args.turns_min_ms))
     proc, host_win = start_game(kind, exe, work, env)
     r = {"kind": kind}
     try:
@@ -220,23 +224,29 @@ def flood_once(kind, exe, args, ping, turns_lib, work):
         print("%s: flooding for %g s ..." % (kind, args.seconds), file=sys.stderr)
         t0 = time.monotonic()
         flooder.start()
+        # The lines per second are counted in the first half, the probe clicks
+        # in the second: its grabs of the window's pixels, two thousand a
+        # second, cost the X server and the cores what the floor never pays.
         prober = None
-        if host_win:
-            # The probe clicks own battlefield cell 26, whose picture changes with each click.
-            prober = subprocess.Popen([ping, host_win, "276", "226", "100", str(args.seconds)],
-                                      stdout=subprocess.PIPE, text=True)
         rss_max = r["rss_before"]
         capped = False
-        mark = None  # (time, bytes) once the queues are full
+        mark = end_mark = None  # (time, bytes) once the queues are full, and at half time
         while time.monotonic() - t0 < args.seconds:
-            if mark is None and time.monotonic() - t0 >= args.warmup:
+            elapsed = time.monotonic() - t0
+            if mark is None and elapsed >= args.warmup:
                 mark = (time.monotonic(), taken())
+            if end_mark is None and elapsed >= args.seconds / 2:
+                end_mark = (time.monotonic(), taken())
+                if host_win:
+                    # The probe clicks own battlefield cell 26, whose picture changes with each click.
+                    prober = subprocess.Popen([ping, host_win, "276", "226", "100", str(args.seconds - elapsed)],
+                                              stdout=subprocess.PIPE, text=True)
             rss_max = max(rss_max, rss_mib(proc.pid))
             if rss_max > 4096:  # the machine is shared: end a runaway flood early
                 capped = True
                 break
             time.sleep(0.25)
-        end_mark = (time.monotonic(), taken())
+        end_mark = end_mark or (time.monotonic(), taken())
         r["lines_per_s"] = ((end_mark[1] - mark[1]) / 18 / (end_mark[0] - mark[0])) if mark else float("nan")
         probe_out = ""
         if prober:
@@ -260,6 +270,8 @@ def flood_once(kind, exe, args, ping, turns_lib, work):
         turns = [tuple(map(float, l.split())) for l in open(turns_file) if l.strip()] \
             if os.path.exists(turns_file) else []
         turns = [t for t in turns if t0 + args.warmup <= t[0] / 1000 <= t0 + args.seconds]
+        if args.keep_turns:
+            shutil.copy(turns_file, os.path.join(args.keep_turns, "turns-%s-%d.txt" % (kind, len(os.listdir(args.keep_turns)))))
         r["turns"] = sorted((t[1] for t in turns), reverse=True)
         r["turns_cpu"] = sorted((t[2] for t in turns), reverse=True)
         r["answers"] = [float(m) for m in re.findall(r"^probe ms=([-0-9.]+)", probe_out, re.M)]
@@ -313,7 +325,7 @@ def report(runs, programs, args):
            " ".join(open("/proc/loadavg").read().split()[:3])))
     for kind, exe in programs:
         print("%-8s %s" % (kind + ":", exe))
-    print("%d round(s) of %g s floods, rotated; lines/s over the flood after its first %g s" %
+    print("%d round(s) of %g s floods, rotated; lines/s from %g s to half time, the probe after it" %
           (args.rounds, args.seconds, args.warmup))
     print()
     print("%-8s %-24s %-18s %-24s %-12s %-24s %-12s %s" % (
@@ -360,6 +372,8 @@ def main():
     ap.add_argument("--rounds", type=int, default=1)
     ap.add_argument("--warmup", type=float, default=5)
     ap.add_argument("--idle-probe", type=float, default=10)
+    ap.add_argument("--turns-min-ms", type=float, default=4, help="turns shorter than this are not noted")
+    ap.add_argument("--keep-turns", help="a folder to copy each program's turns to")
     args = ap.parse_args()
 
     sh("bash", "-c", ". scripts/packages.sh && quorvex_install_packages xdotool x11-utils libx11-dev libxtst-dev", cwd=SRC,
