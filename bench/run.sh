@@ -6,6 +6,7 @@
 #                         a bare 5 ms poll loop (bench_echo --idle) and the idle bare Qt window
 #   transport             LineServer/LineClient round trip against a blocking C echo
 #   fade-in               the main window's opacity steps, read from the X server
+#   Wayland               CPU to the first frame under a headless weston, against the text floor
 # The game is started as it is, with no option or variable of its own: each
 # run gets a program folder with a copy of the executable and a setup.ini.
 #
@@ -209,6 +210,35 @@ if [ -n "${f_cpu[earlier]:-}" ]; then
     row "  earlier build: CPU until idle" "ms" "${i_cpu[earlier]}" "${i_cpu[text]}" "-" "-"
     row "  earlier build: click at map" "ms" "${k_map[earlier]}" "${k_built[earlier]}" "-" "-"
     row "Resident memory against earlier" "MiB" "${g_rss[*]}" "${e_rss[*]}" "<= earlier" "r <= 1"
+fi
+
+# The first frame on Wayland: a headless weston of our own; CPU until the first
+# commit of a surface with a buffer (bench/wlframe.py), rotated like the rest.
+if command -v weston >/dev/null 2>&1 && dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q "ok installed"; then
+    echo "first frame on Wayland: $reps runs each ..." >&2
+    XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" weston --backend=headless-backend.so --socket=wayland-bench --idle-time=0 \
+        --width=1280 --height=1024 >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wayland-bench" ] && break; sleep 0.05; done
+    declare -A w_cpu=()
+    for r in $(seq "$reps"); do
+        order=$(printf '%s\n' $programs | grep -v bare | awk -v r="$r" '{ p[NR - 1] = $0 } END { for (i = 0; i < NR; i++) print p[(i + r) % NR] }')
+        for who in $order; do
+            case $who in
+                game) cmd=(./quorvex) ;;
+                earlier) cmd=(./quorvex-earlier) ;;
+                text) cmd=("$bin/bench/bench_window" "$width" "$height" --text) ;;
+            esac
+            w_cpu[$who]+=" $(cd "$plain" && WAYLAND_DISPLAY=wayland-bench python3 "$src/bench/wlframe.py" "${cmd[@]}" |
+                sed -n 's/^frame_cpu_ms=//p')"
+        done
+    done
+    row "CPU to first frame, Wayland" "ms" "${w_cpu[game]}" "${w_cpu[text]}" "<= 1.15x text" "r <= 1.15"
+    [ -n "${w_cpu[earlier]:-}" ] &&
+        row "  earlier build: same" "ms" "${w_cpu[earlier]}" "${w_cpu[text]}" "-" "-"
+    kill "${pids[-1]}" 2>/dev/null || true
+else
+    echo "note: weston or qt6-wayland is missing: no first frame on Wayland" >&2
 fi
 if [ -n "${BENCH_STARTUP_ONLY:-}" ]; then
     report
