@@ -570,6 +570,7 @@ std::string ClosedText(LineChannel& channel) {
 struct SilentPeerCase {
     const char* name;
     bool linesInFlight;  // both sides send into the dead line: unacknowledged bytes
+    bool clientWritesOn;  // the client only writes, never reads: a write is told of the loss
 };
 void PrintTo(const SilentPeerCase& c, std::ostream* out) { *out << c.name; }
 
@@ -602,6 +603,22 @@ TEST_P(DeadLine, BothSidesLoseAPeerThatStopsAnswering) {
         host->WriteLn("[701] You won");
         client.WriteLn("<Cleo> still there?");
     }
+    if (GetParam().clientWritesOn) {
+        // As a window sending its battlefield: every line returns at once,
+        // the first one after the kernel gave the line up fails with the loss.
+        std::string told;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                try {
+                    client.WriteLn("[100] [31] Victim");
+                } catch (const ConnectionClosedError& e) {
+                    told = e.what();
+                }
+                return !told.empty();
+            },
+            [] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }));
+        EXPECT_EQ(told, kPeerSilent);
+    }
     // The host's sleeping connection thread wakes and ends the connection.
     ASSERT_TRUE(WaitUntil([&] { return s.disconnects == 1; }));
     EXPECT_EQ(ClosedText(*host), kPeerSilent);
@@ -611,5 +628,7 @@ TEST_P(DeadLine, BothSidesLoseAPeerThatStopsAnswering) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LineTransport, DeadLine,
-                         ::testing::Values(SilentPeerCase{"idle", false}, SilentPeerCase{"linesInFlight", true}),
+                         ::testing::Values(SilentPeerCase{"idle", false, false},
+                                           SilentPeerCase{"linesInFlight", true, false},
+                                           SilentPeerCase{"clientWritesOn", false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
