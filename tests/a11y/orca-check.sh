@@ -3,7 +3,9 @@
 # what it speaks: the focused cell with its state, each new state after Space,
 # the result after the bomb, a revealed cell, the statistics figures and the
 # save price; the help text line by line, the new record the ended endless
-# game made, the main window's figures and what it announces; then a hosted two-player game against a scripted peer on the
+# game made, the main window's figures and what it announces; the menu bar's
+# titles and, as root, a game chosen from the local network's list (announced
+# by a daemon in a namespace linked to the desktop's); then a hosted two-player game against a scripted peer on the
 # loopback, whose news is spoken while the focus stays in the chat line, and
 # the link copied from the server name's menu. Orca runs in a private desktop (orca-session.sh) and writes its
 # speech to its debug log; every check waits for its line, up to a cap.
@@ -16,8 +18,23 @@ if [ "${1:-}" != "--play" ]; then
     game=$(realpath "${1:-$here/../../build/quorvex}")
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
+    run=("$here/orca-session.sh" "$work" "$0" --play "$game")
+    # The local network's list needs a daemon and a game announced on another
+    # machine: the desktop runs in a namespace linked to one that announces.
+    tag="qxears-$$" dir="$work" pids=()
+    . "$here/../lan/avahi-sides.sh"
+    if [ "$(id -u)" -eq 0 ] && command -v avahi-daemon avahi-publish unshare >/dev/null && lan_link ears peer; then
+        trap 'lan_unlink ears peer; rm -rf "$work"' EXIT
+        lan_side ears 10.98.44.1 && lan_side peer 10.98.44.2 || exit 1
+        DBUS_SYSTEM_BUS_ADDRESS="unix:path=$dir/bus-peer" ip netns exec "$tag-peer" \
+            avahi-publish -s "Blind game" _quorvex._tcp 9999 >/dev/null 2>&1 & pids+=($!)
+        export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$dir/bus-ears" ORCA_CHECK_LAN=10.98.44.2
+        run=(ip netns exec "$tag-ears" "${run[@]}")
+    else
+        echo "(no local network list: it needs root, avahi-daemon and avahi-publish)"
+    fi
     status=0
-    "$here/orca-session.sh" "$work" "$0" --play "$game" || status=$?
+    "${run[@]}" || status=$?
     if [ -n "${ORCA_CHECK_KEEP:-}" ]; then
         cp "$work/orca.log" "$ORCA_CHECK_KEEP"
         echo "Orca's log: $ORCA_CHECK_KEEP" >&2
@@ -148,10 +165,14 @@ press Escape
 
 # Presses a key until a line spoken since the mark matches the regex (15 times at most).
 press_until() {
-    local i
+    local i j
     for ((i = 0; i < 14; i++)); do
-        press "$1" && sleep 0.5
-        spoken | tail -n +"$((from + 1))" | grep -Eq -- "$2" && break
+        press "$1"
+        # A loaded machine speaks late: a line missed here would be lost with the next press.
+        for ((j = 0; j < 20; j++)); do
+            spoken | tail -n +"$((from + 1))" | grep -Eq -- "$2" && break 2
+            sleep 0.1
+        done
     done
     said "$2"
 }
@@ -178,6 +199,23 @@ press space
 news "4 marks left"
 press Tab
 said "^Money: \\\$[0-9]+"
+
+if [ -n "${ORCA_CHECK_LAN:-}" ]; then
+    echo "The local network's list by keyboard: Down chooses a game, Return fills in its address"
+    # The menu bar's titles are spoken as the arrows move along them.
+    press F10 Escape Right
+    said "^Singleplayer"
+    press Right
+    said "^Multiplayer"
+    press Down Down Return
+    focus_window "\\[ Client \\]  Quorvex Multiplayer - Beta1"
+    press_until Tab "^Server address"
+    press_until Down "Blind game"
+    press Return
+    news "Address filled in: $ORCA_CHECK_LAN"
+    press Escape
+    focus_window Quorvex
+fi
 
 echo "The host window speaks its news while the focus stays in the chat line"
 press F10 Escape Right Right Down Return

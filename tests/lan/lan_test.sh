@@ -19,39 +19,12 @@ for tool in $tools; do
 done
 [ "$(id -u)" -eq 0 ] || skip "network namespaces need root"
 tag="qx27-$$" dir="$(mktemp -d)" pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null
-    ip netns del "$tag-host" 2>/dev/null; ip netns del "$tag-join" 2>/dev/null; rm -rf "$dir"
-}
+. "$(dirname "$0")/avahi-sides.sh"
+cleanup() { lan_unlink host join; rm -rf "$dir"; }
 trap cleanup EXIT
-ip netns add "$tag-host" 2>/dev/null || skip "cannot make a network namespace"
-ip netns add "$tag-join"
-ip -n "$tag-host" link add qxhost type veth peer name qxjoin netns "$tag-join"
-
-# side (host, join) and its address: the link's end, a bus and a daemon of its own.
-start_side() {
-    local side="$1" ns="$tag-$1" bus="unix:path=$dir/bus-$1"
-    ip -n "$ns" addr add "$2/24" dev "qx$side"
-    ip -n "$ns" link set lo up && ip -n "$ns" link set "qx$side" up
-    printf '<busconfig><listen>%s</listen><auth>EXTERNAL</auth><policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/></policy></busconfig>\n' \
-        "$bus" >"$dir/bus-$side.conf"
-    printf '[server]\nhost-name=quorvex-%s\nallow-interfaces=qx%s\n[wide-area]\nenable-wide-area=no\n[publish]\npublish-hinfo=no\npublish-workstation=no\n' \
-        "$side" "$side" >"$dir/avahi-$side.conf"
-    dbus-daemon --config-file="$dir/bus-$side.conf" --nofork --nopidfile & pids+=($!)
-    for _ in $(seq 100); do [ -S "$dir/bus-$side" ] && break; sleep 0.1; done
-    # The daemon's pid and socket files go to a /run of its own.
-    DBUS_SYSTEM_BUS_ADDRESS="$bus" ip netns exec "$ns" unshare -m sh -c \
-        'mount -t tmpfs tmpfs /run && exec avahi-daemon -f "$0" --no-drop-root --no-chroot --no-rlimits' \
-        "$dir/avahi-$side.conf" >"$dir/avahi-$side.log" 2>&1 & pids+=($!)
-    for _ in $(seq 100); do
-        dbus-send --bus="$bus" --reply-timeout=1000 --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-            string:org.freedesktop.Avahi 2>/dev/null | grep -q true && return 0
-        sleep 0.1
-    done
-    cat "$dir/avahi-$side.log"; echo "avahi-daemon ($side) did not come up"; exit 1
-}
-start_side host 10.99.27.1
-start_side join 10.99.27.2
+lan_link host join || skip "cannot make a network namespace"
+lan_side host 10.99.27.1 || exit 1
+lan_side join 10.99.27.2 || exit 1
 
 export QUORVEX_LAN_DIR="$dir" QUORVEX_LAN_HOST=10.99.27.1 QT_QPA_PLATFORM=offscreen
 if [ "$flood" = flood ]; then
