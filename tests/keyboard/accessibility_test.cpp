@@ -410,22 +410,34 @@ TEST_F(AccessibilityTest, NetworkWindowsTellEachNewLineOnceWhereverTheFocusIs) {
 }
 
 // Right along the open menus keeps the focus on each menu's title, which a
-// screen reader then reads; Down goes on to the first entry.
+// screen reader then reads; Down goes on to the first entry, and Return
+// opens it, as where the toolkit chose it.
 TEST_F(AccessibilityTest, RightAlongTheMenuBarStopsAtEachTitle) {
     THaupt& h = *Haupt;
-    keytest::Activate(&h);
-    keytest::Key(&h, Qt::Key_F10);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    QTest::keyClick(menu, Qt::Key_Right);
-    QCoreApplication::processEvents();
-    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->objectName(), "Singleplayer1");
-    EXPECT_EQ(menu->activeAction(), nullptr);
-    QTest::keyClick(menu, Qt::Key_Down);
-    EXPECT_EQ(menu->activeAction(), menu->actions().value(0));
-    menu->close();
+    for (const Qt::Key next : {Qt::Key_Down, Qt::Key_Return}) {
+        keytest::Activate(&h);
+        keytest::Key(&h, Qt::Key_F10);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_Right);
+        QCoreApplication::processEvents();
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->objectName(), "Singleplayer1");
+        EXPECT_EQ(menu->activeAction(), nullptr);
+        QAction* first = menu->actions().value(0);
+        QTest::keyClick(menu, next);
+        if (next == Qt::Key_Return) {
+            // The first entry holds the kinds of new game: Return opens them.
+            ASSERT_NE(first->menu(), nullptr);
+            EXPECT_EQ(QApplication::activePopupWidget(), first->menu());
+            first->menu()->close();
+            menu->close();
+            continue;
+        }
+        EXPECT_EQ(menu->activeAction(), first);
+        menu->close();
+    }
 }
 
 // A screen reader reads a field's text as far as its attribute runs reach:

@@ -524,6 +524,30 @@ void ReadAsSwitch(QAction* entry) {
     entry->setProperty(kSwitch, true);
 }
 
+namespace {
+
+const char* const kTitleHeld = "qxTitleHeld";
+
+// Return on a menu whose title holds the focus opens its first entry, as it
+// does where the entry was chosen when the menu opened.
+class FirstEntryOnReturn : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* menu = static_cast<QMenu*>(watched);
+        if (event->type() != QEvent::KeyPress || !menu->property(kTitleHeld).toBool()) return false;
+        menu->setProperty(kTitleHeld, false);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select;
+        if (opens && !menu->activeAction() && !menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
+        return false;
+    }
+};
+
+}  // namespace
+
 void SpeakMenuTitles(QMenuBar* bar) {
     // True from a menu's closing to the end of the key's handling, in which
     // the next menu opens.
@@ -531,8 +555,10 @@ void SpeakMenuTitles(QMenuBar* bar) {
     for (QAction* title : bar->actions()) {
         QMenu* menu = title->menu();
         if (!menu) continue;
-        QObject::connect(menu, &QMenu::aboutToHide, bar, [moving, bar] {
+        menu->installEventFilter(new FirstEntryOnReturn(menu));
+        QObject::connect(menu, &QMenu::aboutToHide, bar, [moving, bar, menu] {
             *moving = true;
+            menu->setProperty(kTitleHeld, false);
             QTimer::singleShot(0, bar, [moving] { *moving = false; });
         });
         QObject::connect(menu, &QMenu::aboutToShow, bar, [moving, bar, title, menu] {
@@ -544,6 +570,7 @@ void SpeakMenuTitles(QMenuBar* bar) {
                     menu->activeAction() != entries.first())
                     return;
                 menu->setActiveAction(nullptr);
+                menu->setProperty(kTitleHeld, true);
                 QAccessibleEvent focus(bar, QAccessible::Focus);
                 focus.setChild(static_cast<int>(bar->actions().indexOf(title)));
                 QAccessible::updateAccessibility(&focus);

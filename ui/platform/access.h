@@ -50,7 +50,7 @@ void ReadAsSwitch(QAction* entry);
 // menu bar (Left, Right) from one open menu to the next. Qt puts the focus
 // straight onto the new menu's first entry, so Orca would read only that:
 // the menu opens with no entry chosen, its title keeping the focus, as the
-// first menu opens by F10; Down chooses the first entry.
+// first menu opens by F10; Down chooses the first entry, Return opens it.
 void SpeakMenuTitles(QMenuBar* bar);
 
 // Hands the keyboard focus to `to`, whose description becomes `news`, so a
