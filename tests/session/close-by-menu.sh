@@ -27,10 +27,12 @@ ask_close() {
     if [ -n "${WMCLOSE:-}" ]; then "$WMCLOSE" "$(printf '0x%x' "$(shown "$1")")"; else wmctrl -c "$2"; fi
 }
 finish() { kill "$game_pid" 2>/dev/null; wait "$game_pid" 2>/dev/null; }
-# The Multiplayer title by mouse; its first (host) or second (join) entry by keyboard.
+# The Multiplayer title by mouse; its first (host) or second (join) entry by
+# keyboard, or with MOUSE=1 by mouse.
 choose() {
     xdotool mousemove --window "$main" 182 9 click 1
     sleep 0.05
+    if [ -n "${MOUSE:-}" ]; then xdotool mousemove --window "$main" 190 $((7 + 22 * $1)) click 1; return; fi
     for _ in $(seq "$1"); do xdotool key Down; done
     xdotool key Return
 }
@@ -58,7 +60,8 @@ for r in $(seq "$rounds"); do
     esac
     # At once, after a moment, after a pause.
     case $((r % 3)) in 1) sleep 0.05 ;; 2) sleep 0.3 ;; esac
-    ask_close "$title" "$wm"
+    # A window manager that does not manage the window yet is told apart from a close not taken.
+    until ask_close "$title" "$wm" 2>/dev/null; do echo "round $r: the request was not sent"; sleep 0.5; done
     if ! gone "$title"; then
         misses=$((misses + 1)); echo "round $r: the close was not taken"
         ask_close "$title" "$wm"; gone "$title" || echo "round $r: nor the second"
