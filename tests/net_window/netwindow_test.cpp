@@ -109,6 +109,7 @@ protected:
     }
     // Connects; the click returns once the handshake is through (or failed).
     void Connect(Tqx_client& c) { Click(Find<QPushButton>(c, "start")); }
+    void Join(int port) { Connect(*(client = MakeClient(port, "Cleo"))); }
 
     static void Chat(TNetWindow& w, const char* text, bool withEnter) {
         Find<QLineEdit>(w, "sendtext")->setText(QString::fromLatin1(text));
@@ -171,8 +172,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     qxtest::Setup = new TSetup();
     MakeHost("Hank", "Arena of pain", StoreServerName(qxtest::Setup));
     Relay relay(StartHost());
-    client = MakeClient(relay.Port(), "Cleo");
-    Connect(*client);
+    Join(relay.Port());
     ASSERT_TRUE(client->Connected());
     EXPECT_FALSE(Find<QPushButton>(*client, "start")->isEnabled());
     EXPECT_TRUE(Find<QPushButton>(*client, "stop")->isEnabled());
@@ -310,8 +310,7 @@ TEST_F(NetWindowTest, AGameGoesOnAfterItsLineDiedAndTheClientConnectsAgain) {
     qxtest::QuickWaits quick;
     MakeHost();
     Relay relay(StartHost());
-    client = MakeClient(relay.Port(), "Cleo");
-    Connect(*client);
+    Join(relay.Port());
     ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
     Place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
     Click(Find<QPushButton>(*host, "sendit"));
@@ -364,8 +363,7 @@ TEST_F(NetWindowTest, AGameGoesOnAfterItsLineDiedAndTheClientConnectsAgain) {
 TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
     MakeHost();
     const int port = StartHost();
-    client = MakeClient(port, "Cleo");
-    Connect(*client);
+    Join(port);
     ASSERT_TRUE(client->Connected());
     ASSERT_TRUE(WaitFor(
         [&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));  // the host's side of the handshake is through
@@ -387,8 +385,7 @@ TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
     qxtest::QuickWaits quick;
     MakeHost();
     const int port = StartHost();
-    client = MakeClient(port, "Cleo");
-    Connect(*client);
+    Join(port);
     ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3; }));
     Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
     Click(Find<QPushButton>(*client, "sendit"));
@@ -419,8 +416,7 @@ TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
 
 TEST_F(NetWindowTest, StoppingTheServerWhileConnectedEndsBothSides) {
     MakeHost();
-    client = MakeClient(StartHost(), "Cleo");
-    Connect(*client);
+    Join(StartHost());
     ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));
 
     Click(Find<QPushButton>(*host, "stop"));
@@ -490,8 +486,7 @@ TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) 
         << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote\r\nServer=Old\r\n";
     qxtest::Setup = new TSetup();
     MakeHost("Hank", "  New arena ", StoreServerName(qxtest::Setup));
-    client = MakeClient(StartHost(), "Cleo");
-    Connect(*client);
+    Join(StartHost());
     ASSERT_TRUE(client->Connected());
 
     EXPECT_FALSE(host->close());
@@ -670,26 +665,6 @@ TEST(HostLog, EachOutcomeHasItsLine) {
          N("Router: answer from 192.168.27.66 ignored (not the default gateway)")},
         {{S::LocationElsewhere, 9999, "192.168.27.1", false},
          N("Router: answer from 192.168.27.1 ignored (its description is at another address)")},
-        {{S::Refused, 9999, {}, false, {K::DescriptionElsewhere}},
-         N("Router: no port opened (the router's description names another address for its port mapping)")},
-        {{S::Refused, 9999, {}, false, {K::NoRouter}}, N("Router: no port opened (no router answered)")},
-        {{S::Refused, 9999, {}, false, {K::NoGatewayAnswer}},
-         N("Router: no port opened (no answer from the default gateway)")},
-        {{S::Refused, 9999, {}, false, {K::LibrariesMissing, 0, 0, "libnatpmp.so.1: cannot open shared object file"}},
-         N("Router: no port opened (the router could not be asked (libnatpmp.so.1: cannot open shared object file))")},
-        {{S::Refused, 9999, {}, false, {K::DescriptionUnreadable}},
-         N("Router: no port opened (the router's description could not be read)")},
-        {{S::Refused, 9999, {}, false, {K::NoPortMapping}}, N("Router: no port opened (the router offers no port mapping)")},
-        {{S::Refused, 9999, {}, false, {K::NotOnline}},
-         N("Router: no port opened (the router is not connected to the internet)")},
-        {{S::Refused, 9999, {}, false, {K::PortNotAllowed, 9999}},
-         N("Router: no port opened (the router refused port 9999: not allowed)")},
-        {{S::Refused, 9999, {}, false, {K::NoFreeMappings, 9999}},
-         N("Router: no port opened (the router refused port 9999: it has no free mappings)")},
-        {{S::Refused, 9999, {}, false, {K::UpnpRefused, 9999, 501}},
-         N("Router: no port opened (the router refused port 9999 (UPnP error 501))")},
-        {{S::Refused, 9999, {}, false, {K::NatPmpRefused, 9999, -14}},
-         N("Router: no port opened (the router refused port 9999 (NAT-PMP error -14))")},
         {{S::RouterClosed, 9999, {}, false}, N("Router: port 9999 closed")},
         {{S::NotClosed, 9999, {}, false, {K::Late}}, N("Router: port 9999 not closed (the router did not answer in time)")},
         {{S::NotClosed, 9999, {}, false, {K::RemovalRefused, 9999, 606}},
@@ -699,6 +674,23 @@ TEST(HostLog, EachOutcomeHasItsLine) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(qx::ToAnsi(HostLogLine(c.outcome)), c.line) << static_cast<int>(c.outcome.state);
+    const std::pair<RouterFailure, const char*> refusals[] = {
+        {{K::DescriptionElsewhere}, "the router's description names another address for its port mapping"},
+        {{K::NoRouter}, "no router answered"},
+        {{K::NoGatewayAnswer}, "no answer from the default gateway"},
+        {{K::LibrariesMissing, 0, 0, "libnatpmp.so.1: cannot open shared object file"},
+         "the router could not be asked (libnatpmp.so.1: cannot open shared object file)"},
+        {{K::DescriptionUnreadable}, "the router's description could not be read"},
+        {{K::NoPortMapping}, "the router offers no port mapping"},
+        {{K::NotOnline}, "the router is not connected to the internet"},
+        {{K::PortNotAllowed, 9999}, "the router refused port 9999: not allowed"},
+        {{K::NoFreeMappings, 9999}, "the router refused port 9999: it has no free mappings"},
+        {{K::UpnpRefused, 9999, 501}, "the router refused port 9999 (UPnP error 501)"},
+        {{K::NatPmpRefused, 9999, -14}, "the router refused port 9999 (NAT-PMP error -14)"},
+    };
+    for (const auto& [why, reason] : refusals)
+        EXPECT_EQ(qx::ToAnsi(HostLogLine({S::Refused, 9999, {}, false, why})),
+                  N("Router: no port opened (" + std::string(reason) + ")"));
 }
 
 // What the protocol reports, as the windows word it in English, byte for byte;
@@ -732,14 +724,11 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         {GameStatus::SetUp, "please set up your battlefield"},
     };
     for (const auto& [status, text] : statuses) EXPECT_EQ(GameStatusText(status), QLatin1String(text));
-    EXPECT_EQ(BombResultText(BombResult::Won), QStringLiteral("[ You won ]"));
-    EXPECT_EQ(BombResultText(BombResult::Lost), QStringLiteral("[ You lost ]"));
-    EXPECT_EQ(BombResultText(BombResult::Draw), QStringLiteral("[ Draw ]"));
-    EXPECT_EQ(BombedVictimsText(3), QStringLiteral("Bombed Victims: 3"));
-    EXPECT_EQ(BombedDragonsText(10), QStringLiteral("Bombed Dragons: 10"));
-
-    // What a screen reader hears beyond the labels.
+    // The results' texts, and what a screen reader hears beyond the labels.
     const std::pair<QString, const char*> spoken[] = {
+        {BombResultText(BombResult::Won), "[ You won ]"},   {BombResultText(BombResult::Lost), "[ You lost ]"},
+        {BombResultText(BombResult::Draw), "[ Draw ]"},     {BombedVictimsText(3), "Bombed Victims: 3"},
+        {BombedDragonsText(10), "Bombed Dragons: 10"},
         {OwnBombNews(BombResult::Won, 3, 2), "Bomb result: You won, 3 Victims and 2 Dragons hit"},
         {OwnBombNews(BombResult::Lost, 1, 1), "Bomb result: You lost, 1 Victim and 1 Dragon hit"},
         {OwnBombNews(BombResult::Draw, 0, 0), "Bomb result: Draw, 0 Victims and 0 Dragons hit"},
@@ -752,7 +741,7 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         {FiguresLeftNews(0, 0), "All figures placed, ready to send"},
         {FilledInText(QStringLiteral("10.53.3.1")), "Address filled in: 10.53.3.1"},
     };
-    for (const auto& [text, english] : spoken) EXPECT_EQ(text, QLatin1String(english));
+    for (const auto& [text, english] : spoken) EXPECT_EQ(text, QLatin1String(english)) << english;
 
     // The transport's failures, the system's causes in English beside English words.
     using F = NetFailureKind;
@@ -761,18 +750,12 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         NetFailure failure;
         const char* text;
     } failures[] = {
-        {{F::ClosedGracefully}, kClosedGracefully},
-        {{F::ConnectionReset}, kConnectionReset},
-        {{F::NotConnected}, kNotConnected},
-        {{F::LineTooLong}, kLineTooLong},
-        {{F::ConnectTimedOut}, kConnectTimedOut},
-        {{F::ConnectCancelled}, kConnectCancelled},
-        {{F::AlreadyConnected}, kAlreadyConnected},
-        {{F::TerminateTimedOut}, kTerminateTimedOut},
-        {{F::PeerSilent}, kPeerSilent},
-        {{F::PeerStalled}, kPeerStalled},
-        {{F::UnknownFailure}, kUnknownFailure},
-        {{F::LineBreakInLine}, kLineBreakInLine},
+        {{F::ClosedGracefully}, kClosedGracefully},   {{F::ConnectionReset}, kConnectionReset},
+        {{F::NotConnected}, kNotConnected},           {{F::LineTooLong}, kLineTooLong},
+        {{F::ConnectTimedOut}, kConnectTimedOut},     {{F::ConnectCancelled}, kConnectCancelled},
+        {{F::AlreadyConnected}, kAlreadyConnected},   {{F::TerminateTimedOut}, kTerminateTimedOut},
+        {{F::PeerSilent}, kPeerSilent},               {{F::PeerStalled}, kPeerStalled},
+        {{F::UnknownFailure}, kUnknownFailure},       {{F::LineBreakInLine}, kLineBreakInLine},
         {{F::HandshakeTimedOut}, kHandshakeTimedOut},
         {{F::CreateEvent, EMFILE}, "Could not create an event: Too many open files."},
         {{F::CreateSocket, EMFILE}, "Could not create socket: Too many open files."},
