@@ -495,8 +495,7 @@ TEST(TwoPlayerSessionTest, ViewsNameCellsAndLooks) {
 
 namespace {
 
-// A raw peer read line by line; Abort resets the connection, as a line that
-// died takes along whatever was still on it.
+// A raw peer read line by line.
 struct RawPeer {
     RawSocket s;
     std::string buffered = {};
@@ -517,11 +516,6 @@ struct RawPeer {
         std::string line = buffered.substr(0, lf > 0 && buffered[lf - 1] == '\r' ? lf - 1 : lf);
         buffered.erase(0, lf + 1);
         return line;
-    }
-    void Abort() {
-        const linger l{1, 0};
-        ::setsockopt(s.Fd(), SOL_SOCKET, SO_LINGER, &l, sizeof l);
-        s.Close();
     }
 };
 
@@ -559,7 +553,7 @@ TEST(TwoPlayerSessionTest, TheSameClientAgainGetsWhatTheDeadLineLost) {
     EXPECT_EQ(first.Next(), Position(27, true));  // held, its confirmation lost
     for (int c = 1; c <= 5; ++c) host.ToggleMark(c);
     EXPECT_EQ(host.Bomb().outcome.resultLine, "[702] Draw");
-    first.Abort();
+    first.s.Abort();
     sending.join();
     EXPECT_FALSE(sent);
     ASSERT_TRUE(WaitUntil([&] { return !host.HasPeer(); }));
@@ -615,7 +609,7 @@ TEST(TwoPlayerSessionTest, TheClientTakesTheGameUpOnlyWithAHostThatAnswers) {
             first.Next();
             if (i < 9) first.s.Send(std::string(kConfirmLine) + "\r\n");
         }
-        first.Abort();
+        first.s.Abort();
     });
     EXPECT_FALSE(cli.SendPositions(poll));
     hostSide.join();
