@@ -285,9 +285,6 @@ TEST(LinkSocket, TwoGamesStartedAtOnceLeaveOneListenerWhoseSocketTakesTheLink) {
     }
 }
 
-}  // namespace
-
-namespace {
 
 // A running game that takes its connections only after the second start has
 // stopped waiting (its queue was full, or it was busy): the link is opened by
@@ -310,9 +307,6 @@ TEST(LinkSocket, ALinkTakenLateIsOpenedOnceByOneGame) {
     EXPECT_EQ((handed ? 0U : 1U) + taken.size(), 1U) << (handed ? "handed" : "a new game opens it too");
 }
 
-}  // namespace
-
-namespace {
 
 // What the network tells the list, one step at a time: a service appears
 // ("+"), resolves to an address ("="; none: it failed) or goes ("-").
