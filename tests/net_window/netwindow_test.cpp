@@ -49,6 +49,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <sstream>
 #include <thread>
 
 using namespace quorvex;
@@ -119,6 +120,13 @@ protected:
             Click(Find<QPushButton>(w, "send"));
     }
     static bool Logged(TNetWindow& w, const std::string& line) { return Contains(w.LogLines(), line); }
+    // Each named control enabled ("+") or not ("-"): "start+ stop-".
+    static void ExpectStates(TNetWindow& w, const std::string& states) {
+        std::istringstream in(states);
+        for (std::string s; in >> s;)
+            EXPECT_EQ(Find<QWidget>(w, QString::fromStdString(s.substr(0, s.size() - 1)))->isEnabled(), s.back() == '+')
+                << w.objectName().toStdString() << " " << s;
+    }
 
     qx::DialogScript script;
     qxtest::TempDir dir;
@@ -174,8 +182,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     Relay relay(StartHost());
     Join(relay.Port());
     ASSERT_TRUE(client->Connected());
-    EXPECT_FALSE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(*client, "stop")->isEnabled());
+    ExpectStates(*client, "start- stop+");
     ASSERT_TRUE(
         WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
     EXPECT_TRUE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
@@ -217,8 +224,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     EXPECT_EQ(Picture(*host, 17), "DragonImage");
     EXPECT_EQ(Picture(*host, 1), "MarkImage");
     EXPECT_EQ(Picture(*host, 2), "SmileImage");
-    EXPECT_FALSE(Find<QPushButton>(*host, "BombIt")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
+    ExpectStates(*host, "BombIt- RestartBut+");
     ASSERT_TRUE(WaitFor([&] { return Shown(Find<QLabel>(*client, "Label11"), BombResultText(BombResult::Lost)); }));
     Shows(Find<QLabel>(*client, "Label11"), "[ You lost ]");
 
@@ -234,8 +240,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     Shows(Find<QLabel>(*host, "Label11"), "[ Draw ]");
 
     Click(Find<QPushButton>(*host, "RestartBut"));
-    EXPECT_FALSE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
-    EXPECT_TRUE(Find<qx::PictureCell>(*host, "Image", 26)->isEnabled());
+    ExpectStates(*host, "RestartBut- Image26+");
     EXPECT_EQ(Picture(*host, 6), "SmileImage");
     ASSERT_TRUE(WaitFor([&] { return Shown(*client, GameNoteText({GameNoteKind::ClientRestart, {}, {}})); }));
     for (int c = 1; c <= 50; ++c) EXPECT_EQ(Picture(*client, c), "SmileImage") << c;
@@ -284,8 +289,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     if (English()) {
         EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
     }
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(*client, "sendtext")->isEnabled());
+    ExpectStates(*client, "start+ sendtext-");
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
 
     // The files the two windows leave, closed as a player closes them: the
@@ -372,8 +376,7 @@ TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
     Connect(*second);
     EXPECT_FALSE(second->Connected());
     EXPECT_EQ(second->LogLines().back(), N("Could not connect to 127.0.0.1"));
-    EXPECT_TRUE(Find<QPushButton>(*second, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*second, "stop")->isEnabled());
+    ExpectStates(*second, "start+ stop-");
 
     Chat(*host, "still here", true);
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> still here"); }));
@@ -396,8 +399,7 @@ TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
     // The chat's controls follow the notice in a change of their own, which a
     // slow machine may hand over in the next batch.
     ASSERT_TRUE(WaitFor([&] { return !Find<QPushButton>(*host, "send")->isEnabled(); }));
-    EXPECT_FALSE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*host, "send")->isEnabled());
+    ExpectStates(*host, "sendtext- send-");
     EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please set up your battlefield");  // game state kept
 
     auto next = MakeClient(port, "Nora");
@@ -422,19 +424,14 @@ TEST_F(NetWindowTest, StoppingTheServerWhileConnectedEndsBothSides) {
     Click(Find<QPushButton>(*host, "stop"));
     EXPECT_FALSE(host->ServerActive());
     EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), N("Client lost"), N("Server closed")}));
-    EXPECT_TRUE(Find<QPushButton>(*host, "start")->isEnabled());
-    EXPECT_TRUE(Find<QLineEdit>(*host, "servername")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*host, "stop")->isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
+    ExpectStates(*host, "start+ servername+ stop- sendtext-");
 
     // The client's next poll notices the close and shows the transport's error.
     ASSERT_TRUE(WaitFor([&] { return !script.Texts(qx::BoxKind::Error).empty(); }));
     EXPECT_EQ(script.Texts(qx::BoxKind::Error), Lines{kClosedGracefully});
     EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
     EXPECT_FALSE(Find<QTimer>(*client, "Timer1")->isActive());
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "send")->isEnabled());
+    ExpectStates(*client, "start+ stop- send-");
 }
 
 TEST_F(NetWindowTest, PortAlreadyTakenShowsTheErrorAndLeavesStopToTidyUp) {
@@ -446,23 +443,18 @@ TEST_F(NetWindowTest, PortAlreadyTakenShowsTheErrorAndLeavesStopToTidyUp) {
     ASSERT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
     EXPECT_NE(script.Texts(qx::BoxKind::Error)[0].find("Could not bind"), std::string::npos);
     EXPECT_TRUE(host->LogLines().empty());
-    EXPECT_FALSE(Find<QPushButton>(*host, "start")->isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(*host, "servername")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(*host, "stop")->isEnabled());
+    ExpectStates(*host, "start- servername- stop+");
 
     Click(Find<QPushButton>(*host, "stop"));
     EXPECT_EQ(host->LogLines(), Lines{N("Server closed")});
-    EXPECT_TRUE(Find<QPushButton>(*host, "start")->isEnabled());
-    EXPECT_TRUE(Find<QLineEdit>(*host, "servername")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*host, "stop")->isEnabled());
+    ExpectStates(*host, "start+ servername+ stop-");
 }
 
 TEST_F(NetWindowTest, NothingListeningLogsTheFailureAndStaysDisconnected) {
     client = MakeClient(nettest::UnusedPort(), "Cleo");
     Connect(*client);
     EXPECT_EQ(client->LogLines(), Lines{N("Could not connect to 127.0.0.1")});
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
+    ExpectStates(*client, "start+ stop-");
     EXPECT_TRUE(client->close());  // not connected: closes
 }
 
@@ -476,8 +468,7 @@ TEST_F(NetWindowTest, DisconnectGivesUpAHandshakeThatGetsNoAnswer) {
     Connect(*client);
     EXPECT_FALSE(client->Connected());
     EXPECT_EQ(client->LogLines(), (Lines{N("disconnected!"), N("Could not connect to 127.0.0.1")}));
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
+    ExpectStates(*client, "start+ stop-");
     EXPECT_EQ(script.Texts(qx::BoxKind::Information), Lines{"Can not close while client is active!"});
 }
 
