@@ -44,7 +44,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <functional>
 #include <initializer_list>
@@ -163,11 +162,8 @@ protected:
     std::map<std::string, std::string> Files() const {
         std::map<std::string, std::string> files;
         for (const auto& f : std::filesystem::recursive_directory_iterator(dir.Folder()))
-            if (f.is_regular_file()) {
-                std::ifstream in(f.path(), std::ios::binary);
-                files[f.path().lexically_relative(dir.Folder()).string()] =
-                    std::string(std::istreambuf_iterator<char>(in), {});
-            }
+            if (f.is_regular_file())
+                files[f.path().lexically_relative(dir.Folder()).string()] = qx::ReadFileBytes(f.path().string());
         return files;
     }
     QString language;
@@ -695,14 +691,12 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         {{K::Connected, "Cli ", {}}, ConnW("Cli ")},
         {{K::AllSent, {}, {}}, "[game] All positions send!"},
         {{K::AllReceived, {}, {}}, "[game] All positions received!"},
-        {{K::ClientRestart, {}, {}}, "[game] new game started"},
-        {{K::HostRestart, {}, {}}, "[game] new game started!"},
+        {{K::ClientRestart, {}, {}}, "[game] new game started"}, {{K::HostRestart, {}, {}}, "[game] new game started!"},
         {{K::InvalidPosition, {}, "[100] [xx] Victim"}, "[game] Invalid position ignored: [100] [xx] Victim"},
         {{K::ExtraVictim, {}, "[100] [31] Victim"}, "[game] Extra Victim ignored: [100] [31] Victim"},
         {{K::ExtraDragon, {}, "[200] [45] Dragon"}, "[game] Extra Dragon ignored: [200] [45] Dragon"},
         {{K::LineTooLong, {}, {}}, "[game] Over-long line ignored."},
-        {{K::PeerWon, "Hoster", {}}, "[game] Hoster won!"},
-        {{K::PeerLost, "%2 50%", {}}, "[game] %2 50% lost!"},
+        {{K::PeerWon, "Hoster", {}}, "[game] Hoster won!"},     {{K::PeerLost, "%2 50%", {}}, "[game] %2 50% lost!"},
         {{K::PeerDraw, "Cli ", {}}, "[game] Cli  bombed a draw!"},
         {{K::OwnChat, "%2", "%1 [900] Restart"}, "<%2> %1 [900] Restart"},
     };
