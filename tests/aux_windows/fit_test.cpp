@@ -72,8 +72,8 @@ std::optional<TextPlace> Place(QWidget* w) {
                          fm.tightBoundingRect(l->text()).translated(drawn.left(), drawn.top() + fm.ascent())};
     }
     const QFontMetrics fm = w->fontMetrics();
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->text().isEmpty()) return std::nullopt;
     if (auto* b = qobject_cast<QPushButton*>(w)) {
-        if (b->text().isEmpty()) return std::nullopt;
         QStyleOptionButton o;
         o.initFrom(b);
         o.text = b->text();
@@ -88,7 +88,6 @@ std::optional<TextPlace> Place(QWidget* w) {
         return TextPlace{b->text(), QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, need, room), room};
     }
     if (auto* c = qobject_cast<QCheckBox*>(w)) {
-        if (c->text().isEmpty()) return std::nullopt;
         QStyleOptionButton o;
         o.initFrom(c);
         o.text = c->text();
@@ -97,10 +96,8 @@ std::optional<TextPlace> Place(QWidget* w) {
         return TextPlace{c->text(), QStyle::alignedRect(Qt::LeftToRight, Qt::AlignLeft | Qt::AlignVCenter, need, room),
                          room};
     }
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) {  // any other button: its own wish against its size
-        if (b->text().isEmpty()) return std::nullopt;
+    if (auto* b = qobject_cast<QAbstractButton*>(w))  // any other button: its own wish against its size
         return TextPlace{b->text(), QRect(QPoint(), b->sizeHint()), b->rect()};
-    }
     if (auto* g = qobject_cast<QGroupBox*>(w)) {
         if (g->title().isEmpty()) return std::nullopt;
         // The title's least room, as the group box itself asks for it.
@@ -132,9 +129,8 @@ struct Misfit {
     int need, room;
     std::string Key() const { return window + " " + control + " " + what; }
     std::string Line() const {
-        std::ostringstream s;
-        s << window << " " << control << " \"" << text << "\" " << what << ": needs " << need << " px, has " << room;
-        return s.str();
+        return window + " " + control + " \"" + text + "\" " + what + ": needs " + std::to_string(need) + " px, has " +
+               std::to_string(room);
     }
 };
 
@@ -238,9 +234,8 @@ TEST(Fit, EveryTextIsWholeInItsControlInEveryLanguageAtScale1And2) {
     // measure: what it needs there (a caption over its picture, a pixel the
     // fallback font takes more than the table's) a translation may need too,
     // and no more.
-    const std::vector<Misfit> source = MeasureIn("", QStringLiteral(":/i18n"));
     std::map<std::string, int> english;
-    for (const Misfit& m : source) english[m.Key()] = m.need;
+    for (const Misfit& m : MeasureIn("", QStringLiteral(":/i18n"))) english[m.Key()] = m.need;
     const std::string at = " scale " + std::to_string(scale);
 
     struct Row {
