@@ -104,8 +104,9 @@ void MarkOnly(NetGameState& s, std::initializer_list<int> cells) {
     }
 }
 
-std::vector<std::pair<int, bool>> Figures(const NetGameState& s) {
-    std::vector<std::pair<int, bool>> out;
+using Fig = std::vector<std::pair<int, bool>>;
+Fig Figures(const NetGameState& s) {
+    Fig out;
     for (const OpponentFigure& f : OpponentFigures(s)) out.emplace_back(f.cell, f.victim);
     return out;
 }
@@ -173,7 +174,6 @@ TEST(LineProtocol, WholeExampleGameOnTheWire) {
     EXPECT_EQ(g.cli.view.Status(), St::BombNow);
     ASSERT_TRUE(WaitUntil([&] { return g.host.view.Noted(kAllReceived) && g.host.view.Status() == St::BombNow; }));
 
-    using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(g.cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
                                          {21, false}, {22, false}, {23, false}, {24, false}, {25, false}}));
     EXPECT_EQ(Figures(g.host.state), (Fig{{6, true}, {7, true}, {8, true}, {9, true}, {10, true},
@@ -247,7 +247,6 @@ TEST(LineProtocol, DragonOn26GoesBeforeVictimOn27) {
     ASSERT_GE(fromClient.size(), 3u);
     EXPECT_EQ(fromClient[1], "[200] [26] Dragon");
     EXPECT_EQ(fromClient[2], "[100] [27] Victim");
-    using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(g.host.state), (Fig{{2, true}, {1, false}}));
 }
 
@@ -311,7 +310,6 @@ TEST(LineProtocol, MalformedAndExtraPositionsAreIgnored) {
 
     for (const auto& line : bad) EXPECT_TRUE(cli.view.Noted({K::InvalidPosition, {}, line})) << line;
     EXPECT_TRUE(cli.view.Noted({K::ExtraVictim, {}, Position(31, true)}));
-    using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
                                        {21, false}, {22, false}, {23, false}, {24, false}, {25, false}}));
     // Positions in before the own battlefield was sent.
