@@ -48,6 +48,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <source_location>
 #include <sstream>
 #include <thread>
 
@@ -120,7 +121,9 @@ protected:
     }
     static bool Logged(TNetWindow& w, const std::string& line) { return Contains(w.LogLines(), line); }
     // Each named control enabled ("+") or not ("-"): "start+ stop-".
-    static void ExpectStates(TNetWindow& w, const std::string& states) {
+    static void ExpectStates(TNetWindow& w, const std::string& states,
+                             std::source_location at = std::source_location::current()) {
+        const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), states);
         std::istringstream in(states);
         for (std::string s; in >> s;)
             EXPECT_EQ(Find<QWidget>(w, QString::fromStdString(s.substr(0, s.size() - 1)))->isEnabled(), s.back() == '+')
