@@ -264,16 +264,13 @@ TEST_F(StartUp, WindowsBuiltOneAtATimeComeInTheirOrder) {
     WriteFile(dir.File("setup.ini"), "[Einstellungen]\r\nName=A\r\nSplash=nein\r\nFade=nein\r\n");
     quorvex::Forms& f = qxtest::Windows();
     f.CreateMain();
-    const std::vector<std::function<bool()>> made = {
-        [&] { return f.Setup != nullptr; },     [&] { return f.AboutBox != nullptr; },
-        [&] { return f.SplashScr != nullptr; }, [&] { return f.SpeicherMenu != nullptr; },
-        [&] { return f.LadenMenu != nullptr; }, [&] { return f.stat != nullptr; },
-        [&] { return f.DelMenu != nullptr; },   [&] { return f.qx_host != nullptr; },
-        [&] { return f.qx_client != nullptr; }, [&] { return f.Help != nullptr; },
-        [&] { return f.Records != nullptr; }};
-    for (std::size_t step = 0; step < made.size(); ++step) {
-        EXPECT_EQ(f.CreateNext(), step + 1 < made.size()) << step;
-        for (std::size_t w = 0; w < made.size(); ++w) EXPECT_EQ(made[w](), w <= step) << step << " " << w;
+    const auto made = [&f] {
+        return std::vector<const void*>{f.Setup,   f.AboutBox, f.SplashScr, f.SpeicherMenu, f.LadenMenu, f.stat,
+                                        f.DelMenu, f.qx_host,  f.qx_client, f.Help,         f.Records};
+    };
+    for (std::size_t step = 0; step < made().size(); ++step) {
+        EXPECT_EQ(f.CreateNext(), step + 1 < made().size()) << step;
+        for (std::size_t w = 0; w < made().size(); ++w) EXPECT_EQ(made()[w] != nullptr, w <= step) << step << " " << w;
     }
     EXPECT_FALSE(f.CreateNext());
     // The menu opens the last one made.

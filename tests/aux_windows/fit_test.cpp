@@ -1,9 +1,7 @@
 // Every text of every window whole inside its control, in every shipped
-// language and in English, on a screen of scale 1 and of scale 2: the windows
-// keep the fixed sizes of their layout tables, so a longer translation must
-// still fit them. The windows word their texts as they are made, so each
-// language gets a set of windows made after its catalogues were installed.
-//
+// language and in English, at scale 1 and 2: the windows keep their layout
+// tables' fixed sizes, so a longer translation must still fit them. Windows
+// word their texts as they are made: each language gets windows of its own.
 // With QUORVEX_FIT_REPORT set the test prints, per language and scale, the
 // texts that do not fit (scripts/translations.sh shows that list).
 #include "support/forms.h"
@@ -56,10 +54,6 @@ struct TextPlace {
     QRect ink = drawn;  // what is painted of it, where neighbours must stay off
 };
 
-QRect Centred(QSize size, const QRect& room, Qt::Alignment align) {
-    return QStyle::alignedRect(Qt::LeftToRight, align, size, room);
-}
-
 // Labels draw their text in the contents rectangle less the margin, wrapped
 // there when they wrap words; buttons, check boxes and group boxes where the
 // style puts their label. Pictures, empty texts and the fields a player types
@@ -78,8 +72,8 @@ std::optional<TextPlace> Place(QWidget* w) {
                          fm.tightBoundingRect(l->text()).translated(drawn.left(), drawn.top() + fm.ascent())};
     }
     const QFontMetrics fm = w->fontMetrics();
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->text().isEmpty()) return std::nullopt;
     if (auto* b = qobject_cast<QPushButton*>(w)) {
-        if (b->text().isEmpty()) return std::nullopt;
         QStyleOptionButton o;
         o.initFrom(b);
         o.text = b->text();
@@ -91,21 +85,19 @@ std::optional<TextPlace> Place(QWidget* w) {
         QSize need = fm.size(Qt::TextShowMnemonic, b->text());
         if (!b->icon().isNull()) need = QSize(need.width() + b->iconSize().width() + 4,
                                                std::max(need.height(), b->iconSize().height()));
-        return TextPlace{b->text(), Centred(need, room, Qt::AlignCenter), room};
+        return TextPlace{b->text(), QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, need, room), room};
     }
     if (auto* c = qobject_cast<QCheckBox*>(w)) {
-        if (c->text().isEmpty()) return std::nullopt;
         QStyleOptionButton o;
         o.initFrom(c);
         o.text = c->text();
         const QRect room = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c);
         const QSize need = fm.size(Qt::TextShowMnemonic, c->text());
-        return TextPlace{c->text(), Centred(need, room, Qt::AlignLeft | Qt::AlignVCenter), room};
+        return TextPlace{c->text(), QStyle::alignedRect(Qt::LeftToRight, Qt::AlignLeft | Qt::AlignVCenter, need, room),
+                         room};
     }
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) {  // any other button: its own wish against its size
-        if (b->text().isEmpty()) return std::nullopt;
+    if (auto* b = qobject_cast<QAbstractButton*>(w))  // any other button: its own wish against its size
         return TextPlace{b->text(), QRect(QPoint(), b->sizeHint()), b->rect()};
-    }
     if (auto* g = qobject_cast<QGroupBox*>(w)) {
         if (g->title().isEmpty()) return std::nullopt;
         // The title's least room, as the group box itself asks for it.
@@ -137,9 +129,8 @@ struct Misfit {
     int need, room;
     std::string Key() const { return window + " " + control + " " + what; }
     std::string Line() const {
-        std::ostringstream s;
-        s << window << " " << control << " \"" << text << "\" " << what << ": needs " << need << " px, has " << room;
-        return s.str();
+        return window + " " + control + " \"" + text + "\" " + what + ": needs " + std::to_string(need) + " px, has " +
+               std::to_string(room);
     }
 };
 
@@ -157,13 +148,14 @@ std::vector<Misfit> Measure(const std::vector<std::pair<QString, QWidget*>>& win
         Collect(name, window, controls);
         for (const Control& c : controls) {
             const QWidget* w = c.widget;
-            const std::string where = c.window.toStdString(), control = w->objectName().toStdString(),
-                              text = c.place.text.toStdString();
+            const auto misfit = [&](const std::string& what, int need, int has) {
+                out.push_back({c.window.toStdString(), w->objectName().toStdString(), c.place.text.toStdString(), what,
+                               need, has});
+            };
             const QRect& drawn = c.place.drawn;
             const QRect& room = c.place.room;
-            if (drawn.width() > room.width()) out.push_back({where, control, text, "wide", drawn.width(), room.width()});
-            if (drawn.height() > room.height())
-                out.push_back({where, control, text, "high", drawn.height(), room.height()});
+            if (drawn.width() > room.width()) misfit("wide", drawn.width(), room.width());
+            if (drawn.height() > room.height()) misfit("high", drawn.height(), room.height());
             // Cut by a panel it sits in: the part the control shows must lie
             // inside every control around it, up to the window, from side to
             // side (panels that scroll their lines, as the about box's do,
@@ -173,8 +165,7 @@ std::vector<Misfit> Measure(const std::vector<std::pair<QString, QWidget*>>& win
                 const QWidget* around = up->parentWidget();
                 const QRect inside = QRect(w->mapTo(around, shown.topLeft()), shown.size());
                 if (inside.left() < 0 || inside.right() >= around->width())
-                    out.push_back({where, control, text, "cut by " + around->objectName().toStdString(),
-                                   inside.right() + 1, around->width()});
+                    misfit("cut by " + around->objectName().toStdString(), inside.right() + 1, around->width());
             }
             // Over or under a neighbour: no other text the player sees in
             // the same window may touch this one.
@@ -186,9 +177,8 @@ std::vector<Misfit> Measure(const std::vector<std::pair<QString, QWidget*>>& win
                 if (Related(w, o) || !o->isVisibleTo(window)) continue;
                 const QRect theirs = n.place.ink & o->rect();
                 const QRect other(o->mapTo(window, theirs.topLeft()), theirs.size());
-                const QRect both = onWindow & other;
-                if (!both.isEmpty())
-                    out.push_back({where, control, text, "over " + o->objectName().toStdString(), both.width(), 0});
+                if (const QRect both = onWindow & other; !both.isEmpty())
+                    misfit("over " + o->objectName().toStdString(), both.width(), 0);
             }
         }
     }
@@ -221,13 +211,10 @@ struct WindowSet {
 };
 
 std::vector<Misfit> MeasureIn(const std::string& language, const QString& folder) {
-    const std::map<std::string, std::string> env{{"LANG", language + ".UTF-8"}};
-    const auto reader = [&env](const char* name) -> const char* {
-        const auto it = env.find(name);
-        return it == env.end() ? nullptr : it->second.c_str();
-    };
-    const QString chosen = language.empty() ? qx::InstallLanguage([](const char*) { return nullptr; }, folder)
-                                            : qx::InstallLanguage(reader, folder);
+    const std::string lang = language + ".UTF-8";
+    const QString chosen = qx::InstallLanguage(
+        [&](const char* name) { return !language.empty() && std::string(name) == "LANG" ? lang.c_str() : nullptr; },
+        folder);
     EXPECT_EQ(chosen.toStdString(), language) << "its catalogue does not load";
     WindowSet set;
     return Measure(set.Windows());
@@ -247,9 +234,8 @@ TEST(Fit, EveryTextIsWholeInItsControlInEveryLanguageAtScale1And2) {
     // measure: what it needs there (a caption over its picture, a pixel the
     // fallback font takes more than the table's) a translation may need too,
     // and no more.
-    const std::vector<Misfit> source = MeasureIn("", QStringLiteral(":/i18n"));
     std::map<std::string, int> english;
-    for (const Misfit& m : source) english[m.Key()] = m.need;
+    for (const Misfit& m : MeasureIn("", QStringLiteral(":/i18n"))) english[m.Key()] = m.need;
     const std::string at = " scale " + std::to_string(scale);
 
     struct Row {

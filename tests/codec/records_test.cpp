@@ -36,40 +36,32 @@ struct Case {
     std::string fileBefore;  // empty: no file
     std::function<void(RecordsStore&, const std::string& path)> act;
     std::vector<std::string> names100;  // the 100 Victims table afterwards, best first
-    std::optional<RecordsProblemKind> problem;
+    std::optional<RecordsProblemKind> problem = {};
     std::function<void(const Records&)> check = {};
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
-void AddAll(RecordsStore& store, const std::vector<std::pair<std::string, FinishedGame>>& games) {
-    for (const auto& [name, game] : games) store.Add({}, game, name, "2026-12-09");
-}
-
-std::vector<std::string> Numbered(const std::string& prefix, int from, int to) {
-    std::vector<std::string> names;
-    for (int i = from; i >= to; --i) names.push_back(prefix + std::to_string(i));
-    return names;
+auto Adding(std::vector<std::pair<std::string, FinishedGame>> games) {
+    return [games](RecordsStore& s, const std::string&) {
+        for (const auto& [name, game] : games) s.Add({}, game, name, "2026-12-09");
+    };
 }
 
 const std::vector<Case> kCases = {
-    {"MoreMoneyRanksFirst", "",
-     [](RecordsStore& s, const std::string&) { AddAll(s, {{"a", Won100(500, 5)}, {"b", Won100(900, 9)}, {"c", Won100(700, 3)}}); },
-     {"b", "c", "a"}, std::nullopt},
+    {"MoreMoneyRanksFirst", "", Adding({{"a", Won100(500, 5)}, {"b", Won100(900, 9)}, {"c", Won100(700, 3)}}),
+     {"b", "c", "a"}},
     {"TiesGoToFewerTurnsThenToTheEarlier", "",
-     [](RecordsStore& s, const std::string&) { AddAll(s, {{"a", Won100(800, 7)}, {"b", Won100(800, 5)}, {"c", Won100(800, 7)}}); },
-     {"b", "a", "c"}, std::nullopt},
+     Adding({{"a", Won100(800, 7)}, {"b", Won100(800, 5)}, {"c", Won100(800, 7)}}), {"b", "a", "c"}},
     {"TenKeptTheEleventhDropsAndALowerOneIsNotTaken", "",
      [](RecordsStore& s, const std::string&) {
          for (int i = 0; i <= 10; ++i) s.Add({}, Won100(100 * (i + 1), 9), "n" + std::to_string(i), "2026-12-09");
          EXPECT_FALSE(s.Add({}, Won100(50, 1), "low", "2026-12-09"));
      },
-     Numbered("n", 10, 1), std::nullopt},
+     {"n10", "n9", "n8", "n7", "n6", "n5", "n4", "n3", "n2", "n1"}},
     {"BrokenFileSetAsideOnceAndNewOneStarted", "Quorvex records 1\r\nentry\tvictims100\tlots\r\nend\r\n",
-     [](RecordsStore& s, const std::string&) { AddAll(s, {{"new", Won100(1500, 40)}}); }, {"new"},
-     RecordsProblemKind::Broken},
-    {"ForeignFileSetAside", "[Einstellungen]\r\nName=Mr. Victim\r\n",
-     [](RecordsStore& s, const std::string&) { AddAll(s, {{"new", Won100(1500, 40)}}); }, {"new"},
+     Adding({{"new", Won100(1500, 40)}}), {"new"}, RecordsProblemKind::Broken},
+    {"ForeignFileSetAside", "[Einstellungen]\r\nName=Mr. Victim\r\n", Adding({{"new", Won100(1500, 40)}}), {"new"},
      RecordsProblemKind::Foreign},
     {"NewerVersionIsForeign", "Quorvex records 2\r\nend\r\n", [](RecordsStore& s, const std::string&) { s.Load(); }, {},
      RecordsProblemKind::Foreign},
@@ -111,11 +103,7 @@ const std::vector<Case> kCases = {
          const std::int64_t best = session.Game().money;
          PlayOneTurn(session, false);
          // Taken up from a slot one Victim before the win, which the next turn gives.
-         LoadedSlot slot;
-         slot.money = 2000;
-         slot.victims = -1;
-         slot.mode = 2;
-         session.LoadSlot(slot);
+         session.LoadSlot(LoadedSlot{.texts = {}, .money = 2000, .victims = -1, .dragons = 0, .mode = 2});
          PlayOneTurn(session, true);
          ASSERT_EQ(taken.size(), 2u);
          EXPECT_EQ(taken[0].table, RecordTable::Endless);

@@ -114,11 +114,10 @@ TEST(LocalNetwork, ClientFindsTheGameAndJoins) {
     const QString host = QString::fromLatin1(std::getenv("QUORVEX_LAN_HOST"));
     const QString expected = kHostPort == kGamePort ? host : host + QStringLiteral(":%1").arg(kHostPort);
     EXPECT_TRUE(WaitFor([&] { return rows->index(RowOf(rows, game), 0).data().toString() == expected; }, kWaitMs));
-    if (kFlood) {
+    if (kFlood)
         std::cout << rows->rowCount() << " rows with the game's" << std::endl;
-    } else {
+    else
         EXPECT_EQ(rows->index(0, 1).data().toString(), game);
-    }
 
     // The player clicks into the address field and chooses the game (scrolled
     // to in a crowded list); nothing connects yet.

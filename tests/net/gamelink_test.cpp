@@ -118,6 +118,20 @@ TEST(CommandLineParse, DecidesWhatTheArgumentsAsk) {
     }
 }
 
+// One turn of a running game's loop: a short wait for its socket, then what came.
+void Serve(LinkListener& game, std::vector<std::string>& taken) {
+    pollfd p{game.Fd(), POLLIN, 0};
+    ::poll(&p, 1, 10);
+    for (std::string& line : game.Service()) taken.push_back(line);
+}
+
+// The lines a running game takes once one has arrived.
+std::vector<std::string> FirstLines(LinkListener& game) {
+    std::vector<std::string> taken;
+    EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty(); }, [&] { Serve(game, taken); }));
+    return taken;
+}
+
 // One connection per case to a running game's listener, whose peer check is a
 // double: what arrives, and that the game closes the connection in every case.
 struct HandedCase {
@@ -157,11 +171,7 @@ TEST(LinkSocket, TakesOneBoundedLineFromThePlayersOwnProgramsAndClosesEveryConne
             const ssize_t n = ::recv(fd, &byte, 1, MSG_DONTWAIT);
             return n == 0 || (n < 0 && errno != EAGAIN);
         };
-        EXPECT_TRUE(qxtest::WaitUntil(closedByGame, [&] {
-            pollfd p{game.Fd(), POLLIN, 0};
-            ::poll(&p, 1, 10);
-            for (std::string& line : game.Service()) taken.push_back(line);
-        }));
+        EXPECT_TRUE(qxtest::WaitUntil(closedByGame, [&] { Serve(game, taken); }));
         EXPECT_EQ(taken, c.taken);
         EXPECT_EQ(game.OpenConnections(), 0U);
         ::close(fd);
@@ -175,15 +185,9 @@ TEST(LinkSocket, HandsOverOnlyToTheRunningGamesOwnSocketInAPrivateFolder) {
     LinkListener game;
     ASSERT_EQ(game.Listen(path), LinkListener::Outcome::Listening);
     EXPECT_EQ(LinkListener().Listen(path), LinkListener::Outcome::AnotherGame);
-    std::vector<std::string> taken;
     std::thread second([&] { EXPECT_TRUE(HandLinkTo(path, "quorvex://pc")); });
-    EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty(); }, [&] {
-        pollfd p{game.Fd(), POLLIN, 0};
-        ::poll(&p, 1, 10);
-        for (std::string& line : game.Service()) taken.push_back(line);
-    }));
+    EXPECT_EQ(FirstLines(game), std::vector<std::string>{"quorvex://pc"});
     second.join();
-    EXPECT_EQ(taken, std::vector<std::string>{"quorvex://pc"});
     if (::geteuid() == 0) {  // only root can give the socket file to another user
         ASSERT_EQ(::lchown(path.c_str(), 4242, -1), 0);
         EXPECT_FALSE(HandLinkTo(path, "quorvex://pc"));
@@ -213,17 +217,6 @@ bool LeaveSocketFile(const std::string& path) {
     const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     ::close(fd);
     return bound;
-}
-
-// The lines a running game takes once one has arrived.
-std::vector<std::string> FirstLines(LinkListener& game) {
-    std::vector<std::string> taken;
-    EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty(); }, [&] {
-        pollfd p{game.Fd(), POLLIN, 0};
-        ::poll(&p, 1, 10);
-        for (std::string& line : game.Service()) taken.push_back(line);
-    }));
-    return taken;
 }
 
 // The set that cannot take the listening socket, or the timer: the failed
@@ -285,10 +278,6 @@ TEST(LinkSocket, TwoGamesStartedAtOnceLeaveOneListenerWhoseSocketTakesTheLink) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // A running game that takes its connections only after the second start has
 // stopped waiting (its queue was full, or it was busy): the link is opened by
 // exactly one of them, the running game or a new one.
@@ -302,17 +291,12 @@ TEST(LinkSocket, ALinkTakenLateIsOpenedOnceByOneGame) {
     std::vector<std::string> taken;
     bool accepted = false;
     EXPECT_TRUE(qxtest::WaitUntil([&] { return !taken.empty() || (accepted && game.OpenConnections() == 0); }, [&] {
-        pollfd p{game.Fd(), POLLIN, 0};
-        ::poll(&p, 1, 10);
-        for (std::string& line : game.Service()) taken.push_back(line);
+        Serve(game, taken);
         accepted = accepted || game.OpenConnections() > 0;
     }));
     EXPECT_EQ((handed ? 0U : 1U) + taken.size(), 1U) << (handed ? "handed" : "a new game opens it too");
 }
 
-}  // namespace
-
-namespace {
 
 // What the network tells the list, one step at a time: a service appears
 // ("+"), resolves to an address ("="; none: it failed) or goes ("-").

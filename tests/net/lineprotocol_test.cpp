@@ -104,8 +104,9 @@ void MarkOnly(NetGameState& s, std::initializer_list<int> cells) {
     }
 }
 
-std::vector<std::pair<int, bool>> Figures(const NetGameState& s) {
-    std::vector<std::pair<int, bool>> out;
+using Fig = std::vector<std::pair<int, bool>>;
+Fig Figures(const NetGameState& s) {
+    Fig out;
     for (const OpponentFigure& f : OpponentFigures(s)) out.emplace_back(f.cell, f.victim);
     return out;
 }
@@ -173,7 +174,6 @@ TEST(LineProtocol, WholeExampleGameOnTheWire) {
     EXPECT_EQ(g.cli.view.Status(), St::BombNow);
     ASSERT_TRUE(WaitUntil([&] { return g.host.view.Noted(kAllReceived) && g.host.view.Status() == St::BombNow; }));
 
-    using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(g.cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
                                          {21, false}, {22, false}, {23, false}, {24, false}, {25, false}}));
     EXPECT_EQ(Figures(g.host.state), (Fig{{6, true}, {7, true}, {8, true}, {9, true}, {10, true},
@@ -247,7 +247,6 @@ TEST(LineProtocol, DragonOn26GoesBeforeVictimOn27) {
     ASSERT_GE(fromClient.size(), 3u);
     EXPECT_EQ(fromClient[1], "[200] [26] Dragon");
     EXPECT_EQ(fromClient[2], "[100] [27] Victim");
-    using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(g.host.state), (Fig{{2, true}, {1, false}}));
 }
 
@@ -311,7 +310,6 @@ TEST(LineProtocol, MalformedAndExtraPositionsAreIgnored) {
 
     for (const auto& line : bad) EXPECT_TRUE(cli.view.Noted({K::InvalidPosition, {}, line})) << line;
     EXPECT_TRUE(cli.view.Noted({K::ExtraVictim, {}, Position(31, true)}));
-    using Fig = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(Figures(cli.state), (Fig{{1, true}, {2, true}, {3, true}, {4, true}, {5, true},
                                        {21, false}, {22, false}, {23, false}, {24, false}, {25, false}}));
     // Positions in before the own battlefield was sent.
@@ -495,8 +493,7 @@ TEST(TwoPlayerSessionTest, ViewsNameCellsAndLooks) {
 
 namespace {
 
-// A raw peer read line by line; Abort resets the connection, as a line that
-// died takes along whatever was still on it.
+// A raw peer read line by line.
 struct RawPeer {
     RawSocket s;
     std::string buffered = {};
@@ -517,11 +514,6 @@ struct RawPeer {
         std::string line = buffered.substr(0, lf > 0 && buffered[lf - 1] == '\r' ? lf - 1 : lf);
         buffered.erase(0, lf + 1);
         return line;
-    }
-    void Abort() {
-        const linger l{1, 0};
-        ::setsockopt(s.Fd(), SOL_SOCKET, SO_LINGER, &l, sizeof l);
-        s.Close();
     }
 };
 
@@ -559,7 +551,7 @@ TEST(TwoPlayerSessionTest, TheSameClientAgainGetsWhatTheDeadLineLost) {
     EXPECT_EQ(first.Next(), Position(27, true));  // held, its confirmation lost
     for (int c = 1; c <= 5; ++c) host.ToggleMark(c);
     EXPECT_EQ(host.Bomb().outcome.resultLine, "[702] Draw");
-    first.Abort();
+    first.s.Abort();
     sending.join();
     EXPECT_FALSE(sent);
     ASSERT_TRUE(WaitUntil([&] { return !host.HasPeer(); }));
@@ -615,7 +607,7 @@ TEST(TwoPlayerSessionTest, TheClientTakesTheGameUpOnlyWithAHostThatAnswers) {
             first.Next();
             if (i < 9) first.s.Send(std::string(kConfirmLine) + "\r\n");
         }
-        first.Abort();
+        first.s.Abort();
     });
     EXPECT_FALSE(cli.SendPositions(poll));
     hostSide.join();

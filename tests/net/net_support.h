@@ -66,6 +66,12 @@ public:
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
+    // Closes with a reset, as a line that died takes along whatever was still on it.
+    void Abort() {
+        const linger l{1, 0};
+        ::setsockopt(fd_, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        Close();
+    }
 
     // receiveBuffer > 0: a small receive buffer, set before connecting, so
     // that a peer that never reads is full after a few kilobytes.
@@ -234,20 +240,14 @@ private:
         }
     }
 
-    static void Reset(RawSocket& s) {
-        const linger l{1, 0};
-        ::setsockopt(s.Fd(), SOL_SOCKET, SO_LINGER, &l, sizeof l);
-        s.Close();
-    }
-
     void Forward(RawSocket client, RawSocket server) {
         std::string partial[2];
         bool open[2] = {true, true};
         drop_ = false;
         while (!stop_ && (open[0] || open[1])) {
             if (cut_) {
-                Reset(client);
-                Reset(server);
+                client.Abort();
+                server.Abort();
                 cut_ = false;
                 return;
             }

@@ -26,19 +26,9 @@ public:
     void SetBombResult(quorvex::BombResult result) override { Locked([&] { bomb_ = result; }); }
     void ResetGameView() override { Locked([&] { ++resets_; }); }
 
-    // The peer's lines, as they came.
-    std::vector<std::string> Log() const {
-        std::vector<std::string> out;
-        for (const Entry& e : Get(log_))
-            if (e.isLine) out.push_back(e.line);
-        return out;
-    }
-    std::vector<GameNote> Notes() const {
-        std::vector<GameNote> out;
-        for (const Entry& e : Get(log_))
-            if (!e.isLine) out.push_back(e.note);
-        return out;
-    }
+    // The peer's lines, as they came, and the notes.
+    std::vector<std::string> Log() const { return Of(&Entry::line, true); }
+    std::vector<GameNote> Notes() const { return Of(&Entry::note, false); }
     // Lines and notes together.
     std::size_t Entries() const { return Get(log_).size(); }
     // The last note, when nothing was logged after it.
@@ -48,15 +38,9 @@ public:
         return log.back().note;
     }
     bool Logged(const std::string& line) const { return Count(line) > 0; }
-    std::size_t Count(const std::string& line) const {
-        const auto log = Log();
-        return static_cast<std::size_t>(std::count(log.begin(), log.end(), line));
-    }
+    std::size_t Count(const std::string& line) const { return Tally(Log(), line); }
     bool Noted(const GameNote& note) const { return NoteCount(note) > 0; }
-    std::size_t NoteCount(const GameNote& note) const {
-        const auto notes = Notes();
-        return static_cast<std::size_t>(std::count(notes.begin(), notes.end(), note));
-    }
+    std::size_t NoteCount(const GameNote& note) const { return Tally(Notes(), note); }
     bool NotedKind(GameNoteKind kind) const {
         const auto notes = Notes();
         return std::any_of(notes.begin(), notes.end(), [kind](const GameNote& n) { return n.kind == kind; });
@@ -87,6 +71,17 @@ private:
         GameNote note;
         std::string line;
     };
+    template <class T>
+    std::vector<T> Of(T Entry::*field, bool lines) const {
+        std::vector<T> out;
+        for (const Entry& e : Get(log_))
+            if (e.isLine == lines) out.push_back(e.*field);
+        return out;
+    }
+    template <class T>
+    static std::size_t Tally(const std::vector<T>& all, const T& one) {
+        return static_cast<std::size_t>(std::count(all.begin(), all.end(), one));
+    }
     template <class F>
     void Locked(F f) {
         std::lock_guard<std::mutex> lock(m_);

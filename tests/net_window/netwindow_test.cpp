@@ -44,11 +44,12 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <source_location>
+#include <sstream>
 #include <thread>
 
 using namespace quorvex;
@@ -109,6 +110,7 @@ protected:
     }
     // Connects; the click returns once the handshake is through (or failed).
     void Connect(Tqx_client& c) { Click(Find<QPushButton>(c, "start")); }
+    void Join(int port) { Connect(*(client = MakeClient(port, "Cleo"))); }
 
     static void Chat(TNetWindow& w, const char* text, bool withEnter) {
         Find<QLineEdit>(w, "sendtext")->setText(QString::fromLatin1(text));
@@ -118,6 +120,15 @@ protected:
             Click(Find<QPushButton>(w, "send"));
     }
     static bool Logged(TNetWindow& w, const std::string& line) { return Contains(w.LogLines(), line); }
+    // Each named control enabled ("+") or not ("-"): "start+ stop-".
+    static void ExpectStates(TNetWindow& w, const std::string& states,
+                             std::source_location at = std::source_location::current()) {
+        const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), states);
+        std::istringstream in(states);
+        for (std::string s; in >> s;)
+            EXPECT_EQ(Find<QWidget>(w, QString::fromStdString(s.substr(0, s.size() - 1)))->isEnabled(), s.back() == '+')
+                << w.objectName().toStdString() << " " << s;
+    }
 
     qx::DialogScript script;
     qxtest::TempDir dir;
@@ -154,11 +165,8 @@ protected:
     std::map<std::string, std::string> Files() const {
         std::map<std::string, std::string> files;
         for (const auto& f : std::filesystem::recursive_directory_iterator(dir.Folder()))
-            if (f.is_regular_file()) {
-                std::ifstream in(f.path(), std::ios::binary);
-                files[f.path().lexically_relative(dir.Folder()).string()] =
-                    std::string(std::istreambuf_iterator<char>(in), {});
-            }
+            if (f.is_regular_file())
+                files[f.path().lexically_relative(dir.Folder()).string()] = qx::ReadFileBytes(f.path().string());
         return files;
     }
     QString language;
@@ -171,11 +179,9 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     qxtest::Setup = new TSetup();
     MakeHost("Hank", "Arena of pain", StoreServerName(qxtest::Setup));
     Relay relay(StartHost());
-    client = MakeClient(relay.Port(), "Cleo");
-    Connect(*client);
+    Join(relay.Port());
     ASSERT_TRUE(client->Connected());
-    EXPECT_FALSE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(*client, "stop")->isEnabled());
+    ExpectStates(*client, "start- stop+");
     ASSERT_TRUE(
         WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
     EXPECT_TRUE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
@@ -217,8 +223,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     EXPECT_EQ(Picture(*host, 17), "DragonImage");
     EXPECT_EQ(Picture(*host, 1), "MarkImage");
     EXPECT_EQ(Picture(*host, 2), "SmileImage");
-    EXPECT_FALSE(Find<QPushButton>(*host, "BombIt")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
+    ExpectStates(*host, "BombIt- RestartBut+");
     ASSERT_TRUE(WaitFor([&] { return Shown(Find<QLabel>(*client, "Label11"), BombResultText(BombResult::Lost)); }));
     Shows(Find<QLabel>(*client, "Label11"), "[ You lost ]");
 
@@ -234,8 +239,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     Shows(Find<QLabel>(*host, "Label11"), "[ Draw ]");
 
     Click(Find<QPushButton>(*host, "RestartBut"));
-    EXPECT_FALSE(Find<QPushButton>(*host, "RestartBut")->isEnabled());
-    EXPECT_TRUE(Find<qx::PictureCell>(*host, "Image", 26)->isEnabled());
+    ExpectStates(*host, "RestartBut- Image26+");
     EXPECT_EQ(Picture(*host, 6), "SmileImage");
     ASSERT_TRUE(WaitFor([&] { return Shown(*client, GameNoteText({GameNoteKind::ClientRestart, {}, {}})); }));
     for (int c = 1; c <= 50; ++c) EXPECT_EQ(Picture(*client, c), "SmileImage") << c;
@@ -284,8 +288,7 @@ TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     if (English()) {
         EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
     }
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(*client, "sendtext")->isEnabled());
+    ExpectStates(*client, "start+ sendtext-");
     EXPECT_TRUE(script.Texts(qx::BoxKind::Error).empty());
 
     // The files the two windows leave, closed as a player closes them: the
@@ -310,8 +313,7 @@ TEST_F(NetWindowTest, AGameGoesOnAfterItsLineDiedAndTheClientConnectsAgain) {
     qxtest::QuickWaits quick;
     MakeHost();
     Relay relay(StartHost());
-    client = MakeClient(relay.Port(), "Cleo");
-    Connect(*client);
+    Join(relay.Port());
     ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3 && Find<QPushButton>(*host, "send")->isEnabled(); }));
     Place(*host, {26, 27, 28, 29, 30}, {46, 47, 48, 49, 50});
     Click(Find<QPushButton>(*host, "sendit"));
@@ -364,8 +366,7 @@ TEST_F(NetWindowTest, AGameGoesOnAfterItsLineDiedAndTheClientConnectsAgain) {
 TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
     MakeHost();
     const int port = StartHost();
-    client = MakeClient(port, "Cleo");
-    Connect(*client);
+    Join(port);
     ASSERT_TRUE(client->Connected());
     ASSERT_TRUE(WaitFor(
         [&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));  // the host's side of the handshake is through
@@ -374,8 +375,7 @@ TEST_F(NetWindowTest, SecondClientIsRefusedWhileOnePlays) {
     Connect(*second);
     EXPECT_FALSE(second->Connected());
     EXPECT_EQ(second->LogLines().back(), N("Could not connect to 127.0.0.1"));
-    EXPECT_TRUE(Find<QPushButton>(*second, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*second, "stop")->isEnabled());
+    ExpectStates(*second, "start+ stop-");
 
     Chat(*host, "still here", true);
     ASSERT_TRUE(WaitFor([&] { return Logged(*client, "<Hank> still here"); }));
@@ -387,8 +387,7 @@ TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
     qxtest::QuickWaits quick;
     MakeHost();
     const int port = StartHost();
-    client = MakeClient(port, "Cleo");
-    Connect(*client);
+    Join(port);
     ASSERT_TRUE(WaitFor([&] { return client->LogLines().size() == 3; }));
     Place(*client, {31, 32, 33, 34, 35}, {41, 42, 43, 44, 45});
     Click(Find<QPushButton>(*client, "sendit"));
@@ -399,8 +398,7 @@ TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
     // The chat's controls follow the notice in a change of their own, which a
     // slow machine may hand over in the next batch.
     ASSERT_TRUE(WaitFor([&] { return !Find<QPushButton>(*host, "send")->isEnabled(); }));
-    EXPECT_FALSE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*host, "send")->isEnabled());
+    ExpectStates(*host, "sendtext- send-");
     EXPECT_EQ(Text(Find<QLabel>(*host, "info")), "please set up your battlefield");  // game state kept
 
     auto next = MakeClient(port, "Nora");
@@ -419,26 +417,20 @@ TEST_F(NetWindowTest, NewClientContinuesTheHostsGameAfterTheFirstLeaves) {
 
 TEST_F(NetWindowTest, StoppingTheServerWhileConnectedEndsBothSides) {
     MakeHost();
-    client = MakeClient(StartHost(), "Cleo");
-    Connect(*client);
+    Join(StartHost());
     ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(*host, "send")->isEnabled(); }));
 
     Click(Find<QPushButton>(*host, "stop"));
     EXPECT_FALSE(host->ServerActive());
     EXPECT_EQ(host->LogLines(), (Lines{N("Server active"), ConnW("Cleo"), N("Client lost"), N("Server closed")}));
-    EXPECT_TRUE(Find<QPushButton>(*host, "start")->isEnabled());
-    EXPECT_TRUE(Find<QLineEdit>(*host, "servername")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*host, "stop")->isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(*host, "sendtext")->isEnabled());
+    ExpectStates(*host, "start+ servername+ stop- sendtext-");
 
     // The client's next poll notices the close and shows the transport's error.
     ASSERT_TRUE(WaitFor([&] { return !script.Texts(qx::BoxKind::Error).empty(); }));
     EXPECT_EQ(script.Texts(qx::BoxKind::Error), Lines{kClosedGracefully});
     EXPECT_EQ(client->LogLines().back(), N("disconnected!"));
     EXPECT_FALSE(Find<QTimer>(*client, "Timer1")->isActive());
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "send")->isEnabled());
+    ExpectStates(*client, "start+ stop- send-");
 }
 
 TEST_F(NetWindowTest, PortAlreadyTakenShowsTheErrorAndLeavesStopToTidyUp) {
@@ -450,23 +442,18 @@ TEST_F(NetWindowTest, PortAlreadyTakenShowsTheErrorAndLeavesStopToTidyUp) {
     ASSERT_EQ(script.Texts(qx::BoxKind::Error).size(), 1u);
     EXPECT_NE(script.Texts(qx::BoxKind::Error)[0].find("Could not bind"), std::string::npos);
     EXPECT_TRUE(host->LogLines().empty());
-    EXPECT_FALSE(Find<QPushButton>(*host, "start")->isEnabled());
-    EXPECT_FALSE(Find<QLineEdit>(*host, "servername")->isEnabled());
-    EXPECT_TRUE(Find<QPushButton>(*host, "stop")->isEnabled());
+    ExpectStates(*host, "start- servername- stop+");
 
     Click(Find<QPushButton>(*host, "stop"));
     EXPECT_EQ(host->LogLines(), Lines{N("Server closed")});
-    EXPECT_TRUE(Find<QPushButton>(*host, "start")->isEnabled());
-    EXPECT_TRUE(Find<QLineEdit>(*host, "servername")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*host, "stop")->isEnabled());
+    ExpectStates(*host, "start+ servername+ stop-");
 }
 
 TEST_F(NetWindowTest, NothingListeningLogsTheFailureAndStaysDisconnected) {
     client = MakeClient(nettest::UnusedPort(), "Cleo");
     Connect(*client);
     EXPECT_EQ(client->LogLines(), Lines{N("Could not connect to 127.0.0.1")});
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
+    ExpectStates(*client, "start+ stop-");
     EXPECT_TRUE(client->close());  // not connected: closes
 }
 
@@ -480,8 +467,7 @@ TEST_F(NetWindowTest, DisconnectGivesUpAHandshakeThatGetsNoAnswer) {
     Connect(*client);
     EXPECT_FALSE(client->Connected());
     EXPECT_EQ(client->LogLines(), (Lines{N("disconnected!"), N("Could not connect to 127.0.0.1")}));
-    EXPECT_TRUE(Find<QPushButton>(*client, "start")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(*client, "stop")->isEnabled());
+    ExpectStates(*client, "start+ stop-");
     EXPECT_EQ(script.Texts(qx::BoxKind::Information), Lines{"Can not close while client is active!"});
 }
 
@@ -490,8 +476,7 @@ TEST_F(NetWindowTest, ClosingIsRefusedWhileActiveAndTheHostStoresItsServerName) 
         << "[Einstellungen]\r\nName=Solo\r\nSplash=nein\r\nFade=nein\r\n[Multiplayer]\r\nName=Remote\r\nServer=Old\r\n";
     qxtest::Setup = new TSetup();
     MakeHost("Hank", "  New arena ", StoreServerName(qxtest::Setup));
-    client = MakeClient(StartHost(), "Cleo");
-    Connect(*client);
+    Join(StartHost());
     ASSERT_TRUE(client->Connected());
 
     EXPECT_FALSE(host->close());
@@ -670,26 +655,6 @@ TEST(HostLog, EachOutcomeHasItsLine) {
          N("Router: answer from 192.168.27.66 ignored (not the default gateway)")},
         {{S::LocationElsewhere, 9999, "192.168.27.1", false},
          N("Router: answer from 192.168.27.1 ignored (its description is at another address)")},
-        {{S::Refused, 9999, {}, false, {K::DescriptionElsewhere}},
-         N("Router: no port opened (the router's description names another address for its port mapping)")},
-        {{S::Refused, 9999, {}, false, {K::NoRouter}}, N("Router: no port opened (no router answered)")},
-        {{S::Refused, 9999, {}, false, {K::NoGatewayAnswer}},
-         N("Router: no port opened (no answer from the default gateway)")},
-        {{S::Refused, 9999, {}, false, {K::LibrariesMissing, 0, 0, "libnatpmp.so.1: cannot open shared object file"}},
-         N("Router: no port opened (the router could not be asked (libnatpmp.so.1: cannot open shared object file))")},
-        {{S::Refused, 9999, {}, false, {K::DescriptionUnreadable}},
-         N("Router: no port opened (the router's description could not be read)")},
-        {{S::Refused, 9999, {}, false, {K::NoPortMapping}}, N("Router: no port opened (the router offers no port mapping)")},
-        {{S::Refused, 9999, {}, false, {K::NotOnline}},
-         N("Router: no port opened (the router is not connected to the internet)")},
-        {{S::Refused, 9999, {}, false, {K::PortNotAllowed, 9999}},
-         N("Router: no port opened (the router refused port 9999: not allowed)")},
-        {{S::Refused, 9999, {}, false, {K::NoFreeMappings, 9999}},
-         N("Router: no port opened (the router refused port 9999: it has no free mappings)")},
-        {{S::Refused, 9999, {}, false, {K::UpnpRefused, 9999, 501}},
-         N("Router: no port opened (the router refused port 9999 (UPnP error 501))")},
-        {{S::Refused, 9999, {}, false, {K::NatPmpRefused, 9999, -14}},
-         N("Router: no port opened (the router refused port 9999 (NAT-PMP error -14))")},
         {{S::RouterClosed, 9999, {}, false}, N("Router: port 9999 closed")},
         {{S::NotClosed, 9999, {}, false, {K::Late}}, N("Router: port 9999 not closed (the router did not answer in time)")},
         {{S::NotClosed, 9999, {}, false, {K::RemovalRefused, 9999, 606}},
@@ -699,6 +664,23 @@ TEST(HostLog, EachOutcomeHasItsLine) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(qx::ToAnsi(HostLogLine(c.outcome)), c.line) << static_cast<int>(c.outcome.state);
+    const std::pair<RouterFailure, const char*> refusals[] = {
+        {{K::DescriptionElsewhere}, "the router's description names another address for its port mapping"},
+        {{K::NoRouter}, "no router answered"},
+        {{K::NoGatewayAnswer}, "no answer from the default gateway"},
+        {{K::LibrariesMissing, 0, 0, "libnatpmp.so.1: cannot open shared object file"},
+         "the router could not be asked (libnatpmp.so.1: cannot open shared object file)"},
+        {{K::DescriptionUnreadable}, "the router's description could not be read"},
+        {{K::NoPortMapping}, "the router offers no port mapping"},
+        {{K::NotOnline}, "the router is not connected to the internet"},
+        {{K::PortNotAllowed, 9999}, "the router refused port 9999: not allowed"},
+        {{K::NoFreeMappings, 9999}, "the router refused port 9999: it has no free mappings"},
+        {{K::UpnpRefused, 9999, 501}, "the router refused port 9999 (UPnP error 501)"},
+        {{K::NatPmpRefused, 9999, -14}, "the router refused port 9999 (NAT-PMP error -14)"},
+    };
+    for (const auto& [why, reason] : refusals)
+        EXPECT_EQ(qx::ToAnsi(HostLogLine({S::Refused, 9999, {}, false, why})),
+                  N("Router: no port opened (" + std::string(reason) + ")"));
 }
 
 // What the protocol reports, as the windows word it in English, byte for byte;
@@ -712,14 +694,12 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         {{K::Connected, "Cli ", {}}, ConnW("Cli ")},
         {{K::AllSent, {}, {}}, "[game] All positions send!"},
         {{K::AllReceived, {}, {}}, "[game] All positions received!"},
-        {{K::ClientRestart, {}, {}}, "[game] new game started"},
-        {{K::HostRestart, {}, {}}, "[game] new game started!"},
+        {{K::ClientRestart, {}, {}}, "[game] new game started"}, {{K::HostRestart, {}, {}}, "[game] new game started!"},
         {{K::InvalidPosition, {}, "[100] [xx] Victim"}, "[game] Invalid position ignored: [100] [xx] Victim"},
         {{K::ExtraVictim, {}, "[100] [31] Victim"}, "[game] Extra Victim ignored: [100] [31] Victim"},
         {{K::ExtraDragon, {}, "[200] [45] Dragon"}, "[game] Extra Dragon ignored: [200] [45] Dragon"},
         {{K::LineTooLong, {}, {}}, "[game] Over-long line ignored."},
-        {{K::PeerWon, "Hoster", {}}, "[game] Hoster won!"},
-        {{K::PeerLost, "%2 50%", {}}, "[game] %2 50% lost!"},
+        {{K::PeerWon, "Hoster", {}}, "[game] Hoster won!"},     {{K::PeerLost, "%2 50%", {}}, "[game] %2 50% lost!"},
         {{K::PeerDraw, "Cli ", {}}, "[game] Cli  bombed a draw!"},
         {{K::OwnChat, "%2", "%1 [900] Restart"}, "<%2> %1 [900] Restart"},
     };
@@ -732,14 +712,11 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         {GameStatus::SetUp, "please set up your battlefield"},
     };
     for (const auto& [status, text] : statuses) EXPECT_EQ(GameStatusText(status), QLatin1String(text));
-    EXPECT_EQ(BombResultText(BombResult::Won), QStringLiteral("[ You won ]"));
-    EXPECT_EQ(BombResultText(BombResult::Lost), QStringLiteral("[ You lost ]"));
-    EXPECT_EQ(BombResultText(BombResult::Draw), QStringLiteral("[ Draw ]"));
-    EXPECT_EQ(BombedVictimsText(3), QStringLiteral("Bombed Victims: 3"));
-    EXPECT_EQ(BombedDragonsText(10), QStringLiteral("Bombed Dragons: 10"));
-
-    // What a screen reader hears beyond the labels.
+    // The results' texts, and what a screen reader hears beyond the labels.
     const std::pair<QString, const char*> spoken[] = {
+        {BombResultText(BombResult::Won), "[ You won ]"},   {BombResultText(BombResult::Lost), "[ You lost ]"},
+        {BombResultText(BombResult::Draw), "[ Draw ]"},     {BombedVictimsText(3), "Bombed Victims: 3"},
+        {BombedDragonsText(10), "Bombed Dragons: 10"},
         {OwnBombNews(BombResult::Won, 3, 2), "Bomb result: You won, 3 Victims and 2 Dragons hit"},
         {OwnBombNews(BombResult::Lost, 1, 1), "Bomb result: You lost, 1 Victim and 1 Dragon hit"},
         {OwnBombNews(BombResult::Draw, 0, 0), "Bomb result: Draw, 0 Victims and 0 Dragons hit"},
@@ -752,7 +729,7 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         {FiguresLeftNews(0, 0), "All figures placed, ready to send"},
         {FilledInText(QStringLiteral("10.53.3.1")), "Address filled in: 10.53.3.1"},
     };
-    for (const auto& [text, english] : spoken) EXPECT_EQ(text, QLatin1String(english));
+    for (const auto& [text, english] : spoken) EXPECT_EQ(text, QLatin1String(english)) << english;
 
     // The transport's failures, the system's causes in English beside English words.
     using F = NetFailureKind;
@@ -761,18 +738,12 @@ TEST(NetTexts, EachValueHasItsEnglishText) {
         NetFailure failure;
         const char* text;
     } failures[] = {
-        {{F::ClosedGracefully}, kClosedGracefully},
-        {{F::ConnectionReset}, kConnectionReset},
-        {{F::NotConnected}, kNotConnected},
-        {{F::LineTooLong}, kLineTooLong},
-        {{F::ConnectTimedOut}, kConnectTimedOut},
-        {{F::ConnectCancelled}, kConnectCancelled},
-        {{F::AlreadyConnected}, kAlreadyConnected},
-        {{F::TerminateTimedOut}, kTerminateTimedOut},
-        {{F::PeerSilent}, kPeerSilent},
-        {{F::PeerStalled}, kPeerStalled},
-        {{F::UnknownFailure}, kUnknownFailure},
-        {{F::LineBreakInLine}, kLineBreakInLine},
+        {{F::ClosedGracefully}, kClosedGracefully},   {{F::ConnectionReset}, kConnectionReset},
+        {{F::NotConnected}, kNotConnected},           {{F::LineTooLong}, kLineTooLong},
+        {{F::ConnectTimedOut}, kConnectTimedOut},     {{F::ConnectCancelled}, kConnectCancelled},
+        {{F::AlreadyConnected}, kAlreadyConnected},   {{F::TerminateTimedOut}, kTerminateTimedOut},
+        {{F::PeerSilent}, kPeerSilent},               {{F::PeerStalled}, kPeerStalled},
+        {{F::UnknownFailure}, kUnknownFailure},       {{F::LineBreakInLine}, kLineBreakInLine},
         {{F::HandshakeTimedOut}, kHandshakeTimedOut},
         {{F::CreateEvent, EMFILE}, "Could not create an event: Too many open files."},
         {{F::CreateSocket, EMFILE}, "Could not create socket: Too many open files."},
