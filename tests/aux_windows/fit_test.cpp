@@ -8,8 +8,10 @@
 // texts that do not fit (scripts/translations.sh shows that list).
 #include "support/forms.h"
 #include "support/tempdir.h"
+#include "ui/platform/controls.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/language.h"
+#include "ui/platform/look.h"
 #include "core/platform/files.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
@@ -292,5 +294,46 @@ TEST(Fit, EveryTextIsWholeInItsControlInEveryLanguageAtScale1And2) {
         const std::string output = again.readAll().toStdString();
         if (report) std::cout << output;
         EXPECT_EQ(again.exitCode(), 0) << output;
+    }
+}
+
+// A label sized to its text comes out as the toolkit's own adjustSize makes it,
+// for every kind of text and alignment; a label out of the simple case (a
+// margin, wrapped words) is sized by the toolkit itself.
+TEST(Fit, ALabelSizedToItsTextHasTheToolkitsOwnSize) {
+    QWidget parent;
+    const struct {
+        QString text;
+        Qt::Alignment align;
+        QFont font;
+        int margin;
+        bool wrap;
+        Qt::FocusPolicy focus = Qt::NoFocus;
+    } cases[] = {
+        {QStringLiteral("Double kills:"), Qt::AlignLeft | Qt::AlignVCenter, qx::VerdanaPt(8, true), 0, false},
+        {QString(), Qt::AlignLeft | Qt::AlignVCenter, qx::VerdanaPt(8, true), 0, false},
+        {QStringLiteral("1000000"), Qt::AlignRight | Qt::AlignVCenter, qx::VerdanaPx(13, true), 0, false},
+        {QStringLiteral("two\nlines"), Qt::AlignCenter, qx::VerdanaPx(11), 0, false},
+        {QStringLiteral("a\ttab & amp"), Qt::AlignLeft | Qt::AlignTop, qx::MonoPt(8), 0, false},
+        {QStringLiteral("\u05e9\u05dc\u05d5\u05dd world"), Qt::AlignLeft | Qt::AlignVCenter, qx::VerdanaPt(8), 0, false},
+        {QStringLiteral("margin"), Qt::AlignLeft | Qt::AlignVCenter, qx::VerdanaPt(8), 3, false},
+        {QStringLiteral("words that wrap"), Qt::AlignLeft | Qt::AlignVCenter, qx::VerdanaPt(8), 0, true},
+        {QStringLiteral("a\ttab stop"), Qt::AlignLeft | Qt::AlignVCenter, qx::VerdanaPt(8), 0, false, Qt::TabFocus},
+    };
+    for (const auto& c : cases) {
+        QLabel* made[2];
+        for (QLabel*& l : made) {
+            l = new QLabel(&parent);
+            l->setTextFormat(Qt::PlainText);
+            l->setText(c.text);
+            l->setFont(c.font);
+            l->setAlignment(c.align);
+            l->setMargin(c.margin);
+            l->setWordWrap(c.wrap);
+            l->setFocusPolicy(c.focus);
+        }
+        made[0]->adjustSize();
+        qx::FitText(made[1]);
+        EXPECT_EQ(made[1]->size(), made[0]->size()) << c.text.toStdString();
     }
 }
