@@ -6,8 +6,10 @@
 // texts that do not fit (scripts/translations.sh shows that list).
 #include "support/forms.h"
 #include "support/tempdir.h"
+#include "ui/platform/controls.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/language.h"
+#include "ui/platform/look.h"
 #include "core/platform/files.h"
 #include "ui/game/main.h"
 #include "ui/net/multiclient.h"
@@ -278,5 +280,36 @@ TEST(Fit, EveryTextIsWholeInItsControlInEveryLanguageAtScale1And2) {
         const std::string output = again.readAll().toStdString();
         if (report) std::cout << output;
         EXPECT_EQ(again.exitCode(), 0) << output;
+    }
+}
+
+// A label sized to its text comes out as the toolkit's own adjustSize makes
+// it; labels out of the simple case (a margin, a focus stop) are sized by it.
+TEST(Fit, ALabelSizedToItsTextHasTheToolkitsOwnSize) {
+    QWidget parent;
+    const struct {
+        const char* text;
+        Qt::Alignment align;
+        int margin = 0;
+        Qt::FocusPolicy focus = Qt::NoFocus;
+    } cases[] = {
+        {"Double kills:", Qt::AlignLeft | Qt::AlignVCenter},
+        {"1000000", Qt::AlignRight | Qt::AlignVCenter},
+        {"two\nlines", Qt::AlignCenter},
+        {"a\ttab", Qt::AlignLeft | Qt::AlignTop},
+        {"margin", Qt::AlignLeft, 3},
+        {"a\ttab stop", Qt::AlignLeft, 0, Qt::TabFocus},
+    };
+    for (const auto& c : cases) {
+        QLabel* made[2];
+        for (QLabel*& l : made) {
+            l = qx::MakeLabel(&parent, QString(), QString::fromLatin1(c.text), QRect(), qx::VerdanaPt(8, true),
+                              Qt::white, c.align);
+            l->setMargin(c.margin);
+            l->setFocusPolicy(c.focus);
+        }
+        made[0]->adjustSize();
+        qx::FitText(made[1]);
+        EXPECT_EQ(made[1]->size(), made[0]->size()) << c.text;
     }
 }

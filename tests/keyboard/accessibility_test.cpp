@@ -191,6 +191,19 @@ TEST_F(AccessibilityTest, CellsHaveDistinctNamesAndReportTheirStates) {
     EXPECT_FALSE(Face(Find<qx::PictureCell>(h, "Image", 3))->state().checked);
 }
 
+// Cells made after the language changed are named in it, and in English again once it is gone.
+TEST_F(AccessibilityTest, CellsAreNamedInTheLanguageInstalledWhenTheyAreMade) {
+    QWidget field;
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/quorvex_de.qm")));
+    for (QTranslator* installed : {static_cast<QTranslator*>(nullptr), &german, static_cast<QTranslator*>(nullptr)}) {
+        if (installed) QCoreApplication::installTranslator(installed);
+        EXPECT_EQ(qx::PictureCell(&field, QStringLiteral("Image7"), 7).accessibleName(),
+                  installed ? "Feld 7, Reihe 2, Spalte 2" : "Cell 7, row 2, column 2");
+        if (installed) QCoreApplication::removeTranslator(installed);
+    }
+}
+
 TEST_F(AccessibilityTest, OwnBattlefieldCellsReadAsPlaced) {
     Tqx_host& w = *qx_host;
     auto state = [&](int c) {

@@ -10,7 +10,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
+#include <algorithm>
 #include <array>
 
 namespace qx {
@@ -86,12 +88,22 @@ PictureCell::PictureCell(QWidget* parent, const QString& name, int number) : QLa
     setFixedSize(25, 25);
     // Tab only: a click must not leave a focus frame behind.
     setFocusPolicy(Qt::TabFocus);
-    const int place = Place();
+    setAccessibleName(CellName(Place()));
+}
+
+const QString& PictureCell::CellName(int place) {
+    // The same 25 names in every field of every window: worded once for the
+    // language in use, again only when its wording changes.
+    static QString wording;
+    static std::array<QString, kSide * kSide> names;
     //: A field cell as a screen reader names it: %1 its number 1 to 25, then its row and column.
-    setAccessibleName(tr("Cell %1, row %2, column %3")
-                          .arg(place)
-                          .arg((place - 1) / kSide + 1)
-                          .arg((place - 1) % kSide + 1));
+    const QString now = tr("Cell %1, row %2, column %3");
+    if (now != wording) {
+        wording = now;
+        for (int p = 1; p <= kSide * kSide; ++p)
+            names[static_cast<std::size_t>(p - 1)] = now.arg(p).arg((p - 1) / kSide + 1).arg((p - 1) % kSide + 1);
+    }
+    return names[static_cast<std::size_t>(std::clamp(place, 1, kSide * kSide) - 1)];
 }
 
 void PictureCell::SetStateText(const QString& state) {
@@ -286,8 +298,31 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
     l->setFont(font);
     SetColours(l, colour);
     l->move(x, y);
-    l->adjustSize();
+    FitText(l);
     return l;
+}
+
+void FitText(QLabel* l) {
+    // An empty label may never have been a text label, which QLabel sizes otherwise.
+    const bool plain = !l->text().isEmpty() && l->textFormat() == Qt::PlainText && !l->wordWrap() && !l->hasScaledContents() &&
+                       l->pixmap().isNull() && l->margin() == 0 && l->indent() < 0 && l->frameWidth() == 0 &&
+                       l->contentsMargins().isNull() && l->minimumSize().isNull() && !l->buddy() && !l->layout() &&
+                       l->focusPolicy() == Qt::NoFocus &&
+                       !(l->textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) &&
+                       !l->sizePolicy().hasHeightForWidth();
+    if (!plain) {
+        l->adjustSize();
+        return;
+    }
+    // As adjustSize: polished first (a style may change the font), then the
+    // text's box in the label's own width limit, tabs expanded as a label
+    // draws them, with the centring flags left out, so no halving rounds the size.
+    l->ensurePolished();
+    const Qt::LayoutDirection direction = l->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags = (static_cast<int>(QStyle::visualAlignment(direction, l->alignment())) | Qt::TextExpandTabs) &
+                      ~(Qt::AlignVCenter | Qt::AlignHCenter);
+    constexpr int kLimit = 2000;
+    l->resize(l->fontMetrics().boundingRect(0, 0, kLimit, kLimit, flags, l->text()).size());
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,

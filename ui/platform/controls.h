@@ -68,6 +68,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The name a screen reader gives the cell at `place` (1 to 25).
+    static const QString& CellName(int place);
     // The enabled cell of the same field `rows` rows and `columns` columns
     // away, stepping over disabled ones; null at the field's edge.
     PictureCell* Neighbour(int rows, int columns) const;
@@ -103,6 +105,12 @@ void SetupToolWindow(QWidget* w, const QString& objectName, const QString& capti
 // files, fields and the peer, so nothing in them is read as markup.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, const QFont& font,
                   const QColor& colour);
+// Sizes a label to its text as QLabel::adjustSize does, measuring the text
+// once where the label's own size hints measure it three times; a label that
+// is not plain text on one measure (markup, wrapping, a margin, a frame, a
+// picture, a focus stop, which lays its text out as a document) is left to
+// adjustSize.
+void FitText(QLabel* label);
 // A label of fixed size with the given alignment.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect rect, const QFont& font,
                   const QColor& colour, Qt::Alignment align);

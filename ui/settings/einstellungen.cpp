@@ -58,7 +58,8 @@ QPixmap SmallPicture(const char* name) {
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QRect rect) {
     QLabel* l = qx::MakeLabel(parent, QString::fromLatin1(name), text, rect, qx::VerdanaPt(8),
                               Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-    const QSize need = l->sizeHint();
+    qx::FitText(l);
+    const QSize need = l->size();
     l->resize(std::max(rect.width(), need.width()), std::max(rect.height(), need.height()));
     return l;
 }

@@ -35,7 +35,7 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, i
 
 void ShowRightAligned(QLabel* label, const QString& text, int right) {
     label->setText(text);
-    label->adjustSize();
+    qx::FitText(label);
     label->move(right - label->width(), label->y());
 }
 

@@ -68,7 +68,6 @@ THelp::THelp(QWidget* parent) : QDialog(parent) {
     qx::SetColours(Memo1, Qt::white, Qt::black);
     // No border but a thin flat line around the text.
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #404040; background: black; color: white; }"));
-    Memo1->setPlainText(tr(kDesignLine));
     Memo1->setAccessibleName(tr("Help text"));
     qx::MakeKeyboardReadable(Memo1);
 
@@ -88,7 +87,10 @@ void THelp::FormCreate() {
     qx::CentreOnScreen(this);
     const qx::HelpText help = qx::ChosenHelpText(qx::ExecutableFolder());
     const std::string& file = help.file;
+    // The text is laid out as it is set: the file's text goes in at once,
+    // where the viewer would only lay out the waiting line to replace it.
     if (!qx::FileExists(file)) {
+        Memo1->setPlainText(tr(kDesignLine));
         Memo1->appendPlainText(QString());
         //: Three lines of the help viewer; help.txt and Quorvex_v13.zip are file names.
         Memo1->appendPlainText(tr("Could not load help.txt!\n"
@@ -101,6 +103,7 @@ void THelp::FormCreate() {
         lines = qx::BreakLongLines(qx::ReadLines(file, kLargestHelp), kLongestLine);
     } catch (const qx::FileError& e) {
         // The viewer still comes up and says why it is empty.
+        Memo1->setPlainText(tr(kDesignLine));
         Memo1->appendPlainText(QString());
         //: %1 is the system's cause, on a line of its own; help.txt is the file's name.
         Memo1->appendPlainText(tr("help.txt is there but could not be read:\n%1\nPlease check that you may read the file.")
