@@ -202,8 +202,8 @@ said "^Money: \\\$[0-9]+"
 
 if [ -n "${ORCA_CHECK_LAN:-}" ]; then
     echo "The local network's list by keyboard: Down chooses a game, Return fills in its address"
-    # The menu bar's titles are spoken as the arrows move along them.
-    press F10 Escape Right
+    # The menu bar's titles are spoken as the arrows move along the open menus.
+    press F10 Right
     said "^Singleplayer"
     press Right
     said "^Multiplayer"
