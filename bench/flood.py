@@ -234,9 +234,9 @@ def flood_once(kind, exe, args, ping, turns_lib, work):
         while time.monotonic() - t0 < args.seconds:
             elapsed = time.monotonic() - t0
             if mark is None and elapsed >= args.warmup:
-                mark = (time.monotonic(), taken())
+                mark = (time.monotonic(), taken(), loop_cpu_seconds(proc.pid))
             if end_mark is None and elapsed >= args.seconds / 2:
-                end_mark = (time.monotonic(), taken())
+                end_mark = (time.monotonic(), taken(), loop_cpu_seconds(proc.pid))
                 if host_win:
                     # The probe clicks own battlefield cell 26, whose picture changes with each click.
                     prober = subprocess.Popen([ping, host_win, "276", "226", "100", str(args.seconds - elapsed)],
@@ -246,8 +246,12 @@ def flood_once(kind, exe, args, ping, turns_lib, work):
                 capped = True
                 break
             time.sleep(0.25)
-        end_mark = end_mark or (time.monotonic(), taken())
+        end_mark = end_mark or (time.monotonic(), taken(), loop_cpu_seconds(proc.pid))
         r["lines_per_s"] = ((end_mark[1] - mark[1]) / 18 / (end_mark[0] - mark[0])) if mark else float("nan")
+        # Lines per second of the loop thread's own CPU: what a line costs, whatever
+        # else the cores were doing meanwhile.
+        loop_cpu = end_mark[2] - mark[2] if mark else 0
+        r["lines_per_cpu_s"] = (end_mark[1] - mark[1]) / 18 / loop_cpu if loop_cpu > 0 else float("nan")
         probe_out = ""
         if prober:
             if capped:
@@ -284,9 +288,14 @@ def flood_once(kind, exe, args, ping, turns_lib, work):
     return r
 
 
-def cpu_seconds(pid):
+def loop_cpu_seconds(pid):
+    """CPU seconds of the process's first thread, the one that runs its event loop."""
+    return cpu_seconds(pid, "/proc/%d/task/%d/stat" % (pid, pid))
+
+
+def cpu_seconds(pid, path=None):
     try:
-        with open("/proc/%d/stat" % pid) as f:
+        with open(path or "/proc/%d/stat" % pid) as f:
             fields = f.read().rsplit(")", 1)[1].split()
         return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
     except OSError:
@@ -328,9 +337,9 @@ def report(runs, programs, args):
     print("%d round(s) of %g s floods, rotated; lines/s from %g s to half time, the probe after it" %
           (args.rounds, args.seconds, args.warmup))
     print()
-    print("%-8s %-24s %-18s %-24s %-12s %-24s %-12s %s" % (
+    print("%-8s %-24s %-18s %-24s %-12s %-24s %-12s %-12s %s" % (
         "", "lines/s median [min-max]", "of floor (paired)", "longest turns ms", "turns >16ms",
-        "most CPU in a turn ms", "CPU >16ms", "CPU s/flood"))
+        "most CPU in a turn ms", "CPU >16ms", "CPU s/flood", "lines/loop CPU s (of floor)"))
     for kind, _ in programs:
         mine = [r for r in runs if r["kind"] == kind]
         rates = [r["lines_per_s"] for r in mine]
@@ -338,13 +347,17 @@ def report(runs, programs, args):
                   if f["kind"] == "floor" and f["round"] == r["round"]]
         turns = sorted((t for r in mine for t in r["turns"]), reverse=True)
         cpu = sorted((t for r in mine for t in r["turns_cpu"]), reverse=True)
-        print("%-8s %-24s %-18s %-24s %-12s %-24s %-12s %.1f" % (
+        per_cpu = [r["lines_per_cpu_s"] for r in mine]
+        cpu_shares = [r["lines_per_cpu_s"] / f["lines_per_cpu_s"] for r in mine for f in runs
+                      if f["kind"] == "floor" and f["round"] == r["round"]]
+        print("%-8s %-24s %-18s %-24s %-12s %-24s %-12s %-12.1f %.0f%s" % (
             kind, "%.0f [%.0f-%.0f]" % (median(rates), min(rates), max(rates)),
             "%.2fx [%.2f-%.2f]" % (median(shares), min(shares), max(shares)) if kind != "floor" else "-",
             " ".join("%.1f" % t for t in turns[:4]) or "none over 4",
             "%d" % sum(1 for t in turns if t > 16),
             " ".join("%.1f" % t for t in cpu[:4]) or "-",
-            "%d" % sum(1 for t in cpu if t > 16), median([r["cpu_s"] for r in mine])))
+            "%d" % sum(1 for t in cpu if t > 16), median([r["cpu_s"] for r in mine]), median(per_cpu),
+            " (%.2fx)" % median(cpu_shares) if kind != "floor" else ""))
     print("(turns: from the event loop's wake-up to its next sleep, wall time; most CPU: the CPU time the")
     print(" loop's thread got in a turn - a turn long in wall time but not in CPU waited for a core)")
     print()
@@ -397,7 +410,8 @@ def main():
         # (other X servers on the machine may live in other network namespaces).
         display = next(str(n) for n in range(100, 1000) if not os.path.exists("/tmp/.X%d-lock" % n)
                        and not os.path.exists("/tmp/.X11-unix/X%d" % n))
-        xvfb = subprocess.Popen(["Xvfb", ":" + display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        # -noreset: no server reset between two programs, while the next one connects.
+        xvfb = subprocess.Popen(["Xvfb", ":" + display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not wait_for(lambda: os.path.exists("/tmp/.X11-unix/X" + display), 20):
             raise RuntimeError("Xvfb did not start")
