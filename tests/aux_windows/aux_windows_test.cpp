@@ -369,43 +369,6 @@ TEST(ModalDialog, ACloseArrivingWhileItIsShownClosesItOnceItWaits) {
     EXPECT_FALSE(dialog.windowHandle() && dialog.windowHandle()->isVisible());
 }
 
-// While lines keep coming into a log, its window is painted once a frame
-// (here a long one, so the test does not race the clock); the last lines are
-// painted all the same, and a change that brings no line paints at once.
-TEST(PaintPacing, LinesComingInWaitForTheNextFrameAndAreAlwaysPainted) {
-    QWidget window;
-    window.resize(200, 120);
-    auto* log = qx::MakeMemo(&window, QStringLiteral("Log"), QRect(0, 0, 200, 100));
-    auto* label = new QLabel(QStringLiteral("-"), &window);
-    label->setGeometry(0, 100, 200, 20);
-    qx::PacePaints(log, 400);
-    struct Paints : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            count += event->type() == QEvent::Paint;
-            return false;
-        }
-        int count = 0;
-    } logPaints, labelPaints;
-    log->viewport()->installEventFilter(&logPaints);
-    label->installEventFilter(&labelPaints);
-    window.show();
-    ASSERT_TRUE(qxtest::WaitUntil([&] { return logPaints.count > 0 && labelPaints.count > 0; },
-                                  [] { QCoreApplication::processEvents(); }));
-    label->setText(QStringLiteral("no line"));
-    const int labelBefore = labelPaints.count;
-    ASSERT_TRUE(qxtest::WaitUntil([&] { return labelPaints.count > labelBefore; },
-                                  [] { QCoreApplication::processEvents(); }));
-
-    const int before = logPaints.count;
-    log->appendPlainText(QStringLiteral("first"));
-    QCoreApplication::processEvents();
-    log->appendPlainText(QStringLiteral("last"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(logPaints.count, before) << "painted within the frame of the last paint";
-    EXPECT_TRUE(qxtest::WaitUntil([&] { return logPaints.count > before; },
-                                  [] { QCoreApplication::processEvents(); }));
-}
-
 }  // namespace
 
 // The language follows the environment in gettext's order; whatever has no

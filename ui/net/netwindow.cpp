@@ -165,7 +165,6 @@ void TNetWindow::BuildLeftColumn(const NetWindowLayout& layout) {
     Memo1->setAccessibleName(tr("Log"));
     qx::MakeKeyboardReadable(Memo1);
     Memo1->setMaximumBlockCount(kLogLines);  // also drops the undo history
-    qx::PacePaints(Memo1);
     qx::SetColours(Memo1, qx::kLime, Qt::black);
     sendtext = qx::MakeEdit(this, QStringLiteral("sendtext"), QRect(8, 328, 201, 21));
     EditLook(sendtext);

@@ -7,8 +7,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -369,50 +367,6 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QCol
                          .arg(background.name(), text.name()));
     return e;
 }
-
-namespace {
-
-// A flood of lines would paint the log after every batch the window takes,
-// several times a frame: each paint, and the X server's copy of it, is time
-// the lines do not get. Paints the window asks for while lines are coming in
-// wait for the next frame; the toolkit asks only once until it has painted.
-class PaintPacer : public QObject {
-public:
-    PaintPacer(QPlainTextEdit* log, int frameMs) : QObject(log), window_(log->window()), frameMs_(frameMs) {
-        since_.start();
-        held_.setSingleShot(true);
-        connect(&held_, &QTimer::timeout, this, [this] {
-            QCoreApplication::postEvent(window_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
-        });
-        connect(log, &QPlainTextEdit::textChanged, this, [this] { lines_ = true; });
-        window_->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (receiver != window_ || event->type() != QEvent::UpdateRequest) return false;
-        const qint64 left = frameMs_ - since_.elapsed();
-        if (lines_ && left > 0) {
-            if (!held_.isActive()) held_.start(static_cast<int>(left));
-            return true;
-        }
-        held_.stop();
-        lines_ = false;
-        since_.start();
-        return false;
-    }
-
-private:
-    QWidget* window_;
-    int frameMs_;
-    bool lines_ = false;
-    QElapsedTimer since_;
-    QTimer held_;
-};
-
-}  // namespace
-
-void PacePaints(QPlainTextEdit* log, int frameMs) { new PaintPacer(log, frameMs); }
 
 QPlainTextEdit* MakeMemo(QWidget* parent, const QString& name, QRect rect) {
     auto* m = new QPlainTextEdit(parent);

@@ -128,9 +128,6 @@ void LinkLabel(QLabel* label, QWidget* control);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect rect, const QColor& text = QColor(0, 255, 0),
                     const QColor& background = Qt::black);
 QPlainTextEdit* MakeMemo(QWidget* parent, const QString& name, QRect rect);
-// While lines keep coming into `log`, its window is painted at most once a
-// frame (`frameMs`); the last lines are always painted.
-void PacePaints(QPlainTextEdit* log, int frameMs = 16);
 QGroupBox* MakeGroupBox(QWidget* parent, const QString& name, const QString& caption, QRect rect);
 QFrame* MakePanel(QWidget* parent, const QString& name, QRect rect, const QColor& background = QColor());
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect rect);
