@@ -172,6 +172,22 @@ protected:
     QString language;
 };
 
+// The windows' texts in the wire's code page: one byte per character, the
+// characters without a byte as "?", and every byte back as it came.
+TEST(AnsiText, EachCharacterIsOneByte) {
+    const std::pair<QString, std::string> table[] = {
+        {QString(), ""},
+        {QStringLiteral("Hank"), "Hank"},
+        {QString::fromUtf8("\u20ac \u0178\u00ff"), "\x80 \x9f\xff"},
+        {QString(QChar(char16_t(0x81))), "\x81"},
+        {QString::fromUtf8("\u4e2d\u6587 ok"), "?? ok"},
+    };
+    for (const auto& [text, bytes] : table) EXPECT_EQ(qx::ToAnsi(text), bytes) << qPrintable(text);
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    EXPECT_EQ(qx::ToAnsi(qx::FromAnsi(all)), all);
+}
+
 TEST_P(ExampleGame, WholeExampleGameBetweenHostAndClientWindows) {
     qxtest::QuickWaits quick;
     // The catalogue loads as the game's start-up loads it.

@@ -6,6 +6,8 @@
 #include "ui/platform/desktop.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -14,14 +16,15 @@
 namespace qxtest {
 
 // Runs the event loop until `done` holds; false after `ms` milliseconds.
+// The loop sleeps until an event comes, so `done` is asked once after each
+// batch the windows handle, and at least every 10 ms for what another thread
+// or process changes without an event. Asking every 2 ms in a busy loop
+// spent most of a long wait's CPU on the question (a whole log converted).
 inline bool WaitFor(const std::function<bool()>& done, int ms = 60000) {
+    QTimer wake;
+    wake.start(10);
     return WaitUntil(
-        done,
-        [] {
-            QCoreApplication::processEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        },
-        std::chrono::milliseconds(ms));
+        done, [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }, std::chrono::milliseconds(ms));
 }
 
 // A whole game at a quicker pace: the sending of a battlefield looks for each

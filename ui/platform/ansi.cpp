@@ -104,22 +104,23 @@ QString ShownUnicode(const QString& text) {
 }
 
 std::string ToAnsi(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar qc : text) {
-        char16_t u = qc.unicode();
+    // One character in, one byte out: written through plain pointers, as a
+    // log of long chat lines is converted whole each time it is read.
+    std::string out(static_cast<std::size_t>(text.size()), '?');
+    const QChar* in = text.constData();
+    char* to = out.data();
+    for (qsizetype n = 0; n < text.size(); ++n) {
+        const char16_t u = in[n].unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.push_back(static_cast<char>(u));
+            to[n] = static_cast<char>(u);
             continue;
         }
-        char found = '?';
         for (int i = 0; i < 32; ++i) {
             if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
-                found = static_cast<char>(0x80 + i);
+                to[n] = static_cast<char>(0x80 + i);
                 break;
             }
         }
-        out.push_back(found);
     }
     return out;
 }
