@@ -260,8 +260,9 @@ TEST(LinkSocket, TwoGamesStartedAtOnceLeaveOneListenerWhoseSocketTakesTheLink) {
             std::string whys[2];
             std::atomic<int> ready{0};
             const auto start = [&](int n) {
-                for (++ready; ready < 2;) {
-                }
+                // Both start together; a spin that yields hands the core to
+                // the other thread when it has not been given one yet.
+                for (++ready; ready < 2;) std::this_thread::yield();
                 outcomes[n] = games[n].Listen(path, &whys[n]);
             };
             std::thread first(start, 0), second(start, 1);
