@@ -11,7 +11,6 @@
 
 #include <chrono>
 #include <functional>
-#include <thread>
 
 namespace qxtest {
 
